@@ -1,0 +1,53 @@
+#include "artwork_writer.h"
+
+#include "card_painter.h"
+#include "contact_sheet.h"
+#include "deck.h"
+#include "face_painter.h"
+#include "icon_painter.h"
+#include "image_file.h"
+
+#include <QDir>
+
+namespace korvana::artwork {
+
+namespace {
+
+QString inFolder(const QString& folder, const QString& name)
+{
+    return QDir(folder).filePath(name);
+}
+
+}  // namespace
+
+void writeCardPictures(const QString& folder)
+{
+    for (const CardArt& card : fullDeck())
+        saveImage(paintCard(card), inFolder(folder, card.code() + QStringLiteral(".jpg")), "jpeg");
+    saveImage(paintEmptySlot(), inFolder(folder, QStringLiteral("nocard.jpg")), "jpeg");
+}
+
+void writeCardFaces(const QString& folder)
+{
+    for (const CardArt& card : fullDeck())
+        saveImage(paintCardFace(card), inFolder(folder, card.code() + QStringLiteral(".png")), "png");
+}
+
+void writeIcons(const QString& folder)
+{
+    for (int size : kIconSizes)
+        saveImage(paintIcon(size), inFolder(folder, QStringLiteral("korvana-%1.png").arg(size)), "png");
+}
+
+void writeIconTheme(const QString& root)
+{
+    for (int size : kIconSizes)
+        saveImage(paintIcon(size), inFolder(root, QStringLiteral("%1x%1/apps/korvana.png").arg(size)), "png");
+}
+
+void writeContactSheet(const QString& file)
+{
+    saveImage(paintContactSheet(), file, "png");
+}
+
+}  // namespace korvana::artwork

@@ -1,0 +1,27 @@
+#include "face_painter.h"
+
+#include "card_outline.h"
+#include "suit_shapes.h"
+#include "vector_text.h"
+
+#include <QPainter>
+
+namespace korvana::artwork {
+
+QImage paintCardFace(const CardArt& card)
+{
+    QImage image(kFaceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    paintCardBlank(painter, QRectF(QPointF(0, 0), kFaceSize), 3.5);
+
+    const QColor ink = suitColor(card.suit);
+    painter.fillPath(fitInto(letterOutline(card.rankLabel()), QRectF(2.5, 3.5, 17, 15)), ink);
+    painter.fillPath(suitShapeIn(card.suit, QRectF(5, 21, 9, 9)), ink);
+    painter.fillPath(suitShapeIn(card.suit, QRectF(14, 27, 19, 19)), ink);
+    return image;
+}
+
+}  // namespace korvana::artwork

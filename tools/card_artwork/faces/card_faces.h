@@ -1,0 +1,14 @@
+#pragma once
+// Where the picker faces and the application icon live inside the program.
+// Link korvana_card_faces to have them compiled in.
+#include <QString>
+
+namespace korvana {
+
+// ":/faces/<code>.png", the 36 x 51 face of a card code such as "Ah" or "Td".
+QString cardFaceResource(const QString& code);
+
+// ":/icons/korvana-<size>.png" for size 16, 32, 48, 64, 128 or 256.
+QString appIconResource(int size);
+
+}  // namespace korvana

@@ -1,0 +1,13 @@
+#pragma once
+// Saving one picture safely.
+#include <QImage>
+#include <QString>
+
+namespace korvana::artwork {
+
+// Writes image to path in format ("jpeg" or "png"), creating missing folders.
+// Goes through a temporary file that replaces path only when complete.
+// Throws ArtworkError with the path and the reason on any failure.
+void saveImage(const QImage& image, const QString& path, const char* format);
+
+}  // namespace korvana::artwork
