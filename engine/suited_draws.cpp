@@ -1,0 +1,114 @@
+#include <array>
+
+#include "card.h"
+#include "row_builder.h"
+
+namespace korvana {
+using detail::C;
+using detail::drawRow;
+using detail::windowRank;
+
+namespace {
+constexpr int kRoyalCategory = 10;
+constexpr int kStraightFlashCategory = 9;
+constexpr int kFlashCategory = 6;
+
+// The last suit with the largest count: equal counts go to s, then h, d, c.
+int chosenSuit(const std::array<int, 5>& count) {
+    int chosen = 1;
+    for (int suit = 1; suit <= 4; ++suit)
+        if (count[static_cast<size_t>(suit)] >= count[static_cast<size_t>(chosen)]) chosen = suit;
+    return chosen;
+}
+}  // namespace
+
+std::string royalflash(const RowContext& ctx) {
+    std::array<int, 5> count{};
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 10; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
+    const int suit = chosenSuit(count);
+    const int held = count[static_cast<size_t>(suit)];
+    const int needed = kNeededCards[0];
+    const int missing = needed - held;
+    return drawRow(
+        ctx, kRoyalCategory, needed, held,
+        [&] {
+            std::string ranks;
+            for (int rank = 10; rank <= 14; ++rank)
+                if (ctx.grid.at(rank, suit)) (ranks += ' ') += rankText(rank);
+            return ranks;
+        },
+        [&](ProbabilitySum& sum) {
+            // Only the chosen suit counts, even when another suit holds as many.
+            sum.add(Extended(1) * C(ctx.unknown() - missing, ctx.toCome() - missing) /
+                    C(ctx.unknown(), ctx.toCome()));
+        });
+}
+
+std::string straightflash(const RowContext& ctx) {
+    int count[11][5] = {};
+    int bestWindow = 1, bestSuit = 1;
+    for (int window = 1; window <= 10; ++window) {
+        for (int suit = 1; suit <= 4; ++suit) {
+            for (int position = 0; position < 5; ++position)
+                count[window][suit] += ctx.grid.at(windowRank(window, position), suit);
+            // Later pairs win ties: the highest window, then the highest suit.
+            if (count[window][suit] >= count[bestWindow][bestSuit]) {
+                bestWindow = window;
+                bestSuit = suit;
+            }
+        }
+    }
+    const int held = count[bestWindow][bestSuit];
+    int ways = 0;
+    for (int window = 1; window <= 10; ++window)
+        for (int suit = 1; suit <= 4; ++suit)
+            if (count[window][suit] == held) ++ways;
+    const int needed = kNeededCards[1];
+    const int missing = needed - held;
+    return drawRow(
+        ctx, kStraightFlashCategory, needed, held,
+        [&] {
+            std::string ranks;
+            for (int position = 0; position < 5; ++position) {
+                const int rank = windowRank(bestWindow, position);
+                if (ctx.grid.at(rank, bestSuit)) (ranks += ' ') += rankText(rank);
+            }
+            return ranks;
+        },
+        [&](ProbabilitySum& sum) {
+            sum.add(Extended(ways) * C(ctx.unknown() - missing, ctx.toCome() - missing) /
+                    C(ctx.unknown(), ctx.toCome()));
+        });
+}
+
+std::string flash(const RowContext& ctx) {
+    std::array<int, 5> count{};
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 2; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
+    const int suit = chosenSuit(count);
+    const int held = count[static_cast<size_t>(suit)];
+    const int needed = kNeededCards[5];
+    return drawRow(
+        ctx, kFlashCategory, needed, held,
+        [&] {
+            std::string ranks;
+            for (int rank = 2; rank <= 14; ++rank)
+                if (ctx.grid.at(rank, suit)) (ranks += ' ') += rankText(rank);
+            // A complete flash names its five highest cards; a draw (at most four) names all.
+            return ranks.size() >= 10 ? ranks.substr(ranks.size() - 10) : ranks;
+        },
+        [&](ProbabilitySum& sum) {
+            // Every suit that holds a card and can still reach five adds its own chance.
+            for (int s = 1; s <= 4; ++s) {
+                const int inSuit = count[static_cast<size_t>(s)];
+                const int missingInSuit = 5 - inSuit;
+                if (inSuit <= 0 || missingInSuit > ctx.toCome()) continue;
+                sum.add(C(13 - inSuit, missingInSuit) *
+                        C(ctx.unknown() - missingInSuit, ctx.toCome() - missingInSuit) /
+                        C(ctx.unknown(), ctx.toCome()));
+            }
+        });
+}
+
+}  // namespace korvana
