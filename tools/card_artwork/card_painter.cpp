@@ -19,11 +19,10 @@ constexpr qreal kLeftColumn = 30.0, kRightColumn = 56.0;
 constexpr qreal kTopRow = 22.0, kBottomRow = 101.0;
 constexpr qreal kPipSide = 14.0;
 
-QPainter& prepare(QPainter& painter)
+void prepare(QPainter& painter)
 {
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    return painter;
 }
 
 QImage blankImage()
