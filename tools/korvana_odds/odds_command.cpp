@@ -149,8 +149,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     Request request;
     if (const auto error = parse(args, request)) {
-        err << "korvana-odds: " << error->message << "\n"
-            << "Try 'korvana-odds --help' for more information.\n";
+        err << "korvana-odds: " << error->message << " (see korvana-odds --help)\n";
         return 2;
     }
     if (request.help) {

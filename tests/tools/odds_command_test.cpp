@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "odds_command.h"
+
+namespace korvana {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
+    std::ostringstream out, err;
+    const int status = runOddsCommand(args, env, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
+    struct Case { std::vector<std::string> args; std::string named; };
+    const Case cases[] = {
+        {{"1h"}, "'1h'"},
+        {{"AH"}, "'AH'"},
+        {{"Ahh"}, "'Ahh'"},
+        {{"Ah", "Kd", "Ah"}, "'Ah'"},
+        {{"2c", "3c", "4c", "5c", "6c", "7c", "8c", "9c"}, "'9c'"},
+        {{"-", "-", "-", "-", "-", "-", "-", "-"}, "'-'"},
+        {{"--colour"}, "'--colour'"},
+        {{"--round", "preflop"}, "'preflop'"},
+        {{"--round"}, "'--round'"},
+        {{"--lang", "de"}, "'de'"},
+        {{"--json=yes"}, "'--json'"},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = run(c.args);
+        SCOPED_TRACE(c.args.front());
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find(c.named), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find("korvana-odds: "), 0u);
+    }
+}
+
+TEST(OddsCommand, TextOutputIsTheListThenTheBestHand) {
+    const auto outcome = run({"Kh", "Ah"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out,
+              " K A - Royal Flash odds - 1:19600  \n"
+              " K A - Straight Flash odds - 1:19600  \n"
+              " A - Four of a kind odds - 1:9800  \n"
+              " A and K - Full house odds - 1:1088.9  \n"
+              " K A - Flash odds - 1:118.8  \n"
+              " K A - Straight odds - 1:306.2  \n"
+              " A - Three of a kind odds - 1:68.1  \n"
+              " A and K - Two Pairs odds - 1:24.7  \n"
+              " A - Pair odds - 1:2.9  \n"
+              " A High card   \n"
+              "Best hand: High card\n");
+}
+
+TEST(OddsCommand, OptionsReachThePass) {
+    struct Case { std::vector<std::string> args; OddsCommandEnvironment env; std::string firstLine, lastLine; };
+    const Case cases[] = {
+        {{"--round", "river", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:1960  ", "Best hand: High card"},
+        {{"--round=turn", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:4900  ", "Best hand: High card"},
+        {{"--lang", "ru", "Kc", "Kd"}, {}, " Роял Флеш невозможен ", "Лучшая рука: Пара"},
+        {{"--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}, {false, ","},
+         " T J Q K - Royal Flash odds - 1:23,5  ", "Best hand: High card"},
+        // The turn card only counts once auto-switch has moved the round on.
+        {{"--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ",
+         "Best hand: Royal Flash"},
+        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
+        {{}, {}, " Royal Flash impossible ", "Best hand: "},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = run(c.args, c.env);
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.out.substr(0, outcome.out.find('\n')), c.firstLine);
+        const auto lastStart = outcome.out.rfind('\n', outcome.out.size() - 2) + 1;
+        EXPECT_EQ(outcome.out.substr(lastStart), c.lastLine + "\n");
+    }
+}
+
+TEST(OddsCommand, ColourWrapsEachRowInItsLight) {
+    const auto outcome = run({"Kc", "Kd"}, {true, "."});
+    EXPECT_NE(outcome.out.find("\x1b[31m Royal Flash impossible \x1b[0m\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\x1b[33m K K - Four of a kind odds - 1:408.3  \x1b[0m\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\x1b[32m K K - complete Pair   \x1b[0m\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\nBest hand: Pair\n"), std::string::npos);
+}
+
+TEST(OddsCommand, JsonCarriesTheFinalRoundAndTheLights) {
+    const auto outcome = run({"--json", "--auto", "2c", "3d", "4h", "5s", "7c"});
+    ASSERT_EQ(outcome.status, 0);
+    const std::string& json = outcome.out;
+    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\"}"), 0u)
+        << json;
+    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\"}"), std::string::npos)
+        << json;
+    EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\"}], \"best_hand\": \"Best hand: High card\"}\n"),
+              std::string::npos) << json;
+}
+
+TEST(OddsCommand, HelpAndVersion) {
+    const auto help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.find("Usage: korvana-odds"), 0u);
+    const auto version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "korvana-odds 1.5.3\n");
+}
+
+}  // namespace
+}  // namespace korvana
