@@ -1,0 +1,100 @@
+#pragma once
+// The HTTP client of the background checks: plain GET with fixed headers,
+// redirects followed, cookies kept for the run and sent back, and limits on
+// time and size so that a bad server can never hold or flood the program.
+//
+// Requests run asynchronously on the thread that owns the client (the GUI
+// thread); nothing here blocks.
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+class QIODevice;
+class QNetworkAccessManager;
+class QNetworkCookieJar;
+class QNetworkReply;
+class QTimer;
+
+namespace korvana::online {
+
+struct HttpLimits {
+    // Until the request has gone out (name lookup, connect); restarted for
+    // every redirect hop.
+    std::chrono::milliseconds connectTimeout{30000};
+    // For the whole request, redirects and body included.
+    std::chrono::milliseconds deadline{60000};
+};
+
+// Body size limits of the documents the program fetches.
+inline constexpr qint64 kVersionTextLimit = 64 * 1024;
+inline constexpr qint64 kLinkTextLimit = 16 * 1024;
+inline constexpr qint64 kPictureLimit = 4 * 1024 * 1024;
+
+// The headers sent with every request.
+inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Korvana)";
+inline constexpr char kAccept[] = "text/html, */*";
+
+// One GET. It belongs to its client and deletes itself after done().
+class HttpRequest : public QObject {
+    Q_OBJECT
+public:
+    // The body, for a request made with HttpClient::getText.
+    const QByteArray &body() const { return m_body; }
+    // Why the request failed; empty after success.
+    const QString &errorString() const { return m_error; }
+
+    // Stops the request without emitting done(); it deletes itself later.
+    void cancel();
+
+signals:
+    // Emitted exactly once unless cancelled. ok is true only for a final 2xx
+    // reply whose whole body arrived within the limits.
+    void done(bool ok);
+
+private:
+    friend class HttpClient;
+    HttpRequest(QNetworkReply *reply, QIODevice *sink, qint64 maxBytes, const HttpLimits &limits,
+                QObject *parent);
+
+    void onReadyRead();
+    void onFinished();
+    void fail(const QString &why);
+    void finish(bool ok);
+
+    QPointer<QNetworkReply> m_reply;
+    QPointer<QIODevice> m_sink;  // null: the body is kept in m_body
+    qint64 m_maxBytes;
+    qint64 m_received = 0;
+    QByteArray m_body;
+    QString m_error;
+    QTimer *m_connectTimer;
+    QTimer *m_deadlineTimer;
+    bool m_over = false;
+};
+
+class HttpClient : public QObject {
+    Q_OBJECT
+public:
+    explicit HttpClient(HttpLimits limits, QObject *parent = nullptr);
+    ~HttpClient() override;
+
+    // GET returning the body as 8-bit text (request->body()).
+    HttpRequest *getText(const QUrl &url, qint64 maxBytes);
+    // GET writing the body into sink, which must stay open until done() or cancel().
+    HttpRequest *getToDevice(const QUrl &url, QIODevice *sink, qint64 maxBytes);
+
+    // The cookies this client received during the run.
+    QNetworkCookieJar *cookieJar() const;
+
+private:
+    HttpRequest *start(const QUrl &url, QIODevice *sink, qint64 maxBytes);
+
+    HttpLimits m_limits;
+    QNetworkAccessManager *m_manager;
+};
+
+}  // namespace korvana::online

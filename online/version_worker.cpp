@@ -1,0 +1,37 @@
+#include "version_worker.h"
+
+#include "http_client.h"
+#include "version_text.h"
+
+namespace korvana::online {
+
+TWebThread1::TWebThread1(HttpClient &client, QUrl versionUrl, HandOff showVersionNotice, QObject *parent)
+    : QObject(parent), m_client(client), m_url(std::move(versionUrl)), m_handOff(std::move(showVersionNotice))
+{
+}
+
+void TWebThread1::start()
+{
+    m_request = m_client.getText(m_url, kVersionTextLimit);
+    connect(m_request, &HttpRequest::done, this, &TWebThread1::onDone);
+}
+
+void TWebThread1::cancel()
+{
+    if (m_request)
+        m_request->cancel();
+    m_request = nullptr;
+    deleteLater();
+}
+
+void TWebThread1::onDone(bool ok)
+{
+    // A failed request ends the worker silently: the notice keeps its state.
+    if (ok)
+        m_handOff(remoteVersionFromBody(m_request->body()));
+    m_request = nullptr;
+    emit ended();
+    deleteLater();
+}
+
+}  // namespace korvana::online
