@@ -1,0 +1,23 @@
+#pragma once
+// Start-up of the real program, shared by main() and the tools that measure
+// or photograph it, so they all start the same way.
+#include <memory>
+
+#include "form1.h"
+
+class QApplication;
+
+namespace korvana::ui {
+
+// Application title, window fonts.
+void prepareApplication(QApplication& app);
+
+// The services of the installed program: the player's settings store, the
+// system clock, the "images" folder beside the executable, message boxes, and
+// the decimal separator of the player's regional settings.
+WindowServices installedServices();
+
+// The main window with the installed services.
+std::unique_ptr<TForm1> createMainWindow();
+
+}  // namespace korvana::ui

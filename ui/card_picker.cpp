@@ -1,0 +1,96 @@
+#include "card_picker.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+#include "card.h"
+#include "card_table.h"
+
+namespace korvana::ui {
+
+std::vector<QPixmap> loadCardFaces() {
+    std::vector<QPixmap> faces(kPickerItems);
+    for (int item = 0; item < kPickerItems; ++item)
+        faces[static_cast<size_t>(pickerPictureIndex(item))] =
+            QPixmap(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)));
+    return faces;
+}
+
+CardPicker::CardPicker(std::vector<QPixmap> faces, QWidget* parent)
+    : QWidget(parent), faces_(std::move(faces)) {
+    faces_.resize(kPickerItems);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+}
+
+QRect CardPicker::buttonRect(int item) const {
+    return {(item % kColumns) * kButtonWidth, (item / kColumns) * kButtonHeight, kButtonWidth,
+            kButtonHeight};
+}
+
+int CardPicker::itemAt(QPoint point) const {
+    if (point.x() < 0 || point.y() < 0) return -1;
+    const int column = point.x() / kButtonWidth;
+    const int row = point.y() / kButtonHeight;
+    if (column >= kColumns || row >= kPickerItems / kColumns) return -1;
+    return row * kColumns + column;
+}
+
+void CardPicker::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (int item = 0; item < kPickerItems; ++item) {
+        const QRect rect = buttonRect(item);
+        if (!rect.intersects(event->rect())) continue;
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.rect = rect;
+        option.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
+        if (item == hovered_) option.state |= QStyle::State_MouseOver;
+        option.state |= (item == pressed_ && item == hovered_) ? QStyle::State_Sunken
+                                                                : QStyle::State_Raised;
+        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+
+        const QPixmap& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
+        if (!face.isNull()) {
+            const QSize size = face.deviceIndependentSize().toSize();
+            painter.drawPixmap(rect.x() + (rect.width() - size.width()) / 2,
+                               rect.y() + (rect.height() - size.height()) / 2, face);
+        } else {
+            // Without its face the button still has to say which card it is.
+            painter.drawText(rect, Qt::AlignCenter, pickerCardCode(item));
+        }
+    }
+}
+
+void CardPicker::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = itemAt(event->position().toPoint());
+    if (pressed_ >= 0) update(buttonRect(pressed_));
+}
+
+void CardPicker::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || pressed_ < 0) return;
+    const int item = pressed_;
+    pressed_ = -1;
+    update(buttonRect(item));
+    if (itemAt(event->position().toPoint()) == item) Q_EMIT itemClicked(item);
+}
+
+void CardPicker::mouseMoveEvent(QMouseEvent* event) {
+    setHovered(itemAt(event->position().toPoint()));
+}
+
+void CardPicker::leaveEvent(QEvent*) {
+    setHovered(-1);
+}
+
+void CardPicker::setHovered(int item) {
+    if (item == hovered_) return;
+    if (hovered_ >= 0) update(buttonRect(hovered_));
+    hovered_ = item;
+    if (hovered_ >= 0) update(buttonRect(hovered_));
+}
+
+}  // namespace korvana::ui

@@ -1,0 +1,9 @@
+#include "clock.h"
+
+namespace korvana::ui {
+
+Clock systemClock() {
+    return [] { return QDateTime::currentDateTime(); };
+}
+
+}  // namespace korvana::ui

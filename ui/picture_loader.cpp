@@ -1,0 +1,32 @@
+#include "picture_loader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+#include "failure.h"
+
+namespace korvana::ui {
+
+QString cardPicturePath(const QString& pictureFolder, const QString& cardCode) {
+    return pictureFolder + cardCode + QStringLiteral(".jpg");
+}
+
+QString emptySlotPicturePath(const QString& pictureFolder) {
+    return pictureFolder + QStringLiteral("nocard.jpg");
+}
+
+QImage loadPicture(const QString& path) {
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, file.errorString()));
+    QImageReader reader(&file);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw Failure(QStringLiteral("Cannot read the picture in file \"%1\". %2")
+                          .arg(shownPath, reader.errorString()));
+    return picture;
+}
+
+}  // namespace korvana::ui

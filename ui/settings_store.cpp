@@ -1,0 +1,131 @@
+#include "settings_store.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QVariant>
+#include <memory>
+
+#include "failure.h"
+
+namespace korvana::ui {
+namespace {
+
+const QString kLanguageKey = QStringLiteral("language");
+const QString kAutoswitchKey = QStringLiteral("autoswitch");
+
+#ifdef Q_OS_WIN
+// The registry keeps value types, so text is never taken for a number.
+constexpr bool kStoreKeepsTypes = true;
+#else
+// An INI file holds every plain value as text.
+constexpr bool kStoreKeepsTypes = false;
+#endif
+
+}  // namespace
+
+SettingsStore SettingsStore::perUser() {
+    return SettingsStore(Kind::PerUser, {});
+}
+
+SettingsStore SettingsStore::inFile(const QString& path) {
+    return SettingsStore(Kind::File, path);
+}
+
+namespace {
+
+std::unique_ptr<QSettings> openStore(bool perUser, const QString& path) {
+    std::unique_ptr<QSettings> store;
+    if (!perUser) {
+        store = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    } else {
+#ifdef Q_OS_WIN
+        store = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvana"),
+                                            QSettings::NativeFormat);
+#else
+        store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QStringLiteral("Software"), QStringLiteral("Korvana"));
+#endif
+    }
+    return store;
+}
+
+}  // namespace
+
+QString SettingsStore::location() const {
+    if (kind_ == Kind::File) return QDir::toNativeSeparators(path_);
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvana");
+#else
+    return QDir::toNativeSeparators(openStore(true, {})->fileName());
+#endif
+}
+
+namespace {
+
+// Reads one value; nullopt when it was never written.
+std::optional<QVariant> readValue(const QSettings& store, const QString& key,
+                                  const QString& location) {
+    if (store.status() != QSettings::NoError)
+        throw Failure(QStringLiteral("Cannot read the settings in \"%1\".").arg(location));
+    if (!store.contains(key)) return std::nullopt;
+    return store.value(key);
+}
+
+void writeValue(QSettings& store, const QString& key, const QVariant& value,
+                const QString& location) {
+    const auto fail = [&] {
+        return Failure(QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
+    };
+    if (store.status() != QSettings::NoError || !store.isWritable()) throw fail();
+    store.setValue(key, value);
+    store.sync();
+    if (store.status() != QSettings::NoError) throw fail();
+}
+
+}  // namespace
+
+std::optional<QString> SettingsStore::language() const {
+    const auto store = openStore(kind_ == Kind::PerUser, path_);
+    const auto value = readValue(*store, kLanguageKey, location());
+    if (!value) return std::nullopt;
+    if (value->typeId() != QMetaType::QString)
+        throw Failure(QStringLiteral("The setting \"language\" in \"%1\" is not text.").arg(location()));
+    return value->toString();
+}
+
+void SettingsStore::setLanguage(const QString& value) const {
+    auto store = openStore(kind_ == Kind::PerUser, path_);
+    writeValue(*store, kLanguageKey, value, location());
+}
+
+std::optional<int> SettingsStore::autoswitch() const {
+    const auto store = openStore(kind_ == Kind::PerUser, path_);
+    const auto value = readValue(*store, kAutoswitchKey, location());
+    if (!value) return std::nullopt;
+    bool ok = false;
+    int number = 0;
+    switch (value->typeId()) {
+        case QMetaType::Int:
+            number = value->toInt(&ok);
+            break;
+        case QMetaType::UInt:  // a 32-bit registry value with the top bit set
+            number = static_cast<int>(value->toUInt(&ok));
+            break;
+        case QMetaType::QString:
+            if (!kStoreKeepsTypes) number = value->toString().toInt(&ok, 10);
+            break;
+        default:
+            break;
+    }
+    if (!ok)
+        throw Failure(QStringLiteral("The setting \"autoswitch\" in \"%1\" is not a whole number.")
+                          .arg(location()));
+    return number;
+}
+
+void SettingsStore::setAutoswitch(int value) const {
+    auto store = openStore(kind_ == Kind::PerUser, path_);
+    writeValue(*store, kAutoswitchKey, value, location());
+}
+
+}  // namespace korvana::ui

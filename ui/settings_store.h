@@ -1,0 +1,44 @@
+#pragma once
+// The player's two remembered choices, "language" and "autoswitch".
+//
+// Every call opens the store, does its one job and closes it again, so a
+// choice is saved the moment it is made and nothing is left to save at exit.
+// A store that cannot be read or written, or a value of the wrong type, throws
+// Failure; the caller's handler shows it and stops there.
+#include <QString>
+#include <optional>
+
+namespace korvana::ui {
+
+class SettingsStore {
+public:
+    // The player's own store: the registry key HKEY_CURRENT_USER\Software\Korvana
+    // on Windows, elsewhere the native per-user settings file of organisation
+    // "Software", application "Korvana" ($XDG_CONFIG_HOME/Software/Korvana.conf
+    // on Linux).
+    static SettingsStore perUser();
+    // A store kept in one INI file (tests, portable set-ups).
+    static SettingsStore inFile(const QString& path);
+
+    // "english" or "russian" as stored (any other text is returned as it is);
+    // nullopt when never written. Throws when the value is not text.
+    std::optional<QString> language() const;
+    void setLanguage(const QString& value) const;
+
+    // The stored auto-switch value (non-zero = on); nullopt when never written.
+    // Throws when the value is not a 32-bit integer.
+    std::optional<int> autoswitch() const;
+    void setAutoswitch(int value) const;
+
+    // Where the values live, as the player would look for them.
+    QString location() const;
+
+private:
+    enum class Kind { PerUser, File };
+    SettingsStore(Kind kind, QString path) : kind_(kind), path_(std::move(path)) {}
+
+    Kind kind_;
+    QString path_;
+};
+
+}  // namespace korvana::ui

@@ -1,0 +1,29 @@
+#pragma once
+// The status bar: five text panels of fixed width from the left edge
+// (time passed, hands played, best hand, transparency, font colour).
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace korvana::ui {
+
+class StatusPanels : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPanelCount = 5;
+    static constexpr std::array<int, kPanelCount> kPanelWidths{150, 150, 160, 190, 190};
+
+    explicit StatusPanels(QWidget* parent = nullptr);
+
+    void setPanelText(int panel, const QString& text);
+    QString panelText(int panel) const { return texts_[static_cast<size_t>(panel)]; }
+    QRect panelRect(int panel) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<QString, kPanelCount> texts_;
+};
+
+}  // namespace korvana::ui

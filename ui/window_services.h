@@ -1,0 +1,25 @@
+#pragma once
+// What the main window needs from outside: where settings live, what time it
+// is, where the card pictures are, how failures are shown and which decimal
+// separator the player uses. The program passes the real ones; tests pass
+// their own.
+#include <QString>
+
+#include "clock.h"
+#include "error_reporter.h"
+#include "settings_store.h"
+
+namespace korvana::ui {
+
+struct WindowServices {
+    SettingsStore settings;
+    Clock clock;
+    // Folder holding <card code>.jpg and nocard.jpg, ending in a separator.
+    QString pictureFolder;
+    // Empty means message boxes over the window.
+    ErrorReporter reportError;
+    // Written into the odds numbers, e.g. "." or ",".
+    QString decimalSeparator = QStringLiteral(".");
+};
+
+}  // namespace korvana::ui
