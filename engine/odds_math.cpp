@@ -1,5 +1,6 @@
 #include "odds_math.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -20,10 +21,25 @@ Extended roundHalfEven(Extended q) {
 
 }  // namespace
 
-double factorial(int n) {
+namespace {
+constexpr int kTabledFactorials = 53;  // a deck never needs more than 52!
+
+constexpr double multipliedUp(int n) {
     double product = 1.0;
     for (int factor = 1; factor <= n; ++factor) product *= factor;
     return product;
+}
+
+// The same products, worked out once at compile time: every pass needs dozens.
+constexpr auto kFactorials = [] {
+    std::array<double, kTabledFactorials> table{};
+    for (int n = 0; n < kTabledFactorials; ++n) table[static_cast<size_t>(n)] = multipliedUp(n);
+    return table;
+}();
+}  // namespace
+
+double factorial(int n) {
+    return n >= 0 && n < kTabledFactorials ? kFactorials[static_cast<size_t>(n)] : multipliedUp(n);
 }
 
 double combinations(int n, int k) {
