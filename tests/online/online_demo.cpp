@@ -1,0 +1,70 @@
+// A bare main-window stand-in with the online services, for the shutdown test
+// and for looking at the notice and the banners against a local site.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+
+#include "gif_animator.h"
+#include "online_services.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Online services on a plain 924 x 508 window."));
+    parser.addHelpOption();
+    const QCommandLineOption siteOption(QStringLiteral("site"), QStringLiteral("Base address of the site."),
+                                        QStringLiteral("url"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("1 English, 2 Russian."),
+                                            QStringLiteral("code"), QStringLiteral("1"));
+    const QCommandLineOption closeOption(QStringLiteral("close-after"),
+                                         QStringLiteral("Close the window after this many ms."),
+                                         QStringLiteral("ms"));
+    const QCommandLineOption shotOption(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the window as PNG once the check is over, then quit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption playOption(QStringLiteral("play"), QStringLiteral("Start the banner animations."));
+    parser.addOptions({siteOption, languageOption, closeOption, shotOption, playOption});
+    parser.process(app);
+
+    QWidget window;
+    window.setFixedSize(924, 508);
+    window.setWindowTitle(QStringLiteral("Korvana online services"));
+    window.setStyleSheet(QStringLiteral("background: white"));
+    const int language = parser.value(languageOption).toInt();
+
+    korvana::online::OnlineOptions options;
+    if (parser.isSet(siteOption))
+        options.site.base = parser.value(siteOption);
+    auto *online = new korvana::online::OnlineServices(&window, [language] { return language; }, options);
+    window.show();
+    online->Timer2Timer();  // as at the window's first showing
+
+    if (parser.isSet(closeOption)) {
+        QTimer::singleShot(parser.value(closeOption).toInt(), &window, [&window] {
+            QTextStream(stdout) << "closing" << Qt::endl;
+            window.close();
+        });
+    }
+    if (parser.isSet(shotOption)) {
+        const QString file = parser.value(shotOption);
+        const bool play = parser.isSet(playOption);
+        auto *poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, &window, [=, &window] {
+            if (online->checkRunning())
+                return;
+            poll->stop();
+            if (play) {
+                for (int n = 1; n <= 4; ++n) {
+                    online->banner(n)->setFrameIndex(1);
+                }
+            }
+            window.grab().save(file);
+            window.close();
+        });
+        poll->start(100);
+    }
+    return app.exec();
+}

@@ -1,0 +1,168 @@
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+namespace korvana::online::test {
+
+std::unique_ptr<QTemporaryDir> isolateEnvironment()
+{
+    QDir().mkpath(QStringLiteral(KORVANA_ONLINE_TEST_TMP));
+    auto root = std::make_unique<QTemporaryDir>(QStringLiteral(KORVANA_ONLINE_TEST_TMP "/env-XXXXXX"));
+    Q_ASSERT(root->isValid());
+    const QDir dir(root->path());
+    for (const char *name : {"tmp", "runtime", "cache", "config", "home"})
+        dir.mkpath(QString::fromLatin1(name));
+    QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+    qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("http_proxy");
+    qunsetenv("HTTP_PROXY");
+    return root;
+}
+
+QString dataFile(const QString &name) { return QStringLiteral(KORVANA_ONLINE_TEST_DATA "/") + name; }
+
+QByteArray readDataFile(const QString &name)
+{
+    QFile file(dataFile(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test data %s", qPrintable(name));
+    return file.readAll();
+}
+
+FakeSite::FakeSite()
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
+    if (!m_server.listen(QHostAddress::LocalHost, 0))
+        qFatal("fake site cannot listen: %s", qPrintable(m_server.errorString()));
+}
+
+FakeSite::~FakeSite() { stop(); }
+
+QString FakeSite::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
+
+void FakeSite::route(const QByteArray &target, FakeResponse response) { m_routes.insert(target, std::move(response)); }
+
+void FakeSite::routeBanners(int languageCode, const QByteArray &picture, const QByteArray &linkPrefix)
+{
+    for (int n = 1; n <= 4; ++n) {
+        const QByteArray folder = "/banners/" + QByteArray::number(languageCode) + "/" + QByteArray::number(n);
+        route(folder + ".gif", picture);
+        route(folder + ".txt", linkPrefix + QByteArray::number(n) + "\n");
+    }
+}
+
+QList<QByteArray> FakeSite::requestedTargets() const
+{
+    QList<QByteArray> targets;
+    for (const FakeRequest &request : m_requests)
+        targets.append(request.target);
+    return targets;
+}
+
+int FakeSite::openConnections() const
+{
+    int open = 0;
+    for (const auto &socket : m_sockets)
+        open += socket && socket->state() == QAbstractSocket::ConnectedState;
+    return open;
+}
+
+void FakeSite::stop()
+{
+    m_server.close();
+    for (const auto &socket : m_sockets)
+        if (socket)
+            socket->abort();
+    m_sockets.clear();
+}
+
+void FakeSite::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        m_sockets.append(socket);
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+}
+
+void FakeSite::onReadyRead(QTcpSocket *socket)
+{
+    QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    const qsizetype end = buffer.indexOf("\r\n\r\n");
+    if (end < 0) {
+        socket->setProperty("buffer", buffer);
+        return;
+    }
+    socket->setProperty("buffer", QByteArray());
+    const QList<QByteArray> lines = buffer.left(end).split('\n');
+    FakeRequest request;
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    request.method = requestLine.value(0);
+    request.target = requestLine.value(1);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+    }
+    m_requests.push_back(request);
+    answer(socket, request);
+}
+
+void FakeSite::answer(QTcpSocket *socket, const FakeRequest &request)
+{
+    const FakeResponse response = m_routes.value(request.target, FakeResponse{404, "not found", {}, {}});
+    if (response.kind == FakeResponse::Kind::Hang)
+        return;  // keeps the connection open and never answers
+
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
+    for (const QByteArray &header : response.headers)
+        head += header + "\r\n";
+    head += "Connection: close\r\n";
+    if (response.kind == FakeResponse::Kind::Normal) {
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
+        socket->write(head + response.body);
+        socket->disconnectFromHost();
+        return;
+    }
+    // Endless: no length, data until the client goes away (bounded, so a
+    // broken client cannot keep the test busy for ever).
+    socket->write(head + "\r\n");
+    auto *pump = new QTimer(socket);
+    auto sent = std::make_shared<qint64>(0);
+    connect(pump, &QTimer::timeout, socket, [socket, pump, sent] {
+        if (*sent > 256LL * 1024 * 1024 || socket->state() != QAbstractSocket::ConnectedState) {
+            pump->stop();
+            socket->abort();
+            return;
+        }
+        if (socket->bytesToWrite() < 1024 * 1024) {
+            const QByteArray chunk(64 * 1024, 'x');
+            socket->write(chunk);
+            *sent += chunk.size();
+        }
+    });
+    pump->start(1);
+}
+
+Heartbeat::Heartbeat()
+{
+    m_clock.start();
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        const qint64 now = m_clock.elapsed();
+        m_longest = std::max(m_longest, now - m_last);
+        m_last = now;
+    });
+    m_timer.start(10);
+}
+
+}  // namespace korvana::online::test

@@ -1,0 +1,251 @@
+// The HTTP client against a fake site: headers, redirects, cookies, failures,
+// time and size limits, and the GUI thread staying free throughout.
+#include <QBuffer>
+#include <QNetworkCookieJar>
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+#include "http_client.h"
+#include "test_main.h"
+
+using namespace korvana::online;
+using namespace korvana::online::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Outcome {
+    bool finished = false;
+    bool ok = false;
+    QByteArray body;
+    QString error;
+    qint64 elapsedMs = 0;
+};
+
+// Runs one request to its end and reports what came back.
+Outcome run(HttpClient &client, const QUrl &url, qint64 maxBytes, QIODevice *sink = nullptr)
+{
+    auto outcome = std::make_shared<Outcome>();
+    QElapsedTimer clock;
+    clock.start();
+    HttpRequest *request = sink ? client.getToDevice(url, sink, maxBytes) : client.getText(url, maxBytes);
+    QObject::connect(request, &HttpRequest::done, request, [=, &clock](bool ok) {
+        outcome->finished = true;
+        outcome->ok = ok;
+        outcome->body = request->body();
+        outcome->error = request->errorString();
+        outcome->elapsedMs = clock.elapsed();
+    });
+    (void)QTest::qWaitFor([&] { return outcome->finished; }, 10000);
+    return *outcome;
+}
+
+const HttpLimits kShortLimits{2000ms, 800ms};
+
+}  // namespace
+
+class TestHttpClient : public QObject {
+    Q_OBJECT
+private slots:
+    void replies_data()
+    {
+        QTest::addColumn<FakeResponse>("response");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << true << QByteArray("1.6.0\n");
+        QTest::newRow("empty success") << FakeResponse{200, {}, {}, {}} << true << QByteArray();
+        QTest::newRow("8-bit bytes kept") << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << true
+                                          << QByteArray("\xff\x00\x80", 3);
+        QTest::newRow("not found") << FakeResponse{404, "missing", {}, {}} << false << QByteArray();
+        QTest::newRow("server error") << FakeResponse{500, "oops", {}, {}} << false << QByteArray();
+        QTest::newRow("redirect without target") << FakeResponse{302, "", {}, {}} << false << QByteArray();
+        QTest::newRow("no content") << FakeResponse{204, {}, {}, {}} << true << QByteArray();
+        QTest::newRow("at the limit") << FakeResponse{200, QByteArray(100, 'v'), {}, {}} << true
+                                      << QByteArray(100, 'v');
+        QTest::newRow("over the limit") << FakeResponse{200, QByteArray(101, 'v'), {}, {}} << false << QByteArray();
+    }
+    void replies()
+    {
+        QFETCH(FakeResponse, response);
+        FakeSite site;
+        site.route("/doc", response);
+        HttpClient client(kShortLimits);
+        const Outcome outcome = run(client, QUrl(site.base() + "/doc"), 100);
+        QVERIFY(outcome.finished);
+        QTEST(outcome.ok, "ok");
+        QTEST(outcome.body, "body");
+        QCOMPARE(outcome.error.isEmpty(), outcome.ok);
+    }
+
+    void sendsItsHeaders()
+    {
+        FakeSite site;
+        site.route("/running.php", "1.5.3\n");
+        HttpClient client(kShortLimits);
+        QVERIFY(run(client, QUrl(site.base() + "/running.php"), 100).ok);
+        QCOMPARE(site.requests().size(), std::size_t(1));
+        const FakeRequest &request = site.requests().front();
+        QCOMPARE(request.method, QByteArray("GET"));
+        QCOMPARE(request.headers.value("user-agent"), QByteArray(kUserAgent));
+        QCOMPARE(request.headers.value("accept"), QByteArray("text/html, */*"));
+        QVERIFY(!request.headers.contains("authorization"));
+    }
+
+    void followsRedirects()
+    {
+        FakeSite site;
+        site.route("/old", FakeResponse{301, {}, {"Location: /older"}, {}});
+        site.route("/older", FakeResponse{302, {}, {"Location: " + site.base().toLatin1() + "/new?x=1"}, {}});
+        site.route("/new?x=1", "moved here");
+        HttpClient client(kShortLimits);
+        const Outcome outcome = run(client, QUrl(site.base() + "/old"), 100);
+        QVERIFY(outcome.ok);
+        QCOMPARE(outcome.body, QByteArray("moved here"));
+        QCOMPARE(site.requestedTargets(), (QList<QByteArray>{"/old", "/older", "/new?x=1"}));
+    }
+
+    void endlessRedirectsFail()
+    {
+        FakeSite site;
+        site.route("/loop", FakeResponse{302, {}, {"Location: /loop"}, {}});
+        HttpClient client(kShortLimits);
+        QVERIFY(!run(client, QUrl(site.base() + "/loop"), 100).ok);
+    }
+
+    void keepsCookiesPerClient()
+    {
+        FakeSite site;
+        site.route("/first", FakeResponse{200, "a", {"Set-Cookie: visit=42; Path=/"}, {}});
+        site.route("/second", "b");
+        HttpClient client(kShortLimits);
+        HttpClient other(kShortLimits);
+        QVERIFY(run(client, QUrl(site.base() + "/first"), 100).ok);
+        QVERIFY(run(client, QUrl(site.base() + "/second"), 100).ok);
+        QVERIFY(run(other, QUrl(site.base() + "/second"), 100).ok);
+        QCOMPARE(site.requests().at(1).headers.value("cookie"), QByteArray("visit=42"));
+        QVERIFY(!site.requests().at(2).headers.contains("cookie"));
+    }
+
+    void cookieFromARedirectIsKept()
+    {
+        FakeSite site;
+        site.route("/login", FakeResponse{302, {}, {"Location: /home", "Set-Cookie: id=7; Path=/"}, {}});
+        site.route("/home", "home");
+        HttpClient client(kShortLimits);
+        QVERIFY(run(client, QUrl(site.base() + "/login"), 100).ok);
+        QCOMPARE(site.requests().at(1).headers.value("cookie"), QByteArray("id=7"));
+    }
+
+    void writesIntoADevice()
+    {
+        FakeSite site;
+        const QByteArray picture = readDataFile(QStringLiteral("three_frames.gif"));
+        site.route("/1.gif", picture);
+        HttpClient client(kShortLimits);
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
+        QVERIFY(outcome.ok);
+        QCOMPARE(sink.data(), picture);
+        QVERIFY(outcome.body.isEmpty());
+    }
+
+    void unwritableDeviceFails()
+    {
+        FakeSite site;
+        site.route("/1.gif", "GIF89a");
+        HttpClient client(kShortLimits);
+        QBuffer sink;  // never opened
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("device not open"));
+        QVERIFY(!run(client, QUrl(site.base() + "/1.gif"), 100, &sink).ok);
+    }
+
+    void refusedConnectionFails()
+    {
+        FakeSite site;
+        const QString base = site.base();
+        site.stop();
+        HttpClient client(kShortLimits);
+        const Outcome outcome = run(client, QUrl(base + "/running.php"), 100);
+        QVERIFY(outcome.finished);
+        QVERIFY(!outcome.ok);
+    }
+
+    void silentServerHitsTheDeadline()
+    {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        HttpClient client(kShortLimits);
+        Heartbeat heartbeat;
+        const Outcome outcome = run(client, QUrl(site.base() + "/running.php"), 100);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("deadline")), qPrintable(outcome.error));
+        QVERIFY(outcome.elapsedMs >= 700 && outcome.elapsedMs < 3000);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    void endlessBodyHitsTheSizeLimit()
+    {
+        FakeSite site;
+        site.route("/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Endless});
+        HttpClient client(HttpLimits{2000ms, 20000ms});
+        Heartbeat heartbeat;
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("larger")), qPrintable(outcome.error));
+        QVERIFY(sink.size() <= kPictureLimit);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+    }
+
+    void unansweredConnectHitsTheConnectLimit()
+    {
+        // A listener with a full backlog that never accepts: the kernel drops
+        // further connection attempts, so connecting hangs.
+        QTcpServer server;
+        server.setListenBacklogSize(0);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        server.pauseAccepting();
+        QTcpSocket filler;
+        filler.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        QVERIFY(filler.waitForConnected(1000));
+
+        HttpClient client(HttpLimits{300ms, 5000ms});
+        const Outcome outcome =
+            run(client, QUrl(QStringLiteral("http://127.0.0.1:%1/running.php").arg(server.serverPort())), 100);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("connect")), qPrintable(outcome.error));
+        QVERIFY(outcome.elapsedMs < 2000);
+    }
+
+    void cancelEndsQuietly()
+    {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        HttpClient client(kShortLimits);
+        QPointer<HttpRequest> request = client.getText(QUrl(site.base() + "/running.php"), 100);
+        QSignalSpy done(request.data(), &HttpRequest::done);
+        QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
+        request->cancel();
+        QVERIFY(QTest::qWaitFor([&] { return request.isNull(); }, 1000));
+        QTest::qWait(100);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    void destroyingTheClientStopsItsRequests()
+    {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        auto client = std::make_unique<HttpClient>(kShortLimits);
+        client->getText(QUrl(site.base() + "/running.php"), 100);
+        QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
+        client.reset();
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+};
+
+KORVANA_ONLINE_TEST_MAIN(TestHttpClient)
+#include "tst_http_client.moc"
