@@ -1,0 +1,238 @@
+// The card table: picker items, putting cards on and off, slot pictures, fold,
+// and what is left when a picture cannot be loaded.
+#include <QFile>
+#include <QTest>
+#include <QToolButton>
+
+#include "card_picker.h"
+#include "odds_list.h"
+#include "picture_loader.h"
+#include "slot_picture.h"
+#include "status_panels.h"
+#include "window_fixture.h"
+
+using namespace korvana::ui;
+using namespace korvana::ui::testing;
+
+class CardTableTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pickerItems_data();
+    void pickerItems();
+    void faceListIsAPermutation();
+    void mouseClickOnPickerPutsCardAndPicture();
+    void clicks_data();
+    void clicks();
+    void eighthCardStillRunsThePass();
+    void slotPictureClick();
+    void fold_data();
+    void fold();
+    void failingPictures_data();
+    void failingPictures();
+};
+
+void CardTableTest::pickerItems_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("picture");
+    QTest::newRow("2c") << 0 << "2c" << 0;
+    QTest::newRow("9c") << 7 << "9c" << 7;
+    QTest::newRow("Tc") << 8 << "Tc" << 12;
+    QTest::newRow("Jc") << 9 << "Jc" << 9;
+    QTest::newRow("Qc") << 10 << "Qc" << 11;
+    QTest::newRow("Kc") << 11 << "Kc" << 10;
+    QTest::newRow("Ac") << 12 << "Ac" << 8;
+    QTest::newRow("Td") << 21 << "Td" << 25;
+    QTest::newRow("Ad") << 25 << "Ad" << 21;
+    QTest::newRow("Ah") << 38 << "Ah" << 34;
+    QTest::newRow("2s") << 39 << "2s" << 39;
+    QTest::newRow("As") << 51 << "As" << 47;
+}
+
+void CardTableTest::pickerItems() {
+    QFETCH(int, item);
+    QFETCH(QString, code);
+    QFETCH(int, picture);
+    QCOMPARE(pickerCardCode(item), code);
+    QCOMPARE(pickerPictureIndex(item), picture);
+}
+
+void CardTableTest::faceListIsAPermutation() {
+    QList<int> seen(kPickerItems, 0);
+    for (int item = 0; item < kPickerItems; ++item) ++seen[pickerPictureIndex(item)];
+    QCOMPARE(seen.count(1), kPickerItems);
+}
+
+void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    const QRect ace = form->ButtonGroup1->buttonRect(38);
+    QTest::mouseClick(form->ButtonGroup1, Qt::LeftButton, {}, ace.center());
+    QCOMPARE(slotTexts(*form).first(), QStringLiteral("Ah"));
+    QCOMPARE(form->Image[0]->picture(), loadPicture(cardPicturePath(fixture.pictureFolder(), "Ah")));
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" A High card   "));
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void CardTableTest::clicks_data() {
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<QStringList>("slots");
+    QTest::newRow("second click takes the card off")
+        << QStringList{"Ah", "Kd", "Ah"} << QStringList{"", "Kd", "", "", "", "", ""};
+    QTest::newRow("the gap is filled first")
+        << QStringList{"Ah", "Kd", "Ah", "Qs"} << QStringList{"Qs", "Kd", "", "", "", "", ""};
+    QTest::newRow("a card comes back to the first empty slot, not its old one")
+        << QStringList{"Ah", "Kd", "Ah", "Kd", "Kd"} << QStringList{"Kd", "", "", "", "", "", ""};
+    QTest::newRow("a pocket card taken back after the flop")
+        << QStringList{"Ah", "Kd", "2c", "3c", "4c", "Ah", "9s"}
+        << QStringList{"9s", "Kd", "2c", "3c", "4c", "", ""};
+    QTest::newRow("an eighth card is ignored")
+        << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c", "9c"}
+        << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"};
+}
+
+void CardTableTest::clicks() {
+    QFETCH(QStringList, cards);
+    QFETCH(QStringList, slots);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    clickCards(*form, cards);
+    QCOMPARE(slotTexts(*form), slots);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void CardTableTest::eighthCardStillRunsThePass() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    clickCards(*form, {"2c", "3c", "4c", "5c", "6c", "7c", "8c"});
+    form->ListBox2->setRows({});
+    clickCards(*form, {"9c"});
+    QCOMPARE(form->ListBox2->rows().size(), 10);
+}
+
+void CardTableTest::slotPictureClick() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    const QImage empty = loadPicture(emptySlotPicturePath(fixture.pictureFolder()));
+    clickCards(*form, {"Ah", "Kd"});
+
+    QTest::mouseClick(form->Image[0], Qt::LeftButton, {}, QPoint(40, 60));
+    QCOMPARE(slotTexts(*form).mid(0, 2), (QStringList{"", "Kd"}));
+    QCOMPARE(form->Image[0]->picture(), empty);
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" K High card   "));
+
+    // A slot that never held a card trades its blank for the empty-slot picture.
+    QVERIFY(form->Image[6]->picture().isNull());
+    QTest::mouseClick(form->Image[6], Qt::LeftButton, {}, QPoint(40, 60));
+    QCOMPARE(form->Image[6]->picture(), empty);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void CardTableTest::fold_data() {
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<int>("handsPlayed");
+    QTest::newRow("empty table") << QStringList{} << 0;
+    QTest::newRow("one card is no hand") << QStringList{"Ah"} << 0;
+    QTest::newRow("two cards are a hand") << QStringList{"Ah", "Kd"} << 1;
+    QTest::newRow("a full table is one hand") << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"} << 1;
+}
+
+void CardTableTest::fold() {
+    QFETCH(QStringList, cards);
+    QFETCH(int, handsPlayed);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    const QImage empty = loadPicture(emptySlotPicturePath(fixture.pictureFolder()));
+
+    // Twice: once by the button, once by the menu entry.
+    clickCards(*form, cards);
+    QTest::mouseClick(form->FoldButton1, Qt::LeftButton);
+    clickCards(*form, cards);
+    form->Fold1->trigger();
+
+    QCOMPARE(slotTexts(*form), QStringList(7, QString()));
+    for (SlotPicture* picture : form->Image) QCOMPARE(picture->picture(), empty);
+    QCOMPARE(form->table().handsPlayed(), 2 * handsPlayed);
+    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel),
+             QStringLiteral("Hands played: %1").arg(2 * handsPlayed));
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" no High card "));
+}
+
+// A picture that cannot be loaded is reported with its full path; what was
+// done before it stays done and the rest of the action is skipped.
+void CardTableTest::failingPictures_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("slots");
+    QTest::addColumn<bool>("listUpdated");
+    QTest::addColumn<int>("handsPlayed");
+    QTest::addColumn<QList<int>>("unchangedPictures");  // slot pictures that keep what they showed
+
+    QTest::newRow("card without its picture folder")
+        << "Jc" << "" << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
+        << false << 0 << QList<int>{3};
+    QTest::newRow("card with an undecodable picture")
+        << "Jc" << "garbled:Jc.jpg" << "Cannot read the picture in file \"%1Jc.jpg\". "
+        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+    QTest::newRow("card taken off without the empty-slot picture")
+        << "Kd" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
+        << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
+    QTest::newRow("slot 1 picture: analysis before the picture")
+        << "Image1" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
+        << QStringList{"", "Kd", "Qs", "", "", "", ""} << true << 0 << QList<int>{0};
+    QTest::newRow("slot 3 picture: picture before the analysis")
+        << "Image3" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
+        << QStringList{"Ah", "Kd", "", "", "", "", ""} << false << 0 << QList<int>{2};
+    QTest::newRow("fold clears the slots, counts nothing")
+        << "Fold" << "" << "Cannot open file \"%1nocard.jpg\". " << QStringList(7, QString()) << false << 0
+        << QList<int>{0, 1, 2, 3, 4, 5, 6};
+}
+
+void CardTableTest::failingPictures() {
+    QFETCH(QString, action);
+    QFETCH(QString, brokenFile);
+    QFETCH(QString, message);
+    QFETCH(QStringList, slots);
+    QFETCH(bool, listUpdated);
+    QFETCH(int, handsPlayed);
+    QFETCH(QList<int>, unchangedPictures);
+    WindowFixture fixture;
+    const QString folder = fixture.folder() + QStringLiteral("/broken/");
+    QVERIFY(writeCardPictures(folder));
+    auto form = fixture.window(folder);
+    clickCards(*form, {"Ah", "Kd", "Qs"});
+    const QStringList rowsBefore = form->ListBox2->rows();
+    const std::array<QImage, 7> picturesBefore{form->Image[0]->picture(), form->Image[1]->picture(),
+                                               form->Image[2]->picture(), form->Image[3]->picture(),
+                                               form->Image[4]->picture(), form->Image[5]->picture(),
+                                               form->Image[6]->picture()};
+
+    if (brokenFile.isEmpty()) {
+        QVERIFY(QDir(folder).removeRecursively());
+    } else if (brokenFile.startsWith(QLatin1String("missing:"))) {
+        QVERIFY(QFile::remove(folder + brokenFile.section(u':', 1)));
+    } else {
+        QFile file(folder + brokenFile.section(u':', 1));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a picture");
+    }
+
+    if (action == QLatin1String("Fold")) form->FoldButton1Click();
+    else if (action.startsWith(QLatin1String("Image"))) form->ImageClick(action.mid(5).toInt());
+    else clickCards(*form, {action});
+
+    QCOMPARE(fixture.errors.size(), 1);
+    const QString expected = message.arg(QDir::toNativeSeparators(folder));
+    QVERIFY2(fixture.errors.first().startsWith(expected), qPrintable(fixture.errors.first()));
+    QVERIFY(fixture.errors.first().size() > expected.size());  // the system's reason follows
+    QCOMPARE(slotTexts(*form), slots);
+    QCOMPARE(form->ListBox2->rows() != rowsBefore, listUpdated);
+    QCOMPARE(form->table().handsPlayed(), handsPlayed);
+    for (int slot : unchangedPictures)
+        QCOMPARE(form->Image[slot]->picture(), picturesBefore[slot]);
+}
+
+QTEST_MAIN(CardTableTest)
+#include "test_card_table.moc"
