@@ -1,1 +1,202 @@
-int main(){return 0;}
+// The banner control: loading, frames and delays, playing once, the empty
+// control, and its mouse events.
+#include <QSignalSpy>
+
+#include "gif_animator.h"
+#include "test_main.h"
+
+using namespace korvana::online;
+using namespace korvana::online::test;
+
+namespace {
+
+// What a banner does when the pointer moves over it.
+void pointerMoved(TRxGIFAnimator &banner)
+{
+    if (!banner.animate()) {
+        banner.setFrameIndex(1);
+        banner.setAnimate(true);
+    }
+}
+
+QColor centre(const QImage &image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
+
+}  // namespace
+
+class TestGifAnimator : public QObject {
+    Q_OBJECT
+private slots:
+    void load_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<int>>("delays");
+        QTest::newRow("single frame") << "one_frame.gif" << true << QSize(230, 60) << QList<int>{100};
+        QTest::newRow("delays held within limits") << "three_frames.gif" << true << QSize(230, 60)
+                                                   << QList<int>{50, 80, 10000};
+        QTest::newRow("four frames") << "four_quick_frames.gif" << true << QSize(185, 60)
+                                     << QList<int>{50, 50, 50, 50};
+        QTest::newRow("not a gif") << "not_a_gif.png" << false << QSize(230, 60) << QList<int>{};
+        QTest::newRow("missing file") << "no_such.gif" << false << QSize(230, 60) << QList<int>{};
+    }
+    void load()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, ok);
+        QFETCH(QSize, size);
+        QFETCH(QList<int>, delays);
+        TRxGIFAnimator banner;
+        banner.resize(230, 60);
+        // A picture is already there: every load drops it first.
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("one_frame.gif"))));
+        QString error;
+        QCOMPARE(banner.loadFromFile(dataFile(file), &error), ok);
+        QCOMPARE(error.isEmpty(), ok);
+        QCOMPARE(banner.isEmpty(), !ok);
+        QCOMPARE(banner.size(), size);
+        QCOMPARE(banner.frameIndex(), 0);
+        QList<int> actual;
+        for (int i = 0; i < banner.frameCount(); ++i)
+            actual.append(banner.frameDelay(i));
+        QCOMPARE(actual, delays);
+    }
+
+    void frameIndexIgnoresInvalidValues()
+    {
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("three_frames.gif"))));
+        const QColor first = centre(banner.currentFrame());
+        for (int index : {-1, 3, 99}) {
+            banner.setFrameIndex(index);
+            QCOMPARE(banner.frameIndex(), 0);
+        }
+        banner.setFrameIndex(2);
+        QCOMPARE(banner.frameIndex(), 2);
+        QCOMPARE(centre(banner.currentFrame()), QColor(Qt::blue));
+        QVERIFY(centre(banner.currentFrame()) != first);
+    }
+
+    void playsOnceAndRestsOnTheFirstFrame()
+    {
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("four_quick_frames.gif"))));
+        QList<int> shown;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (shown.isEmpty() || shown.last() != banner.frameIndex())
+                shown.append(banner.frameIndex());
+        });
+        watch.start(5);
+        pointerMoved(banner);
+        QVERIFY(banner.animate());
+        QVERIFY(QTest::qWaitFor([&] { return !banner.animate(); }, 2000));
+        QCOMPARE(banner.frameIndex(), 0);
+        QTest::qWait(150);  // and it stays there
+        QCOMPARE(shown, (QList<int>{1, 2, 3, 0}));
+
+        // Moving over it while it plays changes nothing.
+        pointerMoved(banner);
+        QCOMPARE(banner.frameIndex(), 1);
+        QTest::qWait(60);
+        const int playing = banner.frameIndex();
+        pointerMoved(banner);
+        QCOMPARE(banner.frameIndex(), playing);
+        QVERIFY(QTest::qWaitFor([&] { return !banner.animate(); }, 2000));
+    }
+
+    void loopKeepsPlaying()
+    {
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("four_quick_frames.gif"))));
+        banner.setLoop(true);
+        banner.setAnimate(true);
+        QTest::qWait(500);
+        QVERIFY(banner.animate());
+        banner.setAnimate(false);
+    }
+
+    void singleFrameNeverAdvances()
+    {
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("one_frame.gif"))));
+        pointerMoved(banner);
+        QTest::qWait(150);
+        QVERIFY(banner.animate());
+        QCOMPARE(banner.frameIndex(), 0);
+    }
+
+    void emptyControlPlaysItsNextPictureOnce_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("after a single frame") << "one_frame.gif";
+    }
+    void emptyControlPlaysItsNextPictureOnce()
+    {
+        QFETCH(QString, first);
+        TRxGIFAnimator banner;
+        if (!first.isEmpty())
+            QVERIFY(banner.loadFromFile(dataFile(first)));
+        pointerMoved(banner);
+        QVERIFY(banner.animate());
+        QTest::qWait(100);
+        QVERIFY(banner.animate());
+
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("four_quick_frames.gif"))));
+        QCOMPARE(banner.frameIndex(), 0);
+        QVERIFY(QTest::qWaitFor([&] { return banner.frameIndex() != 0; }, 1000));
+        QVERIFY(QTest::qWaitFor([&] { return !banner.animate(); }, 2000));
+        QCOMPARE(banner.frameIndex(), 0);
+    }
+
+    void failedLoadStopsPlaying()
+    {
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("four_quick_frames.gif"))));
+        pointerMoved(banner);
+        QVERIFY(!banner.loadFromFile(dataFile(QStringLiteral("not_a_gif.png"))));
+        QTest::qWait(120);
+        QVERIFY(banner.isEmpty());
+        QCOMPARE(banner.frameIndex(), 0);
+    }
+
+    void emptyControlShowsNothing()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        window.setStyleSheet(QStringLiteral("background: #ff00ff"));
+        auto *banner = new TRxGIFAnimator(&window);
+        banner->setGeometry(10, 10, 230, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(centre(window.grab().toImage().copy(banner->geometry())), QColor(0xff, 0x00, 0xff));
+
+        QVERIFY(banner->loadFromFile(dataFile(QStringLiteral("three_frames.gif"))));
+        QCOMPARE(centre(window.grab().toImage().copy(banner->geometry())), QColor(Qt::red));
+    }
+
+    void raisesClickAndMouseMove()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        auto *banner = new TRxGIFAnimator(&window);
+        banner->setGeometry(10, 10, 230, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy clicked(banner, &TRxGIFAnimator::clicked);
+        QSignalSpy moved(banner, &TRxGIFAnimator::mouseMoved);
+        QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+
+        QTest::mouseMove(banner, QPoint(20, 20));
+        QTest::mouseMove(banner, QPoint(30, 25));
+        QVERIFY(moved.count() >= 1);
+        QTest::mouseClick(banner, Qt::LeftButton, {}, QPoint(30, 25));
+        QCOMPARE(clicked.count(), 1);
+        QTest::mouseClick(banner, Qt::RightButton, {}, QPoint(30, 25));
+        QCOMPARE(clicked.count(), 1);
+    }
+};
+
+KORVANA_ONLINE_TEST_MAIN(TestGifAnimator)
+#include "tst_gif_animator.moc"

@@ -4,9 +4,9 @@ set -e
 CONVERT=${CONVERT:-convert}
 cd "$(dirname "$0")"
 "$CONVERT" -size 230x60 xc:'#2060c0' one_frame.gif
-# Three frames; the delays (in 1/100 s) exercise the lower limit, a normal
-# value and the upper limit of the control's frame delay.
-"$CONVERT" -size 230x60 -delay 1 xc:red -delay 8 xc:green -delay 2000 xc:blue -loop 0 three_frames.gif
+# Three frames; the delays (in 1/100 s; Qt reads 0 and 1 as 10) exercise the
+# lower limit, a normal value and the upper limit of the frame delay.
+"$CONVERT" -size 230x60 -delay 2 xc:red -delay 8 xc:green -delay 2000 xc:blue -loop 0 three_frames.gif
 # Short delays throughout, to watch a whole play-through in a test.
 "$CONVERT" -size 185x60 -delay 5 xc:red xc:green xc:blue xc:yellow -loop 0 four_quick_frames.gif
 # Picture data of another format under a .gif name.
