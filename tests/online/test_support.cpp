@@ -115,7 +115,11 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
             request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
     }
     m_requests.push_back(request);
-    answer(socket, request);
+    const int delay = m_routes.value(request.target).delayMs;
+    if (delay > 0)
+        QTimer::singleShot(delay, socket, [this, socket, request] { answer(socket, request); });
+    else
+        answer(socket, request);
 }
 
 void FakeSite::answer(QTcpSocket *socket, const FakeRequest &request)

@@ -38,6 +38,7 @@ struct FakeResponse {
     QByteArray body;
     QList<QByteArray> headers;  // extra "Name: value" lines
     Kind kind = Kind::Normal;
+    int delayMs = 0;  // before the answer is sent
 };
 
 struct FakeRequest {
