@@ -1,0 +1,348 @@
+// Start-up with the stored choices, the languages, the round selector and
+// auto-switch, the sliders and the time-passed panel.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include "odds_list.h"
+#include "radio_group.h"
+#include "status_panels.h"
+#include "window_fixture.h"
+
+using namespace korvana;
+using namespace korvana::ui;
+using namespace korvana::ui::testing;
+
+namespace {
+
+// Writes raw lines into the settings file, as another program or an old
+// version might have left them.
+void writeSettingsFile(const QString& path, const QByteArray& lines) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\n" + lines);
+}
+
+QVariant storedValue(const QString& path, const QString& key) {
+    return QSettings(path, QSettings::IniFormat).value(key);
+}
+
+const QString kRoyalRow = QStringLiteral(" K A - Royal Flash odds - 1:%1  ");
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStart();
+    void storedChoices_data();
+    void storedChoices();
+    void storeFailures_data();
+    void storeFailures();
+    void unsavableLanguageChoiceChangesNothing();
+    void roundSelector_data();
+    void roundSelector();
+    void autoSwitchMovesTheRoundAndBack();
+    void autoSwitchCountsOnlySlotsOfTheSettledRound();
+    void uncheckingAutoSwitchStoresAndKeepsTheRound();
+    void languageSwitchKeepsTheTable();
+    void transparency_data();
+    void transparency();
+    void timePassed_data();
+    void timePassed();
+    void decimalSeparatorOfTheRegion();
+    void webCheckAtStartAndEveryLanguageChoice();
+};
+
+void MainWindowTest::firstStart() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QCOMPARE(fixture.errors, QStringList());
+    QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("english"));
+    QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 1);
+    QVERIFY(form->Autoswitch1->isChecked());
+    QVERIFY(form->English1->isChecked());
+    QVERIFY(!form->Russian1->isChecked());
+    QCOMPARE(form->windowTitle(),
+             QStringLiteral("Korvana 1.5.3 - Poker hands analyzer, Texas Holdem odds calculator"));
+    QCOMPARE(form->Help1->title(), QStringLiteral("Help"));
+    QCOMPARE(form->Fold1->text(), QStringLiteral("Fold"));
+    const QStringList panels{"Time passed: 00:00", "Hands played: 0", "Best hand: ", "Transparency: ",
+                             "Font color: "};
+    for (int panel = 0; panel < 5; ++panel) QCOMPARE(form->StatusBar1->panelText(panel), panels[panel]);
+    QCOMPARE(form->ListBox2->rows().size(), 10);
+    QCOMPARE(form->ListBox2->rows().first(), QStringLiteral(" Royal Flash impossible "));
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" no High card "));
+    QCOMPARE(form->RadioGroup1->itemIndex(), 0);
+    QCOMPARE(form->alpha(), 255);
+}
+
+void MainWindowTest::storedChoices_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<bool>("autoSwitch");
+    QTest::addColumn<QString>("storedLanguageAfter");
+    QTest::addColumn<int>("storedAutoswitchAfter");
+    QTest::newRow("russian, auto-switch off")
+        << QByteArray("language=russian\nautoswitch=0\n") << true << false << "russian" << 0;
+    QTest::newRow("english, any non-zero auto-switch is on")
+        << QByteArray("language=english\nautoswitch=5\n") << false << true << "english" << 1;
+    QTest::newRow("unknown language text is left alone, English shown")
+        << QByteArray("language=Russian\nautoswitch=1\n") << false << true << "Russian" << 1;
+}
+
+void MainWindowTest::storedChoices() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, russian);
+    QFETCH(bool, autoSwitch);
+    QFETCH(QString, storedLanguageAfter);
+    QFETCH(int, storedAutoswitchAfter);
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), stored);
+    auto form = fixture.window();
+    QCOMPARE(fixture.errors, QStringList());
+    QCOMPARE(form->language(), russian ? Language::Russian : Language::English);
+    QCOMPARE(form->Russian1->isChecked(), russian);
+    QCOMPARE(form->English1->isChecked(), !russian);
+    QCOMPARE(form->Autoswitch1->isChecked(), autoSwitch);
+    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel),
+             russian ? QString::fromUtf8("Рук сыграно: 0") : QStringLiteral("Hands played: 0"));
+    QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), storedLanguageAfter);
+    QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), storedAutoswitchAfter);
+}
+
+// A store that fails is reported once; the start-up stops there and the
+// window keeps the captions it had.
+void MainWindowTest::storeFailures_data() {
+    QTest::addColumn<QByteArray>("stored");  // "-" = the store cannot be created at all
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("helpCaption");
+    QTest::newRow("store cannot be written") << QByteArray("-") << "Cannot save the setting \"language\""
+                                             << "&Help";
+    QTest::newRow("language is not text") << QByteArray("language=english, russian\n")
+                                          << "The setting \"language\"" << "&Help";
+    QTest::newRow("autoswitch is not a number")
+        << QByteArray("language=english\nautoswitch=yes\n") << "The setting \"autoswitch\"" << "Help";
+}
+
+void MainWindowTest::storeFailures() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, message);
+    QFETCH(QString, helpCaption);
+    WindowFixture fixture;
+    QString settingsPath = fixture.settingsPath();
+    if (stored == "-") {
+        writeSettingsFile(fixture.folder() + QStringLiteral("/file"), "");
+        settingsPath = fixture.folder() + QStringLiteral("/file/Korvana.conf");
+    } else {
+        writeSettingsFile(settingsPath, stored);
+    }
+    WindowServices services = fixture.services(fixture.pictureFolder());
+    services.settings = SettingsStore::inFile(settingsPath);
+    TForm1 form(services);
+    form.show();
+
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.first().startsWith(message), qPrintable(fixture.errors.first()));
+    QVERIFY(fixture.errors.first().contains(QDir::toNativeSeparators(settingsPath)));
+    QCOMPARE(form.Help1->title(), helpCaption);
+    QVERIFY(!form.Autoswitch1->isChecked());
+    QCOMPARE(form.language(), Language::English);
+    // The program goes on: cards can still be played.
+    clickCards(form, {"Ah"});
+    QCOMPARE(form.ListBox2->rows().last(), QStringLiteral(" A High card   "));
+}
+
+void MainWindowTest::unsavableLanguageChoiceChangesNothing() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QFile::remove(fixture.settingsPath());
+    QVERIFY(QDir().mkpath(fixture.settingsPath()));  // a folder where the file should be
+    form->Russian1->trigger();
+    QCOMPARE(fixture.errors.size(), 1);
+    QCOMPARE(form->language(), Language::English);
+    QVERIFY(form->English1->isChecked());
+    QVERIFY(!form->Russian1->isChecked());
+    QCOMPARE(form->Help1->title(), QStringLiteral("Help"));
+    clickCards(*form, {"Ah"});
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" A High card   "));
+}
+
+void MainWindowTest::roundSelector_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("odds");
+    QTest::newRow("flop") << 0 << "19600";
+    QTest::newRow("turn") << 1 << "4900";
+    QTest::newRow("river") << 2 << "1960";
+}
+
+void MainWindowTest::roundSelector() {
+    QFETCH(int, item);
+    QFETCH(QString, odds);
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
+    auto form = fixture.window();
+    clickCards(*form, {"Kh", "Ah"});
+    QTest::mouseClick(form->RadioGroup1->item((item + 1) % 3), Qt::LeftButton);
+    QTest::mouseClick(form->RadioGroup1->item(item), Qt::LeftButton);
+    QCOMPARE(form->round(), static_cast<Round>(item));
+    QCOMPARE(form->ListBox2->rows().first(), kRoyalRow.arg(odds));
+}
+
+void MainWindowTest::autoSwitchMovesTheRoundAndBack() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QVERIFY(form->Autoswitch1->isChecked());
+    const auto roundAfter = [&](const QStringList& cards) {
+        clickCards(*form, cards);
+        return form->RadioGroup1->itemIndex();
+    };
+    QCOMPARE(roundAfter({"2c", "5d", "9h", "Js"}), 0);
+    QCOMPARE(roundAfter({"Kc"}), 1);
+    QCOMPARE(roundAfter({"Ah"}), 2);
+    QCOMPARE(roundAfter({"Qd"}), 2);
+    QCOMPARE(roundAfter({"Qd", "Ah", "Kc"}), 0);
+    QCOMPARE(form->round(), Round::Flop);
+}
+
+void MainWindowTest::autoSwitchCountsOnlySlotsOfTheSettledRound() {
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
+    auto form = fixture.window();
+    clickCards(*form, {"Ac", "Ad", "Ah", "7c", "9d", "Ts", "Jc"});
+    QTest::mouseClick(form->RadioGroup1->item(2), Qt::LeftButton);
+    for (int slot : {1, 2, 3}) form->ImageClick(slot);
+    QTest::mouseClick(form->Autoswitch1, Qt::LeftButton);
+    // Four cards known at the river means the flop, which reads slots 1..5 only.
+    QCOMPARE(form->RadioGroup1->itemIndex(), 0);
+    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" 9 High card   "));
+}
+
+void MainWindowTest::uncheckingAutoSwitchStoresAndKeepsTheRound() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    clickCards(*form, {"2c", "5d", "9h", "Js", "Kc"});
+    QCOMPARE(form->round(), Round::Turn);
+    form->ListBox2->setRows({});
+    QTest::mouseClick(form->Autoswitch1, Qt::LeftButton);
+    QVERIFY(!form->Autoswitch1->isChecked());
+    QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 0);
+    QCOMPARE(form->round(), Round::Turn);
+    QCOMPARE(form->ListBox2->rows().size(), 10);
+    clickCards(*form, {"Kc", "Js"});  // three cards: the round stays where it is
+    QCOMPARE(form->round(), Round::Turn);
+}
+
+void MainWindowTest::languageSwitchKeepsTheTable() {
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
+    auto form = fixture.window();
+    clickCards(*form, {"Kh", "Kd"});
+    form->FoldButton1Click();
+    clickCards(*form, {"Kh", "Ah"});
+    QTest::mouseClick(form->RadioGroup1->item(1), Qt::LeftButton);
+    const QStringList slotsBefore = slotTexts(*form);
+
+    form->Russian1->trigger();
+    QCOMPARE(fixture.errors, QStringList());
+    QCOMPARE(slotTexts(*form), slotsBefore);
+    QCOMPARE(form->round(), Round::Turn);
+    QCOMPARE(form->RadioGroup1->itemIndex(), 1);
+    QCOMPARE(form->table().handsPlayed(), 1);
+    QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("russian"));
+    QVERIFY(form->Russian1->isChecked());
+    QVERIFY(!form->English1->isChecked());
+    QCOMPARE(form->ListBox2->rows().first(), QString::fromUtf8(" K A - Роял Флеш шансы - 1:4900  "));
+    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel), QString::fromUtf8("Рук сыграно: 1"));
+    QCOMPARE(form->StatusBar1->panelText(BestHandPanel), QString::fromUtf8("Лучшая рука: Пара"));
+    QCOMPARE(form->RadioGroup1->item(1)->text(), QString::fromUtf8("терн"));
+    QCOMPARE(form->Label6->text(), QString::fromUtf8("карманные карты"));
+    QCOMPARE(form->windowTitle(),
+             QString::fromUtf8("Korvana 1.5.3 - анализатор Покерных рук, калькулятор шансов Техас Холдем"));
+
+    // Choosing the active language again is harmless.
+    form->Russian1->trigger();
+    QVERIFY(form->Russian1->isChecked());
+    QCOMPARE(form->language(), Language::Russian);
+}
+
+void MainWindowTest::transparency_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("alpha");
+    QTest::newRow("opaque") << 0 << 255;
+    QTest::newRow("middle") << 10 << 155;
+    QTest::newRow("most transparent") << 20 << 55;
+}
+
+void MainWindowTest::transparency() {
+    QFETCH(int, position);
+    QFETCH(int, alpha);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    form->TrackBar1->setValue(20 - position);
+    form->TrackBar1->setValue(position);
+    QCOMPARE(form->alpha(), alpha);
+    QCOMPARE(qRound(form->windowOpacity() * 255), alpha);
+}
+
+void MainWindowTest::timePassed_data() {
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<qint64>("secondsLater");
+    QTest::addColumn<QString>("panel");
+    const QDateTime noon(QDate(2024, 3, 1), QTime(12, 0));
+    QTest::newRow("at start") << noon << qint64(0) << "Time passed: 00:00";
+    QTest::newRow("seconds are dropped") << noon << qint64(59) << "Time passed: 00:00";
+    QTest::newRow("an hour and five minutes") << noon << qint64(3930) << "Time passed: 01:05";
+    QTest::newRow("across midnight") << QDateTime(QDate(2024, 3, 1), QTime(23, 50)) << qint64(1200)
+                                     << "Time passed: 00:20";
+    QTest::newRow("ten hours") << noon << qint64(36000) << "Time passed: 10:00";
+    QTest::newRow("hours do not wrap at a day") << noon << qint64(100 * 3600 + 7 * 60)
+                                                << "Time passed: 100:07";
+    QTest::newRow("clock set back before the start") << noon << qint64(-600) << "Time passed: 00:00";
+}
+
+void MainWindowTest::timePassed() {
+    QFETCH(QDateTime, start);
+    QFETCH(qint64, secondsLater);
+    QFETCH(QString, panel);
+    WindowFixture fixture;
+    fixture.now = start;
+    auto form = fixture.window();
+    fixture.now = start.addSecs(secondsLater);
+    form->Timer1Timer();
+    QCOMPARE(form->StatusBar1->panelText(TimePassedPanel), panel);
+}
+
+void MainWindowTest::decimalSeparatorOfTheRegion() {
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
+    WindowServices services = fixture.services(fixture.pictureFolder());
+    services.decimalSeparator = QStringLiteral(",");
+    TForm1 form(services);
+    form.show();
+    clickCards(form, {"Th", "Jh", "Qh", "Kh", "2c"});
+    QTest::mouseClick(form.RadioGroup1->item(2), Qt::LeftButton);
+    QVERIFY2(form.ListBox2->rows().first().endsWith(QStringLiteral(" - 1:23,5  ")),
+             qPrintable(form.ListBox2->rows().first()));
+}
+
+void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
+    WindowFixture fixture;
+    TForm1 form(fixture.services(fixture.pictureFolder()));
+    QSignalSpy checks(&form, &TForm1::webCheckDue);
+    form.show();
+    form.English1->trigger();
+    form.Russian1->trigger();
+    QCOMPARE(checks.size(), 3);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
