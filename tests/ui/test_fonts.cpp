@@ -1,0 +1,142 @@
+// The window's fonts: the mapping table, the families it provides, and that
+// every caption fits its place in both languages.
+#include <QCheckBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "font_mapping.h"
+#include "odds_list.h"
+#include "radio_group.h"
+#include "status_panels.h"
+#include "window_fixture.h"
+
+using namespace korvana;
+using namespace korvana::ui;
+using namespace korvana::ui::testing;
+
+namespace {
+
+int textWidth(const QWidget* widget, const QString& text) {
+    return widget->fontMetrics().horizontalAdvance(text);
+}
+
+// Room left for the text of a check box or radio button beside its indicator.
+int textRoom(const QAbstractButton* button, QStyle::PixelMetric indicator, QStyle::PixelMetric spacing) {
+    return button->width() - button->style()->pixelMetric(indicator, nullptr, button) -
+           button->style()->pixelMetric(spacing, nullptr, button);
+}
+
+}  // namespace
+
+class FontsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void parsing_data();
+    void parsing();
+    void windowFamilies_data();
+    void windowFamilies();
+    void captionsFit_data();
+    void captionsFit();
+};
+
+void FontsTest::initTestCase() {
+    applyFontMappings(builtInFontMappings());
+}
+
+void FontsTest::parsing_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("families");
+    QTest::newRow("not JSON") << QByteArray("Tahoma=wine") << QStringList{};
+    QTest::newRow("entry without a family is skipped")
+        << QByteArray(R"({"families": [{"files": ["x.ttf"]}, {"family": "Tahoma"}]})") << QStringList{"Tahoma"};
+    QTest::newRow("two families")
+        << QByteArray(R"({"families": [{"family": "A", "substitutes": ["B", 3]}, {"family": "C"}]})")
+        << QStringList{"A", "C"};
+}
+
+void FontsTest::parsing() {
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, families);
+    QStringList parsed;
+    for (const FontMapping& mapping : parseFontMappings(json)) parsed << mapping.family;
+    QCOMPARE(parsed, families);
+}
+
+void FontsTest::windowFamilies_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("drawnWith");
+    QTest::addColumn<QString>("needs");  // a file or family that must be installed
+    QTest::newRow("Tahoma from its own file") << "Tahoma" << "Tahoma" << "/usr/share/wine/fonts/tahoma.ttf";
+    QTest::newRow("Times New Roman by a metric twin") << "Times New Roman" << "Liberation Serif"
+                                                      << "Liberation Serif";
+}
+
+void FontsTest::windowFamilies() {
+    QFETCH(QString, family);
+    QFETCH(QString, drawnWith);
+    QFETCH(QString, needs);
+    if (QFontDatabase::hasFamily(family) && QFontInfo(QFont(family)).family() == family &&
+        !needs.startsWith(QLatin1Char('/')))
+        QSKIP("the system has the font itself");
+    if (needs.startsWith(QLatin1Char('/')) ? !QFile::exists(needs) : !QFontDatabase::hasFamily(needs))
+        QSKIP("the package providing the font is not installed");
+    QFont font(family);
+    font.setPixelSize(13);
+    QCOMPARE(QFontInfo(font).family(), drawnWith);
+}
+
+void FontsTest::captionsFit_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "english";
+    QTest::newRow("Russian") << "russian";
+}
+
+// A caption wider than its place would be cut off on screen.
+void FontsTest::captionsFit() {
+    QFETCH(QString, language);
+    WindowFixture fixture;
+    fixture.store().setLanguage(language);
+    auto form = fixture.window();
+    clickCards(*form, {"Th", "Jh", "Qh", "Kh", "Ah"});
+
+    for (const QLabel* label : {form->Label1, form->Label4, form->Label5, form->Label6})
+        QVERIFY2(textWidth(label, label->text()) <= label->width(), qPrintable(label->text()));
+    for (int item = 0; item < 3; ++item) {
+        const QRadioButton* radio = form->RadioGroup1->item(item);
+        QVERIFY2(textWidth(radio, radio->text()) <=
+                     textRoom(radio, QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_RadioButtonLabelSpacing),
+                 qPrintable(radio->text()));
+    }
+    QVERIFY(textWidth(form->RadioGroup1, form->RadioGroup1->caption()) + 10 <= form->RadioGroup1->width());
+    QVERIFY(textWidth(form->Autoswitch1, form->Autoswitch1->text()) <=
+            textRoom(form->Autoswitch1, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing));
+    QVERIFY(textWidth(form->FoldButton1, form->FoldButton1->text()) + 4 <= form->FoldButton1->width());
+
+    // Panel texts end where the next panel or a slider begins.
+    const int sliderStarts[] = {0, 0, 0, form->TrackBar1->x(), form->TrackBar2->x()};
+    const auto fitsPanel = [&](int panel, const QString& text) {
+        const QRect area = form->StatusBar1->panelRect(panel);
+        const int end = sliderStarts[panel] ? sliderStarts[panel] : area.right();
+        return area.left() + 3 + textWidth(form->StatusBar1, text) <= end;
+    };
+    for (int panel = 0; panel < StatusPanels::kPanelCount; ++panel)
+        QVERIFY2(fitsPanel(panel, form->StatusBar1->panelText(panel)), qPrintable(form->StatusBar1->panelText(panel)));
+    for (int category = 1; category <= 10; ++category) {
+        const QString best = QString::fromStdString(besthand(form->language(), category));
+        QVERIFY2(fitsPanel(BestHandPanel, best), qPrintable(best));
+    }
+    for (const QString& row : form->ListBox2->rows())
+        QVERIFY2(textWidth(form->ListBox2, row) <= form->ListBox2->rowRect(0).width(), qPrintable(row));
+}
+
+QTEST_MAIN(FontsTest)
+#include "test_fonts.moc"

@@ -1,0 +1,143 @@
+// The settings store: what stored values read as, what a broken store does,
+// and where the player's own store lives.
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "failure.h"
+#include "settings_store.h"
+
+using namespace korvana::ui;
+
+namespace {
+
+constexpr int kThrows = -999;  // marks a value that must be refused
+
+SettingsStore storeWith(const QTemporaryDir& dir, const QByteArray& lines) {
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write("[General]\n" + lines);
+    return SettingsStore::inFile(path);
+}
+
+}  // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void language_data();
+    void language();
+    void autoswitch_data();
+    void autoswitch();
+    void choicesAreSavedAtOnce();
+    void storeThatCannotBeWritten();
+    void playersOwnStore();
+};
+
+void SettingsStoreTest::language_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("read");  // null = never written; "!" = refused
+    QTest::newRow("never written") << QByteArray() << QString();
+    QTest::newRow("english") << QByteArray("language=english\n") << "english";
+    QTest::newRow("russian") << QByteArray("language=russian\n") << "russian";
+    QTest::newRow("other text is still text") << QByteArray("language=Klingon\n") << "Klingon";
+    QTest::newRow("a list is not text") << QByteArray("language=english, russian\n") << "!";
+    QTest::newRow("bytes are not text") << QByteArray("language=@ByteArray(english)\n") << "!";
+}
+
+void SettingsStoreTest::language() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, read);
+    QTemporaryDir dir;
+    const SettingsStore store = storeWith(dir, stored);
+    if (read == QLatin1String("!")) {
+        QVERIFY_THROWS_EXCEPTION(Failure, store.language());
+    } else {
+        const auto value = store.language();
+        QCOMPARE(value.has_value(), !read.isNull());
+        if (value) QCOMPARE(*value, read);
+    }
+}
+
+void SettingsStoreTest::autoswitch_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("read");  // 0x7fffffff = never written
+    QTest::newRow("never written") << QByteArray() << 0x7fffffff;
+    QTest::newRow("off") << QByteArray("autoswitch=0\n") << 0;
+    QTest::newRow("on") << QByteArray("autoswitch=1\n") << 1;
+    QTest::newRow("any non-zero") << QByteArray("autoswitch=5\n") << 5;
+    QTest::newRow("negative") << QByteArray("autoswitch=-1\n") << -1;
+    QTest::newRow("words") << QByteArray("autoswitch=yes\n") << kThrows;
+    QTest::newRow("beyond 32 bits") << QByteArray("autoswitch=4294967296\n") << kThrows;
+    QTest::newRow("a list") << QByteArray("autoswitch=1, 0\n") << kThrows;
+    QTest::newRow("empty") << QByteArray("autoswitch=\n") << kThrows;
+}
+
+void SettingsStoreTest::autoswitch() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, read);
+    QTemporaryDir dir;
+    const SettingsStore store = storeWith(dir, stored);
+    if (read == kThrows) {
+        QVERIFY_THROWS_EXCEPTION(Failure, store.autoswitch());
+    } else {
+        const auto value = store.autoswitch();
+        QCOMPARE(value.has_value(), read != 0x7fffffff);
+        if (value) QCOMPARE(*value, read);
+    }
+}
+
+void SettingsStoreTest::choicesAreSavedAtOnce() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    const SettingsStore store = SettingsStore::inFile(path);
+    store.setLanguage(QStringLiteral("russian"));
+    store.setAutoswitch(0);
+    // Another reader sees them straight away, with nothing left to save.
+    QSettings reader(path, QSettings::IniFormat);
+    QCOMPARE(reader.value("language").toString(), QStringLiteral("russian"));
+    QCOMPARE(reader.value("autoswitch").toInt(), 0);
+    QCOMPARE(*store.language(), QStringLiteral("russian"));
+    QCOMPARE(*store.autoswitch(), 0);
+}
+
+void SettingsStoreTest::storeThatCannotBeWritten() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = dir.filePath(QStringLiteral("file/Korvana.conf"));
+    const SettingsStore store = SettingsStore::inFile(path);
+
+    QVERIFY(!store.language().has_value());  // nothing to read is not an error
+    for (const auto& write : {std::function<void()>([&] { store.setLanguage(QStringLiteral("english")); }),
+                              std::function<void()>([&] { store.setAutoswitch(1); })}) {
+        try {
+            write();
+            QFAIL("a write to an impossible place reported success");
+        } catch (const Failure& failure) {
+            QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)), qPrintable(failure.message()));
+        }
+    }
+}
+
+void SettingsStoreTest::playersOwnStore() {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || !config.contains(QLatin1String("/home/test_settings_store/")))
+        QSKIP("runs only inside its private test folder, never on the real user's settings");
+    const SettingsStore store = SettingsStore::perUser();
+    const QString expected = QDir::toNativeSeparators(config + QStringLiteral("/Software/Korvana.conf"));
+    QCOMPARE(store.location(), expected);
+    QFile::remove(expected);
+    store.setLanguage(QStringLiteral("english"));
+    store.setAutoswitch(1);
+    QSettings reader(expected, QSettings::IniFormat);
+    QCOMPARE(reader.value("language").toString(), QStringLiteral("english"));
+    QCOMPARE(reader.value("autoswitch").toInt(), 1);
+}
+
+QTEST_MAIN(SettingsStoreTest)
+#include "test_settings_store.moc"
