@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 
 #include "font_mapping.h"
@@ -11,6 +12,10 @@ namespace korvana::ui {
 
 void prepareApplication(QApplication& app) {
     app.setApplicationName(kApplicationTitle);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/korvana-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
     applyFontMappings(builtInFontMappings());
 }
 

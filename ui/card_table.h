@@ -21,7 +21,7 @@ int pickerPictureIndex(int item);
 
 class CardTable {
 public:
-    const CardSlots& slots() const { return slots_; }
+    const CardSlots& cardSlots() const { return slots_; }
     // Slot 0..6 is empty.
     bool isEmpty(int slot) const { return slots_[slot].empty(); }
 

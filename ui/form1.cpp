@@ -61,7 +61,7 @@ void TForm1::guarded(Body&& body) {
 
 void TForm1::handrate() {
     const PassSettings settings{Autoswitch1->isChecked(), language_, decimalSeparator_};
-    const PassResult pass = korvana::handrate(table_.slots(), round_, settings, bestCategory_);
+    const PassResult pass = korvana::handrate(table_.cardSlots(), round_, settings, bestCategory_);
     // The pass has already followed every move of the round, so the selector
     // only has to show where it settled.
     round_ = pass.round;

@@ -77,7 +77,7 @@ void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
 
 void CardTableTest::clicks_data() {
     QTest::addColumn<QStringList>("cards");
-    QTest::addColumn<QStringList>("slots");
+    QTest::addColumn<QStringList>("table");
     QTest::newRow("second click takes the card off")
         << QStringList{"Ah", "Kd", "Ah"} << QStringList{"", "Kd", "", "", "", "", ""};
     QTest::newRow("the gap is filled first")
@@ -94,11 +94,11 @@ void CardTableTest::clicks_data() {
 
 void CardTableTest::clicks() {
     QFETCH(QStringList, cards);
-    QFETCH(QStringList, slots);
+    QFETCH(QStringList, table);
     WindowFixture fixture;
     auto form = fixture.window();
     clickCards(*form, cards);
-    QCOMPARE(slotTexts(*form), slots);
+    QCOMPARE(slotTexts(*form), table);
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -165,7 +165,7 @@ void CardTableTest::failingPictures_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("slots");
+    QTest::addColumn<QStringList>("table");
     QTest::addColumn<bool>("listUpdated");
     QTest::addColumn<int>("handsPlayed");
     QTest::addColumn<QList<int>>("unchangedPictures");  // slot pictures that keep what they showed
@@ -194,7 +194,7 @@ void CardTableTest::failingPictures() {
     QFETCH(QString, action);
     QFETCH(QString, brokenFile);
     QFETCH(QString, message);
-    QFETCH(QStringList, slots);
+    QFETCH(QStringList, table);
     QFETCH(bool, listUpdated);
     QFETCH(int, handsPlayed);
     QFETCH(QList<int>, unchangedPictures);
@@ -227,7 +227,7 @@ void CardTableTest::failingPictures() {
     const QString expected = message.arg(QDir::toNativeSeparators(folder));
     QVERIFY2(fixture.errors.first().startsWith(expected), qPrintable(fixture.errors.first()));
     QVERIFY(fixture.errors.first().size() > expected.size());  // the system's reason follows
-    QCOMPARE(slotTexts(*form), slots);
+    QCOMPARE(slotTexts(*form), table);
     QCOMPARE(form->ListBox2->rows() != rowsBefore, listUpdated);
     QCOMPARE(form->table().handsPlayed(), handsPlayed);
     for (int slot : unchangedPictures)

@@ -70,7 +70,7 @@ inline void clickCards(TForm1& form, const QStringList& cards) {
 
 inline QStringList slotTexts(const TForm1& form) {
     QStringList texts;
-    for (const auto& slot : form.table().slots()) texts << QString::fromStdString(slot);
+    for (const auto& slot : form.table().cardSlots()) texts << QString::fromStdString(slot);
     return texts;
 }
 
