@@ -1,1 +1,574 @@
-int main(){return 0;}
+// The online services on a stand-in main window against a fake site: the
+// version notice, the banner strip, superseded checks, the menu handlers, the
+// About window and shutdown while a request hangs. A heartbeat on the GUI
+// thread checks that nothing blocks it.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "about_window.h"
+#include "gif_animator.h"
+#include "online_services.h"
+#include "test_main.h"
+
+using namespace korvana::online;
+using namespace korvana::online::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QColor kRed(Qt::red);            // first frame of three_frames.gif
+const QColor kBlue(0x20, 0x60, 0xc0);  // one_frame.gif
+
+QColor shown(const TRxGIFAnimator *banner)
+{
+    const QImage frame = banner->currentFrame();
+    return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
+}
+
+// A stand-in main window with the online services and a fake site.
+struct Rig {
+    explicit Rig(std::chrono::milliseconds interval = 0ms, QString bannerFolder = {})
+        : opener(std::make_shared<RecordingOpener>())
+    {
+        window.resize(924, 508);
+        OnlineOptions options;
+        options.site = {site.base(), QStringLiteral("support@korvana.test")};
+        options.limits = {2000ms, 1500ms};
+        options.checkInterval = interval;
+        options.bannerFolder = bannerFolder.isEmpty() ? folder.path() + "/korvana-banners" : bannerFolder;
+        options.programFolder = program.path();
+        options.opener = opener;
+        online = new OnlineServices(&window, [this] { return language; }, options);
+        window.show();
+    }
+
+    // One web check, as at a language choice, run to its end.
+    bool check()
+    {
+        online->Timer2Timer();
+        return QTest::qWaitFor([this] { return !online->checkRunning(); }, 8000);
+    }
+
+    void serveBanners(int languageCode, const QString &picture, const QByteArray &linkPrefix, int delayMs = 0)
+    {
+        site.routeBanners(languageCode, readDataFile(picture), linkPrefix);
+        if (delayMs > 0) {
+            for (int n = 1; n <= 4; ++n) {
+                const QByteArray folder = "/banners/" + QByteArray::number(languageCode) + "/" + QByteArray::number(n);
+                site.route(folder + ".gif", FakeResponse{200, readDataFile(picture), {}, {}, delayMs});
+                site.route(folder + ".txt", FakeResponse{200, linkPrefix + QByteArray::number(n) + "\n", {}, {}, delayMs});
+            }
+        }
+    }
+
+    QList<QByteArray> bannerLinks() const
+    {
+        QList<QByteArray> links;
+        for (int n = 1; n <= 4; ++n)
+            links.append(online->bannerLink(n));
+        return links;
+    }
+
+    QList<QColor> bannerColours() const
+    {
+        QList<QColor> colours;
+        for (int n = 1; n <= 4; ++n)
+            colours.append(shown(online->banner(n)));
+        return colours;
+    }
+
+    QStringList opened() const
+    {
+        QStringList targets;
+        for (const auto &entry : opener->opened)
+            targets.append(entry.target.toString());
+        return targets;
+    }
+
+    FakeSite site;
+    QTemporaryDir folder;
+    QTemporaryDir program;
+    QWidget window;
+    int language = 1;
+    std::shared_ptr<RecordingOpener> opener;
+    OnlineServices *online = nullptr;
+    Heartbeat heartbeat;
+};
+
+QList<QByteArray> bannerRequests(int languageCode)
+{
+    QList<QByteArray> targets;
+    for (int n = 1; n <= 4; ++n) {
+        const QByteArray stem = "/banners/" + QByteArray::number(languageCode) + "/" + QByteArray::number(n);
+        targets << stem + ".gif" << stem + ".txt";
+    }
+    return targets;
+}
+
+QList<QByteArray> withoutVersion(const QList<QByteArray> &targets)
+{
+    QList<QByteArray> rest = targets;
+    rest.removeAll("/running.php");
+    return rest;
+}
+
+}  // namespace
+
+class TestOnlineServices : public QObject {
+    Q_OBJECT
+private slots:
+    void noticeAndBannersAreInPlace()
+    {
+        Rig rig;
+        QLabel *notice = rig.online->notice();
+        QCOMPARE(notice->parentWidget(), &rig.window);
+        QCOMPARE(notice->geometry(), QRect(662, 400, 240, 15));
+        QVERIFY(notice->isHidden());
+        QCOMPARE(notice->textFormat(), Qt::PlainText);
+        QCOMPARE(notice->cursor().shape(), Qt::PointingHandCursor);
+        const QList<QRect> places{{214, 424, 230, 60}, {449, 424, 230, 60}, {684, 424, 230, 60}, {8, 424, 185, 60}};
+        for (int n = 1; n <= 4; ++n) {
+            QCOMPARE(rig.online->banner(n)->geometry(), places[n - 1]);
+            QVERIFY(rig.online->banner(n)->isEmpty());
+            QVERIFY(!rig.online->banner(n)->loop());
+        }
+    }
+
+    void versionNotice_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("notice");  // empty: stays hidden
+        QTest::newRow("same version, line feed") << QByteArray("1.5.3\n") << 1 << QString();
+        QTest::newRow("same version, no line feed") << QByteArray("1.5.3") << 1 << QString();
+        QTest::newRow("newer, english") << QByteArray("1.6.0\n") << 1 << "New version available - 1.6.0";
+        QTest::newRow("newer, russian") << QByteArray("1.6.0\n") << 2 << "Доступна новая версия - 1.6.0";
+        QTest::newRow("crlf") << QByteArray("1.5.3\r\n") << 1 << "New version available - .5.3\r";
+        QTest::newRow("three characters") << QByteArray("1.6") << 1 << "New version available - 1.6";
+        QTest::newRow("empty body") << QByteArray() << 1 << "New version available - ";
+        QTest::newRow("markup stays text") << QByteArray("<b>1</b>\n") << 1 << "New version available - 1</b>";
+    }
+    void versionNotice()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, language);
+        QFETCH(QString, notice);
+        Rig rig;
+        rig.language = language;
+        rig.site.route("/running.php", body);
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->isHidden(), notice.isEmpty());
+        if (!notice.isEmpty())
+            QCOMPARE(rig.online->notice()->text(), notice);
+        QVERIFY(rig.heartbeat.longestGapMs() < kResponsiveMs);
+    }
+
+    void noticeStaysUntilAnotherVersionIsFound()
+    {
+        Rig rig;
+        rig.site.route("/running.php", "1.6.0\n");
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+
+        rig.site.route("/running.php", "1.5.3\n");  // own version: no change
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+        QVERIFY(!rig.online->notice()->isHidden());
+
+        rig.site.route("/running.php", FakeResponse{404, "gone", {}, {}});  // failure: no change
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+
+        rig.language = 2;
+        rig.site.route("/running.php", "1.7.1\n");
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("Доступна новая версия - 1.7.1"));
+        QCOMPARE(rig.online->remoteVersion(), QByteArray("1.7.1"));
+    }
+
+    void unreachableSiteChangesNothing()
+    {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://ads.test/");
+        rig.site.route("/running.php", "2.0.0\n");
+        QVERIFY(rig.check());
+        rig.site.stop();
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 2.0.0"));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
+        QCOMPARE(rig.online->bannerLink(1), QByteArray("http://ads.test/1\n"));
+    }
+
+    void noticeClickOpensTheUpdatePage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("english") << 1 << QStringList{"/update.php?l=eng"};
+        QTest::newRow("russian") << 2 << QStringList{"/update.php?l=rus"};
+        QTest::newRow("unknown") << 7 << QStringList{};
+    }
+    void noticeClickOpensTheUpdatePage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, opened);
+        Rig rig;
+        rig.site.route("/running.php", "1.6.0\n");
+        QVERIFY(rig.check());
+        rig.language = language;
+        QTest::mouseClick(rig.online->notice(), Qt::LeftButton);
+        for (QString &target : opened)
+            target.prepend(rig.site.base());
+        QCOMPARE(rig.opened(), opened);
+        for (const auto &entry : rig.opener->opened)
+            QCOMPARE(entry.owner, &rig.window);
+    }
+
+    void bannersOfTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("english") << 1;
+        QTest::newRow("russian") << 2;
+    }
+    void bannersOfTheLanguage()
+    {
+        QFETCH(int, language);
+        Rig rig;
+        rig.language = language;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://eng.test/");
+        rig.serveBanners(2, QStringLiteral("three_frames.gif"), "http://rus.test/");
+        rig.site.route("/running.php", "1.5.3\n");
+        QVERIFY(rig.check());
+
+        QCOMPARE(withoutVersion(rig.site.requestedTargets()), bannerRequests(language));
+        const QByteArray prefix = language == 1 ? "http://eng.test/" : "http://rus.test/";
+        QCOMPARE(rig.bannerLinks(), (QList<QByteArray>{prefix + "1\n", prefix + "2\n", prefix + "3\n", prefix + "4\n"}));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, language == 1 ? kBlue : kRed));
+        QCOMPARE(rig.online->banner(2)->frameCount(), language == 1 ? 1 : 3);
+        QVERIFY(rig.heartbeat.longestGapMs() < kResponsiveMs);
+
+        // A click opens the link without its line break.
+        QTest::mouseClick(rig.online->banner(3), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(rig.opened(), QStringList{QString::fromLatin1(prefix + "3")});
+        QCOMPARE(rig.opener->opened.front().owner, &rig.window);
+    }
+
+    void failedLinkTextStopsThePass()
+    {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://old.test/");
+        QVERIFY(rig.check());
+        rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://new.test/");
+        rig.site.route("/banners/1/3.txt", FakeResponse{500, "broken", {}, {}});
+        rig.site.clearRequests();
+        QVERIFY(rig.check());
+        QCOMPARE(rig.bannerLinks(), (QList<QByteArray>{"http://new.test/1\n", "http://new.test/2\n",
+                                                       "http://old.test/3\n", "http://old.test/4\n"}));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));  // no picture reloaded
+        QVERIFY(!rig.site.requestedTargets().contains("/banners/1/4.gif"));
+    }
+
+    void pictureThatIsNotAGif()
+    {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://old.test/");
+        QVERIFY(rig.check());
+        rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://new.test/");
+        rig.site.route("/banners/1/2.gif", readDataFile(QStringLiteral("not_a_gif.png")));
+        QVERIFY(rig.check());
+        QCOMPARE(rig.bannerColours(), (QList<QColor>{kRed, QColor(), kBlue, kBlue}));
+        QVERIFY(rig.online->banner(2)->isEmpty());
+        QCOMPARE(rig.online->bannerLink(4), QByteArray("http://new.test/4\n"));
+    }
+
+    void failingPictureKeepsTheStrip_data()
+    {
+        QTest::addColumn<FakeResponse>("picture3");
+        QTest::newRow("404") << FakeResponse{404, "no", {}, {}};
+        QTest::newRow("endless body") << FakeResponse{200, {}, {}, FakeResponse::Kind::Endless};
+        QTest::newRow("never answers") << FakeResponse{200, {}, {}, FakeResponse::Kind::Hang};
+        QTest::newRow("redirected") << FakeResponse{302, {}, {"Location: /elsewhere.gif"}, {}};
+    }
+    void failingPictureKeepsTheStrip()
+    {
+        QFETCH(FakeResponse, picture3);
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://old.test/");
+        QVERIFY(rig.check());
+        rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://new.test/");
+        rig.site.route("/banners/1/3.gif", picture3);
+        rig.site.route("/elsewhere.gif", readDataFile(QStringLiteral("three_frames.gif")));
+        const bool redirected = picture3.status == 302;
+        QVERIFY(rig.check());
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, redirected ? kRed : kBlue));
+        QCOMPARE(rig.online->bannerLink(3), redirected ? QByteArray("http://new.test/3\n") : QByteArray("http://old.test/3\n"));
+        QVERIFY(rig.heartbeat.longestGapMs() < kResponsiveMs);
+        // The unfinished download left nothing behind.
+        const QStringList files = QDir(rig.online->bannerStore().folder()).entryList(QDir::Files);
+        QCOMPARE(files, (QStringList{"1.gif", "2.gif", "3.gif", "4.gif"}));
+    }
+
+    void hostileLinksOpenNothing()
+    {
+        Rig rig;
+        QTest::mouseClick(rig.online->banner(1), Qt::LeftButton, {}, QPoint(5, 5));  // before any download
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "");
+        const QList<QByteArray> links{"file:///etc/passwd\n", "javascript:alert(1)", "", "/usr/bin/xterm"};
+        for (int n = 1; n <= 4; ++n)
+            rig.site.route("/banners/1/" + QByteArray::number(n) + ".txt", links[n - 1]);
+        QVERIFY(rig.check());
+        QCOMPARE(rig.bannerLinks(), links);
+        for (int n = 1; n <= 4; ++n)
+            QTest::mouseClick(rig.online->banner(n), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(rig.opener->opened.empty());
+    }
+
+    void mouseOverPlaysTheBannerOnce()
+    {
+        Rig rig;
+        QTest::mouseMove(rig.online->banner(1), QPoint(10, 10));  // still empty
+        QVERIFY(rig.online->banner(1)->animate());
+        rig.serveBanners(1, QStringLiteral("four_quick_frames.gif"), "http://x.test/");
+        QVERIFY(rig.check());
+        // The banner that saw the pointer while empty plays its picture once.
+        QVERIFY(QTest::qWaitFor([&] { return !rig.online->banner(1)->animate(); }, 2000));
+        QCOMPARE(rig.online->banner(1)->frameIndex(), 0);
+        QVERIFY(!rig.online->banner(2)->animate());
+        QTest::mouseMove(rig.online->banner(2), QPoint(10, 10));
+        QCOMPARE(rig.online->banner(2)->frameIndex(), 1);
+        QVERIFY(QTest::qWaitFor([&] { return !rig.online->banner(2)->animate(); }, 2000));
+    }
+
+    void plantedLinkInTheDefaultFolder()
+    {
+        const QString folder = BannerStore::defaultFolder();
+        QVERIFY(folder.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+        QDir().mkpath(folder);
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.path() + "/victim";
+        {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        QFile::remove(folder + "/1.gif");
+        QVERIFY(QFile::link(victim, folder + "/1.gif"));
+
+        Rig rig(0ms, folder);
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://x.test/");
+        QVERIFY(rig.check());
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(folder + "/1.gif").isSymLink());
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
+        QVERIFY(!QFileInfo::exists(QDir::tempPath() + "/1.gif"));
+    }
+
+    void laterCheckSupersedesAnEarlierOne()
+    {
+        Rig rig;
+        rig.site.route("/running.php", FakeResponse{200, "9.9.9\n", {}, {}, 400});
+        rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://eng.test/", 400);
+        rig.serveBanners(2, QStringLiteral("one_frame.gif"), "http://rus.test/");
+        rig.online->Timer2Timer();
+        QVERIFY(QTest::qWaitFor([&] { return rig.site.requests().size() >= 2; }, 2000));
+
+        rig.language = 2;
+        rig.site.route("/running.php", "1.7.0\n");
+        QVERIFY(rig.check());
+        QTest::qWait(600);  // past the moment the first check would have ended
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("Доступна новая версия - 1.7.0"));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
+        QCOMPARE(rig.online->bannerLink(1), QByteArray("http://rus.test/1\n"));
+        QVERIFY(!rig.site.requestedTargets().contains("/banners/1/1.txt"));
+        QCOMPARE(rig.site.openConnections(), 0);
+    }
+
+    void rapidLanguageChanges()
+    {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://eng.test/", 30);
+        rig.serveBanners(2, QStringLiteral("one_frame.gif"), "http://rus.test/", 30);
+        rig.site.route("/running.php", FakeResponse{200, "1.6.0\n", {}, {}, 30});
+        for (int i = 0; i < 12; ++i) {
+            rig.language = 1 + i % 2;
+            rig.online->Timer2Timer();
+            QTest::qWait(i * 7 % 40);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !rig.online->checkRunning(); }, 8000));
+        QTest::qWait(100);
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("Доступна новая версия - 1.6.0"));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
+        QCOMPARE(rig.bannerLinks(), (QList<QByteArray>{"http://rus.test/1\n", "http://rus.test/2\n",
+                                                       "http://rus.test/3\n", "http://rus.test/4\n"}));
+        QCOMPARE(QDir(rig.online->bannerStore().folder()).entryList(QDir::Files),
+                 (QStringList{"1.gif", "2.gif", "3.gif", "4.gif"}));
+        QVERIFY(rig.heartbeat.longestGapMs() < kResponsiveMs);
+    }
+
+    void timer2ChecksEveryInterval()
+    {
+        Rig rig(150ms);
+        QVERIFY(rig.online->timer2()->isActive());
+        rig.site.route("/running.php", "1.5.3\n");
+        QVERIFY(QTest::qWaitFor([&] { return rig.site.requestedTargets().count("/running.php") >= 3; }, 3000));
+
+        Rig quiet;  // interval 0: the window's own timer drives the checks
+        QVERIFY(!quiet.online->timer2()->isActive());
+    }
+
+    void helpAndTellAFriend_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("english") << 1 << QStringList{"/help.php?l=eng", "/tellafriend.php?l=eng"};
+        QTest::newRow("russian") << 2 << QStringList{"/help.php?l=rus", "/tellafriend.php?l=rus"};
+        QTest::newRow("unknown") << 0 << QStringList{};
+    }
+    void helpAndTellAFriend()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, opened);
+        Rig rig;
+        rig.language = language;
+        rig.online->Help2Click();
+        rig.online->Tellafriend1Click();
+        for (QString &target : opened)
+            target.prepend(rig.site.base());
+        QCOMPARE(rig.opened(), opened);
+        for (const auto &entry : rig.opener->opened)
+            QCOMPARE(entry.owner, &rig.window);
+    }
+
+    void licence_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("where");  // "work", "program" or "none"
+        QTest::addColumn<QString>("file");
+        QTest::newRow("english, working folder") << 1 << "work" << "eula_eng.txt";
+        QTest::newRow("russian, working folder") << 2 << "work" << "eula_rus.txt";
+        QTest::newRow("russian, beside the program") << 2 << "program" << "eula_rus.txt";
+        QTest::newRow("missing") << 1 << "none" << "eula_eng.txt";
+        QTest::newRow("unknown language") << 3 << "work" << QString();
+    }
+    void licence()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, where);
+        QFETCH(QString, file);
+        Rig rig;
+        QTemporaryDir work;
+        for (const QString name : {"eula_eng.txt", "eula_rus.txt"}) {
+            QFile licence(QDir(where == "program" ? rig.program.path() : work.path()).filePath(name));
+            if (where != "none")
+                QVERIFY(licence.open(QIODevice::WriteOnly));
+        }
+        rig.language = language;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        rig.online->License1Click();
+        QDir::setCurrent(previous);
+
+        if (where == "none" || file.isEmpty()) {
+            QVERIFY(rig.opener->opened.empty());
+            return;
+        }
+        const QString folder = where == "program" ? rig.program.path() : work.path();
+        QCOMPARE(rig.opened(), QStringList{QUrl::fromLocalFile(QDir(folder).filePath(file)).toString()});
+        QCOMPARE(rig.opener->opened.front().owner, &rig.window);
+    }
+
+    void aboutWindow()
+    {
+        Rig rig;
+        TForm2 *about = rig.online->aboutWindow();
+        QVERIFY(about->isHidden());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Korvana"));
+        QCOMPARE(about->size(), QSize(394, 168));
+
+        rig.online->About1Click();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->label(3)->text(), QStringLiteral("Regardless of the fact that Korvana is free software"));
+        QVERIFY(about->label(7)->text().startsWith(QLatin1String("Korvana - Poker hands analyzer developed by ")));
+        QCOMPARE(about->label(2)->x(), 204);
+        QCOMPARE(about->label(2)->text(), QStringLiteral("support@korvana.test"));
+        QCOMPARE(about->label(1)->text(), rig.site.base());
+
+        // A second About while it is open: the same window, the same texts.
+        rig.language = 2;
+        rig.online->About1Click();
+        QCOMPARE(rig.window.findChildren<TForm2 *>().size(), qsizetype(1));
+        QCOMPARE(about->label(3)->text(), QStringLiteral("Regardless of the fact that Korvana is free software"));
+
+        QTest::mouseClick(about->label(1), Qt::LeftButton);
+        QTest::mouseClick(about->label(2), Qt::LeftButton);
+        QCOMPARE(rig.opened(), (QStringList{rig.site.base(), "mailto:support@korvana.test"}));
+        for (const auto &entry : rig.opener->opened)
+            QCOMPARE(entry.owner, about);
+
+        QTest::mouseClick(about->closeButton(), Qt::LeftButton);
+        QVERIFY(about->isHidden());
+        rig.online->About1Click();
+        QCOMPARE(about->label(3)->text(), QStringLiteral("Несмотря на то, что Korvana бесплатное ПО, вы можете"));
+        QCOMPARE(about->label(6)->text(), QStringLiteral("Для проверки обновления, пожалуйста посетите вебсайт Korvana."));
+        QCOMPARE(about->label(2)->x(), 179);
+
+        // Closing the main window takes the About window off the screen.
+        rig.window.close();
+        QVERIFY(about->isHidden());
+    }
+
+    void destroyingTheWindowDuringAHangingRequest()
+    {
+        auto rig = std::make_unique<Rig>();
+        rig->site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        rig->site.route("/banners/1/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        rig->online->Timer2Timer();
+        rig->online->About1Click();
+        QVERIFY(QTest::qWaitFor([&] { return rig->site.openConnections() == 2; }, 2000));
+        FakeSite &site = rig->site;
+        auto *window = new QWidget;  // the real window goes away with its children
+        QPointer<OnlineServices> online = new OnlineServices(window, [] { return 1; },
+                                                             OnlineOptions{{site.base(), "x@y"}, {2000ms, 60000ms}, 0ms,
+                                                                           rig->folder.path() + "/b", {}, rig->opener});
+        online->Timer2Timer();
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 4; }, 2000));
+        delete window;
+        QVERIFY(online.isNull());
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 2; }, 2000));
+        rig->window.close();
+        rig.reset();  // the rig's own window and site, with requests still hanging
+        QTest::qWait(100);
+    }
+
+    void closingTheWindowEndsTheProgramAtOnce()
+    {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        site.route("/banners/1/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        QProcess demo;
+        demo.setProgram(QStringLiteral(KORVANA_ONLINE_DEMO));
+        demo.setArguments({"--site", site.base(), "--close-after", "700"});
+        QElapsedTimer closing;
+        connect(&demo, &QProcess::readyReadStandardOutput, this, [&] {
+            if (demo.readAllStandardOutput().contains("closing"))
+                closing.start();
+        });
+        demo.start();
+        QVERIFY(demo.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 2; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return demo.state() == QProcess::NotRunning; }, 5000));
+        QVERIFY(closing.isValid());
+        QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
+        QCOMPARE(demo.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(demo.exitCode(), 0);
+    }
+};
+
+KORVANA_ONLINE_TEST_MAIN(TestOnlineServices)
+#include "tst_online_services.moc"
