@@ -1,0 +1,37 @@
+<!DOCTYPE html>
+<html>
+<head>
+<meta charset="utf-8">
+<title>Korvana - Help</title>
+<link rel="stylesheet" href="/style.css">
+</head>
+<body>
+<header><h1>Korvana</h1>
+<a href="/">Home</a><a href="/help.php?l=eng">Help</a><a href="/update.php?l=eng">Download</a><a href="/tellafriend.php?l=eng">Tell a friend</a>
+| <a href="/help.php?l=rus">Справка</a><a href="/update.php?l=rus">Скачать</a><a href="/tellafriend.php?l=rus">Рассказать другу</a>
+</header>
+<main>
+<section lang="en" lang-section="eng">
+<h2>Help</h2>
+<ol>
+<li>Click your two pocket cards in the card picker; they go into the first two slots.</li>
+<li>Add the flop, turn and river as they are dealt. Click a slot picture to take a card back.</li>
+<li>Each line of the list is one hand: <b>green</b> complete, <b>yellow</b> possible, <b>red</b> impossible. "1:x" means one success in x tries.</li>
+<li>Choose the round the odds refer to, or let <i>Automatically switch round</i> follow the cards.</li>
+<li>Press <i>Fold</i> to clear the table for the next hand.</li>
+</ol>
+</section>
+<section lang="ru" lang-section="rus">
+<h2>Справка</h2>
+<ol>
+<li>Выберите две карманные карты: они займут первые два места.</li>
+<li>Добавляйте флоп, терн и ривер по мере раздачи. Щелчок по карте на столе убирает её.</li>
+<li>Каждая строка списка - одна комбинация: <b>зелёная</b> собрана, <b>жёлтая</b> возможна, <b>красная</b> невозможна. "1:x" - один успех на x попыток.</li>
+<li>Выберите раунд, к которому относятся шансы, или включите <i>Автоматически переключать раунд</i>.</li>
+<li>Кнопка <i>Сброс</i> очищает стол для следующей раздачи.</li>
+</ol>
+</section>
+</main>
+<script src="/lang.js"></script>
+</body>
+</html>
