@@ -81,7 +81,7 @@ void TWebThread2::onLinkDone(bool ok)
 void TWebThread2::end()
 {
     m_request = nullptr;
-    emit ended();
+    Q_EMIT ended();
     deleteLater();
 }
 

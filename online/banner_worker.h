@@ -38,7 +38,7 @@ public:
     // passed on and no hand-off follows.
     void cancel();
 
-signals:
+Q_SIGNALS:
     void ended();
 
 private:

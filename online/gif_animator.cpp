@@ -138,7 +138,7 @@ void TRxGIFAnimator::paintEvent(QPaintEvent * /*event*/)
 
 void TRxGIFAnimator::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved();
+    Q_EMIT mouseMoved();
     QWidget::mouseMoveEvent(event);
 }
 
@@ -153,7 +153,7 @@ void TRxGIFAnimator::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
-        emit clicked();
+        Q_EMIT clicked();
     QWidget::mouseReleaseEvent(event);
 }
 

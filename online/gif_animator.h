@@ -50,7 +50,7 @@ public:
     bool loop() const { return m_loop; }
     void setLoop(bool on) { m_loop = on; }
 
-signals:
+Q_SIGNALS:
     void clicked();
     void mouseMoved();
 

@@ -1,5 +1,6 @@
 #include "http_client.h"
 
+#include <QHostAddress>
 #include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
@@ -14,10 +15,10 @@ namespace {
 constexpr int kMaxRedirects = 10;
 }
 
-HttpRequest::HttpRequest(QNetworkReply *reply, QIODevice *sink, qint64 maxBytes, const HttpLimits &limits,
-                         QObject *parent)
+HttpRequest::HttpRequest(QNetworkAccessManager *manager, const QNetworkRequest &request, QIODevice *sink,
+                         qint64 maxBytes, const HttpLimits &limits, const NameResolver &resolver, QObject *parent)
     : QObject(parent),
-      m_reply(reply),
+      m_manager(manager),
       m_sink(sink),
       m_maxBytes(maxBytes),
       m_connectTimer(new QTimer(this)),
@@ -27,15 +28,40 @@ HttpRequest::HttpRequest(QNetworkReply *reply, QIODevice *sink, qint64 maxBytes,
     m_deadlineTimer->setSingleShot(true);
     connect(m_connectTimer, &QTimer::timeout, this, [this] { fail(QStringLiteral("connect time limit exceeded")); });
     connect(m_deadlineTimer, &QTimer::timeout, this, [this] { fail(QStringLiteral("request deadline exceeded")); });
+    m_connectTimer->start(limits.connectTimeout);
+    m_deadlineTimer->start(limits.deadline);
 
+    const QString host = request.url().host();
+    if (!resolver || host.isEmpty() || !QHostAddress(host).isNull()) {
+        send(request);
+        return;
+    }
+    m_lookup = NameLookup::start(resolver, QUrl::toAce(host), this, [this, request](bool ok) {
+        m_lookup.reset();
+        if (ok)
+            send(request);
+        else
+            fail(QStringLiteral("host name not found"));
+    });
+}
+
+HttpRequest::~HttpRequest()
+{
+    if (m_lookup)
+        m_lookup->cancel();
+}
+
+void HttpRequest::send(const QNetworkRequest &request)
+{
+    if (m_over || !m_manager)
+        return;
+    QNetworkReply *reply = m_manager->get(request);
+    m_reply = reply;
     connect(reply, &QNetworkReply::requestSent, m_connectTimer, &QTimer::stop);
     // A redirect may lead to another host: its connection gets its own limit.
     connect(reply, &QNetworkReply::redirected, m_connectTimer, qOverload<>(&QTimer::start));
     connect(reply, &QNetworkReply::readyRead, this, &HttpRequest::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &HttpRequest::onFinished);
-
-    m_connectTimer->start(limits.connectTimeout);
-    m_deadlineTimer->start(limits.deadline);
 }
 
 void HttpRequest::cancel()
@@ -43,6 +69,8 @@ void HttpRequest::cancel()
     if (m_over)
         return;
     m_over = true;
+    if (m_lookup)
+        m_lookup->cancel();
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->abort();
@@ -102,6 +130,8 @@ void HttpRequest::fail(const QString &why)
 void HttpRequest::finish(bool ok)
 {
     m_over = true;
+    if (m_lookup)
+        m_lookup->cancel();
     m_connectTimer->stop();
     m_deadlineTimer->stop();
     if (m_reply) {
@@ -112,11 +142,11 @@ void HttpRequest::finish(bool ok)
         m_reply->deleteLater();
     }
     deleteLater();
-    emit done(ok);
+    Q_EMIT done(ok);
 }
 
-HttpClient::HttpClient(HttpLimits limits, QObject *parent)
-    : QObject(parent), m_limits(limits), m_manager(new QNetworkAccessManager(this))
+HttpClient::HttpClient(HttpLimits limits, NameResolver resolver, QObject *parent)
+    : QObject(parent), m_limits(limits), m_resolver(std::move(resolver)), m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setProxy(QNetworkProxy::NoProxy);
     m_manager->setCookieJar(new QNetworkCookieJar(m_manager));
@@ -147,8 +177,7 @@ HttpRequest *HttpClient::start(const QUrl &url, QIODevice *sink, qint64 maxBytes
     request.setRawHeader("User-Agent", kUserAgent);
     request.setRawHeader("Accept", kAccept);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
-    QNetworkReply *reply = m_manager->get(request);
-    return new HttpRequest(reply, sink, maxBytes, m_limits, this);
+    return new HttpRequest(m_manager, request, sink, maxBytes, m_limits, m_resolver, this);
 }
 
 }  // namespace korvana::online

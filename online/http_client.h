@@ -12,11 +12,15 @@
 #include <QUrl>
 
 #include <chrono>
+#include <memory>
+
+#include "name_lookup.h"
 
 class QIODevice;
 class QNetworkAccessManager;
 class QNetworkCookieJar;
 class QNetworkReply;
+class QNetworkRequest;
 class QTimer;
 
 namespace korvana::online {
@@ -50,21 +54,26 @@ public:
     // Stops the request without emitting done(); it deletes itself later.
     void cancel();
 
-signals:
+    ~HttpRequest() override;
+
+Q_SIGNALS:
     // Emitted exactly once unless cancelled. ok is true only for a final 2xx
     // reply whose whole body arrived within the limits.
     void done(bool ok);
 
 private:
     friend class HttpClient;
-    HttpRequest(QNetworkReply *reply, QIODevice *sink, qint64 maxBytes, const HttpLimits &limits,
-                QObject *parent);
+    HttpRequest(QNetworkAccessManager *manager, const QNetworkRequest &request, QIODevice *sink, qint64 maxBytes,
+                const HttpLimits &limits, const NameResolver &resolver, QObject *parent);
 
+    void send(const QNetworkRequest &request);
     void onReadyRead();
     void onFinished();
     void fail(const QString &why);
     void finish(bool ok);
 
+    QPointer<QNetworkAccessManager> m_manager;
+    std::shared_ptr<NameLookup> m_lookup;
     QPointer<QNetworkReply> m_reply;
     QPointer<QIODevice> m_sink;  // null: the body is kept in m_body
     qint64 m_maxBytes;
@@ -79,7 +88,9 @@ private:
 class HttpClient : public QObject {
     Q_OBJECT
 public:
-    explicit HttpClient(HttpLimits limits, QObject *parent = nullptr);
+    // resolver: how host names are looked up before Qt connects; empty leaves
+    // it to Qt alone.
+    explicit HttpClient(HttpLimits limits, NameResolver resolver = systemNameResolver(), QObject *parent = nullptr);
     ~HttpClient() override;
 
     // GET returning the body as 8-bit text (request->body()).
@@ -94,6 +105,7 @@ private:
     HttpRequest *start(const QUrl &url, QIODevice *sink, qint64 maxBytes);
 
     HttpLimits m_limits;
+    NameResolver m_resolver;
     QNetworkAccessManager *m_manager;
 };
 

@@ -50,6 +50,7 @@ struct OnlineOptions {
     QString bannerFolder;                // empty: BannerStore::defaultFolder()
     QString programFolder;               // empty: the executable's folder
     std::shared_ptr<UrlOpener> opener;   // null: the desktop
+    NameResolver nameResolver = systemNameResolver();
 };
 
 class OnlineServices : public QObject {
@@ -72,7 +73,7 @@ public:
     HttpClient &idHttp2() { return m_idHttp2; }
     const BannerStore &bannerStore() const { return m_store; }
 
-public slots:
+public Q_SLOTS:
     // Starts a web check.
     void Timer2Timer();
     void Label3Click();

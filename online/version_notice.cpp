@@ -44,7 +44,7 @@ bool VersionNotice::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_label && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_label->rect().contains(mouse->position().toPoint()))
-            emit clicked();
+            Q_EMIT clicked();
     }
     return QObject::eventFilter(watched, event);
 }

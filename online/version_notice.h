@@ -23,7 +23,7 @@ public:
     // The hand-off of the version worker.
     void ShowVersionNotice(const QByteArray &remoteVersion, int languageCode);
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

@@ -30,7 +30,7 @@ void TWebThread1::onDone(bool ok)
     if (ok)
         m_handOff(remoteVersionFromBody(m_request->body()));
     m_request = nullptr;
-    emit ended();
+    Q_EMIT ended();
     deleteLater();
 }
 

@@ -26,7 +26,7 @@ public:
     // Stops the request; neither the hand-off nor ended() follows.
     void cancel();
 
-signals:
+Q_SIGNALS:
     // The worker is over (hand-off done, or the request failed); it deletes itself.
     void ended();
 

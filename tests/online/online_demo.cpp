@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "gif_animator.h"
+#include <chrono>
+#include <thread>
+
 #include "online_services.h"
 
 int main(int argc, char *argv[])
@@ -25,8 +27,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption shotOption(QStringLiteral("screenshot"),
                                         QStringLiteral("Save the window as PNG once the check is over, then quit."),
                                         QStringLiteral("file"));
-    const QCommandLineOption playOption(QStringLiteral("play"), QStringLiteral("Start the banner animations."));
-    parser.addOptions({siteOption, languageOption, closeOption, shotOption, playOption});
+    const QCommandLineOption stuckOption(QStringLiteral("stuck-name-lookup"),
+                                         QStringLiteral("Use a name resolver that never answers."));
+    parser.addOptions({siteOption, languageOption, closeOption, shotOption, stuckOption});
     parser.process(app);
 
     QWidget window;
@@ -38,6 +41,13 @@ int main(int argc, char *argv[])
     korvana::online::OnlineOptions options;
     if (parser.isSet(siteOption))
         options.site.base = parser.value(siteOption);
+    if (parser.isSet(stuckOption)) {
+        options.nameResolver = [](const QByteArray &) {
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+            return false;
+        };
+    }
     auto *online = new korvana::online::OnlineServices(&window, [language] { return language; }, options);
     window.show();
     online->Timer2Timer();  // as at the window's first showing
@@ -50,17 +60,11 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(shotOption)) {
         const QString file = parser.value(shotOption);
-        const bool play = parser.isSet(playOption);
         auto *poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [=, &window] {
             if (online->checkRunning())
                 return;
             poll->stop();
-            if (play) {
-                for (int n = 1; n <= 4; ++n) {
-                    online->banner(n)->setFrameIndex(1);
-                }
-            }
             window.grab().save(file);
             window.close();
         });

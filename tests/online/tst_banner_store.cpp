@@ -42,7 +42,7 @@ bool write(const BannerStore &store, int n, const QByteArray &data, bool commit)
 
 class TestBannerStore : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void defaultFolder_data()
     {
         QTest::addColumn<QString>("runtime");  // "private", "shared", "relative", "unset"

@@ -25,7 +25,7 @@ QColor centre(const QImage &image) { return image.pixelColor(image.width() / 2, 
 
 class TestGifAnimator : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void load_data()
     {
         QTest::addColumn<QString>("file");

@@ -5,6 +5,9 @@
 #include <QSignalSpy>
 #include <QTcpSocket>
 
+#include <atomic>
+#include <thread>
+
 #include "http_client.h"
 #include "test_main.h"
 
@@ -46,7 +49,7 @@ const HttpLimits kShortLimits{2000ms, 800ms};
 
 class TestHttpClient : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void replies_data()
     {
         QTest::addColumn<FakeResponse>("response");
@@ -218,6 +221,45 @@ private slots:
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.contains(QLatin1String("connect")), qPrintable(outcome.error));
         QVERIFY(outcome.elapsedMs < 2000);
+    }
+
+    void nameLookup_data()
+    {
+        QTest::addColumn<QString>("resolver");  // "system", "unknown", "stuck"
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("system resolver") << "system" << true << QString();
+        QTest::newRow("unknown name") << "unknown" << false << "host name not found";
+        QTest::newRow("resolver never answers") << "stuck" << false << "connect time limit exceeded";
+    }
+    void nameLookup()
+    {
+        QFETCH(QString, resolver);
+        QFETCH(bool, ok);
+        QFETCH(QString, error);
+        FakeSite site;
+        site.route("/doc", "text");
+        auto asked = std::make_shared<std::atomic<int>>(0);
+        NameResolver lookup = systemNameResolver();
+        if (resolver == QLatin1String("unknown"))
+            lookup = [asked](const QByteArray &host) { *asked += host == "localhost"; return false; };
+        if (resolver == QLatin1String("stuck"))
+            lookup = [](const QByteArray &) {
+                std::this_thread::sleep_for(5s);
+                return true;
+            };
+        HttpClient client(HttpLimits{300ms, 5000ms}, lookup);
+        Heartbeat heartbeat;
+        const QString url = site.base().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost")) + "/doc";
+        const Outcome outcome = run(client, QUrl(url), 100);
+        QCOMPARE(outcome.ok, ok);
+        QCOMPARE(outcome.error, error);
+        QVERIFY(outcome.elapsedMs < 2000);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+        if (resolver == QLatin1String("unknown"))
+            QCOMPARE(asked->load(), 1);
+        if (!ok)
+            QVERIFY(site.requests().empty());
     }
 
     void cancelEndsQuietly()

@@ -121,7 +121,7 @@ QList<QByteArray> withoutVersion(const QList<QByteArray> &targets)
 
 class TestOnlineServices : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void noticeAndBannersAreInPlace()
     {
         Rig rig;
@@ -546,14 +546,26 @@ private slots:
         QTest::qWait(100);
     }
 
+    void closingTheWindowEndsTheProgramAtOnce_data()
+    {
+        QTest::addColumn<bool>("stuckLookup");
+        QTest::newRow("server never answers") << false;
+        QTest::newRow("name lookup never answers") << true;
+    }
     void closingTheWindowEndsTheProgramAtOnce()
     {
+        QFETCH(bool, stuckLookup);
         FakeSite site;
         site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
         site.route("/banners/1/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
         QProcess demo;
         demo.setProgram(QStringLiteral(KORVANA_ONLINE_DEMO));
-        demo.setArguments({"--site", site.base(), "--close-after", "700"});
+        QStringList arguments{"--close-after", "700"};
+        if (stuckLookup)
+            arguments << "--stuck-name-lookup" << "--site" << "http://korvana.test";
+        else
+            arguments << "--site" << site.base();
+        demo.setArguments(arguments);
         QElapsedTimer closing;
         connect(&demo, &QProcess::readyReadStandardOutput, this, [&] {
             if (demo.readAllStandardOutput().contains("closing"))
@@ -561,7 +573,8 @@ private slots:
         });
         demo.start();
         QVERIFY(demo.waitForStarted(5000));
-        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 2; }, 5000));
+        if (!stuckLookup)
+            QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 2; }, 5000));
         QVERIFY(QTest::qWaitFor([&] { return demo.state() == QProcess::NotRunning; }, 5000));
         QVERIFY(closing.isValid());
         QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));

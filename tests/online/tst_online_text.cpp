@@ -14,7 +14,7 @@ using namespace korvana::online;
 
 class TestOnlineText : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void remoteVersion_data()
     {
         QTest::addColumn<QByteArray>("body");
