@@ -9,15 +9,16 @@ class QApplication;
 
 namespace korvana::ui {
 
-// Application title, window fonts.
+// The whole start: application title and icon, window fonts, and the main
+// window with the installed services (not yet shown).
+std::unique_ptr<TForm1> startProgram(QApplication& app);
+
+// Application title and icon, window fonts.
 void prepareApplication(QApplication& app);
 
 // The services of the installed program: the player's settings store, the
 // system clock, the "images" folder beside the executable, message boxes, and
 // the decimal separator of the player's regional settings.
 WindowServices installedServices();
-
-// The main window with the installed services.
-std::unique_ptr<TForm1> createMainWindow();
 
 }  // namespace korvana::ui

@@ -1,5 +1,6 @@
 #include "card_picker.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -10,15 +11,16 @@
 
 namespace korvana::ui {
 
-std::vector<QPixmap> loadCardFaces() {
-    std::vector<QPixmap> faces(kPickerItems);
-    for (int item = 0; item < kPickerItems; ++item)
-        faces[static_cast<size_t>(pickerPictureIndex(item))] =
-            QPixmap(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)));
+std::vector<QImage> loadCardFaces() {
+    std::vector<QImage> faces(kPickerItems);
+    for (int item = 0; item < kPickerItems; ++item) {
+        QImageReader reader(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)), "png");
+        faces[static_cast<size_t>(pickerPictureIndex(item))] = reader.read();
+    }
     return faces;
 }
 
-CardPicker::CardPicker(std::vector<QPixmap> faces, QWidget* parent)
+CardPicker::CardPicker(std::vector<QImage> faces, QWidget* parent)
     : QWidget(parent), faces_(std::move(faces)) {
     faces_.resize(kPickerItems);
     setMouseTracking(true);
@@ -52,11 +54,12 @@ void CardPicker::paintEvent(QPaintEvent* event) {
                                                                 : QStyle::State_Raised;
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
-        const QPixmap& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
+        const QImage& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
         if (!face.isNull()) {
             const QSize size = face.deviceIndependentSize().toSize();
-            painter.drawPixmap(rect.x() + (rect.width() - size.width()) / 2,
-                               rect.y() + (rect.height() - size.height()) / 2, face);
+            painter.drawImage(QPoint(rect.x() + (rect.width() - size.width()) / 2,
+                                     rect.y() + (rect.height() - size.height()) / 2),
+                              face);
         } else {
             // Without its face the button still has to say which card it is.
             painter.drawText(rect, Qt::AlignCenter, pickerCardCode(item));

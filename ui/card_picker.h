@@ -2,15 +2,16 @@
 // The card picker: 52 picture buttons, one row per suit (clubs, diamonds,
 // hearts, spades) and ranks 2..A from left to right. The buttons never change
 // state; the table decides what a click means.
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <vector>
 
 namespace korvana::ui {
 
-// The 52 small card faces (36 x 51) in face-list order (see pickerPictureIndex).
-// A face missing from the program's resources is a null pixmap.
-std::vector<QPixmap> loadCardFaces();
+// The 52 small card faces (36 x 51) in face-list order (see pickerPictureIndex),
+// decoded from the program's resources; a missing face is a null image. Safe
+// to call on any thread.
+std::vector<QImage> loadCardFaces();
 
 class CardPicker : public QWidget {
     Q_OBJECT
@@ -19,7 +20,7 @@ public:
     static constexpr int kButtonHeight = 59;
     static constexpr int kColumns = 13;
 
-    CardPicker(std::vector<QPixmap> faces, QWidget* parent = nullptr);
+    CardPicker(std::vector<QImage> faces, QWidget* parent = nullptr);
 
     QRect buttonRect(int item) const;
     // Picker item under a point, or -1.
@@ -38,7 +39,7 @@ protected:
 private:
     void setHovered(int item);
 
-    std::vector<QPixmap> faces_;  // by face-list index
+    std::vector<QImage> faces_;  // by face-list index
     int pressed_ = -1;
     int hovered_ = -1;
 };

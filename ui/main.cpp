@@ -6,8 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    korvana::ui::prepareApplication(app);
-    auto window = korvana::ui::createMainWindow();
+    auto window = korvana::ui::startProgram(app);
 
     // The online side: the new-version notice and the banners in the client
     // area, the About window, the Help menu. The window's own hourly timer and

@@ -77,6 +77,12 @@ void writeValue(QSettings& store, const QString& key, const QVariant& value,
         return Failure(QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
     };
     if (store.status() != QSettings::NoError || !store.isWritable()) throw fail();
+    // The same value again is already saved; rewriting it would only cost a
+    // disk flush at every start.
+    const QVariant stored = store.value(key);
+    if (stored.isValid() && stored.toString() == value.toString() &&
+        (stored.typeId() == value.typeId() || !kStoreKeepsTypes))
+        return;
     store.setValue(key, value);
     store.sync();
     if (store.status() != QSettings::NoError) throw fail();
