@@ -4,17 +4,13 @@
 #include <QDir>
 #include <QIcon>
 #include <QLocale>
-#include <future>
 
-#include "card_picker.h"
 #include "font_mapping.h"
 #include "window_text.h"
 
 namespace korvana::ui {
 
-namespace {
-
-void setTitleAndIcon(QApplication& app) {
+void prepareApplication(QApplication& app) {
     app.setApplicationName(kApplicationTitle);
     // Title bars and task bars use the small sizes; the large ones are for
     // desktop integration and would only slow the start down.
@@ -22,12 +18,6 @@ void setTitleAndIcon(QApplication& app) {
     for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/korvana-%1.png").arg(size), QSize(size, size));
     app.setWindowIcon(icon);
-}
-
-}  // namespace
-
-void prepareApplication(QApplication& app) {
-    setTitleAndIcon(app);
     applyFontMappings(builtInFontMappings());
 }
 
@@ -40,14 +30,8 @@ WindowServices installedServices() {
 }
 
 std::unique_ptr<TForm1> startProgram(QApplication& app) {
-    // Reading the system's font configuration is the slowest step of the
-    // start; it runs on a second core while the card faces are decoded here.
-    auto fonts = std::async(std::launch::async, [] { applyFontMappings(builtInFontMappings()); });
-    setTitleAndIcon(app);
-    WindowServices services = installedServices();
-    services.cardFaces = loadCardFaces();
-    fonts.get();
-    return std::make_unique<TForm1>(std::move(services));
+    prepareApplication(app);
+    return std::make_unique<TForm1>(installedServices());
 }
 
 }  // namespace korvana::ui

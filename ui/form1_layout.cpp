@@ -102,8 +102,7 @@ void TForm1::createComponents() {
         Image[static_cast<size_t>(slot)] = picture;
     }
 
-    ButtonGroup1 = new CardPicker(
-        services_.cardFaces.empty() ? loadCardFaces() : std::move(services_.cardFaces), client_);
+    ButtonGroup1 = new CardPicker(loadCardFaces(), client_);
     ButtonGroup1->setObjectName(QStringLiteral("ButtonGroup1"));
     ButtonGroup1->setGeometry(8, 180, 600, 240);
 

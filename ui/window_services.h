@@ -3,9 +3,7 @@
 // is, where the card pictures are, how failures are shown and which decimal
 // separator the player uses. The program passes the real ones; tests pass
 // their own.
-#include <QImage>
 #include <QString>
-#include <vector>
 
 #include "clock.h"
 #include "error_reporter.h"
@@ -22,9 +20,6 @@ struct WindowServices {
     ErrorReporter reportError;
     // Written into the odds numbers, e.g. "." or ",".
     QString decimalSeparator = QStringLiteral(".");
-    // The picker's small card faces when already decoded; empty means the
-    // window decodes them from the program's resources.
-    std::vector<QImage> cardFaces{};
 };
 
 }  // namespace korvana::ui
