@@ -66,6 +66,9 @@ QLabel *makeLabel(QWidget *parent, int left, int top, bool link)
     font.setPixelSize(12);
     label->setFont(font);
     label->move(left, top);
+    // The window's background role is Button, which would otherwise make the
+    // labels draw in the button text colour.
+    label->setForegroundRole(QPalette::WindowText);
     if (link) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));

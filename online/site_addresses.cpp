@@ -23,7 +23,10 @@ QString bannerFolder(const SiteAddresses &site, int languageCode)
 
 SiteAddresses defaultSiteAddresses()
 {
-    return {QStringLiteral(KORVANA_SITE_URL), QStringLiteral(KORVANA_SUPPORT_EMAIL)};
+    QString base = QStringLiteral(KORVANA_SITE_URL);
+    while (base.endsWith(QLatin1Char('/')))  // every path is appended with its own slash
+        base.chop(1);
+    return {base, QStringLiteral(KORVANA_SUPPORT_EMAIL)};
 }
 
 QString languageSuffix(int languageCode)

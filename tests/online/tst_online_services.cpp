@@ -100,6 +100,18 @@ struct Rig {
     Heartbeat heartbeat;
 };
 
+bool drawnInBlue(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.blue() > 200 && colour.red() < 80 && colour.green() < 80)
+                return true;
+        }
+    return false;
+}
+
 QList<QByteArray> bannerRequests(int languageCode)
 {
     QList<QByteArray> targets;
@@ -498,6 +510,8 @@ private Q_SLOTS:
         QCOMPARE(about->label(2)->x(), 204);
         QCOMPARE(about->label(2)->text(), QStringLiteral("support@korvana.test"));
         QCOMPARE(about->label(1)->text(), rig.site.base());
+        for (int n : {1, 2, 3})  // the two links are drawn in blue, the texts are not
+            QCOMPARE(drawnInBlue(about->label(n)), n != 3);
 
         // A second About while it is open: the same window, the same texts.
         rig.language = 2;
