@@ -45,6 +45,9 @@ std::unique_ptr<QSettings> openStore(bool perUser, const QString& path) {
         store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("Software"), QStringLiteral("Korvana"));
 #endif
+        // Only the player's own values count, as with the registry key; no
+        // organisation-wide or system-wide file fills in a missing one.
+        store->setFallbacksEnabled(false);
     }
     return store;
 }
