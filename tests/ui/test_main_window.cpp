@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -83,6 +84,11 @@ void MainWindowTest::firstStart() {
     QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" no High card "));
     QCOMPARE(form->RadioGroup1->itemIndex(), 0);
     QCOMPARE(form->alpha(), 255);
+    // A fixed frame around a 924 x 508 client area below the menu bar.
+    QCOMPARE(form->clientArea()->size(), QSize(924, 508));
+    QCOMPARE(form->clientArea()->y(), form->menuBar()->height());
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
 void MainWindowTest::storedChoices_data() {
