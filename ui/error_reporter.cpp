@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <QtGlobal>
 
 #include "window_text.h"
 
@@ -11,6 +12,8 @@ namespace korvana::ui {
 ErrorReporter messageBoxReporter(QWidget* window) {
     QPointer<QWidget> owner(window);
     return [owner](const QString& message) {
+        // Also on stderr, so a start from a terminal or a script sees why.
+        qWarning("Korvana: %s", qUtf8Printable(message));
         QMessageBox::critical(owner.data(), kApplicationTitle, message);
     };
 }

@@ -11,7 +11,7 @@ namespace korvana::ui {
 
 using ErrorReporter = std::function<void(const QString& message)>;
 
-// Shows each message in a modal error box titled with the application title,
+// Writes each message to stderr and shows it in a modal error box titled with the application title,
 // over the given window (or centred on the screen once the window is gone).
 ErrorReporter messageBoxReporter(QWidget* window);
 

@@ -3,9 +3,11 @@
 
 #include "application.h"
 #include "online_services.h"
+#include "quit_on_signal.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    korvana::ui::quitOnTerminationSignals(&app);
     auto window = korvana::ui::startProgram(app);
 
     // The online side: the new-version notice and the banners in the client

@@ -19,7 +19,17 @@ install(FILES ${CMAKE_BINARY_DIR}/example.korvana.Korvana.metainfo.xml DESTINATI
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION share/icons)
 
 install(FILES ${korvana_linux_dir}/copyright DESTINATION share/doc/korvana)
-set(korvana_changelog ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+foreach(page korvana korvana-odds)
+  set(korvana_man_page ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${korvana_man_page}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND gzip -n -9 -c ${korvana_linux_dir}/${page}.1 > ${korvana_man_page}
+    DEPENDS ${korvana_linux_dir}/${page}.1 VERBATIM)
+  list(APPEND korvana_man_pages ${korvana_man_page})
+endforeach()
+add_custom_target(korvana_man_pages ALL DEPENDS ${korvana_man_pages})
+install(FILES ${korvana_man_pages} DESTINATION share/man/man1)
+set(korvana_changelog ${CMAKE_BINARY_DIR}/changelog.gz)  # a native package: no Debian revision
 add_custom_command(OUTPUT ${korvana_changelog}
   COMMAND gzip -n -9 -c ${korvana_linux_dir}/changelog > ${korvana_changelog}
   DEPENDS ${korvana_linux_dir}/changelog VERBATIM)
@@ -29,14 +39,14 @@ install(FILES ${korvana_changelog} DESTINATION share/doc/korvana)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvana)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "${KORVANA_SUPPORT_EMAIL}")
+set(CPACK_PACKAGE_CONTACT "The Korvana developers <${KORVANA_SUPPORT_EMAIL}>")
 set(CPACK_PACKAGE_VENDOR "The Korvana developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Texas Hold'em hand analyser and odds calculator")
 set(CPACK_PACKAGE_DESCRIPTION
   "Korvana shows, for the cards you know, how each of the ten poker hands stands:\n complete, still possible with the odds of making it by the flop, the turn or\n the river, or impossible. A desktop window and the korvana-odds command.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KORVANA_SITE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found by the shared-library scan: the fonts the

@@ -43,7 +43,7 @@ if grep -q "Cannot open file" "$work/stderr"; then cat "$work/stderr"; fail "pic
 [ -f "$work/home/config/Software/Korvana.conf" ] || fail "settings were not written on first start"
 
 if command -v lintian >/dev/null; then
-    lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
     if grep -q '^E:' "$work/lintian.log"; then cat "$work/lintian.log"; fail "lintian errors"; fi
 fi
 echo "package $deb works"
