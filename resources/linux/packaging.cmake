@@ -21,18 +21,19 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION share/icons)
 install(FILES ${korvana_linux_dir}/copyright DESTINATION share/doc/korvana)
 foreach(page korvana korvana-odds)
   set(korvana_man_page ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+  configure_file(${korvana_linux_dir}/${page}.1.in ${CMAKE_BINARY_DIR}/man/${page}.1 @ONLY)
   add_custom_command(OUTPUT ${korvana_man_page}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND gzip -n -9 -c ${korvana_linux_dir}/${page}.1 > ${korvana_man_page}
-    DEPENDS ${korvana_linux_dir}/${page}.1 VERBATIM)
+    COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/man/${page}.1 > ${korvana_man_page}
+    DEPENDS ${CMAKE_BINARY_DIR}/man/${page}.1 VERBATIM)
   list(APPEND korvana_man_pages ${korvana_man_page})
 endforeach()
 add_custom_target(korvana_man_pages ALL DEPENDS ${korvana_man_pages})
 install(FILES ${korvana_man_pages} DESTINATION share/man/man1)
 set(korvana_changelog ${CMAKE_BINARY_DIR}/changelog.gz)  # a native package: no Debian revision
+configure_file(${korvana_linux_dir}/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT ${korvana_changelog}
-  COMMAND gzip -n -9 -c ${korvana_linux_dir}/changelog > ${korvana_changelog}
-  DEPENDS ${korvana_linux_dir}/changelog VERBATIM)
+  COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/changelog > ${korvana_changelog}
+  DEPENDS ${CMAKE_BINARY_DIR}/changelog VERBATIM)
 add_custom_target(korvana_changelog ALL DEPENDS ${korvana_changelog})
 install(FILES ${korvana_changelog} DESTINATION share/doc/korvana)
 
