@@ -4,18 +4,20 @@
 #include <QPainter>
 #include <QRect>
 
-#include "odds_row.h"
-
 namespace korvana::ui {
 
 std::optional<QColor> rowFill(const QString& row) {
-    if (!row.endsWith(QLatin1Char(' '))) return std::nullopt;
-    switch (lightOf(row.toStdString())) {
-        case Light::Green: return kCompleteFill;
-        case Light::Yellow: return kPossibleFill;
-        case Light::Red: break;
-    }
-    return kImpossibleFill;
+    // Only the last three characters are read, each test on its own and the
+    // later one winning: a blank third from the end means green whatever
+    // follows it. Positions before the start of the row count as no blank.
+    const auto blankAt = [&row](qsizetype fromEnd) {
+        return row.size() >= fromEnd && row.at(row.size() - fromEnd) == QLatin1Char(' ');
+    };
+    std::optional<QColor> fill;
+    if (blankAt(1)) fill = kImpossibleFill;
+    if (blankAt(2)) fill = kPossibleFill;
+    if (blankAt(3)) fill = kCompleteFill;
+    return fill;
 }
 
 QColor rowTextColour(int sliderPosition) {

@@ -14,8 +14,11 @@ inline const QColor kImpossibleFill(255, 0, 0);  // red
 inline const QColor kPossibleFill(230, 230, 0);  // yellow
 inline const QColor kCompleteFill(0, 128, 0);    // green
 
-// Fill of a row: one trailing blank red, two yellow, three or more green;
-// nullopt for a row without a marker, which keeps the list's own background.
+// Fill of a row from its last three characters: a blank last red, a blank
+// second to last yellow, a blank third to last green, the later test winning;
+// so one trailing blank is red, two yellow, three or more green, and "x y "
+// is green. nullopt when none of the three is a blank, which keeps the list's
+// own background.
 std::optional<QColor> rowFill(const QString& row);
 
 // Grey level of the row text for a font-colour slider position 0..25:

@@ -47,6 +47,9 @@ void OddsListTest::fillOfARow_data() {
     QTest::newRow("no card yet") << " no High card " << kImpossibleFill;
     QTest::newRow("more than three blanks") << "x     " << kCompleteFill;
     QTest::newRow("blanks only") << "  " << kPossibleFill;
+    QTest::newRow("blank third from the end wins over one blank") << " x y " << kCompleteFill;
+    QTest::newRow("blank third from the end, letters after") << " x yz" << kCompleteFill;
+    QTest::newRow("blank second from the end only") << " xy z" << kPossibleFill;
     QTest::newRow("no marker") << " Pair" << QColor();
     QTest::newRow("empty") << "" << QColor();
 }
