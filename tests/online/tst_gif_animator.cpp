@@ -32,9 +32,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QList<int>>("delays");
-        QTest::newRow("single frame") << "one_frame.gif" << true << QSize(230, 60) << QList<int>{100};
+        QTest::newRow("single frame") << "one_frame.gif" << true << QSize(230, 60) << QList<int>{50};
         QTest::newRow("delays held within limits") << "three_frames.gif" << true << QSize(230, 60)
                                                    << QList<int>{50, 80, 10000};
+        QTest::newRow("stored 0 and 1 are the fastest rate") << "fast_frames.gif" << true << QSize(185, 60)
+                                                            << QList<int>{50, 50, 120};
         QTest::newRow("four frames") << "four_quick_frames.gif" << true << QSize(185, 60)
                                      << QList<int>{50, 50, 50, 50};
         QTest::newRow("not a gif") << "not_a_gif.png" << false << QSize(230, 60) << QList<int>{};
