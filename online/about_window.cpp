@@ -116,7 +116,6 @@ TForm2::TForm2(QWidget *owner, SiteAddresses site, std::shared_ptr<UrlOpener> op
     m_closeButton = new QPushButton(QStringLiteral("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("SpeedButton1"));
     m_closeButton->setGeometry(286, 135, 100, 25);
-    m_closeButton->setFlat(true);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
