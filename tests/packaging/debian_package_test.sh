@@ -9,6 +9,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 rm -rf "$work" && mkdir -p "$work/root" "$work/elsewhere" "$work/home/config" "$work/home/cache" \
     "$work/home/runtime" "$work/tmp" || fail "cannot make $work"
 chmod 700 "$work/home/runtime"
+export TMPDIR="$work/tmp"  # cpack, dpkg and lintian unpack here, not in the shared folder
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb="$work/korvana_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $deb"
@@ -29,9 +30,14 @@ done
 [ "$("$root/bin/korvana-odds" --version)" = "korvana-odds $version" ] || fail "korvana-odds --version"
 
 cd "$work/elsewhere" || fail "cd"
+# The installed program checks the project site at start; a network namespace
+# with nothing but loopback keeps that check off the real network.
+isolate=""
+if unshare -n true 2>/dev/null; then isolate="unshare -n"
+elif unshare -rn true 2>/dev/null; then isolate="unshare -rn"; fi
 HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache" \
-XDG_RUNTIME_DIR="$work/home/runtime" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen \
-    "$root/bin/korvana" >"$work/stdout" 2>"$work/stderr" &
+XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=offscreen \
+    $isolate "$root/bin/korvana" >"$work/stdout" 2>"$work/stderr" &
 pid=$!
 sleep 3
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr"; fail "the installed program did not stay up"; }
