@@ -10,9 +10,9 @@ namespace korvana::ui {
 QString cardPicturePath(const QString& pictureFolder, const QString& cardCode);
 QString emptySlotPicturePath(const QString& pictureFolder);
 
-// Decodes a picture file. Throws Failure naming the full path when the file
-// cannot be opened ("Cannot open file "<path>". <reason>") or cannot be decoded,
-// for instance because the JPEG decoder is missing.
+// Decodes a picture file. Throws Failure "Cannot open file "<path>". <reason>"
+// with the full path when the file cannot be opened or cannot be decoded (for
+// instance because the JPEG decoder is missing).
 QImage loadPicture(const QString& path);
 
 }  // namespace korvana::ui

@@ -45,7 +45,8 @@ kill -TERM "$pid"
 wait "$pid"
 status=$?
 [ "$status" -eq 0 ] || { cat "$work/stderr"; fail "exit status $status after SIGTERM"; }
-if grep -q "Cannot open file" "$work/stderr"; then cat "$work/stderr"; fail "pictures not found"; fi
+# Every error box is also written to stderr as "Korvana: <message>".
+if grep -q "^Korvana: " "$work/stderr"; then cat "$work/stderr"; fail "the program reported an error"; fi
 [ -f "$work/home/config/Software/Korvana.conf" ] || fail "settings were not written on first start"
 
 if command -v lintian >/dev/null; then

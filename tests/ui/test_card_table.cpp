@@ -174,7 +174,7 @@ void CardTableTest::failingPictures_data() {
         << "Jc" << "" << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
         << false << 0 << QList<int>{3};
     QTest::newRow("card with an undecodable picture")
-        << "Jc" << "garbled:Jc.jpg" << "Cannot read the picture in file \"%1Jc.jpg\". "
+        << "Jc" << "garbled:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
         << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
     QTest::newRow("card taken off without the empty-slot picture")
         << "Kd" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
