@@ -117,6 +117,30 @@ TEST(ExactChance, RejectsWhatIsNotAStateOfTheTable) {
     EXPECT_THROW(exactChances({}, 8), std::invalid_argument);
 }
 
+// States too large to enumerate are tied to smaller ones: taking each possible
+// next card in turn meets every completion once for each of its missing cards.
+TEST(ExactChance, EachNextCardSharesTheCompletions) {
+    const struct { const char* cards; int target; } cases[] = {
+        {"", 5}, {"Ah", 7}, {"Kh Ah", 7}, {"7c 7d", 6}, {"5h 6h 9c", 7}, {"Th Jh Qh", 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.cards) + " target " + std::to_string(c.target));
+        auto cards = cardsOf(c.cards);
+        const auto whole = exactChances(cards, c.target);
+        const std::uint64_t missing = static_cast<std::uint64_t>(c.target) - cards.size();
+        std::array<std::uint64_t, 10> sum{};
+        for (const auto& code : allCardCodes()) {
+            const Card next = *parseCardCode(code);
+            if (std::find(cards.begin(), cards.end(), next) != cards.end()) continue;
+            cards.push_back(next);
+            const auto part = exactChances(cards, c.target);
+            cards.pop_back();
+            for (size_t row = 0; row < 10; ++row) sum[row] += part.rows[row].chance.hits;
+        }
+        for (size_t row = 0; row < 10; ++row) EXPECT_EQ(sum[row], missing * whole.rows[row].chance.hits) << row;
+    }
+}
+
 // Every completion laid out by plain loops and judged by the reference rules.
 struct BruteForce {
     std::array<std::uint64_t, 11> hits{};
