@@ -40,11 +40,11 @@ std::uint64_t straightFlushes(unsigned held, int otherSuits, int missing) {
     std::uint64_t total = 0;
     for (int aceDrawn = 0; aceDrawn <= (aceHeld ? 0 : std::min(1, missing)); ++aceDrawn) {
         const bool ace = aceHeld || aceDrawn == 1;
-        std::array<std::array<std::uint64_t, 8>, kDone + 1> ways{};  // [run][cards taken]
+        std::array<std::array<std::uint64_t, kMaxMissing + 1>, kDone + 1> ways{};  // [run][cards taken]
         ways[ace ? 1 : 0][static_cast<size_t>(aceDrawn)] = 1;
         for (int rank = 0; rank < kAce; ++rank) {
             const bool isHeld = ((held >> rank) & 1u) != 0;
-            std::array<std::array<std::uint64_t, 8>, kDone + 1> after{};
+            std::array<std::array<std::uint64_t, kMaxMissing + 1>, kDone + 1> after{};
             for (int run = 0; run <= kDone; ++run)
                 for (int taken = 0; taken <= missing; ++taken) {
                     const std::uint64_t w = ways[static_cast<size_t>(run)][static_cast<size_t>(taken)];
@@ -111,7 +111,7 @@ public:
 
 private:
     static constexpr int kRuns = 6;  // 0..4 consecutive ranks so far, 5 = five in a row seen
-    static constexpr size_t kStates = 8 * kRuns * 3 * 2 * 2;
+    static constexpr size_t kStates = (kMaxMissing + 1) * kRuns * 3 * 2 * 2;
     using Table = std::array<std::uint64_t, kStates>;
 
     // pairs: ranks held at least twice, up to 2; trips: any rank three times; quads: four times.
@@ -122,7 +122,7 @@ private:
     static Table next(const Table& table, int held) {
         Table after{};
         const int open = 4 - held;
-        for (int left = 0; left < 8; ++left)
+        for (int left = 0; left <= kMaxMissing; ++left)
             for (int run = 0; run < kRuns; ++run)
                 for (int pairs = 0; pairs < 3; ++pairs)
                     for (int trips = 0; trips < 2; ++trips)
@@ -202,17 +202,18 @@ ExactChances exactChances(std::span<const Card> counted, int target) {
             static_cast<double>(row.chance.hits) / static_cast<double>(completions);
     }
     if (missing == 0) return result;
-    for (const auto& code : allCardCodes()) {
-        const Card card = *parseCardCode(code);
-        const auto suit = static_cast<size_t>(card.suit - 1);
-        if (masks[suit] & rankBit(card.rank)) continue;
-        SuitMasks withCard = masks;
-        withCard[suit] |= rankBit(card.rank);
-        const CategorySet madeWith = containedCategories(withCard);
-        for (const Category category : kCategoriesInListOrder)
-            if (!made.has(category) && madeWith.has(category))
-                result.rows[static_cast<size_t>(listIndex(category))].outs.push_back(card);
-    }
+    // Suit by suit, each from the 2 to the ace: the picker's order.
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 2; rank <= 14; ++rank) {
+            SuitMasks withCard = masks;
+            auto& suited = withCard[static_cast<size_t>(suit - 1)];
+            if (suited & rankBit(rank)) continue;
+            suited |= rankBit(rank);
+            const CategorySet madeWith = containedCategories(withCard);
+            for (const Category category : kCategoriesInListOrder)
+                if (!made.has(category) && madeWith.has(category))
+                    result.rows[static_cast<size_t>(listIndex(category))].outs.push_back({rank, suit});
+        }
     return result;
 }
 
