@@ -10,10 +10,12 @@
 // report them and skip the rest of their work: what was done before stays done.
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "analysis.h"
 #include "card_table.h"
+#include "string_table.h"
 #include "window_services.h"
 
 class QAction;
@@ -51,7 +53,7 @@ public:
     // --- State -------------------------------------------------------------
     Language language() const { return language_; }
     const CardTable& table() const { return table_; }
-    int bestCategory() const { return bestCategory_; }
+    std::optional<Category> bestCategory() const { return bestCategory_; }
     Round round() const { return round_; }
     // Window alpha 55..255 set by the transparency slider.
     int alpha() const { return alpha_; }
@@ -155,7 +157,9 @@ private:
     CardTable table_;
     Language language_ = Language::English;
     Round round_ = Round::Flop;
-    int bestCategory_ = 0;
+    std::optional<Category> bestCategory_;
+    // States of the rows on show, which the painter turns into their fills.
+    std::array<RowState, 10> rowStates_{};
     QDateTime start_;
     int alpha_ = 255;
 };
