@@ -60,7 +60,7 @@ void TForm1::guarded(Body&& body) {
 
 // --- Analysis ---------------------------------------------------------------
 
-void TForm1::handrate() {
+void TForm1::showAnalysis() {
     const Analysis analysis = analyse(table_.hand(), round_, Autoswitch1->isChecked(), bestCategory_);
     bestCategory_ = analysis.best;
     // The pass has already followed every move of the round, so the selector
@@ -73,10 +73,10 @@ void TForm1::handrate() {
     for (const std::string& row : rowTexts(analysis, language_, decimalSeparator_)) rows << QString::fromStdString(row);
     for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
     ListBox2->setRows(std::move(rows));
-    besthand();
+    showBestHand();
 }
 
-void TForm1::besthand() {
+void TForm1::showBestHand() {
     StatusBar1->setPanelText(BestHandPanel, QString::fromStdString(bestHandText(language_, bestCategory_)));
 }
 
@@ -92,7 +92,7 @@ void TForm1::loadSlotPicture(int slot, const QString& path) {
     Image[static_cast<size_t>(slot)]->setPicture(loadPicture(path));
 }
 
-void TForm1::filltable(const QString& card) {
+void TForm1::toggleCard(const QString& card) {
     const auto parsed = parseCardCode(card.toStdString());
     if (!parsed) return;  // the picker only hands out the 52 codes
     const CardToggle toggle = table_.toggleCard(*parsed);
@@ -100,11 +100,11 @@ void TForm1::filltable(const QString& card) {
         loadSlotPicture(toggle.slot - 1, emptySlotPicturePath(services_.pictureFolder));
     else if (toggle.outcome == CardToggle::Outcome::PutOn)
         loadSlotPicture(toggle.slot - 1, cardPicturePath(services_.pictureFolder, card));
-    handrate();
+    showAnalysis();
 }
 
 void TForm1::ButtonGroup1ItemClick(int item) {
-    guarded([&] { filltable(pickerCardCode(item)); });
+    guarded([&] { toggleCard(pickerCardCode(item)); });
 }
 
 void TForm1::ImageClick(int slot) {
@@ -116,9 +116,9 @@ void TForm1::ImageClick(int slot) {
         // that picture fails, the analysis has not run yet.
         if (slot == 3) {
             loadSlotPicture(index, picture);
-            handrate();
+            showAnalysis();
         } else {
-            handrate();
+            showAnalysis();
             loadSlotPicture(index, picture);
         }
     });
@@ -134,7 +134,7 @@ void TForm1::fold() {
         StatusBar1->setPanelText(HandsPlayedPanel, panelLabel(language_, entry::HandsPlayed) +
                                                        QString::number(table_.handsPlayed()));
     }
-    handrate();
+    showAnalysis();
 }
 
 void TForm1::FoldButton1Click() {
@@ -151,13 +151,13 @@ void TForm1::RadioGroup1Click() {
     guarded([&] {
         const int item = RadioGroup1->itemIndex();
         if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
-        handrate();
+        showAnalysis();
     });
 }
 
 void TForm1::autoswitchClicked() {
     changeswitch(Autoswitch1->isChecked() ? 2 : 1);
-    handrate();
+    showAnalysis();
 }
 
 void TForm1::Autoswitch1Click() {
@@ -170,7 +170,7 @@ void TForm1::TrackBar1Change() {
 }
 
 void TForm1::TrackBar2Change() {
-    guarded([&] { handrate(); });
+    guarded([&] { showAnalysis(); });
 }
 
 void TForm1::Timer1Timer() {
@@ -225,7 +225,7 @@ void TForm1::changelanguage(int value) {
     tickLanguage();
     setWindowTitle(QString::fromStdString(windowCaption(language_)));
 
-    handrate();
+    showAnalysis();
     Timer1Timer();
     Timer2Timer();
     setControlCaptions();

@@ -2,7 +2,7 @@
 // The main window: the card table (picker, seven slots, fold), the odds list
 // with the round selector and auto-switch, the two view sliders, the status
 // panels and the menus. Its handlers carry the names of the components and
-// events they serve; its own methods do the work (handrate, filltable,
+// events they serve; its own methods do the work (showAnalysis, toggleCard,
 // changelanguage, changeswitch).
 //
 // Failures (a picture that cannot be loaded, a settings store that cannot be
@@ -64,10 +64,10 @@ public:
     // --- Methods (throw Failure) ---------------------------------------------
     // Analysis pass: rows of the known cards into ListBox2, RadioGroup1 moved to
     // the round auto-switch settles on, then the best-hand panel.
-    void handrate();
-    void besthand();
+    void showAnalysis();
+    void showBestHand();
     // Takes the card off the table, or puts it into the first empty slot.
-    void filltable(const QString& card);
+    void toggleCard(const QString& card);
     // 0 = language from the settings store, 1 = English, 2 = Russian.
     void changelanguage(int value);
     // 0 = apply the stored auto-switch option, 1 = store "off", 2 = store "on".
