@@ -1,31 +1,43 @@
-// One full analysis pass (ten rows and the best hand) for typical tables.
+// One full analysis pass (ten rows, their texts and the best hand) for typical tables.
 // Run: build/bin/analysis_pass_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
+#include <sstream>
+
 #include "analysis.h"
+#include "row_text.h"
 
 namespace {
 
-using korvana::CardSlots;
+using korvana::Hand;
 using korvana::Round;
 
-const CardSlots kTables[] = {
-    {},                                                // no card
-    {"Kh", "Ah"},                                      // pocket cards
-    {"Kh", "Ah", "7c", "Th", "2h"},                    // after the flop
-    {"Kh", "Ah", "7c", "Th", "2h", "Qh", "7d"},        // after the river
+Hand handOf(const std::string& cards) {
+    Hand hand;
+    std::istringstream in(cards);
+    std::string code;
+    for (int slot = 1; in >> code; ++slot) hand.place(slot, *korvana::parseCardCode(code));
+    return hand;
+}
+
+const Hand kTables[] = {
+    handOf(""),                      // no card
+    handOf("Kh Ah"),                 // pocket cards
+    handOf("Kh Ah 7c Th 2h"),        // after the flop
+    handOf("Kh Ah 7c Th 2h Qh 7d"),  // after the river
 };
 const char* const kTableNames[] = {"no card", "two cards", "five cards", "seven cards"};
 
 void AnalysisPass(benchmark::State& state) {
-    const CardSlots& slots = kTables[state.range(0)];
+    const Hand& hand = kTables[state.range(0)];
     const auto round = static_cast<Round>(state.range(1));
-    const korvana::PassSettings settings{false, korvana::Language::English, "."};
-    int best = 0;
+    const auto language = korvana::Language::English;
+    std::optional<korvana::Category> best;
     for (auto _ : state) {
-        auto pass = korvana::handrate(slots, round, settings, best);
-        benchmark::DoNotOptimize(pass);
-        benchmark::DoNotOptimize(korvana::besthand(settings.language, best));
+        const auto analysis = korvana::analyse(hand, round, false, best);
+        best = analysis.best;
+        benchmark::DoNotOptimize(korvana::rowTexts(analysis, language, "."));
+        benchmark::DoNotOptimize(korvana::bestHandText(language, best));
     }
     state.SetLabel(std::string(kTableNames[state.range(0)]) + ", " +
                    std::string(korvana::roundName(round)));

@@ -1,5 +1,9 @@
 #include "analysis.h"
 
+#include <algorithm>
+
+#include "category_rows.h"
+
 namespace korvana {
 
 std::string_view roundName(Round round) {
@@ -17,37 +21,31 @@ Round autoSwitchRound(int knownCards) {
     return Round::River;
 }
 
-PassResult handrate(const CardSlots& slots, Round round, const PassSettings& settings,
-                    int& bestCategory) {
-    PassResult result;
+Analysis analyse(const Hand& hand, Round round, bool autoSwitch, std::optional<Category> bestSoFar) {
+    Analysis result;
     result.round = round;
     // Each move of the round changes which slots count, which may move the round
     // again. The moves all go the same way (fewer slots, fewer cards), so the
     // loop settles after at most two moves; the bound only guards the invariant.
     for (int move = 0; move <= 3; ++move) {
-        result.handString = buildHandString(slots, targetOf(result.round));
-        clearmycards(result.grid);
-        fillmycards(result.grid, result.handString);
-        result.knownCards = countchar(result.handString, ' ');
-        if (!settings.autoSwitch) break;
-        const Round settled = autoSwitchRound(result.knownCards);
+        result.countedCards = hand.cardsUpTo(targetOf(result.round));
+        if (!autoSwitch) break;
+        const Round settled = autoSwitchRound(static_cast<int>(result.countedCards.size()));
         if (settled == result.round) break;
         result.round = settled;
     }
 
-    const RowContext ctx{result.grid, result.knownCards, targetOf(result.round),
-                         settings.language, settings.decimalSeparator, bestCategory};
-    result.rows = {royalflash(ctx), straightflash(ctx), fourofakind(ctx), fullhouse(ctx),
-                   flash(ctx),      straight(ctx),      threeofakind(ctx), twopairs(ctx),
-                   pair(ctx),       highcard(ctx)};
-    return result;
-}
+    const CardGrid grid(result.countedCards);
+    const RowContext ctx{grid, static_cast<int>(result.countedCards.size()), targetOf(result.round)};
+    result.rows = {royalFlushRow(ctx), straightFlushRow(ctx), fourOfAKindRow(ctx), fullHouseRow(ctx),
+                   flushRow(ctx),      straightRow(ctx),      threeOfAKindRow(ctx), twoPairsRow(ctx),
+                   pairRow(ctx),       highCardRow(ctx)};
 
-std::string besthand(Language language, int bestCategory) {
-    std::string panel(text(language, entry::BestHand));
-    panel += ": ";
-    if (bestCategory >= 1 && bestCategory <= kCategoryCount) panel += text(language, bestCategory);
-    return panel;
+    result.best = bestSoFar;
+    for (const OddsRow& row : result.rows)
+        if (row.state == RowState::Complete && (!result.best || *result.best < row.category))
+            result.best = row.category;
+    return result;
 }
 
 }  // namespace korvana

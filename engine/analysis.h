@@ -1,17 +1,19 @@
 #pragma once
-// The analysis pass: from the slots to the ten odds rows and the best-hand text.
+// The analysis pass: from the hand to the ten odds rows and the best category.
 #include <array>
-#include <string>
+#include <optional>
 #include <string_view>
+#include <vector>
 
-#include "categories.h"
-#include "hand_state.h"
-#include "string_table.h"
+#include "category.h"
+#include "hand.h"
+#include "odds_row.h"
 
 namespace korvana {
 
 enum class Round { Flop = 0, Turn = 1, River = 2 };  // also the round selector's item index
 
+// Cards known at the round the odds refer to: 5, 6 or 7.
 inline constexpr int targetOf(Round round) { return 5 + static_cast<int>(round); }
 inline constexpr Round roundOfTarget(int target) { return static_cast<Round>(target - 5); }
 std::string_view roundName(Round round);  // "flop", "turn", "river"
@@ -19,30 +21,18 @@ std::string_view roundName(Round round);  // "flop", "turn", "river"
 // The round auto-switch picks for a number of known cards: fewer than 5 flop, 5 turn, 6-7 river.
 Round autoSwitchRound(int knownCards);
 
-// Everything a pass needs besides the slots.
-struct PassSettings {
-    bool autoSwitch = false;
-    Language language = Language::English;
-    std::string_view decimalSeparator = ".";
+struct Analysis {
+    std::array<OddsRow, 10> rows;  // list order, Royal Flush first
+    Round round = Round::Flop;     // final round, after auto-switch
+    std::vector<Card> countedCards;  // the cards of the slots the round takes in, in slot order
+    std::optional<Category> best;    // best category completed so far
 };
 
-// What one pass leaves behind.
-struct PassResult {
-    std::array<std::string, kCategoryCount> rows;  // list order, Royal Flash first
-    Round round = Round::Flop;                       // final round, after auto-switch
-    std::string handString;
-    CardGrid grid;
-    int knownCards = 0;
-};
-
-// Runs one analysis pass. With auto-switch on, the round follows the known cards:
-// each time it moves, the hand string is rebuilt with the new target (cards in
-// slots the old target left out may now count) until the round settles, and the
-// rows are computed from that final state. bestCategory is raised by complete rows.
-PassResult handrate(const CardSlots& slots, Round round, const PassSettings& settings,
-                    int& bestCategory);
-
-// "Best hand: " followed by the name of the best category (nothing for 0).
-std::string besthand(Language language, int bestCategory);
+// Runs one analysis pass. Only slots up to the round's card count take part.
+// With auto-switch on, the round follows the counted cards: each time it moves,
+// the cards are counted again for the new round (slots the old round left out
+// may now count) until the round settles, and the rows come from that final
+// state. The best category is bestSoFar raised by the complete rows, never lowered.
+Analysis analyse(const Hand& hand, Round round, bool autoSwitch, std::optional<Category> bestSoFar);
 
 }  // namespace korvana

@@ -21,8 +21,3 @@ namespace korvana {
 using Extended = long double;
 }  // namespace korvana
 #endif
-
-namespace korvana {
-// Whether Extended is the software float (for diagnostics and --version).
-inline constexpr bool kExtendedIsSoftware = KORVANA_EXTENDED_IS_SOFTWARE != 0;
-}  // namespace korvana

@@ -1,27 +1,15 @@
-#include "card.h"
-#include "categories.h"
+#include "category_rows.h"
 
 namespace korvana {
 
-std::string highcard(const RowContext& ctx) {
+// High card has no draw: with any card it is complete and names the highest
+// rank, with none it is impossible.
+OddsRow highCardRow(const RowContext& ctx) {
     int highest = 0;
     for (int rank = 2; rank <= 14; ++rank)
         if (ctx.grid.rankCount(rank) > 0) highest = rank;
-    std::string row = " ";
-    if (highest == 0) {
-        // No card: a red row, nothing to name.
-        row += text(ctx.language, entry::No);
-        row += ' ';
-        row += text(ctx.language, entry::HighCard);
-        row += ' ';
-        return row;
-    }
-    row += rankText(highest);
-    row += ' ';
-    row += text(ctx.language, entry::HighCard);
-    row += "   ";
-    ctx.raiseBest(1);
-    return row;
+    if (highest == 0) return {Category::HighCard, RowState::Impossible, {}, std::nullopt};
+    return {Category::HighCard, RowState::Complete, {highest}, std::nullopt};
 }
 
 }  // namespace korvana

@@ -42,7 +42,7 @@ double factorial(int n) {
     return n >= 0 && n < kTabledFactorials ? kFactorials[static_cast<size_t>(n)] : multipliedUp(n);
 }
 
-double combinations(int n, int k) {
+double choose(int n, int k) {
     if (k >= n || k <= 0) return 1.0;
     const double a = factorial(k);
     const Extended b = Extended(factorial(n - k)) * Extended(a);

@@ -18,7 +18,7 @@ double factorial(int n);
 
 // Binomial coefficient: 1.0 when k >= n or k <= 0, otherwise
 // n! / (k! * (n-k)!) with the product and the quotient in extended precision.
-double combinations(int n, int k);
+double choose(int n, int k);
 
 // Accumulates the probability of a draw: each term is added in extended
 // precision and the sum is stored as a double, starting from 0.0.

@@ -1,27 +1,23 @@
 #pragma once
-// One line of the odds list. Its trailing blanks are its light marker, which the
-// list painter turns into a colour: one blank red, two yellow, three green.
-#include <string>
-#include <string_view>
+// One row of the odds list as a value: what the analysis found for one category.
+#include <optional>
+#include <vector>
 
-#include "string_table.h"
+#include "category.h"
 
 namespace korvana {
 
-enum class Light { Red, Yellow, Green };
+enum class RowState { Impossible, Possible, Complete };
 
-// Light of a row read from its trailing blanks (1 red, 2 yellow, 3 or more green).
-Light lightOf(std::string_view row);
+struct OddsRow {
+    Category category = Category::HighCard;
+    RowState state = RowState::Impossible;
+    // Ranks 2..14 of the held cards, in the order the row names them; empty when impossible.
+    std::vector<int> heldRanks;
+    // Tries per success (the x of "1:x"), only when possible.
+    std::optional<double> odds;
 
-// "red", "yellow" or "green".
-std::string_view lightName(Light light);
-
-// " " N " impossible "
-std::string impossibleRow(Language language, int category);
-// L " - complete " N "   "
-std::string completeRow(Language language, int category, std::string_view heldRanks);
-// L " - " N " odds - 1:" X "  "
-std::string possibleRow(Language language, int category, std::string_view heldRanks,
-                        std::string_view oddsText);
+    friend bool operator==(const OddsRow&, const OddsRow&) = default;
+};
 
 }  // namespace korvana

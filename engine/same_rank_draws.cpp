@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "card.h"
 #include "rank_tally.h"
 #include "row_builder.h"
 
@@ -8,12 +7,6 @@ namespace korvana {
 using detail::C;
 using detail::drawRow;
 using detail::RankTally;
-
-std::string detail::repeatedRank(int rank, int times) {
-    std::string ranks;
-    for (int i = 0; i < times; ++i) (ranks += ' ') += rankText(rank);
-    return ranks;
-}
 
 namespace {
 
@@ -28,7 +21,7 @@ int bestRank(const RankTally& tally) {
 // Rows of Four of a kind, Three of a kind and Pair: they follow the best rank,
 // holding at most `needed` of its cards.
 template <class AddTerms>
-std::string sameRankRow(const RowContext& ctx, int category, int needed, AddTerms addTerms) {
+OddsRow sameRankRow(const RowContext& ctx, Category category, int needed, AddTerms addTerms) {
     const RankTally tally(ctx.grid);
     const int rank = bestRank(tally);
     const int held = std::min(tally.of(rank), needed);
@@ -43,38 +36,38 @@ std::string sameRankRow(const RowContext& ctx, int category, int needed, AddTerm
 // cards with n - g of the remaining cards of its rank, over all ways the cards
 // to come can fall. The products run left to right in extended precision.
 
-std::string fourofakind(const RowContext& ctx) {
-    return sameRankRow(ctx, 8, kNeededCards[2], [&](ProbabilitySum& sum, const RankTally& t, int free) {
+OddsRow fourOfAKindRow(const RowContext& ctx) {
+    return sameRankRow(ctx, Category::FourOfAKind, kNeededCards[2], [&](ProbabilitySum& sum, const RankTally& t, int free) {
         const int R = ctx.toCome();
         const Extended all = C(ctx.unknown(), R);
-        if (t.s3 > 0 && R >= 1)
-            sum.add(C(1, 1) * Extended(t.s3) *
-                    C(48 - t.s1 - 2 * t.s2, free - 3 * (t.s3 - 1) - t.s1 - 2 * t.s2) / all);
-        if (t.s2 > 0 && R >= 2)
-            sum.add(C(2, 2) * Extended(t.s2) *
-                    C(48 - t.s1 - 3 * t.s3, free - 2 * (t.s2 - 1) - t.s1 - 3 * t.s3) / all);
-        if (t.s1 > 0 && R >= 3)
-            sum.add(C(3, 3) * Extended(t.s1) *
-                    C(48 - 2 * t.s2 - 3 * t.s3, free - (t.s1 - 1) - 2 * t.s2 - 3 * t.s3) / all);
+        if (t.trips > 0 && R >= 1)
+            sum.add(C(1, 1) * Extended(t.trips) *
+                    C(48 - t.singles - 2 * t.pairs, free - 3 * (t.trips - 1) - t.singles - 2 * t.pairs) / all);
+        if (t.pairs > 0 && R >= 2)
+            sum.add(C(2, 2) * Extended(t.pairs) *
+                    C(48 - t.singles - 3 * t.trips, free - 2 * (t.pairs - 1) - t.singles - 3 * t.trips) / all);
+        if (t.singles > 0 && R >= 3)
+            sum.add(C(3, 3) * Extended(t.singles) *
+                    C(48 - 2 * t.pairs - 3 * t.trips, free - (t.singles - 1) - 2 * t.pairs - 3 * t.trips) / all);
     });
 }
 
-std::string threeofakind(const RowContext& ctx) {
-    return sameRankRow(ctx, 4, kNeededCards[7], [&](ProbabilitySum& sum, const RankTally& t, int free) {
+OddsRow threeOfAKindRow(const RowContext& ctx) {
+    return sameRankRow(ctx, Category::ThreeOfAKind, kNeededCards[7], [&](ProbabilitySum& sum, const RankTally& t, int free) {
         const int R = ctx.toCome();
         const Extended all = C(ctx.unknown(), R);
-        if (t.s2 > 0 && R >= 1)
-            sum.add(C(2, 1) * Extended(t.s2) * C(48 - t.s1, free - 2 * (t.s2 - 1) - t.s1) / all);
-        if (t.s1 > 0 && R >= 2)
-            sum.add(C(3, 2) * Extended(t.s1) * C(48 - 2 * t.s2, free - (t.s1 - 1) - 2 * t.s2) / all);
+        if (t.pairs > 0 && R >= 1)
+            sum.add(C(2, 1) * Extended(t.pairs) * C(48 - t.singles, free - 2 * (t.pairs - 1) - t.singles) / all);
+        if (t.singles > 0 && R >= 2)
+            sum.add(C(3, 2) * Extended(t.singles) * C(48 - 2 * t.pairs, free - (t.singles - 1) - 2 * t.pairs) / all);
     });
 }
 
-std::string pair(const RowContext& ctx) {
-    return sameRankRow(ctx, 2, kNeededCards[10], [&](ProbabilitySum& sum, const RankTally& t, int free) {
+OddsRow pairRow(const RowContext& ctx) {
+    return sameRankRow(ctx, Category::Pair, kNeededCards[10], [&](ProbabilitySum& sum, const RankTally& t, int free) {
         const int R = ctx.toCome();
-        if (t.s1 > 0 && R >= 1)
-            sum.add(C(3, 1) * Extended(t.s1) * C(48, free - (t.s1 - 1)) / C(ctx.unknown(), R));
+        if (t.singles > 0 && R >= 1)
+            sum.add(C(3, 1) * Extended(t.singles) * C(48, free - (t.singles - 1)) / C(ctx.unknown(), R));
     });
 }
 

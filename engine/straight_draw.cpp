@@ -1,4 +1,5 @@
-#include "card.h"
+#include <vector>
+
 #include "row_builder.h"
 
 namespace korvana {
@@ -6,8 +7,7 @@ using detail::C;
 using detail::drawRow;
 using detail::windowRank;
 
-std::string straight(const RowContext& ctx) {
-    constexpr int kCategory = 5;
+OddsRow straightRow(const RowContext& ctx) {
     int count[11] = {};
     int bestWindow = 1;
     for (int window = 1; window <= 10; ++window) {
@@ -23,12 +23,12 @@ std::string straight(const RowContext& ctx) {
     const int needed = kNeededCards[6];
     const int missing = needed - held;
     return drawRow(
-        ctx, kCategory, needed, held,
+        ctx, Category::Straight, needed, held,
         [&] {
-            std::string ranks;
+            std::vector<int> ranks;
             for (int position = 0; position < 5; ++position) {
                 const int rank = windowRank(bestWindow, position);
-                if (ctx.grid.rankCount(rank) > 0) (ranks += ' ') += rankText(rank);
+                if (ctx.grid.rankCount(rank) > 0) ranks.push_back(rank);
             }
             return ranks;
         },

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "category.h"
+
 namespace korvana {
 
 enum class Language { English = 1, Russian = 2 };
@@ -41,6 +43,11 @@ inline constexpr int NewVersion = 33;
 
 // Entry k (0..33) in the given language. Out-of-range k is a programming error.
 std::string_view text(Language language, int k);
+
+// The name of a category as the odds list and the best-hand panel show it.
+inline std::string_view categoryName(Language language, Category category) {
+    return text(language, entry::HighCard + static_cast<int>(category) - static_cast<int>(Category::HighCard));
+}
 
 // The main window's title in the given language, with the program version.
 std::string windowCaption(Language language);

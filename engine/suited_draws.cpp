@@ -1,6 +1,6 @@
 #include <array>
+#include <vector>
 
-#include "card.h"
 #include "row_builder.h"
 
 namespace korvana {
@@ -9,10 +9,6 @@ using detail::drawRow;
 using detail::windowRank;
 
 namespace {
-constexpr int kRoyalCategory = 10;
-constexpr int kStraightFlashCategory = 9;
-constexpr int kFlashCategory = 6;
-
 // The last suit with the largest count: equal counts go to s, then h, d, c.
 int chosenSuit(const std::array<int, 5>& count) {
     int chosen = 1;
@@ -22,7 +18,7 @@ int chosenSuit(const std::array<int, 5>& count) {
 }
 }  // namespace
 
-std::string royalflash(const RowContext& ctx) {
+OddsRow royalFlushRow(const RowContext& ctx) {
     std::array<int, 5> count{};
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 10; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
@@ -31,11 +27,11 @@ std::string royalflash(const RowContext& ctx) {
     const int needed = kNeededCards[0];
     const int missing = needed - held;
     return drawRow(
-        ctx, kRoyalCategory, needed, held,
+        ctx, Category::RoyalFlush, needed, held,
         [&] {
-            std::string ranks;
+            std::vector<int> ranks;
             for (int rank = 10; rank <= 14; ++rank)
-                if (ctx.grid.at(rank, suit)) (ranks += ' ') += rankText(rank);
+                if (ctx.grid.at(rank, suit)) ranks.push_back(rank);
             return ranks;
         },
         [&](ProbabilitySum& sum) {
@@ -45,7 +41,7 @@ std::string royalflash(const RowContext& ctx) {
         });
 }
 
-std::string straightflash(const RowContext& ctx) {
+OddsRow straightFlushRow(const RowContext& ctx) {
     int count[11][5] = {};
     int bestWindow = 1, bestSuit = 1;
     for (int window = 1; window <= 10; ++window) {
@@ -67,12 +63,12 @@ std::string straightflash(const RowContext& ctx) {
     const int needed = kNeededCards[1];
     const int missing = needed - held;
     return drawRow(
-        ctx, kStraightFlashCategory, needed, held,
+        ctx, Category::StraightFlush, needed, held,
         [&] {
-            std::string ranks;
+            std::vector<int> ranks;
             for (int position = 0; position < 5; ++position) {
                 const int rank = windowRank(bestWindow, position);
-                if (ctx.grid.at(rank, bestSuit)) (ranks += ' ') += rankText(rank);
+                if (ctx.grid.at(rank, bestSuit)) ranks.push_back(rank);
             }
             return ranks;
         },
@@ -82,7 +78,7 @@ std::string straightflash(const RowContext& ctx) {
         });
 }
 
-std::string flash(const RowContext& ctx) {
+OddsRow flushRow(const RowContext& ctx) {
     std::array<int, 5> count{};
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 2; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
@@ -90,13 +86,14 @@ std::string flash(const RowContext& ctx) {
     const int held = count[static_cast<size_t>(suit)];
     const int needed = kNeededCards[5];
     return drawRow(
-        ctx, kFlashCategory, needed, held,
+        ctx, Category::Flush, needed, held,
         [&] {
-            std::string ranks;
+            std::vector<int> ranks;
             for (int rank = 2; rank <= 14; ++rank)
-                if (ctx.grid.at(rank, suit)) (ranks += ' ') += rankText(rank);
-            // A complete flash names its five highest cards; a draw (at most four) names all.
-            return ranks.size() >= 10 ? ranks.substr(ranks.size() - 10) : ranks;
+                if (ctx.grid.at(rank, suit)) ranks.push_back(rank);
+            // A complete flush names its five highest cards; a draw (at most four) names all.
+            if (ranks.size() > 5) ranks.erase(ranks.begin(), ranks.end() - 5);
+            return ranks;
         },
         [&](ProbabilitySum& sum) {
             // Every suit that holds a card and can still reach five adds its own chance.

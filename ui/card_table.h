@@ -3,10 +3,8 @@
 // turn, river) and the number of hands played. Pure bookkeeping; the window
 // shows the pictures and runs the analysis after each change.
 #include <QString>
-#include <optional>
-#include <vector>
 
-#include "hand_state.h"
+#include "hand.h"
 
 namespace korvana::ui {
 
@@ -21,24 +19,21 @@ int pickerPictureIndex(int item);
 
 class CardTable {
 public:
-    const CardSlots& cardSlots() const { return slots_; }
-    // Slot 0..6 is empty.
-    bool isEmpty(int slot) const { return slots_[slot].empty(); }
+    const Hand& hand() const { return hand_; }
 
-    // Empties every slot that holds the card; returns those slots.
-    std::vector<int> takeOff(const QString& cardCode);
-    // Puts the card into the first empty slot; nullopt when all seven are taken.
-    std::optional<int> putOn(const QString& cardCode);
-    void empty(int slot) { slots_[slot].clear(); }
+    // Takes the card off the table, or puts it into the first empty slot.
+    CardToggle toggleCard(Card card) { return hand_.toggleCard(card); }
+    // Empties slot 1..7.
+    void empty(int slot) { hand_.empty(slot); }
     // Empties all seven slots; returns how many held a card.
-    int clear();
+    int clear() { return hand_.clear(); }
 
     // Folds that cleared two or more cards.
     int handsPlayed() const { return handsPlayed_; }
     void countHand() { ++handsPlayed_; }
 
 private:
-    CardSlots slots_{};
+    Hand hand_;
     int handsPlayed_ = 0;
 };
 

@@ -15,6 +15,7 @@
 #include "odds_list.h"
 #include "odds_list_painter.h"
 #include "picture_loader.h"
+#include "row_text.h"
 #include "radio_group.h"
 #include "slot_picture.h"
 #include "status_panels.h"
@@ -59,29 +60,30 @@ void TForm1::guarded(Body&& body) {
 
 // --- Analysis ---------------------------------------------------------------
 
-void TForm1::handrate() {
-    const PassSettings settings{Autoswitch1->isChecked(), language_, decimalSeparator_};
-    const PassResult pass = korvana::handrate(table_.cardSlots(), round_, settings, bestCategory_);
+void TForm1::showAnalysis() {
+    const Analysis analysis = analyse(table_.hand(), round_, Autoswitch1->isChecked(), bestCategory_);
+    bestCategory_ = analysis.best;
     // The pass has already followed every move of the round, so the selector
     // only has to show where it settled.
-    round_ = pass.round;
+    round_ = analysis.round;
     RadioGroup1->setItemIndex(static_cast<int>(round_));
 
     QStringList rows;
-    rows.reserve(static_cast<qsizetype>(pass.rows.size()));
-    for (const std::string& row : pass.rows) rows << QString::fromStdString(row);
+    rows.reserve(static_cast<qsizetype>(analysis.rows.size()));
+    for (const std::string& row : rowTexts(analysis, language_, decimalSeparator_)) rows << QString::fromStdString(row);
+    for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
     ListBox2->setRows(std::move(rows));
-    besthand();
+    showBestHand();
 }
 
-void TForm1::besthand() {
-    StatusBar1->setPanelText(BestHandPanel, QString::fromStdString(korvana::besthand(language_, bestCategory_)));
+void TForm1::showBestHand() {
+    StatusBar1->setPanelText(BestHandPanel, QString::fromStdString(bestHandText(language_, bestCategory_)));
 }
 
 void TForm1::ListBox2DrawItem(QPainter& painter, int index, const QRect& rect) {
     painter.setFont(ListBox2->font());
-    paintOddsRow(painter, rect, ListBox2->rows().value(index), rowTextColour(TrackBar2->value()),
-                 ListBox2->background());
+    paintOddsRow(painter, rect, ListBox2->rows().value(index), rowStates_.at(static_cast<size_t>(index)),
+                 rowTextColour(TrackBar2->value()));
 }
 
 // --- Card table -------------------------------------------------------------
@@ -90,32 +92,33 @@ void TForm1::loadSlotPicture(int slot, const QString& path) {
     Image[static_cast<size_t>(slot)]->setPicture(loadPicture(path));
 }
 
-void TForm1::filltable(const QString& card) {
-    const std::vector<int> emptied = table_.takeOff(card);
-    for (int slot : emptied) loadSlotPicture(slot, emptySlotPicturePath(services_.pictureFolder));
-    if (emptied.empty()) {
-        const QString picture = cardPicturePath(services_.pictureFolder, card);
-        if (const auto slot = table_.putOn(card)) loadSlotPicture(*slot, picture);
-    }
-    handrate();
+void TForm1::toggleCard(const QString& card) {
+    const auto parsed = parseCardCode(card.toStdString());
+    if (!parsed) return;  // the picker only hands out the 52 codes
+    const CardToggle toggle = table_.toggleCard(*parsed);
+    if (toggle.outcome == CardToggle::Outcome::TakenOff)
+        loadSlotPicture(toggle.slot - 1, emptySlotPicturePath(services_.pictureFolder));
+    else if (toggle.outcome == CardToggle::Outcome::PutOn)
+        loadSlotPicture(toggle.slot - 1, cardPicturePath(services_.pictureFolder, card));
+    showAnalysis();
 }
 
 void TForm1::ButtonGroup1ItemClick(int item) {
-    guarded([&] { filltable(pickerCardCode(item)); });
+    guarded([&] { toggleCard(pickerCardCode(item)); });
 }
 
 void TForm1::ImageClick(int slot) {
     guarded([&] {
         const int index = slot - 1;
-        table_.empty(index);
+        table_.empty(slot);
         const QString picture = emptySlotPicturePath(services_.pictureFolder);
         // The first flop card shows its empty picture before the analysis; if
         // that picture fails, the analysis has not run yet.
         if (slot == 3) {
             loadSlotPicture(index, picture);
-            handrate();
+            showAnalysis();
         } else {
-            handrate();
+            showAnalysis();
             loadSlotPicture(index, picture);
         }
     });
@@ -131,7 +134,7 @@ void TForm1::fold() {
         StatusBar1->setPanelText(HandsPlayedPanel, panelLabel(language_, entry::HandsPlayed) +
                                                        QString::number(table_.handsPlayed()));
     }
-    handrate();
+    showAnalysis();
 }
 
 void TForm1::FoldButton1Click() {
@@ -148,13 +151,13 @@ void TForm1::RadioGroup1Click() {
     guarded([&] {
         const int item = RadioGroup1->itemIndex();
         if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
-        handrate();
+        showAnalysis();
     });
 }
 
 void TForm1::autoswitchClicked() {
     changeswitch(Autoswitch1->isChecked() ? 2 : 1);
-    handrate();
+    showAnalysis();
 }
 
 void TForm1::Autoswitch1Click() {
@@ -167,7 +170,7 @@ void TForm1::TrackBar1Change() {
 }
 
 void TForm1::TrackBar2Change() {
-    guarded([&] { handrate(); });
+    guarded([&] { showAnalysis(); });
 }
 
 void TForm1::Timer1Timer() {
@@ -222,7 +225,7 @@ void TForm1::changelanguage(int value) {
     tickLanguage();
     setWindowTitle(QString::fromStdString(windowCaption(language_)));
 
-    handrate();
+    showAnalysis();
     Timer1Timer();
     Timer2Timer();
     setControlCaptions();

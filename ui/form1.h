@@ -2,7 +2,7 @@
 // The main window: the card table (picker, seven slots, fold), the odds list
 // with the round selector and auto-switch, the two view sliders, the status
 // panels and the menus. Its handlers carry the names of the components and
-// events they serve; its own methods do the work (handrate, filltable,
+// events they serve; its own methods do the work (showAnalysis, toggleCard,
 // changelanguage, changeswitch).
 //
 // Failures (a picture that cannot be loaded, a settings store that cannot be
@@ -10,10 +10,12 @@
 // report them and skip the rest of their work: what was done before stays done.
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "analysis.h"
 #include "card_table.h"
+#include "string_table.h"
 #include "window_services.h"
 
 class QAction;
@@ -51,7 +53,7 @@ public:
     // --- State -------------------------------------------------------------
     Language language() const { return language_; }
     const CardTable& table() const { return table_; }
-    int bestCategory() const { return bestCategory_; }
+    std::optional<Category> bestCategory() const { return bestCategory_; }
     Round round() const { return round_; }
     // Window alpha 55..255 set by the transparency slider.
     int alpha() const { return alpha_; }
@@ -62,10 +64,10 @@ public:
     // --- Methods (throw Failure) ---------------------------------------------
     // Analysis pass: rows of the known cards into ListBox2, RadioGroup1 moved to
     // the round auto-switch settles on, then the best-hand panel.
-    void handrate();
-    void besthand();
+    void showAnalysis();
+    void showBestHand();
     // Takes the card off the table, or puts it into the first empty slot.
-    void filltable(const QString& card);
+    void toggleCard(const QString& card);
     // 0 = language from the settings store, 1 = English, 2 = Russian.
     void changelanguage(int value);
     // 0 = apply the stored auto-switch option, 1 = store "off", 2 = store "on".
@@ -155,7 +157,9 @@ private:
     CardTable table_;
     Language language_ = Language::English;
     Round round_ = Round::Flop;
-    int bestCategory_ = 0;
+    std::optional<Category> bestCategory_;
+    // States of the rows on show, which the painter turns into their fills.
+    std::array<RowState, 10> rowStates_{};
     QDateTime start_;
     int alpha_ = 255;
 };

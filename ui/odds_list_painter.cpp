@@ -6,18 +6,13 @@
 
 namespace korvana::ui {
 
-std::optional<QColor> rowFill(const QString& row) {
-    // Only the last three characters are read, each test on its own and the
-    // later one winning: a blank third from the end means green whatever
-    // follows it. Positions before the start of the row count as no blank.
-    const auto blankAt = [&row](qsizetype fromEnd) {
-        return row.size() >= fromEnd && row.at(row.size() - fromEnd) == QLatin1Char(' ');
-    };
-    std::optional<QColor> fill;
-    if (blankAt(1)) fill = kImpossibleFill;
-    if (blankAt(2)) fill = kPossibleFill;
-    if (blankAt(3)) fill = kCompleteFill;
-    return fill;
+QColor rowFill(RowState state) {
+    switch (state) {
+        case RowState::Complete: return kCompleteFill;
+        case RowState::Possible: return kPossibleFill;
+        case RowState::Impossible: break;
+    }
+    return kImpossibleFill;
 }
 
 QColor rowTextColour(int sliderPosition) {
@@ -25,9 +20,9 @@ QColor rowTextColour(int sliderPosition) {
     return {grey, grey, grey};
 }
 
-void paintOddsRow(QPainter& painter, const QRect& rect, const QString& row, const QColor& text,
-                  const QColor& background) {
-    painter.fillRect(rect, rowFill(row).value_or(background));
+void paintOddsRow(QPainter& painter, const QRect& rect, const QString& row, RowState state,
+                  const QColor& text) {
+    painter.fillRect(rect, rowFill(state));
     painter.setPen(text);
     painter.drawText(rect.left(), rect.top() + painter.fontMetrics().ascent(), row);
 }

@@ -5,13 +5,13 @@
 
 #include "analysis.h"
 #include "hand_builder.h"
-#include "odds_row.h"
 #include "poker_reference.h"
+#include "row_text.h"
 
 namespace korvana {
 namespace {
 
-using test::slotsOf;
+using test::handOf;
 
 struct AutoSwitchCase {
     const char* name;
@@ -34,90 +34,88 @@ TEST(AnalysisPass, AutoSwitchSettlesOnTheRoundOfTheKnownCards) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        int best = 0;
-        const auto pass = handrate(slotsOf(c.cards), c.shown, {true, Language::English, "."}, best);
+        const auto pass = analyse(handOf(c.cards), c.shown, true, std::nullopt);
         EXPECT_EQ(pass.round, c.expected);
-        EXPECT_EQ(pass.knownCards, c.known);
+        EXPECT_EQ(static_cast<int>(pass.countedCards.size()), c.known);
         // The rows belong to the final state: the same as a pass without auto-switch at that round.
-        int bestWithout = 0;
-        const auto direct = handrate(slotsOf(c.cards), c.expected, {false, Language::English, "."}, bestWithout);
+        const auto direct = analyse(handOf(c.cards), c.expected, false, std::nullopt);
         EXPECT_EQ(pass.rows, direct.rows);
-        EXPECT_EQ(best, bestWithout);
+        EXPECT_EQ(pass.best, direct.best);
     }
 }
 
 TEST(AnalysisPass, WithoutAutoSwitchTheRoundStays) {
-    int best = 0;
-    const auto pass = handrate(slotsOf("2c 3d 4h 5s 7c 9d Jh"), Round::Flop, {}, best);
+    const auto pass = analyse(handOf("2c 3d 4h 5s 7c 9d Jh"), Round::Flop, false, std::nullopt);
     EXPECT_EQ(pass.round, Round::Flop);
-    EXPECT_EQ(pass.knownCards, 5);
-    EXPECT_EQ(pass.handString, "2c 3d 4h 5s 7c ");
+    EXPECT_EQ(pass.countedCards, handOf("2c 3d 4h 5s 7c").cardsUpTo(kSlotCount));
 }
 
 TEST(AnalysisPass, BestCategoryIsNeverLowered) {
-    struct Step { const char* cards; int best; const char* panel; };
+    using enum Category;
+    struct Step { const char* cards; std::optional<Category> best; const char* panel; };
     const Step steps[] = {
-        {"", 0, "Best hand: "},
-        {"7c", 1, "Best hand: High card"},
-        {"Kc Kd", 2, "Best hand: Pair"},
-        {"4c 5d 6h 7s 8c", 5, "Best hand: Straight"},
-        {"", 5, "Best hand: Straight"},          // a fold keeps it
-        {"Kc Kd Kh 5c 5d", 7, "Best hand: Full house"},
-        {"Ac Ad Kc Kd", 7, "Best hand: Full house"},  // a lower complete row leaves it
-        {"7c 7d 7h 7s", 8, "Best hand: Four of a kind"},
-        {"9d Td Jd Qd Kd", 9, "Best hand: Straight Flash"},
-        {"Td Jd Qd Kd Ad", 10, "Best hand: Royal Flash"},
+        {"", std::nullopt, "Best hand: "},
+        {"7c", HighCard, "Best hand: High card"},
+        {"Kc Kd", Pair, "Best hand: Pair"},
+        {"4c 5d 6h 7s 8c", Straight, "Best hand: Straight"},
+        {"", Straight, "Best hand: Straight"},          // a fold keeps it
+        {"Kc Kd Kh 5c 5d", FullHouse, "Best hand: Full house"},
+        {"Ac Ad Kc Kd", FullHouse, "Best hand: Full house"},  // a lower complete row leaves it
+        {"7c 7d 7h 7s", FourOfAKind, "Best hand: Four of a kind"},
+        {"9d Td Jd Qd Kd", StraightFlush, "Best hand: Straight Flash"},
+        {"Td Jd Qd Kd Ad", RoyalFlush, "Best hand: Royal Flash"},
     };
-    int best = 0;
+    std::optional<Category> best;
     for (const auto& s : steps) {
         SCOPED_TRACE(s.cards);
-        handrate(slotsOf(s.cards), Round::River, {}, best);
+        best = analyse(handOf(s.cards), Round::River, false, best).best;
         EXPECT_EQ(best, s.best);
-        EXPECT_EQ(besthand(Language::English, best), s.panel);
+        EXPECT_EQ(bestHandText(Language::English, best), s.panel);
     }
-    EXPECT_EQ(besthand(Language::Russian, 2), "Лучшая рука: Пара");
-    EXPECT_EQ(besthand(Language::Russian, 0), "Лучшая рука: ");
+    EXPECT_EQ(bestHandText(Language::Russian, Pair), "Лучшая рука: Пара");
+    EXPECT_EQ(bestHandText(Language::Russian, std::nullopt), "Лучшая рука: ");
 }
 
 // Random hands against the poker rules: a row is complete exactly when the
-// cards make its category, impossible when nothing more can come, and its
-// light marker agrees with its state.
+// cards make its category, never possible when nothing more can come, and its
+// text and odds agree with its state.
 TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
     std::mt19937 random(52);
     std::vector<Card> deck;
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 2; rank <= 14; ++rank) deck.push_back({rank, suit});
-    for (int hand = 0; hand < 20000; ++hand) {
+    for (int round = 0; round < 20000; ++round) {
         std::shuffle(deck.begin(), deck.end(), random);
         const int count = static_cast<int>(random() % 8);
         const int target = 5 + static_cast<int>(random() % 3);
-        CardSlots slots;
+        Hand hand;
         std::vector<Card> counted;
         for (int n = 0; n < count; ++n) {
-            slots[static_cast<size_t>(n)] = cardCode(deck[static_cast<size_t>(n)]);
+            hand.place(n + 1, deck[static_cast<size_t>(n)]);
             if (n < target) counted.push_back(deck[static_cast<size_t>(n)]);
         }
-        int best = 0;
-        const auto pass = handrate(slots, roundOfTarget(target), {}, best);
+        const auto pass = analyse(hand, roundOfTarget(target), false, std::nullopt);
         const auto made = test::madeCategories(counted);
-        const bool nothingToCome = pass.knownCards == target;
-        int highestMade = 0;
-        for (int row = 0; row < kCategoryCount; ++row) {
-            const int category = kCategoryCount - row;
-            const std::string& text = pass.rows[static_cast<size_t>(row)];
-            const Light light = lightOf(text);
-            SCOPED_TRACE(pass.handString + "| row \"" + text + "\" target " + std::to_string(target));
-            ASSERT_EQ(light == Light::Green, made[static_cast<size_t>(category)]);
+        const bool nothingToCome = static_cast<int>(pass.countedCards.size()) == target;
+        const auto texts = rowTexts(pass, Language::English, ".");
+        std::optional<Category> highestMade;
+        for (size_t row = 0; row < pass.rows.size(); ++row) {
+            const OddsRow& r = pass.rows[row];
+            const std::string& text = texts[row];
+            SCOPED_TRACE("row \"" + text + "\" of " + std::to_string(count) + " cards, target " + std::to_string(target));
+            ASSERT_EQ(r.category, kCategoriesInListOrder[row]);
+            ASSERT_EQ(r.state == RowState::Complete, made[static_cast<size_t>(r.category)]);
             if (nothingToCome) {
-                ASSERT_NE(light, Light::Yellow);
+                ASSERT_NE(r.state, RowState::Possible);
             }
-            ASSERT_EQ(light == Light::Yellow, text.find(" - 1:") != std::string::npos);
-            if (light == Light::Yellow) {
-                ASSERT_GE(std::stod(text.substr(text.find(" - 1:") + 5)), 1.0);
+            ASSERT_EQ(r.state == RowState::Possible, r.odds.has_value());
+            ASSERT_EQ(r.state == RowState::Possible, text.find(" - 1:") != std::string::npos);
+            if (r.odds) {
+                ASSERT_GE(*r.odds, 1.0);
             }
-            if (made[static_cast<size_t>(category)]) highestMade = std::max(highestMade, category);
+            if (made[static_cast<size_t>(r.category)] && !highestMade) highestMade = r.category;
         }
-        ASSERT_EQ(best, highestMade);
+        ASSERT_EQ(pass.best, highestMade);
     }
 }
 
@@ -134,14 +132,13 @@ TEST(AnalysisPass, SampleOfHandsGivesTheSameRowsOnEveryPlatform) {
     std::mt19937 random(1960);
     std::vector<std::string> deck(allCardCodes().begin(), allCardCodes().end());
     std::uint64_t digest = 1469598103934665603ull;
-    for (int hand = 0; hand < 30000; ++hand) {
+    for (int sample = 0; sample < 30000; ++sample) {
         std::shuffle(deck.begin(), deck.end(), random);
-        CardSlots slots;
+        Hand hand;
         const size_t count = random() % 8;
-        for (size_t n = 0; n < count; ++n) slots[n] = deck[n];
-        int best = 0;
-        const auto pass = handrate(slots, static_cast<Round>(random() % 3), {}, best);
-        for (const auto& row : pass.rows)
+        for (size_t n = 0; n < count; ++n) hand.place(static_cast<int>(n) + 1, *parseCardCode(deck[n]));
+        const auto pass = analyse(hand, static_cast<Round>(random() % 3), false, std::nullopt);
+        for (const auto& row : rowTexts(pass, Language::English, "."))
             for (const char ch : row) digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
     }
     EXPECT_EQ(digest, 13612937335486597924ull);

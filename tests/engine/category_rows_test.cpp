@@ -6,62 +6,60 @@
 
 #include "analysis.h"
 #include "hand_builder.h"
+#include "row_text.h"
 
 namespace korvana {
 namespace {
 
-enum Row { RoyalFlash = 1, StraightFlash, FourOfAKind, FullHouse, Flash, Straight, ThreeOfAKind,
-           TwoPairs, Pair, HighCard };
+using enum Category;
 
 struct RowCase {
     const char* cards;
     int target;
-    Row row;
+    Category row;
     const char* text;
     Language language = Language::English;
 };
 
 std::string rowFor(const RowCase& c) {
-    int best = 0;
-    const PassSettings settings{false, c.language, "."};
-    const auto pass = handrate(test::slotsOf(c.cards), roundOfTarget(c.target), settings, best);
-    return pass.rows[static_cast<size_t>(c.row - 1)];
+    const auto analysis = analyse(test::handOf(c.cards), roundOfTarget(c.target), false, std::nullopt);
+    return rowText(analysis.rows[static_cast<size_t>(listIndex(c.row))], c.language, ".");
 }
 
 const std::vector<RowCase> kSuitedDraws = {
-    {"", 5, RoyalFlash, " Royal Flash impossible "},
-    {"", 5, StraightFlash, " Straight Flash impossible "},
-    {"", 5, Flash, " Flash impossible "},
-    {"Kh Ah", 5, RoyalFlash, " K A - Royal Flash odds - 1:19600  "},
-    {"Kh Ah", 6, RoyalFlash, " K A - Royal Flash odds - 1:4900  "},
-    {"Kh Ah", 7, RoyalFlash, " K A - Royal Flash odds - 1:1960  "},
-    {"Kh Ah", 5, StraightFlash, " K A - Straight Flash odds - 1:19600  "},
-    {"Kh Ah", 5, Flash, " K A - Flash odds - 1:118.8  "},
-    {"Kh Ah", 7, StraightFlash, " K A - Straight Flash odds - 1:1960  "},
-    {"Kh Ah", 7, Flash, " K A - Flash odds - 1:11.9  "},
-    {"5h 6h", 5, RoyalFlash, " Royal Flash impossible "},
-    {"5h 6h", 5, StraightFlash, " 5 6 - Straight Flash odds - 1:4900  "},
-    {"5h 6h", 5, Flash, " 5 6 - Flash odds - 1:118.8  "},
-    {"5h 6h", 7, StraightFlash, " 5 6 - Straight Flash odds - 1:490  "},
-    {"5h 6h", 7, Flash, " 5 6 - Flash odds - 1:11.9  "},
-    {"Ah Kd", 7, RoyalFlash, " A - Royal Flash odds - 1:46060  "},
-    {"Ah Kd", 7, StraightFlash, " A - Straight Flash odds - 1:11515  "},
-    {"Ah Kd", 7, Flash, " A - Flash odds - 1:46.5  "},
-    {"Th Jh Qh Kh 2c", 6, RoyalFlash, " T J Q K - Royal Flash odds - 1:47  "},
-    {"Th Jh Qh Kh 2c", 6, StraightFlash, " T J Q K - Straight Flash odds - 1:23.5  "},
-    {"Th Jh Qh Kh 2c", 6, Flash, " T J Q K - Flash odds - 1:5.2  "},
-    {"Th Jh Qh Kh 2c", 7, RoyalFlash, " T J Q K - Royal Flash odds - 1:23.5  "},
-    {"Th Jh Qh Kh 2c", 7, StraightFlash, " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
-    {"Th Jh Qh Kh 2c", 7, Flash, " T J Q K - Flash odds - 1:2.6  "},
-    {"Ah 2h 3h 4h 5h", 7, RoyalFlash, " Royal Flash impossible "},
-    {"Ah 2h 3h 4h 5h", 7, StraightFlash, " A 2 3 4 5 - complete Straight Flash   "},
-    {"Ah 2h 3h 4h 5h", 7, Flash, " 2 3 4 5 A - complete Flash   "},
-    {"2h 4h 6h 8h Th Qh Kh", 7, RoyalFlash, " Royal Flash impossible "},
-    {"2h 4h 6h 8h Th Qh Kh", 7, StraightFlash, " Straight Flash impossible "},
-    {"2h 4h 6h 8h Th Qh Kh", 7, Flash, " 6 8 T Q K - complete Flash   "},
-    {"9d Td Jd Qd Kd Ad 2s", 7, RoyalFlash, " T J Q K A - complete Royal Flash   "},
-    {"9d Td Jd Qd Kd Ad 2s", 7, StraightFlash, " T J Q K A - complete Straight Flash   "},
-    {"9d Td Jd Qd Kd Ad 2s", 7, Flash, " T J Q K A - complete Flash   "},
+    {"", 5, RoyalFlush, " Royal Flash impossible "},
+    {"", 5, StraightFlush, " Straight Flash impossible "},
+    {"", 5, Flush, " Flash impossible "},
+    {"Kh Ah", 5, RoyalFlush, " K A - Royal Flash odds - 1:19600  "},
+    {"Kh Ah", 6, RoyalFlush, " K A - Royal Flash odds - 1:4900  "},
+    {"Kh Ah", 7, RoyalFlush, " K A - Royal Flash odds - 1:1960  "},
+    {"Kh Ah", 5, StraightFlush, " K A - Straight Flash odds - 1:19600  "},
+    {"Kh Ah", 5, Flush, " K A - Flash odds - 1:118.8  "},
+    {"Kh Ah", 7, StraightFlush, " K A - Straight Flash odds - 1:1960  "},
+    {"Kh Ah", 7, Flush, " K A - Flash odds - 1:11.9  "},
+    {"5h 6h", 5, RoyalFlush, " Royal Flash impossible "},
+    {"5h 6h", 5, StraightFlush, " 5 6 - Straight Flash odds - 1:4900  "},
+    {"5h 6h", 5, Flush, " 5 6 - Flash odds - 1:118.8  "},
+    {"5h 6h", 7, StraightFlush, " 5 6 - Straight Flash odds - 1:490  "},
+    {"5h 6h", 7, Flush, " 5 6 - Flash odds - 1:11.9  "},
+    {"Ah Kd", 7, RoyalFlush, " A - Royal Flash odds - 1:46060  "},
+    {"Ah Kd", 7, StraightFlush, " A - Straight Flash odds - 1:11515  "},
+    {"Ah Kd", 7, Flush, " A - Flash odds - 1:46.5  "},
+    {"Th Jh Qh Kh 2c", 6, RoyalFlush, " T J Q K - Royal Flash odds - 1:47  "},
+    {"Th Jh Qh Kh 2c", 6, StraightFlush, " T J Q K - Straight Flash odds - 1:23.5  "},
+    {"Th Jh Qh Kh 2c", 6, Flush, " T J Q K - Flash odds - 1:5.2  "},
+    {"Th Jh Qh Kh 2c", 7, RoyalFlush, " T J Q K - Royal Flash odds - 1:23.5  "},
+    {"Th Jh Qh Kh 2c", 7, StraightFlush, " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
+    {"Th Jh Qh Kh 2c", 7, Flush, " T J Q K - Flash odds - 1:2.6  "},
+    {"Ah 2h 3h 4h 5h", 7, RoyalFlush, " Royal Flash impossible "},
+    {"Ah 2h 3h 4h 5h", 7, StraightFlush, " A 2 3 4 5 - complete Straight Flash   "},
+    {"Ah 2h 3h 4h 5h", 7, Flush, " 2 3 4 5 A - complete Flash   "},
+    {"2h 4h 6h 8h Th Qh Kh", 7, RoyalFlush, " Royal Flash impossible "},
+    {"2h 4h 6h 8h Th Qh Kh", 7, StraightFlush, " Straight Flash impossible "},
+    {"2h 4h 6h 8h Th Qh Kh", 7, Flush, " 6 8 T Q K - complete Flash   "},
+    {"9d Td Jd Qd Kd Ad 2s", 7, RoyalFlush, " T J Q K A - complete Royal Flash   "},
+    {"9d Td Jd Qd Kd Ad 2s", 7, StraightFlush, " T J Q K A - complete Straight Flash   "},
+    {"9d Td Jd Qd Kd Ad 2s", 7, Flush, " T J Q K A - complete Flash   "},
 };
 
 const std::vector<RowCase> kStraightDraws = {
@@ -155,9 +153,9 @@ const std::vector<RowCase> kHighCardAndLanguages = {
     {"Tc 4d", 5, HighCard, " T High card   "},
     {"Kc Kd", 5, HighCard, " K High card   "},
     {"", 5, HighCard, " нет Высшая карта ", Language::Russian},
-    {"", 5, RoyalFlash, " Роял Флеш невозможен ", Language::Russian},
+    {"", 5, RoyalFlush, " Роял Флеш невозможен ", Language::Russian},
     {"", 5, ThreeOfAKind, " Сет невозможен ", Language::Russian},
-    {"Kh Ah", 5, RoyalFlash, " K A - Роял Флеш шансы - 1:19600  ", Language::Russian},
+    {"Kh Ah", 5, RoyalFlush, " K A - Роял Флеш шансы - 1:19600  ", Language::Russian},
     {"Ac Kd", 5, FullHouse, " A и K - Фул Хаус шансы - 1:1088.9  ", Language::Russian},
     {"Kc Kd", 5, Pair, " K K - завершен Пара   ", Language::Russian},
 };
@@ -176,10 +174,8 @@ INSTANTIATE_TEST_SUITE_P(TwoGroupDraws, CategoryRows, ::testing::ValuesIn(kTwoGr
 INSTANTIATE_TEST_SUITE_P(HighCardAndLanguages, CategoryRows, ::testing::ValuesIn(kHighCardAndLanguages));
 
 TEST(CategoryRowsSeparator, RegionalDecimalCommaReachesTheOdds) {
-    int best = 0;
-    const auto pass = handrate(test::slotsOf("Th Jh Qh Kh 2c"), Round::River,
-                               {false, Language::English, ","}, best);
-    EXPECT_EQ(pass.rows[0], " T J Q K - Royal Flash odds - 1:23,5  ");
+    const auto analysis = analyse(test::handOf("Th Jh Qh Kh 2c"), Round::River, false, std::nullopt);
+    EXPECT_EQ(rowTexts(analysis, Language::English, ",")[0], " T J Q K - Royal Flash odds - 1:23,5  ");
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
 #pragma once
-// Test helper: slots from a line of card codes ("Th Jh - Kh").
+// Test helper: a hand from a line of card codes, "-" for an empty slot ("Th Jh - Kh").
 #include <sstream>
 #include <string>
 
-#include "hand_state.h"
+#include "hand.h"
 
 namespace korvana::test {
 
-inline CardSlots slotsOf(const std::string& cards) {
-    CardSlots slots;
+inline Hand handOf(const std::string& cards) {
+    Hand hand;
     std::istringstream in(cards);
     std::string code;
-    for (size_t n = 0; in >> code && n < slots.size(); ++n) slots[n] = code == "-" ? "" : code;
-    return slots;
+    for (int slot = 1; in >> code && slot <= kSlotCount; ++slot)
+        if (code != "-") hand.place(slot, *parseCardCode(code));
+    return hand;
 }
 
 }  // namespace korvana::test

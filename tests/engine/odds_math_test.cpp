@@ -9,7 +9,7 @@
 namespace korvana {
 namespace {
 
-TEST(OddsMath, FactorialsAndCombinations) {
+TEST(OddsMath, FactorialsAndBinomials) {
     EXPECT_EQ(factorial(1), 1.0);
     EXPECT_EQ(factorial(5), 120.0);
     EXPECT_EQ(factorial(20), 2432902008176640000.0);
@@ -19,8 +19,8 @@ TEST(OddsMath, FactorialsAndCombinations) {
         {48, 3, 17296},   {44, 2, 946},   {5, 0, 1}, {5, -1, 1}, {1, 1, 1}, {3, 3, 1}, {3, 5, 1},
     };
     // Factorials above 22! are rounded, so large coefficients may be an ulp off a whole number.
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(combinations(c.n, c.k), c.expected) << c.n << "," << c.k;
-    EXPECT_NE(combinations(47, 1), 47.0);  // the rounding the odds depend on is really there
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(choose(c.n, c.k), c.expected) << c.n << "," << c.k;
+    EXPECT_NE(choose(47, 1), 47.0);  // the rounding the odds depend on is really there
 }
 
 TEST(OddsMath, OddsNumberText) {

@@ -14,6 +14,7 @@
 #include "font_mapping.h"
 #include "odds_list.h"
 #include "radio_group.h"
+#include "row_text.h"
 #include "status_panels.h"
 #include "window_fixture.h"
 
@@ -130,8 +131,8 @@ void FontsTest::captionsFit() {
     };
     for (int panel = 0; panel < StatusPanels::kPanelCount; ++panel)
         QVERIFY2(fitsPanel(panel, form->StatusBar1->panelText(panel)), qPrintable(form->StatusBar1->panelText(panel)));
-    for (int category = 1; category <= 10; ++category) {
-        const QString best = QString::fromStdString(besthand(form->language(), category));
+    for (const Category category : kCategoriesInListOrder) {
+        const QString best = QString::fromStdString(bestHandText(form->language(), category));
         QVERIFY2(fitsPanel(BestHandPanel, best), qPrintable(best));
     }
     for (const QString& row : form->ListBox2->rows())

@@ -70,7 +70,10 @@ inline void clickCards(TForm1& form, const QStringList& cards) {
 
 inline QStringList slotTexts(const TForm1& form) {
     QStringList texts;
-    for (const auto& slot : form.table().cardSlots()) texts << QString::fromStdString(slot);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const auto card = form.table().hand().card(slot);
+        texts << (card ? QString::fromStdString(cardCode(*card)) : QString());
+    }
     return texts;
 }
 

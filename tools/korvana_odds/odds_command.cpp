@@ -7,7 +7,9 @@
 
 #include "analysis.h"
 #include "card.h"
-#include "odds_row.h"
+#include "hand.h"
+#include "row_text.h"
+#include "string_table.h"
 
 namespace korvana {
 namespace {
@@ -28,7 +30,7 @@ constexpr const char* kUsage =
     "  --version      show the version and exit\n";
 
 struct Request {
-    CardSlots slots;
+    Hand hand;
     Round round = Round::Flop;
     bool autoSwitch = false;
     Language language = Language::English;
@@ -100,16 +102,15 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             continue;
         }
-        if (slot >= request.slots.size())
+        if (slot >= static_cast<size_t>(kSlotCount))
             return UsageError{"too many slots at '" + arg + "': a hand has at most seven"};
         if (arg != "-") {
             const auto card = parseCardCode(arg);
             if (!card)
                 return UsageError{"unknown card code '" + arg +
                                   "' (rank 23456789TJQKA then suit cdhs, e.g. Ah)"};
-            for (const auto& taken : request.slots)
-                if (taken == arg) return UsageError{"card '" + arg + "' is given twice"};
-            request.slots[slot] = arg;
+            if (!request.hand.place(static_cast<int>(slot) + 1, *card))
+                return UsageError{"card '" + arg + "' is given twice"};
         }
         ++slot;
     }
@@ -134,11 +135,21 @@ std::string jsonString(std::string_view text) {
     return quoted + '"';
 }
 
-std::string_view ansiColour(Light light) {
-    switch (light) {
-        case Light::Green: return "\x1b[32m";
-        case Light::Yellow: return "\x1b[33m";
-        case Light::Red: break;
+// Rows are lit like the odds list: impossible red, possible yellow, complete green.
+std::string_view lightName(RowState state) {
+    switch (state) {
+        case RowState::Complete: return "green";
+        case RowState::Possible: return "yellow";
+        case RowState::Impossible: break;
+    }
+    return "red";
+}
+
+std::string_view ansiColour(RowState state) {
+    switch (state) {
+        case RowState::Complete: return "\x1b[32m";
+        case RowState::Possible: return "\x1b[33m";
+        case RowState::Impossible: break;
     }
     return "\x1b[31m";
 }
@@ -161,25 +172,24 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         return 0;
     }
 
-    int bestCategory = 0;
-    const PassSettings settings{request.autoSwitch, request.language, env.decimalSeparator};
-    const PassResult pass = handrate(request.slots, request.round, settings, bestCategory);
-    const std::string best = besthand(request.language, bestCategory);
+    const Analysis analysis = analyse(request.hand, request.round, request.autoSwitch, std::nullopt);
+    const auto rows = rowTexts(analysis, request.language, env.decimalSeparator);
+    const std::string best = bestHandText(request.language, analysis.best);
 
     std::ostringstream text;
     if (request.json) {
-        text << "{\"round\": " << jsonString(roundName(pass.round)) << ", \"rows\": [";
-        for (size_t i = 0; i < pass.rows.size(); ++i) {
-            text << (i ? ", " : "") << "{\"text\": " << jsonString(pass.rows[i])
-                 << ", \"light\": " << jsonString(lightName(lightOf(pass.rows[i]))) << "}";
+        text << "{\"round\": " << jsonString(roundName(analysis.round)) << ", \"rows\": [";
+        for (size_t i = 0; i < rows.size(); ++i) {
+            text << (i ? ", " : "") << "{\"text\": " << jsonString(rows[i])
+                 << ", \"light\": " << jsonString(lightName(analysis.rows[i].state)) << "}";
         }
         text << "], \"best_hand\": " << jsonString(best) << "}\n";
     } else {
-        for (const auto& row : pass.rows) {
+        for (size_t i = 0; i < rows.size(); ++i) {
             if (env.colourOutput)
-                text << ansiColour(lightOf(row)) << row << "\x1b[0m\n";
+                text << ansiColour(analysis.rows[i].state) << rows[i] << "\x1b[0m\n";
             else
-                text << row << "\n";
+                text << rows[i] << "\n";
         }
         text << best << "\n";
     }

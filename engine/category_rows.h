@@ -1,0 +1,33 @@
+#pragma once
+// The ten category routines, one per row of the odds list. Each reads the card
+// grid and the counters of one analysis pass and returns its row.
+#include "hand.h"
+#include "odds_row.h"
+
+namespace korvana {
+
+// How many cards of a group each draw needs, by needed-card entry 0..10.
+inline constexpr int kNeededCards[11] = {5, 5, 4, 2, 3, 5, 5, 3, 2, 2, 2};
+
+// What the routines read.
+struct RowContext {
+    const CardGrid& grid;
+    int known = 0;   // cards counted by the pass
+    int target = 5;  // cards known at the chosen round
+
+    int toCome() const { return target - known; }
+    int unknown() const { return 52 - known; }
+};
+
+OddsRow royalFlushRow(const RowContext& ctx);
+OddsRow straightFlushRow(const RowContext& ctx);
+OddsRow fourOfAKindRow(const RowContext& ctx);
+OddsRow fullHouseRow(const RowContext& ctx);
+OddsRow flushRow(const RowContext& ctx);
+OddsRow straightRow(const RowContext& ctx);
+OddsRow threeOfAKindRow(const RowContext& ctx);
+OddsRow twoPairsRow(const RowContext& ctx);
+OddsRow pairRow(const RowContext& ctx);
+OddsRow highCardRow(const RowContext& ctx);
+
+}  // namespace korvana

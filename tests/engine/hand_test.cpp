@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "card.h"
+#include "hand.h"
+#include "hand_builder.h"
+
+namespace korvana {
+namespace {
+
+using test::handOf;
+
+struct CountedCase {
+    const char* name;
+    const char* cards;
+    int lastSlot;
+    std::vector<Card> counted;  // in slot order; exactly the cells the grid sets
+};
+
+TEST(Hand, CountedCardsAndGrid) {
+    const std::vector<CountedCase> cases = {
+        {"empty", "", 5, {}},
+        {"pocket cards", "Ah Kd", 5, {{14, 3}, {13, 2}}},
+        {"hole in slot 3", "2c 3d - 4s", 5, {{2, 1}, {3, 2}, {4, 4}}},
+        {"turn and river left out at the flop", "- - - - - Tc Jd", 5, {}},
+        {"turn and river counted at the river", "- - - - - Tc Jd", 7, {{10, 1}, {11, 2}}},
+        {"spade ace", "As", 5, {{14, 4}}},
+        {"seven cards", "2c 3c 4c 5c 6c 7c 8c", 7, {{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Card> counted = handOf(c.cards).cardsUpTo(c.lastSlot);
+        EXPECT_EQ(counted, c.counted);
+        const CardGrid grid(counted);
+        int set = 0;
+        for (int rank = 2; rank <= 14; ++rank)
+            for (int suit = 1; suit <= 4; ++suit) set += grid.at(rank, suit);
+        EXPECT_EQ(set, static_cast<int>(c.counted.size()));
+        for (const auto& card : c.counted) EXPECT_EQ(grid.at(card.rank, card.suit), 1);
+    }
+}
+
+TEST(Hand, ToggleTakesOffOrFillsTheFirstEmptySlot) {
+    using Outcome = CardToggle::Outcome;
+    struct Case { const char* before; const char* card; Outcome outcome; int slot; const char* after; };
+    const Case cases[] = {
+        {"", "Ah", Outcome::PutOn, 1, "Ah"},
+        {"Ah Kd", "Ah", Outcome::TakenOff, 1, "- Kd"},
+        {"Ah - Kd", "7c", Outcome::PutOn, 2, "Ah 7c Kd"},
+        {"2c 3c 4c 5c 6c 7c 8c", "9c", Outcome::NoRoom, 0, "2c 3c 4c 5c 6c 7c 8c"},
+        {"2c 3c 4c 5c 6c 7c 8c", "8c", Outcome::TakenOff, 7, "2c 3c 4c 5c 6c 7c"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " + " + c.card);
+        Hand hand = handOf(c.before);
+        const CardToggle toggle = hand.toggleCard(*parseCardCode(c.card));
+        EXPECT_EQ(toggle.outcome, c.outcome);
+        EXPECT_EQ(toggle.slot, c.slot);
+        EXPECT_EQ(hand.cardsUpTo(kSlotCount), handOf(c.after).cardsUpTo(kSlotCount));
+    }
+    Hand hand = handOf("Ah Kd");
+    EXPECT_FALSE(hand.place(3, {14, 3}));  // a card stands in one slot only
+    EXPECT_EQ(hand.clear(), 2);
+    EXPECT_EQ(hand.count(), 0);
+}
+
+TEST(CardCodes, ParseAcceptsExactlyTheFiftyTwoCodes) {
+    for (size_t n = 0; n < allCardCodes().size(); ++n) {
+        const auto& code = allCardCodes()[n];
+        const auto card = parseCardCode(code);
+        ASSERT_TRUE(card) << code;
+        EXPECT_EQ(cardCode(*card), code);
+        EXPECT_EQ(card->suit, static_cast<int>(n / 13) + 1);
+        EXPECT_EQ(card->rank, static_cast<int>(n % 13) + 2);
+    }
+    for (const char* bad : {"", "A", "1h", "AH", "ah", "Ahh", "10h", " Ah", "Tx", "-"})
+        EXPECT_FALSE(parseCardCode(bad)) << '"' << bad << '"';
+    EXPECT_EQ(allCardCodes().front(), "2c");
+    EXPECT_EQ(allCardCodes()[38], "Ah");
+    EXPECT_EQ(allCardCodes().back(), "As");
+}
+
+}  // namespace
+}  // namespace korvana
