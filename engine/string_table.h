@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "category.h"
+#include "language.h"
 
 namespace korvana {
-
-enum class Language { English = 1, Russian = 2 };
 
 inline constexpr int kStringCount = 34;
 
