@@ -40,7 +40,7 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     connectHandlers();
 
     start_ = services_.clock();
-    Timer1->start();
+    setTimePassedTick(start_, 1);
     Timer2->start();
 }
 
@@ -174,6 +174,20 @@ void TForm1::Timer1Timer() {
     StatusBar1->setPanelText(TimePassedPanel, timePassedText(language_, start_, services_.clock()));
 }
 
+void TForm1::Timer1Tick() {
+    const QDateTime now = services_.clock();
+    const qint64 minutes = minutesAtTick(start_, now, nextTickMinute_);
+    StatusBar1->setPanelText(TimePassedPanel, timePassedText(language_, minutes));
+    setTimePassedTick(now, minutes + 1);
+}
+
+void TForm1::setTimePassedTick(const QDateTime& now, qint64 minute) {
+    // Each tick is set afresh for the next whole minute, so ticks do not drift
+    // away from the minutes they show.
+    nextTickMinute_ = minute;
+    Timer1->start(untilMinute(start_, now, minute));
+}
+
 void TForm1::Timer2Timer() {
     Q_EMIT webCheckDue();
 }
@@ -253,10 +267,12 @@ void TForm1::changeswitch(int value) {
         bool on = true;
         if (const auto stored = services_.settings.autoswitch()) on = *stored != 0;
         else services_.settings.setAutoswitch(1);
-        // Changing the box from code counts as a click on it.
+        // The box takes the stored state and the list follows it. Nothing is
+        // stored again: the value is already there, and a store the player may
+        // only read must not complain at every start.
         if (Autoswitch1->isChecked() != on) {
             Autoswitch1->setChecked(on);
-            autoswitchClicked();
+            handrate();
         }
     } else {
         services_.settings.setAutoswitch(value == 2 ? 1 : 0);

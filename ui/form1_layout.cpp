@@ -162,6 +162,8 @@ void TForm1::createComponents() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(60000);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(3600000);
@@ -200,7 +202,7 @@ void TForm1::connectHandlers() {
     connect(Autoswitch1, &QCheckBox::clicked, this, &TForm1::Autoswitch1Click);
     connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
     connect(TrackBar2, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Tick);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(English1, &QAction::triggered, this, &TForm1::English1Click);
     connect(Russian1, &QAction::triggered, this, &TForm1::Russian1Click);
