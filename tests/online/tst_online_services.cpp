@@ -160,10 +160,13 @@ private Q_SLOTS:
         QTest::newRow("same version, no line feed") << QByteArray("1.5.3") << 1 << QString();
         QTest::newRow("newer, english") << QByteArray("1.6.0\n") << 1 << "New version available - 1.6.0";
         QTest::newRow("newer, russian") << QByteArray("1.6.0\n") << 2 << "Доступна новая версия - 1.6.0";
-        QTest::newRow("crlf") << QByteArray("1.5.3\r\n") << 1 << "New version available - .5.3\r";
+        QTest::newRow("same version, crlf") << QByteArray("1.5.3\r\n") << 1 << QString();
+        QTest::newRow("same version, two line feeds") << QByteArray("1.5.3\n\n") << 1 << QString();
+        QTest::newRow("newer, crlf") << QByteArray("1.6.0\r\n") << 1 << "New version available - 1.6.0";
         QTest::newRow("three characters") << QByteArray("1.6") << 1 << "New version available - 1.6";
         QTest::newRow("empty body") << QByteArray() << 1 << "New version available - ";
-        QTest::newRow("markup stays text") << QByteArray("<b>1</b>\n") << 1 << "New version available - 1</b>";
+        QTest::newRow("page served as success") << QByteArray("<p>Sign in</p></html>\n") << 1 << QString();
+        QTest::newRow("markup is no version") << QByteArray("<b>1</b>\n") << 1 << QString();
     }
     void versionNotice()
     {
@@ -195,6 +198,11 @@ private Q_SLOTS:
         rig.site.route("/running.php", FakeResponse{404, "gone", {}, {}});  // failure: no change
         QVERIFY(rig.check());
         QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+
+        rig.site.route("/running.php", "<h1>Not found</h1></html>\n");  // no version: no change
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+        QCOMPARE(rig.online->remoteVersion(), QByteArray("1.5.3"));  // from the check before
 
         rig.language = 2;
         rig.site.route("/running.php", "1.7.1\n");
