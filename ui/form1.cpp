@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QLayout>
 #include <QPainter>
 #include <QShowEvent>
 #include <QSlider>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 #include "card_picker.h"
+#include "desktop_centring.h"
 #include "failure.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
@@ -36,6 +38,7 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     reportError_ = services_.reportError ? services_.reportError : messageBoxReporter(this);
 
     createComponents();
+    centring_ = new DesktopCentring(this);
     showLayoutCaptions();
     connectHandlers();
 
@@ -195,8 +198,14 @@ void TForm1::Timer2Timer() {
 // --- Start-up, settings, languages -------------------------------------------
 
 void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
     // A window restored by the window system is not a new showing.
+    if (!event->spontaneous()) {
+        // The menu bar has its height only now; the window takes its final size
+        // before it is placed.
+        layout()->activate();
+        centring_->centre();
+    }
+    QMainWindow::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 

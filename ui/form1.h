@@ -27,6 +27,7 @@ class QToolButton;
 namespace korvana::ui {
 
 class CardPicker;
+class DesktopCentring;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
@@ -164,6 +165,7 @@ private:
     QDateTime start_;
     qint64 nextTickMinute_ = 1;  // the minute since start Timer1's tick is set for
     int alpha_ = 255;
+    DesktopCentring* centring_ = nullptr;
 };
 
 }  // namespace korvana::ui

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "about_window.h"
@@ -543,6 +544,41 @@ private Q_SLOTS:
         // Closing the main window takes the About window off the screen.
         rig.window.close();
         QVERIFY(about->isHidden());
+    }
+
+    // Every showing puts the frame in the middle of the desktop; About while
+    // the window is minimised brings it back to the front, texts unchanged.
+    void aboutWindowPlacement()
+    {
+        Rig rig;
+        TForm2 *about = rig.online->aboutWindow();
+        const QRect desktop = about->screen()->availableGeometry();
+        const auto offCentre = [&] {
+            const QRect frame = about->frameGeometry();
+            return (frame.topLeft() * 2 + QPoint(frame.width(), frame.height())
+                    - desktop.topLeft() * 2 - QPoint(desktop.width(), desktop.height()))
+                .manhattanLength();
+        };
+        for (int showing = 1; showing <= 3; ++showing) {
+            rig.online->About1Click();
+            QVERIFY(QTest::qWaitForWindowExposed(about));
+            QTRY_VERIFY2(offCentre() <= 2, qPrintable(QStringLiteral("showing %1: frame at %2,%3")
+                                                          .arg(showing)
+                                                          .arg(about->frameGeometry().x())
+                                                          .arg(about->frameGeometry().y())));
+            about->close();
+        }
+
+        rig.online->About1Click();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        about->showMinimized();
+        QTRY_VERIFY(about->isMinimized());
+        rig.language = 2;
+        rig.online->About1Click();
+        QTRY_VERIFY(!about->isMinimized());
+        QVERIFY(about->isVisible());
+        QTRY_VERIFY(about->isActiveWindow());
+        QCOMPARE(about->label(3)->text(), QStringLiteral("Regardless of the fact that Korvana is free software"));
     }
 
     void destroyingTheWindowDuringAHangingRequest()

@@ -9,7 +9,10 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +48,7 @@ class MainWindowTest : public QObject {
 
 private Q_SLOTS:
     void firstStart();
+    void centredOnTheDesktop();
     void storedChoices_data();
     void storedChoices();
     void storeFailures_data();
@@ -94,6 +98,42 @@ void MainWindowTest::firstStart() {
     QCOMPARE(form->clientArea()->y(), form->menuBar()->height());
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // Slider thumbs are 10 pixels along the track.
+    for (QSlider* slider : {form->TrackBar1, form->TrackBar2}) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = Qt::Horizontal;
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = option.sliderValue = slider->value();
+        option.subControls = QStyle::SC_All;
+        const QRect thumb =
+            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+        QCOMPARE(thumb.width(), 10);
+    }
+}
+
+// The frame, title bar included, sits in the middle of the desktop once the
+// window is on screen with its final size.
+void MainWindowTest::centredOnTheDesktop() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QPoint desktopCentre2 = [&] {
+        const QRect desktop = form->screen()->availableGeometry();
+        return desktop.topLeft() * 2 + QPoint(desktop.width(), desktop.height());
+    }();
+    const auto frameCentre2 = [&] {
+        const QRect frame = form->frameGeometry();
+        return frame.topLeft() * 2 + QPoint(frame.width(), frame.height());
+    };
+    QVERIFY(form->frameGeometry().size() != form->size());  // the frame is known
+    QTRY_VERIFY2((frameCentre2() - desktopCentre2).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                                .arg(form->frameGeometry().x())
+                                .arg(form->frameGeometry().y())
+                                .arg(form->frameGeometry().width())
+                                .arg(form->frameGeometry().height())));
 }
 
 void MainWindowTest::storedChoices_data() {
