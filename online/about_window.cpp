@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "desktop_centring.h"
 #include "url_opener.h"
 
 #include <QEvent>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace korvana::online {
@@ -84,7 +84,8 @@ TForm2::TForm2(QWidget *owner, SiteAddresses site, std::shared_ptr<UrlOpener> op
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowCloseButtonHint),
       m_site(std::move(site)),
-      m_opener(std::move(opener))
+      m_opener(std::move(opener)),
+      m_centring(new korvana::ui::DesktopCentring(this))
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("About Korvana"));
@@ -130,8 +131,7 @@ void TForm2::showEvent(QShowEvent *event)
     // Restoring from the task bar is not a new showing.
     if (!event->spontaneous()) {
         FormShow();
-        if (const QScreen *screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        m_centring->centre();
     }
     QWidget::showEvent(event);
 }

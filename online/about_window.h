@@ -4,7 +4,8 @@
 //
 // It is created hidden with the main window and lives as long as it. The texts
 // are set only when the window goes from hidden to shown, so a second About
-// while it is open just raises it with the texts it has.
+// while it is open just raises it with the texts it has. Every showing puts
+// it in the middle of the desktop.
 #include <QPointer>
 #include <QWidget>
 
@@ -14,6 +15,10 @@
 
 class QLabel;
 class QPushButton;
+
+namespace korvana::ui {
+class DesktopCentring;
+}
 
 namespace korvana::online {
 
@@ -48,6 +53,7 @@ private:
     int m_languageCode = 0;
     QLabel *m_labels[7] = {};
     QPushButton *m_closeButton = nullptr;
+    korvana::ui::DesktopCentring *m_centring;
 };
 
 }  // namespace korvana::online

@@ -1,5 +1,7 @@
 #include "link_policy.h"
 
+#include "windows_1251.h"
+
 #include <algorithm>
 
 namespace korvana::online {
@@ -19,7 +21,8 @@ QUrl bannerLinkTarget(const QByteArray &linkText)
     if (text.isEmpty() || hasControl)
         return {};
 
-    const QUrl url(QString::fromUtf8(text), QUrl::StrictMode);
+    // Characters beyond ASCII go on percent-encoded as UTF-8, as in any address.
+    const QUrl url(fromWindows1251(text), QUrl::StrictMode);
     if (!url.isValid() || url.isRelative() || url.host().isEmpty())
         return {};
     const QString scheme = url.scheme();  // QUrl lowercases it

@@ -10,9 +10,9 @@
 
 namespace korvana::online {
 
-// The address to open for a banner link text, or an invalid QUrl when the text
-// must not be opened. Trailing line breaks (the site ends its texts with one)
-// are ignored.
+// The address to open for a banner link text (Windows-1251), or an invalid
+// QUrl when the text must not be opened. Trailing line breaks (the site ends
+// its texts with one) are ignored.
 QUrl bannerLinkTarget(const QByteArray &linkText);
 
 }  // namespace korvana::online

@@ -131,6 +131,10 @@ void OnlineServices::About1Click()
         return;
     m_about->setLanguageCode(m_languageCode());
     if (m_about->isVisible()) {
+        // Already open, perhaps minimised: back on screen, in front, with the
+        // texts it has.
+        if (m_about->isMinimized())
+            m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
         m_about->raise();
         m_about->activateWindow();
     } else {

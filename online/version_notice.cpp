@@ -2,6 +2,7 @@
 
 #include "string_table.h"
 #include "version_text.h"
+#include "windows_1251.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -34,9 +35,8 @@ void VersionNotice::ShowVersionNotice(const QByteArray &remoteVersion, int langu
     const Language language = languageCode == 2 ? Language::Russian : Language::English;
     const std::string_view title = text(language, entry::NewVersion);
     m_label->show();
-    // One byte per character, as the site sends it.
     m_label->setText(QString::fromUtf8(title.data(), qsizetype(title.size())) + QStringLiteral(" - ")
-                     + QString::fromLatin1(remoteVersion));
+                     + fromWindows1251(remoteVersion));
 }
 
 bool VersionNotice::eventFilter(QObject *watched, QEvent *event)

@@ -2,15 +2,23 @@
 
 #include "string_table.h"
 
+#include <QRegularExpression>
+
 namespace korvana::online {
 
-QByteArray remoteVersionFromBody(const QByteArray &body)
+std::optional<QByteArray> remoteVersionFromBody(const QByteArray &body)
 {
     constexpr qsizetype kVersionLength = 5;
-    const qsizetype start = body.size() - kVersionLength - 1;
-    if (start < 0)
-        return body.left(kVersionLength);
-    return body.mid(start, kVersionLength);
+    QByteArray text = body;
+    while (text.endsWith('\n') || text.endsWith('\r'))
+        text.chop(1);
+    const QByteArray version = text.right(kVersionLength);
+    if (version.isEmpty())
+        return version;
+    static const QRegularExpression digitsAndDots(QStringLiteral("^[0-9]+(\\.[0-9]+)+$"));
+    if (!digitsAndDots.match(QLatin1String(version)).hasMatch())
+        return std::nullopt;
+    return version;
 }
 
 bool isOwnVersion(const QByteArray &remoteVersion)

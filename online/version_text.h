@@ -2,13 +2,20 @@
 // Reading the current version out of the site's version document.
 #include <QByteArray>
 
+#include <optional>
+
 namespace korvana::online {
 
-// The site sends the version followed by exactly one character (a line feed),
-// so the version is the five characters before the last one. Shorter bodies are
-// taken whole; nothing is trimmed or validated, so a body of unexpected form is
-// simply compared and, when it differs, shown.
-QByteArray remoteVersionFromBody(const QByteArray &body);
+// The site sends the version followed by a line end. Trailing carriage
+// returns and line feeds are dropped, whatever their number; the version is
+// then the last five characters, and a shorter body is taken whole.
+//
+// The text taken must be a version: digits separated by dots ("1.6.0",
+// "2.1"). Anything else (an error page or a login page served as a success,
+// a version too long to fit) is no answer: nullopt, and the check changes
+// nothing. A body that is empty, or holds nothing but line ends, still gives
+// an empty version.
+std::optional<QByteArray> remoteVersionFromBody(const QByteArray &body);
 
 // True when the remote version is exactly this program's own version.
 bool isOwnVersion(const QByteArray &remoteVersion);

@@ -26,9 +26,12 @@ void TWebThread1::cancel()
 
 void TWebThread1::onDone(bool ok)
 {
-    // A failed request ends the worker silently: the notice keeps its state.
-    if (ok)
-        m_handOff(remoteVersionFromBody(m_request->body()));
+    // A failed request, or an answer that is no version, ends the worker
+    // silently: the notice and the remote version keep their state.
+    if (ok) {
+        if (const auto version = remoteVersionFromBody(m_request->body()))
+            m_handOff(*version);
+    }
     m_request = nullptr;
     Q_EMIT ended();
     deleteLater();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QLayout>
 #include <QPainter>
 #include <QShowEvent>
 #include <QSlider>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 #include "card_picker.h"
+#include "desktop_centring.h"
 #include "failure.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
@@ -37,11 +39,12 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     reportError_ = services_.reportError ? services_.reportError : messageBoxReporter(this);
 
     createComponents();
+    centring_ = new DesktopCentring(this);
     showLayoutCaptions();
     connectHandlers();
 
     start_ = services_.clock();
-    Timer1->start();
+    setTimePassedTick(start_, 1);
     Timer2->start();
 }
 
@@ -177,6 +180,20 @@ void TForm1::Timer1Timer() {
     StatusBar1->setPanelText(TimePassedPanel, timePassedText(language_, start_, services_.clock()));
 }
 
+void TForm1::Timer1Tick() {
+    const QDateTime now = services_.clock();
+    const qint64 minutes = minutesAtTick(start_, now, nextTickMinute_);
+    StatusBar1->setPanelText(TimePassedPanel, timePassedText(language_, minutes));
+    setTimePassedTick(now, minutes + 1);
+}
+
+void TForm1::setTimePassedTick(const QDateTime& now, qint64 minute) {
+    // Each tick is set afresh for the next whole minute, so ticks do not drift
+    // away from the minutes they show.
+    nextTickMinute_ = minute;
+    Timer1->start(untilMinute(start_, now, minute));
+}
+
 void TForm1::Timer2Timer() {
     Q_EMIT webCheckDue();
 }
@@ -184,8 +201,14 @@ void TForm1::Timer2Timer() {
 // --- Start-up, settings, languages -------------------------------------------
 
 void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
     // A window restored by the window system is not a new showing.
+    if (!event->spontaneous()) {
+        // The menu bar has its height only now; the window takes its final size
+        // before it is placed.
+        layout()->activate();
+        centring_->centre();
+    }
+    QMainWindow::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 
@@ -256,10 +279,12 @@ void TForm1::changeswitch(int value) {
         bool on = true;
         if (const auto stored = services_.settings.autoswitch()) on = *stored != 0;
         else services_.settings.setAutoswitch(1);
-        // Changing the box from code counts as a click on it.
+        // The box takes the stored state and the list follows it. Nothing is
+        // stored again: the value is already there, and a store the player may
+        // only read must not complain at every start.
         if (Autoswitch1->isChecked() != on) {
             Autoswitch1->setChecked(on);
-            autoswitchClicked();
+            handrate();
         }
     } else {
         services_.settings.setAutoswitch(value == 2 ? 1 : 0);

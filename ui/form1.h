@@ -29,6 +29,7 @@ class QToolButton;
 namespace korvana::ui {
 
 class CardPicker;
+class DesktopCentring;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
@@ -83,7 +84,11 @@ public:
     void Autoswitch1Click();
     void TrackBar1Change();
     void TrackBar2Change();
+    // Refreshes the time-passed panel from the clock (also at a language choice).
     void Timer1Timer();
+    // Timer1's tick, set for the next whole minute since start: shows that
+    // minute even when the tick comes a moment early, and sets the next one.
+    void Timer1Tick();
     void Timer2Timer();
     void English1Click();
     void Russian1Click();
@@ -120,7 +125,7 @@ public:
     QAction* English1 = nullptr;
     QAction* Russian1 = nullptr;
     QAction* Fold1 = nullptr;
-    QTimer* Timer1 = nullptr;  // time passed, every minute
+    QTimer* Timer1 = nullptr;  // time passed, at every whole minute since start
     QTimer* Timer2 = nullptr;  // web check, every hour
 
 Q_SIGNALS:
@@ -144,6 +149,7 @@ private:
     void tickLanguage();
     void loadSlotPicture(int slot, const QString& path);
     void autoswitchClicked();
+    void setTimePassedTick(const QDateTime& now, qint64 minute);
     void fold();
     // Runs a handler body; a failure is reported and ends it.
     template <class Body>
@@ -161,7 +167,9 @@ private:
     // States of the rows on show, which the painter turns into their fills.
     std::array<RowState, 10> rowStates_{};
     QDateTime start_;
+    qint64 nextTickMinute_ = 1;  // the minute since start Timer1's tick is set for
     int alpha_ = 255;
+    DesktopCentring* centring_ = nullptr;
 };
 
 }  // namespace korvana::ui

@@ -27,8 +27,8 @@ SettingsStore SettingsStore::perUser() {
     return SettingsStore(Kind::PerUser, {});
 }
 
-SettingsStore SettingsStore::inFile(const QString& path) {
-    return SettingsStore(Kind::File, path);
+SettingsStore SettingsStore::inFile(const QString& path, Access access) {
+    return SettingsStore(Kind::File, path, access);
 }
 
 namespace {
@@ -74,18 +74,19 @@ std::optional<QVariant> readValue(const QSettings& store, const QString& key,
     return store.value(key);
 }
 
-void writeValue(QSettings& store, const QString& key, const QVariant& value,
+void writeValue(QSettings& store, const QString& key, const QVariant& value, bool mayWrite,
                 const QString& location) {
     const auto fail = [&] {
         return Failure(QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
     };
-    if (store.status() != QSettings::NoError || !store.isWritable()) throw fail();
-    // The same value again is already saved; rewriting it would only cost a
-    // disk flush at every start.
+    if (store.status() != QSettings::NoError) throw fail();
+    // The same value again is already saved: nothing to write, so nothing can
+    // fail, even in a store the player may only read.
     const QVariant stored = store.value(key);
     if (stored.isValid() && stored.toString() == value.toString() &&
         (stored.typeId() == value.typeId() || !kStoreKeepsTypes))
         return;
+    if (!mayWrite || !store.isWritable()) throw fail();
     store.setValue(key, value);
     store.sync();
     if (store.status() != QSettings::NoError) throw fail();
@@ -104,7 +105,7 @@ std::optional<QString> SettingsStore::language() const {
 
 void SettingsStore::setLanguage(const QString& value) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kLanguageKey, value, location());
+    writeValue(*store, kLanguageKey, value, access_ == Access::ReadWrite, location());
 }
 
 std::optional<int> SettingsStore::autoswitch() const {
@@ -134,7 +135,7 @@ std::optional<int> SettingsStore::autoswitch() const {
 
 void SettingsStore::setAutoswitch(int value) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kAutoswitchKey, value, location());
+    writeValue(*store, kAutoswitchKey, value, access_ == Access::ReadWrite, location());
 }
 
 }  // namespace korvana::ui

@@ -17,12 +17,17 @@ public:
     // "Software", application "Korvana" ($XDG_CONFIG_HOME/Software/Korvana.conf
     // on Linux).
     static SettingsStore perUser();
-    // A store kept in one INI file (tests, portable set-ups).
-    static SettingsStore inFile(const QString& path);
+    enum class Access { ReadWrite, ReadOnly };
+    // A store kept in one INI file (tests, portable set-ups). A read-only store
+    // refuses every write that would change a value, as a file the player may
+    // not write does.
+    static SettingsStore inFile(const QString& path, Access access = Access::ReadWrite);
 
     // "english" or "russian" as stored (any other text is returned as it is);
     // nullopt when never written. Throws when the value is not text.
     std::optional<QString> language() const;
+    // Writing the value that is already stored changes nothing and so never
+    // fails, even on a store that cannot be written.
     void setLanguage(const QString& value) const;
 
     // The stored auto-switch value (non-zero = on); nullopt when never written.
@@ -35,10 +40,12 @@ public:
 
 private:
     enum class Kind { PerUser, File };
-    SettingsStore(Kind kind, QString path) : kind_(kind), path_(std::move(path)) {}
+    SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
+        : kind_(kind), path_(std::move(path)), access_(access) {}
 
     Kind kind_;
     QString path_;
+    Access access_;
 };
 
 }  // namespace korvana::ui

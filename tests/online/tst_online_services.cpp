@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "about_window.h"
@@ -160,10 +161,13 @@ private Q_SLOTS:
         QTest::newRow("same version, no line feed") << QByteArray("1.5.3") << 1 << QString();
         QTest::newRow("newer, english") << QByteArray("1.6.0\n") << 1 << "New version available - 1.6.0";
         QTest::newRow("newer, russian") << QByteArray("1.6.0\n") << 2 << "Доступна новая версия - 1.6.0";
-        QTest::newRow("crlf") << QByteArray("1.5.3\r\n") << 1 << "New version available - .5.3\r";
+        QTest::newRow("same version, crlf") << QByteArray("1.5.3\r\n") << 1 << QString();
+        QTest::newRow("same version, two line feeds") << QByteArray("1.5.3\n\n") << 1 << QString();
+        QTest::newRow("newer, crlf") << QByteArray("1.6.0\r\n") << 1 << "New version available - 1.6.0";
         QTest::newRow("three characters") << QByteArray("1.6") << 1 << "New version available - 1.6";
         QTest::newRow("empty body") << QByteArray() << 1 << "New version available - ";
-        QTest::newRow("markup stays text") << QByteArray("<b>1</b>\n") << 1 << "New version available - 1</b>";
+        QTest::newRow("page served as success") << QByteArray("<p>Sign in</p></html>\n") << 1 << QString();
+        QTest::newRow("markup is no version") << QByteArray("<b>1</b>\n") << 1 << QString();
     }
     void versionNotice()
     {
@@ -195,6 +199,11 @@ private Q_SLOTS:
         rig.site.route("/running.php", FakeResponse{404, "gone", {}, {}});  // failure: no change
         QVERIFY(rig.check());
         QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+
+        rig.site.route("/running.php", "<h1>Not found</h1></html>\n");  // no version: no change
+        QVERIFY(rig.check());
+        QCOMPARE(rig.online->notice()->text(), QStringLiteral("New version available - 1.6.0"));
+        QCOMPARE(rig.online->remoteVersion(), QByteArray("1.5.3"));  // from the check before
 
         rig.language = 2;
         rig.site.route("/running.php", "1.7.1\n");
@@ -535,6 +544,41 @@ private Q_SLOTS:
         // Closing the main window takes the About window off the screen.
         rig.window.close();
         QVERIFY(about->isHidden());
+    }
+
+    // Every showing puts the frame in the middle of the desktop; About while
+    // the window is minimised brings it back to the front, texts unchanged.
+    void aboutWindowPlacement()
+    {
+        Rig rig;
+        TForm2 *about = rig.online->aboutWindow();
+        const QRect desktop = about->screen()->availableGeometry();
+        const auto offCentre = [&] {
+            const QRect frame = about->frameGeometry();
+            return (frame.topLeft() * 2 + QPoint(frame.width(), frame.height())
+                    - desktop.topLeft() * 2 - QPoint(desktop.width(), desktop.height()))
+                .manhattanLength();
+        };
+        for (int showing = 1; showing <= 3; ++showing) {
+            rig.online->About1Click();
+            QVERIFY(QTest::qWaitForWindowExposed(about));
+            QTRY_VERIFY2(offCentre() <= 2, qPrintable(QStringLiteral("showing %1: frame at %2,%3")
+                                                          .arg(showing)
+                                                          .arg(about->frameGeometry().x())
+                                                          .arg(about->frameGeometry().y())));
+            about->close();
+        }
+
+        rig.online->About1Click();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        about->showMinimized();
+        QTRY_VERIFY(about->isMinimized());
+        rig.language = 2;
+        rig.online->About1Click();
+        QTRY_VERIFY(!about->isMinimized());
+        QVERIFY(about->isVisible());
+        QTRY_VERIFY(about->isActiveWindow());
+        QCOMPARE(about->label(3)->text(), QStringLiteral("Regardless of the fact that Korvana is free software"));
     }
 
     void destroyingTheWindowDuringAHangingRequest()

@@ -1,5 +1,5 @@
-// Site addresses, the version taken from the site's document, the banner link
-// policy and the licence file lookup.
+// Site addresses, the version taken from the site's document, the site's
+// 8-bit texts, the banner link policy and the licence file lookup.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +9,7 @@
 #include "site_addresses.h"
 #include "test_main.h"
 #include "version_text.h"
+#include "windows_1251.h"
 
 using namespace korvana::online;
 
@@ -18,25 +19,54 @@ private Q_SLOTS:
     void remoteVersion_data()
     {
         QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("version");  // "none": no version, the check changes nothing
         QTest::addColumn<bool>("own");
         QTest::newRow("line feed") << QByteArray("1.5.3\n") << QByteArray("1.5.3") << true;
         QTest::newRow("exactly five") << QByteArray("1.5.3") << QByteArray("1.5.3") << true;
         QTest::newRow("newer") << QByteArray("1.6.0\n") << QByteArray("1.6.0") << false;
-        QTest::newRow("crlf keeps the cr") << QByteArray("1.5.3\r\n") << QByteArray(".5.3\r") << false;
-        QTest::newRow("three characters") << QByteArray("abc") << QByteArray("abc") << false;
+        QTest::newRow("crlf") << QByteArray("1.5.3\r\n") << QByteArray("1.5.3") << true;
+        QTest::newRow("two line feeds") << QByteArray("1.5.3\n\n") << QByteArray("1.5.3") << true;
+        QTest::newRow("newer, crlf") << QByteArray("1.6.0\r\n") << QByteArray("1.6.0") << false;
+        QTest::newRow("three characters") << QByteArray("1.6") << QByteArray("1.6") << false;
+        QTest::newRow("three letters") << QByteArray("abc") << QByteArray("none") << false;
         QTest::newRow("empty") << QByteArray() << QByteArray() << false;
-        QTest::newRow("six-character version") << QByteArray("1.10.0\n") << QByteArray(".10.0") << false;
+        QTest::newRow("only line ends") << QByteArray("\r\n") << QByteArray() << false;
+        QTest::newRow("six-character version") << QByteArray("1.10.0\n") << QByteArray("none") << false;
         QTest::newRow("long page") << QByteArray("<html>1.5.3\n") << QByteArray("1.5.3") << true;
-        QTest::newRow("no terminator") << QByteArray("v1.5.3") << QByteArray("v1.5.") << false;
+        QTest::newRow("no terminator") << QByteArray("v1.5.3") << QByteArray("1.5.3") << true;
+        QTest::newRow("error page") << QByteArray("<p>Sign in</p></html>\n") << QByteArray("none") << false;
+        QTest::newRow("number without dots") << QByteArray("12345\n") << QByteArray("none") << false;
+        QTest::newRow("blank inside") << QByteArray("1. 6.0\n") << QByteArray("none") << false;
+        QTest::newRow("cyrillic") << QByteArray("2.\xC0\xC1\xC2\n") << QByteArray("none") << false;
     }
     void remoteVersion()
     {
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, version);
         QFETCH(bool, own);
-        QCOMPARE(remoteVersionFromBody(body), version);
-        QCOMPARE(isOwnVersion(remoteVersionFromBody(body)), own);
+        const auto taken = remoteVersionFromBody(body);
+        QCOMPARE(taken.value_or("none"), version);
+        QCOMPARE(taken && isOwnVersion(*taken), own);
+    }
+
+    void windows1251_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("1.6.0 http://a/?q=1") << QStringLiteral("1.6.0 http://a/?q=1");
+        QTest::newRow("capitals") << QByteArray("\xC0\xC1\xC2\xDF") << QStringLiteral("АБВЯ");
+        QTest::newRow("small letters") << QByteArray("\xE0\xE1\xFF") << QStringLiteral("абя");
+        QTest::newRow("yo") << QByteArray("\xA8\xB8") << QStringLiteral("Ёё");
+        QTest::newRow("ukrainian and serbian") << QByteArray("\xAA\xBA\xB2\xB3\xAF\xBF\xA5\xB4\x80\x9A")
+                                               << QStringLiteral("ЄєІіЇїҐґЂљ");
+        QTest::newRow("punctuation") << QByteArray("\x85\x88\x96\x97\xAB\xBB\xB9\x99\xA0")
+                                     << QStringLiteral("…€–—«»№™\u00A0");
+        QTest::newRow("unused byte") << QByteArray("\x98") << QStringLiteral("\u0098");
+    }
+    void windows1251()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(fromWindows1251(bytes), "text");
     }
 
     void linkPolicy_data()
@@ -61,13 +91,20 @@ private Q_SLOTS:
         QTest::newRow("inner line break") << QByteArray("http://korvana.example/\nfile:///x") << QString();
         QTest::newRow("nul") << QByteArray("http://korvana.example/\0x", 24) << QString();
         QTest::newRow("blank in host") << QByteArray("http://korvana example/") << QString();
+        // Windows-1251 texts; beyond ASCII the address carries UTF-8, percent-encoded.
+        QTest::newRow("cyrillic path and query")
+            << QByteArray("http://korvana.example/\xEF\xF3\xF2\xFC?q=\xE4\xE0\n")
+            << "http://korvana.example/%D0%BF%D1%83%D1%82%D1%8C?q=%D0%B4%D0%B0";
+        QTest::newRow("cyrillic host") << QByteArray("http://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/")
+                                       << "http://xn--e1afmkfd.xn--p1ai/";
+        QTest::newRow("already encoded") << QByteArray("http://korvana.example/%D0%B0") << "http://korvana.example/%D0%B0";
     }
     void linkPolicy()
     {
         QFETCH(QByteArray, link);
         QFETCH(QString, opened);
         const QUrl target = bannerLinkTarget(link);
-        QCOMPARE(target.isValid() ? target.toString() : QString(), opened);
+        QCOMPARE(target.isValid() ? QString::fromLatin1(target.toEncoded()) : QString(), opened);
     }
 
     void pageAddresses_data()

@@ -9,8 +9,12 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include "odds_list.h"
 #include "radio_group.h"
@@ -44,11 +48,14 @@ class MainWindowTest : public QObject {
 
 private Q_SLOTS:
     void firstStart();
+    void centredOnTheDesktop();
     void storedChoices_data();
     void storedChoices();
     void storeFailures_data();
     void storeFailures();
     void unsavableLanguageChoiceChangesNothing();
+    void readOnlyStore_data();
+    void readOnlyStore();
     void roundSelector_data();
     void roundSelector();
     void autoSwitchMovesTheRoundAndBack();
@@ -59,6 +66,8 @@ private Q_SLOTS:
     void transparency();
     void timePassed_data();
     void timePassed();
+    void timePassedTicks_data();
+    void timePassedTicks();
     void decimalSeparatorOfTheRegion();
     void webCheckAtStartAndEveryLanguageChoice();
 };
@@ -89,6 +98,42 @@ void MainWindowTest::firstStart() {
     QCOMPARE(form->clientArea()->y(), form->menuBar()->height());
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // Slider thumbs are 10 pixels along the track.
+    for (QSlider* slider : {form->TrackBar1, form->TrackBar2}) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = Qt::Horizontal;
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = option.sliderValue = slider->value();
+        option.subControls = QStyle::SC_All;
+        const QRect thumb =
+            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+        QCOMPARE(thumb.width(), 10);
+    }
+}
+
+// The frame, title bar included, sits in the middle of the desktop once the
+// window is on screen with its final size.
+void MainWindowTest::centredOnTheDesktop() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QPoint desktopCentre2 = [&] {
+        const QRect desktop = form->screen()->availableGeometry();
+        return desktop.topLeft() * 2 + QPoint(desktop.width(), desktop.height());
+    }();
+    const auto frameCentre2 = [&] {
+        const QRect frame = form->frameGeometry();
+        return frame.topLeft() * 2 + QPoint(frame.width(), frame.height());
+    };
+    QVERIFY(form->frameGeometry().size() != form->size());  // the frame is known
+    QTRY_VERIFY2((frameCentre2() - desktopCentre2).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                                .arg(form->frameGeometry().x())
+                                .arg(form->frameGeometry().y())
+                                .arg(form->frameGeometry().width())
+                                .arg(form->frameGeometry().height())));
 }
 
 void MainWindowTest::storedChoices_data() {
@@ -99,8 +144,8 @@ void MainWindowTest::storedChoices_data() {
     QTest::addColumn<int>("storedAutoswitchAfter");
     QTest::newRow("russian, auto-switch off")
         << QByteArray("language=russian\nautoswitch=0\n") << true << false << "russian" << 0;
-    QTest::newRow("english, any non-zero auto-switch is on")
-        << QByteArray("language=english\nautoswitch=5\n") << false << true << "english" << 1;
+    QTest::newRow("english, any non-zero auto-switch is on, and stays as stored")
+        << QByteArray("language=english\nautoswitch=5\n") << false << true << "english" << 5;
     QTest::newRow("unknown language text is left alone, English shown")
         << QByteArray("language=Russian\nautoswitch=1\n") << false << true << "Russian" << 1;
 }
@@ -180,6 +225,48 @@ void MainWindowTest::unsavableLanguageChoiceChangesNothing() {
     QCOMPARE(form->Help1->title(), QStringLiteral("Help"));
     clickCards(*form, {"Ah"});
     QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" A High card   "));
+}
+
+// A store the player may only read, holding valid values: the start restores
+// them silently; only a choice that changes a value reports the store.
+void MainWindowTest::readOnlyStore_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<bool>("autoSwitch");
+    QTest::newRow("english, auto-switch on") << QByteArray("language=english\nautoswitch=1\n") << false << true;
+    QTest::newRow("russian, auto-switch off") << QByteArray("language=russian\nautoswitch=0\n") << true << false;
+    QTest::newRow("auto-switch 5") << QByteArray("language=english\nautoswitch=5\n") << false << true;
+}
+
+void MainWindowTest::readOnlyStore() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, russian);
+    QFETCH(bool, autoSwitch);
+    WindowFixture fixture;
+    writeSettingsFile(fixture.settingsPath(), stored);
+    WindowServices services = fixture.services(fixture.pictureFolder());
+    services.settings = SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    TForm1 form(services);
+    form.show();
+    QCOMPARE(fixture.errors, QStringList());
+    QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
+    QCOMPARE(form.Autoswitch1->isChecked(), autoSwitch);
+
+    // Choosing the language already in use changes nothing: no error.
+    (russian ? form.Russian1 : form.English1)->trigger();
+    QCOMPARE(fixture.errors, QStringList());
+    // Changing a choice does report the store, once per change.
+    form.Autoswitch1->click();
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.last().startsWith(QStringLiteral("Cannot save the setting \"autoswitch\"")),
+             qPrintable(fixture.errors.last()));
+    (russian ? form.English1 : form.Russian1)->trigger();
+    QCOMPARE(fixture.errors.size(), 2);
+    QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
+
+    QFile file(fixture.settingsPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "[General]\n" + stored);
 }
 
 void MainWindowTest::roundSelector_data() {
@@ -325,6 +412,42 @@ void MainWindowTest::timePassed() {
     fixture.now = start.addSecs(secondsLater);
     form->Timer1Timer();
     QCOMPARE(form->StatusBar1->panelText(TimePassedPanel), panel);
+}
+
+// Timer1's ticks as the timer delivers them: a moment early, late, or after
+// the machine slept. The panel never falls a minute behind, and each tick is
+// set for the next whole minute since start.
+void MainWindowTest::timePassedTicks_data() {
+    QTest::addColumn<QList<qint64>>("ticksMs");  // clock at each tick, ms after start
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("nextTickMs");  // Timer1's interval after the last tick
+    QTest::newRow("first tick on the minute") << QList<qint64>{60000} << "Time passed: 00:01" << 60000;
+    QTest::newRow("first tick a moment early") << QList<qint64>{59600} << "Time passed: 00:01" << 60400;
+    QTest::newRow("every tick a moment early")
+        << QList<qint64>{59500, 119700, 179990} << "Time passed: 00:03" << 60010;
+    QTest::newRow("late tick") << QList<qint64>{61500} << "Time passed: 00:01" << 58500;
+    QTest::newRow("after a sleep, then early") << QList<qint64>{200000, 239800} << "Time passed: 00:04" << 60200;
+    QTest::newRow("into the second hour, early")
+        << QList<qint64>{3599000, 3599800} << "Time passed: 01:00" << 60200;
+    QTest::newRow("clock set back") << QList<qint64>{-600000} << "Time passed: 00:00" << 63000;
+}
+
+void MainWindowTest::timePassedTicks() {
+    QFETCH(QList<qint64>, ticksMs);
+    QFETCH(QString, panel);
+    QFETCH(int, nextTickMs);
+    WindowFixture fixture;
+    const QDateTime start = fixture.now;
+    auto form = fixture.window();
+    QCOMPARE(form->Timer1->interval(), 60000);
+    QCOMPARE(form->Timer1->timerType(), Qt::PreciseTimer);
+    for (qint64 ms : ticksMs) {
+        fixture.now = start.addMSecs(ms);
+        form->Timer1Tick();
+    }
+    QCOMPARE(form->StatusBar1->panelText(TimePassedPanel), panel);
+    QCOMPARE(form->Timer1->interval(), nextTickMs);
+    QVERIFY(form->Timer1->isActive());
 }
 
 void MainWindowTest::decimalSeparatorOfTheRegion() {

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void autoswitch();
     void choicesAreSavedAtOnce();
     void storeThatCannotBeWritten();
+    void readOnlyStore_data();
+    void readOnlyStore();
     void playersOwnStore();
 };
 
@@ -122,6 +124,45 @@ void SettingsStoreTest::storeThatCannotBeWritten() {
             QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)), qPrintable(failure.message()));
         }
     }
+}
+
+// A store the player may only read: writing the value it already holds is no
+// change and succeeds; any other write fails, and the file stays as it was.
+void SettingsStoreTest::readOnlyStore_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("fails");
+    const QByteArray both("language=english\nautoswitch=1\n");
+    QTest::newRow("same language") << both << "language" << "english" << false;
+    QTest::newRow("other language") << both << "language" << "russian" << true;
+    QTest::newRow("same auto-switch") << both << "autoswitch" << "1" << false;
+    QTest::newRow("auto-switch turned off") << both << "autoswitch" << "0" << true;
+    QTest::newRow("missing language") << QByteArray() << "language" << "english" << true;
+    QTest::newRow("missing auto-switch") << QByteArray() << "autoswitch" << "1" << true;
+}
+
+void SettingsStoreTest::readOnlyStore() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(bool, fails);
+    QTemporaryDir dir;
+    storeWith(dir, stored);
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    const SettingsStore store = SettingsStore::inFile(path, SettingsStore::Access::ReadOnly);
+    bool failed = false;
+    try {
+        if (key == QLatin1String("language")) store.setLanguage(value);
+        else store.setAutoswitch(value.toInt());
+    } catch (const Failure& failure) {
+        failed = true;
+        QVERIFY2(failure.message().contains(key), qPrintable(failure.message()));
+    }
+    QCOMPARE(failed, fails);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "[General]\n" + stored);
 }
 
 void SettingsStoreTest::playersOwnStore() {
