@@ -6,7 +6,7 @@
 #include <QLocale>
 
 #include "font_mapping.h"
-#include "window_text.h"
+#include "window_texts.h"
 
 namespace korvana::ui {
 
@@ -24,14 +24,15 @@ void prepareApplication(QApplication& app) {
 WindowServices installedServices() {
     WindowServices services{SettingsStore::perUser(), systemClock(), {}, {}};
     services.pictureFolder =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("images")) + QLatin1Char('/');
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("images")) +
+        QLatin1Char('/');
     services.decimalSeparator = QLocale::system().decimalPoint();
     return services;
 }
 
-std::unique_ptr<TForm1> startProgram(QApplication& app) {
+std::unique_ptr<MainWindow> startProgram(QApplication& app) {
     prepareApplication(app);
-    return std::make_unique<TForm1>(installedServices());
+    return std::make_unique<MainWindow>(installedServices());
 }
 
 }  // namespace korvana::ui

@@ -3,7 +3,7 @@
 // or photograph it, so they all start the same way.
 #include <memory>
 
-#include "form1.h"
+#include "main_window.h"
 
 class QApplication;
 
@@ -11,7 +11,7 @@ namespace korvana::ui {
 
 // The whole start: application title and icon, window fonts, and the main
 // window with the installed services (not yet shown).
-std::unique_ptr<TForm1> startProgram(QApplication& app);
+std::unique_ptr<MainWindow> startProgram(QApplication& app);
 
 // Application title and icon, window fonts.
 void prepareApplication(QApplication& app);

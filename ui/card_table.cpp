@@ -4,6 +4,10 @@
 
 namespace korvana::ui {
 
+Card pickerCard(int item) {
+    return Card{item % 13 + 2, item / 13 + 1};
+}
+
 QString pickerCardCode(int item) {
     return QString::fromStdString(allCardCodes().at(static_cast<size_t>(item)));
 }

@@ -10,7 +10,9 @@ namespace korvana::ui {
 
 inline constexpr int kPickerItems = 52;
 
-// Card code of picker item n (0..51): rank n mod 13 of 2..A, suit n div 13 of c d h s.
+// The card of picker item n (0..51): rank n mod 13 of 2..A, suit n div 13 of
+// c d h s; and its code.
+Card pickerCard(int item);
 QString pickerCardCode(int item);
 
 // Index of item n's small face in the card face list, which is ordered by suit

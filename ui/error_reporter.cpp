@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QtGlobal>
 
-#include "window_text.h"
+#include "window_texts.h"
 
 namespace korvana::ui {
 

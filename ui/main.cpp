@@ -19,12 +19,12 @@ int main(int argc, char* argv[]) {
     auto* online = new korvana::online::OnlineServices(  // owned by the client area
         form->clientArea(), [form] { return static_cast<int>(form->language()); }, options);
     using korvana::online::OnlineServices;
-    using korvana::ui::TForm1;
-    QObject::connect(form, &TForm1::webCheckDue, online, &OnlineServices::Timer2Timer);
-    QObject::connect(form, &TForm1::helpRequested, online, &OnlineServices::Help2Click);
-    QObject::connect(form, &TForm1::aboutRequested, online, &OnlineServices::About1Click);
-    QObject::connect(form, &TForm1::tellAFriendRequested, online, &OnlineServices::Tellafriend1Click);
-    QObject::connect(form, &TForm1::licenceRequested, online, &OnlineServices::License1Click);
+    using korvana::ui::MainWindow;
+    QObject::connect(form, &MainWindow::webCheckDue, online, &OnlineServices::Timer2Timer);
+    QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::Help2Click);
+    QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::About1Click);
+    QObject::connect(form, &MainWindow::tellAFriendRequested, online, &OnlineServices::Tellafriend1Click);
+    QObject::connect(form, &MainWindow::licenceRequested, online, &OnlineServices::License1Click);
 
     window->show();
     return app.exec();

@@ -31,7 +31,7 @@ void OddsList::paintEvent(QPaintEvent* event) {
     for (int index = 0; index < rows_.size(); ++index) {
         const QRect row = rowRect(index);
         if (!row.intersects(event->rect())) continue;
-        if (drawItem_) drawItem_(painter, index, row);
+        if (paintRow_) paintRow_(painter, index, row);
     }
     painter.setClipping(false);
 

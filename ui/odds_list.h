@@ -1,6 +1,6 @@
 #pragma once
 // The odds list: ten rows of 16 pixels inside a sunken two-pixel frame. It
-// only holds the rows; painting each row is left to a draw-item handler so the
+// only holds the rows; each row is painted by a row painter it is given, so the
 // window decides the colours.
 #include <QStringList>
 #include <QWidget>
@@ -14,11 +14,11 @@ public:
     static constexpr int kRowHeight = 16;
     static constexpr int kFrameWidth = 2;
 
-    using DrawItem = std::function<void(QPainter& painter, int index, const QRect& rect)>;
+    using RowPainter = std::function<void(QPainter& painter, int index, const QRect& rect)>;
 
     explicit OddsList(QWidget* parent = nullptr);
 
-    void setDrawItem(DrawItem drawItem) { drawItem_ = std::move(drawItem); }
+    void setRowPainter(RowPainter paintRow) { paintRow_ = std::move(paintRow); }
     void setRows(QStringList rows);
     const QStringList& rows() const { return rows_; }
     // Rectangle of row index inside the frame.
@@ -31,7 +31,7 @@ protected:
 
 private:
     QStringList rows_;
-    DrawItem drawItem_;
+    RowPainter paintRow_;
 };
 
 }  // namespace korvana::ui

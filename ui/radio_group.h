@@ -1,5 +1,5 @@
 #pragma once
-// A captioned frame with radio buttons in columns, like a classic group box:
+// A captioned frame with radio buttons in columns:
 // the caption sits on the top line of the frame.
 #include <QStringList>
 #include <QWidget>

@@ -12,6 +12,8 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
 const QString kAutoswitchKey = QStringLiteral("autoswitch");
+const QString kEnglishValue = QStringLiteral("english");
+const QString kRussianValue = QStringLiteral("russian");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -77,7 +79,8 @@ std::optional<QVariant> readValue(const QSettings& store, const QString& key,
 void writeValue(QSettings& store, const QString& key, const QVariant& value, bool mayWrite,
                 const QString& location) {
     const auto fail = [&] {
-        return Failure(QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
+        return Failure(
+            QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
     };
     if (store.status() != QSettings::NoError) throw fail();
     // The same value again is already saved: nothing to write, so nothing can
@@ -94,48 +97,50 @@ void writeValue(QSettings& store, const QString& key, const QVariant& value, boo
 
 }  // namespace
 
-std::optional<QString> SettingsStore::language() const {
+StoredLanguage SettingsStore::language() const {
     const auto store = openStore(kind_ == Kind::PerUser, path_);
     const auto value = readValue(*store, kLanguageKey, location());
-    if (!value) return std::nullopt;
+    if (!value) return {};
     if (value->typeId() != QMetaType::QString)
-        throw Failure(QStringLiteral("The setting \"language\" in \"%1\" is not text.").arg(location()));
-    return value->toString();
+        throw Failure(
+            QStringLiteral("The setting \"language\" in \"%1\" is not text.").arg(location()));
+    const QString text = value->toString();
+    if (text == kEnglishValue) return {true, Language::English};
+    if (text == kRussianValue) return {true, Language::Russian};
+    return {true, std::nullopt};
 }
 
-void SettingsStore::setLanguage(const QString& value) const {
+void SettingsStore::setLanguage(Language language) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kLanguageKey, value, access_ == Access::ReadWrite, location());
+    writeValue(*store, kLanguageKey, language == Language::Russian ? kRussianValue : kEnglishValue,
+               access_ == Access::ReadWrite, location());
 }
 
-std::optional<int> SettingsStore::autoswitch() const {
+std::optional<bool> SettingsStore::autoSwitch() const {
     const auto store = openStore(kind_ == Kind::PerUser, path_);
     const auto value = readValue(*store, kAutoswitchKey, location());
     if (!value) return std::nullopt;
     bool ok = false;
     int number = 0;
     switch (value->typeId()) {
-        case QMetaType::Int:
-            number = value->toInt(&ok);
-            break;
+        case QMetaType::Int: number = value->toInt(&ok); break;
         case QMetaType::UInt:  // a 32-bit registry value with the top bit set
             number = static_cast<int>(value->toUInt(&ok));
             break;
         case QMetaType::QString:
             if (!kStoreKeepsTypes) number = value->toString().toInt(&ok, 10);
             break;
-        default:
-            break;
+        default: break;
     }
     if (!ok)
         throw Failure(QStringLiteral("The setting \"autoswitch\" in \"%1\" is not a whole number.")
                           .arg(location()));
-    return number;
+    return number != 0;
 }
 
-void SettingsStore::setAutoswitch(int value) const {
+void SettingsStore::setAutoSwitch(bool on) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kAutoswitchKey, value, access_ == Access::ReadWrite, location());
+    writeValue(*store, kAutoswitchKey, on ? 1 : 0, access_ == Access::ReadWrite, location());
 }
 
 }  // namespace korvana::ui

@@ -8,7 +8,16 @@
 #include <QString>
 #include <optional>
 
+#include "language.h"
+
 namespace korvana::ui {
+
+// What the "language" value holds.
+struct StoredLanguage {
+    bool present = false;  // the value has been written
+    // "english" or "russian"; nullopt for any other text, which is left alone.
+    std::optional<Language> language;
+};
 
 class SettingsStore {
 public:
@@ -23,17 +32,18 @@ public:
     // not write does.
     static SettingsStore inFile(const QString& path, Access access = Access::ReadWrite);
 
-    // "english" or "russian" as stored (any other text is returned as it is);
-    // nullopt when never written. Throws when the value is not text.
-    std::optional<QString> language() const;
+    // The language is stored as the text "english" or "russian", compared
+    // exactly. Throws when the value is not text.
+    StoredLanguage language() const;
     // Writing the value that is already stored changes nothing and so never
     // fails, even on a store that cannot be written.
-    void setLanguage(const QString& value) const;
+    void setLanguage(Language language) const;
 
-    // The stored auto-switch value (non-zero = on); nullopt when never written.
-    // Throws when the value is not a 32-bit integer.
-    std::optional<int> autoswitch() const;
-    void setAutoswitch(int value) const;
+    // The auto-switch option, stored as a 32-bit number: any non-zero value is
+    // on; nullopt when never written. Throws when the value is not a 32-bit
+    // integer. It is written as 1 or 0.
+    std::optional<bool> autoSwitch() const;
+    void setAutoSwitch(bool on) const;
 
     // Where the values live, as the player would look for them.
     QString location() const;

@@ -12,7 +12,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void StatusPanels::setPanelText(int panel, const QString& text) {
+void StatusPanels::setPanelText(StatusPanel panel, const QString& text) {
     auto& slot = texts_[static_cast<size_t>(panel)];
     if (slot == text) return;
     slot = text;

@@ -7,6 +7,9 @@
 
 namespace korvana::ui {
 
+// The panels from left to right.
+enum class StatusPanel { TimePassed, HandsPlayed, BestHand, Transparency, FontColour };
+
 class StatusPanels : public QWidget {
     Q_OBJECT
 public:
@@ -15,14 +18,16 @@ public:
 
     explicit StatusPanels(QWidget* parent = nullptr);
 
-    void setPanelText(int panel, const QString& text);
-    QString panelText(int panel) const { return texts_[static_cast<size_t>(panel)]; }
-    QRect panelRect(int panel) const;
+    void setPanelText(StatusPanel panel, const QString& text);
+    QString panelText(StatusPanel panel) const { return texts_[static_cast<size_t>(panel)]; }
+    QRect panelRect(StatusPanel panel) const { return panelRect(static_cast<int>(panel)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect panelRect(int panel) const;
+
     std::array<QString, kPanelCount> texts_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "window_text.h"
+#include "window_texts.h"
 
 namespace korvana::ui {
 
@@ -22,7 +22,8 @@ qint64 minutesPassed(const QDateTime& start, const QDateTime& now) {
 
 qint64 minutesAtTick(const QDateTime& start, const QDateTime& now, qint64 dueMinute) {
     const qint64 minutes = minutesPassed(start, now);
-    if (start.msecsTo(now) >= dueMinute * kMinuteMs - kEarlyTickMs) return std::max(minutes, dueMinute);
+    if (start.msecsTo(now) >= dueMinute * kMinuteMs - kEarlyTickMs)
+        return std::max(minutes, dueMinute);
     return minutes;
 }
 
@@ -33,8 +34,10 @@ std::chrono::milliseconds untilMinute(const QDateTime& start, const QDateTime& n
 
 QString timePassedText(Language language, qint64 minutes) {
     const qint64 hours = minutes / 60;
-    return panelLabel(language, entry::TimePassed) +
-           QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return panelLabel(language, WindowText::TimePassed) +
+           QStringLiteral("%1:%2")
+               .arg(hours, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString timePassedText(Language language, const QDateTime& start, const QDateTime& now) {

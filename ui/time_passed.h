@@ -4,7 +4,7 @@
 #include <QString>
 #include <chrono>
 
-#include "string_table.h"
+#include "language.h"
 
 namespace korvana::ui {
 

@@ -1,6 +1,7 @@
 #pragma once
 // A main window for tests: settings in a private folder, a clock the test
 // sets, card pictures drawn by the test, failures recorded instead of shown.
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
@@ -9,8 +10,9 @@
 #include <QTest>
 #include <memory>
 
+#include "card_picker.h"
 #include "card_table.h"
-#include "form1.h"
+#include "main_window.h"
 
 namespace korvana::ui::testing {
 
@@ -49,8 +51,9 @@ public:
     }
 
     // A window as the program makes it, shown (which applies the stored choices).
-    std::unique_ptr<TForm1> window(const QString& pictureFolder = {}) {
-        auto form = std::make_unique<TForm1>(services(pictureFolder.isNull() ? pictureFolder_ : pictureFolder));
+    std::unique_ptr<MainWindow> window(const QString& pictureFolder = {}) {
+        auto form = std::make_unique<MainWindow>(
+            services(pictureFolder.isNull() ? pictureFolder_ : pictureFolder));
         form->show();
         return form;
     }
@@ -60,18 +63,38 @@ private:
     QString pictureFolder_;
 };
 
+// A part of the window by its object name; the test stops at once without it.
+template <class Part>
+Part* part(const QObject& window, const char* name) {
+    Part* found = window.findChild<Part*>(QLatin1String(name));
+    if (!found) qFatal("the window has no %s", name);
+    return found;
+}
+
 // Clicks picker buttons by card code, as the player does.
-inline void clickCards(TForm1& form, const QStringList& cards) {
+inline void clickCards(MainWindow& form, const QStringList& cards) {
+    auto* picker = part<CardPicker>(form, "cardPicker");
     for (const QString& card : cards) {
         for (int item = 0; item < kPickerItems; ++item)
-            if (pickerCardCode(item) == card) form.ButtonGroup1ItemClick(item);
+            if (pickerCardCode(item) == card)
+                QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(item).center());
     }
 }
 
-inline QStringList slotTexts(const TForm1& form) {
+// Clicks the picture of slot 1..7.
+inline void clickSlot(MainWindow& form, int slot) {
+    const QByteArray name = "slotPicture" + QByteArray::number(slot);
+    QTest::mouseClick(part<QWidget>(form, name.constData()), Qt::LeftButton, {}, QPoint(40, 60));
+}
+
+inline void trigger(MainWindow& form, const char* action) {
+    part<QAction>(form, action)->trigger();
+}
+
+inline QStringList slotTexts(const MainWindow& form) {
     QStringList texts;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const auto card = form.table().hand().card(slot);
+        const auto card = form.hand().card(slot);
         texts << (card ? QString::fromStdString(cardCode(*card)) : QString());
     }
     return texts;

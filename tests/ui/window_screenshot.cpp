@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 
 #include "application.h"
+#include "card_picker.h"
 #include "card_table.h"
 #include "font_mapping.h"
 
@@ -19,24 +21,30 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian [CARD...]\n";
+        QTextStream(stderr)
+            << "usage: korvana_window_screenshot OUTPUT.png english|russian [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
-    for (const QString& line : applyFontMappings(builtInFontMappings())) QTextStream(stderr) << line << '\n';
+    for (const QString& line : applyFontMappings(builtInFontMappings()))
+        QTextStream(stderr) << line << '\n';
 
     QTemporaryDir settingsFolder(QDir::current().filePath(QStringLiteral("screenshot-XXXXXX")));
     WindowServices services = installedServices();
-    services.settings = SettingsStore::inFile(settingsFolder.filePath(QStringLiteral("Korvana.conf")));
-    services.settings.setLanguage(args[2]);
-    services.settings.setAutoswitch(1);
+    services.settings =
+        SettingsStore::inFile(settingsFolder.filePath(QStringLiteral("Korvana.conf")));
+    services.settings.setLanguage(args[2] == QLatin1String("russian") ? korvana::Language::Russian
+                                                                      : korvana::Language::English);
+    services.settings.setAutoSwitch(true);
     services.reportError = [](const QString& message) { QTextStream(stderr) << message << '\n'; };
-    TForm1 window(services);
+    MainWindow window(services);
     window.show();
 
+    auto* picker = window.findChild<CardPicker*>(QStringLiteral("cardPicker"));
     for (const QString& card : args.mid(3)) {
         for (int item = 0; item < kPickerItems; ++item)
-            if (pickerCardCode(item) == card) window.ButtonGroup1ItemClick(item);
+            if (pickerCardCode(item) == card)
+                QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(item).center());
     }
     QTimer::singleShot(300, &app, [&] {
         const bool saved = window.grab().save(args[1]);

@@ -29,7 +29,8 @@ int textWidth(const QWidget* widget, const QString& text) {
 }
 
 // Room left for the text of a check box or radio button beside its indicator.
-int textRoom(const QAbstractButton* button, QStyle::PixelMetric indicator, QStyle::PixelMetric spacing) {
+int textRoom(const QAbstractButton* button, QStyle::PixelMetric indicator,
+             QStyle::PixelMetric spacing) {
     return button->width() - button->style()->pixelMetric(indicator, nullptr, button) -
            button->style()->pixelMetric(spacing, nullptr, button);
 }
@@ -58,9 +59,11 @@ void FontsTest::parsing_data() {
     QTest::addColumn<QStringList>("families");
     QTest::newRow("not JSON") << QByteArray("Tahoma=wine") << QStringList{};
     QTest::newRow("entry without a family is skipped")
-        << QByteArray(R"({"families": [{"files": ["x.ttf"]}, {"family": "Tahoma"}]})") << QStringList{"Tahoma"};
+        << QByteArray(R"({"families": [{"files": ["x.ttf"]}, {"family": "Tahoma"}]})")
+        << QStringList{"Tahoma"};
     QTest::newRow("two families")
-        << QByteArray(R"({"families": [{"family": "A", "substitutes": ["B", 3]}, {"family": "C"}]})")
+        << QByteArray(
+               R"({"families": [{"family": "A", "substitutes": ["B", 3]}, {"family": "C"}]})")
         << QStringList{"A", "C"};
 }
 
@@ -76,8 +79,11 @@ void FontsTest::windowFamilies_data() {
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("drawnWith");
     QTest::addColumn<QString>("needs");  // a file or family that must be installed
-    QTest::newRow("Tahoma from its own file") << "Tahoma" << "Tahoma" << "/usr/share/wine/fonts/tahoma.ttf";
-    QTest::newRow("Times New Roman by a metric twin") << "Times New Roman" << "Liberation Serif"
+    QTest::newRow("Tahoma from its own file") << "Tahoma"
+                                              << "Tahoma"
+                                              << "/usr/share/wine/fonts/tahoma.ttf";
+    QTest::newRow("Times New Roman by a metric twin") << "Times New Roman"
+                                                      << "Liberation Serif"
                                                       << "Liberation Serif";
 }
 
@@ -88,7 +94,8 @@ void FontsTest::windowFamilies() {
     if (QFontDatabase::hasFamily(family) && QFontInfo(QFont(family)).family() == family &&
         !needs.startsWith(QLatin1Char('/')))
         QSKIP("the system has the font itself");
-    if (needs.startsWith(QLatin1Char('/')) ? !QFile::exists(needs) : !QFontDatabase::hasFamily(needs))
+    if (needs.startsWith(QLatin1Char('/')) ? !QFile::exists(needs)
+                                           : !QFontDatabase::hasFamily(needs))
         QSKIP("the package providing the font is not installed");
     QFont font(family);
     font.setPixelSize(13);
@@ -105,39 +112,52 @@ void FontsTest::captionsFit_data() {
 void FontsTest::captionsFit() {
     QFETCH(QString, language);
     WindowFixture fixture;
-    fixture.store().setLanguage(language);
+    fixture.store().setLanguage(language == QLatin1String("russian") ? Language::Russian
+                                                                     : Language::English);
     auto form = fixture.window();
     clickCards(*form, {"Th", "Jh", "Qh", "Kh", "Ah"});
 
-    for (const QLabel* label : {form->Label1, form->Label4, form->Label5, form->Label6})
+    for (const char* name : {"pocketCardsCaption", "flopCaption", "turnCaption", "riverCaption"}) {
+        const QLabel* label = part<QLabel>(*form, name);
         QVERIFY2(textWidth(label, label->text()) <= label->width(), qPrintable(label->text()));
-    for (int item = 0; item < 3; ++item) {
-        const QRadioButton* radio = form->RadioGroup1->item(item);
-        QVERIFY2(textWidth(radio, radio->text()) <=
-                     textRoom(radio, QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_RadioButtonLabelSpacing),
-                 qPrintable(radio->text()));
     }
-    QVERIFY(textWidth(form->RadioGroup1, form->RadioGroup1->caption()) + 10 <= form->RadioGroup1->width());
-    QVERIFY(textWidth(form->Autoswitch1, form->Autoswitch1->text()) <=
-            textRoom(form->Autoswitch1, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing));
-    QVERIFY(textWidth(form->FoldButton1, form->FoldButton1->text()) + 4 <= form->FoldButton1->width());
+    const auto* rounds = part<RadioGroup>(*form, "roundSelector");
+    for (int item = 0; item < 3; ++item) {
+        const QRadioButton* radio = rounds->item(item);
+        QVERIFY2(
+            textWidth(radio, radio->text()) <= textRoom(radio, QStyle::PM_ExclusiveIndicatorWidth,
+                                                        QStyle::PM_RadioButtonLabelSpacing),
+            qPrintable(radio->text()));
+    }
+    QVERIFY(textWidth(rounds, rounds->caption()) + 10 <= rounds->width());
+    const auto* autoSwitch = part<QCheckBox>(*form, "autoSwitchBox");
+    QVERIFY(textWidth(autoSwitch, autoSwitch->text()) <=
+            textRoom(autoSwitch, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing));
+    const auto* fold = part<QToolButton>(*form, "foldButton");
+    QVERIFY(textWidth(fold, fold->text()) + 4 <= fold->width());
 
     // Panel texts end where the next panel or a slider begins.
-    const int sliderStarts[] = {0, 0, 0, form->TrackBar1->x(), form->TrackBar2->x()};
-    const auto fitsPanel = [&](int panel, const QString& text) {
-        const QRect area = form->StatusBar1->panelRect(panel);
-        const int end = sliderStarts[panel] ? sliderStarts[panel] : area.right();
-        return area.left() + 3 + textWidth(form->StatusBar1, text) <= end;
+    const auto* panels = part<StatusPanels>(*form, "statusPanels");
+    const int sliderStarts[] = {0, 0, 0, part<QSlider>(*form, "opacitySlider")->x(),
+                                part<QSlider>(*form, "textShadeSlider")->x()};
+    const auto fitsPanel = [&](StatusPanel panel, const QString& text) {
+        const QRect area = panels->panelRect(panel);
+        const int sliderStart = sliderStarts[static_cast<int>(panel)];
+        const int end = sliderStart ? sliderStart : area.right();
+        return area.left() + 3 + textWidth(panels, text) <= end;
     };
-    for (int panel = 0; panel < StatusPanels::kPanelCount; ++panel)
-        QVERIFY2(fitsPanel(panel, form->StatusBar1->panelText(panel)), qPrintable(form->StatusBar1->panelText(panel)));
+    for (int index = 0; index < StatusPanels::kPanelCount; ++index) {
+        const auto panel = static_cast<StatusPanel>(index);
+        QVERIFY2(fitsPanel(panel, form->panelText(panel)), qPrintable(form->panelText(panel)));
+    }
     for (const Category category : kCategoriesInListOrder) {
         const QString best = QString::fromStdString(bestHandText(form->language(), category));
-        QVERIFY2(fitsPanel(BestHandPanel, best), qPrintable(best));
+        QVERIFY2(fitsPanel(StatusPanel::BestHand, best), qPrintable(best));
     }
-    for (const QString& row : form->ListBox2->rows())
-        QVERIFY2(textWidth(form->ListBox2, row) <= form->ListBox2->rowRect(0).width(), qPrintable(row));
+    const auto* list = part<OddsList>(*form, "oddsList");
+    for (const QString& row : form->oddsRows())
+        QVERIFY2(textWidth(list, row) <= list->rowRect(0).width(), qPrintable(row));
 }
 
 QTEST_MAIN(FontsTest)
-#include "test_fonts.moc"
+#include "font_mapping_test.moc"

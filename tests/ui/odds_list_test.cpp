@@ -13,9 +13,9 @@ using namespace korvana::ui::testing;
 namespace {
 
 // Pixels of one row inside the frame, as they reached the screen.
-QImage paintedRow(TForm1& form, int index) {
-    const QImage list = form.ListBox2->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return list.copy(form.ListBox2->rowRect(index));
+QImage paintedRow(MainWindow& form, int index) {
+    auto* list = part<OddsList>(form, "oddsList");
+    return list->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(list->rowRect(index));
 }
 
 int pixelsOf(const QImage& image, QColor colour) {
@@ -60,7 +60,7 @@ void OddsListTest::paintedFills() {
     clickCards(*form, {"Kh", "Ah", "Kd"});
     const QColor red = kImpossibleFill, yellow = kPossibleFill, green = kCompleteFill;
     const QColor expected[] = {red, red, yellow, yellow, red, red, yellow, yellow, green, green};
-    QCOMPARE(form->ListBox2->rows().size(), 10);
+    QCOMPARE(form->oddsRows().size(), 10);
     for (int index = 0; index < 10; ++index) {
         const QImage row = paintedRow(*form, index);
         for (QPoint at : {QPoint(row.width() - 2, 1), QPoint(row.width() - 2, row.height() - 2)})
@@ -82,14 +82,15 @@ void OddsListTest::textGrey() {
     WindowFixture fixture;
     auto form = fixture.window();
     clickCards(*form, {"Kh", "Ah"});
-    form->TrackBar2->setValue(position == 25 ? 24 : 25);
-    form->TrackBar2->setValue(position);
+    auto* slider = part<QSlider>(*form, "textShadeSlider");
+    slider->setValue(position == 25 ? 24 : 25);
+    slider->setValue(position);
     QCOMPARE(rowTextColour(position), text);
     for (int index : {0, 9}) {
         const QImage row = paintedRow(*form, index);
-        QVERIFY2(pixelsOf(row, text) >= 20, qPrintable(form->ListBox2->rows()[index]));
+        QVERIFY2(pixelsOf(row, text) >= 20, qPrintable(form->oddsRows()[index]));
     }
 }
 
 QTEST_MAIN(OddsListTest)
-#include "test_odds_list.moc"
+#include "odds_list_test.moc"

@@ -7,19 +7,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "odds_list.h"
 #include "radio_group.h"
 #include "status_panels.h"
 #include "window_fixture.h"
+#include "window_texts.h"
 
 using namespace korvana;
 using namespace korvana::ui;
@@ -40,6 +42,10 @@ QVariant storedValue(const QString& path, const QString& key) {
 }
 
 const QString kRoyalRow = QStringLiteral(" K A - Royal Flash odds - 1:%1  ");
+
+RadioGroup* selector(const MainWindow& form) {
+    return part<RadioGroup>(form, "roundSelector");
+}
 
 }  // namespace
 
@@ -70,6 +76,8 @@ private Q_SLOTS:
     void timePassedTicks();
     void decimalSeparatorOfTheRegion();
     void webCheckAtStartAndEveryLanguageChoice();
+    void textsOfTheOnlineServices_data();
+    void textsOfTheOnlineServices();
 };
 
 void MainWindowTest::firstStart() {
@@ -78,28 +86,30 @@ void MainWindowTest::firstStart() {
     QCOMPARE(fixture.errors, QStringList());
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("english"));
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 1);
-    QVERIFY(form->Autoswitch1->isChecked());
-    QVERIFY(form->English1->isChecked());
-    QVERIFY(!form->Russian1->isChecked());
+    QVERIFY(form->autoSwitch());
+    QVERIFY(part<QAction>(*form, "englishAction")->isChecked());
+    QVERIFY(!part<QAction>(*form, "russianAction")->isChecked());
     QCOMPARE(form->windowTitle(),
              QStringLiteral("Korvana 1.5.3 - Poker hands analyzer, Texas Holdem odds calculator"));
-    QCOMPARE(form->Help1->title(), QStringLiteral("Help"));
-    QCOMPARE(form->Fold1->text(), QStringLiteral("Fold"));
-    const QStringList panels{"Time passed: 00:00", "Hands played: 0", "Best hand: ", "Transparency: ",
-                             "Font color: "};
-    for (int panel = 0; panel < 5; ++panel) QCOMPARE(form->StatusBar1->panelText(panel), panels[panel]);
-    QCOMPARE(form->ListBox2->rows().size(), 10);
-    QCOMPARE(form->ListBox2->rows().first(), QStringLiteral(" Royal Flash impossible "));
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" no High card "));
-    QCOMPARE(form->RadioGroup1->itemIndex(), 0);
-    QCOMPARE(form->alpha(), 255);
+    QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
+    QCOMPARE(part<QAction>(*form, "foldAction")->text(), QStringLiteral("Fold"));
+    const QStringList panels{"Time passed: 00:00", "Hands played: 0",
+                             "Best hand: ", "Transparency: ", "Font color: "};
+    for (int panel = 0; panel < 5; ++panel)
+        QCOMPARE(form->panelText(static_cast<StatusPanel>(panel)), panels[panel]);
+    QCOMPARE(form->oddsRows().size(), 10);
+    QCOMPARE(form->oddsRows().first(), QStringLiteral(" Royal Flash impossible "));
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" no High card "));
+    QCOMPARE(selector(*form)->itemIndex(), 0);
+    QCOMPARE(form->windowOpacity(), 1.0);
     // A fixed frame around a 924 x 508 client area below the menu bar.
     QCOMPARE(form->clientArea()->size(), QSize(924, 508));
     QCOMPARE(form->clientArea()->y(), form->menuBar()->height());
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     // Slider thumbs are 10 pixels along the track.
-    for (QSlider* slider : {form->TrackBar1, form->TrackBar2}) {
+    for (QSlider* slider :
+         {part<QSlider>(*form, "opacitySlider"), part<QSlider>(*form, "textShadeSlider")}) {
         QStyleOptionSlider option;
         option.initFrom(slider);
         option.orientation = Qt::Horizontal;
@@ -107,8 +117,8 @@ void MainWindowTest::firstStart() {
         option.maximum = slider->maximum();
         option.sliderPosition = option.sliderValue = slider->value();
         option.subControls = QStyle::SC_All;
-        const QRect thumb =
-            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+        const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                            QStyle::SC_SliderHandle, slider);
         QCOMPARE(thumb.width(), 10);
     }
 }
@@ -161,10 +171,10 @@ void MainWindowTest::storedChoices() {
     auto form = fixture.window();
     QCOMPARE(fixture.errors, QStringList());
     QCOMPARE(form->language(), russian ? Language::Russian : Language::English);
-    QCOMPARE(form->Russian1->isChecked(), russian);
-    QCOMPARE(form->English1->isChecked(), !russian);
-    QCOMPARE(form->Autoswitch1->isChecked(), autoSwitch);
-    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel),
+    QCOMPARE(part<QAction>(*form, "russianAction")->isChecked(), russian);
+    QCOMPARE(part<QAction>(*form, "englishAction")->isChecked(), !russian);
+    QCOMPARE(form->autoSwitch(), autoSwitch);
+    QCOMPARE(form->panelText(StatusPanel::HandsPlayed),
              russian ? QString::fromUtf8("Рук сыграно: 0") : QStringLiteral("Hands played: 0"));
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), storedLanguageAfter);
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), storedAutoswitchAfter);
@@ -176,12 +186,15 @@ void MainWindowTest::storeFailures_data() {
     QTest::addColumn<QByteArray>("stored");  // "-" = the store cannot be created at all
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("helpCaption");
-    QTest::newRow("store cannot be written") << QByteArray("-") << "Cannot save the setting \"language\""
-                                             << "&Help";
-    QTest::newRow("language is not text") << QByteArray("language=english, russian\n")
-                                          << "The setting \"language\"" << "&Help";
+    QTest::newRow("store cannot be written")
+        << QByteArray("-") << "Cannot save the setting \"language\""
+        << "&Help";
+    QTest::newRow("language is not text")
+        << QByteArray("language=english, russian\n") << "The setting \"language\""
+        << "&Help";
     QTest::newRow("autoswitch is not a number")
-        << QByteArray("language=english\nautoswitch=yes\n") << "The setting \"autoswitch\"" << "Help";
+        << QByteArray("language=english\nautoswitch=yes\n") << "The setting \"autoswitch\""
+        << "Help";
 }
 
 void MainWindowTest::storeFailures() {
@@ -198,18 +211,18 @@ void MainWindowTest::storeFailures() {
     }
     WindowServices services = fixture.services(fixture.pictureFolder());
     services.settings = SettingsStore::inFile(settingsPath);
-    TForm1 form(services);
+    MainWindow form(services);
     form.show();
 
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY2(fixture.errors.first().startsWith(message), qPrintable(fixture.errors.first()));
     QVERIFY(fixture.errors.first().contains(QDir::toNativeSeparators(settingsPath)));
-    QCOMPARE(form.Help1->title(), helpCaption);
-    QVERIFY(!form.Autoswitch1->isChecked());
+    QCOMPARE(part<QMenu>(form, "helpMenu")->title(), helpCaption);
+    QVERIFY(!form.autoSwitch());
     QCOMPARE(form.language(), Language::English);
     // The program goes on: cards can still be played.
     clickCards(form, {"Ah"});
-    QCOMPARE(form.ListBox2->rows().last(), QStringLiteral(" A High card   "));
+    QCOMPARE(form.oddsRows().last(), QStringLiteral(" A High card   "));
 }
 
 void MainWindowTest::unsavableLanguageChoiceChangesNothing() {
@@ -217,14 +230,14 @@ void MainWindowTest::unsavableLanguageChoiceChangesNothing() {
     auto form = fixture.window();
     QFile::remove(fixture.settingsPath());
     QVERIFY(QDir().mkpath(fixture.settingsPath()));  // a folder where the file should be
-    form->Russian1->trigger();
+    trigger(*form, "russianAction");
     QCOMPARE(fixture.errors.size(), 1);
     QCOMPARE(form->language(), Language::English);
-    QVERIFY(form->English1->isChecked());
-    QVERIFY(!form->Russian1->isChecked());
-    QCOMPARE(form->Help1->title(), QStringLiteral("Help"));
+    QVERIFY(part<QAction>(*form, "englishAction")->isChecked());
+    QVERIFY(!part<QAction>(*form, "russianAction")->isChecked());
+    QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
     clickCards(*form, {"Ah"});
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" A High card   "));
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" A High card   "));
 }
 
 // A store the player may only read, holding valid values: the start restores
@@ -233,9 +246,12 @@ void MainWindowTest::readOnlyStore_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<bool>("russian");
     QTest::addColumn<bool>("autoSwitch");
-    QTest::newRow("english, auto-switch on") << QByteArray("language=english\nautoswitch=1\n") << false << true;
-    QTest::newRow("russian, auto-switch off") << QByteArray("language=russian\nautoswitch=0\n") << true << false;
-    QTest::newRow("auto-switch 5") << QByteArray("language=english\nautoswitch=5\n") << false << true;
+    QTest::newRow("english, auto-switch on")
+        << QByteArray("language=english\nautoswitch=1\n") << false << true;
+    QTest::newRow("russian, auto-switch off")
+        << QByteArray("language=russian\nautoswitch=0\n") << true << false;
+    QTest::newRow("auto-switch 5")
+        << QByteArray("language=english\nautoswitch=5\n") << false << true;
 }
 
 void MainWindowTest::readOnlyStore() {
@@ -245,22 +261,24 @@ void MainWindowTest::readOnlyStore() {
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), stored);
     WindowServices services = fixture.services(fixture.pictureFolder());
-    services.settings = SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
-    TForm1 form(services);
+    services.settings =
+        SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    MainWindow form(services);
     form.show();
     QCOMPARE(fixture.errors, QStringList());
     QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
-    QCOMPARE(form.Autoswitch1->isChecked(), autoSwitch);
+    QCOMPARE(form.autoSwitch(), autoSwitch);
 
     // Choosing the language already in use changes nothing: no error.
-    (russian ? form.Russian1 : form.English1)->trigger();
+    trigger(form, russian ? "russianAction" : "englishAction");
     QCOMPARE(fixture.errors, QStringList());
     // Changing a choice does report the store, once per change.
-    form.Autoswitch1->click();
+    part<QCheckBox>(form, "autoSwitchBox")->click();
     QCOMPARE(fixture.errors.size(), 1);
-    QVERIFY2(fixture.errors.last().startsWith(QStringLiteral("Cannot save the setting \"autoswitch\"")),
-             qPrintable(fixture.errors.last()));
-    (russian ? form.English1 : form.Russian1)->trigger();
+    QVERIFY2(
+        fixture.errors.last().startsWith(QStringLiteral("Cannot save the setting \"autoswitch\"")),
+        qPrintable(fixture.errors.last()));
+    trigger(form, russian ? "englishAction" : "russianAction");
     QCOMPARE(fixture.errors.size(), 2);
     QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
 
@@ -284,19 +302,19 @@ void MainWindowTest::roundSelector() {
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
     auto form = fixture.window();
     clickCards(*form, {"Kh", "Ah"});
-    QTest::mouseClick(form->RadioGroup1->item((item + 1) % 3), Qt::LeftButton);
-    QTest::mouseClick(form->RadioGroup1->item(item), Qt::LeftButton);
+    QTest::mouseClick(selector(*form)->item((item + 1) % 3), Qt::LeftButton);
+    QTest::mouseClick(selector(*form)->item(item), Qt::LeftButton);
     QCOMPARE(form->round(), static_cast<Round>(item));
-    QCOMPARE(form->ListBox2->rows().first(), kRoyalRow.arg(odds));
+    QCOMPARE(form->oddsRows().first(), kRoyalRow.arg(odds));
 }
 
 void MainWindowTest::autoSwitchMovesTheRoundAndBack() {
     WindowFixture fixture;
     auto form = fixture.window();
-    QVERIFY(form->Autoswitch1->isChecked());
+    QVERIFY(form->autoSwitch());
     const auto roundAfter = [&](const QStringList& cards) {
         clickCards(*form, cards);
-        return form->RadioGroup1->itemIndex();
+        return selector(*form)->itemIndex();
     };
     QCOMPARE(roundAfter({"2c", "5d", "9h", "Js"}), 0);
     QCOMPARE(roundAfter({"Kc"}), 1);
@@ -311,12 +329,12 @@ void MainWindowTest::autoSwitchCountsOnlySlotsOfTheSettledRound() {
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
     auto form = fixture.window();
     clickCards(*form, {"Ac", "Ad", "Ah", "7c", "9d", "Ts", "Jc"});
-    QTest::mouseClick(form->RadioGroup1->item(2), Qt::LeftButton);
-    for (int slot : {1, 2, 3}) form->ImageClick(slot);
-    QTest::mouseClick(form->Autoswitch1, Qt::LeftButton);
+    QTest::mouseClick(selector(*form)->item(2), Qt::LeftButton);
+    for (int slot : {1, 2, 3}) clickSlot(*form, slot);
+    QTest::mouseClick(part<QCheckBox>(*form, "autoSwitchBox"), Qt::LeftButton);
     // Four cards known at the river means the flop, which reads slots 1..5 only.
-    QCOMPARE(form->RadioGroup1->itemIndex(), 0);
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" 9 High card   "));
+    QCOMPARE(selector(*form)->itemIndex(), 0);
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" 9 High card   "));
 }
 
 void MainWindowTest::uncheckingAutoSwitchStoresAndKeepsTheRound() {
@@ -324,12 +342,12 @@ void MainWindowTest::uncheckingAutoSwitchStoresAndKeepsTheRound() {
     auto form = fixture.window();
     clickCards(*form, {"2c", "5d", "9h", "Js", "Kc"});
     QCOMPARE(form->round(), Round::Turn);
-    form->ListBox2->setRows({});
-    QTest::mouseClick(form->Autoswitch1, Qt::LeftButton);
-    QVERIFY(!form->Autoswitch1->isChecked());
+    part<OddsList>(*form, "oddsList")->setRows({});
+    QTest::mouseClick(part<QCheckBox>(*form, "autoSwitchBox"), Qt::LeftButton);
+    QVERIFY(!form->autoSwitch());
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 0);
     QCOMPARE(form->round(), Round::Turn);
-    QCOMPARE(form->ListBox2->rows().size(), 10);
+    QCOMPARE(form->oddsRows().size(), 10);
     clickCards(*form, {"Kc", "Js"});  // three cards: the round stays where it is
     QCOMPARE(form->round(), Round::Turn);
 }
@@ -339,31 +357,33 @@ void MainWindowTest::languageSwitchKeepsTheTable() {
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
     auto form = fixture.window();
     clickCards(*form, {"Kh", "Kd"});
-    form->FoldButton1Click();
+    QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
     clickCards(*form, {"Kh", "Ah"});
-    QTest::mouseClick(form->RadioGroup1->item(1), Qt::LeftButton);
+    QTest::mouseClick(selector(*form)->item(1), Qt::LeftButton);
     const QStringList slotsBefore = slotTexts(*form);
 
-    form->Russian1->trigger();
+    trigger(*form, "russianAction");
     QCOMPARE(fixture.errors, QStringList());
     QCOMPARE(slotTexts(*form), slotsBefore);
     QCOMPARE(form->round(), Round::Turn);
-    QCOMPARE(form->RadioGroup1->itemIndex(), 1);
-    QCOMPARE(form->table().handsPlayed(), 1);
+    QCOMPARE(selector(*form)->itemIndex(), 1);
+    QCOMPARE(form->handsPlayed(), 1);
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("russian"));
-    QVERIFY(form->Russian1->isChecked());
-    QVERIFY(!form->English1->isChecked());
-    QCOMPARE(form->ListBox2->rows().first(), QString::fromUtf8(" K A - Роял Флеш шансы - 1:4900  "));
-    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel), QString::fromUtf8("Рук сыграно: 1"));
-    QCOMPARE(form->StatusBar1->panelText(BestHandPanel), QString::fromUtf8("Лучшая рука: Пара"));
-    QCOMPARE(form->RadioGroup1->item(1)->text(), QString::fromUtf8("терн"));
-    QCOMPARE(form->Label6->text(), QString::fromUtf8("карманные карты"));
+    QVERIFY(part<QAction>(*form, "russianAction")->isChecked());
+    QVERIFY(!part<QAction>(*form, "englishAction")->isChecked());
+    QCOMPARE(form->oddsRows().first(), QString::fromUtf8(" K A - Роял Флеш шансы - 1:4900  "));
+    QCOMPARE(form->panelText(StatusPanel::HandsPlayed), QString::fromUtf8("Рук сыграно: 1"));
+    QCOMPARE(form->panelText(StatusPanel::BestHand), QString::fromUtf8("Лучшая рука: Пара"));
+    QCOMPARE(selector(*form)->item(1)->text(), QString::fromUtf8("терн"));
+    QCOMPARE(part<QLabel>(*form, "pocketCardsCaption")->text(),
+             QString::fromUtf8("карманные карты"));
     QCOMPARE(form->windowTitle(),
-             QString::fromUtf8("Korvana 1.5.3 - анализатор Покерных рук, калькулятор шансов Техас Холдем"));
+             QString::fromUtf8(
+                 "Korvana 1.5.3 - анализатор Покерных рук, калькулятор шансов Техас Холдем"));
 
     // Choosing the active language again is harmless.
-    form->Russian1->trigger();
-    QVERIFY(form->Russian1->isChecked());
+    trigger(*form, "russianAction");
+    QVERIFY(part<QAction>(*form, "russianAction")->isChecked());
     QCOMPARE(form->language(), Language::Russian);
 }
 
@@ -380,9 +400,8 @@ void MainWindowTest::transparency() {
     QFETCH(int, alpha);
     WindowFixture fixture;
     auto form = fixture.window();
-    form->TrackBar1->setValue(20 - position);
-    form->TrackBar1->setValue(position);
-    QCOMPARE(form->alpha(), alpha);
+    part<QSlider>(*form, "opacitySlider")->setValue(20 - position);
+    part<QSlider>(*form, "opacitySlider")->setValue(position);
     QCOMPARE(qRound(form->windowOpacity() * 255), alpha);
 }
 
@@ -394,12 +413,13 @@ void MainWindowTest::timePassed_data() {
     QTest::newRow("at start") << noon << qint64(0) << "Time passed: 00:00";
     QTest::newRow("seconds are dropped") << noon << qint64(59) << "Time passed: 00:00";
     QTest::newRow("an hour and five minutes") << noon << qint64(3930) << "Time passed: 01:05";
-    QTest::newRow("across midnight") << QDateTime(QDate(2024, 3, 1), QTime(23, 50)) << qint64(1200)
-                                     << "Time passed: 00:20";
+    QTest::newRow("across midnight")
+        << QDateTime(QDate(2024, 3, 1), QTime(23, 50)) << qint64(1200) << "Time passed: 00:20";
     QTest::newRow("ten hours") << noon << qint64(36000) << "Time passed: 10:00";
-    QTest::newRow("hours do not wrap at a day") << noon << qint64(100 * 3600 + 7 * 60)
-                                                << "Time passed: 100:07";
-    QTest::newRow("clock set back before the start") << noon << qint64(-600) << "Time passed: 00:00";
+    QTest::newRow("hours do not wrap at a day")
+        << noon << qint64(100 * 3600 + 7 * 60) << "Time passed: 100:07";
+    QTest::newRow("clock set back before the start")
+        << noon << qint64(-600) << "Time passed: 00:00";
 }
 
 void MainWindowTest::timePassed() {
@@ -410,23 +430,26 @@ void MainWindowTest::timePassed() {
     fixture.now = start;
     auto form = fixture.window();
     fixture.now = start.addSecs(secondsLater);
-    form->Timer1Timer();
-    QCOMPARE(form->StatusBar1->panelText(TimePassedPanel), panel);
+    trigger(*form, "englishAction");  // a language choice refreshes the panel at once
+    QCOMPARE(form->panelText(StatusPanel::TimePassed), panel);
 }
 
-// Timer1's ticks as the timer delivers them: a moment early, late, or after
+// The elapsed timer's ticks as the timer delivers them: a moment early, late, or after
 // the machine slept. The panel never falls a minute behind, and each tick is
 // set for the next whole minute since start.
 void MainWindowTest::timePassedTicks_data() {
     QTest::addColumn<QList<qint64>>("ticksMs");  // clock at each tick, ms after start
     QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("nextTickMs");  // Timer1's interval after the last tick
-    QTest::newRow("first tick on the minute") << QList<qint64>{60000} << "Time passed: 00:01" << 60000;
-    QTest::newRow("first tick a moment early") << QList<qint64>{59600} << "Time passed: 00:01" << 60400;
+    QTest::addColumn<int>("nextTickMs");  // the timer's interval after the last tick
+    QTest::newRow("first tick on the minute")
+        << QList<qint64>{60000} << "Time passed: 00:01" << 60000;
+    QTest::newRow("first tick a moment early")
+        << QList<qint64>{59600} << "Time passed: 00:01" << 60400;
     QTest::newRow("every tick a moment early")
         << QList<qint64>{59500, 119700, 179990} << "Time passed: 00:03" << 60010;
     QTest::newRow("late tick") << QList<qint64>{61500} << "Time passed: 00:01" << 58500;
-    QTest::newRow("after a sleep, then early") << QList<qint64>{200000, 239800} << "Time passed: 00:04" << 60200;
+    QTest::newRow("after a sleep, then early")
+        << QList<qint64>{200000, 239800} << "Time passed: 00:04" << 60200;
     QTest::newRow("into the second hour, early")
         << QList<qint64>{3599000, 3599800} << "Time passed: 01:00" << 60200;
     QTest::newRow("clock set back") << QList<qint64>{-600000} << "Time passed: 00:00" << 63000;
@@ -439,15 +462,16 @@ void MainWindowTest::timePassedTicks() {
     WindowFixture fixture;
     const QDateTime start = fixture.now;
     auto form = fixture.window();
-    QCOMPARE(form->Timer1->interval(), 60000);
-    QCOMPARE(form->Timer1->timerType(), Qt::PreciseTimer);
+    auto* timer = part<QTimer>(*form, "elapsedTimer");
+    QCOMPARE(timer->interval(), 60000);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     for (qint64 ms : ticksMs) {
         fixture.now = start.addMSecs(ms);
-        form->Timer1Tick();
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
     }
-    QCOMPARE(form->StatusBar1->panelText(TimePassedPanel), panel);
-    QCOMPARE(form->Timer1->interval(), nextTickMs);
-    QVERIFY(form->Timer1->isActive());
+    QCOMPARE(form->panelText(StatusPanel::TimePassed), panel);
+    QCOMPARE(timer->interval(), nextTickMs);
+    QVERIFY(timer->isActive());
 }
 
 void MainWindowTest::decimalSeparatorOfTheRegion() {
@@ -455,23 +479,41 @@ void MainWindowTest::decimalSeparatorOfTheRegion() {
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
     WindowServices services = fixture.services(fixture.pictureFolder());
     services.decimalSeparator = QStringLiteral(",");
-    TForm1 form(services);
+    MainWindow form(services);
     form.show();
     clickCards(form, {"Th", "Jh", "Qh", "Kh", "2c"});
-    QTest::mouseClick(form.RadioGroup1->item(2), Qt::LeftButton);
-    QVERIFY2(form.ListBox2->rows().first().endsWith(QStringLiteral(" - 1:23,5  ")),
-             qPrintable(form.ListBox2->rows().first()));
+    QTest::mouseClick(selector(form)->item(2), Qt::LeftButton);
+    QVERIFY2(form.oddsRows().first().endsWith(QStringLiteral(" - 1:23,5  ")),
+             qPrintable(form.oddsRows().first()));
 }
 
 void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     WindowFixture fixture;
-    TForm1 form(fixture.services(fixture.pictureFolder()));
-    QSignalSpy checks(&form, &TForm1::webCheckDue);
+    MainWindow form(fixture.services(fixture.pictureFolder()));
+    QSignalSpy checks(&form, &MainWindow::webCheckDue);
     form.show();
-    form.English1->trigger();
-    form.Russian1->trigger();
+    trigger(form, "englishAction");
+    trigger(form, "russianAction");
     QCOMPARE(checks.size(), 3);
 }
 
+// Texts the window does not show itself but hands to the online services.
+void MainWindowTest::textsOfTheOnlineServices_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("licence entry")
+        << windowText(Language::English, WindowText::Licence) << "Licence";
+    QTest::newRow("English licence file") << licenceFileName(Language::English) << "eula_eng.txt";
+    QTest::newRow("Russian licence file") << licenceFileName(Language::Russian) << "eula_rus.txt";
+    QTest::newRow("new version") << windowText(Language::Russian, WindowText::NewVersionAvailable)
+                                 << QString::fromUtf8("Доступна новая версия");
+}
+
+void MainWindowTest::textsOfTheOnlineServices() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
 QTEST_MAIN(MainWindowTest)
-#include "test_main_window.moc"
+#include "main_window_test.moc"

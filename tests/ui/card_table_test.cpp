@@ -14,6 +14,22 @@
 using namespace korvana::ui;
 using namespace korvana::ui::testing;
 
+namespace {
+
+SlotPicture* slotPicture(const MainWindow& form, int slot) {
+    const QByteArray name = "slotPicture" + QByteArray::number(slot);
+    return part<SlotPicture>(form, name.constData());
+}
+
+std::array<QImage, 7> slotImages(const MainWindow& form) {
+    std::array<QImage, 7> images;
+    for (int slot = 1; slot <= 7; ++slot)
+        images[static_cast<size_t>(slot - 1)] = slotPicture(form, slot)->picture();
+    return images;
+}
+
+}  // namespace
+
 class CardTableTest : public QObject {
     Q_OBJECT
 
@@ -67,11 +83,12 @@ void CardTableTest::faceListIsAPermutation() {
 void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
     WindowFixture fixture;
     auto form = fixture.window();
-    const QRect ace = form->ButtonGroup1->buttonRect(38);
-    QTest::mouseClick(form->ButtonGroup1, Qt::LeftButton, {}, ace.center());
+    auto* picker = part<CardPicker>(*form, "cardPicker");
+    QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(38).center());
     QCOMPARE(slotTexts(*form).first(), QStringLiteral("Ah"));
-    QCOMPARE(form->Image[0]->picture(), loadPicture(cardPicturePath(fixture.pictureFolder(), "Ah")));
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" A High card   "));
+    QCOMPARE(slotPicture(*form, 1)->picture(),
+             loadPicture(cardPicturePath(fixture.pictureFolder(), "Ah")));
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" A High card   "));
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -106,9 +123,9 @@ void CardTableTest::eighthCardStillRunsThePass() {
     WindowFixture fixture;
     auto form = fixture.window();
     clickCards(*form, {"2c", "3c", "4c", "5c", "6c", "7c", "8c"});
-    form->ListBox2->setRows({});
+    part<OddsList>(*form, "oddsList")->setRows({});
     clickCards(*form, {"9c"});
-    QCOMPARE(form->ListBox2->rows().size(), 10);
+    QCOMPARE(form->oddsRows().size(), 10);
 }
 
 void CardTableTest::slotPictureClick() {
@@ -117,15 +134,15 @@ void CardTableTest::slotPictureClick() {
     const QImage empty = loadPicture(emptySlotPicturePath(fixture.pictureFolder()));
     clickCards(*form, {"Ah", "Kd"});
 
-    QTest::mouseClick(form->Image[0], Qt::LeftButton, {}, QPoint(40, 60));
+    clickSlot(*form, 1);
     QCOMPARE(slotTexts(*form).mid(0, 2), (QStringList{"", "Kd"}));
-    QCOMPARE(form->Image[0]->picture(), empty);
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" K High card   "));
+    QCOMPARE(slotPicture(*form, 1)->picture(), empty);
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" K High card   "));
 
     // A slot that never held a card trades its blank for the empty-slot picture.
-    QVERIFY(form->Image[6]->picture().isNull());
-    QTest::mouseClick(form->Image[6], Qt::LeftButton, {}, QPoint(40, 60));
-    QCOMPARE(form->Image[6]->picture(), empty);
+    QVERIFY(slotPicture(*form, 7)->picture().isNull());
+    clickSlot(*form, 7);
+    QCOMPARE(slotPicture(*form, 7)->picture(), empty);
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -135,7 +152,8 @@ void CardTableTest::fold_data() {
     QTest::newRow("empty table") << QStringList{} << 0;
     QTest::newRow("one card is no hand") << QStringList{"Ah"} << 0;
     QTest::newRow("two cards are a hand") << QStringList{"Ah", "Kd"} << 1;
-    QTest::newRow("a full table is one hand") << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"} << 1;
+    QTest::newRow("a full table is one hand")
+        << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"} << 1;
 }
 
 void CardTableTest::fold() {
@@ -147,23 +165,24 @@ void CardTableTest::fold() {
 
     // Twice: once by the button, once by the menu entry.
     clickCards(*form, cards);
-    QTest::mouseClick(form->FoldButton1, Qt::LeftButton);
+    QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
     clickCards(*form, cards);
-    form->Fold1->trigger();
+    trigger(*form, "foldAction");
 
     QCOMPARE(slotTexts(*form), QStringList(7, QString()));
-    for (SlotPicture* picture : form->Image) QCOMPARE(picture->picture(), empty);
-    QCOMPARE(form->table().handsPlayed(), 2 * handsPlayed);
-    QCOMPARE(form->StatusBar1->panelText(HandsPlayedPanel),
+    for (const QImage& picture : slotImages(*form)) QCOMPARE(picture, empty);
+    QCOMPARE(form->handsPlayed(), 2 * handsPlayed);
+    QCOMPARE(form->panelText(StatusPanel::HandsPlayed),
              QStringLiteral("Hands played: %1").arg(2 * handsPlayed));
-    QCOMPARE(form->ListBox2->rows().last(), QStringLiteral(" no High card "));
+    QCOMPARE(form->oddsRows().last(), QStringLiteral(" no High card "));
 }
 
 // A picture that cannot be loaded is reported with its full path; what was
 // done before it stays done and the rest of the action is skipped.
 void CardTableTest::failingPictures_data() {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
+    QTest::addColumn<QString>(
+        "brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("table");
     QTest::addColumn<bool>("listUpdated");
@@ -171,22 +190,34 @@ void CardTableTest::failingPictures_data() {
     QTest::addColumn<QList<int>>("unchangedPictures");  // slot pictures that keep what they showed
 
     QTest::newRow("card without its picture folder")
-        << "Jc" << "" << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
+        << "Jc"
+        << ""
+        << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
         << false << 0 << QList<int>{3};
     QTest::newRow("card with an undecodable picture")
-        << "Jc" << "garbled:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
-        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+        << "Jc"
+        << "garbled:Jc.jpg"
+        << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
+        << false << 0 << QList<int>{3};
     QTest::newRow("card taken off without the empty-slot picture")
-        << "Kd" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
-        << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
+        << "Kd"
+        << "missing:nocard.jpg"
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList{"Ah", "", "Qs", "", "", "", ""}
+        << false << 0 << QList<int>{1};
     QTest::newRow("slot 1 picture: analysis before the picture")
-        << "Image1" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
-        << QStringList{"", "Kd", "Qs", "", "", "", ""} << true << 0 << QList<int>{0};
+        << "slot 1"
+        << "missing:nocard.jpg"
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList{"", "Kd", "Qs", "", "", "", ""}
+        << true << 0 << QList<int>{0};
     QTest::newRow("slot 3 picture: picture before the analysis")
-        << "Image3" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
-        << QStringList{"Ah", "Kd", "", "", "", "", ""} << false << 0 << QList<int>{2};
+        << "slot 3"
+        << "missing:nocard.jpg"
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList{"Ah", "Kd", "", "", "", "", ""}
+        << false << 0 << QList<int>{2};
     QTest::newRow("fold clears the slots, counts nothing")
-        << "Fold" << "" << "Cannot open file \"%1nocard.jpg\". " << QStringList(7, QString()) << false << 0
+        << "Fold"
+        << ""
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList(7, QString()) << false << 0
         << QList<int>{0, 1, 2, 3, 4, 5, 6};
 }
 
@@ -203,11 +234,8 @@ void CardTableTest::failingPictures() {
     QVERIFY(writeCardPictures(folder));
     auto form = fixture.window(folder);
     clickCards(*form, {"Ah", "Kd", "Qs"});
-    const QStringList rowsBefore = form->ListBox2->rows();
-    const std::array<QImage, 7> picturesBefore{form->Image[0]->picture(), form->Image[1]->picture(),
-                                               form->Image[2]->picture(), form->Image[3]->picture(),
-                                               form->Image[4]->picture(), form->Image[5]->picture(),
-                                               form->Image[6]->picture()};
+    const QStringList rowsBefore = form->oddsRows();
+    const std::array<QImage, 7> picturesBefore = slotImages(*form);
 
     if (brokenFile.isEmpty()) {
         QVERIFY(QDir(folder).removeRecursively());
@@ -219,20 +247,23 @@ void CardTableTest::failingPictures() {
         file.write("not a picture");
     }
 
-    if (action == QLatin1String("Fold")) form->FoldButton1Click();
-    else if (action.startsWith(QLatin1String("Image"))) form->ImageClick(action.mid(5).toInt());
-    else clickCards(*form, {action});
+    if (action == QLatin1String("Fold"))
+        QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
+    else if (action.startsWith(QLatin1String("slot ")))
+        clickSlot(*form, action.mid(5).toInt());
+    else
+        clickCards(*form, {action});
 
     QCOMPARE(fixture.errors.size(), 1);
     const QString expected = message.arg(QDir::toNativeSeparators(folder));
     QVERIFY2(fixture.errors.first().startsWith(expected), qPrintable(fixture.errors.first()));
     QVERIFY(fixture.errors.first().size() > expected.size());  // the system's reason follows
     QCOMPARE(slotTexts(*form), table);
-    QCOMPARE(form->ListBox2->rows() != rowsBefore, listUpdated);
-    QCOMPARE(form->table().handsPlayed(), handsPlayed);
+    QCOMPARE(form->oddsRows() != rowsBefore, listUpdated);
+    QCOMPARE(form->handsPlayed(), handsPlayed);
     for (int slot : unchangedPictures)
-        QCOMPARE(form->Image[slot]->picture(), picturesBefore[slot]);
+        QCOMPARE(slotPicture(*form, slot + 1)->picture(), picturesBefore[slot]);
 }
 
 QTEST_MAIN(CardTableTest)
-#include "test_card_table.moc"
+#include "card_table_test.moc"

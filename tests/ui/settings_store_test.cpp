@@ -9,6 +9,7 @@
 #include "failure.h"
 #include "settings_store.h"
 
+using korvana::Language;
 using namespace korvana::ui;
 
 namespace {
@@ -41,11 +42,12 @@ private Q_SLOTS:
 
 void SettingsStoreTest::language_data() {
     QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("read");  // null = never written; "!" = refused
-    QTest::newRow("never written") << QByteArray() << QString();
+    QTest::addColumn<QString>("read");  // "" = never written; "!" = refused
+    QTest::newRow("never written") << QByteArray() << "";
     QTest::newRow("english") << QByteArray("language=english\n") << "english";
     QTest::newRow("russian") << QByteArray("language=russian\n") << "russian";
-    QTest::newRow("other text is still text") << QByteArray("language=Klingon\n") << "Klingon";
+    QTest::newRow("other text is still text") << QByteArray("language=Klingon\n") << "other text";
+    QTest::newRow("capitals make other text") << QByteArray("language=Russian\n") << "other text";
     QTest::newRow("a list is not text") << QByteArray("language=english, russian\n") << "!";
     QTest::newRow("bytes are not text") << QByteArray("language=@ByteArray(english)\n") << "!";
 }
@@ -58,20 +60,23 @@ void SettingsStoreTest::language() {
     if (read == QLatin1String("!")) {
         QVERIFY_THROWS_EXCEPTION(Failure, store.language());
     } else {
-        const auto value = store.language();
-        QCOMPARE(value.has_value(), !read.isNull());
-        if (value) QCOMPARE(*value, read);
+        const StoredLanguage value = store.language();
+        const QString seen = !value.present                         ? QString("")
+                             : !value.language                      ? QStringLiteral("other text")
+                             : *value.language == Language::Russian ? QStringLiteral("russian")
+                                                                    : QStringLiteral("english");
+        QCOMPARE(seen, read);
     }
 }
 
 void SettingsStoreTest::autoswitch_data() {
     QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("read");  // 0x7fffffff = never written
+    QTest::addColumn<int>("read");  // 0x7fffffff = never written; 1 = on, 0 = off
     QTest::newRow("never written") << QByteArray() << 0x7fffffff;
     QTest::newRow("off") << QByteArray("autoswitch=0\n") << 0;
     QTest::newRow("on") << QByteArray("autoswitch=1\n") << 1;
-    QTest::newRow("any non-zero") << QByteArray("autoswitch=5\n") << 5;
-    QTest::newRow("negative") << QByteArray("autoswitch=-1\n") << -1;
+    QTest::newRow("any non-zero") << QByteArray("autoswitch=5\n") << 1;
+    QTest::newRow("negative") << QByteArray("autoswitch=-1\n") << 1;
     QTest::newRow("words") << QByteArray("autoswitch=yes\n") << kThrows;
     QTest::newRow("beyond 32 bits") << QByteArray("autoswitch=4294967296\n") << kThrows;
     QTest::newRow("a list") << QByteArray("autoswitch=1, 0\n") << kThrows;
@@ -84,11 +89,11 @@ void SettingsStoreTest::autoswitch() {
     QTemporaryDir dir;
     const SettingsStore store = storeWith(dir, stored);
     if (read == kThrows) {
-        QVERIFY_THROWS_EXCEPTION(Failure, store.autoswitch());
+        QVERIFY_THROWS_EXCEPTION(Failure, store.autoSwitch());
     } else {
-        const auto value = store.autoswitch();
+        const auto value = store.autoSwitch();
         QCOMPARE(value.has_value(), read != 0x7fffffff);
-        if (value) QCOMPARE(*value, read);
+        if (value) QCOMPARE(int(*value), read);
     }
 }
 
@@ -96,14 +101,14 @@ void SettingsStoreTest::choicesAreSavedAtOnce() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
     const SettingsStore store = SettingsStore::inFile(path);
-    store.setLanguage(QStringLiteral("russian"));
-    store.setAutoswitch(0);
+    store.setLanguage(Language::Russian);
+    store.setAutoSwitch(false);
     // Another reader sees them straight away, with nothing left to save.
     QSettings reader(path, QSettings::IniFormat);
     QCOMPARE(reader.value("language").toString(), QStringLiteral("russian"));
     QCOMPARE(reader.value("autoswitch").toInt(), 0);
-    QCOMPARE(*store.language(), QStringLiteral("russian"));
-    QCOMPARE(*store.autoswitch(), 0);
+    QCOMPARE(store.language().language, Language::Russian);
+    QCOMPARE(store.autoSwitch(), false);
 }
 
 void SettingsStoreTest::storeThatCannotBeWritten() {
@@ -114,14 +119,15 @@ void SettingsStoreTest::storeThatCannotBeWritten() {
     const QString path = dir.filePath(QStringLiteral("file/Korvana.conf"));
     const SettingsStore store = SettingsStore::inFile(path);
 
-    QVERIFY(!store.language().has_value());  // nothing to read is not an error
-    for (const auto& write : {std::function<void()>([&] { store.setLanguage(QStringLiteral("english")); }),
-                              std::function<void()>([&] { store.setAutoswitch(1); })}) {
+    QVERIFY(!store.language().present);  // nothing to read is not an error
+    for (const auto& write : {std::function<void()>([&] { store.setLanguage(Language::English); }),
+                              std::function<void()>([&] { store.setAutoSwitch(true); })}) {
         try {
             write();
             QFAIL("a write to an impossible place reported success");
         } catch (const Failure& failure) {
-            QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)), qPrintable(failure.message()));
+            QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)),
+                     qPrintable(failure.message()));
         }
     }
 }
@@ -134,12 +140,18 @@ void SettingsStoreTest::readOnlyStore_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("fails");
     const QByteArray both("language=english\nautoswitch=1\n");
-    QTest::newRow("same language") << both << "language" << "english" << false;
-    QTest::newRow("other language") << both << "language" << "russian" << true;
-    QTest::newRow("same auto-switch") << both << "autoswitch" << "1" << false;
-    QTest::newRow("auto-switch turned off") << both << "autoswitch" << "0" << true;
-    QTest::newRow("missing language") << QByteArray() << "language" << "english" << true;
-    QTest::newRow("missing auto-switch") << QByteArray() << "autoswitch" << "1" << true;
+    QTest::newRow("same language") << both << "language"
+                                   << "english" << false;
+    QTest::newRow("other language") << both << "language"
+                                    << "russian" << true;
+    QTest::newRow("same auto-switch") << both << "autoswitch"
+                                      << "1" << false;
+    QTest::newRow("auto-switch turned off") << both << "autoswitch"
+                                            << "0" << true;
+    QTest::newRow("missing language") << QByteArray() << "language"
+                                      << "english" << true;
+    QTest::newRow("missing auto-switch") << QByteArray() << "autoswitch"
+                                         << "1" << true;
 }
 
 void SettingsStoreTest::readOnlyStore() {
@@ -153,8 +165,11 @@ void SettingsStoreTest::readOnlyStore() {
     const SettingsStore store = SettingsStore::inFile(path, SettingsStore::Access::ReadOnly);
     bool failed = false;
     try {
-        if (key == QLatin1String("language")) store.setLanguage(value);
-        else store.setAutoswitch(value.toInt());
+        if (key == QLatin1String("language"))
+            store.setLanguage(value == QLatin1String("russian") ? Language::Russian
+                                                                : Language::English);
+        else
+            store.setAutoSwitch(value.toInt() != 0);
     } catch (const Failure& failure) {
         failed = true;
         QVERIFY2(failure.message().contains(key), qPrintable(failure.message()));
@@ -167,18 +182,19 @@ void SettingsStoreTest::readOnlyStore() {
 
 void SettingsStoreTest::playersOwnStore() {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !config.contains(QLatin1String("/home/test_settings_store/")))
+    if (config.isEmpty() || !config.contains(QLatin1String("/home/settings_store_test/")))
         QSKIP("runs only inside its private test folder, never on the real user's settings");
     const SettingsStore store = SettingsStore::perUser();
-    const QString expected = QDir::toNativeSeparators(config + QStringLiteral("/Software/Korvana.conf"));
+    const QString expected =
+        QDir::toNativeSeparators(config + QStringLiteral("/Software/Korvana.conf"));
     QCOMPARE(store.location(), expected);
     QFile::remove(expected);
-    store.setLanguage(QStringLiteral("english"));
-    store.setAutoswitch(1);
+    store.setLanguage(Language::English);
+    store.setAutoSwitch(true);
     QSettings reader(expected, QSettings::IniFormat);
     QCOMPARE(reader.value("language").toString(), QStringLiteral("english"));
     QCOMPARE(reader.value("autoswitch").toInt(), 1);
 }
 
 QTEST_MAIN(SettingsStoreTest)
-#include "test_settings_store.moc"
+#include "settings_store_test.moc"

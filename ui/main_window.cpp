@@ -1,0 +1,301 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QShowEvent>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+#include "card_picker.h"
+#include "desktop_centring.h"
+#include "failure.h"
+#include "odds_list.h"
+#include "picture_loader.h"
+#include "radio_group.h"
+#include "row_text.h"
+#include "slot_picture.h"
+#include "time_passed.h"
+#include "window_texts.h"
+
+namespace korvana::ui {
+
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      decimalSeparator_(services_.decimalSeparator.toStdString()) {
+    if (!services_.clock) services_.clock = systemClock();
+    reportError_ = services_.reportError ? services_.reportError : messageBoxReporter(this);
+
+    createComponents();
+    createMenus();
+    centring_ = new DesktopCentring(this);
+    showLayoutCaptions();
+    connectHandlers();
+
+    start_ = services_.clock();
+    setElapsedTick(start_, 1);
+    webCheckTimer_->start();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <class Body>
+void MainWindow::guarded(Body&& body) {
+    try {
+        body();
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    } catch (const std::exception& error) {
+        reportError_(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+// --- The view -----------------------------------------------------------------
+
+const QStringList& MainWindow::oddsRows() const {
+    return oddsList_->rows();
+}
+
+bool MainWindow::autoSwitch() const {
+    return autoSwitchBox_->isChecked();
+}
+
+QString MainWindow::panelText(StatusPanel panel) const {
+    return statusPanels_->panelText(panel);
+}
+
+// --- Analysis ---------------------------------------------------------------
+
+void MainWindow::showAnalysis() {
+    const Analysis analysis =
+        analyse(table_.hand(), round_, autoSwitchBox_->isChecked(), bestCategory_);
+    bestCategory_ = analysis.best;
+    // The pass has already followed every move of the round, so the selector
+    // only has to show where it settled.
+    round_ = analysis.round;
+    roundSelector_->setItemIndex(static_cast<int>(round_));
+
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(analysis.rows.size()));
+    for (const std::string& row : rowTexts(analysis, language_, decimalSeparator_))
+        rows << QString::fromStdString(row);
+    for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
+    oddsList_->setRows(std::move(rows));
+    showBestHand();
+}
+
+void MainWindow::showBestHand() {
+    statusPanels_->setPanelText(StatusPanel::BestHand,
+                                QString::fromStdString(bestHandText(language_, bestCategory_)));
+}
+
+void MainWindow::showHandsPlayed() {
+    statusPanels_->setPanelText(
+        StatusPanel::HandsPlayed,
+        panelLabel(language_, WindowText::HandsPlayed) + QString::number(table_.handsPlayed()));
+}
+
+// --- Card table -------------------------------------------------------------
+
+void MainWindow::loadSlotPicture(int slot, const QString& path) {
+    slotPictures_[static_cast<size_t>(slot - 1)]->setPicture(loadPicture(path));
+}
+
+void MainWindow::toggleCard(Card card) {
+    const CardToggle toggle = table_.toggleCard(card);
+    if (toggle.outcome == CardToggle::Outcome::TakenOff)
+        loadSlotPicture(toggle.slot, emptySlotPicturePath(services_.pictureFolder));
+    else if (toggle.outcome == CardToggle::Outcome::PutOn)
+        loadSlotPicture(toggle.slot, cardPicturePath(services_.pictureFolder,
+                                                     QString::fromStdString(cardCode(card))));
+    showAnalysis();
+}
+
+void MainWindow::pickCard(int pickerItem) {
+    guarded([&] { toggleCard(pickerCard(pickerItem)); });
+}
+
+void MainWindow::clickSlot(int slot) {
+    guarded([&] {
+        table_.empty(slot);
+        const QString picture = emptySlotPicturePath(services_.pictureFolder);
+        // The first flop card shows its empty picture before the analysis; if
+        // that picture fails, the analysis has not run yet.
+        if (slot == 3) {
+            loadSlotPicture(slot, picture);
+            showAnalysis();
+        } else {
+            showAnalysis();
+            loadSlotPicture(slot, picture);
+        }
+    });
+}
+
+void MainWindow::foldHand() {
+    guarded([&] {
+        const int cleared = table_.clear();
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            loadSlotPicture(slot, emptySlotPicturePath(services_.pictureFolder));
+        // Only a hand that was really dealt counts: two cards or more.
+        if (cleared >= 2) {
+            table_.countHand();
+            showHandsPlayed();
+        }
+        showAnalysis();
+    });
+}
+
+// --- View controls ------------------------------------------------------------
+
+void MainWindow::chooseRound() {
+    guarded([&] {
+        const int item = roundSelector_->itemIndex();
+        if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
+        showAnalysis();
+    });
+}
+
+void MainWindow::toggleAutoSwitch() {
+    guarded([&] {
+        setAutoSwitch(autoSwitchBox_->isChecked());
+        showAnalysis();
+    });
+}
+
+void MainWindow::changeOpacity() {
+    // Fully opaque at 0, down to an alpha of 55 of 255 at 20.
+    setWindowOpacity((255 - 10 * opacitySlider_->value()) / 255.0);
+}
+
+// A new text shade repaints every row through a fresh analysis pass.
+void MainWindow::changeTextShade() {
+    guarded([&] { showAnalysis(); });
+}
+
+void MainWindow::showElapsedTime() {
+    statusPanels_->setPanelText(StatusPanel::TimePassed,
+                                timePassedText(language_, start_, services_.clock()));
+}
+
+void MainWindow::elapsedTimerTick() {
+    const QDateTime now = services_.clock();
+    const qint64 minutes = minutesAtTick(start_, now, nextTickMinute_);
+    statusPanels_->setPanelText(StatusPanel::TimePassed, timePassedText(language_, minutes));
+    setElapsedTick(now, minutes + 1);
+}
+
+void MainWindow::setElapsedTick(const QDateTime& now, qint64 minute) {
+    // Each tick is set afresh for the next whole minute, so ticks do not drift
+    // away from the minutes they show.
+    nextTickMinute_ = minute;
+    elapsedTimer_->start(untilMinute(start_, now, minute));
+}
+
+// --- Start-up, settings, languages -------------------------------------------
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // A window restored by the window system is not a new showing.
+    if (!event->spontaneous()) {
+        // The menu bar has its height only now; the window takes its final size
+        // before it is placed.
+        layout()->activate();
+        centring_->centre();
+    }
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) restoreStoredChoices();
+}
+
+void MainWindow::restoreStoredChoices() {
+    guarded([&] {
+        const StoredLanguage stored = services_.settings.language();
+        Language language = language_;
+        if (!stored.present) {
+            language = Language::English;
+            services_.settings.setLanguage(language);
+        } else if (stored.language) {
+            language = *stored.language;
+        }
+        // Any other stored text keeps the language the window already has.
+        applyLanguage(language);
+        resetAutoSwitch();
+    });
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    guarded([&] {
+        // Store first: a choice that cannot be saved leaves the window in one
+        // language instead of switching the rows but not the captions.
+        services_.settings.setLanguage(language);
+        applyLanguage(language);
+    });
+}
+
+void MainWindow::menuLanguageChosen(QAction* action) {
+    tickLanguage();  // the menu toggled the tick itself; only a stored choice moves it
+    chooseLanguage(action == russianAction_ ? Language::Russian : Language::English);
+}
+
+void MainWindow::applyLanguage(Language language) {
+    language_ = language;
+    helpMenu_->setTitle(windowText(language_, WindowText::Help));
+    helpAction_->setText(windowText(language_, WindowText::Help));
+    aboutAction_->setText(windowText(language_, WindowText::About));
+    tellAFriendAction_->setText(windowText(language_, WindowText::TellAFriend));
+    licenceAction_->setText(windowText(language_, WindowText::Licence));
+    languagesMenu_->setTitle(windowText(language_, WindowText::Languages));
+    foldAction_->setText(windowText(language_, WindowText::Fold));
+    foldButton_->setText(windowText(language_, WindowText::Fold));
+    tickLanguage();
+    setWindowTitle(windowCaption(language_));
+
+    showAnalysis();
+    showElapsedTime();
+    Q_EMIT webCheckDue();
+    setControlCaptions();
+    showHandsPlayed();
+    statusPanels_->setPanelText(StatusPanel::Transparency,
+                                panelLabel(language_, WindowText::Transparency));
+    statusPanels_->setPanelText(StatusPanel::FontColour,
+                                panelLabel(language_, WindowText::FontColour));
+}
+
+void MainWindow::setControlCaptions() {
+    roundSelector_->setCaption(windowText(language_, WindowText::OddsToImprove));
+    roundSelector_->setItems({windowText(language_, WindowText::Flop),
+                              windowText(language_, WindowText::Turn),
+                              windowText(language_, WindowText::River)});
+    autoSwitchBox_->setText(windowText(language_, WindowText::AutoSwitch));
+    constexpr std::array<WindowText, 4> kGroupTexts{WindowText::PocketCards, WindowText::Flop,
+                                                    WindowText::Turn, WindowText::River};
+    for (size_t group = 0; group < groupCaptions_.size(); ++group)
+        groupCaptions_[group]->setText(windowText(language_, kGroupTexts[group]));
+}
+
+void MainWindow::tickLanguage() {
+    englishAction_->setChecked(language_ == Language::English);
+    russianAction_->setChecked(language_ == Language::Russian);
+}
+
+void MainWindow::setAutoSwitch(bool on) {
+    services_.settings.setAutoSwitch(on);
+}
+
+void MainWindow::resetAutoSwitch() {
+    const std::optional<bool> stored = services_.settings.autoSwitch();
+    if (!stored) setAutoSwitch(true);
+    const bool on = stored.value_or(true);
+    // The box takes the stored state and the list follows it. Nothing is
+    // stored again: the value is already there, and a store the player may
+    // only read must not complain at every start.
+    if (autoSwitchBox_->isChecked() != on) {
+        autoSwitchBox_->setChecked(on);
+        showAnalysis();
+    }
+}
+
+}  // namespace korvana::ui

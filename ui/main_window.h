@@ -1,0 +1,157 @@
+#pragma once
+// The main window: the card table (picker, seven slots, fold), the odds list
+// with the round selector and auto-switch, the two view sliders, the status
+// panels and the menus.
+//
+// Failures (a picture that cannot be loaded, a settings store that cannot be
+// read or written) are thrown inside and reported by the handler that met
+// them, which skips the rest of its work: what was done before stays done.
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "analysis.h"
+#include "card_table.h"
+#include "status_panels.h"
+#include "window_services.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QSlider;
+class QTimer;
+class QToolButton;
+
+namespace korvana::ui {
+
+class CardPicker;
+class DesktopCentring;
+class OddsList;
+class RadioGroup;
+class SlotPicture;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Client area below the menu bar.
+    static constexpr int kClientWidth = 924;
+    static constexpr int kClientHeight = 508;
+
+    // Builds the window and its start-up state: no cards, nothing counted, the
+    // clock started, fully opaque. The stored choices are applied when the
+    // window is first shown.
+    explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // --- What the window shows ------------------------------------------------
+    const Hand& hand() const { return table_.hand(); }
+    int handsPlayed() const { return table_.handsPlayed(); }
+    // The odds rows on show.
+    const QStringList& oddsRows() const;
+    Round round() const { return round_; }
+    bool autoSwitch() const;
+    Language language() const { return language_; }
+    QString panelText(StatusPanel panel) const;
+    // The white area below the menu bar that holds every component; the online
+    // services put the new-version notice and the banners here.
+    QWidget* clientArea() const { return client_; }
+
+    // --- What the player does ---------------------------------------------------
+    // A choice in the Languages menu: stored, then every text follows it.
+    void chooseLanguage(Language language);
+    // The language and the auto-switch option as last chosen (done at every
+    // showing of the window).
+    void restoreStoredChoices();
+
+Q_SIGNALS:
+    // Hooks for the online services; the window only raises them.
+    void helpRequested();
+    void aboutRequested();
+    void tellAFriendRequested();
+    void licenceRequested();
+    // Hourly, and at every language choice (the first one included).
+    void webCheckDue();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createComponents();
+    void createMenus();
+    void connectHandlers();
+    void showLayoutCaptions();
+
+    // The analysis of the known cards into the odds list; the round selector
+    // moves to where auto-switch settles; then the best-hand panel.
+    void showAnalysis();
+    void showBestHand();
+    void showHandsPlayed();
+    void applyLanguage(Language language);
+    // Round selector, auto-switch box and slot captions in the current language.
+    void setControlCaptions();
+    void tickLanguage();
+    void setAutoSwitch(bool on);
+    void resetAutoSwitch();
+
+    // Handlers; each reports its failure and stops there.
+    void pickCard(int pickerItem);
+    void clickSlot(int slot);  // 1..7
+    void foldHand();
+    void chooseRound();
+    void toggleAutoSwitch();
+    void changeOpacity();
+    void changeTextShade();
+    void menuLanguageChosen(QAction* action);
+    void showElapsedTime();
+    void elapsedTimerTick();
+
+    void toggleCard(Card card);
+    void loadSlotPicture(int slot, const QString& path);
+    void setElapsedTick(const QDateTime& now, qint64 minute);
+    // Runs a handler body; a failure is reported and ends it.
+    template <class Body>
+    void guarded(Body&& body);
+
+    WindowServices services_;
+    ErrorReporter reportError_;
+    std::string decimalSeparator_;
+
+    QWidget* client_ = nullptr;
+    std::array<QLabel*, 4> groupCaptions_{};  // pocket cards, flop, turn, river
+    std::array<SlotPicture*, kSlotCount> slotPictures_{};
+    CardPicker* cardPicker_ = nullptr;
+    QToolButton* foldButton_ = nullptr;
+    RadioGroup* roundSelector_ = nullptr;
+    QCheckBox* autoSwitchBox_ = nullptr;
+    OddsList* oddsList_ = nullptr;
+    StatusPanels* statusPanels_ = nullptr;
+    QSlider* opacitySlider_ = nullptr;
+    QSlider* textShadeSlider_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* tellAFriendAction_ = nullptr;
+    QAction* licenceAction_ = nullptr;
+    QMenu* languagesMenu_ = nullptr;
+    QActionGroup* languageActions_ = nullptr;
+    QAction* englishAction_ = nullptr;
+    QAction* russianAction_ = nullptr;
+    QAction* foldAction_ = nullptr;
+    QTimer* elapsedTimer_ = nullptr;   // time passed, at every whole minute since start
+    QTimer* webCheckTimer_ = nullptr;  // every hour
+    DesktopCentring* centring_ = nullptr;
+
+    CardTable table_;
+    Language language_ = Language::English;
+    Round round_ = Round::Flop;
+    std::optional<Category> bestCategory_;
+    // States of the rows on show, which the painter turns into their fills.
+    std::array<RowState, 10> rowStates_{};
+    QDateTime start_;
+    qint64 nextTickMinute_ = 1;  // the minute since start the elapsed timer is set for
+};
+
+}  // namespace korvana::ui

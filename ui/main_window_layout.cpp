@@ -1,0 +1,256 @@
+// Where every component of the main window sits, in client pixels at 96 dpi,
+// with its font, and the menus. Behaviour lives in main_window.cpp.
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+#include "card_picker.h"
+#include "main_window.h"
+#include "odds_list.h"
+#include "odds_list_painter.h"
+#include "radio_group.h"
+#include "slot_picture.h"
+#include "status_panels.h"
+#include "window_texts.h"
+
+namespace korvana::ui {
+
+namespace {
+
+// Font sizes are character heights in pixels, so the layout does not depend
+// on the screen's dots per inch.
+QFont pixelFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QFont timesFont() {
+    return pixelFont(QStringLiteral("Times New Roman"), 13);
+}
+
+QLabel* makeCaption(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(timesFont());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeLine(QWidget* parent, QRect geometry) {
+    auto* line = new QWidget(parent);
+    line->setGeometry(geometry);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    line->setPalette(palette);
+    return line;
+}
+
+// The player's style, with slider thumbs of a given length along the track.
+class ThumbLengthStyle : public QProxyStyle {
+public:
+    explicit ThumbLengthStyle(int length) : length_(length) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_SliderLength) return length_;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int length_;
+};
+
+QSlider* makeSlider(QWidget* parent, const char* name, QRect geometry, int maximum, int position) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    // A thumb 10 pixels along the track: on a 100-pixel track of 21 or 26
+    // positions it points at its position more closely than the style's own.
+    auto* style = new ThumbLengthStyle(10);
+    style->setParent(slider);
+    slider->setStyle(style);
+    slider->setObjectName(QLatin1String(name));
+    slider->setGeometry(geometry);
+    slider->setRange(0, maximum);
+    slider->setValue(position);
+    slider->setPageStep(1);
+    return slider;
+}
+
+}  // namespace
+
+void MainWindow::createComponents() {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
+    client_->setAutoFillBackground(true);
+    QPalette white = client_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    client_->setPalette(white);
+    setCentralWidget(client_);
+
+    // Captions over the slot groups, each underlined by a one-pixel line.
+    struct Group {
+        const char* name;
+        QRect box;
+    };
+    constexpr std::array<Group, 4> kGroups{{{"pocketCardsCaption", {11, 30, 169, 15}},
+                                            {"flopCaption", {203, 30, 258, 15}},
+                                            {"turnCaption", {481, 30, 80, 15}},
+                                            {"riverCaption", {573, 30, 80, 15}}}};
+    for (size_t group = 0; group < kGroups.size(); ++group) {
+        groupCaptions_[group] = makeCaption(client_, kGroups[group].name, kGroups[group].box);
+        const QRect box = kGroups[group].box;
+        makeLine(client_, QRect(box.left(), 46, box.width(), 1));
+    }
+
+    constexpr std::array<QPoint, kSlotCount> slotCorners{
+        {{8, 50}, {97, 50}, {200, 50}, {289, 50}, {378, 50}, {478, 51}, {570, 50}}};
+    for (size_t slot = 0; slot < slotCorners.size(); ++slot) {
+        auto* picture = new SlotPicture(client_);
+        picture->setObjectName(QStringLiteral("slotPicture%1").arg(slot + 1));
+        picture->setGeometry(QRect(slotCorners[slot], QSize(86, 123)));
+        slotPictures_[slot] = picture;
+    }
+
+    cardPicker_ = new CardPicker(loadCardFaces(), client_);
+    cardPicker_->setObjectName(QStringLiteral("cardPicker"));
+    cardPicker_->setGeometry(8, 180, 600, 240);
+
+    foldButton_ = new QToolButton(client_);
+    foldButton_->setObjectName(QStringLiteral("foldButton"));
+    foldButton_->setGeometry(610, 178, 46, 240);
+    foldButton_->setFont(timesFont());
+    foldButton_->setFocusPolicy(Qt::NoFocus);
+
+    roundSelector_ = new RadioGroup(3, 3, client_);
+    roundSelector_->setObjectName(QStringLiteral("roundSelector"));
+    roundSelector_->setFont(timesFont());
+    roundSelector_->setGeometry(662, -2, 220, 34);
+    roundSelector_->setItemIndex(0);
+
+    autoSwitchBox_ = new QCheckBox(client_);
+    autoSwitchBox_->setObjectName(QStringLiteral("autoSwitchBox"));
+    autoSwitchBox_->setFont(timesFont());
+    autoSwitchBox_->setGeometry(662, 34, 230, 15);
+
+    oddsList_ = new OddsList(client_);
+    oddsList_->setObjectName(QStringLiteral("oddsList"));
+    oddsList_->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    oddsList_->setGeometry(662, 50, 252, 164);
+    oddsList_->setEnabled(false);  // never takes focus, never shows a selection
+
+    // 662, 400 is kept free for the new-version notice; 8..914, 424..484 for the banners.
+
+    statusPanels_ = new StatusPanels(client_);
+    statusPanels_->setObjectName(QStringLiteral("statusPanels"));
+    statusPanels_->setGeometry(0, 488, 924, 20);
+
+    // The sliders lie over the right part of the transparency and font-colour
+    // panels, whose texts serve as their captions.
+    opacitySlider_ = makeSlider(client_, "opacitySlider", {542, 490, 100, 20}, 20, 0);
+    textShadeSlider_ = makeSlider(client_, "textShadeSlider", {730, 490, 100, 20}, 25, 25);
+
+    elapsedTimer_ = new QTimer(this);
+    elapsedTimer_->setObjectName(QStringLiteral("elapsedTimer"));
+    elapsedTimer_->setInterval(60000);
+    elapsedTimer_->setSingleShot(true);
+    elapsedTimer_->setTimerType(Qt::PreciseTimer);
+    webCheckTimer_ = new QTimer(this);
+    webCheckTimer_->setObjectName(QStringLiteral("webCheckTimer"));
+    webCheckTimer_->setInterval(3600000);
+}
+
+void MainWindow::createMenus() {
+    const auto addAction = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    helpMenu_ = menuBar()->addMenu(QString());
+    helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+    helpAction_ = addAction(helpMenu_, "helpAction");
+    aboutAction_ = addAction(helpMenu_, "aboutAction");
+    tellAFriendAction_ = addAction(helpMenu_, "tellAFriendAction");
+    licenceAction_ = addAction(helpMenu_, "licenceAction");
+
+    languagesMenu_ = menuBar()->addMenu(QString());
+    languagesMenu_->setObjectName(QStringLiteral("languagesMenu"));
+    // The entries tick the language in use with a check mark rather than a
+    // radio dot, and the window moves the tick only once a choice is stored.
+    languageActions_ = new QActionGroup(this);
+    languageActions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    englishAction_ = addAction(languagesMenu_, "englishAction");
+    russianAction_ = addAction(languagesMenu_, "russianAction");
+    for (QAction* action : {englishAction_, russianAction_}) {
+        action->setCheckable(true);
+        languageActions_->addAction(action);
+    }
+    englishAction_->setText(languageName(Language::English));
+    russianAction_->setText(languageName(Language::Russian));
+
+    foldAction_ = menuBar()->addAction(QString());
+    foldAction_->setObjectName(QStringLiteral("foldAction"));
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+// The texts the window has before the first language is applied.
+void MainWindow::showLayoutCaptions() {
+    helpMenu_->setTitle(QStringLiteral("&Help"));
+    languagesMenu_->setTitle(QStringLiteral("&Languages"));
+    foldAction_->setText(QStringLiteral("&Fold"));
+    helpAction_->setText(windowText(Language::English, WindowText::Help));
+    aboutAction_->setText(windowText(Language::English, WindowText::About));
+    tellAFriendAction_->setText(windowText(Language::English, WindowText::TellAFriend));
+    licenceAction_->setText(windowText(Language::English, WindowText::Licence));
+    foldButton_->setText(windowText(Language::English, WindowText::Fold));
+    setWindowTitle(windowCaption(Language::English));
+    setControlCaptions();
+}
+
+void MainWindow::connectHandlers() {
+    connect(cardPicker_, &CardPicker::itemClicked, this, &MainWindow::pickCard);
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        connect(slotPictures_[static_cast<size_t>(slot - 1)], &SlotPicture::clicked, this,
+                [this, slot] { clickSlot(slot); });
+    connect(foldButton_, &QToolButton::clicked, this, &MainWindow::foldHand);
+    connect(foldAction_, &QAction::triggered, this, &MainWindow::foldHand);
+    connect(roundSelector_, &RadioGroup::clicked, this, &MainWindow::chooseRound);
+    connect(autoSwitchBox_, &QCheckBox::clicked, this, &MainWindow::toggleAutoSwitch);
+    connect(opacitySlider_, &QSlider::valueChanged, this, &MainWindow::changeOpacity);
+    connect(textShadeSlider_, &QSlider::valueChanged, this, &MainWindow::changeTextShade);
+    connect(elapsedTimer_, &QTimer::timeout, this, &MainWindow::elapsedTimerTick);
+    connect(webCheckTimer_, &QTimer::timeout, this, &MainWindow::webCheckDue);
+    connect(languageActions_, &QActionGroup::triggered, this, &MainWindow::menuLanguageChosen);
+    // The online services answer these.
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::helpRequested);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(tellAFriendAction_, &QAction::triggered, this, &MainWindow::tellAFriendRequested);
+    connect(licenceAction_, &QAction::triggered, this, &MainWindow::licenceRequested);
+    // Each row in the fill of its state and the grey of the text shade slider.
+    oddsList_->setRowPainter([this](QPainter& painter, int index, const QRect& rect) {
+        painter.setFont(oddsList_->font());
+        paintOddsRow(painter, rect, oddsList_->rows().value(index),
+                     rowStates_.at(static_cast<size_t>(index)),
+                     rowTextColour(textShadeSlider_->value()));
+    });
+}
+
+}  // namespace korvana::ui
