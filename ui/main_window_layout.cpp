@@ -73,11 +73,6 @@ private:
 
 QSlider* makeSlider(QWidget* parent, const char* name, QRect geometry, int maximum, int position) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
-    // A thumb 10 pixels along the track: on a 100-pixel track of 21 or 26
-    // positions it points at its position more closely than the style's own.
-    auto* style = new ThumbLengthStyle(10);
-    style->setParent(slider);
-    slider->setStyle(style);
     slider->setObjectName(QLatin1String(name));
     slider->setGeometry(geometry);
     slider->setRange(0, maximum);
@@ -165,6 +160,13 @@ void MainWindow::createComponents() {
     // panels, whose texts serve as their captions.
     opacitySlider_ = makeSlider(client_, "opacitySlider", {542, 490, 100, 20}, 20, 0);
     textShadeSlider_ = makeSlider(client_, "textShadeSlider", {730, 490, 100, 20}, 25, 25);
+    // A thumb 10 pixels along the track: on a 100-pixel track of 21 or 26
+    // positions it points at its position more closely than the style's own.
+    // One style serves both sliders, as each builds a whole copy of the
+    // player's style; made after them, it is destroyed after them.
+    auto* thumbStyle = new ThumbLengthStyle(10);
+    thumbStyle->setParent(client_);
+    for (QSlider* slider : {opacitySlider_, textShadeSlider_}) slider->setStyle(thumbStyle);
 
     elapsedTimer_ = new QTimer(this);
     elapsedTimer_->setObjectName(QStringLiteral("elapsedTimer"));
