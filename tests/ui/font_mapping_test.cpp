@@ -103,17 +103,16 @@ void FontsTest::windowFamilies() {
 }
 
 void FontsTest::captionsFit_data() {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << "english";
-    QTest::newRow("Russian") << "russian";
+    QTest::addColumn<Language>("language");
+    QTest::newRow("English") << Language::English;
+    QTest::newRow("Russian") << Language::Russian;
 }
 
 // A caption wider than its place would be cut off on screen.
 void FontsTest::captionsFit() {
-    QFETCH(QString, language);
+    QFETCH(Language, language);
     WindowFixture fixture;
-    fixture.store().setLanguage(language == QLatin1String("russian") ? Language::Russian
-                                                                     : Language::English);
+    fixture.store().setLanguage(language);
     auto form = fixture.window();
     clickCards(*form, {"Th", "Jh", "Qh", "Kh", "Ah"});
 

@@ -21,7 +21,6 @@
 #include "radio_group.h"
 #include "status_panels.h"
 #include "window_fixture.h"
-#include "window_texts.h"
 
 using namespace korvana;
 using namespace korvana::ui;
@@ -76,8 +75,6 @@ private Q_SLOTS:
     void timePassedTicks();
     void decimalSeparatorOfTheRegion();
     void webCheckAtStartAndEveryLanguageChoice();
-    void textsOfTheOnlineServices_data();
-    void textsOfTheOnlineServices();
 };
 
 void MainWindowTest::firstStart() {
@@ -93,6 +90,7 @@ void MainWindowTest::firstStart() {
              QStringLiteral("Korvana 1.5.3 - Poker hands analyzer, Texas Holdem odds calculator"));
     QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
     QCOMPARE(part<QAction>(*form, "foldAction")->text(), QStringLiteral("Fold"));
+    QCOMPARE(part<QAction>(*form, "licenceAction")->text(), QStringLiteral("Licence"));
     const QStringList panels{"Time passed: 00:00", "Hands played: 0",
                              "Best hand: ", "Transparency: ", "Font color: "};
     for (int panel = 0; panel < 5; ++panel)
@@ -495,24 +493,6 @@ void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     trigger(form, "englishAction");
     trigger(form, "russianAction");
     QCOMPARE(checks.size(), 3);
-}
-
-// Texts the window does not show itself but hands to the online services.
-void MainWindowTest::textsOfTheOnlineServices_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("licence entry")
-        << windowText(Language::English, WindowText::Licence) << "Licence";
-    QTest::newRow("English licence file") << licenceFileName(Language::English) << "eula_eng.txt";
-    QTest::newRow("Russian licence file") << licenceFileName(Language::Russian) << "eula_rus.txt";
-    QTest::newRow("new version") << windowText(Language::Russian, WindowText::NewVersionAvailable)
-                                 << QString::fromUtf8("Доступна новая версия");
-}
-
-void MainWindowTest::textsOfTheOnlineServices() {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(text, expected);
 }
 
 QTEST_MAIN(MainWindowTest)
