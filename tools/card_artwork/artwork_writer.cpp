@@ -30,7 +30,11 @@ void writeCardPictures(const QString& folder)
 void writeCardFaces(const QString& folder)
 {
     for (const CardArt& card : fullDeck())
-        saveImage(paintCardFace(card), inFolder(folder, card.code() + QStringLiteral(".png")), "png");
+        // Packed with the format's own compression: the program unpacks every
+        // face at start, and a face stored loosely is packed again, at greater
+        // cost, when it is compiled in.
+        saveImage(paintCardFace(card), inFolder(folder, card.code() + QStringLiteral(".png")), "png",
+                  -1);
 }
 
 void writeIcons(const QString& folder)

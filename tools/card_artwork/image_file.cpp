@@ -18,7 +18,7 @@ namespace {
 
 }  // namespace
 
-void saveImage(const QImage& image, const QString& path, const char* format)
+void saveImage(const QImage& image, const QString& path, const char* format, int quality)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
@@ -32,7 +32,7 @@ void saveImage(const QImage& image, const QString& path, const char* format)
     if (!writer.canWrite())
         fail(path, QStringLiteral("no %1 image writer (%2)").arg(QString::fromLatin1(format), writer.errorString()));
     // Sharp index letters matter more than a few kilobytes.
-    writer.setQuality(95);
+    writer.setQuality(quality);
     if (!writer.write(image))
         fail(path, writer.errorString());
     if (!file.commit())

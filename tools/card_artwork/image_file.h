@@ -8,6 +8,7 @@ namespace korvana::artwork {
 // Writes image to path in format ("jpeg" or "png"), creating missing folders.
 // Goes through a temporary file that replaces path only when complete.
 // Throws ArtworkError with the path and the reason on any failure.
-void saveImage(const QImage& image, const QString& path, const char* format);
+// quality: the writer's quality, 0..100, or -1 for the format's own default.
+void saveImage(const QImage& image, const QString& path, const char* format, int quality = 95);
 
 }  // namespace korvana::artwork
