@@ -20,7 +20,14 @@ constexpr int kMaxRedirects = 10;
 
 bool isRedirect(int status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
 
-// "GET /path?query HTTP/1.1" with the fixed headers and the cookies of url.
+// Nothing that could end the request line or a header may reach the wire.
+bool fitsOnOneLine(const QByteArray &text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+}
+
+// "GET /path?query HTTP/1.1" with the fixed headers and the cookies of url;
+// empty when a part of it would not fit on its line.
 QByteArray requestHead(const QUrl &url, QNetworkCookieJar *cookies)
 {
     QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
@@ -33,28 +40,22 @@ QByteArray requestHead(const QUrl &url, QNetworkCookieJar *cookies)
         host = '[' + host + ']';
     if (url.port() != -1)
         host += ':' + QByteArray::number(url.port());
-
-    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\nUser-Agent: " + kUserAgent
-                      + "\r\nAccept: " + kAccept + "\r\n";
+    QByteArray cookieLine;
     if (cookies) {
-        QByteArray cookieLine;
         for (const QNetworkCookie &cookie : cookies->cookiesForUrl(url)) {
             if (!cookieLine.isEmpty())
                 cookieLine += "; ";
             cookieLine += cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
         }
-        if (!cookieLine.isEmpty())
-            head += "Cookie: " + cookieLine + "\r\n";
     }
-    return head + "Connection: close\r\n\r\n";
-}
+    if (!fitsOnOneLine(target) || target.contains(' ') || !fitsOnOneLine(host) || !fitsOnOneLine(cookieLine))
+        return {};
 
-// Nothing that could end the request line or a header may reach the wire.
-bool isSafeOnTheWire(const QByteArray &head)
-{
-    const QByteArray withoutLineEnds = QByteArray(head).replace("\r\n", "");
-    return std::none_of(withoutLineEnds.begin(), withoutLineEnds.end(),
-                        [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\nUser-Agent: " + kUserAgent
+                      + "\r\nAccept: " + kAccept + "\r\n";
+    if (!cookieLine.isEmpty())
+        head += "Cookie: " + cookieLine + "\r\n";
+    return head + "Connection: close\r\n\r\n";
 }
 
 }  // namespace
@@ -139,7 +140,7 @@ void HttpRequest::onConnected()
     if (m_over || !m_socket)
         return;
     const QByteArray head = requestHead(m_url, m_cookies);
-    if (!isSafeOnTheWire(head)) {
+    if (head.isEmpty()) {
         fail(QStringLiteral("address not fit to send"));
         return;
     }
