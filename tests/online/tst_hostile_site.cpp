@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 
 #include "http_client.h"
+#include "http_response_reader.h"
 #include "test_main.h"
 
 using namespace korvana::online;
@@ -137,6 +138,34 @@ private Q_SLOTS:
         client.reset();
         QVERIFY(clock.elapsed() < 100);
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 1000));
+    }
+
+    // The same answers cut at every byte: where a read boundary falls must
+    // never change the outcome.
+    void bytesArrivingOneByOne_data() { request_data(); }
+    void bytesArrivingOneByOne()
+    {
+        QFETCH(FakeResponse, response);
+        QFETCH(bool, ok);
+        if (response.kind != Kind::Raw)
+            QSKIP("not a fixed answer");
+        HttpResponseReader reader(kLimits.headBytes, kBodyLimit);
+        QByteArray body;
+        const auto sink = [&body](QByteArrayView data) {
+            body += data;
+            return true;
+        };
+        auto outcome = HttpResponseReader::Progress::NeedMore;
+        for (qsizetype i = 0; i < response.body.size() && outcome == HttpResponseReader::Progress::NeedMore; ++i) {
+            outcome = reader.read(response.body.sliced(i, 1), sink);
+            while (outcome == HttpResponseReader::Progress::HeadDone)
+                outcome = reader.status() >= 300 ? HttpResponseReader::Progress::Complete : reader.read({}, sink);
+        }
+        if (outcome == HttpResponseReader::Progress::NeedMore)
+            outcome = reader.closed(sink);
+        QCOMPARE(outcome == HttpResponseReader::Progress::Complete && reader.status() < 300, ok);
+        if (ok)
+            QTEST(body, "body");
     }
 };
 
