@@ -64,6 +64,11 @@ void BannerStrip::RxGIFAnimatorMouseMove(int n)
 
 void BannerStrip::RxGIFAnimatorClick(int n)
 {
+    // A banner that shows nothing must not lead anywhere: the player cannot
+    // see what its link is about.
+    const TRxGIFAnimator *banner = control(n);
+    if (!banner || banner->isEmpty())
+        return;
     const QUrl target = bannerLinkTarget(link(n));
     if (target.isValid())
         m_opener.open(target, m_window);

@@ -40,7 +40,8 @@ public:
 
     // Plays banner n once from its second frame, unless it is already playing.
     void RxGIFAnimatorMouseMove(int n);
-    // Opens banner n's link when it is a web address; anything else opens nothing.
+    // Opens banner n's link when it is a web address and the banner shows a
+    // picture; anything else opens nothing.
     void RxGIFAnimatorClick(int n);
 
 private:

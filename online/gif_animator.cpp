@@ -1,6 +1,8 @@
 #include "gif_animator.h"
 
+#include "gif_layout.h"
 #include "http_client.h"
+#include "regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,59 +18,13 @@ namespace korvana::online {
 namespace {
 // Decoded frames are full-size images; a small file can expand to many of
 // them, so the total is capped like any other resource from the network.
+// Each frame also costs bookkeeping beyond its pixels, which a picture of
+// thousands of tiny frames would otherwise get for free.
 constexpr qint64 kMaxDecodedBytes = 64 * 1024 * 1024;
+constexpr qint64 kFrameOverheadBytes = 4 * 1024;
+constexpr int kMaxFrames = 2000;
 
-// Skips a chain of data sub-blocks starting at pos; returns the position after
-// its terminator, or -1 when the data ends first.
-qsizetype skipSubBlocks(const QByteArray &data, qsizetype pos)
-{
-    while (pos < data.size()) {
-        const auto length = static_cast<unsigned char>(data[pos]);
-        ++pos;
-        if (length == 0)
-            return pos;
-        pos += length;
-    }
-    return -1;
-}
-
-// The delay of each image in the GIF stream, in hundredths of a second, as
-// the file stores it (0 for an image without a graphic control block). Qt's
-// reader reports stored delays of 0 and 1 as 100 ms, which would slow down
-// banners meant to run at the fastest rate, so the values are read here.
-std::vector<int> storedDelays(const QByteArray &data)
-{
-    std::vector<int> delays;
-    if (data.size() < 13 || !data.startsWith("GIF"))
-        return delays;
-    auto byte = [&data](qsizetype i) { return static_cast<unsigned char>(data[i]); };
-    auto colourTableSize = [](unsigned char flags) { return (flags & 0x80) ? 3 * (2 << (flags & 7)) : 0; };
-    qsizetype pos = 13 + colourTableSize(byte(10));
-    int pending = 0;
-    while (pos >= 0 && pos < data.size()) {
-        const unsigned char introducer = byte(pos++);
-        if (introducer == 0x21) {  // extension
-            if (pos >= data.size())
-                break;
-            const unsigned char label = byte(pos++);
-            if (label == 0xf9 && pos + 3 < data.size() && byte(pos) >= 4)
-                pending = byte(pos + 2) | (byte(pos + 3) << 8);
-            else if (label == 0x01)  // plain text: a graphic block of its own
-                pending = 0;
-            pos = skipSubBlocks(data, pos);
-        } else if (introducer == 0x2c) {  // image
-            if (pos + 9 > data.size())
-                break;
-            delays.push_back(pending);
-            pending = 0;
-            pos += 9 + colourTableSize(byte(pos + 8)) + 1;  // descriptor, local table, code size
-            pos = skipSubBlocks(data, pos);
-        } else {
-            break;  // trailer or damage
-        }
-    }
-    return delays;
-}
+qint64 decodedFrameBytes(qint64 width, qint64 height) { return width * height * 4 + kFrameOverheadBytes; }
 
 int heldDelay(int ms) { return std::clamp(ms, TRxGIFAnimator::kMinFrameDelayMs, TRxGIFAnimator::kMaxFrameDelayMs); }
 
@@ -93,14 +49,26 @@ bool TRxGIFAnimator::loadFromFile(const QString &path, QString *error)
     };
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+    QString why;
+    if (!korvana::openRegularFile(file, &why))
+        return fail(why);
     if (file.size() > kPictureLimit)
         return fail(QStringLiteral("picture file too large"));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
-    const std::vector<int> stored = storedDelays(data);
+
+    // A picture is shown only when every one of its frames is there: a cut
+    // or damaged file fails instead of showing a blank or partial banner.
+    const GifLayout layout = readGifLayout(data);
+    if (!layout.complete)
+        return fail(QStringLiteral("damaged GIF picture"));
+    const auto frameCount = qint64(layout.delays.size());
+    if (frameCount > kMaxFrames)
+        return fail(QStringLiteral("picture has more than %1 frames").arg(kMaxFrames));
+    // The decoder gives every frame the size of the whole picture.
+    if (frameCount * decodedFrameBytes(layout.screenWidth, layout.screenHeight) > kMaxDecodedBytes)
+        return fail(QStringLiteral("picture too large when decoded"));
 
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -110,15 +78,19 @@ bool TRxGIFAnimator::loadFromFile(const QString &path, QString *error)
     qint64 decodedBytes = 0;
     QImage frame;
     while (reader.read(&frame)) {
-        decodedBytes += frame.sizeInBytes();
-        if (decodedBytes > kMaxDecodedBytes)
+        decodedBytes += frame.sizeInBytes() + kFrameOverheadBytes;
+        if (decodedBytes > kMaxDecodedBytes || qint64(frames.size()) >= kMaxFrames)
             return fail(QStringLiteral("picture too large when decoded"));
         const std::size_t i = frames.size();
         frames.push_back(frame);
-        delays.push_back(heldDelay(i < stored.size() ? stored[i] * 10 : reader.nextImageDelay()));
+        delays.push_back(heldDelay(int(layout.delays[i]) * 10));
+        if (qint64(frames.size()) == frameCount)
+            break;
     }
     if (frames.empty())
         return fail(reader.errorString());
+    if (qint64(frames.size()) != frameCount)
+        return fail(QStringLiteral("damaged GIF picture"));
 
     m_frames = std::move(frames);
     m_delays = std::move(delays);

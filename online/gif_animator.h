@@ -4,7 +4,10 @@
 // - loadFromFile() first drops the current picture, then reads the file with
 //   Qt's GIF reader (the format is forced, so a file of another kind fails);
 //   after a load the first frame is shown and the control takes the picture's
-//   size. An empty control paints nothing.
+//   size. An empty control paints nothing. The load fails, leaving the
+//   control empty, when the name is not a regular file, when any frame is cut
+//   off or damaged, and when the picture has too many frames or would take
+//   too much memory decoded.
 // - FrameIndex: the frame shown; values outside the frames, or equal to the
 //   current one, are ignored.
 // - Animate: while on, the control moves to the next frame each time the

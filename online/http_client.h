@@ -4,7 +4,11 @@
 // time and size so that a bad server can never hold or flood the program.
 //
 // Requests run asynchronously on the thread that owns the client (the GUI
-// thread); nothing here blocks.
+// thread); nothing here blocks. Each request and each redirect hop uses a
+// connection of its own that is closed after the reply, so a request is sent
+// exactly once and never resent on a connection the server has dropped. The
+// reply is read strictly (see HttpResponseReader): a reply whose framing is
+// in doubt is a failed request, not a short or empty success.
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -17,20 +21,24 @@
 #include "name_lookup.h"
 
 class QIODevice;
-class QNetworkAccessManager;
 class QNetworkCookieJar;
-class QNetworkReply;
-class QNetworkRequest;
+class QTcpSocket;
 class QTimer;
 
 namespace korvana::online {
+
+class HttpResponseReader;
 
 struct HttpLimits {
     // Until the request has gone out (name lookup, connect); restarted for
     // every redirect hop.
     std::chrono::milliseconds connectTimeout{30000};
-    // For the whole request, redirects and body included.
+    // For the whole request from its start, whatever arrives: redirects,
+    // headers and body included.
     std::chrono::milliseconds deadline{60000};
+    // The status lines and headers of all the replies of one request together
+    // (redirects included) may take this many bytes on top of the body limit.
+    qint64 headBytes = 32 * 1024;
 };
 
 // Body size limits of the documents the program fetches.
@@ -39,7 +47,7 @@ inline constexpr qint64 kLinkTextLimit = 16 * 1024;
 inline constexpr qint64 kPictureLimit = 4 * 1024 * 1024;
 
 // The headers sent with every request.
-inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Korvana)";
+inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr char kAccept[] = "text/html, */*";
 
 // One GET. It belongs to its client and deletes itself after done().
@@ -63,21 +71,33 @@ Q_SIGNALS:
 
 private:
     friend class HttpClient;
-    HttpRequest(QNetworkAccessManager *manager, const QNetworkRequest &request, QIODevice *sink, qint64 maxBytes,
+    HttpRequest(QNetworkCookieJar *cookies, const QUrl &url, QIODevice *sink, qint64 maxBytes,
                 const HttpLimits &limits, const NameResolver &resolver, QObject *parent);
 
-    void send(const QNetworkRequest &request);
+    // One hop: look the host up, connect, send, read the reply.
+    void startHop(const QUrl &url);
+    void connectHop();
+    void onConnected();
     void onReadyRead();
-    void onFinished();
+    void onClosed();
+    // What to do once the head of a reply is known: follow a redirect, fail
+    // on any other status than 2xx, or go on reading the body.
+    void onHead();
+    void dropConnection();
+    bool storeBody(QByteArrayView data);
     void fail(const QString &why);
     void finish(bool ok);
 
-    QPointer<QNetworkAccessManager> m_manager;
+    QPointer<QNetworkCookieJar> m_cookies;
+    NameResolver m_resolver;
     std::shared_ptr<NameLookup> m_lookup;
-    QPointer<QNetworkReply> m_reply;
+    QUrl m_url;  // of the current hop
+    int m_redirects = 0;
+    QTcpSocket *m_socket = nullptr;
+    std::unique_ptr<HttpResponseReader> m_reply;
     QPointer<QIODevice> m_sink;  // null: the body is kept in m_body
     qint64 m_maxBytes;
-    qint64 m_received = 0;
+    qint64 m_headBytesLeft;
     QByteArray m_body;
     QString m_error;
     QTimer *m_connectTimer;
@@ -106,7 +126,7 @@ private:
 
     HttpLimits m_limits;
     NameResolver m_resolver;
-    QNetworkAccessManager *m_manager;
+    QNetworkCookieJar *m_cookies;
 };
 
 }  // namespace korvana::online

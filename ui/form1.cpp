@@ -284,7 +284,7 @@ void TForm1::changeswitch(int value) {
         // only read must not complain at every start.
         if (Autoswitch1->isChecked() != on) {
             Autoswitch1->setChecked(on);
-            handrate();
+            showAnalysis();
         }
     } else {
         services_.settings.setAutoswitch(value == 2 ? 1 : 0);

@@ -103,7 +103,7 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
         socket->setProperty("buffer", buffer);
         return;
     }
-    socket->setProperty("buffer", QByteArray());
+    socket->setProperty("buffer", buffer.mid(end + 4));
     const QList<QByteArray> lines = buffer.left(end).split('\n');
     FakeRequest request;
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
@@ -115,6 +115,10 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
             request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
     }
     m_requests.push_back(request);
+    if (socket->property("dropNext").toBool()) {
+        socket->abort();
+        return;
+    }
     const int delay = m_routes.value(request.target).delayMs;
     if (delay > 0)
         QTimer::singleShot(delay, socket, [this, socket, request] { answer(socket, request); });
@@ -124,38 +128,72 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
 
 void FakeSite::answer(QTcpSocket *socket, const FakeRequest &request)
 {
+    using Kind = FakeResponse::Kind;
     const FakeResponse response = m_routes.value(request.target, FakeResponse{404, "not found", {}, {}});
-    if (response.kind == FakeResponse::Kind::Hang)
+    switch (response.kind) {
+    case Kind::Hang:
         return;  // keeps the connection open and never answers
+    case Kind::Raw:
+        socket->write(response.body);
+        socket->disconnectFromHost();
+        return;
+    case Kind::EndlessHeaders:
+    case Kind::TrickleHeaders: {
+        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " OK\r\n");
+        auto line = std::make_shared<int>(0);
+        const bool fast = response.kind == Kind::EndlessHeaders;
+        pump(socket, fast ? 1 : 50, [line, fast] {
+            QByteArray lines;
+            for (int i = 0; i < (fast ? 1000 : 1); ++i)
+                lines += "X-Line-" + QByteArray::number((*line)++) + ": " + QByteArray(40, 'h') + "\r\n";
+            return lines;
+        });
+        return;
+    }
+    case Kind::Normal:
+    case Kind::Endless:
+    case Kind::KeepAliveThenDrop:
+        break;
+    }
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
     for (const QByteArray &header : response.headers)
         head += header + "\r\n";
+    if (response.kind == Kind::KeepAliveThenDrop) {
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
+        socket->write(head + response.body);
+        socket->setProperty("dropNext", true);
+        return;
+    }
     head += "Connection: close\r\n";
-    if (response.kind == FakeResponse::Kind::Normal) {
+    if (response.kind == Kind::Normal) {
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
         socket->write(head + response.body);
         socket->disconnectFromHost();
         return;
     }
-    // Endless: no length, data until the client goes away (bounded, so a
-    // broken client cannot keep the test busy for ever).
+    // Endless: no length, data until the client goes away.
     socket->write(head + "\r\n");
-    auto *pump = new QTimer(socket);
+    pump(socket, 1, [] { return QByteArray(64 * 1024, 'x'); });
+}
+
+void FakeSite::pump(QTcpSocket *socket, int intervalMs, std::function<QByteArray()> produce)
+{
+    auto *timer = new QTimer(socket);
     auto sent = std::make_shared<qint64>(0);
-    connect(pump, &QTimer::timeout, socket, [socket, pump, sent] {
+    connect(timer, &QTimer::timeout, socket, [socket, timer, sent, produce = std::move(produce)] {
         if (*sent > 256LL * 1024 * 1024 || socket->state() != QAbstractSocket::ConnectedState) {
-            pump->stop();
+            timer->stop();
             socket->abort();
             return;
         }
         if (socket->bytesToWrite() < 1024 * 1024) {
-            const QByteArray chunk(64 * 1024, 'x');
+            const QByteArray chunk = produce();
             socket->write(chunk);
             *sent += chunk.size();
         }
     });
-    pump->start(1);
+    timer->start(intervalMs);
 }
 
 Heartbeat::Heartbeat()

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,7 +34,16 @@ QString dataFile(const QString &name);
 QByteArray readDataFile(const QString &name);
 
 struct FakeResponse {
-    enum class Kind { Normal, Hang, Endless };
+    enum class Kind {
+        Normal,              // status, headers, Content-Length and body; then the connection closes
+        Hang,                // reads the request and never answers
+        Endless,             // a head, then body bytes without end
+        EndlessHeaders,      // a status line, then header lines without end, as fast as they go
+        TrickleHeaders,      // a status line, then one header line every 50 ms without end
+        Raw,                 // body is the whole answer, sent as it is; then the connection closes
+        KeepAliveThenDrop,   // a normal answer on a kept-alive connection; a further request
+                             // on it is counted and dropped unanswered, as by an idle timeout
+    };
     int status = 200;
     QByteArray body;
     QList<QByteArray> headers;  // extra "Name: value" lines
@@ -47,8 +57,8 @@ struct FakeRequest {
     QMap<QByteArray, QByteArray> headers;  // names in lower case
 };
 
-// A tiny HTTP/1.1 server on 127.0.0.1 with a free port. Every answer closes
-// its connection. Unknown paths answer 404.
+// A tiny HTTP/1.1 server on 127.0.0.1 with a free port, answering each path
+// in the mode its route asks for. Unknown paths answer 404.
 class FakeSite : public QObject {
     Q_OBJECT
 public:
@@ -71,6 +81,10 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket *socket);
     void answer(QTcpSocket *socket, const FakeRequest &request);
+    // Calls produce() every intervalMs and writes what it returns while the
+    // client keeps reading, up to a bound, so that a broken client cannot
+    // keep a test busy for ever.
+    void pump(QTcpSocket *socket, int intervalMs, std::function<QByteArray()> produce);
 
     QTcpServer m_server;
     QMap<QByteArray, FakeResponse> m_routes;

@@ -1,6 +1,10 @@
 // The banner control: loading, frames and delays, playing once, the empty
 // control, and its mouse events.
+#include <QDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include "gif_animator.h"
 #include "test_main.h"
@@ -20,6 +24,23 @@ void pointerMoved(TRxGIFAnimator &banner)
 }
 
 QColor centre(const QImage &image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
+
+// A GIF of the given screen size whose frames are each one black pixel.
+QByteArray tinyFramesGif(int width, int height, int frames)
+{
+    QByteArray gif("GIF89a");
+    gif += char(width & 0xff);
+    gif += char(width >> 8);
+    gif += char(height & 0xff);
+    gif += char(height >> 8);
+    gif += QByteArray("\x00\x00\x00", 3);
+    const QByteArray frame("\x21\xf9\x04\x00\x05\x00\x00\x00"                      // delay 5
+                           "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x80"               // 1 x 1, local colours
+                           "\x00\x00\x00\xff\xff\xff\x02\x02\x44\x01\x00", 29);  // pixel 0
+    for (int i = 0; i < frames; ++i)
+        gif += frame;
+    return gif + ";";
+}
 
 }  // namespace
 
@@ -62,6 +83,46 @@ private Q_SLOTS:
         for (int i = 0; i < banner.frameCount(); ++i)
             actual.append(banner.frameDelay(i));
         QCOMPARE(actual, delays);
+    }
+
+    void unusablePicturesFail_data()
+    {
+        QTest::addColumn<QString>("kind");  // "file", "pipe" or "folder"
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("frames");    // 0: the load fails
+        const QByteArray three = readDataFile(QStringLiteral("three_frames.gif"));  // frames at 46, 207, 374
+        QTest::newRow("cut inside frame 1") << "file" << three.left(120) << 0;
+        QTest::newRow("cut inside frame 2") << "file" << three.left(280) << 0;
+        QTest::newRow("cut before frame 3") << "file" << three.left(366) << 2;
+        QTest::newRow("without its trailer") << "file" << three.chopped(1) << 3;
+        QTest::newRow("2000 frames") << "file" << tinyFramesGif(1, 1, 2000) << 2000;
+        QTest::newRow("2001 frames") << "file" << tinyFramesGif(1, 1, 2001) << 0;
+        QTest::newRow("frames and their overhead too large") << "file" << tinyFramesGif(90, 90, 2000) << 0;
+        QTest::newRow("named pipe") << "pipe" << QByteArray() << 0;
+        QTest::newRow("folder") << "folder" << QByteArray() << 0;
+    }
+    void unusablePicturesFail()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, frames);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("1.gif"));
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        TRxGIFAnimator banner;
+        QVERIFY(banner.loadFromFile(dataFile(QStringLiteral("one_frame.gif"))));
+        QString error;
+        QCOMPARE(banner.loadFromFile(path, &error), frames > 0);
+        QCOMPARE(banner.frameCount(), frames);
+        QCOMPARE(error.isEmpty(), frames > 0);
     }
 
     void frameIndexIgnoresInvalidValues()

@@ -89,9 +89,38 @@ private Q_SLOTS:
         QCOMPARE(site.requests().size(), std::size_t(1));
         const FakeRequest &request = site.requests().front();
         QCOMPARE(request.method, QByteArray("GET"));
-        QCOMPARE(request.headers.value("user-agent"), QByteArray(kUserAgent));
+        QCOMPARE(request.headers.value("user-agent"), QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
         QCOMPARE(request.headers.value("accept"), QByteArray("text/html, */*"));
         QVERIFY(!request.headers.contains("authorization"));
+        QVERIFY(!request.headers.contains("accept-language"));  // would tell the site the user's locale
+    }
+
+    void eachHopIsRequestedOnce_data()
+    {
+        QTest::addColumn<int>("hops");
+        for (int hops : {2, 5, 8})
+            QTest::addRow("%d redirects", hops) << hops;
+    }
+    void eachHopIsRequestedOnce()
+    {
+        // The site keeps connections alive and drops one as soon as a second
+        // request arrives on it: a client that reuses connections would have
+        // a request counted that never got its answer.
+        QFETCH(int, hops);
+        FakeSite site;
+        for (int i = 0; i < hops; ++i)
+            site.route("/h" + QByteArray::number(i), FakeResponse{302, {}, {"Location: /h" + QByteArray::number(i + 1)},
+                                                                  FakeResponse::Kind::KeepAliveThenDrop});
+        site.route("/h" + QByteArray::number(hops), FakeResponse{200, "end", {}, FakeResponse::Kind::KeepAliveThenDrop});
+        HttpClient client(kShortLimits);
+        for (int fetch = 0; fetch < 3; ++fetch)
+            QVERIFY(run(client, QUrl(site.base() + "/h0"), 100).ok);
+        QMap<QByteArray, int> perPath;
+        for (const QByteArray &target : site.requestedTargets())
+            ++perPath[target];
+        for (int i = 0; i <= hops; ++i)
+            QCOMPARE(perPath.value("/h" + QByteArray::number(i)), 3);
+        QCOMPARE(site.requests().size(), std::size_t(3 * (hops + 1)));
     }
 
     void followsRedirects()

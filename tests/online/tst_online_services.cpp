@@ -293,17 +293,44 @@ private Q_SLOTS:
         QVERIFY(!rig.site.requestedTargets().contains("/banners/1/4.gif"));
     }
 
-    void pictureThatIsNotAGif()
+    void pictureThatFailsToLoad_data()
     {
+        QTest::addColumn<QByteArray>("picture2");
+        const QByteArray three = readDataFile(QStringLiteral("three_frames.gif"));  // frames at 46, 207, 374
+        QTest::newRow("not a gif") << readDataFile(QStringLiteral("not_a_gif.png"));
+        QTest::newRow("cut inside frame 1") << three.left(120);
+        QTest::newRow("cut inside frame 2") << three.left(280);
+    }
+    void pictureThatFailsToLoad()
+    {
+        QFETCH(QByteArray, picture2);
         Rig rig;
         rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://old.test/");
         QVERIFY(rig.check());
         rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://new.test/");
-        rig.site.route("/banners/1/2.gif", readDataFile(QStringLiteral("not_a_gif.png")));
+        rig.site.route("/banners/1/2.gif", picture2);
         QVERIFY(rig.check());
         QCOMPARE(rig.bannerColours(), (QList<QColor>{kRed, QColor(), kBlue, kBlue}));
         QVERIFY(rig.online->banner(2)->isEmpty());
         QCOMPARE(rig.online->bannerLink(4), QByteArray("http://new.test/4\n"));
+        // The emptied banner leads nowhere although its new link arrived.
+        QTest::mouseClick(rig.online->banner(2), Qt::LeftButton, {}, QPoint(5, 5));
+        rig.online->RxGIFAnimatorClick(2);
+        QVERIFY(rig.opener->opened.empty());
+        rig.online->RxGIFAnimatorClick(1);
+        QCOMPARE(rig.opened(), QStringList{"http://new.test/1"});
+    }
+
+    void bannerNeverShownOpensNothing()
+    {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://new.test/");
+        rig.site.route("/banners/1/3.gif", FakeResponse{404, "no", {}, {}});
+        QVERIFY(rig.check());
+        QCOMPARE(rig.bannerLinks().first(), QByteArray("http://new.test/1\n"));
+        for (int n = 1; n <= 4; ++n)
+            rig.online->RxGIFAnimatorClick(n);
+        QVERIFY(rig.opener->opened.empty());
     }
 
     void failingPictureKeepsTheStrip_data()
@@ -607,15 +634,19 @@ private Q_SLOTS:
     void closingTheWindowEndsTheProgramAtOnce_data()
     {
         QTest::addColumn<bool>("stuckLookup");
-        QTest::newRow("server never answers") << false;
-        QTest::newRow("name lookup never answers") << true;
+        QTest::addColumn<bool>("endlessHeaders");
+        QTest::newRow("server never answers") << false << false;
+        QTest::newRow("server sends headers without end") << false << true;
+        QTest::newRow("name lookup never answers") << true << false;
     }
     void closingTheWindowEndsTheProgramAtOnce()
     {
         QFETCH(bool, stuckLookup);
+        QFETCH(bool, endlessHeaders);
         FakeSite site;
-        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
-        site.route("/banners/1/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        const FakeResponse::Kind kind = endlessHeaders ? FakeResponse::Kind::EndlessHeaders : FakeResponse::Kind::Hang;
+        site.route("/running.php", FakeResponse{200, {}, {}, kind});
+        site.route("/banners/1/1.gif", FakeResponse{200, {}, {}, kind});
         QProcess demo;
         demo.setProgram(QStringLiteral(KORVANA_ONLINE_DEMO));
         QStringList arguments{"--close-after", "700"};
@@ -631,7 +662,7 @@ private Q_SLOTS:
         });
         demo.start();
         QVERIFY(demo.waitForStarted(5000));
-        if (!stuckLookup)
+        if (!stuckLookup && !endlessHeaders)
             QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 2; }, 5000));
         QVERIFY(QTest::qWaitFor([&] { return demo.state() == QProcess::NotRunning; }, 5000));
         QVERIFY(closing.isValid());

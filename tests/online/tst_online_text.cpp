@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "licence_file.h"
 #include "link_policy.h"
 #include "site_addresses.h"
@@ -167,13 +169,17 @@ private Q_SLOTS:
             plant(work);
         if (besideProgram)
             plant(program);
-        // A folder of the licence's name is not the licence.
+        // A folder or a named pipe of the licence's name is not the licence.
         QDir(work.path()).mkdir(QStringLiteral("eula_rus.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(QDir(work.path()).filePath(QStringLiteral("eula_pipe.txt"))).constData(),
+                          0600),
+                 0);
 
         const QString previous = QDir::currentPath();
         QDir::setCurrent(work.path());
         const QString path = findLicenceFile(name, program.path());
         const QString folderOnly = findLicenceFile(QStringLiteral("eula_rus.txt"), program.path());
+        const QString pipeOnly = findLicenceFile(QStringLiteral("eula_pipe.txt"), program.path());
         QDir::setCurrent(previous);
 
         const QString expected = found.isEmpty() ? QString()
@@ -181,6 +187,7 @@ private Q_SLOTS:
                                                                   : QDir(program.path()).filePath(name);
         QCOMPARE(path, expected);
         QVERIFY(folderOnly.isEmpty());
+        QVERIFY(pipeOnly.isEmpty());
     }
 };
 

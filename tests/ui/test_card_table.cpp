@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "card_picker.h"
 #include "odds_list.h"
 #include "picture_loader.h"
@@ -163,7 +165,7 @@ void CardTableTest::fold() {
 // done before it stays done and the rest of the action is skipped.
 void CardTableTest::failingPictures_data() {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
+    QTest::addColumn<QString>("brokenFile");  // "missing:", "garbled:", "pipe:" or "folder:" and a file name; "" = no folder
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("table");
     QTest::addColumn<bool>("listUpdated");
@@ -176,6 +178,12 @@ void CardTableTest::failingPictures_data() {
     QTest::newRow("card with an undecodable picture")
         << "Jc" << "garbled:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
         << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+    QTest::newRow("card whose picture is a named pipe")
+        << "Jc" << "pipe:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
+        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+    QTest::newRow("empty-slot picture that is a folder")
+        << "Kd" << "folder:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
+        << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
     QTest::newRow("card taken off without the empty-slot picture")
         << "Kd" << "missing:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
         << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
@@ -213,6 +221,14 @@ void CardTableTest::failingPictures() {
         QVERIFY(QDir(folder).removeRecursively());
     } else if (brokenFile.startsWith(QLatin1String("missing:"))) {
         QVERIFY(QFile::remove(folder + brokenFile.section(u':', 1)));
+    } else if (brokenFile.startsWith(QLatin1String("pipe:"))) {
+        const QString path = folder + brokenFile.section(u':', 1);
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (brokenFile.startsWith(QLatin1String("folder:"))) {
+        const QString path = folder + brokenFile.section(u':', 1);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
     } else {
         QFile file(folder + brokenFile.section(u':', 1));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
