@@ -29,6 +29,7 @@ class QToolButton;
 namespace korvana::ui {
 
 class CardPicker;
+class ExactChancesView;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
@@ -60,6 +61,8 @@ public:
     // The white area below the menu bar that holds every component; the online
     // services put the new-version notice and the banners here.
     QWidget* clientArea() const { return client_; }
+    // The exact chances under the odds list, with their menu option.
+    ExactChancesView* exactChances() const { return exactChances_; }
 
     // --- Methods (throw Failure) ---------------------------------------------
     // Analysis pass: rows of the known cards into ListBox2, RadioGroup1 moved to
@@ -153,6 +156,7 @@ private:
     ErrorReporter reportError_;
     std::string decimalSeparator_;
     QWidget* client_ = nullptr;
+    ExactChancesView* exactChances_ = nullptr;
 
     CardTable table_;
     Language language_ = Language::English;
