@@ -24,6 +24,13 @@ std::string oneDecimal(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// Tries per success to a tenth, halves up, without a trailing ".0": "11.8", "1".
+std::string tenthsText(double x, std::string_view decimalSeparator) {
+    std::string text = oneDecimal(std::floor(x * 10.0 + 0.5) / 10.0);
+    if (text.ends_with(".0")) text.resize(text.size() - 2);
+    return withSeparator(text, decimalSeparator);
+}
+
 std::string_view roundDative(Round round) {
     switch (round) {
         case Round::Flop: return "флопу";
@@ -47,7 +54,7 @@ std::string percentText(double probability, std::string_view decimalSeparator) {
 std::string oneInText(double probability, Language language, std::string_view decimalSeparator) {
     if (probability <= 0.0) return {};
     std::string text = russian(language) ? "1 из " : "1 in ";
-    return text + oddsNumberText(1.0 / probability, decimalSeparator);
+    return text + tenthsText(1.0 / probability, decimalSeparator);
 }
 
 std::string exactHeading(Language language, Round round) {
@@ -110,7 +117,8 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
 
     // Outs only make sense while a card is still to come and the hand is not there yet.
     const bool cardToCome = chance.chance.completions > 1;
-    if (row.state != RowState::Complete && exact < 1.0 && cardToCome) {
+    const bool held = exact >= 1.0 && chance.outs.empty();
+    if (cardToCome && !held) {
         text += '\n';
         if (chance.outs.empty()) {
             text += ru ? "Аутов нет: ни одна следующая карта не собирает комбинацию."
@@ -119,13 +127,10 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
             text += ru ? "Ауты: любая карта, которой нет на столе." : "Outs: any card not on the table.";
         } else {
             text += (ru ? "Ауты (" : "Outs (") + std::to_string(chance.outs.size()) + "):";
-            int lastSuit = chance.outs.front().suit;
-            for (const Card& card : chance.outs) {
-                // One line per suit keeps a long list readable.
-                if (card.suit != lastSuit) text += '\n';
-                text += ' ';
-                text += cardName(card);
-                lastSuit = card.suit;
+            for (size_t i = 0; i < chance.outs.size(); ++i) {
+                // Thirteen to a line, like a row of the picker, keeps a long list readable.
+                text += i > 0 && i % 13 == 0 ? '\n' : ' ';
+                text += cardName(chance.outs[i]);
             }
         }
     }
