@@ -13,14 +13,16 @@ bool russian(Language language) {
 }
 
 std::string withSeparator(std::string text, std::string_view decimalSeparator) {
-    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, decimalSeparator);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
     return text;
 }
 
 // One decimal, independent of the process locale.
 std::string oneDecimal(double value) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return std::string(buffer, result.ptr);
 }
 
@@ -78,8 +80,8 @@ std::string cardName(Card card) {
     return std::string(rankText(card.rank)) + std::string(kSuits[card.suit - 1]);
 }
 
-std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round, int unseenCards,
-                           Language language, std::string_view separator) {
+std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round,
+                           int unseenCards, Language language, std::string_view separator) {
     const bool ru = russian(language);
     std::string text;
     switch (row.state) {
@@ -87,10 +89,10 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
             const double odds = row.odds.value_or(0.0);
             const std::string x = oddsNumberText(odds, separator);
             const std::string formula = odds > 0.0 ? percentText(1.0 / odds, separator) : "0%";
-            text = ru ? "1:" + x + " в списке: шансы по формуле, в среднем одна удача на " + x + " попыток (" +
-                            formula + ")."
-                      : "1:" + x + " in the list: the formula's odds, one success in " + x + " tries (" +
-                            formula + ").";
+            text = ru ? "1:" + x + " в списке: шансы по формуле, в среднем одна удача на " + x +
+                            " попыток (" + formula + ")."
+                      : "1:" + x + " in the list: the formula's odds, one success in " + x +
+                            " tries (" + formula + ").";
             break;
         }
         case RowState::Impossible:
@@ -106,7 +108,8 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
     text += '\n';
     text += exactHeading(language, round) + ": " + percentText(exact, separator);
     if (exact > 0.0 && exact < 1.0) text += " (" + oneInText(exact, language, separator) + ")";
-    text += exact > 0.0 ? "." : (ru ? ", эта комбинация не соберётся." : ", this hand cannot come.");
+    text +=
+        exact > 0.0 ? "." : (ru ? ", эта комбинация не соберётся." : ", this hand cannot come.");
 
     if (formulaDisagrees(row, exact)) {
         const std::string factor = withSeparator("1.5", separator);
@@ -124,7 +127,8 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
             text += ru ? "Аутов нет: ни одна следующая карта не собирает комбинацию."
                        : "No outs: no single next card makes this hand.";
         } else if (outsAreEveryUnseenCard(chance, unseenCards)) {
-            text += ru ? "Ауты: любая карта, которой нет на столе." : "Outs: any card not on the table.";
+            text += ru ? "Ауты: любая карта, которой нет на столе."
+                       : "Outs: any card not on the table.";
         } else {
             text += (ru ? "Ауты (" : "Outs (") + std::to_string(chance.outs.size()) + "):";
             for (size_t i = 0; i < chance.outs.size(); ++i) {

@@ -19,7 +19,8 @@ namespace korvana {
 std::string percentText(double probability, std::string_view decimalSeparator = ".");
 
 // "1 in 11.8" (Russian "1 из 11,8"); "1 in 1" for a certainty, empty for a nil chance.
-std::string oneInText(double probability, Language language, std::string_view decimalSeparator = ".");
+std::string oneInText(double probability, Language language,
+                      std::string_view decimalSeparator = ".");
 
 // "Exact chance by the flop" / "... turn" / "... river".
 std::string exactHeading(Language language, Round round);
@@ -39,8 +40,9 @@ std::string cardName(Card card);
 // Several lines explaining one row: what the list's "1:x" means, the exact
 // chance, a note when the two disagree, and the outs by name. unseenCards is
 // the number of cards not counted (52 minus the counted cards).
-std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round, int unseenCards,
-                           Language language, std::string_view decimalSeparator = ".");
+std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round,
+                           int unseenCards, Language language,
+                           std::string_view decimalSeparator = ".");
 
 // Whether the outs are every card not counted, so that naming them tells nothing.
 inline bool outsAreEveryUnseenCard(const CategoryChance& chance, int unseenCards) {
@@ -48,6 +50,8 @@ inline bool outsAreEveryUnseenCard(const CategoryChance& chance, int unseenCards
 }
 
 // Position of a card on the card picker: suit rows clubs..spades, ranks 2..A.
-inline int pickerItemOf(Card card) { return (card.suit - 1) * 13 + (card.rank - 2); }
+inline int pickerItemOf(Card card) {
+    return (card.suit - 1) * 13 + (card.rank - 2);
+}
 
 }  // namespace korvana

@@ -33,8 +33,9 @@ QString optionText(Language language) {
 
 }  // namespace
 
-ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker, QMenuBar* menuBar,
-                                   SettingsStore settings, ErrorReporter reportError)
+ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker,
+                                   QMenuBar* menuBar, SettingsStore settings,
+                                   ErrorReporter reportError)
     : QObject(clientArea),
       list_(list),
       picker_(picker),
@@ -59,7 +60,8 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
     connect(option_, &QAction::triggered, this, &ExactChancesView::optionTriggered);
 }
 
-void ExactChancesView::show(const Analysis& analysis, Language language, const std::string& decimalSeparator) {
+void ExactChancesView::show(const Analysis& analysis, Language language,
+                            const std::string& decimalSeparator) {
     analysis_ = analysis;
     if (menu_->title() != menuTitle(language)) {
         menu_->setTitle(menuTitle(language));
@@ -113,7 +115,8 @@ void ExactChancesView::refresh() {
             rowExplanation(row, chance, analysis.round, unseen, language_, decimalSeparator_));
         lines.append({fromUtf8(std::string(categoryName(language_, row.category))),
                       fromUtf8(percentText(p, decimalSeparator_)),
-                      fromUtf8(oneInText(p, language_, decimalSeparator_)), formulaDisagrees(row, p), tooltip});
+                      fromUtf8(oneInText(p, language_, decimalSeparator_)),
+                      formulaDisagrees(row, p), tooltip});
         tooltips_.append(tooltip);
         // Outlining every card not on the table would point at nothing.
         QList<int> items;
@@ -135,8 +138,9 @@ void ExactChancesView::hoverRow(int row) {
 }
 
 void ExactChancesView::outlineHoveredRow() {
-    picker_->setOutlined(shown_ && hoveredRow_ >= 0 && hoveredRow_ < outlines_.size() ? outlines_[hoveredRow_]
-                                                                                       : QList<int>());
+    picker_->setOutlined(shown_ && hoveredRow_ >= 0 && hoveredRow_ < outlines_.size()
+                             ? outlines_[hoveredRow_]
+                             : QList<int>());
 }
 
 bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
@@ -147,11 +151,15 @@ bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
         return -1;
     };
     switch (event->type()) {
-        case QEvent::MouseMove:
-            hoverRow(rowAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        case QEvent::MouseMove: {
+            const int row = rowAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            panel_->setPointedLine(row);
+            hoverRow(row);
             break;
+        }
         case QEvent::Leave:
         case QEvent::Hide:
+            panel_->setPointedLine(-1);
             hoverRow(-1);
             break;
         case QEvent::ToolTip: {
@@ -163,8 +171,7 @@ bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
                 QToolTip::hideText();
             return true;
         }
-        default:
-            break;
+        default: break;
     }
     return false;
 }

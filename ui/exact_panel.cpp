@@ -56,14 +56,15 @@ void ExactPanel::paintEvent(QPaintEvent*) {
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QRect(0, 0, width(), kLinesTop - 2), Qt::AlignLeft | Qt::AlignVCenter, heading_);
+    painter.drawText(QRect(0, 0, width(), kLinesTop - 2), Qt::AlignLeft | Qt::AlignVCenter,
+                     heading_);
     painter.fillRect(0, kLinesTop - 2, width(), 1, kTextColour);
     painter.setFont(font());
 
     for (int index = 0; index < lines_.size(); ++index) {
         const Line& line = lines_[index];
         const QRect rect = lineRect(index);
-        if (index == hovered_) painter.fillRect(rect, kHoverFill);
+        if (index == hovered_ || index == pointed_) painter.fillRect(rect, kHoverFill);
         if (line.flagged) {
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setPen(Qt::NoPen);
@@ -72,7 +73,8 @@ void ExactPanel::paintEvent(QPaintEvent*) {
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(kTextColour);
         }
-        painter.drawText(rect.adjusted(kNameLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, line.name);
+        painter.drawText(rect.adjusted(kNameLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         line.name);
         painter.drawText(QRect(rect.left(), rect.top(), kPercentRight, rect.height()),
                          Qt::AlignRight | Qt::AlignVCenter, line.percent);
         painter.drawText(rect.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, line.oneIn);
@@ -89,6 +91,13 @@ void ExactPanel::leaveEvent(QEvent*) {
 
 void ExactPanel::hideEvent(QHideEvent*) {
     setHovered(-1);
+}
+
+void ExactPanel::setPointedLine(int line) {
+    if (line == pointed_) return;
+    if (pointed_ >= 0) update(lineRect(pointed_));
+    pointed_ = line;
+    if (pointed_ >= 0) update(lineRect(pointed_));
 }
 
 void ExactPanel::setHovered(int line) {

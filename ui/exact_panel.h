@@ -34,6 +34,8 @@ public:
     // Line under a point, or -1.
     int lineAt(QPoint point) const;
     int hoveredLine() const { return hovered_; }
+    // Tints a line while the pointer is on its row in the odds list; -1 for none.
+    void setPointedLine(int line);
 
 Q_SIGNALS:
     // The pointer moved onto another line; -1 when it left the lines.
@@ -52,6 +54,7 @@ private:
     QString heading_;
     QList<Line> lines_;
     int hovered_ = -1;
+    int pointed_ = -1;
 };
 
 }  // namespace korvana::ui

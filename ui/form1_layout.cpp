@@ -161,7 +161,8 @@ void TForm1::createComponents() {
     for (const auto& [action, name] : actionNames) action->setObjectName(QLatin1String(name));
 
     // Under the odds list, with its own menu after the others.
-    exactChances_ = new ExactChancesView(client_, ListBox2, ButtonGroup1, menuBar(), services_.settings, reportError_);
+    exactChances_ = new ExactChancesView(client_, ListBox2, ButtonGroup1, menuBar(),
+                                         services_.settings, reportError_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

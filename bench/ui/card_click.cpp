@@ -1,7 +1,8 @@
 // A click on a picker button until the odds list and the exact panel have been
 // repainted: the table changes, the analysis and the exact chances run, the
-// slot picture is read and both are drawn again. Offscreen, with the card pictures beside the program (or drawn
-// for the occasion when the artwork has not been built).
+// slot picture is read and both are drawn again. Offscreen, with the card
+// pictures beside the program (or drawn for the occasion when the artwork has
+// not been built).
 //   bench_ui_card_click [CLICKS] [plain]
 // "plain" hides the exact chances, for comparison with the list alone.
 #include <QApplication>
@@ -75,7 +76,8 @@ int main(int argc, char* argv[]) {
     PaintCounter counter, panelCounter;
     window.ListBox2->installEventFilter(&counter);
     window.exactChances()->panel()->installEventFilter(&panelCounter);
-    if (window.exactChances()->panel()->isVisible() == plain) std::fprintf(stderr, "the exact panel is not as asked\n");
+    if (window.exactChances()->panel()->isVisible() == plain)
+        std::fprintf(stderr, "the exact panel is not as asked\n");
     // Seven cards on, then the same seven off, over and over: every click
     // changes the table and the rows.
     const int items[] = {38, 37, 36, 35, 34, 0, 13};

@@ -12,7 +12,11 @@ namespace korvana {
 namespace {
 
 TEST(ExactText, PercentAndOneIn) {
-    struct Case { double p; std::string_view separator; std::string percent, oneIn, russianOneIn; };
+    struct Case {
+        double p;
+        std::string_view separator;
+        std::string percent, oneIn, russianOneIn;
+    };
     const Case cases[] = {
         {0.0, ".", "0%", "", ""},
         {1.0 / 649740, ".", "<0.1%", "1 in 649740", "1 из 649740"},
@@ -34,16 +38,21 @@ TEST(ExactText, PercentAndOneIn) {
 }
 
 TEST(ExactText, MarkerWhereTheFormulaIsOffByMoreThanHalfAgain) {
-    struct Case { RowState state; std::optional<double> odds; double exact; bool marked; };
+    struct Case {
+        RowState state;
+        std::optional<double> odds;
+        double exact;
+        bool marked;
+    };
     const Case cases[] = {
-        {RowState::Possible, 5.9, 4.0 / 47, true},     // gutshot counted twice: 2x
-        {RowState::Possible, 124.4, 1 / 44.5, true},   // formula far too low
-        {RowState::Possible, 10.0, 0.15, false},       // exactly 1.5x is not more
+        {RowState::Possible, 5.9, 4.0 / 47, true},    // gutshot counted twice: 2x
+        {RowState::Possible, 124.4, 1 / 44.5, true},  // formula far too low
+        {RowState::Possible, 10.0, 0.15, false},      // exactly 1.5x is not more
         {RowState::Possible, 10.0, 0.151, true},
-        {RowState::Possible, 15.0, 0.1, false},        // 1.5x the other way
+        {RowState::Possible, 15.0, 0.1, false},  // 1.5x the other way
         {RowState::Possible, 15.1, 0.1, true},
         {RowState::Possible, 4.0, 0.25, false},
-        {RowState::Possible, 19600.0, 0.0, true},      // odds for a hand that cannot come
+        {RowState::Possible, 19600.0, 0.0, true},  // odds for a hand that cannot come
         {RowState::Impossible, std::nullopt, 0.79, true},
         {RowState::Impossible, std::nullopt, 0.0, false},
         {RowState::Complete, std::nullopt, 1.0, false},
@@ -52,7 +61,8 @@ TEST(ExactText, MarkerWhereTheFormulaIsOffByMoreThanHalfAgain) {
         OddsRow row;
         row.state = c.state;
         row.odds = c.odds;
-        EXPECT_EQ(formulaDisagrees(row, c.exact), c.marked) << c.odds.value_or(0) << " vs " << c.exact;
+        EXPECT_EQ(formulaDisagrees(row, c.exact), c.marked)
+            << c.odds.value_or(0) << " vs " << c.exact;
     }
 }
 
@@ -60,7 +70,8 @@ TEST(ExactText, HeadingsAndCardNames) {
     EXPECT_EQ(exactHeading(Language::English, Round::Flop), "Exact chance by the flop");
     EXPECT_EQ(exactHeading(Language::English, Round::River), "Exact chance by the river");
     EXPECT_EQ(exactHeading(Language::Russian, Round::Turn), "Точный шанс к терну");
-    EXPECT_EQ(cardName({11, 1}) + cardName({11, 2}) + cardName({11, 3}) + cardName({11, 4}), "J♣J♦J♥J♠");
+    EXPECT_EQ(cardName({11, 1}) + cardName({11, 2}) + cardName({11, 3}) + cardName({11, 4}),
+              "J♣J♦J♥J♠");
     EXPECT_EQ(cardName({10, 3}), "T♥");
     EXPECT_EQ(pickerItemOf({2, 1}), 0);
     EXPECT_EQ(pickerItemOf({14, 4}), 51);
@@ -102,7 +113,8 @@ TEST(ExactText, RowExplanation) {
         {"Kc Kd", Round::Flop, Category::Pair, Language::English,
          "In the list: the hand is complete.\nExact chance by the flop: 100%."},
         {"2c 7d 9h Js 4c", Round::Flop, Category::Flush, Language::English,
-         "In the list: the formula finds no way to this hand.\nExact chance by the flop: 0%, this hand cannot come."},
+         "In the list: the formula finds no way to this hand.\nExact chance by the flop: 0%, this "
+         "hand cannot come."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cards);
@@ -112,8 +124,8 @@ TEST(ExactText, RowExplanation) {
         const Analysis analysis = analyse(hand, c.round, false, std::nullopt);
         const auto chances = exactChances(analysis.countedCards, targetOf(analysis.round));
         const int unseen = 52 - static_cast<int>(analysis.countedCards.size());
-        EXPECT_EQ(rowExplanation(analysis.rows[static_cast<size_t>(listIndex(c.category))], chances.of(c.category),
-                                 analysis.round, unseen, c.language),
+        EXPECT_EQ(rowExplanation(analysis.rows[static_cast<size_t>(listIndex(c.category))],
+                                 chances.of(c.category), analysis.round, unseen, c.language),
                   c.expected);
     }
 }

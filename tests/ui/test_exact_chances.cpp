@@ -21,7 +21,8 @@ using namespace korvana::ui::testing;
 namespace {
 
 void movePointer(QWidget* widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
@@ -67,7 +68,8 @@ void ExactChancesTest::panelLines_data() {
     QTest::newRow("formula close enough")
         << QStringList{"As", "Kd", "Qc", "Ts", "9h"} << 8 << "Exact chance by the turn"
         << QStringList{"Pair", "31.9%", "1 in 3.1", ""};
-    QTest::newRow("cannot come") << QStringList{"As", "Kd", "Qc", "Ts", "9h"} << 0 << "Exact chance by the turn"
+    QTest::newRow("cannot come") << QStringList{"As", "Kd", "Qc", "Ts", "9h"} << 0
+                                 << "Exact chance by the turn"
                                  << QStringList{"Royal Flash", "0%", "", ""};
     QTest::newRow("complete") << QStringList{"Kc", "Kd"} << 8 << "Exact chance by the flop"
                               << QStringList{"Pair", "100%", "1 in 1", ""};
@@ -86,7 +88,8 @@ void ExactChancesTest::panelLines() {
     QCOMPARE(panel->heading(), heading);
     QCOMPARE(panel->lines().size(), 10);
     const ExactPanel::Line& shown = panel->lines()[line];
-    QCOMPARE((QStringList{shown.name, shown.percent, shown.oneIn, shown.flagged ? "marked" : ""}), expected);
+    QCOMPARE((QStringList{shown.name, shown.percent, shown.oneIn, shown.flagged ? "marked" : ""}),
+             expected);
 }
 
 void ExactChancesTest::storedOption_data() {
@@ -98,7 +101,8 @@ void ExactChancesTest::storedOption_data() {
     QTest::newRow("on") << QByteArray("exactchances=1\n") << true << 0;
     QTest::newRow("any non-zero") << QByteArray("exactchances=5\n") << true << 0;
     // Reported; the language is still applied and the chances stay on.
-    QTest::newRow("not a number") << QByteArray("exactchances=yes\nlanguage=russian\n") << true << 1;
+    QTest::newRow("not a number") << QByteArray("exactchances=yes\nlanguage=russian\n") << true
+                                  << 1;
 }
 
 void ExactChancesTest::storedOption() {
@@ -124,20 +128,24 @@ void ExactChancesTest::optionHidesAndIsStored() {
         clickCards(*form, {"As", "Kd", "Qc", "Ts", "9h"});
         QCOMPARE(form->exactChances()->option()->text(), QStringLiteral("Show exact chances"));
         form->exactChances()->option()->trigger();
-        QCOMPARE(QSettings(fixture.settingsPath(), QSettings::IniFormat).value("exactchances").toInt(), 0);
+        QCOMPARE(
+            QSettings(fixture.settingsPath(), QSettings::IniFormat).value("exactchances").toInt(),
+            0);
         QVERIFY(!form->exactChances()->panel()->isVisible());
         movePointer(form->ListBox2, form->ListBox2->rowRect(5).center());
         QCOMPARE(form->ButtonGroup1->outlined(), QList<int>());
         QCOMPARE(form->exactChances()->rowTooltip(5), QString());
         form->changelanguage(2);
-        QCOMPARE(form->exactChances()->option()->text(), QString::fromUtf8("Показывать точные шансы"));
+        QCOMPARE(form->exactChances()->option()->text(),
+                 QString::fromUtf8("Показывать точные шансы"));
     }
     auto again = fixture.window();
     QVERIFY(!again->exactChances()->option()->isChecked());
     again->exactChances()->option()->trigger();
     QVERIFY(again->exactChances()->panel()->isVisible());
     QCOMPARE(again->exactChances()->panel()->heading(), QString::fromUtf8("Точный шанс к флопу"));
-    QCOMPARE(QSettings(fixture.settingsPath(), QSettings::IniFormat).value("exactchances").toInt(), 1);
+    QCOMPARE(QSettings(fixture.settingsPath(), QSettings::IniFormat).value("exactchances").toInt(),
+             1);
 }
 
 void ExactChancesTest::outsOutlinedWhilePointedAt_data() {
@@ -146,13 +154,16 @@ void ExactChancesTest::outsOutlinedWhilePointedAt_data() {
     QTest::addColumn<QStringList>("outs");
     QTest::addColumn<QString>("names");  // as the row's tooltip gives them
     QTest::newRow("gutshot") << QStringList{"As", "Kd", "Qc", "Ts", "9h"} << 5
-                             << QStringList{"Jc", "Jd", "Jh", "Js"} << QString::fromUtf8("Outs (4): J♣ J♦ J♥ J♠");
+                             << QStringList{"Jc", "Jd", "Jh", "Js"}
+                             << QString::fromUtf8("Outs (4): J♣ J♦ J♥ J♠");
     QTest::newRow("pocket pair to three of a kind")
-        << QStringList{"Kc", "Kd"} << 6 << QStringList{"Kh", "Ks"} << QString::fromUtf8("Outs (2): K♥ K♠");
-    QTest::newRow("no single card helps") << QStringList{"Kc", "Kd"} << 1 << QStringList() << "No outs";
+        << QStringList{"Kc", "Kd"} << 6 << QStringList{"Kh", "Ks"}
+        << QString::fromUtf8("Outs (2): K♥ K♠");
+    QTest::newRow("no single card helps")
+        << QStringList{"Kc", "Kd"} << 1 << QStringList() << "No outs";
     // Every card would be outlined: nothing to point at.
-    QTest::newRow("high card, nothing known") << QStringList() << 9 << QStringList()
-                                              << "Outs: any card not on the table.";
+    QTest::newRow("high card, nothing known")
+        << QStringList() << 9 << QStringList() << "Outs: any card not on the table.";
 }
 
 void ExactChancesTest::outsOutlinedWhilePointedAt() {

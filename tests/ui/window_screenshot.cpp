@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian [--point=ROW] [CARD...]\n";
+        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+                               "[--point=ROW] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -46,8 +47,8 @@ int main(int argc, char* argv[]) {
     }
     if (pointedRow >= 0) {
         const QPoint at = window.ListBox2->rowRect(pointedRow).center();
-        QMouseEvent move(QEvent::MouseMove, at, window.ListBox2->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, window.ListBox2->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window.ListBox2, &move);
     }
     QTimer::singleShot(300, &app, [&] {

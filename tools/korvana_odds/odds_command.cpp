@@ -198,14 +198,15 @@ std::string jsonNumber(double value) {
 std::string jsonOdds(const OddsRow& row) {
     if (!row.odds) return "null";
     char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(*row.odds), std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(*row.odds),
+                                      std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
 std::string jsonOuts(const std::vector<Card>& outs) {
     std::string list = "[";
-    for (size_t i = 0; i < outs.size(); ++i) (list += i ? ", " : "") += jsonString(cardCode(outs[i]));
+    for (size_t i = 0; i < outs.size(); ++i)
+        (list += i ? ", " : "") += jsonString(cardCode(outs[i]));
     return list + "]";
 }
 
@@ -259,17 +260,21 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
             text << (i ? ", " : "") << "{\"text\": " << jsonString(rows[i])
                  << ", \"light\": " << jsonString(lightName(row.state))
                  << ", \"category\": " << jsonString(categoryId(row.category))
-                 << ", \"state\": " << jsonString(stateName(row.state)) << ", \"odds\": " << jsonOdds(row)
+                 << ", \"state\": " << jsonString(stateName(row.state))
+                 << ", \"odds\": " << jsonOdds(row)
                  << ", \"exact\": " << jsonNumber(chance.chance.probability)
                  << ", \"outs\": " << jsonOuts(chance.outs) << "}";
         }
         text << "], \"best_hand\": " << jsonString(best) << ", \"best_category\": "
-             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null")) << "}\n";
+             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null"))
+             << "}\n";
     } else {
         for (size_t i = 0; i < rows.size(); ++i) {
             if (request.exact) {
-                const std::string percent = percentText(exact.rows[i].chance.probability, env.decimalSeparator);
-                text << std::string(6 - std::min<size_t>(6, columns(percent)), ' ') << percent << ' ';
+                const std::string percent =
+                    percentText(exact.rows[i].chance.probability, env.decimalSeparator);
+                text << std::string(6 - std::min<size_t>(6, columns(percent)), ' ') << percent
+                     << ' ';
             }
             if (env.colourOutput)
                 text << ansiColour(analysis.rows[i].state) << rows[i] << "\x1b[0m\n";
