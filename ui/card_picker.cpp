@@ -11,6 +11,11 @@
 
 namespace korvana::ui {
 
+namespace {
+// Stands out from the card faces and from the list's red, yellow and green.
+const QColor kOutlineColour(0, 102, 204);
+}  // namespace
+
 std::vector<QImage> loadCardFaces() {
     std::vector<QImage> faces(kPickerItems);
     for (int item = 0; item < kPickerItems; ++item) {
@@ -64,7 +69,19 @@ void CardPicker::paintEvent(QPaintEvent* event) {
             // Without its face the button still has to say which card it is.
             painter.drawText(rect, Qt::AlignCenter, pickerCardCode(item));
         }
+        if (outlined_.contains(item)) {
+            painter.setPen(QPen(kOutlineColour, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
+        }
     }
+}
+
+void CardPicker::setOutlined(QList<int> items) {
+    if (items == outlined_) return;
+    for (int item : outlined_) update(buttonRect(item));
+    outlined_ = std::move(items);
+    for (int item : outlined_) update(buttonRect(item));
 }
 
 void CardPicker::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 // hearts, spades) and ranks 2..A from left to right. The buttons never change
 // state; the table decides what a click means.
 #include <QImage>
+#include <QList>
 #include <QWidget>
 #include <vector>
 
@@ -26,6 +27,10 @@ public:
     // Picker item under a point, or -1.
     int itemAt(QPoint point) const;
 
+    // Buttons drawn with an outline (the outs of the row the player points at).
+    void setOutlined(QList<int> items);
+    const QList<int>& outlined() const { return outlined_; }
+
 Q_SIGNALS:
     void itemClicked(int item);
 
@@ -42,6 +47,7 @@ private:
     std::vector<QImage> faces_;  // by face-list index
     int pressed_ = -1;
     int hovered_ = -1;
+    QList<int> outlined_;
 };
 
 }  // namespace korvana::ui

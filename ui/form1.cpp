@@ -13,6 +13,7 @@
 
 #include "card_picker.h"
 #include "desktop_centring.h"
+#include "exact_chances_view.h"
 #include "failure.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
@@ -76,6 +77,7 @@ void TForm1::showAnalysis() {
     for (const std::string& row : rowTexts(analysis, language_, decimalSeparator_)) rows << QString::fromStdString(row);
     for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
     ListBox2->setRows(std::move(rows));
+    exactChances_->show(analysis, language_, decimalSeparator_);
     showBestHand();
 }
 
@@ -213,6 +215,8 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
+    // An unreadable option is reported on its own; the language is still applied.
+    guarded([&] { exactChances_->applyStoredOption(); });
     guarded([&] {
         changelanguage(0);
         changeswitch(0);

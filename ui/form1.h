@@ -30,6 +30,7 @@ namespace korvana::ui {
 
 class CardPicker;
 class DesktopCentring;
+class ExactChancesView;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
@@ -61,6 +62,8 @@ public:
     // The white area below the menu bar that holds every component; the online
     // services put the new-version notice and the banners here.
     QWidget* clientArea() const { return client_; }
+    // The exact chances under the odds list, with their menu option.
+    ExactChancesView* exactChances() const { return exactChances_; }
 
     // --- Methods (throw Failure) ---------------------------------------------
     // Analysis pass: rows of the known cards into ListBox2, RadioGroup1 moved to
@@ -159,6 +162,7 @@ private:
     ErrorReporter reportError_;
     std::string decimalSeparator_;
     QWidget* client_ = nullptr;
+    ExactChancesView* exactChances_ = nullptr;
 
     CardTable table_;
     Language language_ = Language::English;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "card_picker.h"
+#include "exact_chances_view.h"
 #include "form1.h"
 #include "odds_list.h"
 #include "radio_group.h"
@@ -176,6 +177,10 @@ void TForm1::createComponents() {
         {License1, "License1"}, {English1, "English1"}, {Russian1, "Russian1"},
         {Fold1, "Fold1"}};
     for (const auto& [action, name] : actionNames) action->setObjectName(QLatin1String(name));
+
+    // Under the odds list, with its own menu after the others.
+    exactChances_ = new ExactChancesView(client_, ListBox2, ButtonGroup1, menuBar(),
+                                         services_.settings, reportError_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -12,6 +12,7 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
 const QString kAutoswitchKey = QStringLiteral("autoswitch");
+const QString kExactChancesKey = QStringLiteral("exactchances");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -109,8 +110,24 @@ void SettingsStore::setLanguage(const QString& value) const {
 }
 
 std::optional<int> SettingsStore::autoswitch() const {
+    return wholeNumber(kAutoswitchKey);
+}
+
+void SettingsStore::setAutoswitch(int value) const {
+    setWholeNumber(kAutoswitchKey, value);
+}
+
+std::optional<int> SettingsStore::exactChances() const {
+    return wholeNumber(kExactChancesKey);
+}
+
+void SettingsStore::setExactChances(int value) const {
+    setWholeNumber(kExactChancesKey, value);
+}
+
+std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
     const auto store = openStore(kind_ == Kind::PerUser, path_);
-    const auto value = readValue(*store, kAutoswitchKey, location());
+    const auto value = readValue(*store, key, location());
     if (!value) return std::nullopt;
     bool ok = false;
     int number = 0;
@@ -128,14 +145,14 @@ std::optional<int> SettingsStore::autoswitch() const {
             break;
     }
     if (!ok)
-        throw Failure(QStringLiteral("The setting \"autoswitch\" in \"%1\" is not a whole number.")
-                          .arg(location()));
+        throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not a whole number.")
+                          .arg(key, location()));
     return number;
 }
 
-void SettingsStore::setAutoswitch(int value) const {
+void SettingsStore::setWholeNumber(const QString& key, int value) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kAutoswitchKey, value, access_ == Access::ReadWrite, location());
+    writeValue(*store, key, value, access_ == Access::ReadWrite, location());
 }
 
 }  // namespace korvana::ui

@@ -97,18 +97,81 @@ TEST(OddsCommand, JsonCarriesTheFinalRoundAndTheLights) {
     const auto outcome = run({"--json", "--auto", "2c", "3d", "4h", "5s", "7c"});
     ASSERT_EQ(outcome.status, 0);
     const std::string& json = outcome.out;
-    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\"}"), 0u)
+    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\", "), 0u)
         << json;
-    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\"}"), std::string::npos)
+    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\", "), std::string::npos)
         << json;
-    EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\"}], \"best_hand\": \"Best hand: High card\"}\n"),
+    EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\", "),
               std::string::npos) << json;
+    EXPECT_NE(json.find("], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\"}\n"),
+              std::string::npos) << json;
+}
+
+// Every row's exact fields for a few hands, checked against the text and counts
+// worked out by hand.
+TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
+    struct Case {
+        std::vector<std::string> args;
+        size_t row;
+        std::string fields;  // from "category" to the end of the row
+        std::string bestCategory;
+    };
+    const Case cases[] = {
+        {{"--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, 5,
+         "\"category\": \"straight\", \"state\": \"possible\", \"odds\": 5.9, "
+         "\"exact\": 0.0851063829787234, \"outs\": [\"Jc\", \"Jd\", \"Jh\", \"Js\"]}",
+         "\"high_card\""},
+        {{"Kh", "Ah"}, 0,
+         "\"category\": \"royal_flush\", \"state\": \"possible\", \"odds\": 19600, "
+         "\"exact\": 5.102040816326531e-05, \"outs\": []}",
+         "\"high_card\""},
+        {{"--round", "river", "Kc", "Kd", "5h", "5s", "2c", "7d"}, 3,
+         "\"category\": \"full_house\", \"state\": \"possible\", \"odds\": 11.5, "
+         "\"exact\": 0.08695652173913043, \"outs\": [\"5c\", \"5d\", \"Kh\", \"Ks\"]}",
+         "\"two_pairs\""},
+        {{"Kc", "Kd"}, 8,
+         "\"category\": \"pair\", \"state\": \"complete\", \"odds\": null, \"exact\": 1, \"outs\": []}",
+         "\"pair\""},
+        {{"--round", "river"}, 8,
+         "\"category\": \"pair\", \"state\": \"impossible\", \"odds\": null, "
+         "\"exact\": 0.7898491126330273, \"outs\": []}",
+         "null"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        std::vector<std::string> args{"--json"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const std::string json = run(args).out;
+        size_t start = 0;
+        for (size_t row = 0; row <= c.row; ++row) start = json.find("\"category\": ", start + 1);
+        EXPECT_EQ(json.substr(start, c.fields.size()), c.fields) << json;
+        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": ")), ", \"best_category\": " + c.bestCategory + "}\n");
+    }
+}
+
+TEST(OddsCommand, ExactPutsThePercentBeforeEachRow) {
+    const auto outcome = run({"--exact", "--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, {false, ","});
+    EXPECT_EQ(outcome.out,
+              "    0%  Royal Flash impossible \n"
+              "    0%  Straight Flash impossible \n"
+              "    0%  Four of a kind impossible \n"
+              "    0%  Full house impossible \n"
+              "    0%  Flash impossible \n"
+              "  8,5%  T Q K A - Straight odds - 1:5,9  \n"
+              "    0%  Three of a kind impossible \n"
+              "    0%  Two Pairs impossible \n"
+              " 31,9%  A - Pair odds - 1:3,1  \n"
+              "  100%  A High card   \n"
+              "Best hand: High card\n");
+    // Nothing known: the formula calls every row impossible, the exact chance does not.
+    EXPECT_EQ(run({"--exact", "--lang", "ru"}).out.find(" <0.1%  Роял Флеш невозможен \n"), 0u);
 }
 
 TEST(OddsCommand, HelpAndVersion) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.find("Usage: korvana-odds"), 0u);
+    EXPECT_NE(help.out.find("--exact"), std::string::npos);
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "korvana-odds 1.5.3\n");

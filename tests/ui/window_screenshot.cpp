@@ -1,9 +1,12 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
-//   korvana_window_screenshot OUTPUT.png english|russian [CARD...]
+//   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW] [CARD...]
+// --point=ROW puts the pointer on odds list row 0..9, so that its outs are
+// outlined on the card picker.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -12,6 +15,7 @@
 #include "application.h"
 #include "card_table.h"
 #include "font_mapping.h"
+#include "odds_list.h"
 
 using namespace korvana::ui;
 
@@ -19,7 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian [CARD...]\n";
+        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+                               "[--point=ROW] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -34,9 +39,17 @@ int main(int argc, char* argv[]) {
     TForm1 window(services);
     window.show();
 
-    for (const QString& card : args.mid(3)) {
+    int pointedRow = -1;
+    for (const QString& arg : args.mid(3)) {
+        if (arg.startsWith(QLatin1String("--point="))) pointedRow = arg.mid(8).toInt();
         for (int item = 0; item < kPickerItems; ++item)
-            if (pickerCardCode(item) == card) window.ButtonGroup1ItemClick(item);
+            if (pickerCardCode(item) == arg) window.ButtonGroup1ItemClick(item);
+    }
+    if (pointedRow >= 0) {
+        const QPoint at = window.ListBox2->rowRect(pointedRow).center();
+        QMouseEvent move(QEvent::MouseMove, at, window.ListBox2->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.ListBox2, &move);
     }
     QTimer::singleShot(300, &app, [&] {
         const bool saved = window.grab().save(args[1]);
