@@ -13,10 +13,10 @@ namespace {
 const QString kCommand = QStringLiteral("korvana");
 
 void describeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Texas Hold'em hand analyser and odds calculator: click the cards you know\n"
-        "into the window and see how each poker hand stands. For the odds on the\n"
-        "command line, without a window, use korvana-odds."));
+    parser.setApplicationDescription(
+        QStringLiteral("Texas Hold'em hand analyser and odds calculator: click the cards you know\n"
+                       "into the window and see how each poker hand stands. For the odds on the\n"
+                       "command line, without a window, use korvana-odds."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -32,7 +32,8 @@ QString printable(const QString& text) {
 
 QString platformArgument(const QStringList& arguments) {
     for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("-platform") || arguments[i] == QLatin1String("--platform"))
+        if (arguments[i] == QLatin1String("-platform") ||
+            arguments[i] == QLatin1String("--platform"))
             return arguments[i + 1];
     }
     return {};
@@ -45,7 +46,8 @@ QString displaySetting(const QStringList& arguments, const QProcessEnvironment& 
         parts << QStringLiteral("-platform %1").arg(platform);
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const QString key = QString::fromLatin1(name);
-        if (environment.contains(key)) parts << QStringLiteral("%1=%2").arg(key, environment.value(key));
+        if (environment.contains(key))
+            parts << QStringLiteral("%1=%2").arg(key, environment.value(key));
     }
     return printable(parts.join(QStringLiteral(", ")));
 }
@@ -63,7 +65,8 @@ void printLine(FILE* stream, const QString& line) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(kCommand);
     const std::string_view version = programVersion();
-    QCoreApplication::setApplicationVersion(QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app);
@@ -82,6 +85,7 @@ struct StartMessages {
 StartMessages* startMessages = nullptr;
 
 void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (startMessages == nullptr) return;  // a late message from another thread
     if (type == QtFatalMsg) {
         // Qt's own explanation runs over many lines and ends in an abort; one
         // line and a plain failure status serve the user better.
@@ -91,7 +95,8 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     startMessages->held << qFormatLogMessage(type, context, message);
 }
 
-std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv, const QString& failureLine) {
+std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv,
+                                                const QString& failureLine) {
     StartMessages messages{{}, failureLine};
     startMessages = &messages;
     const QtMessageHandler previous = qInstallMessageHandler(holdStartMessage);
@@ -121,20 +126,24 @@ bool asksForInformation(const QStringList& arguments) {
 }
 
 QString missingDisplayLine(const QStringList& arguments, const QProcessEnvironment& environment) {
-    const bool platformChosen =
-        !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty() || !platformArgument(arguments).isEmpty();
+    const bool platformChosen = !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty() ||
+                                !platformArgument(arguments).isEmpty();
     const bool displayNamed = !environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
                               !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
     if (platformChosen || displayNamed) return {};
-    return kCommand + QStringLiteral(": cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
+    return kCommand +
+           QStringLiteral(
+               ": cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
 }
 
 QString leftoverArgumentsLine(const QStringList& arguments) {
     QCommandLineParser parser;
     describeOptions(parser);
-    if (!parser.parse(arguments)) return printable(kCommand + QStringLiteral(": ") + parser.errorText());
+    if (!parser.parse(arguments))
+        return printable(kCommand + QStringLiteral(": ") + parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return printable(kCommand + QStringLiteral(": Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return printable(kCommand + QStringLiteral(": Unexpected argument '%1'.")
+                                        .arg(parser.positionalArguments().first()));
     return {};
 }
 
@@ -147,10 +156,12 @@ WindowStart startFromCommandLine(int& argc, char** argv) {
         printLine(stderr, line);
         return {nullptr, EXIT_FAILURE};
     }
-    const QString failureLine = kCommand + QStringLiteral(": cannot open the window: the window system did not start (") +
-                                displaySetting(arguments, environment) + QLatin1Char(')');
+    const QString failureLine =
+        kCommand + QStringLiteral(": cannot open the window: the window system did not start (") +
+        displaySetting(arguments, environment) + QLatin1Char(')');
     WindowStart start{startWindowSystem(argc, argv, failureLine), EXIT_SUCCESS};
-    if (const QString line = leftoverArgumentsLine(QCoreApplication::arguments()); !line.isEmpty()) {
+    if (const QString line = leftoverArgumentsLine(QCoreApplication::arguments());
+        !line.isEmpty()) {
         printLine(stderr, line);
         return {nullptr, EXIT_FAILURE};
     }

@@ -34,8 +34,8 @@ QImage fitPixelRatio(QImage picture, int drawnRatio, qreal screenRatio) {
 QImage loadPictureForScreen(const QString& path, qreal devicePixelRatio) {
     if (isDense(devicePixelRatio)) {
         try {
-            return fitPixelRatio(loadPicture(withPixelRatio(path, kSharpPixelRatio)), kSharpPixelRatio,
-                                 devicePixelRatio);
+            return fitPixelRatio(loadPicture(withPixelRatio(path, kSharpPixelRatio)),
+                                 kSharpPixelRatio, devicePixelRatio);
         } catch (const Failure&) {
             // A folder with only the plain pictures still works, just less sharp.
         }

@@ -73,8 +73,10 @@ void PictureDensityTest::slotPicture_data() {
     QTest::newRow("scaled 1.5") << 1.5 << SharpFile::Drawn << QSize(129, 185) << 1.5 << true;
     QTest::newRow("scaled 2") << 2.0 << SharpFile::Drawn << QSize(172, 246) << 2.0 << true;
     QTest::newRow("scaled 3") << 3.0 << SharpFile::Drawn << QSize(172, 246) << 2.0 << true;
-    QTest::newRow("scaled 2, no sharp file") << 2.0 << SharpFile::Missing << QSize(86, 123) << 1.0 << false;
-    QTest::newRow("scaled 2, broken sharp file") << 2.0 << SharpFile::Broken << QSize(86, 123) << 1.0 << false;
+    QTest::newRow("scaled 2, no sharp file")
+        << 2.0 << SharpFile::Missing << QSize(86, 123) << 1.0 << false;
+    QTest::newRow("scaled 2, broken sharp file")
+        << 2.0 << SharpFile::Broken << QSize(86, 123) << 1.0 << false;
 }
 
 void PictureDensityTest::slotPicture() {
