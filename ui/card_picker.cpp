@@ -1,13 +1,15 @@
 #include "card_picker.h"
 
-#include <QImageReader>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <algorithm>
 
 #include "card.h"
+#include "card_faces.h"
 #include "card_table.h"
+#include "picture_density.h"
 
 namespace korvana::ui {
 
@@ -16,13 +18,16 @@ namespace {
 const QColor kOutlineColour(0, 102, 204);
 }  // namespace
 
-std::vector<QImage> loadCardFaces() {
+std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
     std::vector<QImage> faces(kPickerItems);
-    for (int item = 0; item < kPickerItems; ++item) {
-        QImageReader reader(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)), "png");
-        faces[static_cast<size_t>(pickerPictureIndex(item))] = reader.read();
-    }
+    for (int item = 0; item < kPickerItems; ++item)
+        faces[static_cast<size_t>(pickerPictureIndex(item))] =
+            loadResourceForScreen(cardFaceResource(pickerCardCode(item)), devicePixelRatio);
     return faces;
+}
+
+std::vector<QImage> loadCardFaces() {
+    return loadCardFaces(qGuiApp->devicePixelRatio());
 }
 
 CardPicker::CardPicker(std::vector<QImage> faces, QWidget* parent)
@@ -47,6 +52,8 @@ int CardPicker::itemAt(QPoint point) const {
 
 void CardPicker::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Faces made for a denser screen than this one are scaled down smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int item = 0; item < kPickerItems; ++item) {
         const QRect rect = buttonRect(item);
         if (!rect.intersects(event->rect())) continue;

@@ -9,9 +9,12 @@
 
 namespace korvana::ui {
 
-// The 52 small card faces (36 x 51) in face-list order (see pickerPictureIndex),
-// decoded from the program's resources; a missing face is a null image. Safe
-// to call on any thread.
+// The 52 small card faces (36 x 51 layout pixels) in face-list order (see
+// pickerPictureIndex), decoded from the program's resources for a screen of
+// devicePixelRatio (see picture_density.h); a missing face is a null image.
+// Safe to call on any thread.
+std::vector<QImage> loadCardFaces(qreal devicePixelRatio);
+// The same for the densest screen of this session; GUI thread only.
 std::vector<QImage> loadCardFaces();
 
 class CardPicker : public QWidget {

@@ -17,6 +17,7 @@
 #include "failure.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
+#include "picture_density.h"
 #include "picture_loader.h"
 #include "row_text.h"
 #include "radio_group.h"
@@ -94,7 +95,8 @@ void TForm1::ListBox2DrawItem(QPainter& painter, int index, const QRect& rect) {
 // --- Card table -------------------------------------------------------------
 
 void TForm1::loadSlotPicture(int slot, const QString& path) {
-    Image[static_cast<size_t>(slot)]->setPicture(loadPicture(path));
+    SlotPicture* picture = Image[static_cast<size_t>(slot)];
+    picture->setPicture(loadPictureForScreen(path, picture->devicePixelRatioF()));
 }
 
 void TForm1::toggleCard(const QString& card) {

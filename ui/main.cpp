@@ -2,11 +2,14 @@
 #include <chrono>
 
 #include "application.h"
+#include "command_line.h"
 #include "online_services.h"
 #include "quit_on_signal.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    auto start = korvana::ui::startFromCommandLine(argc, argv);
+    if (!start.app) return start.exitStatus;
+    QApplication& app = *start.app;
     korvana::ui::quitOnTerminationSignals(&app);
     auto window = korvana::ui::startProgram(app);
 

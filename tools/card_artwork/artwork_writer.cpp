@@ -1,5 +1,7 @@
 #include "artwork_writer.h"
 
+#include "artwork_names.h"
+
 #include "card_painter.h"
 #include "contact_sheet.h"
 #include "deck.h"
@@ -13,24 +15,29 @@ namespace korvana::artwork {
 
 namespace {
 
-QString inFolder(const QString& folder, const QString& name)
+constexpr int kPixelRatios[] = {1, kSharpPixelRatio};
+
+QString inFolder(const QString& folder, const QString& name, int pixelRatio = 1)
 {
-    return QDir(folder).filePath(name);
+    return QDir(folder).filePath(withPixelRatio(name, pixelRatio));
 }
 
 }  // namespace
 
 void writeCardPictures(const QString& folder)
 {
-    for (const CardArt& card : fullDeck())
-        saveImage(paintCard(card), inFolder(folder, card.code() + QStringLiteral(".jpg")), "jpeg");
-    saveImage(paintEmptySlot(), inFolder(folder, QStringLiteral("nocard.jpg")), "jpeg");
+    for (int ratio : kPixelRatios) {
+        for (const CardArt& card : fullDeck())
+            saveImage(paintCard(card, ratio), inFolder(folder, card.code() + QStringLiteral(".jpg"), ratio), "jpeg");
+        saveImage(paintEmptySlot(ratio), inFolder(folder, QStringLiteral("nocard.jpg"), ratio), "jpeg");
+    }
 }
 
 void writeCardFaces(const QString& folder)
 {
-    for (const CardArt& card : fullDeck())
-        saveImage(paintCardFace(card), inFolder(folder, card.code() + QStringLiteral(".png")), "png");
+    for (int ratio : kPixelRatios)
+        for (const CardArt& card : fullDeck())
+            saveImage(paintCardFace(card, ratio), inFolder(folder, card.code() + QStringLiteral(".png"), ratio), "png");
 }
 
 void writeIcons(const QString& folder)

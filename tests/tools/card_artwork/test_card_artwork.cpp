@@ -27,9 +27,10 @@ QStringList allCodes()
     return codes;
 }
 
-QString bigPicture(const QString& stem)
+QString bigPicture(const QString& stem, int pixelRatio = 1)
 {
-    return QDir(kImagesDir).filePath(stem + QStringLiteral(".jpg"));
+    const QString density = pixelRatio == 1 ? QString() : QStringLiteral("@%1x").arg(pixelRatio);
+    return QDir(kImagesDir).filePath(stem + density + QStringLiteral(".jpg"));
 }
 
 bool isRedSuit(const QString& code)
@@ -99,6 +100,8 @@ private slots:
     void bigPicturesDecode();
     void facesLoad_data();
     void facesLoad();
+    void sharpVariantsShowTheSame_data();
+    void sharpVariantsShowTheSame();
     void iconsLoad_data();
     void iconsLoad();
     void indexInkMatchesSuit_data();
@@ -114,34 +117,75 @@ private slots:
 void TestCardArtwork::bigPicturesDecode_data()
 {
     QTest::addColumn<QString>("stem");
-    for (const QString& code : allCodes())
-        QTest::newRow(qPrintable(code)) << code;
-    QTest::newRow("empty slot") << QStringLiteral("nocard");
+    QTest::addColumn<int>("ratio");
+    for (int ratio : {1, 2}) {
+        for (const QString& code : allCodes())
+            QTest::addRow("%s x%d", qPrintable(code), ratio) << code << ratio;
+        QTest::addRow("empty slot x%d", ratio) << QStringLiteral("nocard") << ratio;
+    }
 }
 
 void TestCardArtwork::bigPicturesDecode()
 {
     QFETCH(QString, stem);
-    QImageReader reader(bigPicture(stem));
+    QFETCH(int, ratio);
+    QImageReader reader(bigPicture(stem, ratio));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-    QCOMPARE(image.size(), QSize(86, 123));
+    QCOMPARE(image.size(), QSize(86, 123) * ratio);
 }
 
 void TestCardArtwork::facesLoad_data()
 {
     QTest::addColumn<QString>("code");
-    for (const QString& code : allCodes())
-        QTest::newRow(qPrintable(code)) << code;
+    QTest::addColumn<int>("ratio");
+    for (int ratio : {1, 2})
+        for (const QString& code : allCodes())
+            QTest::addRow("%s x%d", qPrintable(code), ratio) << code << ratio;
 }
 
 void TestCardArtwork::facesLoad()
 {
     QFETCH(QString, code);
-    const QImage face(korvana::cardFaceResource(code));
-    QCOMPARE(face.size(), QSize(36, 51));
+    QFETCH(int, ratio);
+    const QImage face(korvana::cardFaceResource(code, ratio));
+    QCOMPARE(face.size(), QSize(36, 51) * ratio);
     QVERIFY(face.hasAlphaChannel());
+}
+
+void TestCardArtwork::sharpVariantsShowTheSame_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("sharp");
+    for (const QString& code : allCodes()) {
+        QTest::addRow("%s big", qPrintable(code)) << bigPicture(code) << bigPicture(code, 2);
+        QTest::addRow("%s face", qPrintable(code)) << korvana::cardFaceResource(code)
+                                                   << korvana::cardFaceResource(code, 2);
+    }
+    QTest::newRow("empty slot") << bigPicture(QStringLiteral("nocard")) << bigPicture(QStringLiteral("nocard"), 2);
+}
+
+void TestCardArtwork::sharpVariantsShowTheSame()
+{
+    // The @2x picture is the same drawing with more pixels: brought down to the
+    // plain size it must match the plain picture closely (a swapped card, a
+    // shifted layout or a different colour would not).
+    QFETCH(QString, plain);
+    QFETCH(QString, sharp);
+    const QImage small = QImage(plain).convertToFormat(QImage::Format_ARGB32);
+    const QImage big = QImage(sharp).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!small.isNull() && !big.isNull());
+    const QImage reduced = big.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long difference = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            const QColor a = small.pixelColor(x, y), b = reduced.pixelColor(x, y);
+            difference += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue())
+                + qAbs(a.alpha() - b.alpha());
+        }
+    const double perChannel = double(difference) / (4.0 * small.width() * small.height());
+    QVERIFY2(perChannel < 6.0, qPrintable(QStringLiteral("mean difference %1").arg(perChannel)));
 }
 
 void TestCardArtwork::iconsLoad_data()
@@ -281,7 +325,7 @@ void TestCardArtwork::toolRefusesBadRuns()
 void TestCardArtwork::toolRedrawsTheSameFiles()
 {
     // The build must be reproducible: a second run gives byte-identical pictures,
-    // exactly the 53 expected files and no leftovers.
+    // exactly the 53 expected files in both densities and no leftovers.
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
     const ToolRun run = runTool({QStringLiteral("--images"), scratch.path()});
@@ -289,8 +333,8 @@ void TestCardArtwork::toolRedrawsTheSameFiles()
 
     QStringList expected;
     for (const QString& code : allCodes())
-        expected << code + QStringLiteral(".jpg");
-    expected << QStringLiteral("nocard.jpg");
+        expected << code + QStringLiteral(".jpg") << code + QStringLiteral("@2x.jpg");
+    expected << QStringLiteral("nocard.jpg") << QStringLiteral("nocard@2x.jpg");
     expected.sort();
     QCOMPARE(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name),
              expected);
