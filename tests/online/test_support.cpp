@@ -40,16 +40,16 @@ QByteArray readDataFile(const QString &name)
 
 FakeSite::FakeSite()
 {
-    connect(&m_server, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
-    if (!m_server.listen(QHostAddress::LocalHost, 0))
-        qFatal("fake site cannot listen: %s", qPrintable(m_server.errorString()));
+    connect(&server_, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
+    if (!server_.listen(QHostAddress::LocalHost, 0))
+        qFatal("fake site cannot listen: %s", qPrintable(server_.errorString()));
 }
 
 FakeSite::~FakeSite() { stop(); }
 
-QString FakeSite::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
+QString FakeSite::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
 
-void FakeSite::route(const QByteArray &target, FakeResponse response) { m_routes.insert(target, std::move(response)); }
+void FakeSite::route(const QByteArray &target, FakeResponse response) { routes_.insert(target, std::move(response)); }
 
 void FakeSite::routeBanners(int languageCode, const QByteArray &picture, const QByteArray &linkPrefix)
 {
@@ -63,7 +63,7 @@ void FakeSite::routeBanners(int languageCode, const QByteArray &picture, const Q
 QList<QByteArray> FakeSite::requestedTargets() const
 {
     QList<QByteArray> targets;
-    for (const FakeRequest &request : m_requests)
+    for (const FakeRequest &request : requests_)
         targets.append(request.target);
     return targets;
 }
@@ -71,24 +71,24 @@ QList<QByteArray> FakeSite::requestedTargets() const
 int FakeSite::openConnections() const
 {
     int open = 0;
-    for (const auto &socket : m_sockets)
+    for (const auto &socket : sockets_)
         open += socket && socket->state() == QAbstractSocket::ConnectedState;
     return open;
 }
 
 void FakeSite::stop()
 {
-    m_server.close();
-    for (const auto &socket : m_sockets)
+    server_.close();
+    for (const auto &socket : sockets_)
         if (socket)
             socket->abort();
-    m_sockets.clear();
+    sockets_.clear();
 }
 
 void FakeSite::onNewConnection()
 {
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-        m_sockets.append(socket);
+    while (QTcpSocket *socket = server_.nextPendingConnection()) {
+        sockets_.append(socket);
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -114,12 +114,12 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
         if (colon > 0)
             request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
     }
-    m_requests.push_back(request);
+    requests_.push_back(request);
     if (socket->property("dropNext").toBool()) {
         socket->abort();
         return;
     }
-    const int delay = m_routes.value(request.target).delayMs;
+    const int delay = routes_.value(request.target).delayMs;
     if (delay > 0)
         QTimer::singleShot(delay, socket, [this, socket, request] { answer(socket, request); });
     else
@@ -129,7 +129,7 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
 void FakeSite::answer(QTcpSocket *socket, const FakeRequest &request)
 {
     using Kind = FakeResponse::Kind;
-    const FakeResponse response = m_routes.value(request.target, FakeResponse{404, "not found", {}, {}});
+    const FakeResponse response = routes_.value(request.target, FakeResponse{404, "not found", {}, {}});
     switch (response.kind) {
     case Kind::Hang:
         return;  // keeps the connection open and never answers
@@ -198,13 +198,13 @@ void FakeSite::pump(QTcpSocket *socket, int intervalMs, std::function<QByteArray
 
 Heartbeat::Heartbeat()
 {
-    m_clock.start();
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        const qint64 now = m_clock.elapsed();
-        m_longest = std::max(m_longest, now - m_last);
-        m_last = now;
+    clock_.start();
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        const qint64 now = clock_.elapsed();
+        longest_ = std::max(longest_, now - last_);
+        last_ = now;
     });
-    m_timer.start(10);
+    timer_.start(10);
 }
 
 }  // namespace korvana::online::test

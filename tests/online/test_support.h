@@ -70,8 +70,8 @@ public:
     void route(const QByteArray &target, const QByteArray &body) { route(target, FakeResponse{200, body, {}, {}}); }
     // Serves the same picture and a link text for banners 1..4 of a language.
     void routeBanners(int languageCode, const QByteArray &picture, const QByteArray &linkPrefix);
-    void clearRequests() { m_requests.clear(); }
-    const std::vector<FakeRequest> &requests() const { return m_requests; }
+    void clearRequests() { requests_.clear(); }
+    const std::vector<FakeRequest> &requests() const { return requests_; }
     QList<QByteArray> requestedTargets() const;
     int openConnections() const;
     // Stops listening and drops every connection.
@@ -86,10 +86,10 @@ private:
     // keep a test busy for ever.
     void pump(QTcpSocket *socket, int intervalMs, std::function<QByteArray()> produce);
 
-    QTcpServer m_server;
-    QMap<QByteArray, FakeResponse> m_routes;
-    std::vector<FakeRequest> m_requests;
-    QList<QPointer<QTcpSocket>> m_sockets;
+    QTcpServer server_;
+    QMap<QByteArray, FakeResponse> routes_;
+    std::vector<FakeRequest> requests_;
+    QList<QPointer<QTcpSocket>> sockets_;
 };
 
 // Ticks every 10 ms on the GUI thread and remembers the longest gap between
@@ -97,13 +97,13 @@ private:
 class Heartbeat : public QObject {
 public:
     Heartbeat();
-    qint64 longestGapMs() const { return m_longest; }
+    qint64 longestGapMs() const { return longest_; }
 
 private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
 };
 
 // The longest gap the GUI may show while requests run.
