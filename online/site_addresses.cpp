@@ -12,9 +12,14 @@ QUrl pageUrl(const SiteAddresses& site, const QString& page, Language language) 
     return QUrl(site.base + page + QStringLiteral("?l=") + suffix);
 }
 
+// "/banners/1/" English, "/banners/2/" Russian; empty for a language the site
+// has no banners for.
 QString bannerFolder(const SiteAddresses& site, Language language) {
-    const int folder = language == Language::Russian ? 2 : 1;
-    return site.base + QStringLiteral("/banners/") + QString::number(folder) + QLatin1Char('/');
+    switch (language) {
+        case Language::English: return site.base + QStringLiteral("/banners/1/");
+        case Language::Russian: return site.base + QStringLiteral("/banners/2/");
+    }
+    return {};
 }
 
 }  // namespace
@@ -55,11 +60,15 @@ QUrl tellAFriendPageUrl(const SiteAddresses& site, Language language) {
 }
 
 QUrl bannerPictureUrl(const SiteAddresses& site, Language language, int n) {
-    return QUrl(bannerFolder(site, language) + QString::number(n) + QStringLiteral(".gif"));
+    const QString folder = bannerFolder(site, language);
+    if (folder.isEmpty()) return {};
+    return QUrl(folder + QString::number(n) + QStringLiteral(".gif"));
 }
 
 QUrl bannerLinkUrl(const SiteAddresses& site, Language language, int n) {
-    return QUrl(bannerFolder(site, language) + QString::number(n) + QStringLiteral(".txt"));
+    const QString folder = bannerFolder(site, language);
+    if (folder.isEmpty()) return {};
+    return QUrl(folder + QString::number(n) + QStringLiteral(".txt"));
 }
 
 QUrl supportMailUrl(const SiteAddresses& site) {

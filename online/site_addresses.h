@@ -28,7 +28,8 @@ QUrl updatePageUrl(const SiteAddresses& site, Language language);
 QUrl helpPageUrl(const SiteAddresses& site, Language language);
 QUrl tellAFriendPageUrl(const SiteAddresses& site, Language language);
 // Picture n (1..4) and its link text in the banner folder of the language
-// ("/banners/1/" English, "/banners/2/" Russian).
+// ("/banners/1/" English, "/banners/2/" Russian); an invalid (empty) QUrl for
+// an unknown language.
 QUrl bannerPictureUrl(const SiteAddresses& site, Language language, int n);
 QUrl bannerLinkUrl(const SiteAddresses& site, Language language, int n);
 QUrl supportMailUrl(const SiteAddresses& site);  // "mailto:" + address

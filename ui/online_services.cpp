@@ -64,6 +64,10 @@ QByteArray OnlineServices::bannerLink(int n) const {
     return strip_->link(n);
 }
 
+AboutWindow* OnlineServices::aboutWindow() const {
+    return about_;
+}
+
 void OnlineServices::startWebCheck() {
     webCheck_->start(language_());
 }
