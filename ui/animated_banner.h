@@ -4,14 +4,14 @@
 //
 // - loadFromFile() first drops the current picture, then reads the file with
 //   Qt's GIF reader (the format is forced, so a file of another kind fails);
-//   after a load the first frame is shown and the control takes the picture's
-//   size. An empty control paints nothing. The load fails, leaving the
-//   control empty, when the name is not a regular file, when any frame is cut
+//   after a load the first frame is shown and the banner takes the picture's
+//   size. An empty banner paints nothing. The load fails, leaving the
+//   banner empty, when the name is not a regular file, when any frame is cut
 //   off or damaged, and when the picture has too many frames or would take
 //   too much memory decoded.
 // - frameIndex: the frame shown; values outside the frames, or equal to the
 //   current one, are ignored.
-// - animate: while on, the control moves to the next frame each time the
+// - animate: while on, the banner moves to the next frame each time the
 //   current frame's delay (held within 50..10000 ms) has passed, wrapping to
 //   frame 0 after the last; with loop off it switches itself off on reaching
 //   frame 0. A picture with fewer than two frames never advances, and animate
@@ -35,7 +35,7 @@ public:
     explicit AnimatedBanner(QWidget* parent = nullptr);
 
     // False (with error) when the file is not a readable GIF picture; the
-    // control is then empty.
+    // banner is then empty.
     bool loadFromFile(const QString& path, QString* error = nullptr);
 
     bool isEmpty() const { return frames_.empty(); }
