@@ -115,8 +115,8 @@ private:
     int redirects_ = 0;
     QTcpSocket* socket_ = nullptr;
     std::unique_ptr<HttpResponseReader> reply_;
-    QPointer<QIODevice> file_;  // null: the body is kept in memory
-    bool toFile_;
+    QPointer<QIODevice> file_;  // the destination, when the body goes to a file
+    bool toFile_;               // a file that is gone by then fails the request
     qint64 maxBytes_;
     qint64 headBytesLeft_;
     HttpResult result_;
