@@ -20,6 +20,6 @@ struct GifLayout {
     std::vector<int> delays;
 };
 
-GifLayout readGifLayout(const QByteArray &data);
+GifLayout readGifLayout(const QByteArray& data);
 
 }  // namespace korvana::online

@@ -41,6 +41,33 @@ struct HttpLimits {
     qint64 headBytes = 32 * 1024;
 };
 
+// What a client takes from outside: where the cookies it receives are kept
+// for the run (null: none kept or sent), how host names are looked up (empty:
+// left to Qt alone) and its limits.
+struct HttpClientSetup {
+    QNetworkCookieJar* cookies = nullptr;
+    NameResolver nameResolver = systemNameResolver();
+    HttpLimits limits;
+};
+
+// One GET: the address, the most body bytes accepted, and where the body
+// goes: into memory (HttpResult::body) when file is null, else into file,
+// which must stay open until the request is done or cancelled.
+struct HttpGet {
+    QUrl url;
+    qint64 maxBytes = 0;
+    QIODevice* file = nullptr;
+};
+
+// How a GET ended. ok only for a final 2xx reply whose whole body arrived
+// within the limits and was stored.
+struct HttpResult {
+    bool ok = false;
+    int status = 0;   // of the last reply read; 0 when none arrived
+    QByteArray body;  // the body kept in memory; empty after a failure
+    QString error;    // why the request failed; empty after success
+};
+
 // Body size limits of the documents the program fetches.
 inline constexpr qint64 kVersionTextLimit = 64 * 1024;
 inline constexpr qint64 kLinkTextLimit = 16 * 1024;
@@ -54,28 +81,21 @@ inline constexpr char kAccept[] = "text/html, */*";
 class HttpRequest : public QObject {
     Q_OBJECT
 public:
-    // The body, for a request made with HttpClient::getText.
-    const QByteArray &body() const { return m_body; }
-    // Why the request failed; empty after success.
-    const QString &errorString() const { return m_error; }
-
     // Stops the request without emitting done(); it deletes itself later.
     void cancel();
 
     ~HttpRequest() override;
 
 Q_SIGNALS:
-    // Emitted exactly once unless cancelled. ok is true only for a final 2xx
-    // reply whose whole body arrived within the limits.
-    void done(bool ok);
+    // Emitted exactly once unless cancelled.
+    void done(const korvana::online::HttpResult& result);
 
 private:
     friend class HttpClient;
-    HttpRequest(QNetworkCookieJar *cookies, const QUrl &url, QIODevice *sink, qint64 maxBytes,
-                const HttpLimits &limits, const NameResolver &resolver, QObject *parent);
+    HttpRequest(const HttpClientSetup& setup, const HttpGet& get, QObject* parent);
 
     // One hop: look the host up, connect, send, read the reply.
-    void startHop(const QUrl &url);
+    void startHop(const QUrl& url);
     void connectHop();
     void onConnected();
     void onReadyRead();
@@ -85,48 +105,38 @@ private:
     void onHead();
     void dropConnection();
     bool storeBody(QByteArrayView data);
-    void fail(const QString &why);
+    void fail(const QString& why);
     void finish(bool ok);
 
-    QPointer<QNetworkCookieJar> m_cookies;
-    NameResolver m_resolver;
-    std::shared_ptr<NameLookup> m_lookup;
-    QUrl m_url;  // of the current hop
-    int m_redirects = 0;
-    QTcpSocket *m_socket = nullptr;
-    std::unique_ptr<HttpResponseReader> m_reply;
-    QPointer<QIODevice> m_sink;  // null: the body is kept in m_body
-    qint64 m_maxBytes;
-    qint64 m_headBytesLeft;
-    QByteArray m_body;
-    QString m_error;
-    QTimer *m_connectTimer;
-    QTimer *m_deadlineTimer;
-    bool m_over = false;
+    QPointer<QNetworkCookieJar> cookies_;
+    NameResolver resolver_;
+    std::shared_ptr<NameLookup> lookup_;
+    QUrl url_;  // of the current hop
+    int redirects_ = 0;
+    QTcpSocket* socket_ = nullptr;
+    std::unique_ptr<HttpResponseReader> reply_;
+    QPointer<QIODevice> file_;  // the destination, when the body goes to a file
+    bool toFile_;               // a file that is gone by then fails the request
+    qint64 maxBytes_;
+    qint64 headBytesLeft_;
+    HttpResult result_;
+    QTimer* connectTimer_;
+    QTimer* deadlineTimer_;
+    bool over_ = false;
 };
 
+// Starts GETs with what it was set up with. Its requests are its children:
+// destroying the client stops them.
 class HttpClient : public QObject {
     Q_OBJECT
 public:
-    // resolver: how host names are looked up before Qt connects; empty leaves
-    // it to Qt alone.
-    explicit HttpClient(HttpLimits limits, NameResolver resolver = systemNameResolver(), QObject *parent = nullptr);
+    explicit HttpClient(HttpClientSetup setup, QObject* parent = nullptr);
     ~HttpClient() override;
 
-    // GET returning the body as 8-bit text (request->body()).
-    HttpRequest *getText(const QUrl &url, qint64 maxBytes);
-    // GET writing the body into sink, which must stay open until done() or cancel().
-    HttpRequest *getToDevice(const QUrl &url, QIODevice *sink, qint64 maxBytes);
-
-    // The cookies this client received during the run.
-    QNetworkCookieJar *cookieJar() const;
+    HttpRequest* get(const HttpGet& request);
 
 private:
-    HttpRequest *start(const QUrl &url, QIODevice *sink, qint64 maxBytes);
-
-    HttpLimits m_limits;
-    NameResolver m_resolver;
-    QNetworkCookieJar *m_cookies;
+    HttpClientSetup setup_;
 };
 
 }  // namespace korvana::online

@@ -24,10 +24,10 @@ namespace korvana::online {
 class HttpResponseReader {
 public:
     enum class Progress {
-        NeedMore,    // everything given so far is consumed
-        HeadDone,    // the final head has been read; call read() again for the body
-        Complete,    // the whole response has been read
-        Failed,      // see error()
+        NeedMore,  // everything given so far is consumed
+        HeadDone,  // the final head has been read; call read() again for the body
+        Complete,  // the whole response has been read
+        Failed,    // see error()
     };
     // Receives body bytes as they are decoded; false stops the reader with a
     // failure (the receiver has said why).
@@ -36,43 +36,54 @@ public:
     HttpResponseReader(qint64 maxHeadBytes, qint64 maxBodyBytes);
 
     // Adds received bytes (possibly none) and reads as far as they go.
-    Progress read(QByteArrayView received, const BodySink &sink);
+    Progress read(QByteArrayView received, const BodySink& sink);
     // The peer closed the connection: ends a body that runs until the close,
     // fails a response that is not complete.
-    Progress closed(const BodySink &sink);
+    Progress closed(const BodySink& sink);
 
-    int status() const { return m_status; }
+    int status() const { return status_; }
     // Values of every header of this name (case-insensitive), in order.
     QList<QByteArray> headerValues(QByteArrayView name) const;
     QByteArray header(QByteArrayView name) const;
-    qint64 headBytes() const { return m_headBytes; }
-    qint64 bodyBytes() const { return m_bodyBytes; }
-    const QString &error() const { return m_error; }
+    qint64 headBytes() const { return headBytes_; }
+    qint64 bodyBytes() const { return bodyBytes_; }
+    const QString& error() const { return error_; }
 
 private:
-    enum class Stage { StatusLine, Headers, ChunkSize, ChunkData, ChunkEnd, Trailers, Body, UntilClose, Done, Failed };
+    enum class Stage {
+        StatusLine,
+        Headers,
+        ChunkSize,
+        ChunkData,
+        ChunkEnd,
+        Trailers,
+        Body,
+        UntilClose,
+        Done,
+        Failed
+    };
 
-    Progress fail(const QString &why);
+    Progress fail(const QString& why);
     // Takes one line (without its line break) off the buffer, counting it
     // against the head limit when countAsHead; false when no full line is there.
-    bool takeLine(QByteArray *line, bool countAsHead);
-    Progress parseStatusLine(const QByteArray &line);
-    Progress parseHeaderLine(const QByteArray &line);
+    bool takeLine(QByteArray* line, bool countAsHead);
+    Progress parseStatusLine(const QByteArray& line);
+    Progress parseHeaderLine(const QByteArray& line);
     Progress endOfHead();
-    Progress parseChunkSize(const QByteArray &line);
-    Progress deliver(qint64 count, const BodySink &sink);
+    Progress parseChunkSize(const QByteArray& line);
+    Progress deliver(qint64 count, const BodySink& sink);
 
-    qint64 m_maxHeadBytes;
-    qint64 m_maxBodyBytes;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;  // read position in m_buffer
-    Stage m_stage = Stage::StatusLine;
-    int m_status = 0;
-    QList<QPair<QByteArray, QByteArray>> m_headers;  // names in lower case
-    qint64 m_headBytes = 0;
-    qint64 m_bodyBytes = 0;
-    qint64 m_remaining = 0;  // of the declared length or of the current chunk
-    QString m_error;
+    qint64 maxHeadBytes_;
+    qint64 maxBodyBytes_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;  // read position in buffer_
+    Stage stage_ = Stage::StatusLine;
+    int status_ = 0;
+    QList<QPair<QByteArray, QByteArray>> headers_;  // names in lower case
+    qint64 headBytes_ = 0;
+    qint64 bodyBytes_ = 0;
+    qint64 remaining_ = 0;  // of the declared length or of the current chunk
+    QString error_;
 };
 
 }  // namespace korvana::online

@@ -16,18 +16,20 @@ int main(int argc, char* argv[]) {
     // The online side: the new-version notice and the banners in the client
     // area, the About window, the Help menu. The window's own hourly timer and
     // its language choices start the web checks.
-    korvana::online::OnlineOptions options;
+    korvana::ui::OnlineOptions options;
     options.checkInterval = std::chrono::milliseconds(0);
     auto* form = window.get();
-    auto* online = new korvana::online::OnlineServices(  // owned by the client area
-        form->clientArea(), [form] { return static_cast<int>(form->language()); }, options);
-    using korvana::online::OnlineServices;
+    auto* online = new korvana::ui::OnlineServices(  // owned by the client area
+        form->clientArea(), [form] { return form->language(); },
+        korvana::ui::kMainWindowOnlinePlaces, options);
+    using korvana::ui::OnlineServices;
     using korvana::ui::TForm1;
-    QObject::connect(form, &TForm1::webCheckDue, online, &OnlineServices::Timer2Timer);
-    QObject::connect(form, &TForm1::helpRequested, online, &OnlineServices::Help2Click);
-    QObject::connect(form, &TForm1::aboutRequested, online, &OnlineServices::About1Click);
-    QObject::connect(form, &TForm1::tellAFriendRequested, online, &OnlineServices::Tellafriend1Click);
-    QObject::connect(form, &TForm1::licenceRequested, online, &OnlineServices::License1Click);
+    QObject::connect(form, &TForm1::webCheckDue, online, &OnlineServices::startWebCheck);
+    QObject::connect(form, &TForm1::helpRequested, online, &OnlineServices::openHelpPage);
+    QObject::connect(form, &TForm1::aboutRequested, online, &OnlineServices::showAboutWindow);
+    QObject::connect(form, &TForm1::tellAFriendRequested, online,
+                     &OnlineServices::openTellAFriendPage);
+    QObject::connect(form, &TForm1::licenceRequested, online, &OnlineServices::openLicence);
 
     window->show();
     return app.exec();

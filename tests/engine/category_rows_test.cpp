@@ -6,6 +6,7 @@
 
 #include "analysis.h"
 #include "hand_builder.h"
+#include "korvana_version.h"
 #include "row_text.h"
 
 namespace korvana {
@@ -22,7 +23,8 @@ struct RowCase {
 };
 
 std::string rowFor(const RowCase& c) {
-    const auto analysis = analyse(test::handOf(c.cards), roundOfTarget(c.target), false, std::nullopt);
+    const auto analysis =
+        analyse(test::handOf(c.cards), roundOfTarget(c.target), false, std::nullopt);
     return rowText(analysis.rows[static_cast<size_t>(listIndex(c.row))], c.language, ".");
 }
 
@@ -49,7 +51,8 @@ const std::vector<RowCase> kSuitedDraws = {
     {"Th Jh Qh Kh 2c", 6, StraightFlush, " T J Q K - Straight Flash odds - 1:23.5  "},
     {"Th Jh Qh Kh 2c", 6, Flush, " T J Q K - Flash odds - 1:5.2  "},
     {"Th Jh Qh Kh 2c", 7, RoyalFlush, " T J Q K - Royal Flash odds - 1:23.5  "},
-    {"Th Jh Qh Kh 2c", 7, StraightFlush, " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
+    {"Th Jh Qh Kh 2c", 7, StraightFlush,
+     " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
     {"Th Jh Qh Kh 2c", 7, Flush, " T J Q K - Flash odds - 1:2.6  "},
     {"Ah 2h 3h 4h 5h", 7, RoyalFlush, " Royal Flash impossible "},
     {"Ah 2h 3h 4h 5h", 7, StraightFlush, " A 2 3 4 5 - complete Straight Flash   "},
@@ -171,11 +174,14 @@ INSTANTIATE_TEST_SUITE_P(SuitedDraws, CategoryRows, ::testing::ValuesIn(kSuitedD
 INSTANTIATE_TEST_SUITE_P(StraightDraws, CategoryRows, ::testing::ValuesIn(kStraightDraws));
 INSTANTIATE_TEST_SUITE_P(SameRankDraws, CategoryRows, ::testing::ValuesIn(kSameRankDraws));
 INSTANTIATE_TEST_SUITE_P(TwoGroupDraws, CategoryRows, ::testing::ValuesIn(kTwoGroupDraws));
-INSTANTIATE_TEST_SUITE_P(HighCardAndLanguages, CategoryRows, ::testing::ValuesIn(kHighCardAndLanguages));
+INSTANTIATE_TEST_SUITE_P(HighCardAndLanguages, CategoryRows,
+                         ::testing::ValuesIn(kHighCardAndLanguages));
 
 TEST(CategoryRowsSeparator, RegionalDecimalCommaReachesTheOdds) {
-    const auto analysis = analyse(test::handOf("Th Jh Qh Kh 2c"), Round::River, false, std::nullopt);
-    EXPECT_EQ(rowTexts(analysis, Language::English, ",")[0], " T J Q K - Royal Flash odds - 1:23,5  ");
+    const auto analysis =
+        analyse(test::handOf("Th Jh Qh Kh 2c"), Round::River, false, std::nullopt);
+    EXPECT_EQ(rowTexts(analysis, Language::English, ",")[0],
+              " T J Q K - Royal Flash odds - 1:23,5  ");
 }
 
 }  // namespace
@@ -186,10 +192,11 @@ namespace {
 
 // The version comes from the build, but the captions must read exactly so.
 TEST(StringTable, CaptionsAndEntriesReadAsTheTableGivesThem) {
+    const std::string version = kProgramVersion;
     EXPECT_EQ(windowCaption(Language::English),
-              "Korvana 1.5.3 - Poker hands analyzer, Texas Holdem odds calculator");
+              "Korvana " + version + " - Poker hands analyzer, Texas Holdem odds calculator");
     EXPECT_EQ(windowCaption(Language::Russian),
-              "Korvana 1.5.3 - анализатор Покерных рук, калькулятор шансов Техас Холдем");
+              "Korvana " + version + " - анализатор Покерных рук, калькулятор шансов Техас Холдем");
     EXPECT_EQ(text(Language::English, entry::Licence), "Licence");
     EXPECT_EQ(text(Language::Russian, entry::LicenceFile), "eula_rus.txt");
     EXPECT_EQ(text(Language::Russian, entry::NewVersion), "Доступна новая версия");

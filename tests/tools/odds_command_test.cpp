@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "korvana_version.h"
 #include "odds_command.h"
 
 namespace korvana {
@@ -20,7 +21,10 @@ Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
 }
 
 TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
-    struct Case { std::vector<std::string> args; std::string named; };
+    struct Case {
+        std::vector<std::string> args;
+        std::string named;
+    };
     const Case cases[] = {
         {{"1h"}, "'1h'"},
         {{"AH"}, "'AH'"},
@@ -63,17 +67,34 @@ TEST(OddsCommand, TextOutputIsTheListThenTheBestHand) {
 }
 
 TEST(OddsCommand, OptionsReachThePass) {
-    struct Case { std::vector<std::string> args; OddsCommandEnvironment env; std::string firstLine, lastLine; };
+    struct Case {
+        std::vector<std::string> args;
+        OddsCommandEnvironment env;
+        std::string firstLine, lastLine;
+    };
     const Case cases[] = {
-        {{"--round", "river", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:1960  ", "Best hand: High card"},
-        {{"--round=turn", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:4900  ", "Best hand: High card"},
+        {{"--round", "river", "Kh", "Ah"},
+         {},
+         " K A - Royal Flash odds - 1:1960  ",
+         "Best hand: High card"},
+        {{"--round=turn", "Kh", "Ah"},
+         {},
+         " K A - Royal Flash odds - 1:4900  ",
+         "Best hand: High card"},
         {{"--lang", "ru", "Kc", "Kd"}, {}, " Роял Флеш невозможен ", "Лучшая рука: Пара"},
-        {{"--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}, {false, ","},
-         " T J Q K - Royal Flash odds - 1:23,5  ", "Best hand: High card"},
+        {{"--round", "river", "Th", "Jh", "Qh", "Kh", "2c"},
+         {false, ","},
+         " T J Q K - Royal Flash odds - 1:23,5  ",
+         "Best hand: High card"},
         // The turn card only counts once auto-switch has moved the round on.
-        {{"--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ",
+        {{"--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " T J Q K A - complete Royal Flash   ",
          "Best hand: Royal Flash"},
-        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
+        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " Royal Flash impossible ",
+         "Best hand: High card"},
         {{}, {}, " Royal Flash impossible ", "Best hand: "},
     };
     for (const auto& c : cases) {
@@ -88,7 +109,8 @@ TEST(OddsCommand, OptionsReachThePass) {
 TEST(OddsCommand, ColourWrapsEachRowInItsLight) {
     const auto outcome = run({"Kc", "Kd"}, {true, "."});
     EXPECT_NE(outcome.out.find("\x1b[31m Royal Flash impossible \x1b[0m\n"), std::string::npos);
-    EXPECT_NE(outcome.out.find("\x1b[33m K K - Four of a kind odds - 1:408.3  \x1b[0m\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\x1b[33m K K - Four of a kind odds - 1:408.3  \x1b[0m\n"),
+              std::string::npos);
     EXPECT_NE(outcome.out.find("\x1b[32m K K - complete Pair   \x1b[0m\n"), std::string::npos);
     EXPECT_NE(outcome.out.find("\nBest hand: Pair\n"), std::string::npos);
 }
@@ -174,7 +196,7 @@ TEST(OddsCommand, HelpAndVersion) {
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "korvana-odds 1.5.3\n");
+    EXPECT_EQ(version.out, std::string("korvana-odds ") + kProgramVersion + "\n");
 }
 
 }  // namespace

@@ -12,6 +12,6 @@ namespace korvana {
 // Opens file (whose name must be set) for reading. False, with a reason in
 // *error ("Not a regular file", or the system's reason), when the name does
 // not lead to a regular file or it cannot be opened.
-bool openRegularFile(QFile &file, QString *error);
+bool openRegularFile(QFile& file, QString* error);
 
 }  // namespace korvana

@@ -14,26 +14,21 @@ using namespace korvana::online;
 
 namespace {
 
-int modeOf(const QString &path)
-{
+int modeOf(const QString& path) {
     struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return -1;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return -1;
     return int(st.st_mode & 0777);
 }
 
-QByteArray contents(const QString &path)
-{
+QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-bool write(const BannerStore &store, int n, const QByteArray &data, bool commit)
-{
+bool write(const BannerStore& store, int n, const QByteArray& data, bool commit) {
     QString error;
     auto picture = store.beginPicture(n, &error);
-    if (!picture)
-        return false;
+    if (!picture) return false;
     picture->device()->write(data);
     return !commit || picture->commit(&error);
 }
@@ -43,8 +38,7 @@ bool write(const BannerStore &store, int n, const QByteArray &data, bool commit)
 class TestBannerStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void defaultFolder_data()
-    {
+    void defaultFolder_data() {
         QTest::addColumn<QString>("runtime");  // "private", "shared", "relative", "unset"
         QTest::addColumn<bool>("underRuntime");
         QTest::newRow("private runtime folder") << "private" << true;
@@ -52,8 +46,7 @@ private Q_SLOTS:
         QTest::newRow("relative runtime folder") << "relative" << false;
         QTest::newRow("no runtime folder") << "unset" << false;
     }
-    void defaultFolder()
-    {
+    void defaultFolder() {
         QFETCH(QString, runtime);
         QFETCH(bool, underRuntime);
         const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
@@ -73,11 +66,11 @@ private Q_SLOTS:
         qputenv("XDG_RUNTIME_DIR", saved);
 
         const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-        QCOMPARE(folder, underRuntime ? dir.path() + "/korvana-banners" : cache + "/korvana-banners");
+        QCOMPARE(folder,
+                 underRuntime ? dir.path() + "/korvana-banners" : cache + "/korvana-banners");
     }
 
-    void folderIsOwnerOnly()
-    {
+    void folderIsOwnerOnly() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/deeper/korvana-banners";
         QDir().mkpath(folder);
@@ -89,8 +82,7 @@ private Q_SLOTS:
         QCOMPARE(store.picturePath(1), folder + "/1.gif");
     }
 
-    void folderThatIsALinkIsRefused()
-    {
+    void folderThatIsALinkIsRefused() {
         QTemporaryDir dir;
         const QString elsewhere = dir.path() + "/elsewhere";
         QDir().mkpath(elsewhere);
@@ -104,8 +96,7 @@ private Q_SLOTS:
         QVERIFY(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
-    void plantedLinkIsReplacedNotFollowed()
-    {
+    void plantedLinkIsReplacedNotFollowed() {
         QTemporaryDir dir;
         BannerStore store(dir.path() + "/korvana-banners");
         QVERIFY(store.prepare(nullptr));
@@ -122,8 +113,7 @@ private Q_SLOTS:
         QCOMPARE(contents(store.picturePath(2)), QByteArray("GIF89a new"));
     }
 
-    void unfinishedPictureLeavesTheOldOne()
-    {
+    void unfinishedPictureLeavesTheOldOne() {
         QTemporaryDir dir;
         BannerStore store(dir.path() + "/korvana-banners");
         QVERIFY(write(store, 3, "old picture", true));
@@ -134,5 +124,5 @@ private Q_SLOTS:
     }
 };
 
-KORVANA_ONLINE_TEST_MAIN(TestBannerStore)
-#include "tst_banner_store.moc"
+KORVANA_ONLINE_TEST_MAIN(TestBannerStore, QCoreApplication)
+#include "banner_store_test.moc"

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "http_client.h"
+#include "korvana_version.h"
 #include "test_main.h"
 
 using namespace korvana::online;
@@ -17,26 +18,20 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct Outcome {
+struct Outcome : HttpResult {
     bool finished = false;
-    bool ok = false;
-    QByteArray body;
-    QString error;
     qint64 elapsedMs = 0;
 };
 
 // Runs one request to its end and reports what came back.
-Outcome run(HttpClient &client, const QUrl &url, qint64 maxBytes, QIODevice *sink = nullptr)
-{
+Outcome run(HttpClient& client, const QUrl& url, qint64 maxBytes, QIODevice* file = nullptr) {
     auto outcome = std::make_shared<Outcome>();
     QElapsedTimer clock;
     clock.start();
-    HttpRequest *request = sink ? client.getToDevice(url, sink, maxBytes) : client.getText(url, maxBytes);
-    QObject::connect(request, &HttpRequest::done, request, [=, &clock](bool ok) {
+    HttpRequest* request = client.get({url, maxBytes, file});
+    QObject::connect(request, &HttpRequest::done, request, [=, &clock](const HttpResult& result) {
+        static_cast<HttpResult&>(*outcome) = result;
         outcome->finished = true;
-        outcome->ok = ok;
-        outcome->body = request->body();
-        outcome->error = request->errorString();
         outcome->elapsedMs = clock.elapsed();
     });
     (void)QTest::qWaitFor([&] { return outcome->finished; }, 10000);
@@ -45,112 +40,122 @@ Outcome run(HttpClient &client, const QUrl &url, qint64 maxBytes, QIODevice *sin
 
 const HttpLimits kShortLimits{2000ms, 800ms};
 
+// A client with a cookie jar of its own, as each of the program's clients has.
+struct Client {
+    explicit Client(HttpLimits limits = kShortLimits, NameResolver resolver = systemNameResolver())
+        : http({&cookies, std::move(resolver), limits}) {}
+    operator HttpClient&() { return http; }
+    QNetworkCookieJar cookies;
+    HttpClient http;
+};
+
 }  // namespace
 
 class TestHttpClient : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void replies_data()
-    {
+    void replies_data() {
         QTest::addColumn<FakeResponse>("response");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QByteArray>("body");
-        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << true << QByteArray("1.6.0\n");
+        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << true
+                              << QByteArray("1.6.0\n");
         QTest::newRow("empty success") << FakeResponse{200, {}, {}, {}} << true << QByteArray();
-        QTest::newRow("8-bit bytes kept") << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << true
-                                          << QByteArray("\xff\x00\x80", 3);
+        QTest::newRow("8-bit bytes kept")
+            << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << true
+            << QByteArray("\xff\x00\x80", 3);
         QTest::newRow("not found") << FakeResponse{404, "missing", {}, {}} << false << QByteArray();
         QTest::newRow("server error") << FakeResponse{500, "oops", {}, {}} << false << QByteArray();
-        QTest::newRow("redirect without target") << FakeResponse{302, "", {}, {}} << false << QByteArray();
+        QTest::newRow("redirect without target")
+            << FakeResponse{302, "", {}, {}} << false << QByteArray();
         QTest::newRow("no content") << FakeResponse{204, {}, {}, {}} << true << QByteArray();
-        QTest::newRow("at the limit") << FakeResponse{200, QByteArray(100, 'v'), {}, {}} << true
-                                      << QByteArray(100, 'v');
-        QTest::newRow("over the limit") << FakeResponse{200, QByteArray(101, 'v'), {}, {}} << false << QByteArray();
+        QTest::newRow("at the limit")
+            << FakeResponse{200, QByteArray(100, 'v'), {}, {}} << true << QByteArray(100, 'v');
+        QTest::newRow("over the limit")
+            << FakeResponse{200, QByteArray(101, 'v'), {}, {}} << false << QByteArray();
     }
-    void replies()
-    {
+    void replies() {
         QFETCH(FakeResponse, response);
         FakeSite site;
         site.route("/doc", response);
-        HttpClient client(kShortLimits);
+        Client client;
         const Outcome outcome = run(client, QUrl(site.base() + "/doc"), 100);
         QVERIFY(outcome.finished);
         QTEST(outcome.ok, "ok");
         QTEST(outcome.body, "body");
         QCOMPARE(outcome.error.isEmpty(), outcome.ok);
+        QCOMPARE(outcome.status, response.status);
     }
 
-    void sendsItsHeaders()
-    {
+    void sendsItsHeaders() {
         FakeSite site;
-        site.route("/running.php", "1.5.3\n");
-        HttpClient client(kShortLimits);
+        site.route("/running.php", QByteArray(korvana::kProgramVersion) + "\n");
+        Client client;
         QVERIFY(run(client, QUrl(site.base() + "/running.php"), 100).ok);
         QCOMPARE(site.requests().size(), std::size_t(1));
-        const FakeRequest &request = site.requests().front();
+        const FakeRequest& request = site.requests().front();
         QCOMPARE(request.method, QByteArray("GET"));
-        QCOMPARE(request.headers.value("user-agent"), QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
+        QCOMPARE(request.headers.value("user-agent"),
+                 QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
         QCOMPARE(request.headers.value("accept"), QByteArray("text/html, */*"));
         QVERIFY(!request.headers.contains("authorization"));
-        QVERIFY(!request.headers.contains("accept-language"));  // would tell the site the user's locale
+        QVERIFY(
+            !request.headers.contains("accept-language"));  // would tell the site the user's locale
     }
 
-    void eachHopIsRequestedOnce_data()
-    {
+    void eachHopIsRequestedOnce_data() {
         QTest::addColumn<int>("hops");
-        for (int hops : {2, 5, 8})
-            QTest::addRow("%d redirects", hops) << hops;
+        for (int hops : {2, 5, 8}) QTest::addRow("%d redirects", hops) << hops;
     }
-    void eachHopIsRequestedOnce()
-    {
+    void eachHopIsRequestedOnce() {
         // The site keeps connections alive and drops one as soon as a second
         // request arrives on it: a client that reuses connections would have
         // a request counted that never got its answer.
         QFETCH(int, hops);
         FakeSite site;
         for (int i = 0; i < hops; ++i)
-            site.route("/h" + QByteArray::number(i), FakeResponse{302, {}, {"Location: /h" + QByteArray::number(i + 1)},
-                                                                  FakeResponse::Kind::KeepAliveThenDrop});
-        site.route("/h" + QByteArray::number(hops), FakeResponse{200, "end", {}, FakeResponse::Kind::KeepAliveThenDrop});
-        HttpClient client(kShortLimits);
+            site.route("/h" + QByteArray::number(i),
+                       FakeResponse{302,
+                                    {},
+                                    {"Location: /h" + QByteArray::number(i + 1)},
+                                    FakeResponse::Kind::KeepAliveThenDrop});
+        site.route("/h" + QByteArray::number(hops),
+                   FakeResponse{200, "end", {}, FakeResponse::Kind::KeepAliveThenDrop});
+        Client client;
         for (int fetch = 0; fetch < 3; ++fetch)
             QVERIFY(run(client, QUrl(site.base() + "/h0"), 100).ok);
         QMap<QByteArray, int> perPath;
-        for (const QByteArray &target : site.requestedTargets())
-            ++perPath[target];
-        for (int i = 0; i <= hops; ++i)
-            QCOMPARE(perPath.value("/h" + QByteArray::number(i)), 3);
+        for (const QByteArray& target : site.requestedTargets()) ++perPath[target];
+        for (int i = 0; i <= hops; ++i) QCOMPARE(perPath.value("/h" + QByteArray::number(i)), 3);
         QCOMPARE(site.requests().size(), std::size_t(3 * (hops + 1)));
     }
 
-    void followsRedirects()
-    {
+    void followsRedirects() {
         FakeSite site;
         site.route("/old", FakeResponse{301, {}, {"Location: /older"}, {}});
-        site.route("/older", FakeResponse{302, {}, {"Location: " + site.base().toLatin1() + "/new?x=1"}, {}});
+        site.route("/older",
+                   FakeResponse{302, {}, {"Location: " + site.base().toLatin1() + "/new?x=1"}, {}});
         site.route("/new?x=1", "moved here");
-        HttpClient client(kShortLimits);
+        Client client;
         const Outcome outcome = run(client, QUrl(site.base() + "/old"), 100);
         QVERIFY(outcome.ok);
         QCOMPARE(outcome.body, QByteArray("moved here"));
         QCOMPARE(site.requestedTargets(), (QList<QByteArray>{"/old", "/older", "/new?x=1"}));
     }
 
-    void endlessRedirectsFail()
-    {
+    void endlessRedirectsFail() {
         FakeSite site;
         site.route("/loop", FakeResponse{302, {}, {"Location: /loop"}, {}});
-        HttpClient client(kShortLimits);
+        Client client;
         QVERIFY(!run(client, QUrl(site.base() + "/loop"), 100).ok);
     }
 
-    void keepsCookiesPerClient()
-    {
+    void keepsCookiesPerClient() {
         FakeSite site;
         site.route("/first", FakeResponse{200, "a", {"Set-Cookie: visit=42; Path=/"}, {}});
         site.route("/second", "b");
-        HttpClient client(kShortLimits);
-        HttpClient other(kShortLimits);
+        Client client;
+        Client other;
         QVERIFY(run(client, QUrl(site.base() + "/first"), 100).ok);
         QVERIFY(run(client, QUrl(site.base() + "/second"), 100).ok);
         QVERIFY(run(other, QUrl(site.base() + "/second"), 100).ok);
@@ -158,22 +163,21 @@ private Q_SLOTS:
         QVERIFY(!site.requests().at(2).headers.contains("cookie"));
     }
 
-    void cookieFromARedirectIsKept()
-    {
+    void cookieFromARedirectIsKept() {
         FakeSite site;
-        site.route("/login", FakeResponse{302, {}, {"Location: /home", "Set-Cookie: id=7; Path=/"}, {}});
+        site.route("/login",
+                   FakeResponse{302, {}, {"Location: /home", "Set-Cookie: id=7; Path=/"}, {}});
         site.route("/home", "home");
-        HttpClient client(kShortLimits);
+        Client client;
         QVERIFY(run(client, QUrl(site.base() + "/login"), 100).ok);
         QCOMPARE(site.requests().at(1).headers.value("cookie"), QByteArray("id=7"));
     }
 
-    void writesIntoADevice()
-    {
+    void writesIntoADevice() {
         FakeSite site;
         const QByteArray picture = readDataFile(QStringLiteral("three_frames.gif"));
         site.route("/1.gif", picture);
-        HttpClient client(kShortLimits);
+        Client client;
         QBuffer sink;
         sink.open(QIODevice::WriteOnly);
         const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
@@ -182,32 +186,29 @@ private Q_SLOTS:
         QVERIFY(outcome.body.isEmpty());
     }
 
-    void unwritableDeviceFails()
-    {
+    void unwritableDeviceFails() {
         FakeSite site;
         site.route("/1.gif", "GIF89a");
-        HttpClient client(kShortLimits);
+        Client client;
         QBuffer sink;  // never opened
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("device not open"));
         QVERIFY(!run(client, QUrl(site.base() + "/1.gif"), 100, &sink).ok);
     }
 
-    void refusedConnectionFails()
-    {
+    void refusedConnectionFails() {
         FakeSite site;
         const QString base = site.base();
         site.stop();
-        HttpClient client(kShortLimits);
+        Client client;
         const Outcome outcome = run(client, QUrl(base + "/running.php"), 100);
         QVERIFY(outcome.finished);
         QVERIFY(!outcome.ok);
     }
 
-    void silentServerHitsTheDeadline()
-    {
+    void silentServerHitsTheDeadline() {
         FakeSite site;
         site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
-        HttpClient client(kShortLimits);
+        Client client;
         Heartbeat heartbeat;
         const Outcome outcome = run(client, QUrl(site.base() + "/running.php"), 100);
         QVERIFY(!outcome.ok);
@@ -217,11 +218,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
     }
 
-    void endlessBodyHitsTheSizeLimit()
-    {
+    void endlessBodyHitsTheSizeLimit() {
         FakeSite site;
         site.route("/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Endless});
-        HttpClient client(HttpLimits{2000ms, 20000ms});
+        Client client(HttpLimits{2000ms, 20000ms});
         Heartbeat heartbeat;
         QBuffer sink;
         sink.open(QIODevice::WriteOnly);
@@ -232,8 +232,7 @@ private Q_SLOTS:
         QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
     }
 
-    void unansweredConnectHitsTheConnectLimit()
-    {
+    void unansweredConnectHitsTheConnectLimit() {
         // A listener with a full backlog that never accepts: the kernel drops
         // further connection attempts, so connecting hangs.
         QTcpServer server;
@@ -244,25 +243,25 @@ private Q_SLOTS:
         filler.connectToHost(QHostAddress::LocalHost, server.serverPort());
         QVERIFY(filler.waitForConnected(1000));
 
-        HttpClient client(HttpLimits{300ms, 5000ms});
-        const Outcome outcome =
-            run(client, QUrl(QStringLiteral("http://127.0.0.1:%1/running.php").arg(server.serverPort())), 100);
+        Client client(HttpLimits{300ms, 5000ms});
+        const Outcome outcome = run(
+            client,
+            QUrl(QStringLiteral("http://127.0.0.1:%1/running.php").arg(server.serverPort())), 100);
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.contains(QLatin1String("connect")), qPrintable(outcome.error));
         QVERIFY(outcome.elapsedMs < 2000);
     }
 
-    void nameLookup_data()
-    {
+    void nameLookup_data() {
         QTest::addColumn<QString>("resolver");  // "system", "unknown", "stuck"
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("error");
         QTest::newRow("system resolver") << "system" << true << QString();
         QTest::newRow("unknown name") << "unknown" << false << "host name not found";
-        QTest::newRow("resolver never answers") << "stuck" << false << "connect time limit exceeded";
+        QTest::newRow("resolver never answers")
+            << "stuck" << false << "connect time limit exceeded";
     }
-    void nameLookup()
-    {
+    void nameLookup() {
         QFETCH(QString, resolver);
         QFETCH(bool, ok);
         QFETCH(QString, error);
@@ -271,32 +270,34 @@ private Q_SLOTS:
         auto asked = std::make_shared<std::atomic<int>>(0);
         NameResolver lookup = systemNameResolver();
         if (resolver == QLatin1String("unknown"))
-            lookup = [asked](const QByteArray &host) { *asked += host == "localhost"; return false; };
+            lookup = [asked](const QByteArray& host) {
+                *asked += host == "localhost";
+                return false;
+            };
         if (resolver == QLatin1String("stuck"))
-            lookup = [](const QByteArray &) {
+            lookup = [](const QByteArray&) {
                 std::this_thread::sleep_for(5s);
                 return true;
             };
-        HttpClient client(HttpLimits{300ms, 5000ms}, lookup);
+        Client client(HttpLimits{300ms, 5000ms}, lookup);
         Heartbeat heartbeat;
-        const QString url = site.base().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost")) + "/doc";
+        const QString url =
+            site.base().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost")) + "/doc";
         const Outcome outcome = run(client, QUrl(url), 100);
         QCOMPARE(outcome.ok, ok);
         QCOMPARE(outcome.error, error);
         QVERIFY(outcome.elapsedMs < 2000);
         QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
-        if (resolver == QLatin1String("unknown"))
-            QCOMPARE(asked->load(), 1);
-        if (!ok)
-            QVERIFY(site.requests().empty());
+        if (resolver == QLatin1String("unknown")) QCOMPARE(asked->load(), 1);
+        if (!ok) QVERIFY(site.requests().empty());
     }
 
-    void cancelEndsQuietly()
-    {
+    void cancelEndsQuietly() {
         FakeSite site;
         site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
-        HttpClient client(kShortLimits);
-        QPointer<HttpRequest> request = client.getText(QUrl(site.base() + "/running.php"), 100);
+        Client client;
+        QPointer<HttpRequest> request =
+            client.http.get({QUrl(site.base() + "/running.php"), 100, nullptr});
         QSignalSpy done(request.data(), &HttpRequest::done);
         QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
         request->cancel();
@@ -306,17 +307,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
     }
 
-    void destroyingTheClientStopsItsRequests()
-    {
+    void destroyingTheClientStopsItsRequests() {
         FakeSite site;
         site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
-        auto client = std::make_unique<HttpClient>(kShortLimits);
-        client->getText(QUrl(site.base() + "/running.php"), 100);
+        QNetworkCookieJar cookies;
+        auto client = std::make_unique<HttpClient>(
+            HttpClientSetup{&cookies, systemNameResolver(), kShortLimits});
+        client->get({QUrl(site.base() + "/running.php"), 100, nullptr});
         QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
         client.reset();
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
     }
 };
 
-KORVANA_ONLINE_TEST_MAIN(TestHttpClient)
-#include "tst_http_client.moc"
+KORVANA_ONLINE_TEST_MAIN(TestHttpClient, QCoreApplication)
+#include "http_client_test.moc"
