@@ -79,6 +79,18 @@ QString tooltipText(Language language, TooltipControl control) {
     return QString::fromUtf8(language == Language::English ? texts.english : texts.russian);
 }
 
+QString menuEntryText(Language language, MenuEntry entry) {
+    const bool english = language == Language::English;
+    switch (entry) {
+        case MenuEntry::TypingCards:
+            return english ? QStringLiteral("Typing cards...") : QStringLiteral("Ввод карт с клавиатуры...");
+        case MenuEntry::Undo: return english ? QStringLiteral("Undo") : QStringLiteral("Отменить");
+        case MenuEntry::Redo: return english ? QStringLiteral("Redo") : QStringLiteral("Повторить");
+        case MenuEntry::HighContrastLights: break;
+    }
+    return english ? QStringLiteral("High-contrast lights") : QStringLiteral("Контрастная подсветка");
+}
+
 QString cardName(Language language, Card card) {
     static constexpr const char* kEnglishRanks[] = {"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",
                                                     "Nine", "Ten",   "Jack", "Queen", "King", "Ace"};

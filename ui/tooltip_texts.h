@@ -40,6 +40,11 @@ inline constexpr std::array<TooltipControl, 18> kAllTooltipControls = {
 
 QString tooltipText(Language language, TooltipControl control);
 
+// Captions of the menu entries that come with keyboard entry, undo and the
+// high-contrast lights.
+enum class MenuEntry { TypingCards, Undo, Redo, HighContrastLights };
+QString menuEntryText(Language language, MenuEntry entry);
+
 // The name of a card as a player says it: "Ace of hearts", "Туз червей".
 QString cardName(Language language, Card card);
 

@@ -28,6 +28,13 @@ void TooltipTextsTest::presentAndDistinct() {
         QVERIFY2(!seen.contains(english) && !seen.contains(russian), qPrintable(english));
         seen << english << russian;
     }
+    for (const MenuEntry entry : {MenuEntry::TypingCards, MenuEntry::Undo, MenuEntry::Redo,
+                                  MenuEntry::HighContrastLights}) {
+        const QString english = menuEntryText(Language::English, entry);
+        const QString russian = menuEntryText(Language::Russian, entry);
+        QVERIFY(!english.isEmpty() && russian.contains(cyrillic) && !seen.contains(english));
+        seen << english << russian;
+    }
     QSet<QString> cards;
     for (const Language language : {Language::English, Language::Russian})
         for (const std::string& code : allCardCodes())
