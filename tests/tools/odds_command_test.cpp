@@ -27,7 +27,13 @@ TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
     };
     const Case cases[] = {
         {{"1h"}, "'1h'"},
-        {{"AH"}, "'AH'"},
+        {{"AX"}, "'AX'"},
+        {{"Ah1"}, "'1'"},
+        {{"AhKdXs"}, "'Xs' in 'AhKdXs'"},
+        {{"ah", "AH"}, "'AH'"},
+        {{"AhKd", "Qs", "2c3c4c", "5c6c"}, "'6c' in '5c6c'"},
+        {{""}, "''"},
+        {{","}, "','"},
         {{"Ahh"}, "'Ahh'"},
         {{"Ah", "Kd", "Ah"}, "'Ah'"},
         {{"2c", "3c", "4c", "5c", "6c", "7c", "8c", "9c"}, "'9c'"},
@@ -91,9 +97,14 @@ TEST(OddsCommand, OptionsReachThePass) {
          {},
          " T J Q K A - complete Royal Flash   ",
          "Best hand: Royal Flash"},
-        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"},
-         {},
-         " Royal Flash impossible ",
+        {{"--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
+        // Auto-switch is on unless switched off, or a round is named without --auto.
+        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
+        {{"--round", "flop", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
+         "Best hand: High card"},
+        {{"--round", "flop", "--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {},
+         " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
+        {{"--auto", "--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
          "Best hand: High card"},
         {{}, {}, " Royal Flash impossible ", "Best hand: "},
     };
@@ -103,6 +114,56 @@ TEST(OddsCommand, OptionsReachThePass) {
         EXPECT_EQ(outcome.out.substr(0, outcome.out.find('\n')), c.firstLine);
         const auto lastStart = outcome.out.rfind('\n', outcome.out.size() - 2) + 1;
         EXPECT_EQ(outcome.out.substr(lastStart), c.lastLine + "\n");
+    }
+}
+
+// Every spelling of the same hand gives the same output as the plain codes.
+TEST(OddsCommand, CardsAreReadAsPeopleTypeThem) {
+    const std::string plain = run({"--round", "river", "Th", "Jh", "Ah", "-", "2c", "Kd"}).out;
+    const std::vector<std::vector<std::string>> spellings = {
+        {"th", "JH", "aH", "-", "2C", "kd"},
+        {"10h", "Jh", "Ah", "-", "2c", "Kd"},
+        {"ThJhAh-2cKd"},
+        {"Th,Jh,Ah,-,2c,Kd"},
+        {"Th Jh", "Ah; -", "2c,", "Kd"},
+        {"T\u2665", "J\u2661", "A\u2665\uFE0F", "-", "2\u2663", "K\u2666"},
+        {"10\u2665J\u2665", "A\u2665", "-", "2\u2667", "K\u2662"},
+    };
+    for (const auto& args : spellings) {
+        SCOPED_TRACE(args.front());
+        std::vector<std::string> full{"--round", "river"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto outcome = run(full);
+        EXPECT_EQ(outcome.err, "");
+        EXPECT_EQ(outcome.out, plain);
+    }
+}
+
+// Whatever an argument holds, the complaint is one line that shows it escaped.
+TEST(OddsCommand, ErrorIsAlwaysOneEscapedLine) {
+    struct Case { std::string arg, shown; };
+    const Case cases[] = {
+        {"A\nh", "'A\\nh'"},
+        {"Ah\n\nKd", "'\\n\\nKd' in 'Ah\\n\\nKd'"},
+        {"\x1b[2J\x1b]0;owned\x07", "'\\e[2J\\e]0' in '\\e[2J\\e]0;owned\\x07'"},
+        {"x\r\t\x7f\\", "'x\\r\\t\\x7f\\\\'"},
+        {"\xc2\x9b" "31m", "'\\u009b31m'"},
+        {"\u2028Ah", "'\\u2028Ah'"},
+        {"\xff\xc3", "'\\xff\\xc3'"},
+        {"\u0416h", "'\u0416h'"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& args : {std::vector<std::string>{c.arg}, {"--lang", c.arg}}) {
+            const auto outcome = run(args);
+            SCOPED_TRACE(outcome.err);
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1);
+            for (const char ch : outcome.err.substr(0, outcome.err.size() - 1))
+                EXPECT_TRUE(static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7f);
+            if (args.size() == 1) {
+                EXPECT_NE(outcome.err.find(c.shown), std::string::npos);
+            }
+        }
     }
 }
 

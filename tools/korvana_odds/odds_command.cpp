@@ -9,19 +9,21 @@
 
 #include "analysis.h"
 #include "card.h"
+#include "card_input.h"
 #include "exact_chance.h"
 #include "exact_text.h"
 #include "hand.h"
 #include "odds_math.h"
 #include "row_text.h"
 #include "string_table.h"
+#include "terminal_text.h"
 
 namespace korvana {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: korvana-odds [--round flop|turn|river] [--auto] [--lang en|ru] [--exact] [--json]\n"
-    "                    [SLOT ...]\n"
+    "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
+    "                    [--json] [SLOT ...]\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
     "\n"
@@ -30,11 +32,15 @@ constexpr const char* kUsage =
     "every row with no card known). The exact chance counts every way the missing\n"
     "cards can fall, so it is the true probability of holding the hand by the round.\n"
     "\n"
-    "SLOT is a card code (rank 23456789TJQKA, suit cdhs: Ah, Td, 2c) or - for an empty\n"
-    "slot, in slot order: two pocket cards, three flop cards, turn, river.\n"
+    "SLOT is a card code (rank 23456789TJQKA or 10, suit cdhs or \u2663\u2666\u2665\u2660, "
+    "in any letter\n"
+    "case: Ah, td, 10\u2665) or - for an empty slot, in slot order: two pocket cards,\n"
+    "three flop cards, turn, river. Several may be written together: AhKd, Ah,Kd.\n"
     "\n"
-    "  --round ROUND  round the odds refer to: flop (default), turn or river\n"
-    "  --auto         let the round follow the number of known cards\n"
+    "  --round ROUND  round the odds refer to: flop, turn or river; a round given\n"
+    "                 here stays fixed unless --auto is given too\n"
+    "  --auto         let the round follow the number of known cards (the default)\n"
+    "  --no-auto      keep the round fixed: flop, or the one --round names\n"
     "  --lang LANG    en (default) or ru\n"
     "  --exact        put the exact chance in percent before each row\n"
     "  --json         print one JSON object instead of text, with the formula's odds,\n"
@@ -45,7 +51,11 @@ constexpr const char* kUsage =
 struct Request {
     Hand hand;
     Round round = Round::Flop;
-    bool autoSwitch = false;
+    // Auto-switch is on by default, as at a first start of the window. An
+    // explicit round means the player wants that round, so it turns auto-switch
+    // off unless --auto is asked for as well.
+    std::optional<bool> autoSwitch;
+    bool roundGiven = false;
     Language language = Language::English;
     bool json = false;
     bool exact = false;
@@ -96,6 +106,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 const auto round = parseRound(value);
                 if (!round) return UsageError{"unknown round '" + value + "' (use flop, turn or river)"};
                 request.round = *round;
+                request.roundGiven = true;
             } else if (name == "--lang") {
                 if (auto e = takeValue()) return e;
                 const auto language = parseLanguage(value);
@@ -105,6 +116,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 return UsageError{"option '" + name + "' takes no value"};
             } else if (name == "--auto") {
                 request.autoSwitch = true;
+            } else if (name == "--no-auto") {
+                request.autoSwitch = false;
             } else if (name == "--exact") {
                 request.exact = true;
             } else if (name == "--json") {
@@ -118,17 +131,22 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             continue;
         }
-        if (slot >= static_cast<size_t>(kSlotCount))
-            return UsageError{"too many slots at '" + arg + "': a hand has at most seven"};
-        if (arg != "-") {
-            const auto card = parseCardCode(arg);
-            if (!card)
-                return UsageError{"unknown card code '" + arg +
-                                  "' (rank 23456789TJQKA then suit cdhs, e.g. Ah)"};
-            if (!request.hand.place(static_cast<int>(slot) + 1, *card))
-                return UsageError{"card '" + arg + "' is given twice"};
+        const TypedCards typed = parseCardsLeniently(arg);
+        const std::string within = typed.slots.size() == 1 && !typed.unreadable ? std::string()
+                                                                                   : " in '" + arg + "'";
+        for (const TypedSlot& piece : typed.slots) {
+            if (slot >= static_cast<size_t>(kSlotCount))
+                return UsageError{"too many slots at '" + piece.typed + "'" + within +
+                                  ": a hand has at most seven"};
+            if (piece.card && !request.hand.place(static_cast<int>(slot) + 1, *piece.card))
+                return UsageError{"card '" + piece.typed + "'" + within + " is given twice"};
+            ++slot;
         }
-        ++slot;
+        if (typed.unreadable || typed.slots.empty()) {
+            const std::string bad = typed.unreadable ? *typed.unreadable : arg;
+            return UsageError{"unknown card code '" + bad + "'" + (bad == arg ? "" : " in '" + arg + "'") +
+                              " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
+        }
     }
     return std::nullopt;
 }
@@ -233,7 +251,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     Request request;
     if (const auto error = parse(args, request)) {
-        err << "korvana-odds: " << error->message << " (see korvana-odds --help)\n";
+        err << "korvana-odds: " << oneLine(error->message) << " (see korvana-odds --help)\n";
         return 2;
     }
     if (request.help) {
@@ -245,7 +263,8 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         return 0;
     }
 
-    const Analysis analysis = analyse(request.hand, request.round, request.autoSwitch, std::nullopt);
+    const bool autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
+    const Analysis analysis = analyse(request.hand, request.round, autoSwitch, std::nullopt);
     const auto rows = rowTexts(analysis, request.language, env.decimalSeparator);
     const std::string best = bestHandText(request.language, analysis.best);
     // The same cards the rows count, completed up to the final round's card count.
