@@ -150,15 +150,11 @@ void AboutWindow::showEvent(QShowEvent* event) {
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
     // Nothing here takes typed input, so both keys mean "done".
-    switch (event->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::showTexts() {

@@ -101,7 +101,8 @@ void CardPicker::setOutlined(QList<int> items) {
 void CardPicker::setCardsOnTable(const Hand& hand) {
     std::bitset<52> onTable;
     for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (const auto card = hand.card(slot)) onTable.set(static_cast<size_t>(pickerItemOf(*card)));
+        if (const auto card = hand.card(slot))
+            onTable.set(static_cast<size_t>(pickerItemOf(*card)));
     const std::bitset<52> changed = onTable ^ onTable_;
     onTable_ = onTable;
     for (int item = 0; item < kPickerItems; ++item)

@@ -629,14 +629,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("version");
-        const QString english = QStringLiteral("Version ") + QLatin1String(korvana::kProgramVersion);
+        const QString english =
+            QStringLiteral("Version ") + QLatin1String(korvana::kProgramVersion);
         const QString russian = QStringLiteral("Версия ") + QLatin1String(korvana::kProgramVersion);
-        QTest::newRow("English, Escape") << Language::English << int(Qt::Key_Escape) << true << english;
-        QTest::newRow("English, Return") << Language::English << int(Qt::Key_Return) << true << english;
-        QTest::newRow("English, keypad Enter") << Language::English << int(Qt::Key_Enter) << true << english;
-        QTest::newRow("English, a letter") << Language::English << int(Qt::Key_A) << false << english;
-        QTest::newRow("Russian, Escape") << Language::Russian << int(Qt::Key_Escape) << true << russian;
-        QTest::newRow("Russian, Return") << Language::Russian << int(Qt::Key_Return) << true << russian;
+        QTest::newRow("English, Escape")
+            << Language::English << int(Qt::Key_Escape) << true << english;
+        QTest::newRow("English, Return")
+            << Language::English << int(Qt::Key_Return) << true << english;
+        QTest::newRow("English, keypad Enter")
+            << Language::English << int(Qt::Key_Enter) << true << english;
+        QTest::newRow("English, a letter")
+            << Language::English << int(Qt::Key_A) << false << english;
+        QTest::newRow("Russian, Escape")
+            << Language::Russian << int(Qt::Key_Escape) << true << russian;
+        QTest::newRow("Russian, Return")
+            << Language::Russian << int(Qt::Key_Return) << true << russian;
     }
 
     // The version line sits inside the window clear of every other control,

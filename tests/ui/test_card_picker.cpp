@@ -55,8 +55,7 @@ void CardPickerTest::cardsOnTableAreDimmed_data() {
     QTest::addColumn<bool>("withFaces");
     QTest::addColumn<QStringList>("table");
     QTest::addColumn<QStringList>("later");  // the table after a change
-    QTest::newRow("faces, one card")
-        << true << QStringList{"Ah"} << QStringList{};
+    QTest::newRow("faces, one card") << true << QStringList{"Ah"} << QStringList{};
     QTest::newRow("faces, seven cards, then a fold")
         << true << QStringList{"2c", "Tc", "Qd", "Ah", "Kh", "9s", "As"} << QStringList{};
     QTest::newRow("faces, a card taken off and another put on")
