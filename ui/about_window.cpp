@@ -1,10 +1,12 @@
 #include "about_window.h"
 
 #include "desktop_centring.h"
+#include "korvana_version.h"
 #include "url_opener.h"
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,6 +30,7 @@ struct Texts {
     const char* reports;
     const char* updates;
     const char* developer;
+    const char* version;  // before the version number
 };
 
 const Texts kEnglish{204,
@@ -36,14 +39,16 @@ const Texts kEnglish{204,
                      "please feel free to contact me via e-mail",
                      "with bug reports and suggestions for Korvana development.",
                      "To check for software updates please visit Korvana website.",
-                     kDeveloperEnglish};
+                     kDeveloperEnglish,
+                     "Version "};
 const Texts kRussian{179,
                      " - анализатор Покерных рук, разработка ",
                      "Несмотря на то, что Korvana бесплатное ПО, вы можете",
                      "связаться со мной через э-почту",
                      "с сообщениями об ошибках и предложениями по развитию Korvana.",
                      "Для проверки обновления, пожалуйста посетите вебсайт Korvana.",
-                     kDeveloperRussian};
+                     kDeveloperRussian,
+                     "Версия "};
 
 // A label that reports a left-button click, for the two links.
 class ClickableLabel : public QLabel {
@@ -114,6 +119,8 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
     siteAddress->adjustSize();
     supportAddress_->setText(site_.supportEmail);
     supportAddress_->adjustSize();
+    // Below the site address, beside the Close button, clear of every line above.
+    versionLine_ = makeLabel(this, "versionLine", 10, 151);
 
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
@@ -141,6 +148,15 @@ void AboutWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    // Nothing here takes typed input, so both keys mean "done".
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void AboutWindow::showTexts() {
     const Texts* texts = language_ == Language::English   ? &kEnglish
                          : language_ == Language::Russian ? &kRussian
@@ -152,9 +168,10 @@ void AboutWindow::showTexts() {
     contactLine_->setText(QString::fromUtf8(texts->contact));
     reportsLine_->setText(QString::fromUtf8(texts->reports));
     updatesLine_->setText(QString::fromUtf8(texts->updates));
+    versionLine_->setText(QString::fromUtf8(texts->version) + QLatin1String(kProgramVersion));
     supportAddress_->move(texts->supportLeft, supportAddress_->y());
-    for (QLabel* label :
-         {title_, freeSoftwareLine_, contactLine_, supportAddress_, reportsLine_, updatesLine_})
+    for (QLabel* label : {title_, freeSoftwareLine_, contactLine_, supportAddress_, reportsLine_,
+                          updatesLine_, versionLine_})
         label->adjustSize();
 }
 

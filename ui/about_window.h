@@ -1,6 +1,7 @@
 #pragma once
-// The About window: five lines of text in the language it was opened with,
-// the support address (starts a mail) and the site address (opens the site).
+// The About window: five lines of text and the program version in the
+// language it was opened with, the support address (starts a mail) and the
+// site address (opens the site). Escape, Enter and the Close button close it.
 //
 // It is created hidden with the main window and lives as long as it. The texts
 // are set only when the window goes from hidden to shown, so a second About
@@ -38,6 +39,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showTexts();
@@ -51,6 +53,7 @@ private:
     QLabel* supportAddress_;
     QLabel* reportsLine_;
     QLabel* updatesLine_;
+    QLabel* versionLine_;
     DesktopCentring* centring_;
 };
 

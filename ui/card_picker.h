@@ -1,11 +1,17 @@
 #pragma once
 // The card picker: 52 picture buttons, one row per suit (clubs, diamonds,
-// hearts, spades) and ranks 2..A from left to right. The buttons never change
-// state; the table decides what a click means.
+// hearts, spades) and ranks 2..A from left to right. Cards on the table are
+// drawn dimmed but click like the others; the table decides what a click means
+// (for a card on the table: take it back off).
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <bitset>
 #include <vector>
+
+namespace korvana {
+class Hand;
+}
 
 namespace korvana::ui {
 
@@ -34,6 +40,11 @@ public:
     void setOutlined(QList<int> items);
     const QList<int>& outlined() const { return outlined_; }
 
+    // The cards in the hand's slots are drawn dimmed from now on; call it after
+    // every change of the table.
+    void setCardsOnTable(const Hand& hand);
+    bool isOnTable(int item) const;
+
 Q_SIGNALS:
     void itemClicked(int item);
 
@@ -51,6 +62,7 @@ private:
     int pressed_ = -1;
     int hovered_ = -1;
     QList<int> outlined_;
+    std::bitset<52> onTable_;  // by picker item
 };
 
 }  // namespace korvana::ui

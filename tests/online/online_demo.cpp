@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "about_window.h"
 #include "online_services.h"
 
 int main(int argc, char* argv[]) {
@@ -31,7 +32,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("file"));
     const QCommandLineOption stuckOption(QStringLiteral("stuck-name-lookup"),
                                          QStringLiteral("Use a name resolver that never answers."));
-    parser.addOptions({siteOption, languageOption, closeOption, shotOption, stuckOption});
+    const QCommandLineOption aboutOption(
+        QStringLiteral("about"),
+        QStringLiteral("Open the About window; --screenshot then saves it instead."));
+    parser.addOptions(
+        {siteOption, languageOption, closeOption, shotOption, stuckOption, aboutOption});
     parser.process(app);
 
     QWidget window;
@@ -54,6 +59,8 @@ int main(int argc, char* argv[]) {
         &window, [language] { return language; }, korvana::ui::kMainWindowOnlinePlaces, options);
     window.show();
     online->startWebCheck();  // as at the window's first showing
+    const bool about = parser.isSet(aboutOption);
+    if (about) online->showAboutWindow();
 
     if (parser.isSet(closeOption)) {
         QTimer::singleShot(parser.value(closeOption).toInt(), &window, [&window] {
@@ -67,7 +74,8 @@ int main(int argc, char* argv[]) {
         QObject::connect(poll, &QTimer::timeout, &window, [=, &window] {
             if (online->webCheck().running()) return;
             poll->stop();
-            window.grab().save(file);
+            QWidget* shown = about ? online->aboutWindow() : &window;
+            shown->grab().save(file);
             window.close();
         });
         poll->start(100);

@@ -624,6 +624,55 @@ private Q_SLOTS:
                  QStringLiteral("Regardless of the fact that Korvana is free software"));
     }
 
+    void aboutWindowKeysAndVersion_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("version");
+        const QString english =
+            QStringLiteral("Version ") + QLatin1String(korvana::kProgramVersion);
+        const QString russian = QStringLiteral("Версия ") + QLatin1String(korvana::kProgramVersion);
+        QTest::newRow("English, Escape")
+            << Language::English << int(Qt::Key_Escape) << true << english;
+        QTest::newRow("English, Return")
+            << Language::English << int(Qt::Key_Return) << true << english;
+        QTest::newRow("English, keypad Enter")
+            << Language::English << int(Qt::Key_Enter) << true << english;
+        QTest::newRow("English, a letter")
+            << Language::English << int(Qt::Key_A) << false << english;
+        QTest::newRow("Russian, Escape")
+            << Language::Russian << int(Qt::Key_Escape) << true << russian;
+        QTest::newRow("Russian, Return")
+            << Language::Russian << int(Qt::Key_Return) << true << russian;
+    }
+
+    // The version line sits inside the window clear of every other control,
+    // and the keys reach the window from whatever has the focus.
+    void aboutWindowKeysAndVersion() {
+        QFETCH(Language, language);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        QFETCH(QString, version);
+        Rig rig;
+        rig.language = language;
+        AboutWindow* about = rig.online->aboutWindow();
+        rig.online->showAboutWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QTRY_VERIFY(about->isActiveWindow());
+
+        QLabel* versionLine = aboutLabel(about, "versionLine");
+        QCOMPARE(versionLine->text(), version);
+        QVERIFY(about->rect().contains(versionLine->geometry()));
+        for (QWidget* other : about->findChildren<QWidget*>())
+            if (other != versionLine)
+                QVERIFY2(!other->geometry().intersects(versionLine->geometry()),
+                         qPrintable(other->objectName()));
+
+        QWidget* focused = about->focusWidget() ? about->focusWidget() : about;
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(about->isHidden(), closes);
+    }
+
     void destroyingTheWindowDuringAHangingRequest() {
         auto rig = std::make_unique<Rig>();
         rig->site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
