@@ -11,7 +11,6 @@ namespace {
 using Row = std::array<std::string_view, kStringCount>;
 
 constexpr Row kEnglish = {
-    "eula_eng.txt",
     "High card",
     "Pair",
     "Two Pairs",
@@ -28,13 +27,11 @@ constexpr Row kEnglish = {
     "and",
     "odds",
     "Best hand",
-    "New version available",
 };
 
 constexpr Row kRussian = {
-    "eula_rus.txt", "Высшая карта", "Пара", "Две пары",    "Сет",         "Стрейт",
-    "Флеш",         "Фул Хаус",     "Каре", "Стрейт Флеш", "Роял Флеш",   "завершен",
-    "невозможен",   "нет",          "и",    "шансы",       "Лучшая рука", "Доступна новая версия",
+    "Высшая карта", "Пара",   "Две пары", "Сет", "Стрейт", "Флеш",  "Фул Хаус",    "Каре",
+    "Стрейт Флеш",  "Роял Флеш", "завершен", "невозможен", "нет", "и", "шансы", "Лучшая рука",
 };
 
 }  // namespace

@@ -7,25 +7,21 @@
 
 namespace korvana {
 
-inline constexpr int kStringCount = 18;
+inline constexpr int kStringCount = 16;
 
-// Entry numbers of the table; the category names are entries 1..10 and equal
-// the category values (1 High card .. 10 Royal Flash).
+// Entry numbers of the table; the category names are entries 0..9 in the
+// order of the categories (High card .. Royal Flash).
 namespace entry {
-inline constexpr int HighCard = 1;
-inline constexpr int Complete = 11;
-inline constexpr int Impossible = 12;
-inline constexpr int No = 13;
-inline constexpr int And = 14;
-inline constexpr int Odds = 15;
-inline constexpr int BestHand = 16;
-// Read by the online services, which show the licence text and the new-version
-// notice; the window takes its own from its text table.
-inline constexpr int LicenceFile = 0;
-inline constexpr int NewVersion = 17;
+inline constexpr int HighCard = 0;
+inline constexpr int Complete = 10;
+inline constexpr int Impossible = 11;
+inline constexpr int No = 12;
+inline constexpr int And = 13;
+inline constexpr int Odds = 14;
+inline constexpr int BestHand = 15;
 }  // namespace entry
 
-// Entry k (0..17) in the given language. Out-of-range k is a programming error.
+// Entry k (0..15) in the given language. Out-of-range k is a programming error.
 std::string_view text(Language language, int k);
 
 // The name of a category as the odds list and the best-hand panel show it.

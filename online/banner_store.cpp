@@ -7,11 +7,11 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace korvana::online {
@@ -20,19 +20,15 @@ namespace {
 
 const QString kFolderName = QStringLiteral("korvana-banners");
 
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
+void setError(QString* error, const QString& text) {
+    if (error) *error = text;
 }
 
 #ifdef Q_OS_UNIX
 // A folder that is not a link, belongs to us and nobody else can enter.
-bool isPrivateFolder(const QString &path)
-{
+bool isPrivateFolder(const QString& path) {
     struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return false;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return false;
     return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
 #endif
@@ -40,62 +36,64 @@ bool isPrivateFolder(const QString &path)
 }  // namespace
 
 PendingPicture::PendingPicture(std::unique_ptr<QTemporaryFile> file, QString finalPath)
-    : m_file(std::move(file)), m_finalPath(std::move(finalPath))
-{
-}
+    : file_(std::move(file)), finalPath_(std::move(finalPath)) {}
 
 PendingPicture::~PendingPicture() = default;  // QTemporaryFile removes an uncommitted file
 
-QIODevice *PendingPicture::device() const { return m_file.get(); }
+QIODevice* PendingPicture::device() const {
+    return file_.get();
+}
 
-bool PendingPicture::commit(QString *error)
-{
-    if (!m_file->flush()) {
-        setError(error, m_file->errorString());
+bool PendingPicture::commit(QString* error) {
+    if (!file_->flush()) {
+        setError(error, file_->errorString());
         return false;
     }
 #ifdef Q_OS_UNIX
     // rename() replaces whatever sits at the final name, a link included,
     // instead of writing through it.
-    if (::rename(QFile::encodeName(m_file->fileName()).constData(), QFile::encodeName(m_finalPath).constData()) != 0) {
+    if (::rename(QFile::encodeName(file_->fileName()).constData(),
+                 QFile::encodeName(finalPath_).constData()) != 0) {
         setError(error, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
 #else
-    QFile::remove(m_finalPath);
-    if (!QFile::rename(m_file->fileName(), m_finalPath)) {
+    QFile::remove(finalPath_);
+    if (!QFile::rename(file_->fileName(), finalPath_)) {
         setError(error, QStringLiteral("cannot rename the picture into place"));
         return false;
     }
 #endif
-    m_file->setAutoRemove(false);
-    m_file->close();
+    file_->setAutoRemove(false);
+    file_->close();
     return true;
 }
 
-BannerStore::BannerStore(QString folder) : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder)) {}
+BannerStore::BannerStore(QString folder)
+    : folder_(folder.isEmpty() ? defaultFolder() : std::move(folder)) {}
 
-QString BannerStore::defaultFolder()
-{
+QString BannerStore::defaultFolder() {
 #ifdef Q_OS_UNIX
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
         return QDir(runtime).filePath(kFolderName);
 #endif
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)).filePath(kFolderName);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+        .filePath(kFolderName);
 }
 
-QString BannerStore::picturePath(int n) const { return QDir(m_folder).filePath(QString::number(n) + QStringLiteral(".gif")); }
+QString BannerStore::picturePath(int n) const {
+    return QDir(folder_).filePath(QString::number(n) + QStringLiteral(".gif"));
+}
 
-bool BannerStore::prepare(QString *error) const
-{
-    if (m_folder.isEmpty() || !QDir::isAbsolutePath(m_folder)) {
+bool BannerStore::prepare(QString* error) const {
+    if (folder_.isEmpty() || !QDir::isAbsolutePath(folder_)) {
         setError(error, QStringLiteral("no usable banner folder"));
         return false;
     }
 #ifdef Q_OS_UNIX
-    const QByteArray path = QFile::encodeName(m_folder);
-    const QString parent = QFileInfo(m_folder).path();
+    const QByteArray path = QFile::encodeName(folder_);
+    const QString parent = QFileInfo(folder_).path();
     if (!QDir().mkpath(parent)) {
         setError(error, QStringLiteral("cannot create %1").arg(parent));
         return false;
@@ -106,7 +104,7 @@ bool BannerStore::prepare(QString *error) const
     }
     struct stat st {};
     if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) {
-        setError(error, QStringLiteral("%1 is not a folder of this user").arg(m_folder));
+        setError(error, QStringLiteral("%1 is not a folder of this user").arg(folder_));
         return false;
     }
     if ((st.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
@@ -114,19 +112,17 @@ bool BannerStore::prepare(QString *error) const
         return false;
     }
 #else
-    if (!QDir().mkpath(m_folder)
-        || !QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        setError(error, QStringLiteral("cannot create %1").arg(m_folder));
+    if (!QDir().mkpath(folder_) ||
+        !QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        setError(error, QStringLiteral("cannot create %1").arg(folder_));
         return false;
     }
 #endif
     return true;
 }
 
-std::unique_ptr<PendingPicture> BannerStore::beginPicture(int n, QString *error) const
-{
-    if (!prepare(error))
-        return nullptr;
+std::unique_ptr<PendingPicture> BannerStore::beginPicture(int n, QString* error) const {
+    if (!prepare(error)) return nullptr;
     const QString finalPath = picturePath(n);
     // Created exclusively under a random name, readable by the owner only.
     auto file = std::make_unique<QTemporaryFile>(finalPath + QStringLiteral(".XXXXXX"));

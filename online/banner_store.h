@@ -22,16 +22,16 @@ class PendingPicture {
 public:
     PendingPicture(std::unique_ptr<QTemporaryFile> file, QString finalPath);
     ~PendingPicture();
-    PendingPicture(const PendingPicture &) = delete;
-    PendingPicture &operator=(const PendingPicture &) = delete;
+    PendingPicture(const PendingPicture&) = delete;
+    PendingPicture& operator=(const PendingPicture&) = delete;
 
-    QIODevice *device() const;
+    QIODevice* device() const;
     // Moves the complete picture to its final name. False (with error) if that fails.
-    bool commit(QString *error);
+    bool commit(QString* error);
 
 private:
-    std::unique_ptr<QTemporaryFile> m_file;
-    QString m_finalPath;
+    std::unique_ptr<QTemporaryFile> file_;
+    QString finalPath_;
 };
 
 class BannerStore {
@@ -43,19 +43,19 @@ public:
     // (absolute, ours, owner-only), else <user cache folder>/korvana-banners.
     static QString defaultFolder();
 
-    const QString &folder() const { return m_folder; }
+    const QString& folder() const { return folder_; }
     // The final path of picture n (1..4): folder + "/n.gif".
     QString picturePath(int n) const;
 
     // Creates the folder if needed and makes sure it is a real folder of this
     // user with owner-only permissions. Returns false (with error) otherwise.
-    bool prepare(QString *error) const;
+    bool prepare(QString* error) const;
 
     // Starts writing picture n. Null (with error) if the folder is not usable.
-    std::unique_ptr<PendingPicture> beginPicture(int n, QString *error) const;
+    std::unique_ptr<PendingPicture> beginPicture(int n, QString* error) const;
 
 private:
-    QString m_folder;
+    QString folder_;
 };
 
 }  // namespace korvana::online

@@ -4,7 +4,11 @@
 // time and size so that a bad server can never hold or flood the program.
 //
 // Requests run asynchronously on the thread that owns the client (the GUI
-// thread); nothing here blocks.
+// thread); nothing here blocks. Each request and each redirect hop uses a
+// connection of its own that is closed after the reply, so a request is sent
+// exactly once and never resent on a connection the server has dropped. The
+// reply is read strictly (see HttpResponseReader): a reply whose framing is
+// in doubt is a failed request, not a short or empty success.
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -17,20 +21,51 @@
 #include "name_lookup.h"
 
 class QIODevice;
-class QNetworkAccessManager;
 class QNetworkCookieJar;
-class QNetworkReply;
-class QNetworkRequest;
+class QTcpSocket;
 class QTimer;
 
 namespace korvana::online {
+
+class HttpResponseReader;
 
 struct HttpLimits {
     // Until the request has gone out (name lookup, connect); restarted for
     // every redirect hop.
     std::chrono::milliseconds connectTimeout{30000};
-    // For the whole request, redirects and body included.
+    // For the whole request from its start, whatever arrives: redirects,
+    // headers and body included.
     std::chrono::milliseconds deadline{60000};
+    // The status lines and headers of all the replies of one request together
+    // (redirects included) may take this many bytes on top of the body limit.
+    qint64 headBytes = 32 * 1024;
+};
+
+// What a client takes from outside: where the cookies it receives are kept
+// for the run (null: none kept or sent), how host names are looked up (empty:
+// left to Qt alone) and its limits.
+struct HttpClientSetup {
+    QNetworkCookieJar* cookies = nullptr;
+    NameResolver nameResolver = systemNameResolver();
+    HttpLimits limits;
+};
+
+// One GET: the address, the most body bytes accepted, and where the body
+// goes: into memory (HttpResult::body) when file is null, else into file,
+// which must stay open until the request is done or cancelled.
+struct HttpGet {
+    QUrl url;
+    qint64 maxBytes = 0;
+    QIODevice* file = nullptr;
+};
+
+// How a GET ended. ok only for a final 2xx reply whose whole body arrived
+// within the limits and was stored.
+struct HttpResult {
+    bool ok = false;
+    int status = 0;   // of the last reply read; 0 when none arrived
+    QByteArray body;  // the body kept in memory; empty after a failure
+    QString error;    // why the request failed; empty after success
 };
 
 // Body size limits of the documents the program fetches.
@@ -39,74 +74,69 @@ inline constexpr qint64 kLinkTextLimit = 16 * 1024;
 inline constexpr qint64 kPictureLimit = 4 * 1024 * 1024;
 
 // The headers sent with every request.
-inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Korvana)";
+inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr char kAccept[] = "text/html, */*";
 
 // One GET. It belongs to its client and deletes itself after done().
 class HttpRequest : public QObject {
     Q_OBJECT
 public:
-    // The body, for a request made with HttpClient::getText.
-    const QByteArray &body() const { return m_body; }
-    // Why the request failed; empty after success.
-    const QString &errorString() const { return m_error; }
-
     // Stops the request without emitting done(); it deletes itself later.
     void cancel();
 
     ~HttpRequest() override;
 
 Q_SIGNALS:
-    // Emitted exactly once unless cancelled. ok is true only for a final 2xx
-    // reply whose whole body arrived within the limits.
-    void done(bool ok);
+    // Emitted exactly once unless cancelled.
+    void done(const korvana::online::HttpResult& result);
 
 private:
     friend class HttpClient;
-    HttpRequest(QNetworkAccessManager *manager, const QNetworkRequest &request, QIODevice *sink, qint64 maxBytes,
-                const HttpLimits &limits, const NameResolver &resolver, QObject *parent);
+    HttpRequest(const HttpClientSetup& setup, const HttpGet& get, QObject* parent);
 
-    void send(const QNetworkRequest &request);
+    // One hop: look the host up, connect, send, read the reply.
+    void startHop(const QUrl& url);
+    void connectHop();
+    void onConnected();
     void onReadyRead();
-    void onFinished();
-    void fail(const QString &why);
+    void onClosed();
+    // What to do once the head of a reply is known: follow a redirect, fail
+    // on any other status than 2xx, or go on reading the body.
+    void onHead();
+    void dropConnection();
+    bool storeBody(QByteArrayView data);
+    void fail(const QString& why);
     void finish(bool ok);
 
-    QPointer<QNetworkAccessManager> m_manager;
-    std::shared_ptr<NameLookup> m_lookup;
-    QPointer<QNetworkReply> m_reply;
-    QPointer<QIODevice> m_sink;  // null: the body is kept in m_body
-    qint64 m_maxBytes;
-    qint64 m_received = 0;
-    QByteArray m_body;
-    QString m_error;
-    QTimer *m_connectTimer;
-    QTimer *m_deadlineTimer;
-    bool m_over = false;
+    QPointer<QNetworkCookieJar> cookies_;
+    NameResolver resolver_;
+    std::shared_ptr<NameLookup> lookup_;
+    QUrl url_;  // of the current hop
+    int redirects_ = 0;
+    QTcpSocket* socket_ = nullptr;
+    std::unique_ptr<HttpResponseReader> reply_;
+    QPointer<QIODevice> file_;  // the destination, when the body goes to a file
+    bool toFile_;               // a file that is gone by then fails the request
+    qint64 maxBytes_;
+    qint64 headBytesLeft_;
+    HttpResult result_;
+    QTimer* connectTimer_;
+    QTimer* deadlineTimer_;
+    bool over_ = false;
 };
 
+// Starts GETs with what it was set up with. Its requests are its children:
+// destroying the client stops them.
 class HttpClient : public QObject {
     Q_OBJECT
 public:
-    // resolver: how host names are looked up before Qt connects; empty leaves
-    // it to Qt alone.
-    explicit HttpClient(HttpLimits limits, NameResolver resolver = systemNameResolver(), QObject *parent = nullptr);
+    explicit HttpClient(HttpClientSetup setup, QObject* parent = nullptr);
     ~HttpClient() override;
 
-    // GET returning the body as 8-bit text (request->body()).
-    HttpRequest *getText(const QUrl &url, qint64 maxBytes);
-    // GET writing the body into sink, which must stay open until done() or cancel().
-    HttpRequest *getToDevice(const QUrl &url, QIODevice *sink, qint64 maxBytes);
-
-    // The cookies this client received during the run.
-    QNetworkCookieJar *cookieJar() const;
+    HttpRequest* get(const HttpGet& request);
 
 private:
-    HttpRequest *start(const QUrl &url, QIODevice *sink, qint64 maxBytes);
-
-    HttpLimits m_limits;
-    NameResolver m_resolver;
-    QNetworkAccessManager *m_manager;
+    HttpClientSetup setup_;
 };
 
 }  // namespace korvana::online

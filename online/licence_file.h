@@ -8,6 +8,6 @@ namespace korvana::online {
 // else beside the executable (programFolder), so that the menu entry also
 // works when the program is started from a desktop launcher. Empty when
 // neither has it.
-QString findLicenceFile(const QString &fileName, const QString &programFolder);
+QString findLicenceFile(const QString& fileName, const QString& programFolder);
 
 }  // namespace korvana::online

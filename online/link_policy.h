@@ -13,6 +13,6 @@ namespace korvana::online {
 // The address to open for a banner link text (Windows-1251), or an invalid
 // QUrl when the text must not be opened. Trailing line breaks (the site ends
 // its texts with one) are ignored.
-QUrl bannerLinkTarget(const QByteArray &linkText);
+QUrl bannerLinkTarget(const QByteArray& linkText);
 
 }  // namespace korvana::online

@@ -17,7 +17,7 @@ namespace korvana::online {
 
 // Blocks until the host name resolves (true) or cannot be resolved (false).
 // Runs on a detached thread: it must not touch Qt objects.
-using NameResolver = std::function<bool(const QByteArray &host)>;
+using NameResolver = std::function<bool(const QByteArray& host)>;
 
 // getaddrinfo() of the system.
 NameResolver systemNameResolver();
@@ -26,8 +26,8 @@ class NameLookup {
 public:
     // Resolves host on a new detached thread and calls done(ok) on receiver's
     // thread, unless the lookup was cancelled or receiver is gone by then.
-    static std::shared_ptr<NameLookup> start(const NameResolver &resolver, const QByteArray &host, QObject *receiver,
-                                             std::function<void(bool ok)> done);
+    static std::shared_ptr<NameLookup> start(const NameResolver& resolver, const QByteArray& host,
+                                             QObject* receiver, std::function<void(bool ok)> done);
 
     // After this returns, done() will not be called.
     void cancel();
@@ -35,7 +35,7 @@ public:
 private:
     struct Shared;
     explicit NameLookup(std::shared_ptr<Shared> shared);
-    std::shared_ptr<Shared> m_shared;
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace korvana::online

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "language.h"
+
 namespace korvana::online {
 
 struct SiteAddresses {
@@ -15,19 +17,21 @@ struct SiteAddresses {
 // The addresses compiled in from the build configuration.
 SiteAddresses defaultSiteAddresses();
 
-// "eng" for language code 1, "rus" for 2, empty for anything else: pages with a
-// language suffix are not opened for an unknown code.
-QString languageSuffix(int languageCode);
+// "eng" or "rus"; empty for a value outside the enum: pages with a language
+// suffix are not opened for a language the site does not know.
+QString languageSuffix(Language language);
 
-QUrl baseUrl(const SiteAddresses &site);
-QUrl versionUrl(const SiteAddresses &site);  // "/running.php"
-// "/update.php?l=eng" etc.; an invalid (empty) QUrl for an unknown language code.
-QUrl updatePageUrl(const SiteAddresses &site, int languageCode);
-QUrl helpPageUrl(const SiteAddresses &site, int languageCode);
-QUrl tellAFriendPageUrl(const SiteAddresses &site, int languageCode);
-// Picture n (1..4) and its link text in the banner folder of the language code.
-QUrl bannerPictureUrl(const SiteAddresses &site, int languageCode, int n);
-QUrl bannerLinkUrl(const SiteAddresses &site, int languageCode, int n);
-QUrl supportMailUrl(const SiteAddresses &site);  // "mailto:" + address
+QUrl baseUrl(const SiteAddresses& site);
+QUrl versionUrl(const SiteAddresses& site);  // "/running.php"
+// "/update.php?l=eng" etc.; an invalid (empty) QUrl for an unknown language.
+QUrl updatePageUrl(const SiteAddresses& site, Language language);
+QUrl helpPageUrl(const SiteAddresses& site, Language language);
+QUrl tellAFriendPageUrl(const SiteAddresses& site, Language language);
+// Picture n (1..4) and its link text in the banner folder of the language
+// ("/banners/1/" English, "/banners/2/" Russian); an invalid (empty) QUrl for
+// an unknown language.
+QUrl bannerPictureUrl(const SiteAddresses& site, Language language, int n);
+QUrl bannerLinkUrl(const SiteAddresses& site, Language language, int n);
+QUrl supportMailUrl(const SiteAddresses& site);  // "mailto:" + address
 
 }  // namespace korvana::online

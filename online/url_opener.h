@@ -1,6 +1,7 @@
 #pragma once
 // Handing an address or a file to the desktop (browser, mail program, text
-// viewer). One small interface so that tests can record what would be opened.
+// viewer). One small interface so that tests can record what would be opened;
+// the desktop's own opener lives with the windows (DesktopUrlOpener).
 #include <QUrl>
 
 class QWidget;
@@ -12,13 +13,7 @@ public:
     virtual ~UrlOpener() = default;
     // Opens the target on behalf of the owner window. Failures are the
     // desktop's to report; the program shows no message of its own.
-    virtual void open(const QUrl &target, QWidget *owner) = 0;
-};
-
-// The real opener: QDesktopServices::openUrl.
-class DesktopUrlOpener final : public UrlOpener {
-public:
-    void open(const QUrl &target, QWidget *owner) override;
+    virtual void open(const QUrl& target, QWidget* owner) = 0;
 };
 
 }  // namespace korvana::online

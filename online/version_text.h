@@ -15,9 +15,9 @@ namespace korvana::online {
 // a version too long to fit) is no answer: nullopt, and the check changes
 // nothing. A body that is empty, or holds nothing but line ends, still gives
 // an empty version.
-std::optional<QByteArray> remoteVersionFromBody(const QByteArray &body);
+std::optional<QByteArray> remoteVersionFromBody(const QByteArray& body);
 
 // True when the remote version is exactly this program's own version.
-bool isOwnVersion(const QByteArray &remoteVersion);
+bool isOwnVersion(const QByteArray& remoteVersion);
 
 }  // namespace korvana::online

@@ -18,19 +18,15 @@ constexpr std::array<char16_t, 64> kUpperHalf{
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
 };
 
-char16_t character(unsigned char byte)
-{
-    if (byte < 0x80)
-        return byte;
-    if (byte < 0xC0)
-        return kUpperHalf[byte - 0x80];
+char16_t character(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (byte < 0xC0) return kUpperHalf[byte - 0x80];
     return char16_t(0x0410 + (byte - 0xC0));
 }
 
 }  // namespace
 
-QString fromWindows1251(const QByteArray &bytes)
-{
+QString fromWindows1251(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
         text[i] = QChar(character(static_cast<unsigned char>(bytes[i])));

@@ -8,6 +8,6 @@ namespace korvana::online {
 
 // Every byte becomes one character; the one byte the code page leaves unused
 // (0x98) becomes the control character U+0098, as the usual converters do.
-QString fromWindows1251(const QByteArray &bytes);
+QString fromWindows1251(const QByteArray& bytes);
 
 }  // namespace korvana::online

@@ -14,12 +14,12 @@
 <section lang="en" lang-section="eng">
 <h2>Download</h2>
 <p>The latest version of Korvana is <b>1.5.3</b>. Korvana tells you itself when a newer version appears: a red notice shows on its window, and a click on it brings you here.</p>
-<p>Korvana is freeware: see the licence from its Help menu.</p>
+<p>Korvana is free software under the GNU General Public License, version 3 or later: see the licence from its Help menu.</p>
 </section>
 <section lang="ru" lang-section="rus">
 <h2>Загрузка</h2>
 <p>Последняя версия Korvana - <b>1.5.3</b>. Korvana сама сообщает о выходе новой версии: в её окне появляется красная надпись, щелчок по которой ведёт сюда.</p>
-<p>Korvana - бесплатное ПО: лицензия доступна в меню Справка.</p>
+<p>Korvana - свободная программа под Стандартной общественной лицензией GNU версии 3 или более поздней: лицензия доступна в меню Справка.</p>
 </section>
 </main>
 <script src="/lang.js"></script>

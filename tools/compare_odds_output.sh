@@ -4,8 +4,11 @@
 #   tools/compare_odds_output.sh COMMIT [BUILD_DIR] [HANDS]
 # BUILD_DIR (default build) is the working tree's configured build; the earlier
 # commit is checked out and built under BUILD_DIR/compare-odds/COMMIT.
-# Each hand gets a random round (or none), auto-switch on or off, a language
+# Each hand gets a random round (or none), auto-switch on or off (always
+# spelled out, since the default changed), a language
 # (or none), text or JSON output and a locale with a decimal point or comma.
+# The exact-chance fields of the JSON rows and best_category are left out of
+# the comparison, so a commit from before they existed compares too.
 set -eu
 commit=${1:?usage: compare_odds_output.sh COMMIT [BUILD_DIR] [HANDS]}
 build=$(realpath "${2:-build}")
@@ -41,7 +44,7 @@ awk -v hands="$hands" 'BEGIN {
         for (i = 52; i > 1; --i) { j = int(rand() * i) + 1; t = deck[i]; deck[i] = deck[j]; deck[j] = t }
         args = ""
         k = int(rand() * 4); if (k < 3) args = args " --round " rounds[k + 1]
-        if (rand() < 0.5) args = args " --auto"
+        args = args (rand() < 0.5 ? " --auto" : " --no-auto")
         k = int(rand() * 3); if (k == 1) args = args " --lang en"; else if (k == 2) args = args " --lang ru"
         if (rand() < 0.5) args = args " --json"
         slots = int(rand() * 8); used = 0
@@ -51,12 +54,20 @@ awk -v hands="$hands" 'BEGIN {
 }' > "$work/hands"
 
 run() {  # binary, output file
+    # A build from before --no-auto existed had auto-switch off by default.
+    strip_no_auto=0
+    "$1" --no-auto >/dev/null 2>&1 || strip_no_auto=1
     while IFS=$'\t' read -r locale args; do
+        if [ "$strip_no_auto" = 1 ]; then args=${args/ --no-auto/}; fi
         # shellcheck disable=SC2086  # the arguments are split on purpose
         status=0
         LC_ALL=$locale "$1" $args || status=$?
         echo "@@ exit status $status"
-    done < "$work/hands" > "$2" 2>&1
+    done < "$work/hands" 2>&1 | without_exact_fields > "$2"
+}
+without_exact_fields() {
+    sed -e 's/, "category": "[a-z_]*", "state": "[a-z]*", "odds": [^,]*, "exact": [^,]*, "outs": \[[^]]*\]//g' \
+        -e 's/, "best_category": [a-z_"]*}$/}/'
 }
 run "$before" "$work/before.out" &
 run "$after" "$work/after.out"

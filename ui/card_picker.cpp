@@ -1,23 +1,38 @@
 #include "card_picker.h"
 
-#include <QImageReader>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <algorithm>
 
 #include "card.h"
+#include "card_faces.h"
 #include "card_table.h"
+#include "exact_text.h"
+#include "hand.h"
+#include "picture_density.h"
 
 namespace korvana::ui {
 
-std::vector<QImage> loadCardFaces() {
+namespace {
+// Stands out from the card faces and from the list's red, yellow and green.
+const QColor kOutlineColour(0, 102, 204);
+// A card on the table lets most of its button show through: still readable,
+// plainly set apart from the cards that can still be dealt.
+constexpr qreal kOnTableOpacity = 0.35;
+}  // namespace
+
+std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
     std::vector<QImage> faces(kPickerItems);
-    for (int item = 0; item < kPickerItems; ++item) {
-        QImageReader reader(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)), "png");
-        faces[static_cast<size_t>(pickerPictureIndex(item))] = reader.read();
-    }
+    for (int item = 0; item < kPickerItems; ++item)
+        faces[static_cast<size_t>(pickerPictureIndex(item))] =
+            loadResourceForScreen(cardFaceResource(pickerCardCode(item)), devicePixelRatio);
     return faces;
+}
+
+std::vector<QImage> loadCardFaces() {
+    return loadCardFaces(qGuiApp->devicePixelRatio());
 }
 
 CardPicker::CardPicker(std::vector<QImage> faces, QWidget* parent)
@@ -42,6 +57,8 @@ int CardPicker::itemAt(QPoint point) const {
 
 void CardPicker::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Faces made for a denser screen than this one are scaled down smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int item = 0; item < kPickerItems; ++item) {
         const QRect rect = buttonRect(item);
         if (!rect.intersects(event->rect())) continue;
@@ -55,6 +72,7 @@ void CardPicker::paintEvent(QPaintEvent* event) {
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
         const QImage& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
+        painter.setOpacity(isOnTable(item) ? kOnTableOpacity : 1.0);
         if (!face.isNull()) {
             const QSize size = face.deviceIndependentSize().toSize();
             painter.drawImage(QPoint(rect.x() + (rect.width() - size.width()) / 2,
@@ -64,7 +82,35 @@ void CardPicker::paintEvent(QPaintEvent* event) {
             // Without its face the button still has to say which card it is.
             painter.drawText(rect, Qt::AlignCenter, pickerCardCode(item));
         }
+        painter.setOpacity(1.0);
+        if (outlined_.contains(item)) {
+            painter.setPen(QPen(kOutlineColour, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
+        }
     }
+}
+
+void CardPicker::setOutlined(QList<int> items) {
+    if (items == outlined_) return;
+    for (int item : outlined_) update(buttonRect(item));
+    outlined_ = std::move(items);
+    for (int item : outlined_) update(buttonRect(item));
+}
+
+void CardPicker::setCardsOnTable(const Hand& hand) {
+    std::bitset<52> onTable;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        if (const auto card = hand.card(slot))
+            onTable.set(static_cast<size_t>(pickerItemOf(*card)));
+    const std::bitset<52> changed = onTable ^ onTable_;
+    onTable_ = onTable;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (changed.test(static_cast<size_t>(item))) update(buttonRect(item));
+}
+
+bool CardPicker::isOnTable(int item) const {
+    return item >= 0 && item < kPickerItems && onTable_.test(static_cast<size_t>(item));
 }
 
 void CardPicker::mousePressEvent(QMouseEvent* event) {

@@ -1,16 +1,26 @@
 #pragma once
 // The card picker: 52 picture buttons, one row per suit (clubs, diamonds,
-// hearts, spades) and ranks 2..A from left to right. The buttons never change
-// state; the table decides what a click means.
+// hearts, spades) and ranks 2..A from left to right. Cards on the table are
+// drawn dimmed but click like the others; the table decides what a click means
+// (for a card on the table: take it back off).
 #include <QImage>
+#include <QList>
 #include <QWidget>
+#include <bitset>
 #include <vector>
+
+namespace korvana {
+class Hand;
+}
 
 namespace korvana::ui {
 
-// The 52 small card faces (36 x 51) in face-list order (see pickerPictureIndex),
-// decoded from the program's resources; a missing face is a null image. Safe
-// to call on any thread.
+// The 52 small card faces (36 x 51 layout pixels) in face-list order (see
+// pickerPictureIndex), decoded from the program's resources for a screen of
+// devicePixelRatio (see picture_density.h); a missing face is a null image.
+// Safe to call on any thread.
+std::vector<QImage> loadCardFaces(qreal devicePixelRatio);
+// The same for the densest screen of this session; GUI thread only.
 std::vector<QImage> loadCardFaces();
 
 class CardPicker : public QWidget {
@@ -25,6 +35,15 @@ public:
     QRect buttonRect(int item) const;
     // Picker item under a point, or -1.
     int itemAt(QPoint point) const;
+
+    // Buttons drawn with an outline (the outs of the row the player points at).
+    void setOutlined(QList<int> items);
+    const QList<int>& outlined() const { return outlined_; }
+
+    // The cards in the hand's slots are drawn dimmed from now on; call it after
+    // every change of the table.
+    void setCardsOnTable(const Hand& hand);
+    bool isOnTable(int item) const;
 
 Q_SIGNALS:
     void itemClicked(int item);
@@ -42,6 +61,8 @@ private:
     std::vector<QImage> faces_;  // by face-list index
     int pressed_ = -1;
     int hovered_ = -1;
+    QList<int> outlined_;
+    std::bitset<52> onTable_;  // by picker item
 };
 
 }  // namespace korvana::ui

@@ -2,29 +2,34 @@
 #include <chrono>
 
 #include "application.h"
+#include "command_line.h"
 #include "online_services.h"
 #include "quit_on_signal.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    auto start = korvana::ui::startFromCommandLine(argc, argv);
+    if (!start.app) return start.exitStatus;
+    QApplication& app = *start.app;
     korvana::ui::quitOnTerminationSignals(&app);
     auto window = korvana::ui::startProgram(app);
 
     // The online side: the new-version notice and the banners in the client
     // area, the About window, the Help menu. The window's own hourly timer and
     // its language choices start the web checks.
-    korvana::online::OnlineOptions options;
+    korvana::ui::OnlineOptions options;
     options.checkInterval = std::chrono::milliseconds(0);
     auto* form = window.get();
-    auto* online = new korvana::online::OnlineServices(  // owned by the client area
-        form->clientArea(), [form] { return static_cast<int>(form->language()); }, options);
-    using korvana::online::OnlineServices;
+    auto* online = new korvana::ui::OnlineServices(  // owned by the client area
+        form->clientArea(), [form] { return form->language(); },
+        korvana::ui::kMainWindowOnlinePlaces, options);
+    using korvana::ui::OnlineServices;
     using korvana::ui::MainWindow;
-    QObject::connect(form, &MainWindow::webCheckDue, online, &OnlineServices::Timer2Timer);
-    QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::Help2Click);
-    QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::About1Click);
-    QObject::connect(form, &MainWindow::tellAFriendRequested, online, &OnlineServices::Tellafriend1Click);
-    QObject::connect(form, &MainWindow::licenceRequested, online, &OnlineServices::License1Click);
+    QObject::connect(form, &MainWindow::webCheckDue, online, &OnlineServices::startWebCheck);
+    QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::openHelpPage);
+    QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::showAboutWindow);
+    QObject::connect(form, &MainWindow::tellAFriendRequested, online,
+                     &OnlineServices::openTellAFriendPage);
+    QObject::connect(form, &MainWindow::licenceRequested, online, &OnlineServices::openLicence);
 
     window->show();
     return app.exec();

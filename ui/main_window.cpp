@@ -13,8 +13,10 @@
 
 #include "card_picker.h"
 #include "desktop_centring.h"
+#include "exact_chances_view.h"
 #include "failure.h"
 #include "odds_list.h"
+#include "picture_density.h"
 #include "picture_loader.h"
 #include "radio_group.h"
 #include "row_text.h"
@@ -69,6 +71,10 @@ QString MainWindow::panelText(StatusPanel panel) const {
     return statusPanels_->panelText(panel);
 }
 
+QString MainWindow::oddsRowTooltip(int row) const {
+    return exactChances_->rowTooltip(row);
+}
+
 // --- Analysis ---------------------------------------------------------------
 
 void MainWindow::showAnalysis() {
@@ -86,6 +92,8 @@ void MainWindow::showAnalysis() {
         rows << QString::fromStdString(row);
     for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
     oddsList_->setRows(std::move(rows));
+    exactChances_->show(analysis, language_, decimalSeparator_);
+    cardPicker_->setCardsOnTable(table_.hand());
     showBestHand();
 }
 
@@ -103,7 +111,8 @@ void MainWindow::showHandsPlayed() {
 // --- Card table -------------------------------------------------------------
 
 void MainWindow::loadSlotPicture(int slot, const QString& path) {
-    slotPictures_[static_cast<size_t>(slot - 1)]->setPicture(loadPicture(path));
+    SlotPicture* picture = slotPictures_[static_cast<size_t>(slot - 1)];
+    picture->setPicture(loadPictureForScreen(path, picture->devicePixelRatioF()));
 }
 
 void MainWindow::toggleCard(Card card) {
@@ -211,6 +220,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::restoreStoredChoices() {
+    // An unreadable option is reported on its own; the language is still applied.
+    guarded([&] { exactChances_->applyStoredOption(); });
     guarded([&] {
         const StoredLanguage stored = services_.settings.language();
         Language language = language_;

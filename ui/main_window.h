@@ -29,6 +29,7 @@ namespace korvana::ui {
 
 class CardPicker;
 class DesktopCentring;
+class ExactChancesView;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
@@ -55,6 +56,8 @@ public:
     bool autoSwitch() const;
     Language language() const { return language_; }
     QString panelText(StatusPanel panel) const;
+    // The explanation of odds row 0..9; empty while the exact chances are hidden.
+    QString oddsRowTooltip(int row) const;
     // The white area below the menu bar that holds every component; the online
     // services put the new-version notice and the banners here.
     QWidget* clientArea() const { return client_; }
@@ -143,6 +146,7 @@ private:
     QTimer* elapsedTimer_ = nullptr;   // time passed, at every whole minute since start
     QTimer* webCheckTimer_ = nullptr;  // every hour
     DesktopCentring* centring_ = nullptr;
+    ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
 
     CardTable table_;
     Language language_ = Language::English;

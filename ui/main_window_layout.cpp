@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "card_picker.h"
+#include "exact_chances_view.h"
 #include "main_window.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
@@ -208,6 +209,10 @@ void MainWindow::createMenus() {
 
     foldAction_ = menuBar()->addAction(QString());
     foldAction_->setObjectName(QStringLiteral("foldAction"));
+
+    // Under the odds list, with its own menu after the others.
+    exactChances_ = new ExactChancesView(client_, oddsList_, cardPicker_, menuBar(),
+                                         services_.settings, reportError_);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();

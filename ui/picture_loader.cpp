@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "failure.h"
+#include "regular_file.h"
 
 namespace korvana::ui {
 
@@ -19,8 +20,9 @@ QString emptySlotPicturePath(const QString& pictureFolder) {
 QImage loadPicture(const QString& path) {
     const QString shownPath = QDir::toNativeSeparators(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, file.errorString()));
+    QString why;
+    if (!openRegularFile(file, &why))
+        throw Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, why));
     QImageReader reader(&file);
     QImage picture = reader.read();
     // A file that is there but cannot be decoded (damaged, or the JPEG decoder

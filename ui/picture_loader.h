@@ -11,7 +11,8 @@ QString cardPicturePath(const QString& pictureFolder, const QString& cardCode);
 QString emptySlotPicturePath(const QString& pictureFolder);
 
 // Decodes a picture file. Throws Failure "Cannot open file "<path>". <reason>"
-// with the full path when the file cannot be opened or cannot be decoded (for
+// with the full path when the file cannot be opened, is not a regular file (a
+// pipe or a device would block the window), or cannot be decoded (for
 // instance because the JPEG decoder is missing).
 QImage loadPicture(const QString& path);
 

@@ -14,6 +14,7 @@ const QString kLanguageKey = QStringLiteral("language");
 const QString kAutoswitchKey = QStringLiteral("autoswitch");
 const QString kEnglishValue = QStringLiteral("english");
 const QString kRussianValue = QStringLiteral("russian");
+const QString kExactChancesKey = QStringLiteral("exactchances");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -117,8 +118,28 @@ void SettingsStore::setLanguage(Language language) const {
 }
 
 std::optional<bool> SettingsStore::autoSwitch() const {
+    const std::optional<int> value = wholeNumber(kAutoswitchKey);
+    if (!value) return std::nullopt;
+    return *value != 0;
+}
+
+void SettingsStore::setAutoSwitch(bool on) const {
+    setWholeNumber(kAutoswitchKey, on ? 1 : 0);
+}
+
+std::optional<bool> SettingsStore::exactChances() const {
+    const std::optional<int> value = wholeNumber(kExactChancesKey);
+    if (!value) return std::nullopt;
+    return *value != 0;
+}
+
+void SettingsStore::setExactChances(bool on) const {
+    setWholeNumber(kExactChancesKey, on ? 1 : 0);
+}
+
+std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
     const auto store = openStore(kind_ == Kind::PerUser, path_);
-    const auto value = readValue(*store, kAutoswitchKey, location());
+    const auto value = readValue(*store, key, location());
     if (!value) return std::nullopt;
     bool ok = false;
     int number = 0;
@@ -133,14 +154,14 @@ std::optional<bool> SettingsStore::autoSwitch() const {
         default: break;
     }
     if (!ok)
-        throw Failure(QStringLiteral("The setting \"autoswitch\" in \"%1\" is not a whole number.")
-                          .arg(location()));
-    return number != 0;
+        throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not a whole number.")
+                          .arg(key, location()));
+    return number;
 }
 
-void SettingsStore::setAutoSwitch(bool on) const {
+void SettingsStore::setWholeNumber(const QString& key, int value) const {
     auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kAutoswitchKey, on ? 1 : 0, access_ == Access::ReadWrite, location());
+    writeValue(*store, key, value, access_ == Access::ReadWrite, location());
 }
 
 }  // namespace korvana::ui

@@ -1,5 +1,5 @@
 #pragma once
-// The player's two remembered choices, "language" and "autoswitch".
+// The player's remembered choices, "language", "autoswitch" and "exactchances".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -45,11 +45,20 @@ public:
     std::optional<bool> autoSwitch() const;
     void setAutoSwitch(bool on) const;
 
+    // Whether the exact chances are shown beside the odds list, stored as the
+    // auto-switch option is (non-zero = on, written as 1 or 0); nullopt when
+    // never written. Throws when the value is not a 32-bit integer.
+    std::optional<bool> exactChances() const;
+    void setExactChances(bool on) const;
+
     // Where the values live, as the player would look for them.
     QString location() const;
 
 private:
     enum class Kind { PerUser, File };
+    std::optional<int> wholeNumber(const QString& key) const;
+    void setWholeNumber(const QString& key, int value) const;
+
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
         : kind_(kind), path_(std::move(path)), access_(access) {}
 

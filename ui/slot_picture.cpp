@@ -17,6 +17,9 @@ void SlotPicture::setPicture(QImage picture) {
 void SlotPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    // A picture made for another screen density keeps its layout size and is
+    // scaled smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) painter.drawImage(QPoint(0, 0), picture_);
 }
 

@@ -37,6 +37,11 @@ add_custom_command(OUTPUT ${korvana_changelog}
 add_custom_target(korvana_changelog ALL DEPENDS ${korvana_changelog})
 install(FILES ${korvana_changelog} DESTINATION share/doc/korvana)
 
+# Everything the rules above install, so that building just the program
+# (scripts/start) leaves a tree that "cmake --install" can copy.
+add_custom_target(korvana_installable)
+add_dependencies(korvana_installable korvana korvana-odds korvana_man_pages korvana_changelog)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvana)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -22,7 +22,8 @@ struct RowCase {
 };
 
 std::string rowFor(const RowCase& c) {
-    const auto analysis = analyse(test::handOf(c.cards), roundOfTarget(c.target), false, std::nullopt);
+    const auto analysis =
+        analyse(test::handOf(c.cards), roundOfTarget(c.target), false, std::nullopt);
     return rowText(analysis.rows[static_cast<size_t>(listIndex(c.row))], c.language, ".");
 }
 
@@ -49,7 +50,8 @@ const std::vector<RowCase> kSuitedDraws = {
     {"Th Jh Qh Kh 2c", 6, StraightFlush, " T J Q K - Straight Flash odds - 1:23.5  "},
     {"Th Jh Qh Kh 2c", 6, Flush, " T J Q K - Flash odds - 1:5.2  "},
     {"Th Jh Qh Kh 2c", 7, RoyalFlush, " T J Q K - Royal Flash odds - 1:23.5  "},
-    {"Th Jh Qh Kh 2c", 7, StraightFlush, " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
+    {"Th Jh Qh Kh 2c", 7, StraightFlush,
+     " T J Q K - Straight Flash odds - 1:11.7  "},  // exactly 11.75
     {"Th Jh Qh Kh 2c", 7, Flush, " T J Q K - Flash odds - 1:2.6  "},
     {"Ah 2h 3h 4h 5h", 7, RoyalFlush, " Royal Flash impossible "},
     {"Ah 2h 3h 4h 5h", 7, StraightFlush, " A 2 3 4 5 - complete Straight Flash   "},
@@ -171,23 +173,16 @@ INSTANTIATE_TEST_SUITE_P(SuitedDraws, CategoryRows, ::testing::ValuesIn(kSuitedD
 INSTANTIATE_TEST_SUITE_P(StraightDraws, CategoryRows, ::testing::ValuesIn(kStraightDraws));
 INSTANTIATE_TEST_SUITE_P(SameRankDraws, CategoryRows, ::testing::ValuesIn(kSameRankDraws));
 INSTANTIATE_TEST_SUITE_P(TwoGroupDraws, CategoryRows, ::testing::ValuesIn(kTwoGroupDraws));
-INSTANTIATE_TEST_SUITE_P(HighCardAndLanguages, CategoryRows, ::testing::ValuesIn(kHighCardAndLanguages));
+INSTANTIATE_TEST_SUITE_P(HighCardAndLanguages, CategoryRows,
+                         ::testing::ValuesIn(kHighCardAndLanguages));
 
 TEST(CategoryRowsSeparator, RegionalDecimalCommaReachesTheOdds) {
-    const auto analysis = analyse(test::handOf("Th Jh Qh Kh 2c"), Round::River, false, std::nullopt);
-    EXPECT_EQ(rowTexts(analysis, Language::English, ",")[0], " T J Q K - Royal Flash odds - 1:23,5  ");
+    const auto analysis =
+        analyse(test::handOf("Th Jh Qh Kh 2c"), Round::River, false, std::nullopt);
+    EXPECT_EQ(rowTexts(analysis, Language::English, ",")[0],
+              " T J Q K - Royal Flash odds - 1:23,5  ");
 }
 
 }  // namespace
 }  // namespace korvana
 
-namespace korvana {
-namespace {
-
-TEST(StringTable, EntriesOfTheOnlineServicesReadAsTheTableGivesThem) {
-    EXPECT_EQ(text(Language::Russian, entry::LicenceFile), "eula_rus.txt");
-    EXPECT_EQ(text(Language::Russian, entry::NewVersion), "Доступна новая версия");
-}
-
-}  // namespace
-}  // namespace korvana

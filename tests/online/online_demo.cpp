@@ -9,48 +9,58 @@
 #include <chrono>
 #include <thread>
 
+#include "about_window.h"
 #include "online_services.h"
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Online services on a plain 924 x 508 window."));
+    parser.setApplicationDescription(
+        QStringLiteral("Online services on a plain 924 x 508 window."));
     parser.addHelpOption();
-    const QCommandLineOption siteOption(QStringLiteral("site"), QStringLiteral("Base address of the site."),
-                                        QStringLiteral("url"));
-    const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("1 English, 2 Russian."),
+    const QCommandLineOption siteOption(
+        QStringLiteral("site"), QStringLiteral("Base address of the site."), QStringLiteral("url"));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            QStringLiteral("1 English, 2 Russian."),
                                             QStringLiteral("code"), QStringLiteral("1"));
     const QCommandLineOption closeOption(QStringLiteral("close-after"),
                                          QStringLiteral("Close the window after this many ms."),
                                          QStringLiteral("ms"));
-    const QCommandLineOption shotOption(QStringLiteral("screenshot"),
-                                        QStringLiteral("Save the window as PNG once the check is over, then quit."),
-                                        QStringLiteral("file"));
+    const QCommandLineOption shotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save the window as PNG once the check is over, then quit."),
+        QStringLiteral("file"));
     const QCommandLineOption stuckOption(QStringLiteral("stuck-name-lookup"),
                                          QStringLiteral("Use a name resolver that never answers."));
-    parser.addOptions({siteOption, languageOption, closeOption, shotOption, stuckOption});
+    const QCommandLineOption aboutOption(
+        QStringLiteral("about"),
+        QStringLiteral("Open the About window; --screenshot then saves it instead."));
+    parser.addOptions(
+        {siteOption, languageOption, closeOption, shotOption, stuckOption, aboutOption});
     parser.process(app);
 
     QWidget window;
     window.setFixedSize(924, 508);
     window.setWindowTitle(QStringLiteral("Korvana online services"));
     window.setStyleSheet(QStringLiteral("background: white"));
-    const int language = parser.value(languageOption).toInt();
+    const auto language = parser.value(languageOption) == QLatin1String("2")
+                              ? korvana::Language::Russian
+                              : korvana::Language::English;
 
-    korvana::online::OnlineOptions options;
-    if (parser.isSet(siteOption))
-        options.site.base = parser.value(siteOption);
+    korvana::ui::OnlineOptions options;
+    if (parser.isSet(siteOption)) options.webCheck.site.base = parser.value(siteOption);
     if (parser.isSet(stuckOption)) {
-        options.nameResolver = [](const QByteArray &) {
-            for (;;)
-                std::this_thread::sleep_for(std::chrono::seconds(1));
+        options.webCheck.nameResolver = [](const QByteArray&) {
+            for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
             return false;
         };
     }
-    auto *online = new korvana::online::OnlineServices(&window, [language] { return language; }, options);
+    auto* online = new korvana::ui::OnlineServices(
+        &window, [language] { return language; }, korvana::ui::kMainWindowOnlinePlaces, options);
     window.show();
-    online->Timer2Timer();  // as at the window's first showing
+    online->startWebCheck();  // as at the window's first showing
+    const bool about = parser.isSet(aboutOption);
+    if (about) online->showAboutWindow();
 
     if (parser.isSet(closeOption)) {
         QTimer::singleShot(parser.value(closeOption).toInt(), &window, [&window] {
@@ -60,12 +70,12 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(shotOption)) {
         const QString file = parser.value(shotOption);
-        auto *poll = new QTimer(&window);
+        auto* poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [=, &window] {
-            if (online->checkRunning())
-                return;
+            if (online->webCheck().running()) return;
             poll->stop();
-            window.grab().save(file);
+            QWidget* shown = about ? online->aboutWindow() : &window;
+            shown->grab().save(file);
             window.close();
         });
         poll->start(100);

@@ -7,13 +7,13 @@
 
 namespace korvana::online::test {
 
-std::unique_ptr<QTemporaryDir> isolateEnvironment()
-{
+std::unique_ptr<QTemporaryDir> isolateEnvironment() {
     QDir().mkpath(QStringLiteral(KORVANA_ONLINE_TEST_TMP));
-    auto root = std::make_unique<QTemporaryDir>(QStringLiteral(KORVANA_ONLINE_TEST_TMP "/env-XXXXXX"));
+    auto root =
+        std::make_unique<QTemporaryDir>(QStringLiteral(KORVANA_ONLINE_TEST_TMP "/env-XXXXXX"));
     Q_ASSERT(root->isValid());
     const QDir dir(root->path());
-    for (const char *name : {"tmp", "runtime", "cache", "config", "home"})
+    for (const char* name : {"tmp", "runtime", "cache", "config", "home"})
         dir.mkpath(QString::fromLatin1(name));
     QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -28,82 +28,80 @@ std::unique_ptr<QTemporaryDir> isolateEnvironment()
     return root;
 }
 
-QString dataFile(const QString &name) { return QStringLiteral(KORVANA_ONLINE_TEST_DATA "/") + name; }
+QString dataFile(const QString& name) {
+    return QStringLiteral(KORVANA_ONLINE_TEST_DATA "/") + name;
+}
 
-QByteArray readDataFile(const QString &name)
-{
+QByteArray readDataFile(const QString& name) {
     QFile file(dataFile(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data %s", qPrintable(name));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("missing test data %s", qPrintable(name));
     return file.readAll();
 }
 
-FakeSite::FakeSite()
-{
-    connect(&m_server, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
-    if (!m_server.listen(QHostAddress::LocalHost, 0))
-        qFatal("fake site cannot listen: %s", qPrintable(m_server.errorString()));
+FakeSite::FakeSite() {
+    connect(&server_, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
+    if (!server_.listen(QHostAddress::LocalHost, 0))
+        qFatal("fake site cannot listen: %s", qPrintable(server_.errorString()));
 }
 
-FakeSite::~FakeSite() { stop(); }
+FakeSite::~FakeSite() {
+    stop();
+}
 
-QString FakeSite::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
+QString FakeSite::base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
+}
 
-void FakeSite::route(const QByteArray &target, FakeResponse response) { m_routes.insert(target, std::move(response)); }
+void FakeSite::route(const QByteArray& target, FakeResponse response) {
+    routes_.insert(target, std::move(response));
+}
 
-void FakeSite::routeBanners(int languageCode, const QByteArray &picture, const QByteArray &linkPrefix)
-{
+void FakeSite::routeBanners(int folder, const QByteArray& picture, const QByteArray& linkPrefix) {
     for (int n = 1; n <= 4; ++n) {
-        const QByteArray folder = "/banners/" + QByteArray::number(languageCode) + "/" + QByteArray::number(n);
-        route(folder + ".gif", picture);
-        route(folder + ".txt", linkPrefix + QByteArray::number(n) + "\n");
+        const QByteArray stem =
+            "/banners/" + QByteArray::number(folder) + "/" + QByteArray::number(n);
+        route(stem + ".gif", picture);
+        route(stem + ".txt", linkPrefix + QByteArray::number(n) + "\n");
     }
 }
 
-QList<QByteArray> FakeSite::requestedTargets() const
-{
+QList<QByteArray> FakeSite::requestedTargets() const {
     QList<QByteArray> targets;
-    for (const FakeRequest &request : m_requests)
-        targets.append(request.target);
+    for (const FakeRequest& request : requests_) targets.append(request.target);
     return targets;
 }
 
-int FakeSite::openConnections() const
-{
+int FakeSite::openConnections() const {
     int open = 0;
-    for (const auto &socket : m_sockets)
+    for (const auto& socket : sockets_)
         open += socket && socket->state() == QAbstractSocket::ConnectedState;
     return open;
 }
 
-void FakeSite::stop()
-{
-    m_server.close();
-    for (const auto &socket : m_sockets)
-        if (socket)
-            socket->abort();
-    m_sockets.clear();
+void FakeSite::stop() {
+    server_.close();
+    for (const auto& socket : sockets_)
+        if (socket) socket->abort();
+    sockets_.clear();
 }
 
-void FakeSite::onNewConnection()
-{
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-        m_sockets.append(socket);
+void FakeSite::onNewConnection() {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        sockets_.append(socket);
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
 
-void FakeSite::onReadyRead(QTcpSocket *socket)
-{
+void FakeSite::onReadyRead(QTcpSocket* socket) {
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
     const qsizetype end = buffer.indexOf("\r\n\r\n");
     if (end < 0) {
         socket->setProperty("buffer", buffer);
         return;
     }
-    socket->setProperty("buffer", QByteArray());
+    socket->setProperty("buffer", buffer.mid(end + 4));
     const QList<QByteArray> lines = buffer.left(end).split('\n');
     FakeRequest request;
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
@@ -112,61 +110,96 @@ void FakeSite::onReadyRead(QTcpSocket *socket)
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines[i].indexOf(':');
         if (colon > 0)
-            request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+            request.headers.insert(lines[i].left(colon).trimmed().toLower(),
+                                   lines[i].mid(colon + 1).trimmed());
     }
-    m_requests.push_back(request);
-    const int delay = m_routes.value(request.target).delayMs;
+    requests_.push_back(request);
+    if (socket->property("dropNext").toBool()) {
+        socket->abort();
+        return;
+    }
+    const int delay = routes_.value(request.target).delayMs;
     if (delay > 0)
         QTimer::singleShot(delay, socket, [this, socket, request] { answer(socket, request); });
     else
         answer(socket, request);
 }
 
-void FakeSite::answer(QTcpSocket *socket, const FakeRequest &request)
-{
-    const FakeResponse response = m_routes.value(request.target, FakeResponse{404, "not found", {}, {}});
-    if (response.kind == FakeResponse::Kind::Hang)
-        return;  // keeps the connection open and never answers
+void FakeSite::answer(QTcpSocket* socket, const FakeRequest& request) {
+    using Kind = FakeResponse::Kind;
+    const FakeResponse response =
+        routes_.value(request.target, FakeResponse{404, "not found", {}, {}});
+    switch (response.kind) {
+        case Kind::Hang: return;  // keeps the connection open and never answers
+        case Kind::Raw:
+            socket->write(response.body);
+            socket->disconnectFromHost();
+            return;
+        case Kind::EndlessHeaders:
+        case Kind::TrickleHeaders: {
+            socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " OK\r\n");
+            auto line = std::make_shared<int>(0);
+            const bool fast = response.kind == Kind::EndlessHeaders;
+            pump(socket, fast ? 1 : 50, [line, fast] {
+                QByteArray lines;
+                for (int i = 0; i < (fast ? 1000 : 1); ++i)
+                    lines += "X-Line-" + QByteArray::number((*line)++) + ": " +
+                             QByteArray(40, 'h') + "\r\n";
+                return lines;
+            });
+            return;
+        }
+        case Kind::Normal:
+        case Kind::Endless:
+        case Kind::KeepAliveThenDrop: break;
+    }
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
-    for (const QByteArray &header : response.headers)
-        head += header + "\r\n";
+    for (const QByteArray& header : response.headers) head += header + "\r\n";
+    if (response.kind == Kind::KeepAliveThenDrop) {
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
+        socket->write(head + response.body);
+        socket->setProperty("dropNext", true);
+        return;
+    }
     head += "Connection: close\r\n";
-    if (response.kind == FakeResponse::Kind::Normal) {
+    if (response.kind == Kind::Normal) {
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
         socket->write(head + response.body);
         socket->disconnectFromHost();
         return;
     }
-    // Endless: no length, data until the client goes away (bounded, so a
-    // broken client cannot keep the test busy for ever).
+    // Endless: no length, data until the client goes away.
     socket->write(head + "\r\n");
-    auto *pump = new QTimer(socket);
+    pump(socket, 1, [] { return QByteArray(64 * 1024, 'x'); });
+}
+
+void FakeSite::pump(QTcpSocket* socket, int intervalMs, std::function<QByteArray()> produce) {
+    auto* timer = new QTimer(socket);
     auto sent = std::make_shared<qint64>(0);
-    connect(pump, &QTimer::timeout, socket, [socket, pump, sent] {
+    connect(timer, &QTimer::timeout, socket, [socket, timer, sent, produce = std::move(produce)] {
         if (*sent > 256LL * 1024 * 1024 || socket->state() != QAbstractSocket::ConnectedState) {
-            pump->stop();
+            timer->stop();
             socket->abort();
             return;
         }
         if (socket->bytesToWrite() < 1024 * 1024) {
-            const QByteArray chunk(64 * 1024, 'x');
+            const QByteArray chunk = produce();
             socket->write(chunk);
             *sent += chunk.size();
         }
     });
-    pump->start(1);
+    timer->start(intervalMs);
 }
 
-Heartbeat::Heartbeat()
-{
-    m_clock.start();
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        const qint64 now = m_clock.elapsed();
-        m_longest = std::max(m_longest, now - m_last);
-        m_last = now;
+Heartbeat::Heartbeat() {
+    clock_.start();
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        const qint64 now = clock_.elapsed();
+        longest_ = std::max(longest_, now - last_);
+        last_ = now;
     });
-    m_timer.start(10);
+    timer_.start(10);
 }
 
 }  // namespace korvana::online::test

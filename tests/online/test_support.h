@@ -13,9 +13,11 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "language.h"
 #include "url_opener.h"
 
 class QTcpSocket;
@@ -29,11 +31,20 @@ namespace korvana::online::test {
 std::unique_ptr<QTemporaryDir> isolateEnvironment();
 
 // Full path of a file in tests/online/data.
-QString dataFile(const QString &name);
-QByteArray readDataFile(const QString &name);
+QString dataFile(const QString& name);
+QByteArray readDataFile(const QString& name);
 
 struct FakeResponse {
-    enum class Kind { Normal, Hang, Endless };
+    enum class Kind {
+        Normal,             // status, headers, Content-Length and body; then the connection closes
+        Hang,               // reads the request and never answers
+        Endless,            // a head, then body bytes without end
+        EndlessHeaders,     // a status line, then header lines without end, as fast as they go
+        TrickleHeaders,     // a status line, then one header line every 50 ms without end
+        Raw,                // body is the whole answer, sent as it is; then the connection closes
+        KeepAliveThenDrop,  // a normal answer on a kept-alive connection; a further request
+                            // on it is counted and dropped unanswered, as by an idle timeout
+    };
     int status = 200;
     QByteArray body;
     QList<QByteArray> headers;  // extra "Name: value" lines
@@ -43,12 +54,12 @@ struct FakeResponse {
 
 struct FakeRequest {
     QByteArray method;
-    QByteArray target;  // path and query as sent
+    QByteArray target;                     // path and query as sent
     QMap<QByteArray, QByteArray> headers;  // names in lower case
 };
 
-// A tiny HTTP/1.1 server on 127.0.0.1 with a free port. Every answer closes
-// its connection. Unknown paths answer 404.
+// A tiny HTTP/1.1 server on 127.0.0.1 with a free port, answering each path
+// in the mode its route asks for. Unknown paths answer 404.
 class FakeSite : public QObject {
     Q_OBJECT
 public:
@@ -56,12 +67,15 @@ public:
     ~FakeSite() override;
 
     QString base() const;  // "http://127.0.0.1:port"
-    void route(const QByteArray &target, FakeResponse response);
-    void route(const QByteArray &target, const QByteArray &body) { route(target, FakeResponse{200, body, {}, {}}); }
-    // Serves the same picture and a link text for banners 1..4 of a language.
-    void routeBanners(int languageCode, const QByteArray &picture, const QByteArray &linkPrefix);
-    void clearRequests() { m_requests.clear(); }
-    const std::vector<FakeRequest> &requests() const { return m_requests; }
+    void route(const QByteArray& target, FakeResponse response);
+    void route(const QByteArray& target, const QByteArray& body) {
+        route(target, FakeResponse{200, body, {}, {}});
+    }
+    // Serves the same picture and a link text for banners 1..4 in the site's
+    // banner folder 1 (English) or 2 (Russian).
+    void routeBanners(int folder, const QByteArray& picture, const QByteArray& linkPrefix);
+    void clearRequests() { requests_.clear(); }
+    const std::vector<FakeRequest>& requests() const { return requests_; }
     QList<QByteArray> requestedTargets() const;
     int openConnections() const;
     // Stops listening and drops every connection.
@@ -69,13 +83,17 @@ public:
 
 private:
     void onNewConnection();
-    void onReadyRead(QTcpSocket *socket);
-    void answer(QTcpSocket *socket, const FakeRequest &request);
+    void onReadyRead(QTcpSocket* socket);
+    void answer(QTcpSocket* socket, const FakeRequest& request);
+    // Calls produce() every intervalMs and writes what it returns while the
+    // client keeps reading, up to a bound, so that a broken client cannot
+    // keep a test busy for ever.
+    void pump(QTcpSocket* socket, int intervalMs, std::function<QByteArray()> produce);
 
-    QTcpServer m_server;
-    QMap<QByteArray, FakeResponse> m_routes;
-    std::vector<FakeRequest> m_requests;
-    QList<QPointer<QTcpSocket>> m_sockets;
+    QTcpServer server_;
+    QMap<QByteArray, FakeResponse> routes_;
+    std::vector<FakeRequest> requests_;
+    QList<QPointer<QTcpSocket>> sockets_;
 };
 
 // Ticks every 10 ms on the GUI thread and remembers the longest gap between
@@ -83,13 +101,13 @@ private:
 class Heartbeat : public QObject {
 public:
     Heartbeat();
-    qint64 longestGapMs() const { return m_longest; }
+    qint64 longestGapMs() const { return longest_; }
 
 private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
 };
 
 // The longest gap the GUI may show while requests run.
@@ -99,12 +117,13 @@ class RecordingOpener final : public UrlOpener {
 public:
     struct Opened {
         QUrl target;
-        QWidget *owner;
+        QWidget* owner;
     };
-    void open(const QUrl &target, QWidget *owner) override { opened.push_back({target, owner}); }
+    void open(const QUrl& target, QWidget* owner) override { opened.push_back({target, owner}); }
     std::vector<Opened> opened;
 };
 
 }  // namespace korvana::online::test
 
 Q_DECLARE_METATYPE(korvana::online::test::FakeResponse)
+Q_DECLARE_METATYPE(korvana::Language)

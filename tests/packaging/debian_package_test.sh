@@ -22,12 +22,15 @@ done
 dpkg -x "$deb" "$work/root" || fail "dpkg -x"
 root="$work/root/usr"
 for f in lib/korvana/korvana lib/korvana/images/Ah.jpg lib/korvana/images/nocard.jpg \
+         lib/korvana/images/Ah@2x.jpg lib/korvana/images/nocard@2x.jpg \
          lib/korvana/eula_eng.txt lib/korvana/eula_rus.txt bin/korvana bin/korvana-odds \
          share/applications/korvana.desktop share/metainfo/example.korvana.Korvana.metainfo.xml \
          share/icons/hicolor/48x48/apps/korvana.png share/doc/korvana/copyright; do
     [ -e "$root/$f" ] || fail "package lacks /usr/$f"
 done
 [ "$("$root/bin/korvana-odds" --version)" = "korvana-odds $version" ] || fail "korvana-odds --version"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/korvana" --version)" = "korvana $version" ] ||
+    fail "korvana --version"
 
 cd "$work/elsewhere" || fail "cd"
 # The installed program checks the project site at start; a network namespace

@@ -1,6 +1,6 @@
 #!/bin/sh
 # korvana-odds as a process: statuses, streams and the regional decimal separator.
-odds="$1"
+odds="$1" version="$2"
 fail=0
 check() {  # description, expected status, expected stdout (exact), then the command
     what=$1 status=$2 expected=$3; shift 3
@@ -13,7 +13,7 @@ check() {  # description, expected status, expected stdout (exact), then the com
 check "unknown card" 2 "" "$odds" Ah 1h
 check "card twice" 2 "" "$odds" Ah Ah
 check "unknown option" 2 "" "$odds" --fast
-check "version" 0 "korvana-odds 1.5.3" "$odds" --version
+check "version" 0 "korvana-odds $version" "$odds" --version
 check "decimal comma from the region" 0 " T J Q K - Royal Flash odds - 1:23,5  " \
     sh -c "LC_ALL=de_DE.UTF-8 '$odds' --round river Th Jh Qh Kh 2c | head -n 1"
 check "decimal point from the region" 0 " T J Q K - Royal Flash odds - 1:23.5  " \

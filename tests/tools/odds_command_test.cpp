@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "korvana_version.h"
 #include "odds_command.h"
 
 namespace korvana {
@@ -20,10 +21,19 @@ Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
 }
 
 TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
-    struct Case { std::vector<std::string> args; std::string named; };
+    struct Case {
+        std::vector<std::string> args;
+        std::string named;
+    };
     const Case cases[] = {
         {{"1h"}, "'1h'"},
-        {{"AH"}, "'AH'"},
+        {{"AX"}, "'AX'"},
+        {{"Ah1"}, "'1'"},
+        {{"AhKdXs"}, "'Xs' in 'AhKdXs'"},
+        {{"ah", "AH"}, "'AH'"},
+        {{"AhKd", "Qs", "2c3c4c", "5c6c"}, "'6c' in '5c6c'"},
+        {{""}, "''"},
+        {{","}, "','"},
         {{"Ahh"}, "'Ahh'"},
         {{"Ah", "Kd", "Ah"}, "'Ah'"},
         {{"2c", "3c", "4c", "5c", "6c", "7c", "8c", "9c"}, "'9c'"},
@@ -63,17 +73,39 @@ TEST(OddsCommand, TextOutputIsTheListThenTheBestHand) {
 }
 
 TEST(OddsCommand, OptionsReachThePass) {
-    struct Case { std::vector<std::string> args; OddsCommandEnvironment env; std::string firstLine, lastLine; };
+    struct Case {
+        std::vector<std::string> args;
+        OddsCommandEnvironment env;
+        std::string firstLine, lastLine;
+    };
     const Case cases[] = {
-        {{"--round", "river", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:1960  ", "Best hand: High card"},
-        {{"--round=turn", "Kh", "Ah"}, {}, " K A - Royal Flash odds - 1:4900  ", "Best hand: High card"},
+        {{"--round", "river", "Kh", "Ah"},
+         {},
+         " K A - Royal Flash odds - 1:1960  ",
+         "Best hand: High card"},
+        {{"--round=turn", "Kh", "Ah"},
+         {},
+         " K A - Royal Flash odds - 1:4900  ",
+         "Best hand: High card"},
         {{"--lang", "ru", "Kc", "Kd"}, {}, " Роял Флеш невозможен ", "Лучшая рука: Пара"},
-        {{"--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}, {false, ","},
-         " T J Q K - Royal Flash odds - 1:23,5  ", "Best hand: High card"},
+        {{"--round", "river", "Th", "Jh", "Qh", "Kh", "2c"},
+         {false, ","},
+         " T J Q K - Royal Flash odds - 1:23,5  ",
+         "Best hand: High card"},
         // The turn card only counts once auto-switch has moved the round on.
-        {{"--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ",
+        {{"--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " T J Q K A - complete Royal Flash   ",
          "Best hand: Royal Flash"},
-        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
+        {{"--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
+        // Auto-switch is on unless switched off, or a round is named without --auto.
+        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
+        {{"--round", "flop", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
+         "Best hand: High card"},
+        {{"--round", "flop", "--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {},
+         " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
+        {{"--auto", "--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
+         "Best hand: High card"},
         {{}, {}, " Royal Flash impossible ", "Best hand: "},
     };
     for (const auto& c : cases) {
@@ -85,10 +117,61 @@ TEST(OddsCommand, OptionsReachThePass) {
     }
 }
 
+// Every spelling of the same hand gives the same output as the plain codes.
+TEST(OddsCommand, CardsAreReadAsPeopleTypeThem) {
+    const std::string plain = run({"--round", "river", "Th", "Jh", "Ah", "-", "2c", "Kd"}).out;
+    const std::vector<std::vector<std::string>> spellings = {
+        {"th", "JH", "aH", "-", "2C", "kd"},
+        {"10h", "Jh", "Ah", "-", "2c", "Kd"},
+        {"ThJhAh-2cKd"},
+        {"Th,Jh,Ah,-,2c,Kd"},
+        {"Th Jh", "Ah; -", "2c,", "Kd"},
+        {"T\u2665", "J\u2661", "A\u2665\uFE0F", "-", "2\u2663", "K\u2666"},
+        {"10\u2665J\u2665", "A\u2665", "-", "2\u2667", "K\u2662"},
+    };
+    for (const auto& args : spellings) {
+        SCOPED_TRACE(args.front());
+        std::vector<std::string> full{"--round", "river"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto outcome = run(full);
+        EXPECT_EQ(outcome.err, "");
+        EXPECT_EQ(outcome.out, plain);
+    }
+}
+
+// Whatever an argument holds, the complaint is one line that shows it escaped.
+TEST(OddsCommand, ErrorIsAlwaysOneEscapedLine) {
+    struct Case { std::string arg, shown; };
+    const Case cases[] = {
+        {"A\nh", "'A\\nh'"},
+        {"Ah\n\nKd", "'\\n\\nKd' in 'Ah\\n\\nKd'"},
+        {"\x1b[2J\x1b]0;owned\x07", "'\\e[2J\\e]0' in '\\e[2J\\e]0;owned\\x07'"},
+        {"x\r\t\x7f\\", "'x\\r\\t\\x7f\\\\'"},
+        {"\xc2\x9b" "31m", "'\\u009b31m'"},
+        {"\u2028Ah", "'\\u2028Ah'"},
+        {"\xff\xc3", "'\\xff\\xc3'"},
+        {"\u0416h", "'\u0416h'"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& args : {std::vector<std::string>{c.arg}, {"--lang", c.arg}}) {
+            const auto outcome = run(args);
+            SCOPED_TRACE(outcome.err);
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1);
+            for (const char ch : outcome.err.substr(0, outcome.err.size() - 1))
+                EXPECT_TRUE(static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7f);
+            if (args.size() == 1) {
+                EXPECT_NE(outcome.err.find(c.shown), std::string::npos);
+            }
+        }
+    }
+}
+
 TEST(OddsCommand, ColourWrapsEachRowInItsLight) {
     const auto outcome = run({"Kc", "Kd"}, {true, "."});
     EXPECT_NE(outcome.out.find("\x1b[31m Royal Flash impossible \x1b[0m\n"), std::string::npos);
-    EXPECT_NE(outcome.out.find("\x1b[33m K K - Four of a kind odds - 1:408.3  \x1b[0m\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\x1b[33m K K - Four of a kind odds - 1:408.3  \x1b[0m\n"),
+              std::string::npos);
     EXPECT_NE(outcome.out.find("\x1b[32m K K - complete Pair   \x1b[0m\n"), std::string::npos);
     EXPECT_NE(outcome.out.find("\nBest hand: Pair\n"), std::string::npos);
 }
@@ -97,21 +180,84 @@ TEST(OddsCommand, JsonCarriesTheFinalRoundAndTheLights) {
     const auto outcome = run({"--json", "--auto", "2c", "3d", "4h", "5s", "7c"});
     ASSERT_EQ(outcome.status, 0);
     const std::string& json = outcome.out;
-    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\"}"), 0u)
+    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\", "), 0u)
         << json;
-    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\"}"), std::string::npos)
+    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\", "), std::string::npos)
         << json;
-    EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\"}], \"best_hand\": \"Best hand: High card\"}\n"),
+    EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\", "),
               std::string::npos) << json;
+    EXPECT_NE(json.find("], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\"}\n"),
+              std::string::npos) << json;
+}
+
+// Every row's exact fields for a few hands, checked against the text and counts
+// worked out by hand.
+TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
+    struct Case {
+        std::vector<std::string> args;
+        size_t row;
+        std::string fields;  // from "category" to the end of the row
+        std::string bestCategory;
+    };
+    const Case cases[] = {
+        {{"--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, 5,
+         "\"category\": \"straight\", \"state\": \"possible\", \"odds\": 5.9, "
+         "\"exact\": 0.0851063829787234, \"outs\": [\"Jc\", \"Jd\", \"Jh\", \"Js\"]}",
+         "\"high_card\""},
+        {{"Kh", "Ah"}, 0,
+         "\"category\": \"royal_flush\", \"state\": \"possible\", \"odds\": 19600, "
+         "\"exact\": 5.102040816326531e-05, \"outs\": []}",
+         "\"high_card\""},
+        {{"--round", "river", "Kc", "Kd", "5h", "5s", "2c", "7d"}, 3,
+         "\"category\": \"full_house\", \"state\": \"possible\", \"odds\": 11.5, "
+         "\"exact\": 0.08695652173913043, \"outs\": [\"5c\", \"5d\", \"Kh\", \"Ks\"]}",
+         "\"two_pairs\""},
+        {{"Kc", "Kd"}, 8,
+         "\"category\": \"pair\", \"state\": \"complete\", \"odds\": null, \"exact\": 1, \"outs\": []}",
+         "\"pair\""},
+        {{"--round", "river"}, 8,
+         "\"category\": \"pair\", \"state\": \"impossible\", \"odds\": null, "
+         "\"exact\": 0.7898491126330273, \"outs\": []}",
+         "null"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        std::vector<std::string> args{"--json"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const std::string json = run(args).out;
+        size_t start = 0;
+        for (size_t row = 0; row <= c.row; ++row) start = json.find("\"category\": ", start + 1);
+        EXPECT_EQ(json.substr(start, c.fields.size()), c.fields) << json;
+        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": ")), ", \"best_category\": " + c.bestCategory + "}\n");
+    }
+}
+
+TEST(OddsCommand, ExactPutsThePercentBeforeEachRow) {
+    const auto outcome = run({"--exact", "--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, {false, ","});
+    EXPECT_EQ(outcome.out,
+              "    0%  Royal Flash impossible \n"
+              "    0%  Straight Flash impossible \n"
+              "    0%  Four of a kind impossible \n"
+              "    0%  Full house impossible \n"
+              "    0%  Flash impossible \n"
+              "  8,5%  T Q K A - Straight odds - 1:5,9  \n"
+              "    0%  Three of a kind impossible \n"
+              "    0%  Two Pairs impossible \n"
+              " 31,9%  A - Pair odds - 1:3,1  \n"
+              "  100%  A High card   \n"
+              "Best hand: High card\n");
+    // Nothing known: the formula calls every row impossible, the exact chance does not.
+    EXPECT_EQ(run({"--exact", "--lang", "ru"}).out.find(" <0.1%  Роял Флеш невозможен \n"), 0u);
 }
 
 TEST(OddsCommand, HelpAndVersion) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.find("Usage: korvana-odds"), 0u);
+    EXPECT_NE(help.out.find("--exact"), std::string::npos);
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "korvana-odds 1.5.3\n");
+    EXPECT_EQ(version.out, std::string("korvana-odds ") + kProgramVersion + "\n");
 }
 
 }  // namespace

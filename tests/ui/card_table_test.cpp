@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "card_picker.h"
 #include "odds_list.h"
 #include "picture_loader.h"
@@ -26,6 +28,16 @@ std::array<QImage, 7> slotImages(const MainWindow& form) {
     for (int slot = 1; slot <= 7; ++slot)
         images[static_cast<size_t>(slot - 1)] = slotPicture(form, slot)->picture();
     return images;
+}
+
+// The picker's buttons drawn dimmed, as sorted card codes.
+QStringList dimmedCards(const MainWindow& form) {
+    const auto* picker = part<CardPicker>(form, "cardPicker");
+    QStringList cards;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (picker->isOnTable(item)) cards << pickerCardCode(item);
+    cards.sort();
+    return cards;
 }
 
 }  // namespace
@@ -105,6 +117,8 @@ void CardTableTest::clicks_data() {
     QTest::newRow("an eighth card is ignored")
         << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c", "9c"}
         << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"};
+    QTest::newRow("the picker dims the cards on the table, and only those")
+        << QStringList{"Qs", "2c", "Ah", "2c"} << QStringList{"Qs", "", "Ah", "", "", "", ""};
 }
 
 void CardTableTest::clicks() {
@@ -114,6 +128,10 @@ void CardTableTest::clicks() {
     auto form = fixture.window();
     clickCards(*form, cards);
     QCOMPARE(slotTexts(*form), table);
+    QStringList onTable = table;
+    onTable.removeAll(QString());
+    onTable.sort();
+    QCOMPARE(dimmedCards(*form), onTable);
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -168,6 +186,7 @@ void CardTableTest::fold() {
     trigger(*form, "foldAction");
 
     QCOMPARE(slotTexts(*form), QStringList(7, QString()));
+    QCOMPARE(dimmedCards(*form), QStringList());
     for (const QImage& picture : slotImages(*form)) QCOMPARE(picture, empty);
     QCOMPARE(form->handsPlayed(), 2 * handsPlayed);
     QCOMPARE(form->panelText(StatusPanel::HandsPlayed),
@@ -179,8 +198,8 @@ void CardTableTest::fold() {
 // done before it stays done and the rest of the action is skipped.
 void CardTableTest::failingPictures_data() {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>(
-        "brokenFile");  // "missing:" or "garbled:" and a file name; "" = no folder
+    // "missing:", "garbled:", "pipe:" or "folder:" and a file name; "" = no folder
+    QTest::addColumn<QString>("brokenFile");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("table");
     QTest::addColumn<bool>("listUpdated");
@@ -193,10 +212,14 @@ void CardTableTest::failingPictures_data() {
         << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
         << false << 0 << QList<int>{3};
     QTest::newRow("card with an undecodable picture")
-        << "Jc"
-        << "garbled:Jc.jpg"
-        << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
-        << false << 0 << QList<int>{3};
+        << "Jc" << "garbled:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
+        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+    QTest::newRow("card whose picture is a named pipe")
+        << "Jc" << "pipe:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
+        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+    QTest::newRow("empty-slot picture that is a folder")
+        << "Kd" << "folder:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
+        << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
     QTest::newRow("card taken off without the empty-slot picture")
         << "Kd"
         << "missing:nocard.jpg"
@@ -239,6 +262,14 @@ void CardTableTest::failingPictures() {
         QVERIFY(QDir(folder).removeRecursively());
     } else if (brokenFile.startsWith(QLatin1String("missing:"))) {
         QVERIFY(QFile::remove(folder + brokenFile.section(u':', 1)));
+    } else if (brokenFile.startsWith(QLatin1String("pipe:"))) {
+        const QString path = folder + brokenFile.section(u':', 1);
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (brokenFile.startsWith(QLatin1String("folder:"))) {
+        const QString path = folder + brokenFile.section(u':', 1);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
     } else {
         QFile file(folder + brokenFile.section(u':', 1));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

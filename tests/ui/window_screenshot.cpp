@@ -1,9 +1,12 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
-//   korvana_window_screenshot OUTPUT.png english|russian [CARD...]
+//   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW] [CARD...]
+// --point=ROW puts the pointer on odds list row 0..9, so that its outs are
+// outlined on the card picker.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +17,7 @@
 #include "card_picker.h"
 #include "card_table.h"
 #include "font_mapping.h"
+#include "odds_list.h"
 
 using namespace korvana::ui;
 
@@ -21,8 +25,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr)
-            << "usage: korvana_window_screenshot OUTPUT.png english|russian [CARD...]\n";
+        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+                               "[--point=ROW] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -41,10 +45,19 @@ int main(int argc, char* argv[]) {
     window.show();
 
     auto* picker = window.findChild<CardPicker*>(QStringLiteral("cardPicker"));
-    for (const QString& card : args.mid(3)) {
+    auto* oddsList = window.findChild<OddsList*>(QStringLiteral("oddsList"));
+    int pointedRow = -1;
+    for (const QString& arg : args.mid(3)) {
+        if (arg.startsWith(QLatin1String("--point="))) pointedRow = arg.mid(8).toInt();
         for (int item = 0; item < kPickerItems; ++item)
-            if (pickerCardCode(item) == card)
+            if (pickerCardCode(item) == arg)
                 QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(item).center());
+    }
+    if (pointedRow >= 0) {
+        const QPoint at = oddsList->rowRect(pointedRow).center();
+        QMouseEvent move(QEvent::MouseMove, at, oddsList->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(oddsList, &move);
     }
     QTimer::singleShot(300, &app, [&] {
         const bool saved = window.grab().save(args[1]);

@@ -1,5 +1,7 @@
 #include "artwork_writer.h"
 
+#include "artwork_names.h"
+
 #include "card_painter.h"
 #include "contact_sheet.h"
 #include "deck.h"
@@ -13,28 +15,33 @@ namespace korvana::artwork {
 
 namespace {
 
-QString inFolder(const QString& folder, const QString& name)
+constexpr int kPixelRatios[] = {1, kSharpPixelRatio};
+
+QString inFolder(const QString& folder, const QString& name, int pixelRatio = 1)
 {
-    return QDir(folder).filePath(name);
+    return QDir(folder).filePath(withPixelRatio(name, pixelRatio));
 }
 
 }  // namespace
 
 void writeCardPictures(const QString& folder)
 {
-    for (const CardArt& card : fullDeck())
-        saveImage(paintCard(card), inFolder(folder, card.code() + QStringLiteral(".jpg")), "jpeg");
-    saveImage(paintEmptySlot(), inFolder(folder, QStringLiteral("nocard.jpg")), "jpeg");
+    for (int ratio : kPixelRatios) {
+        for (const CardArt& card : fullDeck())
+            saveImage(paintCard(card, ratio), inFolder(folder, card.code() + QStringLiteral(".jpg"), ratio), "jpeg");
+        saveImage(paintEmptySlot(ratio), inFolder(folder, QStringLiteral("nocard.jpg"), ratio), "jpeg");
+    }
 }
 
 void writeCardFaces(const QString& folder)
 {
-    for (const CardArt& card : fullDeck())
-        // Packed with the format's own compression: the program unpacks every
-        // face at start, and a face stored loosely is packed again, at greater
-        // cost, when it is compiled in.
-        saveImage(paintCardFace(card), inFolder(folder, card.code() + QStringLiteral(".png")), "png",
-                  -1);
+    for (int ratio : kPixelRatios)
+        for (const CardArt& card : fullDeck())
+            // Packed with the format's own compression: the program unpacks every
+            // face at start, and a face stored loosely is packed again, at greater
+            // cost, when it is compiled in.
+            saveImage(paintCardFace(card, ratio), inFolder(folder, card.code() + QStringLiteral(".png"), ratio), "png",
+                      -1);
 }
 
 void writeIcons(const QString& folder)

@@ -5,10 +5,12 @@
 
 namespace korvana::artwork {
 
-// <folder>/<code>.jpg for all 52 cards and <folder>/nocard.jpg.
+// <folder>/<code>.jpg for all 52 cards and <folder>/nocard.jpg, each also as
+// <stem>@2x.jpg for high-density screens.
 void writeCardPictures(const QString& folder);
 
-// <folder>/<code>.png, the 52 small faces of the card picker.
+// <folder>/<code>.png, the 52 small faces of the card picker, and each also
+// as <code>@2x.png.
 void writeCardFaces(const QString& folder);
 
 // <folder>/korvana-<size>.png for every icon size.

@@ -25,9 +25,12 @@ void prepare(QPainter& painter)
     painter.setPen(Qt::NoPen);
 }
 
-QImage blankImage()
+// The drawing below is in layout pixels; an image with a pixel ratio scales
+// every painter on it, so one drawing serves each density.
+QImage blankImage(int pixelRatio)
 {
-    QImage image(kCardSize, QImage::Format_RGB32);
+    QImage image(kCardSize * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(kTableBackground);
     return image;
 }
@@ -102,9 +105,9 @@ void paintCourt(QPainter& painter, const CardArt& card)
 
 }  // namespace
 
-QImage paintCard(const CardArt& card)
+QImage paintCard(const CardArt& card, int pixelRatio)
 {
-    QImage image = blankImage();
+    QImage image = blankImage(pixelRatio);
     QPainter painter(&image);
     prepare(painter);
     paintCardBlank(painter, QRectF(QPointF(0, 0), kCardSize), 5.5);
@@ -118,9 +121,9 @@ QImage paintCard(const CardArt& card)
     return image;
 }
 
-QImage paintEmptySlot()
+QImage paintEmptySlot(int pixelRatio)
 {
-    QImage image = blankImage();
+    QImage image = blankImage(pixelRatio);
     QPainter painter(&image);
     prepare(painter);
 

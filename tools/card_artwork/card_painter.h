@@ -12,10 +12,12 @@ inline constexpr QSize kCardSize{86, 123};
 // The window behind the slots; the rounded corners of the card show it.
 inline constexpr QRgb kTableBackground = 0xffffffff;
 
-// One card, opaque, kCardSize.
-QImage paintCard(const CardArt& card);
+// One card, opaque, kCardSize layout pixels drawn with pixelRatio device
+// pixels to each of them (the image is kCardSize * pixelRatio).
+QImage paintCard(const CardArt& card, int pixelRatio = 1);
 
-// What an empty slot shows: a dashed place where a card will go, kCardSize.
-QImage paintEmptySlot();
+// What an empty slot shows: a dashed place where a card will go, kCardSize
+// at pixelRatio like paintCard.
+QImage paintEmptySlot(int pixelRatio = 1);
 
 }  // namespace korvana::artwork

@@ -8,9 +8,10 @@
 
 namespace korvana::artwork {
 
-QImage paintCardFace(const CardArt& card)
+QImage paintCardFace(const CardArt& card, int pixelRatio)
 {
-    QImage image(kFaceSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(kFaceSize * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);  // the painter then works in layout pixels
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing);

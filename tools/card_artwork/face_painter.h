@@ -9,8 +9,9 @@ namespace korvana::artwork {
 
 inline constexpr QSize kFaceSize{36, 51};
 
-// One face, kFaceSize, transparent outside its rounded corners. Only the rank
-// and the suit, drawn large: at this size anything more turns to noise.
-QImage paintCardFace(const CardArt& card);
+// One face, kFaceSize layout pixels at pixelRatio device pixels each,
+// transparent outside its rounded corners. Only the rank and the suit, drawn
+// large: at this size anything more turns to noise.
+QImage paintCardFace(const CardArt& card, int pixelRatio = 1);
 
 }  // namespace korvana::artwork

@@ -22,10 +22,10 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Draws the Korvana card pictures, picker faces and icon."));
     parser.addHelpOption();
     const QCommandLineOption images(QStringLiteral("images"),
-                                    QStringLiteral("Write the 52 card pictures and nocard.jpg into <folder>."),
+                                    QStringLiteral("Write the 52 card pictures and nocard.jpg, plain and @2x, into <folder>."),
                                     QStringLiteral("folder"));
     const QCommandLineOption faces(QStringLiteral("faces"),
-                                   QStringLiteral("Write the 52 small picker faces into <folder>."),
+                                   QStringLiteral("Write the 52 small picker faces, plain and @2x, into <folder>."),
                                    QStringLiteral("folder"));
     const QCommandLineOption icons(QStringLiteral("icons"),
                                    QStringLiteral("Write korvana-<size>.png icons into <folder>."),

@@ -1,5 +1,7 @@
 #include "odds_command.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -7,34 +9,56 @@
 
 #include "analysis.h"
 #include "card.h"
+#include "card_input.h"
+#include "exact_chance.h"
+#include "exact_text.h"
 #include "hand.h"
+#include "odds_math.h"
 #include "row_text.h"
 #include "string_table.h"
+#include "terminal_text.h"
 
 namespace korvana {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: korvana-odds [--round flop|turn|river] [--auto] [--lang en|ru] [--json] [SLOT ...]\n"
+    "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
+    "                    [--json] [SLOT ...]\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
     "\n"
-    "SLOT is a card code (rank 23456789TJQKA, suit cdhs: Ah, Td, 2c) or - for an empty\n"
-    "slot, in slot order: two pocket cards, three flop cards, turn, river.\n"
+    "The odds 1:x come from quick counting formulas: roughly one success in x tries.\n"
+    "They can be far off (a gutshot straight, two pairs with two cards to come, and\n"
+    "every row with no card known). The exact chance counts every way the missing\n"
+    "cards can fall, so it is the true probability of holding the hand by the round.\n"
     "\n"
-    "  --round ROUND  round the odds refer to: flop (default), turn or river\n"
-    "  --auto         let the round follow the number of known cards\n"
+    "SLOT is a card code (rank 23456789TJQKA or 10, suit cdhs or \u2663\u2666\u2665\u2660, "
+    "in any letter\n"
+    "case: Ah, td, 10\u2665) or - for an empty slot, in slot order: two pocket cards,\n"
+    "three flop cards, turn, river. Several may be written together: AhKd, Ah,Kd.\n"
+    "\n"
+    "  --round ROUND  round the odds refer to: flop, turn or river; a round given\n"
+    "                 here stays fixed unless --auto is given too\n"
+    "  --auto         let the round follow the number of known cards (the default)\n"
+    "  --no-auto      keep the round fixed: flop, or the one --round names\n"
     "  --lang LANG    en (default) or ru\n"
-    "  --json         print one JSON object instead of text\n"
+    "  --exact        put the exact chance in percent before each row\n"
+    "  --json         print one JSON object instead of text, with the formula's odds,\n"
+    "                 the exact chance (0..1) and the outs of every row\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
 struct Request {
     Hand hand;
     Round round = Round::Flop;
-    bool autoSwitch = false;
+    // Auto-switch is on by default, as at a first start of the window. An
+    // explicit round means the player wants that round, so it turns auto-switch
+    // off unless --auto is asked for as well.
+    std::optional<bool> autoSwitch;
+    bool roundGiven = false;
     Language language = Language::English;
     bool json = false;
+    bool exact = false;
     bool help = false;
     bool version = false;
 };
@@ -82,6 +106,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 const auto round = parseRound(value);
                 if (!round) return UsageError{"unknown round '" + value + "' (use flop, turn or river)"};
                 request.round = *round;
+                request.roundGiven = true;
             } else if (name == "--lang") {
                 if (auto e = takeValue()) return e;
                 const auto language = parseLanguage(value);
@@ -91,6 +116,10 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 return UsageError{"option '" + name + "' takes no value"};
             } else if (name == "--auto") {
                 request.autoSwitch = true;
+            } else if (name == "--no-auto") {
+                request.autoSwitch = false;
+            } else if (name == "--exact") {
+                request.exact = true;
             } else if (name == "--json") {
                 request.json = true;
             } else if (name == "--help" || name == "-h") {
@@ -102,17 +131,22 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             continue;
         }
-        if (slot >= static_cast<size_t>(kSlotCount))
-            return UsageError{"too many slots at '" + arg + "': a hand has at most seven"};
-        if (arg != "-") {
-            const auto card = parseCardCode(arg);
-            if (!card)
-                return UsageError{"unknown card code '" + arg +
-                                  "' (rank 23456789TJQKA then suit cdhs, e.g. Ah)"};
-            if (!request.hand.place(static_cast<int>(slot) + 1, *card))
-                return UsageError{"card '" + arg + "' is given twice"};
+        const TypedCards typed = parseCardsLeniently(arg);
+        const std::string within = typed.slots.size() == 1 && !typed.unreadable ? std::string()
+                                                                                   : " in '" + arg + "'";
+        for (const TypedSlot& piece : typed.slots) {
+            if (slot >= static_cast<size_t>(kSlotCount))
+                return UsageError{"too many slots at '" + piece.typed + "'" + within +
+                                  ": a hand has at most seven"};
+            if (piece.card && !request.hand.place(static_cast<int>(slot) + 1, *piece.card))
+                return UsageError{"card '" + piece.typed + "'" + within + " is given twice"};
+            ++slot;
         }
-        ++slot;
+        if (typed.unreadable || typed.slots.empty()) {
+            const std::string bad = typed.unreadable ? *typed.unreadable : arg;
+            return UsageError{"unknown card code '" + bad + "'" + (bad == arg ? "" : " in '" + arg + "'") +
+                              " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
+        }
     }
     return std::nullopt;
 }
@@ -145,6 +179,63 @@ std::string_view lightName(RowState state) {
     return "red";
 }
 
+std::string_view stateName(RowState state) {
+    switch (state) {
+        case RowState::Complete: return "complete";
+        case RowState::Possible: return "possible";
+        case RowState::Impossible: break;
+    }
+    return "impossible";
+}
+
+std::string_view categoryId(Category category) {
+    switch (category) {
+        case Category::RoyalFlush: return "royal_flush";
+        case Category::StraightFlush: return "straight_flush";
+        case Category::FourOfAKind: return "four_of_a_kind";
+        case Category::FullHouse: return "full_house";
+        case Category::Flush: return "flush";
+        case Category::Straight: return "straight";
+        case Category::ThreeOfAKind: return "three_of_a_kind";
+        case Category::TwoPairs: return "two_pairs";
+        case Category::Pair: return "pair";
+        case Category::HighCard: break;
+    }
+    return "high_card";
+}
+
+// A JSON number in the shortest form that reads back as the same double
+// (up to 17 significant digits), whatever the process locale.
+std::string jsonNumber(double value) {
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// The x of "1:x" as the row writes it, rounded to a tenth.
+std::string jsonOdds(const OddsRow& row) {
+    if (!row.odds) return "null";
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(*row.odds),
+                                      std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string jsonOuts(const std::vector<Card>& outs) {
+    std::string list = "[";
+    for (size_t i = 0; i < outs.size(); ++i)
+        (list += i ? ", " : "") += jsonString(cardCode(outs[i]));
+    return list + "]";
+}
+
+// Characters on screen: UTF-8 continuation bytes take no column.
+size_t columns(std::string_view text) {
+    size_t count = 0;
+    for (const char ch : text)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
 std::string_view ansiColour(RowState state) {
     switch (state) {
         case RowState::Complete: return "\x1b[32m";
@@ -160,7 +251,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     Request request;
     if (const auto error = parse(args, request)) {
-        err << "korvana-odds: " << error->message << " (see korvana-odds --help)\n";
+        err << "korvana-odds: " << oneLine(error->message) << " (see korvana-odds --help)\n";
         return 2;
     }
     if (request.help) {
@@ -172,20 +263,38 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         return 0;
     }
 
-    const Analysis analysis = analyse(request.hand, request.round, request.autoSwitch, std::nullopt);
+    const bool autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
+    const Analysis analysis = analyse(request.hand, request.round, autoSwitch, std::nullopt);
     const auto rows = rowTexts(analysis, request.language, env.decimalSeparator);
     const std::string best = bestHandText(request.language, analysis.best);
+    // The same cards the rows count, completed up to the final round's card count.
+    const ExactChances exact = exactChances(analysis.countedCards, targetOf(analysis.round));
 
     std::ostringstream text;
     if (request.json) {
         text << "{\"round\": " << jsonString(roundName(analysis.round)) << ", \"rows\": [";
         for (size_t i = 0; i < rows.size(); ++i) {
+            const OddsRow& row = analysis.rows[i];
+            const CategoryChance& chance = exact.rows[i];
             text << (i ? ", " : "") << "{\"text\": " << jsonString(rows[i])
-                 << ", \"light\": " << jsonString(lightName(analysis.rows[i].state)) << "}";
+                 << ", \"light\": " << jsonString(lightName(row.state))
+                 << ", \"category\": " << jsonString(categoryId(row.category))
+                 << ", \"state\": " << jsonString(stateName(row.state))
+                 << ", \"odds\": " << jsonOdds(row)
+                 << ", \"exact\": " << jsonNumber(chance.chance.probability)
+                 << ", \"outs\": " << jsonOuts(chance.outs) << "}";
         }
-        text << "], \"best_hand\": " << jsonString(best) << "}\n";
+        text << "], \"best_hand\": " << jsonString(best) << ", \"best_category\": "
+             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null"))
+             << "}\n";
     } else {
         for (size_t i = 0; i < rows.size(); ++i) {
+            if (request.exact) {
+                const std::string percent =
+                    percentText(exact.rows[i].chance.probability, env.decimalSeparator);
+                text << std::string(6 - std::min<size_t>(6, columns(percent)), ' ') << percent
+                     << ' ';
+            }
             if (env.colourOutput)
                 text << ansiColour(analysis.rows[i].state) << rows[i] << "\x1b[0m\n";
             else

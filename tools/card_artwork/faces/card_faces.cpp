@@ -1,10 +1,12 @@
 #include "card_faces.h"
 
+#include "artwork_names.h"
+
 namespace korvana {
 
-QString cardFaceResource(const QString& code)
+QString cardFaceResource(const QString& code, int pixelRatio)
 {
-    return QStringLiteral(":/faces/%1.png").arg(code);
+    return withPixelRatio(QStringLiteral(":/faces/%1.png").arg(code), pixelRatio);
 }
 
 QString appIconResource(int size)

@@ -1,0 +1,111 @@
+#include "card_input.h"
+
+namespace korvana {
+namespace {
+
+// One UTF-8 sequence at text[pos]: its code point and length. A byte that
+// does not start a well-formed sequence comes back as itself with length 1,
+// which no rank or suit matches.
+struct Decoded {
+    char32_t point;
+    size_t length;
+};
+
+Decoded decodeAt(std::string_view text, size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    size_t length = 1;
+    char32_t point = lead;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        point = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        point = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        point = lead & 0x07u;
+    }
+    if (length == 1 || pos + length > text.size()) return {lead, 1};
+    for (size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[pos + k]);
+        if ((byte & 0xC0) != 0x80) return {lead, 1};
+        point = (point << 6) | (byte & 0x3Fu);
+    }
+    return {point, length};
+}
+
+bool isSeparator(char32_t ch) { return ch == ',' || ch == ';' || ch == ' '; }
+
+// Symbols copied from phones often carry the emoji presentation selector.
+constexpr char32_t kEmojiPresentation = 0xFE0F;
+
+}  // namespace
+
+std::optional<int> rankOfCharacter(char32_t ch) {
+    if (ch >= '2' && ch <= '9') return static_cast<int>(ch - '0');
+    switch (ch) {
+        case 't': case 'T': return 10;
+        case 'j': case 'J': return 11;
+        case 'q': case 'Q': return 12;
+        case 'k': case 'K': return 13;
+        case 'a': case 'A': return 14;
+        default: return std::nullopt;
+    }
+}
+
+std::optional<int> suitOfCharacter(char32_t ch) {
+    switch (ch) {
+        case 'c': case 'C': case U'\u2663': case U'\u2667': return 1;
+        case 'd': case 'D': case U'\u2666': case U'\u2662': return 2;
+        case 'h': case 'H': case U'\u2665': case U'\u2661': return 3;
+        case 's': case 'S': case U'\u2660': case U'\u2664': return 4;
+        default: return std::nullopt;
+    }
+}
+
+TypedCards parseCardsLeniently(std::string_view text) {
+    TypedCards result;
+    size_t pos = 0;
+    const auto fail = [&](size_t start) {
+        size_t end = start;
+        while (end < text.size()) {
+            const Decoded d = decodeAt(text, end);
+            if (end > start && isSeparator(d.point)) break;
+            end += d.length;
+        }
+        result.unreadable = std::string(text.substr(start, end - start));
+        return result;
+    };
+    while (pos < text.size()) {
+        const size_t start = pos;
+        Decoded d = decodeAt(text, pos);
+        if (isSeparator(d.point)) {
+            pos += d.length;
+            continue;
+        }
+        if (d.point == '-') {
+            result.slots.push_back({std::nullopt, "-"});
+            pos += d.length;
+            continue;
+        }
+        std::optional<int> rank;
+        if (d.point == '1' && pos + 1 < text.size() && text[pos + 1] == '0') {
+            rank = 10;
+            pos += 2;
+        } else {
+            rank = rankOfCharacter(d.point);
+            pos += d.length;
+        }
+        if (!rank || pos >= text.size()) return fail(start);
+        d = decodeAt(text, pos);
+        const auto suit = suitOfCharacter(d.point);
+        if (!suit) return fail(start);
+        pos += d.length;
+        if (pos < text.size() && decodeAt(text, pos).point == kEmojiPresentation)
+            pos += decodeAt(text, pos).length;
+        result.slots.push_back({Card{*rank, *suit}, std::string(text.substr(start, pos - start))});
+    }
+    return result;
+}
+
+}  // namespace korvana

@@ -1,0 +1,144 @@
+#include "exact_text.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "odds_math.h"
+
+namespace korvana {
+namespace {
+
+bool russian(Language language) {
+    return language == Language::Russian;
+}
+
+std::string withSeparator(std::string text, std::string_view decimalSeparator) {
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return text;
+}
+
+// One decimal, independent of the process locale.
+std::string oneDecimal(double value) {
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    return std::string(buffer, result.ptr);
+}
+
+// Tries per success to a tenth, halves up, without a trailing ".0": "11.8", "1".
+std::string tenthsText(double x, std::string_view decimalSeparator) {
+    std::string text = oneDecimal(std::floor(x * 10.0 + 0.5) / 10.0);
+    if (text.ends_with(".0")) text.resize(text.size() - 2);
+    return withSeparator(text, decimalSeparator);
+}
+
+std::string_view roundDative(Round round) {
+    switch (round) {
+        case Round::Flop: return "флопу";
+        case Round::Turn: return "терну";
+        case Round::River: break;
+    }
+    return "риверу";
+}
+
+}  // namespace
+
+std::string percentText(double probability, std::string_view decimalSeparator) {
+    if (probability <= 0.0) return "0%";
+    if (probability >= 1.0) return "100%";
+    const std::string rounded = oneDecimal(probability * 100.0);
+    if (rounded == "0.0") return "<" + withSeparator("0.1", decimalSeparator) + "%";
+    if (rounded == "100.0") return ">" + withSeparator("99.9", decimalSeparator) + "%";
+    return withSeparator(rounded, decimalSeparator) + "%";
+}
+
+std::string oneInText(double probability, Language language, std::string_view decimalSeparator) {
+    if (probability <= 0.0) return {};
+    std::string text = russian(language) ? "1 из " : "1 in ";
+    return text + tenthsText(1.0 / probability, decimalSeparator);
+}
+
+std::string exactHeading(Language language, Round round) {
+    if (russian(language)) return "Точный шанс к " + std::string(roundDative(round));
+    return "Exact chance by the " + std::string(roundName(round));
+}
+
+bool formulaDisagrees(const OddsRow& row, double exact) {
+    switch (row.state) {
+        case RowState::Complete: return exact < 1.0;
+        case RowState::Impossible: return exact > 0.0;
+        case RowState::Possible: break;
+    }
+    if (!row.odds || *row.odds <= 0.0 || exact <= 0.0) return true;
+    const double ratio = exact * *row.odds;  // exact chance over the formula's chance
+    return ratio > kDisagreementFactor || ratio * kDisagreementFactor < 1.0;
+}
+
+std::string cardName(Card card) {
+    static constexpr std::string_view kSuits[] = {"♣", "♦", "♥", "♠"};
+    return std::string(rankText(card.rank)) + std::string(kSuits[card.suit - 1]);
+}
+
+std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round,
+                           int unseenCards, Language language, std::string_view separator) {
+    const bool ru = russian(language);
+    std::string text;
+    switch (row.state) {
+        case RowState::Possible: {
+            const double odds = row.odds.value_or(0.0);
+            const std::string x = oddsNumberText(odds, separator);
+            const std::string formula = odds > 0.0 ? percentText(1.0 / odds, separator) : "0%";
+            text = ru ? "1:" + x + " в списке: шансы по формуле, в среднем одна удача на " + x +
+                            " попыток (" + formula + ")."
+                      : "1:" + x + " in the list: the formula's odds, one success in " + x +
+                            " tries (" + formula + ").";
+            break;
+        }
+        case RowState::Impossible:
+            text = ru ? "В списке: по формуле эта комбинация невозможна."
+                      : "In the list: the formula finds no way to this hand.";
+            break;
+        case RowState::Complete:
+            text = ru ? "В списке: комбинация собрана." : "In the list: the hand is complete.";
+            break;
+    }
+
+    const double exact = chance.chance.probability;
+    text += '\n';
+    text += exactHeading(language, round) + ": " + percentText(exact, separator);
+    if (exact > 0.0 && exact < 1.0) text += " (" + oneInText(exact, language, separator) + ")";
+    text +=
+        exact > 0.0 ? "." : (ru ? ", эта комбинация не соберётся." : ", this hand cannot come.");
+
+    if (formulaDisagrees(row, exact)) {
+        const std::string factor = withSeparator("1.5", separator);
+        text += '\n';
+        text += ru ? "Формула расходится с точным шансом больше чем в " + factor + " раза."
+                   : "The formula and the exact chance differ by more than " + factor + " times.";
+    }
+
+    // Outs only make sense while a card is still to come and the hand is not there yet.
+    const bool cardToCome = chance.chance.completions > 1;
+    const bool held = exact >= 1.0 && chance.outs.empty();
+    if (cardToCome && !held) {
+        text += '\n';
+        if (chance.outs.empty()) {
+            text += ru ? "Аутов нет: ни одна следующая карта не собирает комбинацию."
+                       : "No outs: no single next card makes this hand.";
+        } else if (outsAreEveryUnseenCard(chance, unseenCards)) {
+            text += ru ? "Ауты: любая карта, которой нет на столе."
+                       : "Outs: any card not on the table.";
+        } else {
+            text += (ru ? "Ауты (" : "Outs (") + std::to_string(chance.outs.size()) + "):";
+            for (size_t i = 0; i < chance.outs.size(); ++i) {
+                // Thirteen to a line, like a row of the picker, keeps a long list readable.
+                text += i > 0 && i % 13 == 0 ? '\n' : ' ';
+                text += cardName(chance.outs[i]);
+            }
+        }
+    }
+    return text;
+}
+
+}  // namespace korvana

@@ -1,0 +1,26 @@
+#include "version_check.h"
+
+#include "version_text.h"
+
+namespace korvana::online {
+
+VersionCheck::VersionCheck(HttpClient& client, QUrl versionUrl, Found found, QObject* parent)
+    : WebCheckPart(client, parent), url_(std::move(versionUrl)), found_(std::move(found)) {}
+
+void VersionCheck::start() {
+    fetch({url_, kVersionTextLimit, nullptr}, [this](const HttpResult& result) {
+        if (!result.ok) {
+            end(result.error);
+            return;
+        }
+        const auto version = remoteVersionFromBody(result.body);
+        if (!version) {
+            end(QStringLiteral("the answer is no version"));
+            return;
+        }
+        found_(*version);
+        end();
+    });
+}
+
+}  // namespace korvana::online

@@ -1,0 +1,28 @@
+#pragma once
+// The version half of a web check: fetches the site's version document and
+// hands a version found in it on. A failed request, or an answer that is no
+// version, hands nothing on.
+#include <QByteArray>
+#include <QUrl>
+
+#include <functional>
+
+#include "web_check_part.h"
+
+namespace korvana::online {
+
+class VersionCheck : public WebCheckPart {
+    Q_OBJECT
+public:
+    using Found = std::function<void(const QByteArray& remoteVersion)>;
+
+    VersionCheck(HttpClient& client, QUrl versionUrl, Found found, QObject* parent = nullptr);
+
+    void start();
+
+private:
+    QUrl url_;
+    Found found_;
+};
+
+}  // namespace korvana::online

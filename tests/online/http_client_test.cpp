@@ -1,0 +1,324 @@
+// The HTTP client against a fake site: headers, redirects, cookies, failures,
+// time and size limits, and the GUI thread staying free throughout.
+#include <QBuffer>
+#include <QNetworkCookieJar>
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+#include <atomic>
+#include <thread>
+
+#include "http_client.h"
+#include "korvana_version.h"
+#include "test_main.h"
+
+using namespace korvana::online;
+using namespace korvana::online::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Outcome : HttpResult {
+    bool finished = false;
+    qint64 elapsedMs = 0;
+};
+
+// Runs one request to its end and reports what came back.
+Outcome run(HttpClient& client, const QUrl& url, qint64 maxBytes, QIODevice* file = nullptr) {
+    auto outcome = std::make_shared<Outcome>();
+    QElapsedTimer clock;
+    clock.start();
+    HttpRequest* request = client.get({url, maxBytes, file});
+    QObject::connect(request, &HttpRequest::done, request, [=, &clock](const HttpResult& result) {
+        static_cast<HttpResult&>(*outcome) = result;
+        outcome->finished = true;
+        outcome->elapsedMs = clock.elapsed();
+    });
+    (void)QTest::qWaitFor([&] { return outcome->finished; }, 10000);
+    return *outcome;
+}
+
+const HttpLimits kShortLimits{2000ms, 800ms};
+
+// A client with a cookie jar of its own, as each of the program's clients has.
+struct Client {
+    explicit Client(HttpLimits limits = kShortLimits, NameResolver resolver = systemNameResolver())
+        : http({&cookies, std::move(resolver), limits}) {}
+    operator HttpClient&() { return http; }
+    QNetworkCookieJar cookies;
+    HttpClient http;
+};
+
+}  // namespace
+
+class TestHttpClient : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void replies_data() {
+        QTest::addColumn<FakeResponse>("response");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << true
+                              << QByteArray("1.6.0\n");
+        QTest::newRow("empty success") << FakeResponse{200, {}, {}, {}} << true << QByteArray();
+        QTest::newRow("8-bit bytes kept")
+            << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << true
+            << QByteArray("\xff\x00\x80", 3);
+        QTest::newRow("not found") << FakeResponse{404, "missing", {}, {}} << false << QByteArray();
+        QTest::newRow("server error") << FakeResponse{500, "oops", {}, {}} << false << QByteArray();
+        QTest::newRow("redirect without target")
+            << FakeResponse{302, "", {}, {}} << false << QByteArray();
+        QTest::newRow("no content") << FakeResponse{204, {}, {}, {}} << true << QByteArray();
+        QTest::newRow("at the limit")
+            << FakeResponse{200, QByteArray(100, 'v'), {}, {}} << true << QByteArray(100, 'v');
+        QTest::newRow("over the limit")
+            << FakeResponse{200, QByteArray(101, 'v'), {}, {}} << false << QByteArray();
+    }
+    void replies() {
+        QFETCH(FakeResponse, response);
+        FakeSite site;
+        site.route("/doc", response);
+        Client client;
+        const Outcome outcome = run(client, QUrl(site.base() + "/doc"), 100);
+        QVERIFY(outcome.finished);
+        QTEST(outcome.ok, "ok");
+        QTEST(outcome.body, "body");
+        QCOMPARE(outcome.error.isEmpty(), outcome.ok);
+        QCOMPARE(outcome.status, response.status);
+    }
+
+    void sendsItsHeaders() {
+        FakeSite site;
+        site.route("/running.php", QByteArray(korvana::kProgramVersion) + "\n");
+        Client client;
+        QVERIFY(run(client, QUrl(site.base() + "/running.php"), 100).ok);
+        QCOMPARE(site.requests().size(), std::size_t(1));
+        const FakeRequest& request = site.requests().front();
+        QCOMPARE(request.method, QByteArray("GET"));
+        QCOMPARE(request.headers.value("user-agent"),
+                 QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
+        QCOMPARE(request.headers.value("accept"), QByteArray("text/html, */*"));
+        QVERIFY(!request.headers.contains("authorization"));
+        QVERIFY(
+            !request.headers.contains("accept-language"));  // would tell the site the user's locale
+    }
+
+    void eachHopIsRequestedOnce_data() {
+        QTest::addColumn<int>("hops");
+        for (int hops : {2, 5, 8}) QTest::addRow("%d redirects", hops) << hops;
+    }
+    void eachHopIsRequestedOnce() {
+        // The site keeps connections alive and drops one as soon as a second
+        // request arrives on it: a client that reuses connections would have
+        // a request counted that never got its answer.
+        QFETCH(int, hops);
+        FakeSite site;
+        for (int i = 0; i < hops; ++i)
+            site.route("/h" + QByteArray::number(i),
+                       FakeResponse{302,
+                                    {},
+                                    {"Location: /h" + QByteArray::number(i + 1)},
+                                    FakeResponse::Kind::KeepAliveThenDrop});
+        site.route("/h" + QByteArray::number(hops),
+                   FakeResponse{200, "end", {}, FakeResponse::Kind::KeepAliveThenDrop});
+        Client client;
+        for (int fetch = 0; fetch < 3; ++fetch)
+            QVERIFY(run(client, QUrl(site.base() + "/h0"), 100).ok);
+        QMap<QByteArray, int> perPath;
+        for (const QByteArray& target : site.requestedTargets()) ++perPath[target];
+        for (int i = 0; i <= hops; ++i) QCOMPARE(perPath.value("/h" + QByteArray::number(i)), 3);
+        QCOMPARE(site.requests().size(), std::size_t(3 * (hops + 1)));
+    }
+
+    void followsRedirects() {
+        FakeSite site;
+        site.route("/old", FakeResponse{301, {}, {"Location: /older"}, {}});
+        site.route("/older",
+                   FakeResponse{302, {}, {"Location: " + site.base().toLatin1() + "/new?x=1"}, {}});
+        site.route("/new?x=1", "moved here");
+        Client client;
+        const Outcome outcome = run(client, QUrl(site.base() + "/old"), 100);
+        QVERIFY(outcome.ok);
+        QCOMPARE(outcome.body, QByteArray("moved here"));
+        QCOMPARE(site.requestedTargets(), (QList<QByteArray>{"/old", "/older", "/new?x=1"}));
+    }
+
+    void endlessRedirectsFail() {
+        FakeSite site;
+        site.route("/loop", FakeResponse{302, {}, {"Location: /loop"}, {}});
+        Client client;
+        QVERIFY(!run(client, QUrl(site.base() + "/loop"), 100).ok);
+    }
+
+    void keepsCookiesPerClient() {
+        FakeSite site;
+        site.route("/first", FakeResponse{200, "a", {"Set-Cookie: visit=42; Path=/"}, {}});
+        site.route("/second", "b");
+        Client client;
+        Client other;
+        QVERIFY(run(client, QUrl(site.base() + "/first"), 100).ok);
+        QVERIFY(run(client, QUrl(site.base() + "/second"), 100).ok);
+        QVERIFY(run(other, QUrl(site.base() + "/second"), 100).ok);
+        QCOMPARE(site.requests().at(1).headers.value("cookie"), QByteArray("visit=42"));
+        QVERIFY(!site.requests().at(2).headers.contains("cookie"));
+    }
+
+    void cookieFromARedirectIsKept() {
+        FakeSite site;
+        site.route("/login",
+                   FakeResponse{302, {}, {"Location: /home", "Set-Cookie: id=7; Path=/"}, {}});
+        site.route("/home", "home");
+        Client client;
+        QVERIFY(run(client, QUrl(site.base() + "/login"), 100).ok);
+        QCOMPARE(site.requests().at(1).headers.value("cookie"), QByteArray("id=7"));
+    }
+
+    void writesIntoADevice() {
+        FakeSite site;
+        const QByteArray picture = readDataFile(QStringLiteral("three_frames.gif"));
+        site.route("/1.gif", picture);
+        Client client;
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
+        QVERIFY(outcome.ok);
+        QCOMPARE(sink.data(), picture);
+        QVERIFY(outcome.body.isEmpty());
+    }
+
+    void unwritableDeviceFails() {
+        FakeSite site;
+        site.route("/1.gif", "GIF89a");
+        Client client;
+        QBuffer sink;  // never opened
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("device not open"));
+        QVERIFY(!run(client, QUrl(site.base() + "/1.gif"), 100, &sink).ok);
+    }
+
+    void refusedConnectionFails() {
+        FakeSite site;
+        const QString base = site.base();
+        site.stop();
+        Client client;
+        const Outcome outcome = run(client, QUrl(base + "/running.php"), 100);
+        QVERIFY(outcome.finished);
+        QVERIFY(!outcome.ok);
+    }
+
+    void silentServerHitsTheDeadline() {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        Client client;
+        Heartbeat heartbeat;
+        const Outcome outcome = run(client, QUrl(site.base() + "/running.php"), 100);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("deadline")), qPrintable(outcome.error));
+        QVERIFY(outcome.elapsedMs >= 700 && outcome.elapsedMs < 3000);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    void endlessBodyHitsTheSizeLimit() {
+        FakeSite site;
+        site.route("/1.gif", FakeResponse{200, {}, {}, FakeResponse::Kind::Endless});
+        Client client(HttpLimits{2000ms, 20000ms});
+        Heartbeat heartbeat;
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("larger")), qPrintable(outcome.error));
+        QVERIFY(sink.size() <= kPictureLimit);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+    }
+
+    void unansweredConnectHitsTheConnectLimit() {
+        // A listener with a full backlog that never accepts: the kernel drops
+        // further connection attempts, so connecting hangs.
+        QTcpServer server;
+        server.setListenBacklogSize(0);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        server.pauseAccepting();
+        QTcpSocket filler;
+        filler.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        QVERIFY(filler.waitForConnected(1000));
+
+        Client client(HttpLimits{300ms, 5000ms});
+        const Outcome outcome = run(
+            client,
+            QUrl(QStringLiteral("http://127.0.0.1:%1/running.php").arg(server.serverPort())), 100);
+        QVERIFY(!outcome.ok);
+        QVERIFY2(outcome.error.contains(QLatin1String("connect")), qPrintable(outcome.error));
+        QVERIFY(outcome.elapsedMs < 2000);
+    }
+
+    void nameLookup_data() {
+        QTest::addColumn<QString>("resolver");  // "system", "unknown", "stuck"
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("system resolver") << "system" << true << QString();
+        QTest::newRow("unknown name") << "unknown" << false << "host name not found";
+        QTest::newRow("resolver never answers")
+            << "stuck" << false << "connect time limit exceeded";
+    }
+    void nameLookup() {
+        QFETCH(QString, resolver);
+        QFETCH(bool, ok);
+        QFETCH(QString, error);
+        FakeSite site;
+        site.route("/doc", "text");
+        auto asked = std::make_shared<std::atomic<int>>(0);
+        NameResolver lookup = systemNameResolver();
+        if (resolver == QLatin1String("unknown"))
+            lookup = [asked](const QByteArray& host) {
+                *asked += host == "localhost";
+                return false;
+            };
+        if (resolver == QLatin1String("stuck"))
+            lookup = [](const QByteArray&) {
+                std::this_thread::sleep_for(5s);
+                return true;
+            };
+        Client client(HttpLimits{300ms, 5000ms}, lookup);
+        Heartbeat heartbeat;
+        const QString url =
+            site.base().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost")) + "/doc";
+        const Outcome outcome = run(client, QUrl(url), 100);
+        QCOMPARE(outcome.ok, ok);
+        QCOMPARE(outcome.error, error);
+        QVERIFY(outcome.elapsedMs < 2000);
+        QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
+        if (resolver == QLatin1String("unknown")) QCOMPARE(asked->load(), 1);
+        if (!ok) QVERIFY(site.requests().empty());
+    }
+
+    void cancelEndsQuietly() {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        Client client;
+        QPointer<HttpRequest> request =
+            client.http.get({QUrl(site.base() + "/running.php"), 100, nullptr});
+        QSignalSpy done(request.data(), &HttpRequest::done);
+        QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
+        request->cancel();
+        QVERIFY(QTest::qWaitFor([&] { return request.isNull(); }, 1000));
+        QTest::qWait(100);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    void destroyingTheClientStopsItsRequests() {
+        FakeSite site;
+        site.route("/running.php", FakeResponse{200, {}, {}, FakeResponse::Kind::Hang});
+        QNetworkCookieJar cookies;
+        auto client = std::make_unique<HttpClient>(
+            HttpClientSetup{&cookies, systemNameResolver(), kShortLimits});
+        client->get({QUrl(site.base() + "/running.php"), 100, nullptr});
+        QVERIFY(QTest::qWaitFor([&] { return !site.requests().empty(); }, 2000));
+        client.reset();
+        QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+};
+
+KORVANA_ONLINE_TEST_MAIN(TestHttpClient, QCoreApplication)
+#include "http_client_test.moc"

@@ -1,0 +1,42 @@
+#!/bin/sh
+# korvana as a process, before any window: help and version work without a
+# display, a missing or broken display and stray arguments give one line on
+# stderr and status 1 instead of an abort.
+korvana=$1 version=$2
+fail=0
+nl='
+'
+# description, expected status, expected stdout (a shell pattern), expected
+# stderr (a shell pattern, "" for none), then the environment and arguments
+# for env, which starts from nothing but PATH, HOME and the runtime folder.
+check() {
+    what=$1 status=$2 out_pattern=$3 err_pattern=$4; shift 4
+    out=$(env -i PATH="$PATH" HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$@" 2>./command_line_stderr)
+    got=$?
+    err=$(cat ./command_line_stderr); rm -f ./command_line_stderr
+    # shellcheck disable=SC2254
+    case "$out" in $out_pattern) out_ok=1 ;; *) out_ok=0 ;; esac
+    case "$err" in $err_pattern) err_ok=1 ;; *) err_ok=0 ;; esac
+    case "$err" in *"$nl"*) err_ok=0 ;; esac
+    if [ "$got" != "$status" ] || [ $out_ok = 0 ] || [ $err_ok = 0 ]; then
+        echo "FAIL: $what: status $got, stdout '$out', stderr '$err'"; fail=1
+    fi
+}
+no_display="korvana: cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set)"
+
+check "version" 0 "korvana $version" "" "$korvana" --version
+check "short version" 0 "korvana $version" "" "$korvana" -v
+check "help" 0 "Usage: *korvana*korvana-odds*--version*" "" "$korvana" --help
+check "short help" 0 "Usage: *korvana*--help*" "" "$korvana" -h
+check "help with Qt's options" 0 "Usage: *-platform*" "*" "$korvana" --help-all
+check "version after a Qt option" 0 "korvana $version" "*" "$korvana" -reverse --version
+check "a Qt option is not -v" 1 "" "$no_display" "$korvana" -reverse
+check "no display" 1 "" "$no_display" "$korvana"
+check "display that does not answer" 1 "" \
+    "korvana: cannot open the window: the window system did not start (QT_QPA_PLATFORM=xcb, DISPLAY=:9999)" \
+    QT_QPA_PLATFORM=xcb DISPLAY=:9999 "$korvana"
+check "unknown option" 1 "" "korvana: Unknown option 'bogus'." QT_QPA_PLATFORM=offscreen "$korvana" --bogus
+check "stray argument" 1 "" "korvana: Unexpected argument 'cards'." QT_QPA_PLATFORM=offscreen "$korvana" cards
+check "argument holding a newline" 1 "" "korvana: Unexpected argument 'a?b'." \
+    QT_QPA_PLATFORM=offscreen "$korvana" "a${nl}b"
+exit $fail

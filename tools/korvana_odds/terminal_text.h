@@ -1,0 +1,15 @@
+#pragma once
+// Text from the command line made safe to echo on a terminal.
+#include <string>
+#include <string_view>
+
+namespace korvana {
+
+// The text as one printable line: control characters (C0, DEL, C1), the
+// Unicode line and paragraph separators, backslashes and bytes that are not
+// well-formed UTF-8 come out as backslash escapes (\n, \t, \r, \e, \\, \xHH,
+// \u2028), so an argument can neither break the line nor steer the terminal.
+// Other UTF-8 text passes unchanged.
+std::string oneLine(std::string_view text);
+
+}  // namespace korvana

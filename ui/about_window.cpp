@@ -1,0 +1,178 @@
+#include "about_window.h"
+
+#include "desktop_centring.h"
+#include "korvana_version.h"
+#include "url_opener.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <functional>
+
+namespace korvana::ui {
+
+namespace {
+
+// Stands in for the developer's name in the first line.
+constexpr char kDeveloperEnglish[] = "the Korvana team";
+constexpr char kDeveloperRussian[] = "команды Korvana";
+
+struct Texts {
+    int supportLeft;    // the address follows the contact line, whose length differs
+    const char* title;  // after "Korvana"
+    const char* freeSoftware;
+    const char* contact;
+    const char* reports;
+    const char* updates;
+    const char* developer;
+    const char* version;  // before the version number
+};
+
+const Texts kEnglish{204,
+                     " - Poker hands analyzer developed by ",
+                     "Regardless of the fact that Korvana is free software",
+                     "please feel free to contact me via e-mail",
+                     "with bug reports and suggestions for Korvana development.",
+                     "To check for software updates please visit Korvana website.",
+                     kDeveloperEnglish,
+                     "Version "};
+const Texts kRussian{179,
+                     " - анализатор Покерных рук, разработка ",
+                     "Несмотря на то, что Korvana бесплатное ПО, вы можете",
+                     "связаться со мной через э-почту",
+                     "с сообщениями об ошибках и предложениями по развитию Korvana.",
+                     "Для проверки обновления, пожалуйста посетите вебсайт Korvana.",
+                     kDeveloperRussian,
+                     "Версия "};
+
+// A label that reports a left-button click, for the two links.
+class ClickableLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            onClick)
+            onClick();
+        QLabel::mouseReleaseEvent(event);
+    }
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, int left, int top,
+                  std::function<void()> onClick = {}) {
+    const bool link = bool(onClick);
+    QLabel* label = link ? new ClickableLabel(parent) : new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    if (link) static_cast<ClickableLabel*>(label)->onClick = std::move(onClick);
+    label->setTextFormat(Qt::PlainText);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(12);
+    label->setFont(font);
+    label->move(left, top);
+    // The window's background role is Button, which would otherwise make the
+    // labels draw in the button text colour.
+    label->setForegroundRole(QPalette::WindowText);
+    if (link) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(palette);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    return label;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
+                         std::shared_ptr<online::UrlOpener> opener)
+    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      site_(std::move(site)),
+      opener_(std::move(opener)),
+      centring_(new DesktopCentring(this)) {
+    setObjectName(QStringLiteral("aboutWindow"));
+    setWindowTitle(QStringLiteral("About Korvana"));
+    setFixedSize(394, 168);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    title_ = makeLabel(this, "title", 10, 8);
+    freeSoftwareLine_ = makeLabel(this, "freeSoftwareLine", 10, 40);
+    contactLine_ = makeLabel(this, "contactLine", 10, 60);
+    supportAddress_ = makeLabel(this, "supportAddress", kEnglish.supportLeft, 60,
+                                [this] { opener_->open(online::supportMailUrl(site_), this); });
+    reportsLine_ = makeLabel(this, "reportsLine", 10, 81);
+    updatesLine_ = makeLabel(this, "updatesLine", 10, 115);
+    QLabel* siteAddress = makeLabel(this, "siteAddress", 10, 136,
+                                    [this] { opener_->open(online::baseUrl(site_), this); });
+    siteAddress->setText(site_.base);
+    siteAddress->adjustSize();
+    supportAddress_->setText(site_.supportEmail);
+    supportAddress_->adjustSize();
+    // Below the site address, beside the Close button, clear of every line above.
+    versionLine_ = makeLabel(this, "versionLine", 10, 151);
+
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setGeometry(286, 135, 100, 25);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void AboutWindow::present(Language language) {
+    if (!isVisible()) {
+        language_ = language;
+        show();
+        return;
+    }
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void AboutWindow::showEvent(QShowEvent* event) {
+    // Restoring from the task bar is not a new showing.
+    if (!event->spontaneous()) {
+        showTexts();
+        centring_->centre();
+    }
+    QWidget::showEvent(event);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    // Nothing here takes typed input, so both keys mean "done".
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void AboutWindow::showTexts() {
+    const Texts* texts = language_ == Language::English   ? &kEnglish
+                         : language_ == Language::Russian ? &kRussian
+                                                          : nullptr;
+    if (!texts) return;
+    title_->setText(QStringLiteral("Korvana") + QString::fromUtf8(texts->title) +
+                    QString::fromUtf8(texts->developer) + QLatin1Char('.'));
+    freeSoftwareLine_->setText(QString::fromUtf8(texts->freeSoftware));
+    contactLine_->setText(QString::fromUtf8(texts->contact));
+    reportsLine_->setText(QString::fromUtf8(texts->reports));
+    updatesLine_->setText(QString::fromUtf8(texts->updates));
+    versionLine_->setText(QString::fromUtf8(texts->version) + QLatin1String(kProgramVersion));
+    supportAddress_->move(texts->supportLeft, supportAddress_->y());
+    for (QLabel* label : {title_, freeSoftwareLine_, contactLine_, supportAddress_, reportsLine_,
+                          updatesLine_, versionLine_})
+        label->adjustSize();
+}
+
+}  // namespace korvana::ui

@@ -1,0 +1,171 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstdlib>
+
+#include "string_table.h"
+
+namespace korvana::ui {
+
+namespace {
+
+const QString kCommand = QStringLiteral("korvana");
+
+void describeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Texas Hold'em hand analyser and odds calculator: click the cards you know\n"
+                       "into the window and see how each poker hand stands. For the odds on the\n"
+                       "command line, without a window, use korvana-odds."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// Environment values and arguments are the user's to choose; whatever they
+// hold, the line printed stays one line.
+QString printable(const QString& text) {
+    QString shown;
+    for (const QChar c : text) shown += (c.isPrint() || c.isSurrogate()) ? c : QChar(u'?');
+    return shown;
+}
+
+QString platformArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("-platform") ||
+            arguments[i] == QLatin1String("--platform"))
+            return arguments[i + 1];
+    }
+    return {};
+}
+
+// What the window system had to go on, for the line that says it did not start.
+QString displaySetting(const QStringList& arguments, const QProcessEnvironment& environment) {
+    QStringList parts;
+    if (const QString platform = platformArgument(arguments); !platform.isEmpty())
+        parts << QStringLiteral("-platform %1").arg(platform);
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const QString key = QString::fromLatin1(name);
+        if (environment.contains(key))
+            parts << QStringLiteral("%1=%2").arg(key, environment.value(key));
+    }
+    return printable(parts.join(QStringLiteral(", ")));
+}
+
+void printLine(FILE* stream, const QString& line) {
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stream);
+    std::fflush(stream);
+}
+
+// Help and version on a window system that needs no display, so that Qt
+// itself prints them, --help-all with Qt's own options included, and ends the
+// program.
+[[noreturn]] void answerInformation(int& argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kCommand);
+    const std::string_view version = programVersion();
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app);
+    // Only reached when what looked like help or version was the value of one
+    // of the window system's own options ("-style --help").
+    parser.showHelp(EXIT_FAILURE);
+}
+
+// Qt reports a window system that will not start through its message handler
+// and aborts right after. The handler is a plain function, so what it needs
+// lives here, and only while the window system starts.
+struct StartMessages {
+    QStringList held;
+    QString failureLine;
+};
+StartMessages* startMessages = nullptr;
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (startMessages == nullptr) return;  // a late message from another thread
+    if (type == QtFatalMsg) {
+        // Qt's own explanation runs over many lines and ends in an abort; one
+        // line and a plain failure status serve the user better.
+        printLine(stderr, startMessages->failureLine);
+        std::_Exit(EXIT_FAILURE);
+    }
+    startMessages->held << qFormatLogMessage(type, context, message);
+}
+
+std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv,
+                                                const QString& failureLine) {
+    StartMessages messages{{}, failureLine};
+    startMessages = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(holdStartMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    startMessages = nullptr;
+    // It started after all: what it said on the way is still worth seeing.
+    for (const QString& line : messages.held) printLine(stderr, line);
+    return app;
+}
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
+bool asksForInformation(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describeOptions(parser);
+    // Qt's own options are still in the list and count as unknown here.
+    parser.parse(arguments);
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+           parser.isSet(QStringLiteral("version"));
+}
+
+QString missingDisplayLine(const QStringList& arguments, const QProcessEnvironment& environment) {
+    const bool platformChosen = !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty() ||
+                                !platformArgument(arguments).isEmpty();
+    const bool displayNamed = !environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
+                              !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    if (platformChosen || displayNamed) return {};
+    return kCommand +
+           QStringLiteral(
+               ": cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
+}
+
+QString leftoverArgumentsLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(arguments))
+        return printable(kCommand + QStringLiteral(": ") + parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return printable(kCommand + QStringLiteral(": Unexpected argument '%1'.")
+                                        .arg(parser.positionalArguments().first()));
+    return {};
+}
+
+WindowStart startFromCommandLine(int& argc, char** argv) {
+    const QStringList arguments = argumentList(argc, argv);
+    if (asksForInformation(arguments)) answerInformation(argc, argv);
+
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (const QString line = missingDisplayLine(arguments, environment); !line.isEmpty()) {
+        printLine(stderr, line);
+        return {nullptr, EXIT_FAILURE};
+    }
+    const QString failureLine =
+        kCommand + QStringLiteral(": cannot open the window: the window system did not start (") +
+        displaySetting(arguments, environment) + QLatin1Char(')');
+    WindowStart start{startWindowSystem(argc, argv, failureLine), EXIT_SUCCESS};
+    if (const QString line = leftoverArgumentsLine(QCoreApplication::arguments());
+        !line.isEmpty()) {
+        printLine(stderr, line);
+        return {nullptr, EXIT_FAILURE};
+    }
+    return start;
+}
+
+}  // namespace korvana::ui

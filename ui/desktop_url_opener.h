@@ -1,0 +1,12 @@
+#pragma once
+// The opener the program uses: the desktop's handler for each kind of address.
+#include "url_opener.h"
+
+namespace korvana::ui {
+
+class DesktopUrlOpener final : public online::UrlOpener {
+public:
+    void open(const QUrl& target, QWidget* owner) override;
+};
+
+}  // namespace korvana::ui

@@ -1,0 +1,179 @@
+#include "exact_chances_view.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include "card_picker.h"
+#include "exact_chance.h"
+#include "exact_panel.h"
+#include "exact_text.h"
+#include "failure.h"
+#include "odds_list.h"
+
+namespace korvana::ui {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString menuTitle(Language language) {
+    return language == Language::Russian ? QString::fromUtf8("Вид") : QStringLiteral("View");
+}
+
+QString optionText(Language language) {
+    return language == Language::Russian ? QString::fromUtf8("Показывать точные шансы")
+                                         : QStringLiteral("Show exact chances");
+}
+
+}  // namespace
+
+ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker,
+                                   QMenuBar* menuBar, SettingsStore settings,
+                                   ErrorReporter reportError)
+    : QObject(clientArea),
+      list_(list),
+      picker_(picker),
+      panel_(new ExactPanel(clientArea)),
+      menu_(menuBar->addMenu(menuTitle(Language::English))),
+      option_(menu_->addAction(optionText(Language::English))),
+      settings_(std::move(settings)),
+      reportError_(std::move(reportError)) {
+    panel_->setObjectName(QStringLiteral("exactPanel"));
+    panel_->setGeometry(kPanelGeometry);
+    panel_->setFont(list->font());
+    menu_->setObjectName(QStringLiteral("viewMenu"));
+    option_->setObjectName(QStringLiteral("exactChancesAction"));
+    option_->setCheckable(true);
+    option_->setChecked(true);
+
+    // The list is disabled, so it never sees the pointer itself; watching it
+    // from here leaves its painting untouched.
+    list_->setMouseTracking(true);
+    list_->installEventFilter(this);
+    connect(panel_, &ExactPanel::hoveredLineChanged, this, &ExactChancesView::hoverRow);
+    connect(option_, &QAction::triggered, this, &ExactChancesView::optionTriggered);
+}
+
+void ExactChancesView::show(const Analysis& analysis, Language language,
+                            const std::string& decimalSeparator) {
+    analysis_ = analysis;
+    if (menu_->title() != menuTitle(language)) {
+        menu_->setTitle(menuTitle(language));
+        option_->setText(optionText(language));
+    }
+    language_ = language;
+    decimalSeparator_ = decimalSeparator;
+    refresh();
+}
+
+void ExactChancesView::applyStoredOption() {
+    const auto stored = settings_.exactChances();
+    setShown(stored.value_or(true));
+}
+
+void ExactChancesView::optionTriggered(bool on) {
+    try {
+        // Saved first: a choice that cannot be kept is not shown as made.
+        settings_.setExactChances(on);
+        setShown(on);
+    } catch (const Failure& failure) {
+        option_->setChecked(shown_);
+        reportError_(failure.message());
+    }
+}
+
+void ExactChancesView::setShown(bool on) {
+    shown_ = on;
+    option_->setChecked(on);
+    refresh();
+}
+
+void ExactChancesView::refresh() {
+    tooltips_.clear();
+    outlines_.clear();
+    panel_->setVisible(shown_ && analysis_);
+    if (!shown_ || !analysis_) {
+        picker_->setOutlined({});
+        return;
+    }
+
+    const Analysis& analysis = *analysis_;
+    const ExactChances chances = exactChances(analysis.countedCards, targetOf(analysis.round));
+    const int unseen = 52 - static_cast<int>(analysis.countedCards.size());
+    QList<ExactPanel::Line> lines;
+    for (size_t i = 0; i < analysis.rows.size(); ++i) {
+        const OddsRow& row = analysis.rows[i];
+        const CategoryChance& chance = chances.rows[i];
+        const double p = chance.chance.probability;
+        const QString tooltip = fromUtf8(
+            rowExplanation(row, chance, analysis.round, unseen, language_, decimalSeparator_));
+        lines.append({fromUtf8(std::string(categoryName(language_, row.category))),
+                      fromUtf8(percentText(p, decimalSeparator_)),
+                      fromUtf8(oneInText(p, language_, decimalSeparator_)),
+                      formulaDisagrees(row, p), tooltip});
+        tooltips_.append(tooltip);
+        // Outlining every card not on the table would point at nothing.
+        QList<int> items;
+        if (!outsAreEveryUnseenCard(chance, unseen))
+            for (const Card& card : chance.outs) items.append(pickerItemOf(card));
+        outlines_.append(items);
+    }
+    panel_->setContent(fromUtf8(exactHeading(language_, analysis.round)), std::move(lines));
+    outlineHoveredRow();
+}
+
+QString ExactChancesView::rowTooltip(int row) const {
+    return row >= 0 && row < tooltips_.size() ? tooltips_[row] : QString();
+}
+
+void ExactChancesView::hoverRow(int row) {
+    hoveredRow_ = row;
+    outlineHoveredRow();
+}
+
+void ExactChancesView::outlineHoveredRow() {
+    picker_->setOutlined(shown_ && hoveredRow_ >= 0 && hoveredRow_ < outlines_.size()
+                             ? outlines_[hoveredRow_]
+                             : QList<int>());
+}
+
+bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list_) return QObject::eventFilter(watched, event);
+    const auto rowAt = [this](QPoint point) {
+        for (int row = 0; row < list_->rows().size(); ++row)
+            if (list_->rowRect(row).contains(point)) return row;
+        return -1;
+    };
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            const int row = rowAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            panel_->setPointedLine(row);
+            hoverRow(row);
+            break;
+        }
+        case QEvent::Leave:
+        case QEvent::Hide:
+            panel_->setPointedLine(-1);
+            hoverRow(-1);
+            break;
+        case QEvent::ToolTip: {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const int row = rowAt(help->pos());
+            if (!rowTooltip(row).isEmpty())
+                QToolTip::showText(help->globalPos(), rowTooltip(row), list_, list_->rowRect(row));
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        default: break;
+    }
+    return false;
+}
+
+}  // namespace korvana::ui

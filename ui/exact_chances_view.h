@@ -1,0 +1,77 @@
+#pragma once
+// The exact chances beside the odds list: the exact panel under the list,
+// the explanations on the list rows and panel lines, the outs outlined on the
+// card picker while the pointer is on a row, and the menu option that hides
+// all of it. The odds list itself is left exactly as it is.
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "analysis.h"
+#include "error_reporter.h"
+#include "settings_store.h"
+#include "string_table.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace korvana::ui {
+
+class CardPicker;
+class ExactPanel;
+class OddsList;
+
+class ExactChancesView : public QObject {
+    Q_OBJECT
+public:
+    // In client pixels: the free area between the bottom of the odds list
+    // (214) and the new-version notice (400), as wide as the list.
+    static constexpr QRect kPanelGeometry{662, 218, 252, 178};
+
+    ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker, QMenuBar* menuBar,
+                     SettingsStore settings, ErrorReporter reportError);
+
+    // After every analysis pass: the chances of its counted cards by its round.
+    void show(const Analysis& analysis, Language language, const std::string& decimalSeparator);
+    // Shows or hides everything as the settings store says (on when never
+    // chosen). Throws Failure when the stored value cannot be read.
+    void applyStoredOption();
+
+    bool shown() const { return shown_; }
+    ExactPanel* panel() const { return panel_; }
+    QAction* option() const { return option_; }
+    // The explanation of list row 0..9; empty while the exact chances are hidden.
+    QString rowTooltip(int row) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void optionTriggered(bool on);
+    void setShown(bool on);
+    void refresh();
+    void hoverRow(int row);
+    void outlineHoveredRow();
+
+    OddsList* list_;
+    CardPicker* picker_;
+    ExactPanel* panel_;
+    QMenu* menu_;
+    QAction* option_;
+    SettingsStore settings_;
+    ErrorReporter reportError_;
+
+    bool shown_ = true;
+    std::optional<Analysis> analysis_;
+    Language language_ = Language::English;
+    std::string decimalSeparator_ = ".";
+    QList<QString> tooltips_;
+    QList<QList<int>> outlines_;  // picker items per row
+    int hoveredRow_ = -1;
+};
+
+}  // namespace korvana::ui

@@ -1,0 +1,56 @@
+#include "picture_density.h"
+
+#include <QImageReader>
+#include <cmath>
+
+#include "artwork_names.h"
+#include "failure.h"
+#include "picture_loader.h"
+
+namespace korvana::ui {
+
+namespace {
+
+// Scale factors just above 1 (rounding in the window system) still count as
+// ordinary screens.
+bool isDense(qreal devicePixelRatio) {
+    return devicePixelRatio > 1.01;
+}
+
+}  // namespace
+
+QImage fitPixelRatio(QImage picture, int drawnRatio, qreal screenRatio) {
+    picture.setDevicePixelRatio(drawnRatio);
+    if (picture.isNull() || screenRatio >= drawnRatio) return picture;
+    const QSizeF layoutSize = picture.deviceIndependentSize();
+    // Rounded up so that the fitted picture still covers its whole place.
+    const QSize screenSize(static_cast<int>(std::ceil(layoutSize.width() * screenRatio)),
+                           static_cast<int>(std::ceil(layoutSize.height() * screenRatio)));
+    QImage fitted = picture.scaled(screenSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(screenRatio);
+    return fitted;
+}
+
+QImage loadPictureForScreen(const QString& path, qreal devicePixelRatio) {
+    if (isDense(devicePixelRatio)) {
+        try {
+            return fitPixelRatio(loadPicture(withPixelRatio(path, kSharpPixelRatio)),
+                                 kSharpPixelRatio, devicePixelRatio);
+        } catch (const Failure&) {
+            // A folder with only the plain pictures still works, just less sharp.
+        }
+    }
+    return loadPicture(path);
+}
+
+QImage loadResourceForScreen(const QString& resource, qreal devicePixelRatio) {
+    if (isDense(devicePixelRatio)) {
+        QImageReader reader(withPixelRatio(resource, kSharpPixelRatio));
+        const QImage picture = reader.read();
+        if (!picture.isNull()) return fitPixelRatio(picture, kSharpPixelRatio, devicePixelRatio);
+    }
+    QImageReader reader(resource);
+    return reader.read();
+}
+
+}  // namespace korvana::ui

@@ -1,0 +1,48 @@
+#include "version_notice.h"
+
+#include "version_text.h"
+#include "window_texts.h"
+#include "windows_1251.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace korvana::ui {
+
+VersionNotice::VersionNotice(QWidget* window, const QRect& place, QObject* parent)
+    : QObject(parent), label_(new QLabel(window)) {
+    label_->setObjectName(QStringLiteral("versionNotice"));
+    label_->setTextFormat(Qt::PlainText);
+    label_->setText(QStringLiteral("New version available - x.x.x."));
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setGeometry(place);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(13);
+    label_->setFont(font);
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label_->setPalette(palette);
+    label_->setCursor(Qt::PointingHandCursor);
+    label_->hide();
+    label_->installEventFilter(this);
+}
+
+void VersionNotice::announce(const QByteArray& remoteVersion, Language language) {
+    if (!label_ || online::isOwnVersion(remoteVersion)) return;
+    label_->show();
+    label_->setText(windowText(language, WindowText::NewVersionAvailable) + QStringLiteral(" - ") +
+                    online::fromWindows1251(remoteVersion));
+}
+
+bool VersionNotice::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            label_->rect().contains(mouse->position().toPoint()))
+            Q_EMIT clicked();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace korvana::ui
