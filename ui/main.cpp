@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
     auto* online = new korvana::ui::OnlineServices(  // owned by the client area
         form->clientArea(), [form] { return form->language(); },
         korvana::ui::kMainWindowOnlinePlaces, options);
-    using korvana::ui::OnlineServices;
     using korvana::ui::MainWindow;
+    using korvana::ui::OnlineServices;
     QObject::connect(form, &MainWindow::webCheckDue, online, &OnlineServices::startWebCheck);
     QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::openHelpPage);
     QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::showAboutWindow);

@@ -11,8 +11,8 @@
 #include "banner_strip.h"
 #include "desktop_url_opener.h"
 #include "licence_file.h"
-#include "window_texts.h"
 #include "version_notice.h"
+#include "window_texts.h"
 
 namespace korvana::ui {
 
@@ -92,8 +92,7 @@ void OnlineServices::openSitePage(QUrl (*page)(const online::SiteAddresses&, Lan
 void OnlineServices::openLicence() {
     const Language language = language_();
     if (language != Language::English && language != Language::Russian) return;
-    const QString path =
-        online::findLicenceFile(licenceFileName(language), options_.programFolder);
+    const QString path = online::findLicenceFile(licenceFileName(language), options_.programFolder);
     if (!path.isEmpty()) opener_->open(QUrl::fromLocalFile(path), window_);
 }
 

@@ -185,4 +185,3 @@ TEST(CategoryRowsSeparator, RegionalDecimalCommaReachesTheOdds) {
 
 }  // namespace
 }  // namespace korvana
-

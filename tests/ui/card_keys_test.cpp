@@ -30,11 +30,16 @@ QString play(const QString& keys) {
             const int end = keys.indexOf('>', i);
             const QString name = keys.mid(i + 1, end - i - 1);
             i = end;
-            if (name == "bs") key = {Qt::Key_Backspace, "\b", {}};
-            else if (name == "esc") key = {Qt::Key_Escape, "\x1b", {}};
-            else if (name == "shift") key = {Qt::Key_Shift, {}, Qt::ShiftModifier};
-            else if (name == "tab") key = {Qt::Key_Tab, "\t", {}};
-            else if (name.startsWith("ctrl-")) key = typed(name.back(), Qt::ControlModifier);
+            if (name == "bs")
+                key = {Qt::Key_Backspace, "\b", {}};
+            else if (name == "esc")
+                key = {Qt::Key_Escape, "\x1b", {}};
+            else if (name == "shift")
+                key = {Qt::Key_Shift, {}, Qt::ShiftModifier};
+            else if (name == "tab")
+                key = {Qt::Key_Tab, "\t", {}};
+            else if (name.startsWith("ctrl-"))
+                key = typed(name.back(), Qt::ControlModifier);
         } else {
             key = typed(keys[i]);
         }
@@ -42,12 +47,15 @@ QString play(const QString& keys) {
         switch (outcome.effect) {
             case KeyEffect::Ignored: shown << "-"; break;
             case KeyEffect::RankTyped: shown << "R" + machine.halfTypedRank(); break;
-            case KeyEffect::CardTyped: shown << "C" + QString::fromStdString(cardCode(*outcome.card)); break;
+            case KeyEffect::CardTyped:
+                shown << "C" + QString::fromStdString(cardCode(*outcome.card));
+                break;
             case KeyEffect::TakeLastCardOff: shown << "B"; break;
             case KeyEffect::HalfTypedCleared: shown << "E"; break;
             case KeyEffect::Fold: shown << "F"; break;
             case KeyEffect::Rejected:
-                shown << (outcome.rejection == KeyRejection::UnknownKey ? "?" : "!") + outcome.keyText;
+                shown << (outcome.rejection == KeyRejection::UnknownKey ? "?" : "!") +
+                             outcome.keyText;
         }
     }
     return shown.join(' ');
@@ -70,22 +78,37 @@ private Q_SLOTS:
 void CardKeysTest::sequences_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("effects");
-    QTest::newRow("ranks and suits") << "Ah2c9dTs" << "RA CAh R2 C2c R9 C9d R10 CTs";
-    QTest::newRow("any case") << "aHkDtS" << "RA CAh RK CKd R10 CTs";
-    QTest::newRow("ten as 10") << "10h1" << "R1 R10 CTh R1";
-    QTest::newRow("shift alone passes") << "<shift>K<shift>h" << "- RK - CKh";
-    QTest::newRow("second rank replaces") << "KQh" << "RK RQ CQh";
-    QTest::newRow("escape") << "K<esc><esc>h" << "RK E - !h";
-    QTest::newRow("backspace") << "<bs>K<bs><bs>" << "B RK E B";
-    QTest::newRow("unknown keys") << "xK+h" << "?x RK ?+ !h";
-    QTest::newRow("1 then a suit") << "1s" << "R1 !s";
-    QTest::newRow("fold") << "K<ctrl-n>h" << "RK F !h";
-    QTest::newRow("other shortcuts pass") << "<ctrl-z><ctrl-y><tab> " << "- - - -";
+    QTest::newRow("ranks and suits") << "Ah2c9dTs"
+                                     << "RA CAh R2 C2c R9 C9d R10 CTs";
+    QTest::newRow("any case") << "aHkDtS"
+                              << "RA CAh RK CKd R10 CTs";
+    QTest::newRow("ten as 10") << "10h1"
+                               << "R1 R10 CTh R1";
+    QTest::newRow("shift alone passes") << "<shift>K<shift>h"
+                                        << "- RK - CKh";
+    QTest::newRow("second rank replaces") << "KQh"
+                                          << "RK RQ CQh";
+    QTest::newRow("escape") << "K<esc><esc>h"
+                            << "RK E - !h";
+    QTest::newRow("backspace") << "<bs>K<bs><bs>"
+                               << "B RK E B";
+    QTest::newRow("unknown keys") << "xK+h"
+                                  << "?x RK ?+ !h";
+    QTest::newRow("1 then a suit") << "1s"
+                                   << "R1 !s";
+    QTest::newRow("fold") << "K<ctrl-n>h"
+                          << "RK F !h";
+    QTest::newRow("other shortcuts pass") << "<ctrl-z><ctrl-y><tab> "
+                                          << "- - - -";
     // The same physical keys on the Russian layout: ф=A р=H л=K в=D е=T ы=S о=J с=C й=Q.
-    QTest::newRow("russian layout") << "фрлвеыосйр" << "RA CAh RK CKd R10 CTs RJ CJc RQ CQh";
-    QTest::newRow("russian capitals") << "ФРЛВ10Ы" << "RA CAh RK CKd R1 R10 CTs";
-    QTest::newRow("russian fold") << "<ctrl-т>" << "F";
-    QTest::newRow("russian unknown") << "ж" << "?ж";
+    QTest::newRow("russian layout") << "фрлвеыосйр"
+                                    << "RA CAh RK CKd R10 CTs RJ CJc RQ CQh";
+    QTest::newRow("russian capitals") << "ФРЛВ10Ы"
+                                      << "RA CAh RK CKd R1 R10 CTs";
+    QTest::newRow("russian fold") << "<ctrl-т>"
+                                  << "F";
+    QTest::newRow("russian unknown") << "ж"
+                                     << "?ж";
 }
 
 void CardKeysTest::sequences() {
@@ -111,8 +134,10 @@ void CardKeysTest::typedCardOnTheTable_data() {
     QTest::addColumn<int>("verdict");
     QTest::addColumn<int>("lastSlot");
     QTest::newRow("empty table") << QStringList{} << "Ah" << int(TypedCardVerdict::Place) << 0;
-    QTest::newRow("already there") << QStringList{"Kd", "Ah"} << "Ah" << int(TypedCardVerdict::AlreadyOnTable) << 2;
-    QTest::newRow("a hole") << QStringList{"", "Kd", "", "2c"} << "Ah" << int(TypedCardVerdict::Place) << 4;
+    QTest::newRow("already there")
+        << QStringList{"Kd", "Ah"} << "Ah" << int(TypedCardVerdict::AlreadyOnTable) << 2;
+    QTest::newRow("a hole") << QStringList{"", "Kd", "", "2c"} << "Ah"
+                            << int(TypedCardVerdict::Place) << 4;
     QTest::newRow("eighth card") << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"} << "Ah"
                                  << int(TypedCardVerdict::NoRoom) << 7;
 }
@@ -134,14 +159,16 @@ void CardKeysTest::typedCardOnTheTable() {
 void CardKeysTest::messages() {
     for (const Language language : {Language::English, Language::Russian}) {
         QStringList texts;
-        for (const auto message : {CardKeyMessage::HalfTyped, CardKeyMessage::UnknownKey, CardKeyMessage::RankFirst,
-                                   CardKeyMessage::AlreadyOnTable, CardKeyMessage::NoRoom,
-                                   CardKeyMessage::NothingToTakeOff}) {
+        for (const auto message : {CardKeyMessage::HalfTyped, CardKeyMessage::UnknownKey,
+                                   CardKeyMessage::RankFirst, CardKeyMessage::AlreadyOnTable,
+                                   CardKeyMessage::NoRoom, CardKeyMessage::NothingToTakeOff}) {
             const QString text = cardKeyMessage(language, message, QStringLiteral("Q\u2665"));
             QVERIFY(!text.isEmpty());
             QVERIFY(!texts.contains(text));
-            QVERIFY(message == CardKeyMessage::NothingToTakeOff || text.contains(QStringLiteral("Q\u2665")));
-            QVERIFY(text != cardKeyMessage(language == Language::English ? Language::Russian : Language::English,
+            QVERIFY(message == CardKeyMessage::NothingToTakeOff ||
+                    text.contains(QStringLiteral("Q\u2665")));
+            QVERIFY(text != cardKeyMessage(language == Language::English ? Language::Russian
+                                                                         : Language::English,
                                            message, QStringLiteral("Q\u2665")));
             texts << text;
         }

@@ -212,14 +212,20 @@ void CardTableTest::failingPictures_data() {
         << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
         << false << 0 << QList<int>{3};
     QTest::newRow("card with an undecodable picture")
-        << "Jc" << "garbled:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
-        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+        << "Jc"
+        << "garbled:Jc.jpg"
+        << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
+        << false << 0 << QList<int>{3};
     QTest::newRow("card whose picture is a named pipe")
-        << "Jc" << "pipe:Jc.jpg" << "Cannot open file \"%1Jc.jpg\". "
-        << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""} << false << 0 << QList<int>{3};
+        << "Jc"
+        << "pipe:Jc.jpg"
+        << "Cannot open file \"%1Jc.jpg\". " << QStringList{"Ah", "Kd", "Qs", "Jc", "", "", ""}
+        << false << 0 << QList<int>{3};
     QTest::newRow("empty-slot picture that is a folder")
-        << "Kd" << "folder:nocard.jpg" << "Cannot open file \"%1nocard.jpg\". "
-        << QStringList{"Ah", "", "Qs", "", "", "", ""} << false << 0 << QList<int>{1};
+        << "Kd"
+        << "folder:nocard.jpg"
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList{"Ah", "", "Qs", "", "", "", ""}
+        << false << 0 << QList<int>{1};
     QTest::newRow("card taken off without the empty-slot picture")
         << "Kd"
         << "missing:nocard.jpg"

@@ -151,8 +151,7 @@ void ExactChancesTest::optionHidesAndIsStored() {
         QCOMPARE(outlined(*form), QList<int>());
         QCOMPARE(form->oddsRowTooltip(5), QString());
         trigger(*form, "russianAction");
-        QCOMPARE(exactOption(*form)->text(),
-                 QString::fromUtf8("Показывать точные шансы"));
+        QCOMPARE(exactOption(*form)->text(), QString::fromUtf8("Показывать точные шансы"));
     }
     auto again = fixture.window();
     QVERIFY(!exactOption(*again)->isChecked());
@@ -190,15 +189,15 @@ void ExactChancesTest::outsOutlinedWhilePointedAt() {
     auto form = fixture.window();
     clickCards(*form, cards);
     ExactPanel* panel = exactPanel(*form);
-    for (QWidget* pointed : {static_cast<QWidget*>(oddsList(*form)), static_cast<QWidget*>(panel)}) {
+    for (QWidget* pointed :
+         {static_cast<QWidget*>(oddsList(*form)), static_cast<QWidget*>(panel)}) {
         const QRect rect = pointed == panel ? panel->lineRect(row) : oddsList(*form)->rowRect(row);
         movePointer(pointed, rect.center());
         QCOMPARE(outlined(*form), itemsOf(outs));
         leave(pointed);
         QCOMPARE(outlined(*form), QList<int>());
     }
-    QVERIFY2(form->oddsRowTooltip(row).contains(names),
-             qPrintable(form->oddsRowTooltip(row)));
+    QVERIFY2(form->oddsRowTooltip(row).contains(names), qPrintable(form->oddsRowTooltip(row)));
 }
 
 // The list is painted the same whether the exact chances are shown or not.

@@ -38,7 +38,8 @@ void LightPaletteTest::colourArithmetic_data() {
     QTest::addColumn<double>("distance");
     QTest::newRow("black on white") << QColor(0, 0, 0) << QColor(255, 255, 255) << 21.0 << 100.0;
     QTest::newRow("same colour") << QColor(12, 200, 99) << QColor(12, 200, 99) << 1.0 << 0.0;
-    QTest::newRow("white on classic green") << QColor(255, 255, 255) << QColor(0, 128, 0) << 5.140 << 89.74;
+    QTest::newRow("white on classic green")
+        << QColor(255, 255, 255) << QColor(0, 128, 0) << 5.140 << 89.74;
 }
 
 void LightPaletteTest::colourArithmetic() {
@@ -52,7 +53,8 @@ void LightPaletteTest::colourArithmetic() {
     // A grey is the same grey to every eye.
     for (const auto vision : {ColourVision::Protanopia, ColourVision::Deuteranopia}) {
         const QColor seen = simulateColourVision(QColor(128, 128, 128), vision);
-        QVERIFY(qAbs(seen.red() - 128) <= 1 && qAbs(seen.green() - 128) <= 1 && qAbs(seen.blue() - 128) <= 1);
+        QVERIFY(qAbs(seen.red() - 128) <= 1 && qAbs(seen.green() - 128) <= 1 &&
+                qAbs(seen.blue() - 128) <= 1);
     }
 }
 
@@ -61,7 +63,8 @@ void LightPaletteTest::readableText_data() {
     QTest::addColumn<int>("state");
     for (const auto palette : {LightPalette::Classic, LightPalette::HighContrast})
         for (const RowState state : kStates)
-            QTest::addRow("%s %d", palette == LightPalette::Classic ? "classic" : "high contrast", int(state))
+            QTest::addRow("%s %d", palette == LightPalette::Classic ? "classic" : "high contrast",
+                          int(state))
                 << palette << int(state);
 }
 
@@ -73,13 +76,15 @@ void LightPaletteTest::readableText() {
     QFETCH(int, state);
     const RowState rowState = static_cast<RowState>(state);
     const QColor fill = lightFill(palette, rowState);
-    QVERIFY2(contrastRatio(readableTextOn(fill), fill) >= kReadableContrast, qPrintable(fill.name()));
+    QVERIFY2(contrastRatio(readableTextOn(fill), fill) >= kReadableContrast,
+             qPrintable(fill.name()));
     for (int position = 0; position <= 25; ++position) {
         const QColor text = lightText(palette, rowState, position);
         if (palette == LightPalette::Classic) {
             QCOMPARE(text, QColor(10 * position + 5, 10 * position + 5, 10 * position + 5));
         } else {
-            QVERIFY2(contrastRatio(text, fill) >= kReadableContrast, qPrintable(QString::number(position)));
+            QVERIFY2(contrastRatio(text, fill) >= kReadableContrast,
+                     qPrintable(QString::number(position)));
         }
     }
     QVERIFY(lightText(palette, rowState, 0) != lightText(palette, rowState, 25));
@@ -104,10 +109,12 @@ void LightPaletteTest::fillsApart() {
             if (a < b) {
                 const double distance = labDistance(seen(LightPalette::HighContrast, a),
                                                     seen(LightPalette::HighContrast, b));
-                QVERIFY2(distance > 40, qPrintable(QStringLiteral("%1-%2: %3").arg(int(a)).arg(int(b)).arg(distance)));
+                QVERIFY2(
+                    distance > 40,
+                    qPrintable(QStringLiteral("%1-%2: %3").arg(int(a)).arg(int(b)).arg(distance)));
             }
-    const double classicRedGreen =
-        labDistance(seen(LightPalette::Classic, RowState::Impossible), seen(LightPalette::Classic, RowState::Complete));
+    const double classicRedGreen = labDistance(seen(LightPalette::Classic, RowState::Impossible),
+                                               seen(LightPalette::Classic, RowState::Complete));
     QCOMPARE(classicRedGreen < 20, vision == ColourVision::Protanopia);
 }
 

@@ -46,10 +46,18 @@ void TooltipTextsTest::cardNames_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("russian");
-    QTest::newRow("Ah") << "Ah" << "Ace of hearts" << "Туз червей";
-    QTest::newRow("Td") << "Td" << "Ten of diamonds" << "Десятка бубён";
-    QTest::newRow("2c") << "2c" << "Two of clubs" << "Двойка треф";
-    QTest::newRow("Qs") << "Qs" << "Queen of spades" << "Дама пик";
+    QTest::newRow("Ah") << "Ah"
+                        << "Ace of hearts"
+                        << "Туз червей";
+    QTest::newRow("Td") << "Td"
+                        << "Ten of diamonds"
+                        << "Десятка бубён";
+    QTest::newRow("2c") << "2c"
+                        << "Two of clubs"
+                        << "Двойка треф";
+    QTest::newRow("Qs") << "Qs"
+                        << "Queen of spades"
+                        << "Дама пик";
 }
 
 void TooltipTextsTest::cardNames() {

@@ -28,12 +28,12 @@ void WindowTextsTest::texts_data() {
         << windowCaption(Language::Russian)
         << "Korvana " + version +
                QString::fromUtf8(" - анализатор Покерных рук, калькулятор шансов Техас Холдем");
-    QTest::newRow("licence entry") << windowText(Language::English, WindowText::Licence)
-                                   << QStringLiteral("Licence");
-    QTest::newRow("licence file, English") << licenceFileName(Language::English)
-                                           << QStringLiteral("eula_eng.txt");
-    QTest::newRow("licence file, Russian") << licenceFileName(Language::Russian)
-                                           << QStringLiteral("eula_rus.txt");
+    QTest::newRow("licence entry")
+        << windowText(Language::English, WindowText::Licence) << QStringLiteral("Licence");
+    QTest::newRow("licence file, English")
+        << licenceFileName(Language::English) << QStringLiteral("eula_eng.txt");
+    QTest::newRow("licence file, Russian")
+        << licenceFileName(Language::Russian) << QStringLiteral("eula_rus.txt");
     QTest::newRow("new version, Russian")
         << windowText(Language::Russian, WindowText::NewVersionAvailable)
         << QString::fromUtf8("Доступна новая версия");

@@ -18,23 +18,19 @@ const QString kImagesDir = QStringLiteral(KORVANA_CARD_IMAGES_DIR);
 const QString kIconThemeDir = QStringLiteral(KORVANA_ICON_THEME_DIR);
 const QString kTool = QStringLiteral(KORVANA_CARD_ARTWORK_TOOL);
 
-QStringList allCodes()
-{
+QStringList allCodes() {
     QStringList codes;
     for (QChar suit : QStringLiteral("cdhs"))
-        for (QChar rank : QStringLiteral("23456789TJQKA"))
-            codes << QString(rank) + suit;
+        for (QChar rank : QStringLiteral("23456789TJQKA")) codes << QString(rank) + suit;
     return codes;
 }
 
-QString bigPicture(const QString& stem, int pixelRatio = 1)
-{
+QString bigPicture(const QString& stem, int pixelRatio = 1) {
     const QString density = pixelRatio == 1 ? QString() : QStringLiteral("@%1x").arg(pixelRatio);
     return QDir(kImagesDir).filePath(stem + density + QStringLiteral(".jpg"));
 }
 
-bool isRedSuit(const QString& code)
-{
+bool isRedSuit(const QString& code) {
     return code.endsWith(u'h') || code.endsWith(u'd');
 }
 
@@ -45,15 +41,13 @@ struct Ink {
     int red = 0, green = 0, blue = 0;
 };
 
-Ink inkIn(const QImage& image, const QRect& area)
-{
+Ink inkIn(const QImage& image, const QRect& area) {
     Ink ink;
     long r = 0, g = 0, b = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 255 || qMin(c.red(), qMin(c.green(), c.blue())) > 150)
-                continue;
+            if (c.alpha() < 255 || qMin(c.red(), qMin(c.green(), c.blue())) > 150) continue;
             ++ink.pixels;
             r += c.red();
             g += c.green();
@@ -67,12 +61,12 @@ Ink inkIn(const QImage& image, const QRect& area)
     return ink;
 }
 
-QByteArray pixelHash(const QImage& image)
-{
+QByteArray pixelHash(const QImage& image) {
     const QImage flat = image.convertToFormat(QImage::Format_ARGB32);
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (int y = 0; y < flat.height(); ++y)
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(flat.constScanLine(y)), flat.width() * 4));
+        hash.addData(
+            QByteArrayView(reinterpret_cast<const char*>(flat.constScanLine(y)), flat.width() * 4));
     return hash.result();
 }
 
@@ -81,12 +75,10 @@ struct ToolRun {
     QString errors;
 };
 
-ToolRun runTool(const QStringList& arguments)
-{
+ToolRun runTool(const QStringList& arguments) {
     QProcess tool;
     tool.start(kTool, arguments);
-    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
-        return {};
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit) return {};
     return {tool.exitCode(), QString::fromLocal8Bit(tool.readAllStandardError())};
 }
 
@@ -114,8 +106,7 @@ private slots:
     void toolRedrawsTheSameFiles();
 };
 
-void TestCardArtwork::bigPicturesDecode_data()
-{
+void TestCardArtwork::bigPicturesDecode_data() {
     QTest::addColumn<QString>("stem");
     QTest::addColumn<int>("ratio");
     for (int ratio : {1, 2}) {
@@ -125,8 +116,7 @@ void TestCardArtwork::bigPicturesDecode_data()
     }
 }
 
-void TestCardArtwork::bigPicturesDecode()
-{
+void TestCardArtwork::bigPicturesDecode() {
     QFETCH(QString, stem);
     QFETCH(int, ratio);
     QImageReader reader(bigPicture(stem, ratio));
@@ -136,8 +126,7 @@ void TestCardArtwork::bigPicturesDecode()
     QCOMPARE(image.size(), QSize(86, 123) * ratio);
 }
 
-void TestCardArtwork::facesLoad_data()
-{
+void TestCardArtwork::facesLoad_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("ratio");
     for (int ratio : {1, 2})
@@ -145,8 +134,7 @@ void TestCardArtwork::facesLoad_data()
             QTest::addRow("%s x%d", qPrintable(code), ratio) << code << ratio;
 }
 
-void TestCardArtwork::facesLoad()
-{
+void TestCardArtwork::facesLoad() {
     QFETCH(QString, code);
     QFETCH(int, ratio);
     const QImage face(korvana::cardFaceResource(code, ratio));
@@ -154,20 +142,19 @@ void TestCardArtwork::facesLoad()
     QVERIFY(face.hasAlphaChannel());
 }
 
-void TestCardArtwork::sharpVariantsShowTheSame_data()
-{
+void TestCardArtwork::sharpVariantsShowTheSame_data() {
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("sharp");
     for (const QString& code : allCodes()) {
         QTest::addRow("%s big", qPrintable(code)) << bigPicture(code) << bigPicture(code, 2);
-        QTest::addRow("%s face", qPrintable(code)) << korvana::cardFaceResource(code)
-                                                   << korvana::cardFaceResource(code, 2);
+        QTest::addRow("%s face", qPrintable(code))
+            << korvana::cardFaceResource(code) << korvana::cardFaceResource(code, 2);
     }
-    QTest::newRow("empty slot") << bigPicture(QStringLiteral("nocard")) << bigPicture(QStringLiteral("nocard"), 2);
+    QTest::newRow("empty slot") << bigPicture(QStringLiteral("nocard"))
+                                << bigPicture(QStringLiteral("nocard"), 2);
 }
 
-void TestCardArtwork::sharpVariantsShowTheSame()
-{
+void TestCardArtwork::sharpVariantsShowTheSame() {
     // The @2x picture is the same drawing with more pixels: brought down to the
     // plain size it must match the plain picture closely (a swapped card, a
     // shifted layout or a different colour would not).
@@ -176,38 +163,37 @@ void TestCardArtwork::sharpVariantsShowTheSame()
     const QImage small = QImage(plain).convertToFormat(QImage::Format_ARGB32);
     const QImage big = QImage(sharp).convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!small.isNull() && !big.isNull());
-    const QImage reduced = big.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage reduced =
+        big.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     long difference = 0;
     for (int y = 0; y < small.height(); ++y)
         for (int x = 0; x < small.width(); ++x) {
             const QColor a = small.pixelColor(x, y), b = reduced.pixelColor(x, y);
-            difference += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue())
-                + qAbs(a.alpha() - b.alpha());
+            difference += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                          qAbs(a.blue() - b.blue()) + qAbs(a.alpha() - b.alpha());
         }
     const double perChannel = double(difference) / (4.0 * small.width() * small.height());
     QVERIFY2(perChannel < 6.0, qPrintable(QStringLiteral("mean difference %1").arg(perChannel)));
 }
 
-void TestCardArtwork::iconsLoad_data()
-{
+void TestCardArtwork::iconsLoad_data() {
     QTest::addColumn<int>("size");
     for (int size : {16, 32, 48, 64, 128, 256})
         QTest::newRow(qPrintable(QString::number(size))) << size;
 }
 
-void TestCardArtwork::iconsLoad()
-{
+void TestCardArtwork::iconsLoad() {
     QFETCH(int, size);
     const QImage compiled(korvana::appIconResource(size));
     QCOMPARE(compiled.size(), QSize(size, size));
-    const QImage themed(QDir(kIconThemeDir).filePath(QStringLiteral("%1x%1/apps/korvana.png").arg(size)));
+    const QImage themed(
+        QDir(kIconThemeDir).filePath(QStringLiteral("%1x%1/apps/korvana.png").arg(size)));
     QCOMPARE(themed.size(), QSize(size, size));
     // The icon must be more than its transparent ground.
     QCOMPARE(compiled.pixelColor(size / 2, size / 2).alpha(), 255);
 }
 
-void TestCardArtwork::indexInkMatchesSuit_data()
-{
+void TestCardArtwork::indexInkMatchesSuit_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("small");
     for (const QString& code : allCodes()) {
@@ -216,8 +202,7 @@ void TestCardArtwork::indexInkMatchesSuit_data()
     }
 }
 
-void TestCardArtwork::indexInkMatchesSuit()
-{
+void TestCardArtwork::indexInkMatchesSuit() {
     QFETCH(QString, code);
     QFETCH(bool, small);
     const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
@@ -227,16 +212,19 @@ void TestCardArtwork::indexInkMatchesSuit()
     const Ink ink = inkIn(image, index);
     QVERIFY2(ink.pixels >= 25, qPrintable(QStringLiteral("only %1 inked pixels").arg(ink.pixels)));
     if (isRedSuit(code)) {
-        QVERIFY2(ink.red - qMax(ink.green, ink.blue) > 80,
-                 qPrintable(QStringLiteral("not red: %1 %2 %3").arg(ink.red).arg(ink.green).arg(ink.blue)));
+        QVERIFY2(
+            ink.red - qMax(ink.green, ink.blue) > 80,
+            qPrintable(
+                QStringLiteral("not red: %1 %2 %3").arg(ink.red).arg(ink.green).arg(ink.blue)));
     } else {
-        QVERIFY2(qMax(ink.red, qMax(ink.green, ink.blue)) < 110 && ink.red - ink.blue < 30,
-                 qPrintable(QStringLiteral("not dark: %1 %2 %3").arg(ink.red).arg(ink.green).arg(ink.blue)));
+        QVERIFY2(
+            qMax(ink.red, qMax(ink.green, ink.blue)) < 110 && ink.red - ink.blue < 30,
+            qPrintable(
+                QStringLiteral("not dark: %1 %2 %3").arg(ink.red).arg(ink.green).arg(ink.blue)));
     }
 }
 
-void TestCardArtwork::cornersAreRounded_data()
-{
+void TestCardArtwork::cornersAreRounded_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("small");
     for (const QString& code : allCodes()) {
@@ -245,17 +233,18 @@ void TestCardArtwork::cornersAreRounded_data()
     }
 }
 
-void TestCardArtwork::cornersAreRounded()
-{
+void TestCardArtwork::cornersAreRounded() {
     QFETCH(QString, code);
     QFETCH(bool, small);
     const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
     QVERIFY(!image.isNull());
     const int w = image.width(), h = image.height();
     // Half way along each side the thin grey edge runs along the picture's border...
-    for (QPoint edge : {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
+    for (QPoint edge :
+         {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
         const QColor c = image.pixelColor(edge);
-        QVERIFY2(c.alpha() == 255 && c.lightness() < 200, qPrintable(QStringLiteral("no edge at %1,%2").arg(edge.x()).arg(edge.y())));
+        QVERIFY2(c.alpha() == 255 && c.lightness() < 200,
+                 qPrintable(QStringLiteral("no edge at %1,%2").arg(edge.x()).arg(edge.y())));
     }
     // ...but the very corners lie outside the card: the window shows through.
     for (QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
@@ -263,12 +252,13 @@ void TestCardArtwork::cornersAreRounded()
         if (small)
             QCOMPARE(c.alpha(), 0);
         else
-            QVERIFY2(c.lightness() > 240, qPrintable(QStringLiteral("square corner at %1,%2").arg(corner.x()).arg(corner.y())));
+            QVERIFY2(c.lightness() > 240,
+                     qPrintable(
+                         QStringLiteral("square corner at %1,%2").arg(corner.x()).arg(corner.y())));
     }
 }
 
-void TestCardArtwork::noTwoPicturesAlike()
-{
+void TestCardArtwork::noTwoPicturesAlike() {
     QSet<QByteArray> big, faces;
     for (const QString& code : allCodes()) {
         big.insert(pixelHash(QImage(bigPicture(code))));
@@ -279,27 +269,29 @@ void TestCardArtwork::noTwoPicturesAlike()
     QCOMPARE(faces.size(), 52);
 }
 
-void TestCardArtwork::toolRefusesBadRuns_data()
-{
+void TestCardArtwork::toolRefusesBadRuns_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
     // "FILE" stands for an ordinary file, which cannot hold a folder.
     QTest::newRow("nothing asked for") << QStringList{} << 2 << QStringLiteral("nothing to write");
-    QTest::newRow("stray argument") << QStringList{QStringLiteral("--faces"), QStringLiteral("DIR"), QStringLiteral("extra")}
-                                    << 2 << QStringLiteral("unexpected argument");
-    QTest::newRow("unknown option") << QStringList{QStringLiteral("--cards"), QStringLiteral("DIR")} << 1
-                                    << QStringLiteral("Unknown option");
-    QTest::newRow("pictures under a file") << QStringList{QStringLiteral("--images"), QStringLiteral("FILE/images")} << 1
-                                           << QStringLiteral("cannot write");
-    QTest::newRow("faces under a file") << QStringList{QStringLiteral("--faces"), QStringLiteral("FILE/faces")} << 1
-                                        << QStringLiteral("cannot write");
-    QTest::newRow("sheet over a folder") << QStringList{QStringLiteral("--contact-sheet"), QStringLiteral("DIR")} << 1
-                                         << QStringLiteral("cannot write");
+    QTest::newRow("stray argument")
+        << QStringList{QStringLiteral("--faces"), QStringLiteral("DIR"), QStringLiteral("extra")}
+        << 2 << QStringLiteral("unexpected argument");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--cards"), QStringLiteral("DIR")}
+                                    << 1 << QStringLiteral("Unknown option");
+    QTest::newRow("pictures under a file")
+        << QStringList{QStringLiteral("--images"), QStringLiteral("FILE/images")} << 1
+        << QStringLiteral("cannot write");
+    QTest::newRow("faces under a file")
+        << QStringList{QStringLiteral("--faces"), QStringLiteral("FILE/faces")} << 1
+        << QStringLiteral("cannot write");
+    QTest::newRow("sheet over a folder")
+        << QStringList{QStringLiteral("--contact-sheet"), QStringLiteral("DIR")} << 1
+        << QStringLiteral("cannot write");
 }
 
-void TestCardArtwork::toolRefusesBadRuns()
-{
+void TestCardArtwork::toolRefusesBadRuns() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
@@ -322,8 +314,7 @@ void TestCardArtwork::toolRefusesBadRuns()
              QStringList{QStringLiteral("file")});
 }
 
-void TestCardArtwork::toolRedrawsTheSameFiles()
-{
+void TestCardArtwork::toolRedrawsTheSameFiles() {
     // The build must be reproducible: a second run gives byte-identical pictures,
     // exactly the 53 expected files in both densities and no leftovers.
     QTemporaryDir scratch;
@@ -336,7 +327,8 @@ void TestCardArtwork::toolRedrawsTheSameFiles()
         expected << code + QStringLiteral(".jpg") << code + QStringLiteral("@2x.jpg");
     expected << QStringLiteral("nocard.jpg") << QStringLiteral("nocard@2x.jpg");
     expected.sort();
-    QCOMPARE(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name),
+    QCOMPARE(QDir(scratch.path())
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name),
              expected);
     for (const QString& name : expected) {
         QFile built(QDir(kImagesDir).filePath(name)), redrawn(scratch.filePath(name));
