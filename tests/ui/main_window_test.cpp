@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "korvana_version.h"
 #include "odds_list.h"
 #include "radio_group.h"
 #include "status_panels.h"
@@ -87,7 +88,8 @@ void MainWindowTest::firstStart() {
     QVERIFY(part<QAction>(*form, "englishAction")->isChecked());
     QVERIFY(!part<QAction>(*form, "russianAction")->isChecked());
     QCOMPARE(form->windowTitle(),
-             QStringLiteral("Korvana 1.5.3 - Poker hands analyzer, Texas Holdem odds calculator"));
+             QStringLiteral("Korvana %1 - Poker hands analyzer, Texas Holdem odds calculator")
+                 .arg(QLatin1String(kProgramVersion)));
     QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
     QCOMPARE(part<QAction>(*form, "foldAction")->text(), QStringLiteral("Fold"));
     QCOMPARE(part<QAction>(*form, "licenceAction")->text(), QStringLiteral("Licence"));
@@ -375,9 +377,10 @@ void MainWindowTest::languageSwitchKeepsTheTable() {
     QCOMPARE(selector(*form)->item(1)->text(), QString::fromUtf8("терн"));
     QCOMPARE(part<QLabel>(*form, "pocketCardsCaption")->text(),
              QString::fromUtf8("карманные карты"));
-    QCOMPARE(form->windowTitle(),
-             QString::fromUtf8(
-                 "Korvana 1.5.3 - анализатор Покерных рук, калькулятор шансов Техас Холдем"));
+    QCOMPARE(
+        form->windowTitle(),
+        QString::fromUtf8("Korvana %1 - анализатор Покерных рук, калькулятор шансов Техас Холдем")
+            .arg(QLatin1String(kProgramVersion)));
 
     // Choosing the active language again is harmless.
     trigger(*form, "russianAction");
