@@ -3,6 +3,6 @@
 // its edge needs (a settings value, a site code, a banner folder) only there.
 namespace korvana {
 
-enum class Language { English = 1, Russian = 2 };
+enum class Language { English, Russian };
 
 }  // namespace korvana

@@ -485,7 +485,7 @@ private Q_SLOTS:
                                  << QStringList{"/help.php?l=eng", "/tellafriend.php?l=eng"};
         QTest::newRow("russian") << Language::Russian
                                  << QStringList{"/help.php?l=rus", "/tellafriend.php?l=rus"};
-        QTest::newRow("unknown") << Language(0) << QStringList{};
+        QTest::newRow("unknown") << Language(7) << QStringList{};
     }
     void helpAndTellAFriend() {
         QFETCH(Language, language);

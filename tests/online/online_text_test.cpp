@@ -133,7 +133,7 @@ private Q_SLOTS:
                                  << "http://k.example/help.php?l=rus"
                                  << "http://k.example/tellafriend.php?l=rus"
                                  << "http://k.example/banners/2/2.gif";
-        QTest::newRow("unknown") << Language(0) << QString() << QString() << QString() << QString();
+        QTest::newRow("unknown") << Language(7) << QString() << QString() << QString() << QString();
     }
     void pageAddresses() {
         QFETCH(Language, language);
