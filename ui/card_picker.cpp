@@ -1,9 +1,11 @@
 #include "card_picker.h"
 
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QToolTip>
 #include <algorithm>
 
 #include "card.h"
@@ -67,8 +69,8 @@ void CardPicker::paintEvent(QPaintEvent* event) {
         option.rect = rect;
         option.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
         if (item == hovered_) option.state |= QStyle::State_MouseOver;
-        option.state |= (item == pressed_ && item == hovered_) ? QStyle::State_Sunken
-                                                                : QStyle::State_Raised;
+        option.state |=
+            (item == pressed_ && item == hovered_) ? QStyle::State_Sunken : QStyle::State_Raised;
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
         const QImage& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
@@ -125,6 +127,28 @@ void CardPicker::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = -1;
     update(buttonRect(item));
     if (itemAt(event->position().toPoint()) == item) Q_EMIT itemClicked(item);
+}
+
+void CardPicker::setItemToolTips(QList<QString> toolTips) {
+    itemToolTips_ = std::move(toolTips);
+}
+
+QString CardPicker::itemToolTip(int item) const {
+    return itemToolTips_.size() == kPickerItems && item >= 0 && item < kPickerItems
+               ? itemToolTips_[item]
+               : QString();
+}
+
+bool CardPicker::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int item = itemAt(help->pos());
+    // The tip stays while the pointer is on the same button and moves with it.
+    if (!itemToolTip(item).isEmpty())
+        QToolTip::showText(help->globalPos(), itemToolTip(item), this, buttonRect(item));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void CardPicker::mouseMoveEvent(QMouseEvent* event) {

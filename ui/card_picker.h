@@ -45,10 +45,16 @@ public:
     void setCardsOnTable(const Hand& hand);
     bool isOnTable(int item) const;
 
+    // Tooltips of the 52 buttons by picker item, shown for the button under
+    // the pointer; a list of another length shows none.
+    void setItemToolTips(QList<QString> toolTips);
+    QString itemToolTip(int item) const;
+
 Q_SIGNALS:
     void itemClicked(int item);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -63,6 +69,7 @@ private:
     int hovered_ = -1;
     QList<int> outlined_;
     std::bitset<52> onTable_;  // by picker item
+    QList<QString> itemToolTips_;
 };
 
 }  // namespace korvana::ui

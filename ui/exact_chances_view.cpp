@@ -165,8 +165,11 @@ bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ToolTip: {
             const auto* help = static_cast<QHelpEvent*>(event);
             const int row = rowAt(help->pos());
+            // Without a row's explanation the list's own tooltip says what it shows.
             if (!rowTooltip(row).isEmpty())
                 QToolTip::showText(help->globalPos(), rowTooltip(row), list_, list_->rowRect(row));
+            else if (!list_->toolTip().isEmpty())
+                QToolTip::showText(help->globalPos(), list_->toolTip(), list_);
             else
                 QToolTip::hideText();
             return true;

@@ -44,6 +44,8 @@ public:
     bool shown() const { return shown_; }
     ExactPanel* panel() const { return panel_; }
     QAction* option() const { return option_; }
+    // The View menu, which the window's other view options join.
+    QMenu* menu() const { return menu_; }
     // The explanation of list row 0..9; empty while the exact chances are hidden.
     QString rowTooltip(int row) const;
 

@@ -22,6 +22,7 @@
 #include "row_text.h"
 #include "slot_picture.h"
 #include "time_passed.h"
+#include "tooltip_texts.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -223,6 +224,10 @@ void MainWindow::restoreStoredChoices() {
     // An unreadable option is reported on its own; the language is still applied.
     guarded([&] { exactChances_->applyStoredOption(); });
     guarded([&] {
+        const bool highContrast = services_.settings.highContrastLights().value_or(false);
+        showLights(highContrast ? LightPalette::HighContrast : LightPalette::Classic);
+    });
+    guarded([&] {
         const StoredLanguage stored = services_.settings.language();
         Language language = language_;
         if (!stored.present) {
@@ -261,6 +266,8 @@ void MainWindow::applyLanguage(Language language) {
     languagesMenu_->setTitle(windowText(language_, WindowText::Languages));
     foldAction_->setText(windowText(language_, WindowText::Fold));
     foldButton_->setText(windowText(language_, WindowText::Fold));
+    highContrastAction_->setText(menuEntryText(language_, MenuEntry::HighContrastLights));
+    setControlTooltips();
     tickLanguage();
     setWindowTitle(windowCaption(language_));
 
@@ -307,6 +314,68 @@ void MainWindow::resetAutoSwitch() {
         autoSwitchBox_->setChecked(on);
         showAnalysis();
     }
+}
+
+// --- Lights and tooltips -------------------------------------------------------
+
+void MainWindow::chooseHighContrastLights(bool on) {
+    // The entry ticks only a stored choice; a choice that cannot be saved is
+    // not shown as made.
+    highContrastAction_->setChecked(lightPalette_ == LightPalette::HighContrast);
+    guarded([&] {
+        services_.settings.setHighContrastLights(on);
+        showLights(on ? LightPalette::HighContrast : LightPalette::Classic);
+    });
+}
+
+void MainWindow::showLights(LightPalette palette) {
+    lightPalette_ = palette;
+    highContrastAction_->setChecked(palette == LightPalette::HighContrast);
+    oddsList_->update();
+}
+
+void MainWindow::setControlTooltips() {
+    const auto tip = [this](TooltipControl control) { return tooltipText(language_, control); };
+    QList<QString> cards;
+    for (int item = 0; item < kPickerItems; ++item)
+        cards << pickerCardTooltip(language_, pickerCard(item));
+    cardPicker_->setItemToolTips(std::move(cards));
+    constexpr std::array<TooltipControl, kSlotCount> kSlotControls{
+        TooltipControl::PocketCardSlot, TooltipControl::PocketCardSlot,
+        TooltipControl::FlopCardSlot,   TooltipControl::FlopCardSlot,
+        TooltipControl::FlopCardSlot,   TooltipControl::TurnSlot,
+        TooltipControl::RiverSlot};
+    for (size_t slot = 0; slot < slotPictures_.size(); ++slot)
+        slotPictures_[slot]->setToolTip(tip(kSlotControls[slot]));
+    roundSelector_->setToolTip(tip(TooltipControl::RoundSelector));
+    autoSwitchBox_->setToolTip(tip(TooltipControl::AutoSwitch));
+    oddsList_->setToolTip(tip(TooltipControl::OddsList));
+    opacitySlider_->setToolTip(tip(TooltipControl::TransparencySlider));
+    textShadeSlider_->setToolTip(tip(TooltipControl::FontColourSlider));
+    // The panels under the sliders are their captions and explain them too.
+    constexpr std::array<std::pair<StatusPanel, TooltipControl>, StatusPanels::kPanelCount> kPanels{
+        {
+            {StatusPanel::TimePassed, TooltipControl::TimePassedPanel},
+            {StatusPanel::HandsPlayed, TooltipControl::HandsPlayedPanel},
+            {StatusPanel::BestHand, TooltipControl::BestHandPanel},
+            {StatusPanel::Transparency, TooltipControl::TransparencySlider},
+            {StatusPanel::FontColour, TooltipControl::FontColourSlider},
+        }};
+    for (const auto& [panel, control] : kPanels)
+        statusPanels_->setPanelToolTip(panel, tip(control));
+    foldButton_->setToolTip(tip(TooltipControl::Fold));
+    const std::array<std::pair<QAction*, TooltipControl>, 9> kEntries{{
+        {foldAction_, TooltipControl::Fold},
+        {helpAction_, TooltipControl::HelpEntry},
+        {aboutAction_, TooltipControl::AboutEntry},
+        {tellAFriendAction_, TooltipControl::TellAFriendEntry},
+        {licenceAction_, TooltipControl::LicenceEntry},
+        {englishAction_, TooltipControl::LanguageEntry},
+        {russianAction_, TooltipControl::LanguageEntry},
+        {exactChances_->option(), TooltipControl::ExactChancesEntry},
+        {highContrastAction_, TooltipControl::HighContrastLights},
+    }};
+    for (const auto& [action, control] : kEntries) action->setToolTip(tip(control));
 }
 
 }  // namespace korvana::ui

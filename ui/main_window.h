@@ -13,6 +13,7 @@
 
 #include "analysis.h"
 #include "card_table.h"
+#include "light_palette.h"
 #include "status_panels.h"
 #include "window_services.h"
 
@@ -61,6 +62,8 @@ public:
     // The white area below the menu bar that holds every component; the online
     // services put the new-version notice and the banners here.
     QWidget* clientArea() const { return client_; }
+    // The lights of the odds list: classic unless the player chose high contrast.
+    LightPalette lightPalette() const { return lightPalette_; }
 
     // --- What the player does ---------------------------------------------------
     // A choice in the Languages menu: stored, then every text follows it.
@@ -111,6 +114,13 @@ private:
     void showElapsedTime();
     void elapsedTimerTick();
 
+    // --- Lights and tooltips ---
+    // Every control's tooltip in the current language.
+    void setControlTooltips();
+    // The View menu entry: stored first, then shown.
+    void chooseHighContrastLights(bool on);
+    void showLights(LightPalette palette);
+
     void toggleCard(Card card);
     void loadSlotPicture(int slot, const QString& path);
     void setElapsedTick(const QDateTime& now, qint64 minute);
@@ -147,6 +157,7 @@ private:
     QTimer* webCheckTimer_ = nullptr;  // every hour
     DesktopCentring* centring_ = nullptr;
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
+    QAction* highContrastAction_ = nullptr;     // in the View menu
 
     CardTable table_;
     Language language_ = Language::English;
@@ -154,6 +165,7 @@ private:
     std::optional<Category> bestCategory_;
     // States of the rows on show, which the painter turns into their fills.
     std::array<RowState, 10> rowStates_{};
+    LightPalette lightPalette_ = LightPalette::Classic;
     QDateTime start_;
     qint64 nextTickMinute_ = 1;  // the minute since start the elapsed timer is set for
 };

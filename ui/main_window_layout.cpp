@@ -21,6 +21,7 @@
 #include "radio_group.h"
 #include "slot_picture.h"
 #include "status_panels.h"
+#include "tooltip_texts.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -214,6 +215,12 @@ void MainWindow::createMenus() {
     exactChances_ = new ExactChancesView(client_, oddsList_, cardPicker_, menuBar(),
                                          services_.settings, reportError_);
 
+    // The lights are a view option too.
+    highContrastAction_ = addAction(exactChances_->menu(), "highContrastLightsAction");
+    highContrastAction_->setCheckable(true);
+    for (QMenu* menu : {helpMenu_, languagesMenu_, exactChances_->menu()})
+        menu->setToolTipsVisible(true);
+
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 }
@@ -228,8 +235,10 @@ void MainWindow::showLayoutCaptions() {
     tellAFriendAction_->setText(windowText(Language::English, WindowText::TellAFriend));
     licenceAction_->setText(windowText(Language::English, WindowText::Licence));
     foldButton_->setText(windowText(Language::English, WindowText::Fold));
+    highContrastAction_->setText(menuEntryText(Language::English, MenuEntry::HighContrastLights));
     setWindowTitle(windowCaption(Language::English));
     setControlCaptions();
+    setControlTooltips();
 }
 
 void MainWindow::connectHandlers() {
@@ -251,12 +260,13 @@ void MainWindow::connectHandlers() {
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(tellAFriendAction_, &QAction::triggered, this, &MainWindow::tellAFriendRequested);
     connect(licenceAction_, &QAction::triggered, this, &MainWindow::licenceRequested);
-    // Each row in the fill of its state and the grey of the text shade slider.
+    connect(highContrastAction_, &QAction::triggered, this, &MainWindow::chooseHighContrastLights);
+    // Each row in the fill of its state and the text of the text shade slider,
+    // in the lights the player chose.
     oddsList_->setRowPainter([this](QPainter& painter, int index, const QRect& rect) {
         painter.setFont(oddsList_->font());
-        paintOddsRow(painter, rect, oddsList_->rows().value(index),
-                     rowStates_.at(static_cast<size_t>(index)),
-                     rowTextColour(textShadeSlider_->value()));
+        paintOddsRow(painter, rect, oddsList_->rows().value(index), lightPalette_,
+                     rowStates_.at(static_cast<size_t>(index)), textShadeSlider_->value());
     });
 }
 

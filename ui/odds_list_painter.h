@@ -1,9 +1,11 @@
 #pragma once
 // How one odds row is painted: the fill colour comes from the row's state,
-// the text colour from the font-colour slider.
+// the text colour from the font-colour slider, both in the palette of lights
+// the player chose.
 #include <QColor>
 #include <QString>
 
+#include "light_palette.h"
 #include "odds_row.h"
 
 class QPainter;
@@ -23,8 +25,9 @@ QColor rowFill(RowState state);
 QColor rowTextColour(int sliderPosition);
 
 // Fills the row's rectangle and draws the whole row, blanks included, from the
-// rectangle's top-left corner without margin.
-void paintOddsRow(QPainter& painter, const QRect& rect, const QString& row, RowState state,
-                  const QColor& text);
+// rectangle's top-left corner without margin. High-contrast rows also show the
+// state's symbol in a square of row height at the right end.
+void paintOddsRow(QPainter& painter, const QRect& rect, const QString& row, LightPalette palette,
+                  RowState state, int sliderPosition);
 
 }  // namespace korvana::ui

@@ -15,6 +15,7 @@ const QString kAutoswitchKey = QStringLiteral("autoswitch");
 const QString kEnglishValue = QStringLiteral("english");
 const QString kRussianValue = QStringLiteral("russian");
 const QString kExactChancesKey = QStringLiteral("exactchances");
+const QString kHighContrastLightsKey = QStringLiteral("highcontrastlights");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -135,6 +136,16 @@ std::optional<bool> SettingsStore::exactChances() const {
 
 void SettingsStore::setExactChances(bool on) const {
     setWholeNumber(kExactChancesKey, on ? 1 : 0);
+}
+
+std::optional<bool> SettingsStore::highContrastLights() const {
+    const std::optional<int> value = wholeNumber(kHighContrastLightsKey);
+    if (!value) return std::nullopt;
+    return *value != 0;
+}
+
+void SettingsStore::setHighContrastLights(bool on) const {
+    setWholeNumber(kHighContrastLightsKey, on ? 1 : 0);
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {

@@ -1,5 +1,6 @@
 #pragma once
-// The player's remembered choices, "language", "autoswitch" and "exactchances".
+// The player's remembered choices, "language", "autoswitch", "exactchances"
+// and "highcontrastlights".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -50,6 +51,11 @@ public:
     // never written. Throws when the value is not a 32-bit integer.
     std::optional<bool> exactChances() const;
     void setExactChances(bool on) const;
+
+    // Whether the odds list uses the high-contrast lights, stored as the
+    // exact-chances option is; nullopt when never written (the classic lights).
+    std::optional<bool> highContrastLights() const;
+    void setHighContrastLights(bool on) const;
 
     // Where the values live, as the player would look for them.
     QString location() const;

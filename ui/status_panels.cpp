@@ -1,6 +1,8 @@
 #include "status_panels.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace korvana::ui {
 
@@ -17,6 +19,25 @@ void StatusPanels::setPanelText(StatusPanel panel, const QString& text) {
     if (slot == text) return;
     slot = text;
     update(panelRect(panel));
+}
+
+void StatusPanels::setPanelToolTip(StatusPanel panel, const QString& toolTip) {
+    toolTips_[static_cast<size_t>(panel)] = toolTip;
+}
+
+bool StatusPanels::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        if (panelRect(panel).contains(help->pos()) &&
+            !toolTips_[static_cast<size_t>(panel)].isEmpty()) {
+            QToolTip::showText(help->globalPos(), toolTips_[static_cast<size_t>(panel)], this,
+                               panelRect(panel));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 QRect StatusPanels::panelRect(int panel) const {

@@ -21,14 +21,19 @@ public:
     void setPanelText(StatusPanel panel, const QString& text);
     QString panelText(StatusPanel panel) const { return texts_[static_cast<size_t>(panel)]; }
     QRect panelRect(StatusPanel panel) const { return panelRect(static_cast<int>(panel)); }
+    // The tooltip shown while the pointer is on the panel.
+    void setPanelToolTip(StatusPanel panel, const QString& toolTip);
+    QString panelToolTip(StatusPanel panel) const { return toolTips_[static_cast<size_t>(panel)]; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRect panelRect(int panel) const;
 
     std::array<QString, kPanelCount> texts_;
+    std::array<QString, kPanelCount> toolTips_;
 };
 
 }  // namespace korvana::ui

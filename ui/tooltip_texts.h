@@ -27,15 +27,40 @@ enum class TooltipControl {
     Undo,
     Redo,
     HighContrastLights,
+    // The other menu entries.
+    HelpEntry,
+    AboutEntry,
+    TellAFriendEntry,
+    LicenceEntry,
+    LanguageEntry,
+    ExactChancesEntry,
 };
 
-inline constexpr std::array<TooltipControl, 18> kAllTooltipControls = {
-    TooltipControl::PickerCard,       TooltipControl::PocketCardSlot,   TooltipControl::FlopCardSlot,
-    TooltipControl::TurnSlot,         TooltipControl::RiverSlot,        TooltipControl::RoundSelector,
-    TooltipControl::AutoSwitch,       TooltipControl::OddsList,         TooltipControl::TransparencySlider,
-    TooltipControl::FontColourSlider, TooltipControl::TimePassedPanel,  TooltipControl::HandsPlayedPanel,
-    TooltipControl::BestHandPanel,    TooltipControl::Fold,             TooltipControl::KeyboardEntry,
-    TooltipControl::Undo,             TooltipControl::Redo,             TooltipControl::HighContrastLights,
+inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
+    TooltipControl::PickerCard,
+    TooltipControl::PocketCardSlot,
+    TooltipControl::FlopCardSlot,
+    TooltipControl::TurnSlot,
+    TooltipControl::RiverSlot,
+    TooltipControl::RoundSelector,
+    TooltipControl::AutoSwitch,
+    TooltipControl::OddsList,
+    TooltipControl::TransparencySlider,
+    TooltipControl::FontColourSlider,
+    TooltipControl::TimePassedPanel,
+    TooltipControl::HandsPlayedPanel,
+    TooltipControl::BestHandPanel,
+    TooltipControl::Fold,
+    TooltipControl::KeyboardEntry,
+    TooltipControl::Undo,
+    TooltipControl::Redo,
+    TooltipControl::HighContrastLights,
+    TooltipControl::HelpEntry,
+    TooltipControl::AboutEntry,
+    TooltipControl::TellAFriendEntry,
+    TooltipControl::LicenceEntry,
+    TooltipControl::LanguageEntry,
+    TooltipControl::ExactChancesEntry,
 };
 
 QString tooltipText(Language language, TooltipControl control);

@@ -1,8 +1,9 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
-//   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW] [CARD...]
+//   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
+//                             [--high-contrast] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
-// outlined on the card picker.
+// outlined on the card picker. --high-contrast shows the high-contrast lights.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [CARD...]\n";
+                               "[--point=ROW] [--high-contrast] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     services.settings.setLanguage(args[2] == QLatin1String("russian") ? korvana::Language::Russian
                                                                       : korvana::Language::English);
     services.settings.setAutoSwitch(true);
+    if (args.contains(QLatin1String("--high-contrast")))
+        services.settings.setHighContrastLights(true);
     services.reportError = [](const QString& message) { QTextStream(stderr) << message << '\n'; };
     MainWindow window(services);
     window.show();
