@@ -21,6 +21,7 @@
 #include "radio_group.h"
 #include "row_text.h"
 #include "slot_picture.h"
+#include "status_message.h"
 #include "time_passed.h"
 #include "window_texts.h"
 
@@ -45,17 +46,6 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-template <class Body>
-void MainWindow::guarded(Body&& body) {
-    try {
-        body();
-    } catch (const Failure& failure) {
-        reportError_(failure.message());
-    } catch (const std::exception& error) {
-        reportError_(QString::fromLocal8Bit(error.what()));
-    }
-}
 
 // --- The view -----------------------------------------------------------------
 
@@ -126,7 +116,7 @@ void MainWindow::toggleCard(Card card) {
 }
 
 void MainWindow::pickCard(int pickerItem) {
-    guarded([&] { toggleCard(pickerCard(pickerItem)); });
+    clickCard(pickerCard(pickerItem));
 }
 
 void MainWindow::clickSlot(int slot) {
@@ -142,10 +132,14 @@ void MainWindow::clickSlot(int slot) {
             showAnalysis();
             loadSlotPicture(slot, picture);
         }
+        recordChange();
     });
 }
 
 void MainWindow::foldHand() {
+    // The next hand starts with nothing half typed.
+    cardKeys_.clear();
+    statusMessage_->clear();
     guarded([&] {
         const int cleared = table_.clear();
         for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -156,6 +150,7 @@ void MainWindow::foldHand() {
             showHandsPlayed();
         }
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -166,6 +161,7 @@ void MainWindow::chooseRound() {
         const int item = roundSelector_->itemIndex();
         if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -173,6 +169,7 @@ void MainWindow::toggleAutoSwitch() {
     guarded([&] {
         setAutoSwitch(autoSwitchBox_->isChecked());
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -217,6 +214,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) restoreStoredChoices();
+    // Undo goes back as far as the table the player first saw.
+    if (!history_) {
+        history_.emplace(tableNow());
+        enableHistoryActions();
+    }
 }
 
 void MainWindow::restoreStoredChoices() {
@@ -261,6 +263,7 @@ void MainWindow::applyLanguage(Language language) {
     languagesMenu_->setTitle(windowText(language_, WindowText::Languages));
     foldAction_->setText(windowText(language_, WindowText::Fold));
     foldButton_->setText(windowText(language_, WindowText::Fold));
+    setCardEntryCaptions();
     tickLanguage();
     setWindowTitle(windowCaption(language_));
 

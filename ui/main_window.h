@@ -12,8 +12,11 @@
 #include <optional>
 
 #include "analysis.h"
+#include "card_keys.h"
 #include "card_table.h"
+#include "failure.h"
 #include "status_panels.h"
+#include "table_history.h"
 #include "window_services.h"
 
 class QAction;
@@ -33,6 +36,7 @@ class ExactChancesView;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
+class StatusMessage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -61,6 +65,9 @@ public:
     // The white area below the menu bar that holds every component; the online
     // services put the new-version notice and the banners here.
     QWidget* clientArea() const { return client_; }
+    // The short message of keyboard card entry over the left status panels;
+    // empty while the panels show.
+    QString statusMessage() const;
 
     // --- What the player does ---------------------------------------------------
     // A choice in the Languages menu: stored, then every text follows it.
@@ -80,6 +87,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Cards typed on the keyboard, whichever control has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createComponents();
@@ -118,6 +127,21 @@ private:
     template <class Body>
     void guarded(Body&& body);
 
+    // --- Keyboard entry and undo --------------------------------------------
+    void createCardEntry();
+    void setCardEntryCaptions();
+    void clickCard(Card card);  // a picker click, whether by mouse or by keys
+    void typeCard(Card card);
+    void takeLastCardOff();
+    void showCardKeyMessage(CardKeyMessage message, const QString& detail = {});
+    TableSnapshot tableNow() const;
+    // After every change the player makes, once its pass has run.
+    void recordChange();
+    enum class HistoryStep { Back, Forward };
+    void stepHistory(HistoryStep step);
+    void showTable(const TableSnapshot& snapshot);
+    void enableHistoryActions();
+
     WindowServices services_;
     ErrorReporter reportError_;
     std::string decimalSeparator_;
@@ -147,6 +171,11 @@ private:
     QTimer* webCheckTimer_ = nullptr;  // every hour
     DesktopCentring* centring_ = nullptr;
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
+    StatusMessage* statusMessage_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    CardKeys cardKeys_;
+    std::optional<TableHistory> history_;  // from the first showing on
 
     CardTable table_;
     Language language_ = Language::English;
@@ -157,5 +186,17 @@ private:
     QDateTime start_;
     qint64 nextTickMinute_ = 1;  // the minute since start the elapsed timer is set for
 };
+
+// Defined here for every file of the window.
+template <class Body>
+void MainWindow::guarded(Body&& body) {
+    try {
+        body();
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    } catch (const std::exception& error) {
+        reportError_(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 }  // namespace korvana::ui

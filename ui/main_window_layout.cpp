@@ -209,6 +209,7 @@ void MainWindow::createMenus() {
 
     foldAction_ = menuBar()->addAction(QString());
     foldAction_->setObjectName(QStringLiteral("foldAction"));
+    createCardEntry();
 
     // Under the odds list, with its own menu after the others.
     exactChances_ = new ExactChancesView(client_, oddsList_, cardPicker_, menuBar(),
@@ -228,6 +229,7 @@ void MainWindow::showLayoutCaptions() {
     tellAFriendAction_->setText(windowText(Language::English, WindowText::TellAFriend));
     licenceAction_->setText(windowText(Language::English, WindowText::Licence));
     foldButton_->setText(windowText(Language::English, WindowText::Fold));
+    setCardEntryCaptions();
     setWindowTitle(windowCaption(Language::English));
     setControlCaptions();
 }
