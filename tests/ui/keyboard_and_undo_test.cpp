@@ -126,6 +126,7 @@ private Q_SLOTS:
     void undoRedo_data();
     void undoRedo();
     void hundredSteps();
+    void readOnlyStore();
 };
 
 void KeyboardAndUndoTest::typedCards_data() {
@@ -288,6 +289,35 @@ void KeyboardAndUndoTest::hundredSteps() {
     }
     QCOMPARE(undone, 100);
     QCOMPARE(slotsShown(*form), "- - - - - - -");  // after change 20 of 120
+}
+
+// Undo writes the auto-switch only when it changes, so a store the player may
+// only read lets cards be undone; a step the store refuses is not taken.
+void KeyboardAndUndoTest::readOnlyStore() {
+    WindowFixture fixture;
+    {
+        QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+        stored.setValue("language", "english");
+        stored.setValue("autoswitch", 1);
+    }
+    WindowServices services = fixture.services(fixture.pictureFolder());
+    services.settings = SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    MainWindow form(services);
+    form.show();
+    QCOMPARE(fixture.errors, QStringList());
+    play(form, "Ah Kd undo");
+    QCOMPARE(fixture.errors, QStringList());
+    // A refused click on the box is no step; the store still says on.
+    play(form, "auto Qc");
+    QCOMPARE(fixture.errors.size(), 1);
+    play(form, "undo");  // back to Ah alone, on as stored
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY(form.autoSwitch());
+    play(form, "redo");  // Qc with auto-switch off cannot be stored
+    QCOMPARE(fixture.errors.size(), 2);
+    QCOMPARE(slotsShown(form), "Ah - - - - - -");
+    QVERIFY(form.autoSwitch());
+    QVERIFY(enabled(form, "redoAction"));
 }
 
 QTEST_MAIN(KeyboardAndUndoTest)
