@@ -58,26 +58,16 @@ QString MainWindow::statusMessage() const {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const KeyOutcome outcome = cardKeys_.press(keyPressOf(*event));
     switch (outcome.effect) {
-        case KeyEffect::Ignored:
-            QMainWindow::keyPressEvent(event);
-            return;
+        case KeyEffect::Ignored: QMainWindow::keyPressEvent(event); return;
         case KeyEffect::RankTyped:
             statusMessage_->showMessage(
                 cardKeyMessage(language_, CardKeyMessage::HalfTyped, cardKeys_.halfTypedRank()),
                 StatusMessage::Duration::UntilCleared);
             break;
-        case KeyEffect::CardTyped:
-            typeCard(*outcome.card);
-            break;
-        case KeyEffect::TakeLastCardOff:
-            takeLastCardOff();
-            break;
-        case KeyEffect::HalfTypedCleared:
-            statusMessage_->clear();
-            break;
-        case KeyEffect::Fold:
-            foldAction_->trigger();
-            break;
+        case KeyEffect::CardTyped: typeCard(*outcome.card); break;
+        case KeyEffect::TakeLastCardOff: takeLastCardOff(); break;
+        case KeyEffect::HalfTypedCleared: statusMessage_->clear(); break;
+        case KeyEffect::Fold: foldAction_->trigger(); break;
         case KeyEffect::Rejected:
             showCardKeyMessage(outcome.rejection == KeyRejection::RankFirst
                                    ? CardKeyMessage::RankFirst
@@ -104,15 +94,11 @@ void MainWindow::typeCard(Card card) {
     statusMessage_->clear();
     const QString code = QString::fromStdString(cardCode(card));
     switch (judgeTypedCard(table_.hand(), card)) {
-        case TypedCardVerdict::Place:
-            clickCard(card);
-            return;
+        case TypedCardVerdict::Place: clickCard(card); return;
         case TypedCardVerdict::AlreadyOnTable:
             showCardKeyMessage(CardKeyMessage::AlreadyOnTable, code);
             return;
-        case TypedCardVerdict::NoRoom:
-            showCardKeyMessage(CardKeyMessage::NoRoom, code);
-            return;
+        case TypedCardVerdict::NoRoom: showCardKeyMessage(CardKeyMessage::NoRoom, code); return;
     }
 }
 

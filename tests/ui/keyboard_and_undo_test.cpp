@@ -73,9 +73,9 @@ void play(MainWindow& form, const QString& moves) {
         else if (move == "undo" || move == "redo")
             trigger(form, move == "undo" ? "undoAction" : "redoAction");
         else if (move.startsWith('^'))
-            QTest::keyClick(&form, Qt::Key(move[1].toUpper().unicode()),
-                            Qt::ControlModifier |
-                                (move[1].isUpper() ? Qt::ShiftModifier : Qt::NoModifier));
+            QTest::keyClick(
+                &form, Qt::Key(move[1].toUpper().unicode()),
+                Qt::ControlModifier | (move[1].isUpper() ? Qt::ShiftModifier : Qt::NoModifier));
         else
             clickCards(form, {move});
     }
@@ -90,7 +90,8 @@ QStringList visibleState(const MainWindow& form, const WindowFixture& fixture) {
     const QString noCard = colourOf(QImage(fixture.pictureFolder() + "nocard.jpg"));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QImage& picture =
-            part<SlotPicture>(form, ("slotPicture" + QByteArray::number(slot)).constData())->picture();
+            part<SlotPicture>(form, ("slotPicture" + QByteArray::number(slot)).constData())
+                ->picture();
         // An empty slot shows nothing before its first card, the empty picture after.
         const bool empty = picture.isNull() || colourOf(picture) == noCard;
         state << "picture " + (empty ? QStringLiteral("empty") : colourOf(picture));
@@ -98,8 +99,9 @@ QStringList visibleState(const MainWindow& form, const WindowFixture& fixture) {
     state << form.oddsRows();
     state << "round " + QString::number(part<RadioGroup>(form, "roundSelector")->itemIndex());
     state << "auto " + QString::number(form.autoSwitch());
-    state << "stored auto " +
-                 QSettings(fixture.settingsPath(), QSettings::IniFormat).value("autoswitch").toString();
+    state << "stored auto " + QSettings(fixture.settingsPath(), QSettings::IniFormat)
+                                  .value("autoswitch")
+                                  .toString();
     state << form.panelText(StatusPanel::BestHand) << form.panelText(StatusPanel::HandsPlayed);
     const auto* picker = part<CardPicker>(form, "cardPicker");
     QStringList dimmed;
@@ -135,31 +137,44 @@ void KeyboardAndUndoTest::typedCards_data() {
     QTest::addColumn<QString>("cards");
     QTest::addColumn<int>("handsPlayed");
     QTest::addColumn<int>("opacity");  // the transparency slider's position
-    QTest::newRow("cards in order") << "" << "AhKd9c"
+    QTest::newRow("cards in order") << ""
+                                    << "AhKd9c"
                                     << "Ah Kd 9c - - - -" << 0 << 0;
-    QTest::newRow("ten both ways, either case") << "" << "10hTcts"
+    QTest::newRow("ten both ways, either case") << ""
+                                                << "10hTcts"
                                                 << "Th Tc Ts - - - -" << 0 << 0;
-    QTest::newRow("russian layout") << "" << "фрлвеыос"
+    QTest::newRow("russian layout") << ""
+                                    << "фрлвеыос"
                                     << "Ah Kd Ts Jc - - -" << 0 << 0;
-    QTest::newRow("russian capitals") << "" << "ФРЛВ"
+    QTest::newRow("russian capitals") << ""
+                                      << "ФРЛВ"
                                       << "Ah Kd - - - - -" << 0 << 0;
-    QTest::newRow("backspace takes the last card off") << "" << "AhKdQc<bs>"
+    QTest::newRow("backspace takes the last card off") << ""
+                                                       << "AhKdQc<bs>"
                                                        << "Ah Kd - - - - -" << 0 << 0;
-    QTest::newRow("backspace on a half-typed rank only clears it") << "" << "AhK<bs>"
+    QTest::newRow("backspace on a half-typed rank only clears it") << ""
+                                                                   << "AhK<bs>"
                                                                    << "Ah - - - - - -" << 0 << 0;
-    QTest::newRow("escape clears a half-typed rank") << "" << "K<esc>hAh"
+    QTest::newRow("escape clears a half-typed rank") << ""
+                                                     << "K<esc>hAh"
                                                      << "Ah - - - - - -" << 0 << 0;
-    QTest::newRow("a card on the table is not taken off") << "" << "AhKdAh"
+    QTest::newRow("a card on the table is not taken off") << ""
+                                                          << "AhKdAh"
                                                           << "Ah Kd - - - - -" << 0 << 0;
-    QTest::newRow("no eighth card") << "" << "2c3c4c5c6c7c8c9c"
+    QTest::newRow("no eighth card") << ""
+                                    << "2c3c4c5c6c7c8c9c"
                                     << "2c 3c 4c 5c 6c 7c 8c" << 0 << 0;
-    QTest::newRow("ctrl+n folds") << "" << "AhKd<ctrl-n>Qs"
+    QTest::newRow("ctrl+n folds") << ""
+                                  << "AhKd<ctrl-n>Qs"
                                   << "Qs - - - - - -" << 1 << 0;
-    QTest::newRow("russian ctrl+n folds") << "" << "AhKd<ctrl-т>"
+    QTest::newRow("russian ctrl+n folds") << ""
+                                          << "AhKd<ctrl-т>"
                                           << "- - - - - - -" << 1 << 0;
-    QTest::newRow("the slider keeps its arrows") << "opacitySlider" << "<right>Ah<right>Kd<left>"
+    QTest::newRow("the slider keeps its arrows") << "opacitySlider"
+                                                 << "<right>Ah<right>Kd<left>"
                                                  << "Ah Kd - - - - -" << 0 << 1;
-    QTest::newRow("through the auto-switch box") << "autoSwitchBox" << "AhKd<bs>"
+    QTest::newRow("through the auto-switch box") << "autoSwitchBox"
+                                                 << "AhKd<bs>"
                                                  << "Ah - - - - - -" << 0 << 0;
 }
 
@@ -192,8 +207,7 @@ void KeyboardAndUndoTest::messages_data() {
     QTest::newRow("half-typed rank") << false << "K" << int(CardKeyMessage::HalfTyped) << "K";
     QTest::newRow("half-typed ten") << true << "1" << int(CardKeyMessage::HalfTyped) << "1";
     QTest::newRow("unknown key") << false << "x" << int(CardKeyMessage::UnknownKey) << "x";
-    QTest::newRow("unknown key, russian") << true << "ж" << int(CardKeyMessage::UnknownKey)
-                                          << "ж";
+    QTest::newRow("unknown key, russian") << true << "ж" << int(CardKeyMessage::UnknownKey) << "ж";
     QTest::newRow("suit first") << false << "h" << int(CardKeyMessage::RankFirst) << "h";
     QTest::newRow("card already on the table")
         << false << "AhKdAh" << int(CardKeyMessage::AlreadyOnTable) << "Ah";
@@ -201,8 +215,8 @@ void KeyboardAndUndoTest::messages_data() {
         << true << "AhAh" << int(CardKeyMessage::AlreadyOnTable) << "Ah";
     QTest::newRow("eighth card") << false << "2c3c4c5c6c7c8c9d" << int(CardKeyMessage::NoRoom)
                                  << "9d";
-    QTest::newRow("nothing to take off") << false << "<bs>"
-                                         << int(CardKeyMessage::NothingToTakeOff) << "";
+    QTest::newRow("nothing to take off")
+        << false << "<bs>" << int(CardKeyMessage::NothingToTakeOff) << "";
     QTest::newRow("escape clears it") << false << "K<esc>" << none << "";
     QTest::newRow("a placed card clears it") << false << "xKh" << none << "";
     QTest::newRow("fold clears it") << false << "K<ctrl-n>" << none << "";
@@ -232,29 +246,40 @@ void KeyboardAndUndoTest::undoRedo_data() {
     QTest::addColumn<QString>("sameAs");  // the same visible state reached without undo
     QTest::addColumn<bool>("canUndo");
     QTest::addColumn<bool>("canRedo");
-    QTest::newRow("nothing to undo") << "undo redo" << "" << false << false;
-    QTest::newRow("card on, undone") << "Ah undo" << "" << false << true;
-    QTest::newRow("card on, undone, redone") << "Ah undo redo" << "Ah" << true << false;
-    QTest::newRow("slot click undone") << "Ah Kd Qc slot2 undo" << "Ah Kd Qc" << true << true;
-    QTest::newRow("best hand goes back with the cards")
-        << "Ah Ad slot2 undo undo" << "Ah" << true << true;
-    QTest::newRow("best hand stays after a card is taken off")
-        << "Ah Ad slot2 undo undo redo redo" << "Ah Ad slot2" << true << false;
-    QTest::newRow("fold and its count undone") << "Ah Kd fold undo" << "Ah Kd" << true << true;
-    QTest::newRow("fold redone") << "Ah Kd fold undo redo" << "Ah Kd fold" << true << false;
-    QTest::newRow("round choice") << "auto Ah Kd Qc turn river undo" << "auto Ah Kd Qc turn"
-                                  << true << true;
-    QTest::newRow("auto-switch and its stored value") << "auto undo" << "" << false << true;
-    QTest::newRow("auto-switch redone") << "auto Ah undo undo redo" << "auto" << true << true;
-    QTest::newRow("auto-switch round moves go back")
-        << "Ah Kd Qc Jc Tc 9c undo undo" << "Ah Kd Qc Jc" << true << true;
-    QTest::newRow("a new change drops the redo")
-        << "Ah Kd undo Qc redo" << "Ah Qc" << true << false;
-    QTest::newRow("typed cards and backspace are steps")
-        << "#AhKd<bs> undo undo" << "Ah" << true << true;
-    QTest::newRow("ctrl+z, ctrl+shift+z") << "Ah Kd ^z ^z ^Z" << "Ah" << true << true;
-    QTest::newRow("ctrl+y") << "Ah ^z ^y" << "Ah" << true << false;
-    QTest::newRow("ctrl+n fold undone") << "Ah Kd #<ctrl-n> ^z" << "Ah Kd" << true << true;
+    QTest::newRow("nothing to undo") << "undo redo"
+                                     << "" << false << false;
+    QTest::newRow("card on, undone") << "Ah undo"
+                                     << "" << false << true;
+    QTest::newRow("card on, undone, redone") << "Ah undo redo"
+                                             << "Ah" << true << false;
+    QTest::newRow("slot click undone") << "Ah Kd Qc slot2 undo"
+                                       << "Ah Kd Qc" << true << true;
+    QTest::newRow("best hand goes back with the cards") << "Ah Ad slot2 undo undo"
+                                                        << "Ah" << true << true;
+    QTest::newRow("best hand stays after a card is taken off") << "Ah Ad slot2 undo undo redo redo"
+                                                               << "Ah Ad slot2" << true << false;
+    QTest::newRow("fold and its count undone") << "Ah Kd fold undo"
+                                               << "Ah Kd" << true << true;
+    QTest::newRow("fold redone") << "Ah Kd fold undo redo"
+                                 << "Ah Kd fold" << true << false;
+    QTest::newRow("round choice") << "auto Ah Kd Qc turn river undo"
+                                  << "auto Ah Kd Qc turn" << true << true;
+    QTest::newRow("auto-switch and its stored value") << "auto undo"
+                                                      << "" << false << true;
+    QTest::newRow("auto-switch redone") << "auto Ah undo undo redo"
+                                        << "auto" << true << true;
+    QTest::newRow("auto-switch round moves go back") << "Ah Kd Qc Jc Tc 9c undo undo"
+                                                     << "Ah Kd Qc Jc" << true << true;
+    QTest::newRow("a new change drops the redo") << "Ah Kd undo Qc redo"
+                                                 << "Ah Qc" << true << false;
+    QTest::newRow("typed cards and backspace are steps") << "#AhKd<bs> undo undo"
+                                                         << "Ah" << true << true;
+    QTest::newRow("ctrl+z, ctrl+shift+z") << "Ah Kd ^z ^z ^Z"
+                                          << "Ah" << true << true;
+    QTest::newRow("ctrl+y") << "Ah ^z ^y"
+                            << "Ah" << true << false;
+    QTest::newRow("ctrl+n fold undone") << "Ah Kd #<ctrl-n> ^z"
+                                        << "Ah Kd" << true << true;
 }
 
 void KeyboardAndUndoTest::undoRedo() {
@@ -301,7 +326,8 @@ void KeyboardAndUndoTest::readOnlyStore() {
         stored.setValue("autoswitch", 1);
     }
     WindowServices services = fixture.services(fixture.pictureFolder());
-    services.settings = SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    services.settings =
+        SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
     MainWindow form(services);
     form.show();
     QCOMPARE(fixture.errors, QStringList());
