@@ -34,6 +34,12 @@ public:
     int handsPlayed() const { return handsPlayed_; }
     void countHand() { ++handsPlayed_; }
 
+    // Puts back an earlier table: its cards and its count (undo, redo).
+    void restore(const Hand& hand, int handsPlayed) {
+        hand_ = hand;
+        handsPlayed_ = handsPlayed;
+    }
+
 private:
     Hand hand_;
     int handsPlayed_ = 0;

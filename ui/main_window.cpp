@@ -21,6 +21,7 @@
 #include "radio_group.h"
 #include "row_text.h"
 #include "slot_picture.h"
+#include "status_message.h"
 #include "time_passed.h"
 #include "tooltip_texts.h"
 #include "window_texts.h"
@@ -46,17 +47,6 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-template <class Body>
-void MainWindow::guarded(Body&& body) {
-    try {
-        body();
-    } catch (const Failure& failure) {
-        reportError_(failure.message());
-    } catch (const std::exception& error) {
-        reportError_(QString::fromLocal8Bit(error.what()));
-    }
-}
 
 // --- The view -----------------------------------------------------------------
 
@@ -127,7 +117,7 @@ void MainWindow::toggleCard(Card card) {
 }
 
 void MainWindow::pickCard(int pickerItem) {
-    guarded([&] { toggleCard(pickerCard(pickerItem)); });
+    clickCard(pickerCard(pickerItem));
 }
 
 void MainWindow::clickSlot(int slot) {
@@ -143,10 +133,14 @@ void MainWindow::clickSlot(int slot) {
             showAnalysis();
             loadSlotPicture(slot, picture);
         }
+        recordChange();
     });
 }
 
 void MainWindow::foldHand() {
+    // The next hand starts with nothing half typed.
+    cardKeys_.clear();
+    statusMessage_->clear();
     guarded([&] {
         const int cleared = table_.clear();
         for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -157,6 +151,7 @@ void MainWindow::foldHand() {
             showHandsPlayed();
         }
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -167,6 +162,7 @@ void MainWindow::chooseRound() {
         const int item = roundSelector_->itemIndex();
         if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -174,6 +170,7 @@ void MainWindow::toggleAutoSwitch() {
     guarded([&] {
         setAutoSwitch(autoSwitchBox_->isChecked());
         showAnalysis();
+        recordChange();
     });
 }
 
@@ -218,6 +215,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) restoreStoredChoices();
+    // Undo goes back as far as the table the player first saw.
+    if (!history_) {
+        history_.emplace(tableNow());
+        enableHistoryActions();
+    }
 }
 
 void MainWindow::restoreStoredChoices() {
@@ -268,6 +270,7 @@ void MainWindow::applyLanguage(Language language) {
     foldButton_->setText(windowText(language_, WindowText::Fold));
     highContrastAction_->setText(menuEntryText(language_, MenuEntry::HighContrastLights));
     setControlTooltips();
+    setCardEntryCaptions();
     tickLanguage();
     setWindowTitle(windowCaption(language_));
 

@@ -12,9 +12,12 @@
 #include <optional>
 
 #include "analysis.h"
+#include "card_keys.h"
 #include "card_table.h"
 #include "light_palette.h"
+#include "failure.h"
 #include "status_panels.h"
+#include "table_history.h"
 #include "window_services.h"
 
 class QAction;
@@ -34,6 +37,7 @@ class ExactChancesView;
 class OddsList;
 class RadioGroup;
 class SlotPicture;
+class StatusMessage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -64,6 +68,9 @@ public:
     QWidget* clientArea() const { return client_; }
     // The lights of the odds list: classic unless the player chose high contrast.
     LightPalette lightPalette() const { return lightPalette_; }
+    // The short message of keyboard card entry over the left status panels;
+    // empty while the panels show.
+    QString statusMessage() const;
 
     // --- What the player does ---------------------------------------------------
     // A choice in the Languages menu: stored, then every text follows it.
@@ -83,6 +90,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Cards typed on the keyboard, whichever control has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createComponents();
@@ -128,6 +137,21 @@ private:
     template <class Body>
     void guarded(Body&& body);
 
+    // --- Keyboard entry and undo --------------------------------------------
+    void createCardEntry();
+    void setCardEntryCaptions();
+    void clickCard(Card card);  // a picker click, whether by mouse or by keys
+    void typeCard(Card card);
+    void takeLastCardOff();
+    void showCardKeyMessage(CardKeyMessage message, const QString& detail = {});
+    TableSnapshot tableNow() const;
+    // After every change the player makes, once its pass has run.
+    void recordChange();
+    enum class HistoryStep { Back, Forward };
+    void stepHistory(HistoryStep step);
+    void showTable(const TableSnapshot& snapshot);
+    void enableHistoryActions();
+
     WindowServices services_;
     ErrorReporter reportError_;
     std::string decimalSeparator_;
@@ -158,6 +182,11 @@ private:
     DesktopCentring* centring_ = nullptr;
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
     QAction* highContrastAction_ = nullptr;     // in the View menu
+    StatusMessage* statusMessage_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    CardKeys cardKeys_;
+    std::optional<TableHistory> history_;  // from the first showing on
 
     CardTable table_;
     Language language_ = Language::English;
@@ -169,5 +198,17 @@ private:
     QDateTime start_;
     qint64 nextTickMinute_ = 1;  // the minute since start the elapsed timer is set for
 };
+
+// Defined here for every file of the window.
+template <class Body>
+void MainWindow::guarded(Body&& body) {
+    try {
+        body();
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    } catch (const std::exception& error) {
+        reportError_(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 }  // namespace korvana::ui

@@ -210,6 +210,7 @@ void MainWindow::createMenus() {
 
     foldAction_ = menuBar()->addAction(QString());
     foldAction_->setObjectName(QStringLiteral("foldAction"));
+    createCardEntry();
 
     // Under the odds list, with its own menu after the others.
     exactChances_ = new ExactChancesView(client_, oddsList_, cardPicker_, menuBar(),
@@ -236,6 +237,7 @@ void MainWindow::showLayoutCaptions() {
     licenceAction_->setText(windowText(Language::English, WindowText::Licence));
     foldButton_->setText(windowText(Language::English, WindowText::Fold));
     highContrastAction_->setText(menuEntryText(Language::English, MenuEntry::HighContrastLights));
+    setCardEntryCaptions();
     setWindowTitle(windowCaption(Language::English));
     setControlCaptions();
     setControlTooltips();

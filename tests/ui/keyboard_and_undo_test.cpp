@@ -1,0 +1,350 @@
+// The window's keyboard card entry and its undo history: typed keys to the
+// slots and the status message, undo and redo to the whole visible state.
+#include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+
+#include "radio_group.h"
+#include "slot_picture.h"
+#include "status_panels.h"
+#include "window_fixture.h"
+
+using namespace korvana;
+using namespace korvana::ui;
+using namespace korvana::ui::testing;
+
+namespace {
+
+// Sends keys written as text to a control of the window, as the keyboard
+// reports them: the key code is the upper-case character, Shift is held for
+// capitals. <bs>, <esc>, <right>, <left> and <ctrl-X> name other keys.
+void typeKeys(QWidget* target, const QString& keys) {
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys[i] != '<') {
+            const QChar ch = keys[i];
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+            continue;
+        }
+        const int end = keys.indexOf('>', i);
+        const QString name = keys.mid(i + 1, end - i - 1);
+        i = end;
+        if (name.startsWith("ctrl-")) {
+            const QChar ch = name.back().toUpper();
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key(ch.unicode()),
+                                QString(QChar(ch.unicode() & 0x1f)), Qt::ControlModifier);
+            continue;
+        }
+        const Qt::Key key = name == "bs"      ? Qt::Key_Backspace
+                            : name == "esc"   ? Qt::Key_Escape
+                            : name == "right" ? Qt::Key_Right
+                                              : Qt::Key_Left;
+        QTest::keyClick(target, key);
+    }
+}
+
+QString slotsShown(const MainWindow& form) {
+    QStringList cards = slotTexts(form);
+    for (QString& slot : cards)
+        if (slot.isEmpty()) slot = "-";
+    return cards.join(' ');
+}
+
+// Plays player moves on a window: a card code clicks the picker, #Ah types
+// a card, slotN clicks a slot, fold / flop / turn / river / auto click those
+// controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys.
+void play(MainWindow& form, const QString& moves) {
+    for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList rounds{"flop", "turn", "river"};
+        if (move.startsWith('#'))
+            typeKeys(&form, move.mid(1));
+        else if (move.startsWith("slot"))
+            clickSlot(form, move.mid(4).toInt());
+        else if (move == "fold")
+            trigger(form, "foldAction");
+        else if (rounds.contains(move))
+            QTest::mouseClick(part<RadioGroup>(form, "roundSelector")->item(rounds.indexOf(move)),
+                              Qt::LeftButton);
+        else if (move == "auto")
+            QTest::mouseClick(part<QCheckBox>(form, "autoSwitchBox"), Qt::LeftButton);
+        else if (move == "undo" || move == "redo")
+            trigger(form, move == "undo" ? "undoAction" : "redoAction");
+        else if (move.startsWith('^'))
+            QTest::keyClick(
+                &form, Qt::Key(move[1].toUpper().unicode()),
+                Qt::ControlModifier | (move[1].isUpper() ? Qt::ShiftModifier : Qt::NoModifier));
+        else
+            clickCards(form, {move});
+    }
+}
+
+// Everything the player sees of the table, and the stored auto-switch.
+QStringList visibleState(const MainWindow& form, const WindowFixture& fixture) {
+    QStringList state{"slots " + slotsShown(form)};
+    const auto colourOf = [](const QImage& picture) {
+        return picture.pixelColor(picture.rect().center()).name();
+    };
+    const QString noCard = colourOf(QImage(fixture.pictureFolder() + "nocard.jpg"));
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const QImage& picture =
+            part<SlotPicture>(form, ("slotPicture" + QByteArray::number(slot)).constData())
+                ->picture();
+        // An empty slot shows nothing before its first card, the empty picture after.
+        const bool empty = picture.isNull() || colourOf(picture) == noCard;
+        state << "picture " + (empty ? QStringLiteral("empty") : colourOf(picture));
+    }
+    state << form.oddsRows();
+    state << "round " + QString::number(part<RadioGroup>(form, "roundSelector")->itemIndex());
+    state << "auto " + QString::number(form.autoSwitch());
+    state << "stored auto " + QSettings(fixture.settingsPath(), QSettings::IniFormat)
+                                  .value("autoswitch")
+                                  .toString();
+    state << form.panelText(StatusPanel::BestHand) << form.panelText(StatusPanel::HandsPlayed);
+    const auto* picker = part<CardPicker>(form, "cardPicker");
+    QStringList dimmed;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (picker->isOnTable(item)) dimmed << pickerCardCode(item);
+    state << "dimmed " + dimmed.join(' ');
+    return state;
+}
+
+bool enabled(const MainWindow& form, const char* action) {
+    return part<QAction>(form, action)->isEnabled();
+}
+
+}  // namespace
+
+class KeyboardAndUndoTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typedCards_data();
+    void typedCards();
+    void messages_data();
+    void messages();
+    void undoRedo_data();
+    void undoRedo();
+    void hundredSteps();
+    void readOnlyStore();
+};
+
+void KeyboardAndUndoTest::typedCards_data() {
+    QTest::addColumn<QString>("focus");  // the control that has the keyboard
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<int>("handsPlayed");
+    QTest::addColumn<int>("opacity");  // the transparency slider's position
+    QTest::newRow("cards in order") << ""
+                                    << "AhKd9c"
+                                    << "Ah Kd 9c - - - -" << 0 << 0;
+    QTest::newRow("ten both ways, either case") << ""
+                                                << "10hTcts"
+                                                << "Th Tc Ts - - - -" << 0 << 0;
+    QTest::newRow("russian layout") << ""
+                                    << "фрлвеыос"
+                                    << "Ah Kd Ts Jc - - -" << 0 << 0;
+    QTest::newRow("russian capitals") << ""
+                                      << "ФРЛВ"
+                                      << "Ah Kd - - - - -" << 0 << 0;
+    QTest::newRow("backspace takes the last card off") << ""
+                                                       << "AhKdQc<bs>"
+                                                       << "Ah Kd - - - - -" << 0 << 0;
+    QTest::newRow("backspace on a half-typed rank only clears it") << ""
+                                                                   << "AhK<bs>"
+                                                                   << "Ah - - - - - -" << 0 << 0;
+    QTest::newRow("escape clears a half-typed rank") << ""
+                                                     << "K<esc>hAh"
+                                                     << "Ah - - - - - -" << 0 << 0;
+    QTest::newRow("a card on the table is not taken off") << ""
+                                                          << "AhKdAh"
+                                                          << "Ah Kd - - - - -" << 0 << 0;
+    QTest::newRow("no eighth card") << ""
+                                    << "2c3c4c5c6c7c8c9c"
+                                    << "2c 3c 4c 5c 6c 7c 8c" << 0 << 0;
+    QTest::newRow("ctrl+n folds") << ""
+                                  << "AhKd<ctrl-n>Qs"
+                                  << "Qs - - - - - -" << 1 << 0;
+    QTest::newRow("russian ctrl+n folds") << ""
+                                          << "AhKd<ctrl-т>"
+                                          << "- - - - - - -" << 1 << 0;
+    QTest::newRow("the slider keeps its arrows") << "opacitySlider"
+                                                 << "<right>Ah<right>Kd<left>"
+                                                 << "Ah Kd - - - - -" << 0 << 1;
+    QTest::newRow("through the auto-switch box") << "autoSwitchBox"
+                                                 << "AhKd<bs>"
+                                                 << "Ah - - - - - -" << 0 << 0;
+}
+
+void KeyboardAndUndoTest::typedCards() {
+    QFETCH(QString, focus);
+    QFETCH(QString, keys);
+    QFETCH(QString, cards);
+    QFETCH(int, handsPlayed);
+    QFETCH(int, opacity);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    QWidget* target = focus.isEmpty() ? form.get() : part<QWidget>(*form, focus.toLatin1());
+    typeKeys(target, keys);
+    QCOMPARE(slotsShown(*form), cards);
+    QCOMPARE(form->handsPlayed(), handsPlayed);
+    QCOMPARE(part<QSlider>(*form, "opacitySlider")->value(), opacity);
+    // A typed card is a picker click: the same picture and the same pass.
+    auto clicked = fixture.window();
+    clickCards(*clicked, slotTexts(*form));
+    QCOMPARE(visibleState(*form, fixture).mid(0, 18), visibleState(*clicked, fixture).mid(0, 18));
+    QCOMPARE(fixture.errors, QStringList());
+}
+
+void KeyboardAndUndoTest::messages_data() {
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("message");  // a CardKeyMessage, or -1 for none
+    QTest::addColumn<QString>("detail");
+    const int none = -1;
+    QTest::newRow("half-typed rank") << false << "K" << int(CardKeyMessage::HalfTyped) << "K";
+    QTest::newRow("half-typed ten") << true << "1" << int(CardKeyMessage::HalfTyped) << "1";
+    QTest::newRow("unknown key") << false << "x" << int(CardKeyMessage::UnknownKey) << "x";
+    QTest::newRow("unknown key, russian") << true << "ж" << int(CardKeyMessage::UnknownKey) << "ж";
+    QTest::newRow("suit first") << false << "h" << int(CardKeyMessage::RankFirst) << "h";
+    QTest::newRow("card already on the table")
+        << false << "AhKdAh" << int(CardKeyMessage::AlreadyOnTable) << "Ah";
+    QTest::newRow("card already on the table, russian")
+        << true << "AhAh" << int(CardKeyMessage::AlreadyOnTable) << "Ah";
+    QTest::newRow("eighth card") << false << "2c3c4c5c6c7c8c9d" << int(CardKeyMessage::NoRoom)
+                                 << "9d";
+    QTest::newRow("nothing to take off")
+        << false << "<bs>" << int(CardKeyMessage::NothingToTakeOff) << "";
+    QTest::newRow("escape clears it") << false << "K<esc>" << none << "";
+    QTest::newRow("a placed card clears it") << false << "xKh" << none << "";
+    QTest::newRow("fold clears it") << false << "K<ctrl-n>" << none << "";
+}
+
+void KeyboardAndUndoTest::messages() {
+    QFETCH(bool, russian);
+    QFETCH(QString, keys);
+    QFETCH(int, message);
+    QFETCH(QString, detail);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    const Language language = russian ? Language::Russian : Language::English;
+    form->chooseLanguage(language);
+    const QString timePassed = form->panelText(StatusPanel::TimePassed);
+    typeKeys(form.get(), keys);
+    const QString expected =
+        message < 0 ? QString() : cardKeyMessage(language, CardKeyMessage(message), detail);
+    QCOMPARE(form->statusMessage(), expected);
+    // The panels under the message keep their texts and show again without it.
+    QCOMPARE(part<QWidget>(*form, "statusMessage")->isVisible(), !expected.isEmpty());
+    QCOMPARE(form->panelText(StatusPanel::TimePassed), timePassed);
+}
+
+void KeyboardAndUndoTest::undoRedo_data() {
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("sameAs");  // the same visible state reached without undo
+    QTest::addColumn<bool>("canUndo");
+    QTest::addColumn<bool>("canRedo");
+    QTest::newRow("nothing to undo") << "undo redo"
+                                     << "" << false << false;
+    QTest::newRow("card on, undone") << "Ah undo"
+                                     << "" << false << true;
+    QTest::newRow("card on, undone, redone") << "Ah undo redo"
+                                             << "Ah" << true << false;
+    QTest::newRow("slot click undone") << "Ah Kd Qc slot2 undo"
+                                       << "Ah Kd Qc" << true << true;
+    QTest::newRow("best hand goes back with the cards") << "Ah Ad slot2 undo undo"
+                                                        << "Ah" << true << true;
+    QTest::newRow("best hand stays after a card is taken off") << "Ah Ad slot2 undo undo redo redo"
+                                                               << "Ah Ad slot2" << true << false;
+    QTest::newRow("fold and its count undone") << "Ah Kd fold undo"
+                                               << "Ah Kd" << true << true;
+    QTest::newRow("fold redone") << "Ah Kd fold undo redo"
+                                 << "Ah Kd fold" << true << false;
+    QTest::newRow("round choice") << "auto Ah Kd Qc turn river undo"
+                                  << "auto Ah Kd Qc turn" << true << true;
+    QTest::newRow("auto-switch and its stored value") << "auto undo"
+                                                      << "" << false << true;
+    QTest::newRow("auto-switch redone") << "auto Ah undo undo redo"
+                                        << "auto" << true << true;
+    QTest::newRow("auto-switch round moves go back") << "Ah Kd Qc Jc Tc 9c undo undo"
+                                                     << "Ah Kd Qc Jc" << true << true;
+    QTest::newRow("a new change drops the redo") << "Ah Kd undo Qc redo"
+                                                 << "Ah Qc" << true << false;
+    QTest::newRow("typed cards and backspace are steps") << "#AhKd<bs> undo undo"
+                                                         << "Ah" << true << true;
+    QTest::newRow("ctrl+z, ctrl+shift+z") << "Ah Kd ^z ^z ^Z"
+                                          << "Ah" << true << true;
+    QTest::newRow("ctrl+y") << "Ah ^z ^y"
+                            << "Ah" << true << false;
+    QTest::newRow("ctrl+n fold undone") << "Ah Kd #<ctrl-n> ^z"
+                                        << "Ah Kd" << true << true;
+}
+
+void KeyboardAndUndoTest::undoRedo() {
+    QFETCH(QString, moves);
+    QFETCH(QString, sameAs);
+    QFETCH(bool, canUndo);
+    QFETCH(bool, canRedo);
+    WindowFixture fixture;
+    auto form = fixture.window();
+    form->activateWindow();  // the shortcuts work in the active window
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    play(*form, moves);
+    const QStringList state = visibleState(*form, fixture);
+    WindowFixture freshFixture;
+    auto fresh = freshFixture.window();
+    play(*fresh, sameAs);
+    QCOMPARE(state, visibleState(*fresh, freshFixture));
+    QCOMPARE(enabled(*form, "undoAction"), canUndo);
+    QCOMPARE(enabled(*form, "redoAction"), canRedo);
+    QCOMPARE(fixture.errors, QStringList());
+}
+
+// At least a hundred changes can be undone, one after another.
+void KeyboardAndUndoTest::hundredSteps() {
+    WindowFixture fixture;
+    auto form = fixture.window();
+    for (int change = 0; change < 120; ++change) clickCards(*form, {"2c"});
+    int undone = 0;
+    while (enabled(*form, "undoAction") && undone < 200) {
+        trigger(*form, "undoAction");
+        ++undone;
+    }
+    QCOMPARE(undone, 100);
+    QCOMPARE(slotsShown(*form), "- - - - - - -");  // after change 20 of 120
+}
+
+// Undo writes the auto-switch only when it changes, so a store the player may
+// only read lets cards be undone; a step the store refuses is not taken.
+void KeyboardAndUndoTest::readOnlyStore() {
+    WindowFixture fixture;
+    {
+        QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+        stored.setValue("language", "english");
+        stored.setValue("autoswitch", 1);
+    }
+    WindowServices services = fixture.services(fixture.pictureFolder());
+    services.settings =
+        SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    MainWindow form(services);
+    form.show();
+    QCOMPARE(fixture.errors, QStringList());
+    play(form, "Ah Kd undo");
+    QCOMPARE(fixture.errors, QStringList());
+    // A refused click on the box is no step; the store still says on.
+    play(form, "auto Qc");
+    QCOMPARE(fixture.errors.size(), 1);
+    play(form, "undo");  // back to Ah alone, on as stored
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY(form.autoSwitch());
+    play(form, "redo");  // Qc with auto-switch off cannot be stored
+    QCOMPARE(fixture.errors.size(), 2);
+    QCOMPARE(slotsShown(form), "Ah - - - - - -");
+    QVERIFY(form.autoSwitch());
+    QVERIFY(enabled(form, "redoAction"));
+}
+
+QTEST_MAIN(KeyboardAndUndoTest)
+#include "keyboard_and_undo_test.moc"
