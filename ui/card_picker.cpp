@@ -1,22 +1,20 @@
 #include "card_picker.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <algorithm>
 
 #include "card.h"
+#include "card_faces.h"
 #include "card_table.h"
 
 namespace korvana::ui {
 
 std::vector<QImage> loadCardFaces() {
     std::vector<QImage> faces(kPickerItems);
-    for (int item = 0; item < kPickerItems; ++item) {
-        QImageReader reader(QStringLiteral(":/faces/%1.png").arg(pickerCardCode(item)), "png");
-        faces[static_cast<size_t>(pickerPictureIndex(item))] = reader.read();
-    }
+    for (int item = 0; item < kPickerItems; ++item)
+        faces[static_cast<size_t>(pickerPictureIndex(item))] = cardFace(pickerCardCode(item));
     return faces;
 }
 

@@ -9,8 +9,8 @@
 namespace korvana::ui {
 
 // The 52 small card faces (36 x 51) in face-list order (see pickerPictureIndex),
-// decoded from the program's resources; a missing face is a null image. Safe
-// to call on any thread.
+// shown from the program's own data; a missing face is a null image. Safe to
+// call on any thread.
 std::vector<QImage> loadCardFaces();
 
 class CardPicker : public QWidget {

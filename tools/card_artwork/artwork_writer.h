@@ -8,7 +8,8 @@ namespace korvana::artwork {
 // <folder>/<code>.jpg for all 52 cards and <folder>/nocard.jpg.
 void writeCardPictures(const QString& folder);
 
-// <folder>/<code>.png, the 52 small faces of the card picker.
+// <folder>/<code>.argb, the 52 small faces of the card picker as unpacked
+// 32-bit pixels (see cardFace in faces/card_faces.h).
 void writeCardFaces(const QString& folder);
 
 // <folder>/korvana-<size>.png for every icon size.

@@ -139,7 +139,7 @@ void TestCardArtwork::facesLoad_data()
 void TestCardArtwork::facesLoad()
 {
     QFETCH(QString, code);
-    const QImage face(korvana::cardFaceResource(code));
+    const QImage face = korvana::cardFace(code);
     QCOMPARE(face.size(), QSize(36, 51));
     QVERIFY(face.hasAlphaChannel());
 }
@@ -176,7 +176,7 @@ void TestCardArtwork::indexInkMatchesSuit()
 {
     QFETCH(QString, code);
     QFETCH(bool, small);
-    const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
+    const QImage image = small ? korvana::cardFace(code) : QImage(bigPicture(code));
     QVERIFY(!image.isNull());
     // The top-left index: rank over a small suit symbol, clear of the border.
     const QRect index = small ? QRect(2, 2, 16, 28) : QRect(2, 3, 16, 28);
@@ -205,7 +205,7 @@ void TestCardArtwork::cornersAreRounded()
 {
     QFETCH(QString, code);
     QFETCH(bool, small);
-    const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
+    const QImage image = small ? korvana::cardFace(code) : QImage(bigPicture(code));
     QVERIFY(!image.isNull());
     const int w = image.width(), h = image.height();
     // Half way along each side the thin grey edge runs along the picture's border...
@@ -228,7 +228,7 @@ void TestCardArtwork::noTwoPicturesAlike()
     QSet<QByteArray> big, faces;
     for (const QString& code : allCodes()) {
         big.insert(pixelHash(QImage(bigPicture(code))));
-        faces.insert(pixelHash(QImage(korvana::cardFaceResource(code))));
+        faces.insert(pixelHash(korvana::cardFace(code)));
     }
     big.insert(pixelHash(QImage(bigPicture(QStringLiteral("nocard")))));
     QCOMPARE(big.size(), 53);
