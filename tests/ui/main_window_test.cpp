@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "application.h"
 #include "odds_list.h"
 #include "radio_group.h"
 #include "status_panels.h"
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void timePassedTicks();
     void decimalSeparatorOfTheRegion();
     void webCheckAtStartAndEveryLanguageChoice();
+    void applicationIcon_data();
+    void applicationIcon();
 };
 
 void MainWindowTest::firstStart() {
@@ -493,6 +496,23 @@ void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     trigger(form, "englishAction");
     trigger(form, "russianAction");
     QCOMPARE(checks.size(), 3);
+}
+
+void MainWindowTest::applicationIcon_data() {
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64}) QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+// The icon's pictures are read only when first asked for; they must still all be there.
+void MainWindowTest::applicationIcon() {
+    QFETCH(int, size);
+    prepareApplication(*qApp);
+    const QIcon icon = qApp->windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    QCOMPARE(picture, QImage(QStringLiteral(":/icons/korvana-%1.png").arg(size))
+                          .convertToFormat(picture.format()));
 }
 
 QTEST_MAIN(MainWindowTest)
