@@ -20,6 +20,7 @@ void prepareApplication(QApplication& app) {
     for (int size : {16, 32, 48, 64})
         icons.emplace_back(QStringLiteral(":/icons/korvana-%1.png").arg(size), QSize(size, size));
     app.setWindowIcon(iconOnDemand(std::move(icons)));
+    app.setStyle(styleWithIconsOnDemand());
     applyFontMappings(builtInFontMappings());
 }
 

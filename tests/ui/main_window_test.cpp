@@ -2,6 +2,7 @@
 // auto-switch, the sliders and the time-passed panel.
 #include <QAction>
 #include <QCheckBox>
+#include <QCommonStyle>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void webCheckAtStartAndEveryLanguageChoice();
     void applicationIcon_data();
     void applicationIcon();
+    void menuOverflowButtonKeepsItsPicture();
 };
 
 void MainWindowTest::firstStart() {
@@ -513,6 +515,17 @@ void MainWindowTest::applicationIcon() {
     QCOMPARE(picture.size(), QSize(size, size));
     QCOMPARE(picture, QImage(QStringLiteral(":/icons/korvana-%1.png").arg(size))
                           .convertToFormat(picture.format()));
+}
+
+// The overflow button's picture is read late, from the style under the window's.
+void MainWindowTest::menuOverflowButtonKeepsItsPicture() {
+    prepareApplication(*qApp);
+    QMenuBar bar;
+    auto* overflow = bar.findChild<QToolButton*>();
+    QVERIFY(overflow);
+    const QIcon expected = QCommonStyle().standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!expected.pixmap(16).isNull());
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
 }
 
 QTEST_MAIN(MainWindowTest)
