@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "card.h"
-#include "card_faces.h"
 #include "card_table.h"
 #include "exact_text.h"
 #include "hand.h"
@@ -27,7 +26,7 @@ std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
     std::vector<QImage> faces(kPickerItems);
     for (int item = 0; item < kPickerItems; ++item)
         faces[static_cast<size_t>(pickerPictureIndex(item))] =
-            loadResourceForScreen(cardFaceResource(pickerCardCode(item)), devicePixelRatio);
+            cardFaceForScreen(pickerCardCode(item), devicePixelRatio);
     return faces;
 }
 
@@ -67,8 +66,8 @@ void CardPicker::paintEvent(QPaintEvent* event) {
         option.rect = rect;
         option.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
         if (item == hovered_) option.state |= QStyle::State_MouseOver;
-        option.state |= (item == pressed_ && item == hovered_) ? QStyle::State_Sunken
-                                                                : QStyle::State_Raised;
+        option.state |=
+            (item == pressed_ && item == hovered_) ? QStyle::State_Sunken : QStyle::State_Raised;
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
         const QImage& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
