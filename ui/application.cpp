@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLocale>
 
 #include "font_mapping.h"
+#include "icon_on_demand.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -13,11 +13,14 @@ namespace korvana::ui {
 void prepareApplication(QApplication& app) {
     app.setApplicationName(kApplicationTitle);
     // Title bars and task bars use the small sizes; the large ones are for
-    // desktop integration and would only slow the start down.
-    QIcon icon;
+    // desktop integration and would only slow the start down. The pictures
+    // are read when the window system first asks for them, not before the
+    // window is drawn.
+    std::vector<std::pair<QString, QSize>> icons;
     for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/korvana-%1.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
+        icons.emplace_back(QStringLiteral(":/icons/korvana-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(iconOnDemand(std::move(icons)));
+    app.setStyle(styleWithIconsOnDemand());
     applyFontMappings(builtInFontMappings());
 }
 

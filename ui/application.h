@@ -9,11 +9,11 @@ class QApplication;
 
 namespace korvana::ui {
 
-// The whole start: application title and icon, window fonts, and the main
+// The whole start: application title, icon and style, window fonts, and the main
 // window with the installed services (not yet shown).
 std::unique_ptr<MainWindow> startProgram(QApplication& app);
 
-// Application title and icon, window fonts.
+// Application title and icon, style, window fonts.
 void prepareApplication(QApplication& app);
 
 // The services of the installed program: the player's settings store, the

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "card.h"
-#include "card_faces.h"
 #include "card_table.h"
 #include "exact_text.h"
 #include "hand.h"
@@ -29,7 +28,7 @@ std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
     std::vector<QImage> faces(kPickerItems);
     for (int item = 0; item < kPickerItems; ++item)
         faces[static_cast<size_t>(pickerPictureIndex(item))] =
-            loadResourceForScreen(cardFaceResource(pickerCardCode(item)), devicePixelRatio);
+            cardFaceForScreen(pickerCardCode(item), devicePixelRatio);
     return faces;
 }
 

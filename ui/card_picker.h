@@ -16,9 +16,9 @@ class Hand;
 namespace korvana::ui {
 
 // The 52 small card faces (36 x 51 layout pixels) in face-list order (see
-// pickerPictureIndex), decoded from the program's resources for a screen of
-// devicePixelRatio (see picture_density.h); a missing face is a null image.
-// Safe to call on any thread.
+// pickerPictureIndex), shown from the program's own data at the density of a
+// screen of devicePixelRatio (see picture_density.h); a missing face is a
+// null image. Safe to call on any thread.
 std::vector<QImage> loadCardFaces(qreal devicePixelRatio);
 // The same for the densest screen of this session; GUI thread only.
 std::vector<QImage> loadCardFaces();

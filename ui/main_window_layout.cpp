@@ -29,10 +29,17 @@ namespace korvana::ui {
 namespace {
 
 // Font sizes are character heights in pixels, so the layout does not depend
-// on the screen's dots per inch.
+// on the screen's dots per inch. A family the system lacks is asked for by
+// the installed substitute the font mapping chose for it: asked for by its
+// own name, it would first send the system searching all fonts for a
+// fallback. Every window text is English or Russian, which each of these
+// fonts carries whole, so no other font is needed for a missing letter
+// either, and that search is skipped as well.
 QFont pixelFont(const QString& family, int pixels) {
-    QFont font(family);
+    const QStringList substitutes = QFont::substitutes(family);
+    QFont font(substitutes.isEmpty() ? family : substitutes.first());
     font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

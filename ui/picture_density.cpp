@@ -1,9 +1,9 @@
 #include "picture_density.h"
 
-#include <QImageReader>
 #include <cmath>
 
 #include "artwork_names.h"
+#include "card_faces.h"
 #include "failure.h"
 #include "picture_loader.h"
 
@@ -43,14 +43,12 @@ QImage loadPictureForScreen(const QString& path, qreal devicePixelRatio) {
     return loadPicture(path);
 }
 
-QImage loadResourceForScreen(const QString& resource, qreal devicePixelRatio) {
+QImage cardFaceForScreen(const QString& code, qreal devicePixelRatio) {
     if (isDense(devicePixelRatio)) {
-        QImageReader reader(withPixelRatio(resource, kSharpPixelRatio));
-        const QImage picture = reader.read();
-        if (!picture.isNull()) return fitPixelRatio(picture, kSharpPixelRatio, devicePixelRatio);
+        const QImage face = cardFace(code, kSharpPixelRatio);
+        if (!face.isNull()) return fitPixelRatio(face, kSharpPixelRatio, devicePixelRatio);
     }
-    QImageReader reader(resource);
-    return reader.read();
+    return cardFace(code);
 }
 
 }  // namespace korvana::ui

@@ -14,9 +14,10 @@ namespace korvana::ui {
 // or unreadable the plain file is read with loadPicture, failing as it does.
 QImage loadPictureForScreen(const QString& path, qreal devicePixelRatio);
 
-// A picture compiled into the program (a picker face), chosen the same way. A
-// picture that cannot be read at all is a null image.
-QImage loadResourceForScreen(const QString& resource, qreal devicePixelRatio);
+// The picker face of a card code such as "Ah", chosen the same way from those
+// compiled into the program. A face that is missing at both densities is a
+// null image.
+QImage cardFaceForScreen(const QString& code, qreal devicePixelRatio);
 
 // A picture drawn at drawnRatio device pixels per layout pixel, made ready for
 // a screen of screenRatio: it keeps its layout size, and where the screen has

@@ -2,6 +2,7 @@
 // auto-switch, the sliders and the time-passed panel.
 #include <QAction>
 #include <QCheckBox>
+#include <QCommonStyle>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "application.h"
 #include "korvana_version.h"
 #include "odds_list.h"
 #include "radio_group.h"
@@ -76,6 +78,9 @@ private Q_SLOTS:
     void timePassedTicks();
     void decimalSeparatorOfTheRegion();
     void webCheckAtStartAndEveryLanguageChoice();
+    void applicationIcon_data();
+    void applicationIcon();
+    void menuOverflowButtonKeepsItsPicture();
 };
 
 void MainWindowTest::firstStart() {
@@ -496,6 +501,34 @@ void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     trigger(form, "englishAction");
     trigger(form, "russianAction");
     QCOMPARE(checks.size(), 3);
+}
+
+void MainWindowTest::applicationIcon_data() {
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64}) QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+// The icon's pictures are read only when first asked for; they must still all be there.
+void MainWindowTest::applicationIcon() {
+    QFETCH(int, size);
+    prepareApplication(*qApp);
+    const QIcon icon = qApp->windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    QCOMPARE(picture, QImage(QStringLiteral(":/icons/korvana-%1.png").arg(size))
+                          .convertToFormat(picture.format()));
+}
+
+// The overflow button's picture is read late, from the style under the window's.
+void MainWindowTest::menuOverflowButtonKeepsItsPicture() {
+    prepareApplication(*qApp);
+    QMenuBar bar;
+    auto* overflow = bar.findChild<QToolButton*>();
+    QVERIFY(overflow);
+    const QIcon expected = QCommonStyle().standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!expected.pixmap(16).isNull());
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -9,8 +9,9 @@ namespace korvana::artwork {
 // <stem>@2x.jpg for high-density screens.
 void writeCardPictures(const QString& folder);
 
-// <folder>/<code>.png, the 52 small faces of the card picker, and each also
-// as <code>@2x.png.
+// <folder>/<code>.argb, the 52 small faces of the card picker as unpacked
+// 32-bit pixels (see cardFace in faces/card_faces.h), and each also as
+// <code>@2x.argb.
 void writeCardFaces(const QString& folder);
 
 // <folder>/korvana-<size>.png for every icon size.

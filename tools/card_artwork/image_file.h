@@ -11,4 +11,9 @@ namespace korvana::artwork {
 // quality: the writer's quality, 0..100, or -1 for the format's own default.
 void saveImage(const QImage& image, const QString& path, const char* format, int quality = 95);
 
+// Writes the pixels of image as they lie in memory, row after row with
+// nothing between or around them, the same safe way. For pictures that a
+// program shows straight from its own data, without unpacking them.
+void saveRawPixels(const QImage& image, const QString& path);
+
 }  // namespace korvana::artwork

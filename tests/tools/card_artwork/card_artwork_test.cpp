@@ -137,31 +137,33 @@ void TestCardArtwork::facesLoad_data() {
 void TestCardArtwork::facesLoad() {
     QFETCH(QString, code);
     QFETCH(int, ratio);
-    const QImage face(korvana::cardFaceResource(code, ratio));
+    const QImage face = korvana::cardFace(code, ratio);
     QCOMPARE(face.size(), QSize(36, 51) * ratio);
+    QCOMPARE(face.devicePixelRatio(), qreal(ratio));
     QVERIFY(face.hasAlphaChannel());
 }
 
 void TestCardArtwork::sharpVariantsShowTheSame_data() {
-    QTest::addColumn<QString>("plain");
-    QTest::addColumn<QString>("sharp");
+    QTest::addColumn<QImage>("plain");
+    QTest::addColumn<QImage>("sharp");
     for (const QString& code : allCodes()) {
-        QTest::addRow("%s big", qPrintable(code)) << bigPicture(code) << bigPicture(code, 2);
+        QTest::addRow("%s big", qPrintable(code))
+            << QImage(bigPicture(code)) << QImage(bigPicture(code, 2));
         QTest::addRow("%s face", qPrintable(code))
-            << korvana::cardFaceResource(code) << korvana::cardFaceResource(code, 2);
+            << korvana::cardFace(code) << korvana::cardFace(code, 2);
     }
-    QTest::newRow("empty slot") << bigPicture(QStringLiteral("nocard"))
-                                << bigPicture(QStringLiteral("nocard"), 2);
+    QTest::newRow("empty slot") << QImage(bigPicture(QStringLiteral("nocard")))
+                                << QImage(bigPicture(QStringLiteral("nocard"), 2));
 }
 
 void TestCardArtwork::sharpVariantsShowTheSame() {
     // The @2x picture is the same drawing with more pixels: brought down to the
     // plain size it must match the plain picture closely (a swapped card, a
     // shifted layout or a different colour would not).
-    QFETCH(QString, plain);
-    QFETCH(QString, sharp);
-    const QImage small = QImage(plain).convertToFormat(QImage::Format_ARGB32);
-    const QImage big = QImage(sharp).convertToFormat(QImage::Format_ARGB32);
+    QFETCH(QImage, plain);
+    QFETCH(QImage, sharp);
+    const QImage small = plain.convertToFormat(QImage::Format_ARGB32);
+    const QImage big = sharp.convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!small.isNull() && !big.isNull());
     const QImage reduced =
         big.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -205,7 +207,7 @@ void TestCardArtwork::indexInkMatchesSuit_data() {
 void TestCardArtwork::indexInkMatchesSuit() {
     QFETCH(QString, code);
     QFETCH(bool, small);
-    const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
+    const QImage image = small ? korvana::cardFace(code) : QImage(bigPicture(code));
     QVERIFY(!image.isNull());
     // The top-left index: rank over a small suit symbol, clear of the border.
     const QRect index = small ? QRect(2, 2, 16, 28) : QRect(2, 3, 16, 28);
@@ -236,7 +238,7 @@ void TestCardArtwork::cornersAreRounded_data() {
 void TestCardArtwork::cornersAreRounded() {
     QFETCH(QString, code);
     QFETCH(bool, small);
-    const QImage image = small ? QImage(korvana::cardFaceResource(code)) : QImage(bigPicture(code));
+    const QImage image = small ? korvana::cardFace(code) : QImage(bigPicture(code));
     QVERIFY(!image.isNull());
     const int w = image.width(), h = image.height();
     // Half way along each side the thin grey edge runs along the picture's border...
@@ -262,7 +264,7 @@ void TestCardArtwork::noTwoPicturesAlike() {
     QSet<QByteArray> big, faces;
     for (const QString& code : allCodes()) {
         big.insert(pixelHash(QImage(bigPicture(code))));
-        faces.insert(pixelHash(QImage(korvana::cardFaceResource(code))));
+        faces.insert(pixelHash(korvana::cardFace(code)));
     }
     big.insert(pixelHash(QImage(bigPicture(QStringLiteral("nocard")))));
     QCOMPARE(big.size(), 53);
