@@ -1,5 +1,6 @@
 // One full analysis pass (ten rows, their texts and the best hand) for typical tables.
-// Run: build/bin/analysis_pass_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// Run: build/bin/analysis_pass_bench --benchmark_repetitions=9
+// --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <sstream>

@@ -1,6 +1,7 @@
 // Exact chances of all ten rows, with their outs, for the slowest states (few
 // cards known at the river) and a few typical ones.
-// Run: build/bin/exact_chance_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// Run: build/bin/exact_chance_bench --benchmark_repetitions=9
+// --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <sstream>

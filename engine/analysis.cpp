@@ -21,7 +21,8 @@ Round autoSwitchRound(int knownCards) {
     return Round::River;
 }
 
-Analysis analyse(const Hand& hand, Round round, bool autoSwitch, std::optional<Category> bestSoFar) {
+Analysis analyse(const Hand& hand, Round round, bool autoSwitch,
+                 std::optional<Category> bestSoFar) {
     Analysis result;
     result.round = round;
     // Each move of the round changes which slots count, which may move the round
@@ -36,10 +37,12 @@ Analysis analyse(const Hand& hand, Round round, bool autoSwitch, std::optional<C
     }
 
     const CardGrid grid(result.countedCards);
-    const RowContext ctx{grid, static_cast<int>(result.countedCards.size()), targetOf(result.round)};
-    result.rows = {royalFlushRow(ctx), straightFlushRow(ctx), fourOfAKindRow(ctx), fullHouseRow(ctx),
-                   flushRow(ctx),      straightRow(ctx),      threeOfAKindRow(ctx), twoPairsRow(ctx),
-                   pairRow(ctx),       highCardRow(ctx)};
+    const RowContext ctx{grid, static_cast<int>(result.countedCards.size()),
+                         targetOf(result.round)};
+    result.rows = {royalFlushRow(ctx),   straightFlushRow(ctx), fourOfAKindRow(ctx),
+                   fullHouseRow(ctx),    flushRow(ctx),         straightRow(ctx),
+                   threeOfAKindRow(ctx), twoPairsRow(ctx),      pairRow(ctx),
+                   highCardRow(ctx)};
 
     result.best = bestSoFar;
     for (const OddsRow& row : result.rows)

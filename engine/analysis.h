@@ -14,16 +14,20 @@ namespace korvana {
 enum class Round { Flop = 0, Turn = 1, River = 2 };  // also the round selector's item index
 
 // Cards known at the round the odds refer to: 5, 6 or 7.
-inline constexpr int targetOf(Round round) { return 5 + static_cast<int>(round); }
-inline constexpr Round roundOfTarget(int target) { return static_cast<Round>(target - 5); }
+inline constexpr int targetOf(Round round) {
+    return 5 + static_cast<int>(round);
+}
+inline constexpr Round roundOfTarget(int target) {
+    return static_cast<Round>(target - 5);
+}
 std::string_view roundName(Round round);  // "flop", "turn", "river"
 
 // The round auto-switch picks for a number of known cards: fewer than 5 flop, 5 turn, 6-7 river.
 Round autoSwitchRound(int knownCards);
 
 struct Analysis {
-    std::array<OddsRow, 10> rows;  // list order, Royal Flush first
-    Round round = Round::Flop;     // final round, after auto-switch
+    std::array<OddsRow, 10> rows;    // list order, Royal Flush first
+    Round round = Round::Flop;       // final round, after auto-switch
     std::vector<Card> countedCards;  // the cards of the slots the round takes in, in slot order
     std::optional<Category> best;    // best category completed so far
 };

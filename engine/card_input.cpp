@@ -34,7 +34,9 @@ Decoded decodeAt(std::string_view text, size_t pos) {
     return {point, length};
 }
 
-bool isSeparator(char32_t ch) { return ch == ',' || ch == ';' || ch == ' '; }
+bool isSeparator(char32_t ch) {
+    return ch == ',' || ch == ';' || ch == ' ';
+}
 
 // Symbols copied from phones often carry the emoji presentation selector.
 constexpr char32_t kEmojiPresentation = 0xFE0F;
@@ -44,21 +46,38 @@ constexpr char32_t kEmojiPresentation = 0xFE0F;
 std::optional<int> rankOfCharacter(char32_t ch) {
     if (ch >= '2' && ch <= '9') return static_cast<int>(ch - '0');
     switch (ch) {
-        case 't': case 'T': return 10;
-        case 'j': case 'J': return 11;
-        case 'q': case 'Q': return 12;
-        case 'k': case 'K': return 13;
-        case 'a': case 'A': return 14;
+        case 't':
+        case 'T': return 10;
+        case 'j':
+        case 'J': return 11;
+        case 'q':
+        case 'Q': return 12;
+        case 'k':
+        case 'K': return 13;
+        case 'a':
+        case 'A': return 14;
         default: return std::nullopt;
     }
 }
 
 std::optional<int> suitOfCharacter(char32_t ch) {
     switch (ch) {
-        case 'c': case 'C': case U'\u2663': case U'\u2667': return 1;
-        case 'd': case 'D': case U'\u2666': case U'\u2662': return 2;
-        case 'h': case 'H': case U'\u2665': case U'\u2661': return 3;
-        case 's': case 'S': case U'\u2660': case U'\u2664': return 4;
+        case 'c':
+        case 'C':
+        case U'\u2663':
+        case U'\u2667': return 1;
+        case 'd':
+        case 'D':
+        case U'\u2666':
+        case U'\u2662': return 2;
+        case 'h':
+        case 'H':
+        case U'\u2665':
+        case U'\u2661': return 3;
+        case 's':
+        case 'S':
+        case U'\u2660':
+        case U'\u2664': return 4;
         default: return std::nullopt;
     }
 }

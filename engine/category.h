@@ -20,7 +20,7 @@ enum class Category {
 
 // The odds list shows the categories best first.
 inline constexpr std::array<Category, 10> kCategoriesInListOrder = {
-    Category::RoyalFlush, Category::StraightFlush, Category::FourOfAKind, Category::FullHouse,
+    Category::RoyalFlush, Category::StraightFlush, Category::FourOfAKind,  Category::FullHouse,
     Category::Flush,      Category::Straight,      Category::ThreeOfAKind, Category::TwoPairs,
     Category::Pair,       Category::HighCard,
 };

@@ -40,22 +40,26 @@ std::uint64_t straightFlushes(unsigned held, int otherSuits, int missing) {
     std::uint64_t total = 0;
     for (int aceDrawn = 0; aceDrawn <= (aceHeld ? 0 : std::min(1, missing)); ++aceDrawn) {
         const bool ace = aceHeld || aceDrawn == 1;
-        std::array<std::array<std::uint64_t, kMaxMissing + 1>, kDone + 1> ways{};  // [run][cards taken]
+        std::array<std::array<std::uint64_t, kMaxMissing + 1>, kDone + 1>
+            ways{};  // [run][cards taken]
         ways[ace ? 1 : 0][static_cast<size_t>(aceDrawn)] = 1;
         for (int rank = 0; rank < kAce; ++rank) {
             const bool isHeld = ((held >> rank) & 1u) != 0;
             std::array<std::array<std::uint64_t, kMaxMissing + 1>, kDone + 1> after{};
             for (int run = 0; run <= kDone; ++run)
                 for (int taken = 0; taken <= missing; ++taken) {
-                    const std::uint64_t w = ways[static_cast<size_t>(run)][static_cast<size_t>(taken)];
+                    const std::uint64_t w =
+                        ways[static_cast<size_t>(run)][static_cast<size_t>(taken)];
                     if (w == 0) continue;
                     if (isHeld) {
-                        after[static_cast<size_t>(step(run, true))][static_cast<size_t>(taken)] += w;
+                        after[static_cast<size_t>(step(run, true))][static_cast<size_t>(taken)] +=
+                            w;
                         continue;
                     }
                     after[static_cast<size_t>(step(run, false))][static_cast<size_t>(taken)] += w;
                     if (taken < missing)
-                        after[static_cast<size_t>(step(run, true))][static_cast<size_t>(taken + 1)] += w;
+                        after[static_cast<size_t>(step(run, true))]
+                             [static_cast<size_t>(taken + 1)] += w;
                 }
             ways = after;
         }
@@ -82,8 +86,10 @@ void countSuitedHands(const SuitMasks& counted, int uncounted, int missing, Hits
                 choose(open, taken) * choose(otherSuits, missing - taken);
         // The royal cards still open must all come; the rest may be any cards.
         const int royalOpen = std::popcount(~held & kTenToAce);
-        hits[static_cast<size_t>(Category::RoyalFlush)] += choose(uncounted - royalOpen, missing - royalOpen);
-        hits[static_cast<size_t>(Category::StraightFlush)] += straightFlushes(held, otherSuits, missing);
+        hits[static_cast<size_t>(Category::RoyalFlush)] +=
+            choose(uncounted - royalOpen, missing - royalOpen);
+        hits[static_cast<size_t>(Category::StraightFlush)] +=
+            straightFlushes(held, otherSuits, missing);
     }
 }
 
@@ -132,9 +138,9 @@ private:
                             for (int drawn = 0; drawn <= std::min(left, open); ++drawn) {
                                 const int total = held + drawn;
                                 const int runAfter = run == 5 ? 5 : total > 0 ? run + 1 : 0;
-                                after[index(left - drawn, runAfter, std::min(2, pairs + (total >= 2)),
-                                            trips || total >= 3, quads || total == 4)] +=
-                                    ways * choose(open, drawn);
+                                after[index(left - drawn, runAfter,
+                                            std::min(2, pairs + (total >= 2)), trips || total >= 3,
+                                            quads || total == 4)] += ways * choose(open, drawn);
                             }
                         }
         return after;
@@ -212,7 +218,8 @@ ExactChances exactChances(std::span<const Card> counted, int target) {
             const CategorySet madeWith = containedCategories(withCard);
             for (const Category category : kCategoriesInListOrder)
                 if (!made.has(category) && madeWith.has(category))
-                    result.rows[static_cast<size_t>(listIndex(category))].outs.push_back({rank, suit});
+                    result.rows[static_cast<size_t>(listIndex(category))].outs.push_back(
+                        {rank, suit});
         }
     return result;
 }

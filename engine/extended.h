@@ -11,8 +11,8 @@
 #include <boost/multiprecision/cpp_bin_float.hpp>
 namespace korvana {
 using Extended = boost::multiprecision::number<
-    boost::multiprecision::cpp_bin_float<64, boost::multiprecision::digit_base_2, void,
-                                         int, -16382, 16383>,
+    boost::multiprecision::cpp_bin_float<64, boost::multiprecision::digit_base_2, void, int, -16382,
+                                         16383>,
     boost::multiprecision::et_off>;
 }  // namespace korvana
 #else

@@ -9,7 +9,8 @@ bool Hand::contains(Card card) const {
 }
 
 int Hand::count() const {
-    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(), [](const auto& slot) { return slot.has_value(); }));
+    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(),
+                                          [](const auto& slot) { return slot.has_value(); }));
 }
 
 bool Hand::place(int slot, Card card) {

@@ -54,7 +54,9 @@ public:
     int rankCount(int rank) const { return at(rank, 1) + at(rank, 2) + at(rank, 3) + at(rank, 4); }
 
 private:
-    static size_t index(int rank, int suit) { return static_cast<size_t>((rank - 2) * 4 + (suit - 1)); }
+    static size_t index(int rank, int suit) {
+        return static_cast<size_t>((rank - 2) * 4 + (suit - 1));
+    }
     std::array<int, 52> cells_{};
 };
 

@@ -57,8 +57,8 @@ double roundToTenth(double x) {
 
 std::string oddsNumberText(double x, std::string_view decimalSeparator) {
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(x), std::chars_format::general, 15);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(x),
+                                         std::chars_format::general, 15);
     std::string text;
     if (ec != std::errc()) return text;  // cannot happen for finite odds below 10^15
     for (const char* p = buffer; p != end; ++p) {

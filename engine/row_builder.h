@@ -14,8 +14,8 @@ namespace korvana::detail {
 // probability terms that addTerms(sum) puts in.
 // heldRanks() is only asked for when the row shows it.
 template <class HeldRanks, class AddTerms>
-OddsRow drawRow(const RowContext& ctx, Category category, int needed, int held,
-                HeldRanks heldRanks, AddTerms addTerms) {
+OddsRow drawRow(const RowContext& ctx, Category category, int needed, int held, HeldRanks heldRanks,
+                AddTerms addTerms) {
     OddsRow row{category, RowState::Impossible, {}, std::nullopt};
     const int missing = needed - held;
     if (missing > ctx.toCome() || held <= 0) return row;
@@ -32,7 +32,9 @@ OddsRow drawRow(const RowContext& ctx, Category category, int needed, int held,
 }
 
 // choose() widened for the extended-precision products of the terms.
-inline Extended C(int n, int k) { return Extended(choose(n, k)); }
+inline Extended C(int n, int k) {
+    return Extended(choose(n, k));
+}
 
 // Ranks of a five-rank window: window 1 is A 2 3 4 5 (the ace below the 2),
 // window w = 2..10 is w .. w+4, so window 10 is T J Q K A.

@@ -55,7 +55,8 @@ std::string rowText(const OddsRow& row, Language language, std::string_view deci
 std::array<std::string, 10> rowTexts(const Analysis& analysis, Language language,
                                      std::string_view decimalSeparator) {
     std::array<std::string, 10> texts;
-    for (size_t i = 0; i < texts.size(); ++i) texts[i] = rowText(analysis.rows[i], language, decimalSeparator);
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = rowText(analysis.rows[i], language, decimalSeparator);
     return texts;
 }
 

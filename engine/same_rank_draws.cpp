@@ -37,38 +37,51 @@ OddsRow sameRankRow(const RowContext& ctx, Category category, int needed, AddTer
 // to come can fall. The products run left to right in extended precision.
 
 OddsRow fourOfAKindRow(const RowContext& ctx) {
-    return sameRankRow(ctx, Category::FourOfAKind, kNeededCards[2], [&](ProbabilitySum& sum, const RankTally& t, int free) {
-        const int R = ctx.toCome();
-        const Extended all = C(ctx.unknown(), R);
-        if (t.trips > 0 && R >= 1)
-            sum.add(C(1, 1) * Extended(t.trips) *
-                    C(48 - t.singles - 2 * t.pairs, free - 3 * (t.trips - 1) - t.singles - 2 * t.pairs) / all);
-        if (t.pairs > 0 && R >= 2)
-            sum.add(C(2, 2) * Extended(t.pairs) *
-                    C(48 - t.singles - 3 * t.trips, free - 2 * (t.pairs - 1) - t.singles - 3 * t.trips) / all);
-        if (t.singles > 0 && R >= 3)
-            sum.add(C(3, 3) * Extended(t.singles) *
-                    C(48 - 2 * t.pairs - 3 * t.trips, free - (t.singles - 1) - 2 * t.pairs - 3 * t.trips) / all);
-    });
+    return sameRankRow(ctx, Category::FourOfAKind, kNeededCards[2],
+                       [&](ProbabilitySum& sum, const RankTally& t, int free) {
+                           const int R = ctx.toCome();
+                           const Extended all = C(ctx.unknown(), R);
+                           if (t.trips > 0 && R >= 1)
+                               sum.add(C(1, 1) * Extended(t.trips) *
+                                       C(48 - t.singles - 2 * t.pairs,
+                                         free - 3 * (t.trips - 1) - t.singles - 2 * t.pairs) /
+                                       all);
+                           if (t.pairs > 0 && R >= 2)
+                               sum.add(C(2, 2) * Extended(t.pairs) *
+                                       C(48 - t.singles - 3 * t.trips,
+                                         free - 2 * (t.pairs - 1) - t.singles - 3 * t.trips) /
+                                       all);
+                           if (t.singles > 0 && R >= 3)
+                               sum.add(C(3, 3) * Extended(t.singles) *
+                                       C(48 - 2 * t.pairs - 3 * t.trips,
+                                         free - (t.singles - 1) - 2 * t.pairs - 3 * t.trips) /
+                                       all);
+                       });
 }
 
 OddsRow threeOfAKindRow(const RowContext& ctx) {
-    return sameRankRow(ctx, Category::ThreeOfAKind, kNeededCards[7], [&](ProbabilitySum& sum, const RankTally& t, int free) {
-        const int R = ctx.toCome();
-        const Extended all = C(ctx.unknown(), R);
-        if (t.pairs > 0 && R >= 1)
-            sum.add(C(2, 1) * Extended(t.pairs) * C(48 - t.singles, free - 2 * (t.pairs - 1) - t.singles) / all);
-        if (t.singles > 0 && R >= 2)
-            sum.add(C(3, 2) * Extended(t.singles) * C(48 - 2 * t.pairs, free - (t.singles - 1) - 2 * t.pairs) / all);
-    });
+    return sameRankRow(
+        ctx, Category::ThreeOfAKind, kNeededCards[7],
+        [&](ProbabilitySum& sum, const RankTally& t, int free) {
+            const int R = ctx.toCome();
+            const Extended all = C(ctx.unknown(), R);
+            if (t.pairs > 0 && R >= 1)
+                sum.add(C(2, 1) * Extended(t.pairs) *
+                        C(48 - t.singles, free - 2 * (t.pairs - 1) - t.singles) / all);
+            if (t.singles > 0 && R >= 2)
+                sum.add(C(3, 2) * Extended(t.singles) *
+                        C(48 - 2 * t.pairs, free - (t.singles - 1) - 2 * t.pairs) / all);
+        });
 }
 
 OddsRow pairRow(const RowContext& ctx) {
-    return sameRankRow(ctx, Category::Pair, kNeededCards[10], [&](ProbabilitySum& sum, const RankTally& t, int free) {
-        const int R = ctx.toCome();
-        if (t.singles > 0 && R >= 1)
-            sum.add(C(3, 1) * Extended(t.singles) * C(48, free - (t.singles - 1)) / C(ctx.unknown(), R));
-    });
+    return sameRankRow(ctx, Category::Pair, kNeededCards[10],
+                       [&](ProbabilitySum& sum, const RankTally& t, int free) {
+                           const int R = ctx.toCome();
+                           if (t.singles > 0 && R >= 1)
+                               sum.add(C(3, 1) * Extended(t.singles) *
+                                       C(48, free - (t.singles - 1)) / C(ctx.unknown(), R));
+                       });
 }
 
 }  // namespace korvana

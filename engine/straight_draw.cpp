@@ -14,7 +14,8 @@ OddsRow straightRow(const RowContext& ctx) {
         // A rank counts once however many of its cards are known; suits do not matter.
         for (int position = 0; position < 5; ++position)
             if (ctx.grid.rankCount(windowRank(window, position)) > 0) ++count[window];
-        if (count[window] >= count[bestWindow]) bestWindow = window;  // the highest window wins ties
+        if (count[window] >= count[bestWindow])
+            bestWindow = window;  // the highest window wins ties
     }
     const int held = count[bestWindow];
     int ways = 0;

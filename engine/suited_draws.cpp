@@ -21,7 +21,8 @@ int chosenSuit(const std::array<int, 5>& count) {
 OddsRow royalFlushRow(const RowContext& ctx) {
     std::array<int, 5> count{};
     for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 10; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
+        for (int rank = 10; rank <= 14; ++rank)
+            count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
     const int suit = chosenSuit(count);
     const int held = count[static_cast<size_t>(suit)];
     const int needed = kNeededCards[0];
@@ -81,7 +82,8 @@ OddsRow straightFlushRow(const RowContext& ctx) {
 OddsRow flushRow(const RowContext& ctx) {
     std::array<int, 5> count{};
     for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 2; rank <= 14; ++rank) count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
+        for (int rank = 2; rank <= 14; ++rank)
+            count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
     const int suit = chosenSuit(count);
     const int held = count[static_cast<size_t>(suit)];
     const int needed = kNeededCards[5];

@@ -56,53 +56,57 @@ OddsRow twoGroupRow(const RowContext& ctx, Category category, int firstCap, int 
 }  // namespace
 
 OddsRow fullHouseRow(const RowContext& ctx) {
-    return twoGroupRow(ctx, Category::FullHouse, kNeededCards[4], kNeededCards[3], [&](ProbabilitySum& sum, const RankTally& t) {
-        const int R = ctx.toCome();
-        const Extended all = C(ctx.unknown(), R);
-        const Extended singles = t.singles, pairs = t.pairs, twelve = 12;
-        // Each term draws some of the cards to come for the groups; the rest of
-        // them fall freely among 44 cards: free(d) = R - d.
-        const auto free = [R](int drawn) { return R - drawn; };
-        if (t.trips + t.quads > 0) {
-            if (t.singles > 0)
-                sum.add(C(3, 1) * singles * C(44, free(1)) / all);
-            else
-                sum.add(C(4, 2) * twelve * C(44, free(2)) / all);
-        } else if (t.pairs > 1) {
-            sum.add(C(2, 1) * pairs * C(44, free(1)) / all);
-            if (t.singles >= 1 && R >= 2) sum.add(C(3, 2) * C(44, free(2)) / all);
-        } else if (t.pairs == 1 && t.singles >= 1) {
-            sum.add(C(2, 1) * C(3, 1) * C(44, free(2)) / all);
-            if (R >= 2) sum.add(C(3, 2) * C(44, free(2)) / all);
-        } else if (t.pairs == 1) {
-            sum.add(C(2, 1) * twelve * C(4, 2) * C(44, free(3)) / all);
-            if (R >= 3) sum.add(C(4, 3) * twelve * C(44, free(3)) / all);
-        } else if (t.singles > 1) {
-            sum.add(C(3, 2) * singles * (singles - 1) * C(3, 1) * C(44, free(3)) / all);
-        } else {
-            sum.add(C(3, 2) * singles * twelve * C(4, 2) * C(44, free(4)) / all);
-        }
-    });
+    return twoGroupRow(
+        ctx, Category::FullHouse, kNeededCards[4], kNeededCards[3],
+        [&](ProbabilitySum& sum, const RankTally& t) {
+            const int R = ctx.toCome();
+            const Extended all = C(ctx.unknown(), R);
+            const Extended singles = t.singles, pairs = t.pairs, twelve = 12;
+            // Each term draws some of the cards to come for the groups; the rest of
+            // them fall freely among 44 cards: free(d) = R - d.
+            const auto free = [R](int drawn) { return R - drawn; };
+            if (t.trips + t.quads > 0) {
+                if (t.singles > 0)
+                    sum.add(C(3, 1) * singles * C(44, free(1)) / all);
+                else
+                    sum.add(C(4, 2) * twelve * C(44, free(2)) / all);
+            } else if (t.pairs > 1) {
+                sum.add(C(2, 1) * pairs * C(44, free(1)) / all);
+                if (t.singles >= 1 && R >= 2) sum.add(C(3, 2) * C(44, free(2)) / all);
+            } else if (t.pairs == 1 && t.singles >= 1) {
+                sum.add(C(2, 1) * C(3, 1) * C(44, free(2)) / all);
+                if (R >= 2) sum.add(C(3, 2) * C(44, free(2)) / all);
+            } else if (t.pairs == 1) {
+                sum.add(C(2, 1) * twelve * C(4, 2) * C(44, free(3)) / all);
+                if (R >= 3) sum.add(C(4, 3) * twelve * C(44, free(3)) / all);
+            } else if (t.singles > 1) {
+                sum.add(C(3, 2) * singles * (singles - 1) * C(3, 1) * C(44, free(3)) / all);
+            } else {
+                sum.add(C(3, 2) * singles * twelve * C(4, 2) * C(44, free(4)) / all);
+            }
+        });
 }
 
 OddsRow twoPairsRow(const RowContext& ctx) {
-    return twoGroupRow(ctx, Category::TwoPairs, kNeededCards[9], kNeededCards[8], [&](ProbabilitySum& sum, const RankTally& t) {
-        const int R = ctx.toCome();
-        const Extended all = C(ctx.unknown(), R);
-        const Extended singles = t.singles, twelve = 12;
-        const auto free = [R](int drawn) { return R - drawn; };
-        if (t.pairs + t.trips + t.quads > 0) {
-            if (t.singles > 0)
-                sum.add(C(3, 1) * singles * C(44, free(1)) / all);
-            else
-                sum.add(C(4, 2) * twelve * C(44, free(2)) / all);
-        } else if (t.singles > 1) {
-            // The pairs are counted in order, singles * (singles - 1), not halved.
-            sum.add(C(3, 1) * singles * (singles - 1) * C(3, 1) * C(44, free(2)) / all);
-        } else {
-            sum.add(C(3, 1) * singles * twelve * C(4, 2) * C(44, free(3)) / all);
-        }
-    });
+    return twoGroupRow(
+        ctx, Category::TwoPairs, kNeededCards[9], kNeededCards[8],
+        [&](ProbabilitySum& sum, const RankTally& t) {
+            const int R = ctx.toCome();
+            const Extended all = C(ctx.unknown(), R);
+            const Extended singles = t.singles, twelve = 12;
+            const auto free = [R](int drawn) { return R - drawn; };
+            if (t.pairs + t.trips + t.quads > 0) {
+                if (t.singles > 0)
+                    sum.add(C(3, 1) * singles * C(44, free(1)) / all);
+                else
+                    sum.add(C(4, 2) * twelve * C(44, free(2)) / all);
+            } else if (t.singles > 1) {
+                // The pairs are counted in order, singles * (singles - 1), not halved.
+                sum.add(C(3, 1) * singles * (singles - 1) * C(3, 1) * C(44, free(2)) / all);
+            } else {
+                sum.add(C(3, 1) * singles * twelve * C(4, 2) * C(44, free(3)) / all);
+            }
+        });
 }
 
 }  // namespace korvana

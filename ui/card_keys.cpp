@@ -21,7 +21,9 @@ std::optional<QChar> characterOf(const KeyPress& key) {
     return std::nullopt;
 }
 
-KeyOutcome effect(KeyEffect what) { return KeyOutcome{what, std::nullopt, {}, {}}; }
+KeyOutcome effect(KeyEffect what) {
+    return KeyOutcome{what, std::nullopt, {}, {}};
+}
 
 KeyOutcome rejected(KeyRejection why, const QString& keyText) {
     return KeyOutcome{KeyEffect::Rejected, std::nullopt, why, keyText};
@@ -46,7 +48,8 @@ QChar latinKeyOf(QChar typed) {
 }
 
 KeyOutcome CardKeys::press(const KeyPress& key) {
-    const Qt::KeyboardModifiers commands = key.modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers commands =
+        key.modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (commands) {
         const auto ch = characterOf(key);
         if (commands == Qt::ControlModifier && ch == QChar('n')) {
@@ -66,8 +69,7 @@ KeyOutcome CardKeys::press(const KeyPress& key) {
             if (half_.isEmpty()) return effect(KeyEffect::Ignored);
             half_.clear();
             return effect(KeyEffect::HalfTypedCleared);
-        default:
-            break;
+        default: break;
     }
     const auto ch = characterOf(key);
     if (!ch || ch->isSpace()) return effect(KeyEffect::Ignored);
@@ -119,8 +121,10 @@ QString cardKeyMessage(Language language, CardKeyMessage message, const QString&
                             : QStringLiteral("Карта: %1, теперь масть: c d h s"))
                 .arg(detail);
         case CardKeyMessage::UnknownKey:
-            return (english ? QStringLiteral("\"%1\" is not a card key: rank 2-9 T J Q K A, then suit c d h s")
-                            : QStringLiteral("«%1» — не карта: ранг 2-9 T J Q K A, затем масть c d h s"))
+            return (english ? QStringLiteral(
+                                  "\"%1\" is not a card key: rank 2-9 T J Q K A, then suit c d h s")
+                            : QStringLiteral(
+                                  "«%1» — не карта: ранг 2-9 T J Q K A, затем масть c d h s"))
                 .arg(detail);
         case CardKeyMessage::RankFirst:
             return (english ? QStringLiteral("\"%1\" is a suit: type the rank first")
@@ -134,8 +138,7 @@ QString cardKeyMessage(Language language, CardKeyMessage message, const QString&
             return (english ? QStringLiteral("All seven places are taken: %1 not placed")
                             : QStringLiteral("Все семь мест заняты: %1 не положена"))
                 .arg(detail);
-        case CardKeyMessage::NothingToTakeOff:
-            break;
+        case CardKeyMessage::NothingToTakeOff: break;
     }
     return english ? QStringLiteral("No card on the table to take off")
                    : QStringLiteral("На столе нет карты, которую можно снять");

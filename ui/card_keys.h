@@ -26,13 +26,13 @@ struct KeyPress {
 KeyPress keyPressOf(const QKeyEvent& event);
 
 enum class KeyEffect {
-    Ignored,          // not a card key (Shift alone, Tab, Ctrl+Z, ...): let it pass on
-    RankTyped,        // half a card; halfTypedRank() says which
-    CardTyped,        // a whole card: place it as a picker click would
-    TakeLastCardOff,  // Backspace
-    HalfTypedCleared, // Escape, or Backspace over a half-typed rank
-    Fold,             // Ctrl+N
-    Rejected,         // a key that is not part of a card here
+    Ignored,           // not a card key (Shift alone, Tab, Ctrl+Z, ...): let it pass on
+    RankTyped,         // half a card; halfTypedRank() says which
+    CardTyped,         // a whole card: place it as a picker click would
+    TakeLastCardOff,   // Backspace
+    HalfTypedCleared,  // Escape, or Backspace over a half-typed rank
+    Fold,              // Ctrl+N
+    Rejected,          // a key that is not part of a card here
 };
 
 enum class KeyRejection {
@@ -42,9 +42,9 @@ enum class KeyRejection {
 
 struct KeyOutcome {
     KeyEffect effect = KeyEffect::Ignored;
-    std::optional<Card> card;  // CardTyped
+    std::optional<Card> card;                           // CardTyped
     KeyRejection rejection = KeyRejection::UnknownKey;  // Rejected
-    QString keyText;           // Rejected: the key as typed, for the message
+    QString keyText;  // Rejected: the key as typed, for the message
     friend bool operator==(const KeyOutcome&, const KeyOutcome&) = default;
 };
 

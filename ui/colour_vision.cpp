@@ -68,8 +68,10 @@ double contrastRatio(const QColor& a, const QColor& b) {
 
 QColor simulateColourVision(const QColor& colour, ColourVision vision) {
     if (vision == ColourVision::Normal) return colour;
-    const Vector seen = times(vision == ColourVision::Protanopia ? kProtanopia : kDeuteranopia, linearRgb(colour));
-    return QColor::fromRgbF(static_cast<float>(encoded(seen[0])), static_cast<float>(encoded(seen[1])),
+    const Vector seen =
+        times(vision == ColourVision::Protanopia ? kProtanopia : kDeuteranopia, linearRgb(colour));
+    return QColor::fromRgbF(static_cast<float>(encoded(seen[0])),
+                            static_cast<float>(encoded(seen[1])),
                             static_cast<float>(encoded(seen[2])));
 }
 

@@ -32,12 +32,13 @@ void DesktopCentring::place() {
     outer.moveCenter(screen->availableGeometry().center());
     // setGeometry takes the inner rectangle, so the result does not depend on
     // whether the window system has reported the frame to the widget yet.
-    window_->setGeometry(QRect(outer.topLeft() + QPoint(lastFrame_.left(), lastFrame_.top()), window_->size()));
+    window_->setGeometry(
+        QRect(outer.topLeft() + QPoint(lastFrame_.left(), lastFrame_.top()), window_->size()));
 }
 
 bool DesktopCentring::eventFilter(QObject* watched, QEvent* event) {
-    if (awaitingFrame_ && window_ && watched == window_->windowHandle() && event->type() == QEvent::Expose &&
-        window_->windowHandle()->isExposed()) {
+    if (awaitingFrame_ && window_ && watched == window_->windowHandle() &&
+        event->type() == QEvent::Expose && window_->windowHandle()->isExposed()) {
         awaitingFrame_ = false;
         if (window_->windowHandle()->frameMargins() != lastFrame_) place();
     }

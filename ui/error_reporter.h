@@ -11,8 +11,8 @@ namespace korvana::ui {
 
 using ErrorReporter = std::function<void(const QString& message)>;
 
-// Writes each message to stderr and shows it in a modal error box titled with the application title,
-// over the given window (or centred on the screen once the window is gone).
+// Writes each message to stderr and shows it in a modal error box titled with the application
+// title, over the given window (or centred on the screen once the window is gone).
 ErrorReporter messageBoxReporter(QWidget* window);
 
 }  // namespace korvana::ui

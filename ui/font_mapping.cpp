@@ -71,7 +71,8 @@ QStringList applyFontMappings(const std::vector<FontMapping>& mappings) {
             if (hasFamily(substitute)) installed << substitute;
         if (!installed.isEmpty()) QFont::insertSubstitutions(mapping.family, installed);
         report << mapping.family + QStringLiteral(": ") +
-                      (installed.isEmpty() ? QStringLiteral("system default") : installed.join(u", "));
+                      (installed.isEmpty() ? QStringLiteral("system default")
+                                           : installed.join(u", "));
     }
     return report;
 }

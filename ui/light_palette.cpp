@@ -16,7 +16,9 @@ const QColor kHighContrastImpossible(150, 40, 40);  // dark red
 const QColor kHighContrastPossible(240, 228, 66);   // yellow
 const QColor kHighContrastComplete(0, 114, 178);    // blue
 
-QColor grey(int level) { return {level, level, level}; }
+QColor grey(int level) {
+    return {level, level, level};
+}
 
 }  // namespace
 
@@ -60,8 +62,8 @@ QString stateSymbolText(RowState state) {
 void paintStateSymbol(QPainter& painter, const QRect& rect, RowState state) {
     const int side = std::min(rect.width(), rect.height());
     if (side < 4) return;
-    const QRectF box(rect.center().x() - side / 2.0 + 0.5, rect.center().y() - side / 2.0 + 0.5, side,
-                     side);
+    const QRectF box(rect.center().x() - side / 2.0 + 0.5, rect.center().y() - side / 2.0 + 0.5,
+                     side, side);
     const QRectF inner = box.adjusted(side * 0.2, side * 0.2, -side * 0.2, -side * 0.2);
     const QColor colour = painter.pen().color();
     painter.save();

@@ -28,7 +28,8 @@ QImage loadPicture(const QString& path) {
     // A file that is there but cannot be decoded (damaged, or the JPEG decoder
     // plugin missing) is reported the same way, with the decoder's reason.
     if (picture.isNull())
-        throw Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, reader.errorString()));
+        throw Failure(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, reader.errorString()));
     return picture;
 }
 

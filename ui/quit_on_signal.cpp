@@ -4,10 +4,10 @@
 #include <QObject>
 
 #ifdef Q_OS_UNIX
-#include <QSocketNotifier>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
 #endif
 
 namespace korvana::ui {

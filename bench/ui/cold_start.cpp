@@ -36,7 +36,8 @@ Run startOnce(const std::string& program) {
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     Run run;
@@ -82,7 +83,8 @@ int main(int argc, char* argv[]) {
     setenv("TMPDIR", KORVANA_BENCH_HOME "/tmp", 1);
     std::vector<double> times[kPrograms];
     std::vector<long> memory[kPrograms];
-    for (const std::string& program : programs) startOnce(program);  // warm the file cache: "cold" means a new process
+    for (const std::string& program : programs)
+        startOnce(program);  // warm the file cache: "cold" means a new process
     for (int i = 0; i < runs; ++i) {
         for (int p = 0; p < kPrograms; ++p) {
             const Run run = startOnce(programs[p]);
@@ -97,11 +99,13 @@ int main(int argc, char* argv[]) {
     const char* names[kPrograms] = {"main window ", "empty window", "text window "};
     std::printf("runs: %d each, offscreen\n", runs);
     for (int p = 0; p < kPrograms; ++p)
-        std::printf("%s : start to first paint %7.1f ms (min %6.1f), peak memory %6ld KiB\n", names[p],
-                    median(times[p]), *std::min_element(times[p].begin(), times[p].end()), median(memory[p]));
+        std::printf("%s : start to first paint %7.1f ms (min %6.1f), peak memory %6ld KiB\n",
+                    names[p], median(times[p]), *std::min_element(times[p].begin(), times[p].end()),
+                    median(memory[p]));
     const auto ratios = [&](int p, const char* label) {
-        std::printf("main / %s: time %.2f, memory %.2f\n", label, median(times[0]) / median(times[p]),
-                    static_cast<double>(median(memory[0])) / static_cast<double>(median(memory[p])));
+        std::printf(
+            "main / %s: time %.2f, memory %.2f\n", label, median(times[0]) / median(times[p]),
+            static_cast<double>(median(memory[0])) / static_cast<double>(median(memory[p])));
     };
     ratios(1, "empty window (targets: time < 1.5, memory < 1.3)");
     ratios(2, "text window ");

@@ -25,11 +25,14 @@ TEST(AnalysisPass, AutoSwitchSettlesOnTheRoundOfTheKnownCards) {
     const AutoSwitchCase cases[] = {
         {"fifth card moves flop to turn", "2c 3d 4h 5s 7c", Round::Flop, Round::Turn, 5},
         {"sixth card moves turn to river", "2c 3d 4h 5s 7c 9d", Round::Turn, Round::River, 6},
-        {"sixth card from the flop goes two steps", "2c 3d 4h 5s 7c 9d", Round::Flop, Round::River, 6},
+        {"sixth card from the flop goes two steps", "2c 3d 4h 5s 7c 9d", Round::Flop, Round::River,
+         6},
         {"back below five cards", "2c 3d 4h", Round::River, Round::Flop, 3},
         {"cards only in slots 4 to 7", "- - - 4h 5s 7c 9d", Round::River, Round::Flop, 2},
-        {"five of seven at the river, four of six", "2c 3d 4h 5s - - 9d", Round::River, Round::Flop, 4},
-        {"turn card left out at the flop comes in", "2c 3d 4h 5s - 8c", Round::Flop, Round::Flop, 4},
+        {"five of seven at the river, four of six", "2c 3d 4h 5s - - 9d", Round::River, Round::Flop,
+         4},
+        {"turn card left out at the flop comes in", "2c 3d 4h 5s - 8c", Round::Flop, Round::Flop,
+         4},
         {"seven cards", "2c 3d 4h 5s 7c 9d Jh", Round::Flop, Round::River, 7},
     };
     for (const auto& c : cases) {
@@ -52,13 +55,17 @@ TEST(AnalysisPass, WithoutAutoSwitchTheRoundStays) {
 
 TEST(AnalysisPass, BestCategoryIsNeverLowered) {
     using enum Category;
-    struct Step { const char* cards; std::optional<Category> best; const char* panel; };
+    struct Step {
+        const char* cards;
+        std::optional<Category> best;
+        const char* panel;
+    };
     const Step steps[] = {
         {"", std::nullopt, "Best hand: "},
         {"7c", HighCard, "Best hand: High card"},
         {"Kc Kd", Pair, "Best hand: Pair"},
         {"4c 5d 6h 7s 8c", Straight, "Best hand: Straight"},
-        {"", Straight, "Best hand: Straight"},          // a fold keeps it
+        {"", Straight, "Best hand: Straight"},  // a fold keeps it
         {"Kc Kd Kh 5c 5d", FullHouse, "Best hand: Full house"},
         {"Ac Ad Kc Kd", FullHouse, "Best hand: Full house"},  // a lower complete row leaves it
         {"7c 7d 7h 7s", FourOfAKind, "Best hand: Four of a kind"},
@@ -102,7 +109,8 @@ TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
         for (size_t row = 0; row < pass.rows.size(); ++row) {
             const OddsRow& r = pass.rows[row];
             const std::string& text = texts[row];
-            SCOPED_TRACE("row \"" + text + "\" of " + std::to_string(count) + " cards, target " + std::to_string(target));
+            SCOPED_TRACE("row \"" + text + "\" of " + std::to_string(count) + " cards, target " +
+                         std::to_string(target));
             ASSERT_EQ(r.category, kCategoriesInListOrder[row]);
             ASSERT_EQ(r.state == RowState::Complete, made[static_cast<size_t>(r.category)]);
             if (nothingToCome) {
@@ -136,10 +144,12 @@ TEST(AnalysisPass, SampleOfHandsGivesTheSameRowsOnEveryPlatform) {
         std::shuffle(deck.begin(), deck.end(), random);
         Hand hand;
         const size_t count = random() % 8;
-        for (size_t n = 0; n < count; ++n) hand.place(static_cast<int>(n) + 1, *parseCardCode(deck[n]));
+        for (size_t n = 0; n < count; ++n)
+            hand.place(static_cast<int>(n) + 1, *parseCardCode(deck[n]));
         const auto pass = analyse(hand, static_cast<Round>(random() % 3), false, std::nullopt);
         for (const auto& row : rowTexts(pass, Language::English, "."))
-            for (const char ch : row) digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+            for (const char ch : row)
+                digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
     }
     EXPECT_EQ(digest, 13612937335486597924ull);
 }

@@ -19,7 +19,9 @@ std::string read(const std::string& text) {
 }
 
 TEST(CardInput, ReadsWhatPeopleType) {
-    struct Case { std::string text, read; };
+    struct Case {
+        std::string text, read;
+    };
     const Case cases[] = {
         {"Ah", "Ah"},
         {"aH", "Ah"},

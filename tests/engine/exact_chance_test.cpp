@@ -47,9 +47,13 @@ TEST(ExactChance, NoCardKnownMatchesThePublishedFrequencies) {
     };
     const Case cases[] = {
         {5, 2598960, {4, 40, 624, 3744, 5148, 10240, 59280, 127296, 1281072, 2598960}},
-        {6, 20358520, {188, 1844, 14664, 166920, 207636, 367616, 912808, 2699736, 13329784, 20358520}},
-        {7, 133784560,
-         {4324, 41584, 224848, 3514992, 4089228, 6454272, 10287472, 35638512, 105669616, 133784560}},
+        {6,
+         20358520,
+         {188, 1844, 14664, 166920, 207636, 367616, 912808, 2699736, 13329784, 20358520}},
+        {7,
+         133784560,
+         {4324, 41584, 224848, 3514992, 4089228, 6454272, 10287472, 35638512, 105669616,
+          133784560}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
@@ -78,17 +82,19 @@ TEST(ExactChance, ClosedFormsOfCommonDraws) {
          "3h 4h 5h 6h 8h 9h Th Jh Qh"},
         {"flush draw on the flop by the turn", "Ah Kh 7h 2h 9c", 6, Category::Flush, 9, 47,
          "3h 4h 5h 6h 8h 9h Th Jh Qh"},
-        {"open-ended straight draw by the river", "5c 6d 7h 8s Kc", 7, Category::Straight, 340, 1081,
-         "4c 9c 4d 9d 4h 9h 4s 9s"},
+        {"open-ended straight draw by the river", "5c 6d 7h 8s Kc", 7, Category::Straight, 340,
+         1081, "4c 9c 4d 9d 4h 9h 4s 9s"},
         {"open-ended straight draw by the turn", "5c 6d 7h 8s Kc", 6, Category::Straight, 8, 47,
          "4c 9c 4d 9d 4h 9h 4s 9s"},
         {"gutshot by the turn", "As Kd Qc Ts 9h", 6, Category::Straight, 4, 47, "Jc Jd Jh Js"},
-        {"pocket pair to three of a kind by the flop", "7c 7d", 5, Category::ThreeOfAKind, 2352, 19600,
-         "7h 7s"},
+        {"pocket pair to three of a kind by the flop", "7c 7d", 5, Category::ThreeOfAKind, 2352,
+         19600, "7h 7s"},
         {"two pair to full house on the turn", "7c 7d Kc Kd 2s", 6, Category::FullHouse, 4, 47,
          "7h Kh 7s Ks"},
-        {"suited ace king to a royal flush by the flop", "Kh Ah", 5, Category::RoyalFlush, 1, 19600, ""},
-        {"four to a royal flush by the turn", "Th Jh Qh Kh 2c", 6, Category::RoyalFlush, 1, 47, "Ah"},
+        {"suited ace king to a royal flush by the flop", "Kh Ah", 5, Category::RoyalFlush, 1, 19600,
+         ""},
+        {"four to a royal flush by the turn", "Th Jh Qh Kh 2c", 6, Category::RoyalFlush, 1, 47,
+         "Ah"},
         {"no card to come", "Th Jh Qh Kh 2c", 5, Category::RoyalFlush, 0, 1, ""},
         {"a royal flush still possible with five cards to come", "2c 3d", 7, Category::RoyalFlush,
          4, 2118760, ""},  // one of four royals as the five cards, out of C(50,5)
@@ -120,7 +126,10 @@ TEST(ExactChance, RejectsWhatIsNotAStateOfTheTable) {
 // States too large to enumerate are tied to smaller ones: taking each possible
 // next card in turn meets every completion once for each of its missing cards.
 TEST(ExactChance, EachNextCardSharesTheCompletions) {
-    const struct { const char* cards; int target; } cases[] = {
+    const struct {
+        const char* cards;
+        int target;
+    } cases[] = {
         {"", 5}, {"Ah", 7}, {"Kh Ah", 7}, {"7c 7d", 6}, {"5h 6h 9c", 7}, {"Th Jh Qh", 7},
     };
     for (const auto& c : cases) {
@@ -137,7 +146,8 @@ TEST(ExactChance, EachNextCardSharesTheCompletions) {
             cards.pop_back();
             for (size_t row = 0; row < 10; ++row) sum[row] += part.rows[row].chance.hits;
         }
-        for (size_t row = 0; row < 10; ++row) EXPECT_EQ(sum[row], missing * whole.rows[row].chance.hits) << row;
+        for (size_t row = 0; row < 10; ++row)
+            EXPECT_EQ(sum[row], missing * whole.rows[row].chance.hits) << row;
     }
 }
 
@@ -178,7 +188,8 @@ BruteForce bruteForce(const std::vector<Card>& counted, int target) {
         cards.push_back(card);
         const auto made = test::madeCategories(cards);
         for (int value = 1; value <= 10; ++value)
-            if (made[size_t(value)] && !madeNow[size_t(value)]) result.outs[size_t(value)].push_back(card);
+            if (made[size_t(value)] && !madeNow[size_t(value)])
+                result.outs[size_t(value)].push_back(card);
     }
     return result;
 }
@@ -195,7 +206,8 @@ TEST(ExactChance, AgreesWithEnumeratingEveryCompletion) {
         std::shuffle(deck.begin(), deck.end(), random);
         std::vector<Card> pool = deck;
         if (n % 2 == 0)  // crowd the cards together: few suits or a narrow band of ranks
-            std::erase_if(pool, [n](const Card& c) { return n % 4 == 0 ? c.suit > 2 : c.rank < 8; });
+            std::erase_if(pool,
+                          [n](const Card& c) { return n % 4 == 0 ? c.suit > 2 : c.rank < 8; });
         const std::vector<Card> counted(pool.begin(), pool.begin() + (target - missing));
         SCOPED_TRACE(codesOf(counted) + " target " + std::to_string(target));
 

@@ -26,7 +26,10 @@ TEST(Hand, CountedCardsAndGrid) {
         {"turn and river left out at the flop", "- - - - - Tc Jd", 5, {}},
         {"turn and river counted at the river", "- - - - - Tc Jd", 7, {{10, 1}, {11, 2}}},
         {"spade ace", "As", 5, {{14, 4}}},
-        {"seven cards", "2c 3c 4c 5c 6c 7c 8c", 7, {{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}},
+        {"seven cards",
+         "2c 3c 4c 5c 6c 7c 8c",
+         7,
+         {{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -43,7 +46,13 @@ TEST(Hand, CountedCardsAndGrid) {
 
 TEST(Hand, ToggleTakesOffOrFillsTheFirstEmptySlot) {
     using Outcome = CardToggle::Outcome;
-    struct Case { const char* before; const char* card; Outcome outcome; int slot; const char* after; };
+    struct Case {
+        const char* before;
+        const char* card;
+        Outcome outcome;
+        int slot;
+        const char* after;
+    };
     const Case cases[] = {
         {"", "Ah", Outcome::PutOn, 1, "Ah"},
         {"Ah Kd", "Ah", Outcome::TakenOff, 1, "- Kd"},

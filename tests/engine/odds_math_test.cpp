@@ -13,10 +13,14 @@ TEST(OddsMath, FactorialsAndBinomials) {
     EXPECT_EQ(factorial(1), 1.0);
     EXPECT_EQ(factorial(5), 120.0);
     EXPECT_EQ(factorial(20), 2432902008176640000.0);
-    struct Case { int n, k; double expected; };
+    struct Case {
+        int n, k;
+        double expected;
+    };
     const Case cases[] = {
-        {52, 5, 2598960}, {50, 3, 19600}, {51, 4, 249900}, {47, 1, 47}, {49, 4, 211876},
-        {48, 3, 17296},   {44, 2, 946},   {5, 0, 1}, {5, -1, 1}, {1, 1, 1}, {3, 3, 1}, {3, 5, 1},
+        {52, 5, 2598960}, {50, 3, 19600}, {51, 4, 249900}, {47, 1, 47},
+        {49, 4, 211876},  {48, 3, 17296}, {44, 2, 946},    {5, 0, 1},
+        {5, -1, 1},       {1, 1, 1},      {3, 3, 1},       {3, 5, 1},
     };
     // Factorials above 22! are rounded, so large coefficients may be an ulp off a whole number.
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(choose(c.n, c.k), c.expected) << c.n << "," << c.k;
@@ -24,14 +28,20 @@ TEST(OddsMath, FactorialsAndBinomials) {
 }
 
 TEST(OddsMath, OddsNumberText) {
-    struct Case { double x; const char* separator; const char* text; };
+    struct Case {
+        double x;
+        const char* separator;
+        const char* text;
+    };
     const Case cases[] = {
         {19600.0, ".", "19600"},
         {2.0, ".", "2"},
         {76.5625, ".", "76.6"},
         {23.5, ".", "23.5"},
         {23.5, ",", "23,5"},
-        {23.5, "\xd9\xab", "23\xd9\xab" "5"},  // a separator of more than one byte
+        {23.5, "\xd9\xab",
+         "23\xd9\xab"
+         "5"},  // a separator of more than one byte
         {1088.8888888888889, ".", "1088.9"},
         // Halves: the tenth is a little above 0.1, so an exact half falls just below.
         {306.25, ".", "306.2"},
@@ -62,7 +72,8 @@ TEST(SoftwareExtended, AgreesWithHardwareExtended) {
     std::mt19937_64 random(20261207);
     std::uniform_real_distribution<double> magnitude(-60.0, 200.0);
     const auto draw = [&] {
-        double x = std::exp2(magnitude(random)) * (1.0 + std::ldexp(static_cast<double>(random() >> 11), -53));
+        double x = std::exp2(magnitude(random)) *
+                   (1.0 + std::ldexp(static_cast<double>(random() >> 11), -53));
         return x;
     };
     for (int i = 0; i < 200000; ++i) {
@@ -70,7 +81,8 @@ TEST(SoftwareExtended, AgreesWithHardwareExtended) {
         const long double ha = a, hb = b, hc = c;
         const Extended sa = a, sb = b, sc = c;
         const auto same = [&](long double hard, const Extended& soft) {
-            EXPECT_EQ(static_cast<double>(hard), static_cast<double>(soft)) << a << " " << b << " " << c;
+            EXPECT_EQ(static_cast<double>(hard), static_cast<double>(soft))
+                << a << " " << b << " " << c;
             EXPECT_EQ(hard, static_cast<long double>(soft)) << a << " " << b << " " << c;
         };
         same(ha * hb / hc, sa * sb / sc);

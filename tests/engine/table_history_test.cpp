@@ -24,8 +24,10 @@ std::string play(TableHistory& history, const std::string& script) {
     std::string word, shown;
     while (words >> word) {
         std::optional<TableSnapshot> step;
-        if (word == "u") step = history.undo();
-        else if (word == "r") step = history.redo();
+        if (word == "u")
+            step = history.undo();
+        else if (word == "r")
+            step = history.redo();
         else {
             history.record(table(std::stoi(word)));
             step = history.current();
@@ -36,7 +38,10 @@ std::string play(TableHistory& history, const std::string& script) {
 }
 
 TEST(TableHistory, Sequences) {
-    struct Case { std::string script, shown; bool canUndo, canRedo; };
+    struct Case {
+        std::string script, shown;
+        bool canUndo, canRedo;
+    };
     const Case cases[] = {
         {"u r", "- -", false, false},
         {"1 2 3 u u", "1 2 3 2 1", true, true},
@@ -57,7 +62,11 @@ TEST(TableHistory, Sequences) {
 }
 
 TEST(TableHistory, KeepsTheNewestStepsUpToItsDepth) {
-    struct Case { std::size_t steps; int changes; int undoable; };
+    struct Case {
+        std::size_t steps;
+        int changes;
+        int undoable;
+    };
     const Case cases[] = {{100, 150, 100}, {100, 100, 100}, {100, 30, 30}, {0, 5, 1}};
     for (const auto& c : cases) {
         TableHistory history(table(0), c.steps);

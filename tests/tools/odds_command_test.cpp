@@ -97,14 +97,26 @@ TEST(OddsCommand, OptionsReachThePass) {
          {},
          " T J Q K A - complete Royal Flash   ",
          "Best hand: Royal Flash"},
-        {{"--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ", "Best hand: High card"},
-        // Auto-switch is on unless switched off, or a round is named without --auto.
-        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
-        {{"--round", "flop", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
+        {{"--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " Royal Flash impossible ",
          "Best hand: High card"},
-        {{"--round", "flop", "--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {},
-         " T J Q K A - complete Royal Flash   ", "Best hand: Royal Flash"},
-        {{"--auto", "--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"}, {}, " Royal Flash impossible ",
+        // Auto-switch is on unless switched off, or a round is named without --auto.
+        {{"Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " T J Q K A - complete Royal Flash   ",
+         "Best hand: Royal Flash"},
+        {{"--round", "flop", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " Royal Flash impossible ",
+         "Best hand: High card"},
+        {{"--round", "flop", "--auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " T J Q K A - complete Royal Flash   ",
+         "Best hand: Royal Flash"},
+        {{"--auto", "--no-auto", "Th", "Jh", "Qh", "Kh", "2c", "Ah"},
+         {},
+         " Royal Flash impossible ",
          "Best hand: High card"},
         {{}, {}, " Royal Flash impossible ", "Best hand: "},
     };
@@ -141,13 +153,17 @@ TEST(OddsCommand, CardsAreReadAsPeopleTypeThem) {
 
 // Whatever an argument holds, the complaint is one line that shows it escaped.
 TEST(OddsCommand, ErrorIsAlwaysOneEscapedLine) {
-    struct Case { std::string arg, shown; };
+    struct Case {
+        std::string arg, shown;
+    };
     const Case cases[] = {
         {"A\nh", "'A\\nh'"},
         {"Ah\n\nKd", "'\\n\\nKd' in 'Ah\\n\\nKd'"},
         {"\x1b[2J\x1b]0;owned\x07", "'\\e[2J\\e]0' in '\\e[2J\\e]0;owned\\x07'"},
         {"x\r\t\x7f\\", "'x\\r\\t\\x7f\\\\'"},
-        {"\xc2\x9b" "31m", "'\\u009b31m'"},
+        {"\xc2\x9b"
+         "31m",
+         "'\\u009b31m'"},
         {"\u2028Ah", "'\\u2028Ah'"},
         {"\xff\xc3", "'\\xff\\xc3'"},
         {"\u0416h", "'\u0416h'"},
@@ -180,14 +196,22 @@ TEST(OddsCommand, JsonCarriesTheFinalRoundAndTheLights) {
     const auto outcome = run({"--json", "--auto", "2c", "3d", "4h", "5s", "7c"});
     ASSERT_EQ(outcome.status, 0);
     const std::string& json = outcome.out;
-    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", \"light\": \"red\", "), 0u)
+    EXPECT_EQ(json.find("{\"round\": \"turn\", \"rows\": [{\"text\": \" Royal Flash impossible \", "
+                        "\"light\": \"red\", "),
+              0u)
         << json;
-    EXPECT_NE(json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\", "), std::string::npos)
+    EXPECT_NE(
+        json.find("{\"text\": \" 3 4 5 7 - Straight odds - 1:3.9  \", \"light\": \"yellow\", "),
+        std::string::npos)
         << json;
     EXPECT_NE(json.find("{\"text\": \" 7 High card   \", \"light\": \"green\", "),
-              std::string::npos) << json;
-    EXPECT_NE(json.find("], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\"}\n"),
-              std::string::npos) << json;
+              std::string::npos)
+        << json;
+    EXPECT_NE(
+        json.find(
+            "], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\"}\n"),
+        std::string::npos)
+        << json;
 }
 
 // Every row's exact fields for a few hands, checked against the text and counts
@@ -200,22 +224,28 @@ TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
         std::string bestCategory;
     };
     const Case cases[] = {
-        {{"--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, 5,
+        {{"--round", "turn", "As", "Kd", "Qc", "Ts", "9h"},
+         5,
          "\"category\": \"straight\", \"state\": \"possible\", \"odds\": 5.9, "
          "\"exact\": 0.0851063829787234, \"outs\": [\"Jc\", \"Jd\", \"Jh\", \"Js\"]}",
          "\"high_card\""},
-        {{"Kh", "Ah"}, 0,
+        {{"Kh", "Ah"},
+         0,
          "\"category\": \"royal_flush\", \"state\": \"possible\", \"odds\": 19600, "
          "\"exact\": 5.102040816326531e-05, \"outs\": []}",
          "\"high_card\""},
-        {{"--round", "river", "Kc", "Kd", "5h", "5s", "2c", "7d"}, 3,
+        {{"--round", "river", "Kc", "Kd", "5h", "5s", "2c", "7d"},
+         3,
          "\"category\": \"full_house\", \"state\": \"possible\", \"odds\": 11.5, "
          "\"exact\": 0.08695652173913043, \"outs\": [\"5c\", \"5d\", \"Kh\", \"Ks\"]}",
          "\"two_pairs\""},
-        {{"Kc", "Kd"}, 8,
-         "\"category\": \"pair\", \"state\": \"complete\", \"odds\": null, \"exact\": 1, \"outs\": []}",
+        {{"Kc", "Kd"},
+         8,
+         "\"category\": \"pair\", \"state\": \"complete\", \"odds\": null, \"exact\": 1, \"outs\": "
+         "[]}",
          "\"pair\""},
-        {{"--round", "river"}, 8,
+        {{"--round", "river"},
+         8,
          "\"category\": \"pair\", \"state\": \"impossible\", \"odds\": null, "
          "\"exact\": 0.7898491126330273, \"outs\": []}",
          "null"},
@@ -228,12 +258,14 @@ TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
         size_t start = 0;
         for (size_t row = 0; row <= c.row; ++row) start = json.find("\"category\": ", start + 1);
         EXPECT_EQ(json.substr(start, c.fields.size()), c.fields) << json;
-        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": ")), ", \"best_category\": " + c.bestCategory + "}\n");
+        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": ")),
+                  ", \"best_category\": " + c.bestCategory + "}\n");
     }
 }
 
 TEST(OddsCommand, ExactPutsThePercentBeforeEachRow) {
-    const auto outcome = run({"--exact", "--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, {false, ","});
+    const auto outcome =
+        run({"--exact", "--round", "turn", "As", "Kd", "Qc", "Ts", "9h"}, {false, ","});
     EXPECT_EQ(outcome.out,
               "    0%  Royal Flash impossible \n"
               "    0%  Straight Flash impossible \n"

@@ -2,8 +2,7 @@
 
 namespace korvana::artwork {
 
-void paintCardBlank(QPainter& painter, const QRectF& bounds, qreal cornerRadius)
-{
+void paintCardBlank(QPainter& painter, const QRectF& bounds, qreal cornerRadius) {
     painter.save();
     painter.setPen(QPen(QColor::fromRgba(kCardEdge), 1.0));
     painter.setBrush(QColor::fromRgba(kCardWhite));

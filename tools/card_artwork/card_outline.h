@@ -14,8 +14,7 @@ void paintCardBlank(QPainter& painter, const QRectF& bounds, qreal cornerRadius)
 // Runs draw twice: as is, then turned half round about centre, for the
 // two-ended designs of playing cards.
 template <typename Draw>
-void paintBothEnds(QPainter& painter, QPointF centre, Draw draw)
-{
+void paintBothEnds(QPainter& painter, QPointF centre, Draw draw) {
     draw();
     painter.save();
     painter.translate(centre);

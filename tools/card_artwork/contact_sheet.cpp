@@ -9,8 +9,7 @@
 
 namespace korvana::artwork {
 
-QImage paintContactSheet()
-{
+QImage paintContactSheet() {
     constexpr int gap = 8, perRow = 13;
     const int cardW = kCardSize.width() + gap, cardH = kCardSize.height() + gap;
     const int faceW = kFaceSize.width() + gap, faceH = kFaceSize.height() + gap;

@@ -8,8 +8,7 @@ namespace {
 
 // All three are drawn in a 2 x 1 box: x 0..2, y 0 (top) .. 1 (bottom).
 
-QPainterPath crown()
-{
+QPainterPath crown() {
     QPainterPath p;
     p.moveTo(0.15, 1.0);
     p.lineTo(0.1, 0.3);
@@ -25,8 +24,7 @@ QPainterPath crown()
     return p.simplified();
 }
 
-QPainterPath coronet()
-{
+QPainterPath coronet() {
     QPainterPath p;
     p.moveTo(0.2, 1.0);
     p.lineTo(0.2, 0.55);
@@ -41,8 +39,7 @@ QPainterPath coronet()
     return p.simplified();
 }
 
-QPainterPath plumedCap()
-{
+QPainterPath plumedCap() {
     QPainterPath p;
     // A soft cap on a band.
     p.moveTo(0.15, 1.0);
@@ -61,14 +58,13 @@ QPainterPath plumedCap()
 
 }  // namespace
 
-QPainterPath courtEmblem(char rank, const QRectF& box)
-{
+QPainterPath courtEmblem(char rank, const QRectF& box) {
     QPainterPath shape;
     switch (rank) {
-    case 'K': shape = crown(); break;
-    case 'Q': shape = coronet(); break;
-    case 'J': shape = plumedCap(); break;
-    default: return {};
+        case 'K': shape = crown(); break;
+        case 'Q': shape = coronet(); break;
+        case 'J': shape = plumedCap(); break;
+        default: return {};
     }
     QTransform t;
     t.translate(box.left(), box.top());

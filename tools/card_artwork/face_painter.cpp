@@ -8,8 +8,7 @@
 
 namespace korvana::artwork {
 
-QImage paintCardFace(const CardArt& card, int pixelRatio)
-{
+QImage paintCardFace(const CardArt& card, int pixelRatio) {
     QImage image(kFaceSize * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);  // the painter then works in layout pixels
     image.fill(Qt::transparent);

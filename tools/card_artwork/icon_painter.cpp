@@ -16,8 +16,7 @@ constexpr qreal kCanvas = 256;
 const QPointF kPivot(128, 238);
 const QRectF kCard(-62, -190, 124, 180);
 
-void paintAce(QPainter& painter, char suit, qreal angle, bool withIndex, qreal edgeWidth)
-{
+void paintAce(QPainter& painter, char suit, qreal angle, bool withIndex, qreal edgeWidth) {
     painter.save();
     painter.translate(kPivot);
     painter.rotate(angle);
@@ -30,19 +29,20 @@ void paintAce(QPainter& painter, char suit, qreal angle, bool withIndex, qreal e
     // With corner letters the big symbol shrinks and drops to keep clear of them.
     const qreal pip = withIndex ? 66 : 96;
     const QPointF middle = kCard.center() + QPointF(0, withIndex ? 12 : 0);
-    painter.fillPath(suitShapeIn(suit, QRectF(middle.x() - pip / 2, middle.y() - pip / 2, pip, pip)), ink);
+    painter.fillPath(
+        suitShapeIn(suit, QRectF(middle.x() - pip / 2, middle.y() - pip / 2, pip, pip)), ink);
     if (withIndex) {
         const QRectF letter(kCard.left() + 10, kCard.top() + 12, 30, 32);
         painter.fillPath(fitInto(letterOutline(QStringLiteral("A")), letter), ink);
-        painter.fillPath(suitShapeIn(suit, QRectF(letter.left() + 5, letter.bottom() + 5, 20, 20)), ink);
+        painter.fillPath(suitShapeIn(suit, QRectF(letter.left() + 5, letter.bottom() + 5, 20, 20)),
+                         ink);
     }
     painter.restore();
 }
 
 }  // namespace
 
-QImage paintIcon(int size)
-{
+QImage paintIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

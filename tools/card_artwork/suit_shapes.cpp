@@ -6,8 +6,7 @@ namespace korvana::artwork {
 
 namespace {
 
-QPainterPath heart()
-{
+QPainterPath heart() {
     QPainterPath p;
     p.moveTo(0.5, 0.24);
     p.cubicTo(0.47, 0.08, 0.36, 0.0, 0.25, 0.0);
@@ -20,8 +19,7 @@ QPainterPath heart()
     return p;
 }
 
-QPainterPath diamond()
-{
+QPainterPath diamond() {
     QPainterPath p;
     p.moveTo(0.5, 0.0);
     p.quadTo(0.64, 0.3, 0.88, 0.5);
@@ -33,8 +31,7 @@ QPainterPath diamond()
 }
 
 // A flared foot shared by the two black suits.
-QPainterPath stem(qreal top)
-{
+QPainterPath stem(qreal top) {
     QPainterPath p;
     p.moveTo(0.5, top);
     p.cubicTo(0.51, 0.84, 0.44, 0.95, 0.29, 1.0);
@@ -44,8 +41,7 @@ QPainterPath stem(qreal top)
     return p;
 }
 
-QPainterPath spade()
-{
+QPainterPath spade() {
     QPainterPath p;
     p.moveTo(0.5, 0.0);
     p.cubicTo(0.4, 0.18, 0.0, 0.36, 0.0, 0.6);
@@ -58,8 +54,7 @@ QPainterPath spade()
     return p.united(stem(0.62));
 }
 
-QPainterPath club()
-{
+QPainterPath club() {
     constexpr qreal r = 0.215;
     QPainterPath p;
     p.addEllipse(QPointF(0.5, 0.235), r, r);
@@ -72,18 +67,16 @@ QPainterPath club()
 
 }  // namespace
 
-QPainterPath suitShape(char suit)
-{
+QPainterPath suitShape(char suit) {
     switch (suit) {
-    case 'c': return club();
-    case 'd': return diamond();
-    case 'h': return heart();
-    default: return spade();
+        case 'c': return club();
+        case 'd': return diamond();
+        case 'h': return heart();
+        default: return spade();
     }
 }
 
-QPainterPath suitShapeIn(char suit, const QRectF& box)
-{
+QPainterPath suitShapeIn(char suit, const QRectF& box) {
     const qreal side = qMin(box.width(), box.height());
     QTransform t;
     t.translate(box.center().x() - side / 2, box.center().y() - side / 2);
@@ -91,8 +84,7 @@ QPainterPath suitShapeIn(char suit, const QRectF& box)
     return t.map(suitShape(suit));
 }
 
-QColor suitColor(char suit)
-{
+QColor suitColor(char suit) {
     return (suit == 'd' || suit == 'h') ? QColor(0xc4, 0x1e, 0x24) : QColor(0x1b, 0x1b, 0x1f);
 }
 

@@ -7,8 +7,7 @@
 
 namespace korvana::artwork {
 
-QPainterPath letterOutline(const QString& text)
-{
+QPainterPath letterOutline(const QString& text) {
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"),
                       QStringLiteral("serif")});
@@ -22,11 +21,9 @@ QPainterPath letterOutline(const QString& text)
     return path;
 }
 
-QPainterPath fitInto(const QPainterPath& outline, const QRectF& box)
-{
+QPainterPath fitInto(const QPainterPath& outline, const QRectF& box) {
     const QRectF ink = outline.boundingRect();
-    if (ink.isEmpty())
-        return {};
+    if (ink.isEmpty()) return {};
     const qreal sy = box.height() / ink.height();
     const qreal sx = qMin(sy, box.width() / ink.width());
     QTransform t;

@@ -87,7 +87,10 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            if (arg == "--") { optionsEnded = true; continue; }
+            if (arg == "--") {
+                optionsEnded = true;
+                continue;
+            }
             std::string name = arg, value;
             bool hasValue = false;
             if (const auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
@@ -104,7 +107,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             if (name == "--round") {
                 if (auto e = takeValue()) return e;
                 const auto round = parseRound(value);
-                if (!round) return UsageError{"unknown round '" + value + "' (use flop, turn or river)"};
+                if (!round)
+                    return UsageError{"unknown round '" + value + "' (use flop, turn or river)"};
                 request.round = *round;
                 request.roundGiven = true;
             } else if (name == "--lang") {
@@ -132,8 +136,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             continue;
         }
         const TypedCards typed = parseCardsLeniently(arg);
-        const std::string within = typed.slots.size() == 1 && !typed.unreadable ? std::string()
-                                                                                   : " in '" + arg + "'";
+        const std::string within =
+            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in '" + arg + "'";
         for (const TypedSlot& piece : typed.slots) {
             if (slot >= static_cast<size_t>(kSlotCount))
                 return UsageError{"too many slots at '" + piece.typed + "'" + within +
@@ -144,8 +148,9 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
         }
         if (typed.unreadable || typed.slots.empty()) {
             const std::string bad = typed.unreadable ? *typed.unreadable : arg;
-            return UsageError{"unknown card code '" + bad + "'" + (bad == arg ? "" : " in '" + arg + "'") +
-                              " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
+            return UsageError{
+                "unknown card code '" + bad + "'" + (bad == arg ? "" : " in '" + arg + "'") +
+                " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
         }
     }
     return std::nullopt;

@@ -16,10 +16,20 @@ size_t sequenceLength(std::string_view text, size_t pos, char32_t& point) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     size_t length = 0;
     char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; point = lead & 0x1Fu; min = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; point = lead & 0x0Fu; min = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; point = lead & 0x07u; min = 0x10000; }
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        point = lead & 0x1Fu;
+        min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        point = lead & 0x0Fu;
+        min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        point = lead & 0x07u;
+        min = 0x10000;
+    } else
+        return 0;
     if (pos + length > text.size()) return 0;
     for (size_t k = 1; k < length; ++k) {
         const auto byte = static_cast<unsigned char>(text[pos + k]);
@@ -46,8 +56,10 @@ std::string oneLine(std::string_view text) {
                 case 0x1B: line += "\\e"; break;
                 case '\\': line += "\\\\"; break;
                 default:
-                    if (byte < 0x20 || byte == 0x7F) line += hexEscape("\\x%02x", byte);
-                    else line += static_cast<char>(byte);
+                    if (byte < 0x20 || byte == 0x7F)
+                        line += hexEscape("\\x%02x", byte);
+                    else
+                        line += static_cast<char>(byte);
             }
             ++pos;
             continue;

@@ -10,14 +10,11 @@ inline constexpr int kSharpPixelRatio = 2;
 
 // "images/Ah.jpg" with ratio 2 -> "images/Ah@2x.jpg"; ratio 1 leaves the name
 // as it is. Only the last path element is touched.
-inline QString withPixelRatio(const QString& fileName, int pixelRatio)
-{
-    if (pixelRatio == 1)
-        return fileName;
+inline QString withPixelRatio(const QString& fileName, int pixelRatio) {
+    if (pixelRatio == 1) return fileName;
     const qsizetype nameStart = fileName.lastIndexOf(u'/') + 1;
     qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot < nameStart)
-        dot = fileName.size();
+    if (dot < nameStart) dot = fileName.size();
     return fileName.left(dot) + QStringLiteral("@%1x").arg(pixelRatio) + fileName.mid(dot);
 }
 
