@@ -119,9 +119,7 @@ void SettingsStore::setLanguage(Language language) const {
 }
 
 std::optional<bool> SettingsStore::autoSwitch() const {
-    const std::optional<int> value = wholeNumber(kAutoswitchKey);
-    if (!value) return std::nullopt;
-    return *value != 0;
+    return onOff(kAutoswitchKey);
 }
 
 void SettingsStore::setAutoSwitch(bool on) const {
@@ -129,9 +127,7 @@ void SettingsStore::setAutoSwitch(bool on) const {
 }
 
 std::optional<bool> SettingsStore::exactChances() const {
-    const std::optional<int> value = wholeNumber(kExactChancesKey);
-    if (!value) return std::nullopt;
-    return *value != 0;
+    return onOff(kExactChancesKey);
 }
 
 void SettingsStore::setExactChances(bool on) const {
@@ -139,9 +135,7 @@ void SettingsStore::setExactChances(bool on) const {
 }
 
 std::optional<bool> SettingsStore::highContrastLights() const {
-    const std::optional<int> value = wholeNumber(kHighContrastLightsKey);
-    if (!value) return std::nullopt;
-    return *value != 0;
+    return onOff(kHighContrastLightsKey);
 }
 
 void SettingsStore::setHighContrastLights(bool on) const {
@@ -168,6 +162,13 @@ std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
         throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not a whole number.")
                           .arg(key, location()));
     return number;
+}
+
+// Any whole number but 0 is on, so a value another version wrote still reads.
+std::optional<bool> SettingsStore::onOff(const QString& key) const {
+    const std::optional<int> value = wholeNumber(key);
+    if (!value) return std::nullopt;
+    return *value != 0;
 }
 
 void SettingsStore::setWholeNumber(const QString& key, int value) const {

@@ -63,6 +63,7 @@ public:
 private:
     enum class Kind { PerUser, File };
     std::optional<int> wholeNumber(const QString& key) const;
+    std::optional<bool> onOff(const QString& key) const;
     void setWholeNumber(const QString& key, int value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
