@@ -10,18 +10,13 @@
 #include <vector>
 
 #include "exact_chance.h"
+#include "hand_builder.h"
 #include "poker_reference.h"
 
 namespace korvana {
 namespace {
 
-std::vector<Card> cardsOf(const std::string& codes) {
-    std::vector<Card> cards;
-    std::istringstream in(codes);
-    std::string code;
-    while (in >> code) cards.push_back(parseCardCode(code).value());
-    return cards;
-}
+using test::cardsOf;
 
 std::string codesOf(const std::vector<Card>& cards) {
     std::string text;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exact_text.h"
+#include "hand_builder.h"
 
 namespace korvana {
 namespace {
@@ -77,13 +78,7 @@ TEST(ExactText, HeadingsAndCardNames) {
     EXPECT_EQ(pickerItemOf({14, 4}), 51);
 }
 
-std::vector<Card> cardsOf(const std::string& codes) {
-    std::vector<Card> cards;
-    std::istringstream in(codes);
-    std::string code;
-    while (in >> code) cards.push_back(parseCardCode(code).value());
-    return cards;
-}
+using test::cardsOf;
 
 // Whole explanations for a few rows the player meets.
 TEST(ExactText, RowExplanation) {

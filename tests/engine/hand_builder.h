@@ -1,7 +1,9 @@
 #pragma once
-// Test helper: a hand from a line of card codes, "-" for an empty slot ("Th Jh - Kh").
+// Test helpers: a hand from a line of card codes, "-" for an empty slot ("Th Jh - Kh"),
+// and the cards of such a line without slots.
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "hand.h"
 
@@ -14,6 +16,14 @@ inline Hand handOf(const std::string& cards) {
     for (int slot = 1; in >> code && slot <= kSlotCount; ++slot)
         if (code != "-") hand.place(slot, *parseCardCode(code));
     return hand;
+}
+
+inline std::vector<Card> cardsOf(const std::string& codes) {
+    std::vector<Card> cards;
+    std::istringstream in(codes);
+    std::string code;
+    while (in >> code) cards.push_back(parseCardCode(code).value());
+    return cards;
 }
 
 }  // namespace korvana::test
