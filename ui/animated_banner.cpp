@@ -1,7 +1,7 @@
 #include "animated_banner.h"
 
 #include "gif_layout.h"
-#include "http_client.h"
+#include "http_limits.h"
 #include "regular_file.h"
 
 #include <QBuffer>

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 #include "about_window.h"
 #include "animated_banner.h"
@@ -16,6 +17,14 @@
 
 namespace korvana::ui {
 
+namespace {
+
+// A window that is shown but never drawn (started minimized, say) does not
+// hold the first check back longer than this.
+constexpr std::chrono::milliseconds kUndrawnWindowWait{2000};
+
+}  // namespace
+
 OnlineServices::OnlineServices(QWidget* window, std::function<Language()> language,
                                const OnlinePlaces& places, OnlineOptions options)
     : QObject(window),
@@ -23,10 +32,10 @@ OnlineServices::OnlineServices(QWidget* window, std::function<Language()> langua
       language_(std::move(language)),
       options_(std::move(options)),
       opener_(options_.opener ? options_.opener : std::make_shared<DesktopUrlOpener>()),
-      webCheck_(new online::WebCheck(options_.webCheck, this)),
       webCheckTimer_(new QTimer(this)),
+      bannerStore_(options_.webCheck.bannerFolder),
       versionNotice_(new VersionNotice(window, places.notice, this)),
-      strip_(new BannerStrip(window, places.banners, webCheck_->bannerStore(), *opener_, this)),
+      strip_(new BannerStrip(window, places.banners, bannerStore_, *opener_, this)),
       about_(new AboutWindow(window, options_.webCheck.site, opener_)) {
     if (options_.programFolder.isEmpty())
         options_.programFolder = QCoreApplication::applicationDirPath();
@@ -35,19 +44,13 @@ OnlineServices::OnlineServices(QWidget* window, std::function<Language()> langua
     connect(webCheckTimer_, &QTimer::timeout, this, &OnlineServices::startWebCheck);
     if (options_.checkInterval.count() > 0) webCheckTimer_->start();
 
-    connect(webCheck_, &online::WebCheck::versionFound, this,
-            [this](const QByteArray& remoteVersion) {
-                versionNotice_->announce(remoteVersion, language_());
-            });
-    connect(webCheck_, &online::WebCheck::bannerLinkReceived, strip_, &BannerStrip::setLink);
-    connect(webCheck_, &online::WebCheck::bannerPicturesReady, strip_, &BannerStrip::showPictures);
     connect(versionNotice_, &VersionNotice::clicked, this, &OnlineServices::openUpdatePage);
     window->window()->installEventFilter(this);
 }
 
 OnlineServices::~OnlineServices() {
-    // The web check fills the strip and the notice: it goes before they do.
-    delete webCheck_;
+    // The web checks fill the strip and the notice: they go before those do.
+    webChecks_.reset();
     delete strip_;
     delete versionNotice_;
 }
@@ -68,8 +71,58 @@ AboutWindow* OnlineServices::aboutWindow() const {
     return about_;
 }
 
+bool OnlineServices::webCheckRunning() const {
+    return checkWaiting_ || (webChecks_ && webChecks_->running());
+}
+
+QString OnlineServices::webCheckFailure() const {
+    return webChecks_ ? webChecks_->bannerFailure() : loadFailure_;
+}
+
 void OnlineServices::startWebCheck() {
-    webCheck_->start(language_());
+    if (!webChecks_ && !windowDrawn_ && window_ && window_->window()->isVisible()) {
+        // Loading the module takes as long as drawing the window: the
+        // window goes first.
+        if (!checkWaiting_)
+            QTimer::singleShot(kUndrawnWindowWait, this, [this] {
+                windowDrawn_ = true;
+                startWaitingCheck();
+            });
+        checkWaiting_ = true;
+        return;
+    }
+    checkWaiting_ = false;
+    if (loadWebChecks()) webChecks_->start(language_());
+}
+
+void OnlineServices::startWaitingCheck() {
+    if (checkWaiting_) startWebCheck();
+}
+
+bool OnlineServices::loadWebChecks() {
+    if (webChecks_) return true;
+    if (!loadFailure_.isEmpty()) return false;  // tried once; the module will not appear
+    online::WebChecksFactory make = options_.webChecks;
+    if (!make)
+        make = online::loadWebChecksModule(QCoreApplication::applicationDirPath(), &loadFailure_);
+    if (make) {
+        online::WebCheckEvents events;
+        events.versionFound = [this](const QByteArray& remoteVersion) {
+            versionNotice_->announce(remoteVersion, language_());
+        };
+        events.bannerLinkReceived = [this](int n, const QByteArray& link) {
+            strip_->setLink(n, link);
+        };
+        events.bannerPicturesReady = [this] { strip_->showPictures(); };
+        webChecks_ = make(options_.webCheck, std::move(events));
+        if (!webChecks_) loadFailure_ = QStringLiteral("the web checks could not be made");
+    }
+    // The program runs on without its web checks; the reason is kept for
+    // whoever looks into it.
+#ifndef NDEBUG
+    if (!webChecks_) std::fprintf(stderr, "no web checks: %s\n", qUtf8Printable(loadFailure_));
+#endif
+    return webChecks_ != nullptr;
 }
 
 void OnlineServices::openUpdatePage() {
@@ -101,6 +154,12 @@ void OnlineServices::showAboutWindow() {
 }
 
 bool OnlineServices::eventFilter(QObject* watched, QEvent* event) {
+    if (!windowDrawn_ && window_ && watched == window_->window() &&
+        event->type() == QEvent::Paint) {
+        windowDrawn_ = true;
+        // Once this paint is done and on screen.
+        if (checkWaiting_) QTimer::singleShot(0, this, &OnlineServices::startWaitingCheck);
+    }
     // The About window must not stay on screen without the main window:
     // closing the main window ends the program. (Minimizing is spontaneous.)
     if (window_ && watched == window_->window() && event->type() == QEvent::Hide &&

@@ -11,8 +11,10 @@
 //     openLicence() and showAboutWindow().
 //
 // Each web check runs in the background on the GUI thread's event loop (see
-// online::WebCheck). Destroying the window, and with it this object, stops
-// every request at once.
+// online/web_checks.h). The first one loads the network module, and waits
+// for that until the window has been drawn for the first time, so that the
+// player sees the window before the network libraries are read. Destroying
+// the window, and with it this object, stops every request at once.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -21,9 +23,10 @@
 #include <functional>
 #include <memory>
 
+#include "banner_store.h"
 #include "language.h"
 #include "online_places.h"
-#include "web_check.h"
+#include "web_checks.h"
 
 class QLabel;
 class QTimer;
@@ -47,6 +50,7 @@ struct OnlineOptions {
     std::chrono::milliseconds checkInterval{3600000};
     QString programFolder;                      // empty: the executable's folder
     std::shared_ptr<online::UrlOpener> opener;  // null: the desktop
+    online::WebChecksFactory webChecks;         // empty: the module beside the executable
 };
 
 class OnlineServices : public QObject {
@@ -64,7 +68,11 @@ public:
     AnimatedBanner* banner(int n) const;  // 1..4
     QByteArray bannerLink(int n) const;
     AboutWindow* aboutWindow() const;
-    const online::WebCheck& webCheck() const { return *webCheck_; }
+    // A web check is under way, or waiting for the window to be drawn.
+    bool webCheckRunning() const;
+    // Why the last banner download failed, or why no web check can run;
+    // empty when all went well or nothing ended yet.
+    QString webCheckFailure() const;
 
 public Q_SLOTS:
     void startWebCheck();
@@ -81,13 +89,21 @@ private:
     // Opens the site's page in the current language; nothing for a language
     // the site has no page for.
     void openSitePage(QUrl (*page)(const online::SiteAddresses&, Language));
+    // Starts the check that waited for the window to be drawn.
+    void startWaitingCheck();
+    // Makes the web checks on first use; false when they cannot be made.
+    bool loadWebChecks();
 
     QPointer<QWidget> window_;
     std::function<Language()> language_;
     OnlineOptions options_;
     std::shared_ptr<online::UrlOpener> opener_;
-    online::WebCheck* webCheck_;
+    std::unique_ptr<online::WebChecks> webChecks_;  // made by the first check
+    QString loadFailure_;
+    bool windowDrawn_ = false;
+    bool checkWaiting_ = false;
     QTimer* webCheckTimer_;
+    online::BannerStore bannerStore_;
     VersionNotice* versionNotice_;
     BannerStrip* strip_;
     QPointer<AboutWindow> about_;

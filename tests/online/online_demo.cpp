@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
         const QString file = parser.value(shotOption);
         auto* poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [=, &window] {
-            if (online->webCheck().running()) return;
+            if (online->webCheckRunning()) return;
             poll->stop();
             QWidget* shown = about ? online->aboutWindow() : &window;
             shown->grab().save(file);

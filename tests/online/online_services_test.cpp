@@ -58,7 +58,7 @@ struct Rig {
     // One web check, as at a language choice, run to its end.
     bool check() {
         online->startWebCheck();
-        return QTest::qWaitFor([this] { return !online->webCheck().running(); }, 8000);
+        return QTest::qWaitFor([this] { return !online->webCheckRunning(); }, 8000);
     }
 
     QStringList bannerFiles() const { return QDir(bannerFolder).entryList(QDir::Files); }
@@ -292,7 +292,7 @@ private Q_SLOTS:
         Rig rig;
         rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://old.test/");
         QVERIFY(rig.check());
-        QCOMPARE(rig.online->webCheck().bannerFailure(), QString());
+        QCOMPARE(rig.online->webCheckFailure(), QString());
         rig.serveBanners(1, QStringLiteral("three_frames.gif"), "http://new.test/");
         rig.site.route("/banners/1/3.txt", FakeResponse{500, "broken", {}, {}});
         rig.site.clearRequests();
@@ -303,7 +303,7 @@ private Q_SLOTS:
         QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));  // no picture reloaded
         QVERIFY(!rig.site.requestedTargets().contains("/banners/1/4.gif"));
         // The reason is kept: which document failed, and how.
-        const QString failure = rig.online->webCheck().bannerFailure();
+        const QString failure = rig.online->webCheckFailure();
         QVERIFY2(failure.contains("/banners/1/3.txt") && failure.contains("500"),
                  qPrintable(failure));
     }
@@ -456,7 +456,7 @@ private Q_SLOTS:
             rig.online->startWebCheck();
             QTest::qWait(i * 7 % 40);
         }
-        QVERIFY(QTest::qWaitFor([&] { return !rig.online->webCheck().running(); }, 8000));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.online->webCheckRunning(); }, 8000));
         QTest::qWait(100);
         QCOMPARE(rig.online->notice()->text(), QStringLiteral("Доступна новая версия - 1.6.0"));
         QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
@@ -671,6 +671,57 @@ private Q_SLOTS:
         QWidget* focused = about->focusWidget() ? about->focusWidget() : about;
         QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(about->isHidden(), closes);
+    }
+
+    // The first check waits for the window's first paint before it makes the
+    // web checks (and so loads the network module); checks that cannot be
+    // made leave the window without them and say why.
+    void firstCheckWaitsForTheWindowToBeDrawn_data() {
+        QTest::addColumn<bool>("checksCanBeMade");
+        QTest::newRow("checks made") << true;
+        QTest::newRow("checks cannot be made") << false;
+    }
+    void firstCheckWaitsForTheWindowToBeDrawn() {
+        QFETCH(bool, checksCanBeMade);
+        struct Checks : WebChecks {
+            QList<Language>* started;
+            explicit Checks(QList<Language>* s) : started(s) {}
+            void start(Language language) override { started->append(language); }
+            bool running() const override { return false; }
+            QString bannerFailure() const override { return {}; }
+        };
+        QList<Language> started;
+        int made = 0;
+        QWidget window;
+        OnlineOptions options;
+        options.checkInterval = 0ms;
+        options.webChecks = [&](const WebCheckSetup&, WebCheckEvents) {
+            ++made;
+            return checksCanBeMade ? std::make_unique<Checks>(&started) : nullptr;
+        };
+        auto* online = new OnlineServices(
+            &window, [] { return Language::Russian; }, kMainWindowOnlinePlaces, options);
+        window.show();  // shown, not yet drawn: the event loop has not run
+        online->startWebCheck();
+        online->startWebCheck();
+        QCOMPARE(made, 0);
+        QVERIFY(online->webCheckRunning());
+        QVERIFY(QTest::qWaitFor([&] { return made > 0; }, 1000));
+        QTest::qWait(50);
+        QCOMPARE(made, 1);
+        QCOMPARE(started, checksCanBeMade ? QList<Language>{Language::Russian} : QList<Language>{});
+        QVERIFY(!online->webCheckRunning());
+        QCOMPARE(online->webCheckFailure().isEmpty(), checksCanBeMade);
+        online->startWebCheck();  // drawn by now: at once, and made only once
+        QCOMPARE(made, 1);
+        QCOMPARE(started.size(), checksCanBeMade ? 2 : 0);
+    }
+
+    void moduleElsewhereIsNotLoaded() {
+        QTemporaryDir empty;
+        QString error;
+        QVERIFY(!loadWebChecksModule(empty.path(), &error));
+        QVERIFY(!error.isEmpty());
     }
 
     void destroyingTheWindowDuringAHangingRequest() {

@@ -18,6 +18,7 @@
 #include <chrono>
 #include <memory>
 
+#include "http_limits.h"
 #include "name_lookup.h"
 
 class QIODevice;
@@ -28,18 +29,6 @@ class QTimer;
 namespace korvana::online {
 
 class HttpResponseReader;
-
-struct HttpLimits {
-    // Until the request has gone out (name lookup, connect); restarted for
-    // every redirect hop.
-    std::chrono::milliseconds connectTimeout{30000};
-    // For the whole request from its start, whatever arrives: redirects,
-    // headers and body included.
-    std::chrono::milliseconds deadline{60000};
-    // The status lines and headers of all the replies of one request together
-    // (redirects included) may take this many bytes on top of the body limit.
-    qint64 headBytes = 32 * 1024;
-};
 
 // What a client takes from outside: where the cookies it receives are kept
 // for the run (null: none kept or sent), how host names are looked up (empty:
@@ -67,11 +56,6 @@ struct HttpResult {
     QByteArray body;  // the body kept in memory; empty after a failure
     QString error;    // why the request failed; empty after success
 };
-
-// Body size limits of the documents the program fetches.
-inline constexpr qint64 kVersionTextLimit = 64 * 1024;
-inline constexpr qint64 kLinkTextLimit = 16 * 1024;
-inline constexpr qint64 kPictureLimit = 4 * 1024 * 1024;
 
 // The headers sent with every request.
 inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";

@@ -7,7 +7,6 @@
 // stopped before the newer one starts, so two of a kind never share a client
 // or the banner files, and a superseded check hands nothing on. Destroying
 // the web check stops every request at once.
-#include <QByteArray>
 #include <QNetworkCookieJar>
 #include <QObject>
 #include <QPointer>
@@ -15,44 +14,25 @@
 
 #include "banner_store.h"
 #include "http_client.h"
-#include "language.h"
-#include "site_addresses.h"
+#include "web_checks.h"
 
 namespace korvana::online {
 
 class BannerDownload;
 class VersionCheck;
 
-struct WebCheckSetup {
-    SiteAddresses site = defaultSiteAddresses();
-    HttpLimits limits;
-    NameResolver nameResolver = systemNameResolver();
-    QString bannerFolder;  // empty: BannerStore::defaultFolder()
-};
-
-class WebCheck : public QObject {
-    Q_OBJECT
+class WebCheck final : public QObject, public WebChecks {
 public:
-    explicit WebCheck(WebCheckSetup setup, QObject* parent = nullptr);
+    WebCheck(WebCheckSetup setup, WebCheckEvents events);
     ~WebCheck() override;
 
-    // Where the downloaded pictures are, for the strip that shows them.
-    const BannerStore& bannerStore() const { return store_; }
-
-    // Starts a version check and a banner download for language.
-    void start(Language language);
-    // A version check or a banner download is under way.
-    bool running() const;
-    // Why the last banner download failed; empty when it succeeded or none ended yet.
-    const QString& bannerFailure() const { return bannerFailure_; }
-
-Q_SIGNALS:
-    void versionFound(const QByteArray& remoteVersion);
-    void bannerLinkReceived(int n, const QByteArray& link);
-    void bannerPicturesReady();
+    void start(Language language) override;
+    bool running() const override;
+    QString bannerFailure() const override { return bannerFailure_; }
 
 private:
     WebCheckSetup setup_;
+    WebCheckEvents events_;
     BannerStore store_;
     QNetworkCookieJar versionCookies_;
     QNetworkCookieJar bannerCookies_;

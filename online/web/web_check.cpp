@@ -7,9 +7,9 @@
 
 namespace korvana::online {
 
-WebCheck::WebCheck(WebCheckSetup setup, QObject* parent)
-    : QObject(parent),
-      setup_(std::move(setup)),
+WebCheck::WebCheck(WebCheckSetup setup, WebCheckEvents events)
+    : setup_(std::move(setup)),
+      events_(std::move(events)),
       store_(setup_.bannerFolder),
       versionClient_({&versionCookies_, setup_.nameResolver, setup_.limits}),
       bannerClient_({&bannerCookies_, setup_.nameResolver, setup_.limits}) {}
@@ -28,14 +28,22 @@ void WebCheck::start(Language language) {
     if (version_) version_->cancel();
     auto* version = new VersionCheck(
         versionClient_, versionUrl(setup_.site),
-        [this](const QByteArray& remoteVersion) { Q_EMIT versionFound(remoteVersion); }, this);
+        [this](const QByteArray& remoteVersion) {
+            if (events_.versionFound) events_.versionFound(remoteVersion);
+        },
+        this);
     version_ = version;
 
     if (banners_) banners_->cancel();
     auto* banners = new BannerDownload(
         bannerClient_, store_, setup_.site, language,
-        [this](int n, const QByteArray& link) { Q_EMIT bannerLinkReceived(n, link); },
-        [this] { Q_EMIT bannerPicturesReady(); }, this);
+        [this](int n, const QByteArray& link) {
+            if (events_.bannerLinkReceived) events_.bannerLinkReceived(n, link);
+        },
+        [this] {
+            if (events_.bannerPicturesReady) events_.bannerPicturesReady();
+        },
+        this);
     banners_ = banners;
     connect(banners, &WebCheckPart::ended, this, [this](const QString& failure) {
         // Nobody is told of a failed download, and the strip keeps what it
