@@ -26,6 +26,10 @@ QImage fitPixelRatio(QImage picture, int drawnRatio, qreal screenRatio) {
     // Rounded up so that the fitted picture still covers its whole place.
     const QSize screenSize(static_cast<int>(std::ceil(layoutSize.width() * screenRatio)),
                            static_cast<int>(std::ceil(layoutSize.height() * screenRatio)));
+    // Smooth scaling wants whole pixels: the picker faces come as colour
+    // numbers, which Qt's scaling does not take.
+    if (picture.format() == QImage::Format_Indexed8)
+        picture = picture.convertToFormat(QImage::Format_ARGB32);
     QImage fitted = picture.scaled(screenSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     fitted.setDevicePixelRatio(screenRatio);
     return fitted;

@@ -34,14 +34,16 @@ void writeCardPictures(const QString& folder) {
 }
 
 void writeCardFaces(const QString& folder) {
-    // Unpacked pixels: the program shows every face at start, straight from
-    // its own data, and unpacking 52 pictures cost more than the rest of the
-    // window's set-up. The pixels are those a picture file would keep (alpha
-    // not yet multiplied in), so the picker looks as it always did.
+    // Unpacked: the program shows every face at start, straight from its own
+    // data, and unpacking 52 pictures cost more than the rest of the window's
+    // set-up. A face has fewer than 256 colours, so a colour number per pixel
+    // keeps it exactly in a third of the room of whole pixels, and the start
+    // reads that much less. The colours are those a picture file would keep
+    // (alpha not yet multiplied in), so the picker looks as it always did.
     for (int ratio : kPixelRatios)
         for (const CardArt& card : fullDeck())
-            saveRawPixels(paintCardFace(card, ratio).convertToFormat(QImage::Format_ARGB32),
-                          inFolder(folder, card.code() + QStringLiteral(".argb"), ratio));
+            saveColourNumbers(paintCardFace(card, ratio),
+                              inFolder(folder, card.code() + QStringLiteral(".face"), ratio));
 }
 
 void writeIcons(const QString& folder) {

@@ -9,9 +9,9 @@ namespace korvana::artwork {
 // <stem>@2x.jpg for high-density screens.
 void writeCardPictures(const QString& folder);
 
-// <folder>/<code>.argb, the 52 small faces of the card picker as unpacked
-// 32-bit pixels (see cardFace in faces/card_faces.h), and each also as
-// <code>@2x.argb.
+// <folder>/<code>.face, the 52 small faces of the card picker as unpacked
+// colour numbers (see saveColourNumbers and cardFace in faces/card_faces.h),
+// and each also as <code>@2x.face.
 void writeCardFaces(const QString& folder);
 
 // <folder>/korvana-<size>.png for every icon size.

@@ -42,14 +42,33 @@ void saveImage(const QImage& image, const QString& path, const char* format, int
     if (!file.commit()) fail(path, file.errorString());
 }
 
-void saveRawPixels(const QImage& image, const QString& path) {
+void saveColourNumbers(const QImage& image, const QString& path) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> colours;
+    QByteArray numbers;
+    numbers.reserve(qsizetype{argb.width()} * argb.height());
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            qsizetype number = colours.indexOf(row[x]);
+            if (number < 0) {
+                number = colours.size();
+                if (number == 256) fail(path, QStringLiteral("more than 256 colours"));
+                colours.append(row[x]);
+            }
+            numbers.append(static_cast<char>(number));
+        }
+    }
     QSaveFile file(path);
     openForWriting(file, path);
-    const qsizetype rowBytes = image.width() * image.depth() / 8;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const char*>(image.constScanLine(y));
-        if (file.write(row, rowBytes) != rowBytes) fail(path, file.errorString());
-    }
+    const auto count = static_cast<quint32>(colours.size());
+    const auto write = [&](const void* data, qsizetype bytes) {
+        if (file.write(static_cast<const char*>(data), bytes) != bytes)
+            fail(path, file.errorString());
+    };
+    write(&count, sizeof count);
+    write(colours.constData(), colours.size() * qsizetype{sizeof(QRgb)});
+    write(numbers.constData(), numbers.size());
     if (!file.commit()) fail(path, file.errorString());
 }
 

@@ -11,9 +11,12 @@ namespace korvana::artwork {
 // quality: the writer's quality, 0..100, or -1 for the format's own default.
 void saveImage(const QImage& image, const QString& path, const char* format, int quality = 95);
 
-// Writes the pixels of image as they lie in memory, row after row with
-// nothing between or around them, the same safe way. For pictures that a
-// program shows straight from its own data, without unpacking them.
-void saveRawPixels(const QImage& image, const QString& path);
+// Writes image (32-bit ARGB, alpha not multiplied in) the same safe way as
+// its colours and one colour number per pixel, for a picture that a program
+// shows straight from its own data without unpacking it: the number of
+// colours (32 bits), the colours (32 bits each), then one byte per pixel, row
+// after row, nothing between or around them; all in this machine's byte
+// order. Throws ArtworkError for a picture of more than 256 colours.
+void saveColourNumbers(const QImage& image, const QString& path);
 
 }  // namespace korvana::artwork
