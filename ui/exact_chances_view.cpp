@@ -94,6 +94,16 @@ void ExactChancesView::setShown(bool on) {
     refresh();
 }
 
+const ExactChances& ExactChancesView::chancesFor(const Analysis& analysis) {
+    // A table is shown again unchanged at a language or option change, and
+    // twice at start: its chances are counted once.
+    const int target = targetOf(analysis.round);
+    if (!counted_ || counted_->cards != analysis.countedCards || counted_->target != target)
+        counted_ =
+            Counted{analysis.countedCards, target, exactChances(analysis.countedCards, target)};
+    return counted_->chances;
+}
+
 void ExactChancesView::refresh() {
     tooltips_.clear();
     outlines_.clear();
@@ -104,7 +114,7 @@ void ExactChancesView::refresh() {
     }
 
     const Analysis& analysis = *analysis_;
-    const ExactChances chances = exactChances(analysis.countedCards, targetOf(analysis.round));
+    const ExactChances& chances = chancesFor(analysis);
     const int unseen = 52 - static_cast<int>(analysis.countedCards.size());
     QList<ExactPanel::Line> lines;
     for (size_t i = 0; i < analysis.rows.size(); ++i) {

@@ -9,9 +9,11 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis.h"
 #include "error_reporter.h"
+#include "exact_chance.h"
 #include "settings_store.h"
 #include "string_table.h"
 
@@ -56,6 +58,7 @@ private:
     void optionTriggered(bool on);
     void setShown(bool on);
     void refresh();
+    const ExactChances& chancesFor(const Analysis& analysis);
     void hoverRow(int row);
     void outlineHoveredRow();
 
@@ -69,6 +72,12 @@ private:
 
     bool shown_ = true;
     std::optional<Analysis> analysis_;
+    struct Counted {
+        std::vector<Card> cards;
+        int target;
+        ExactChances chances;
+    };
+    std::optional<Counted> counted_;  // the chances last counted, by table
     Language language_ = Language::English;
     std::string decimalSeparator_ = ".";
     QList<QString> tooltips_;
