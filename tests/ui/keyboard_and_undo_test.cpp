@@ -325,9 +325,7 @@ void KeyboardAndUndoTest::readOnlyStore() {
         stored.setValue("language", "english");
         stored.setValue("autoswitch", 1);
     }
-    WindowServices services = fixture.services(fixture.pictureFolder());
-    services.settings =
-        SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    WindowServices services = fixture.readOnlyServices();
     MainWindow form(services);
     form.show();
     QCOMPARE(fixture.errors, QStringList());

@@ -177,10 +177,8 @@ void LightsAndTooltipsTest::choiceIsStoredAndRestored() {
     QFETCH(bool, writable);
     WindowFixture fixture;
     writeSettings(fixture, "language=english\nautoswitch=1\n");
-    WindowServices services = fixture.services(fixture.pictureFolder());
-    if (!writable)
-        services.settings =
-            SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    WindowServices services =
+        writable ? fixture.services(fixture.pictureFolder()) : fixture.readOnlyServices();
     const auto open = [&] {
         auto form = std::make_unique<MainWindow>(services);
         form->show();

@@ -265,9 +265,7 @@ void MainWindowTest::readOnlyStore() {
     QFETCH(bool, autoSwitch);
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), stored);
-    WindowServices services = fixture.services(fixture.pictureFolder());
-    services.settings =
-        SettingsStore::inFile(fixture.settingsPath(), SettingsStore::Access::ReadOnly);
+    WindowServices services = fixture.readOnlyServices();
     MainWindow form(services);
     form.show();
     QCOMPARE(fixture.errors, QStringList());

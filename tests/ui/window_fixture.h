@@ -49,6 +49,12 @@ public:
                                 [this](const QString& message) { errors << message; }};
         return services;
     }
+    // The same over a settings file the program may read but not write.
+    WindowServices readOnlyServices() {
+        WindowServices readOnly = services(pictureFolder_);
+        readOnly.settings = SettingsStore::inFile(settingsPath(), SettingsStore::Access::ReadOnly);
+        return readOnly;
+    }
 
     // A window as the program makes it, shown (which applies the stored choices).
     std::unique_ptr<MainWindow> window(const QString& pictureFolder = {}) {
