@@ -16,6 +16,8 @@ BannerStrip::BannerStrip(QWidget* window, const std::array<QRect, kCount>& place
         auto* banner = new AnimatedBanner(window);
         banner->setObjectName(QStringLiteral("banner%1").arg(n));
         banner->setGeometry(places[std::size_t(n - 1)]);
+        // A loaded picture resizes the banner to its own size, within this.
+        banner->setMaximumSize(places[std::size_t(n - 1)].size());
         banner->setLoop(false);
         banner->show();
         connect(banner, &AnimatedBanner::mouseMoved, this, [this, n] { playOnce(n); });
@@ -32,14 +34,17 @@ QByteArray BannerStrip::link(int n) const {
     return links_.at(std::size_t(n - 1));
 }
 
-void BannerStrip::setLink(int n, const QByteArray& link) {
-    links_.at(std::size_t(n - 1)) = link;
+void BannerStrip::setNextLink(int n, const QByteArray& link) {
+    nextLinks_.at(std::size_t(n - 1)) = link;
 }
 
 void BannerStrip::showPictures() {
     for (int n = 1; n <= kCount; ++n) {
         AnimatedBanner* shown = banner(n);
-        if (shown && !shown->loadFromFile(store_.picturePath(n))) return;
+        if (!shown) continue;
+        const bool loaded = shown->loadFromFile(store_.picturePath(n));
+        links_[std::size_t(n - 1)] = loaded ? nextLinks_[std::size_t(n - 1)] : QByteArray();
+        if (!loaded) return;
     }
 }
 

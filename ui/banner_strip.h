@@ -25,20 +25,26 @@ public:
     static constexpr int kCount = 4;
 
     // Creates the four banners as children of window at places (banner n at
-    // [n - 1]). store and opener must outlive the strip.
+    // [n - 1]). A banner is never larger than its place: a larger picture is
+    // drawn cut to it, so it can neither cover nor take the clicks of another.
+    // store and opener must outlive the strip.
     BannerStrip(QWidget* window, const std::array<QRect, kCount>& places,
                 const online::BannerStore& store, online::UrlOpener& opener,
                 QObject* parent = nullptr);
 
     // Banner n (1..4).
     AnimatedBanner* banner(int n) const;
-    // The link text of banner n exactly as received; empty before the first one.
+    // The link text of the picture banner n shows, exactly as received; empty
+    // before the first picture.
     QByteArray link(int n) const;
-    void setLink(int n, const QByteArray& link);
+    // The link of the next picture n, kept aside until showPictures() shows it:
+    // a banner never leads to the link of a picture it does not show.
+    void setNextLink(int n, const QByteArray& link);
 
-    // Loads pictures 1..4 from the store into their banners, in order. A
-    // picture that fails to load stops the pass: the earlier banners show their
-    // new pictures, the failing one is empty, the later ones keep theirs.
+    // Loads pictures 1..4 from the store into their banners, in order, each
+    // with its next link. A picture that fails to load stops the pass: the
+    // earlier banners show their new pictures, the failing one is empty, the
+    // later ones keep their pictures and links.
     void showPictures();
 
 private:
@@ -53,6 +59,7 @@ private:
     online::UrlOpener& opener_;
     std::array<QPointer<AnimatedBanner>, kCount> banners_;
     std::array<QByteArray, kCount> links_;
+    std::array<QByteArray, kCount> nextLinks_;
 };
 
 }  // namespace korvana::ui

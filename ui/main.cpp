@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     auto start = korvana::ui::startFromCommandLine(argc, argv);
     if (!start.app) return start.exitStatus;
     QApplication& app = *start.app;
-    korvana::ui::quitOnTerminationSignals(&app);
+    const auto* stop = new korvana::ui::TerminationSignals(&app);
     auto window = korvana::ui::startProgram(app);
 
     // The online side: the new-version notice and the banners in the client
@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
                      &OnlineServices::openTellAFriendPage);
     QObject::connect(form, &MainWindow::licenceRequested, online, &OnlineServices::openLicence);
 
-    window->show();
+    window->show();  // error boxes about the stored choices come up here
+    if (stop->stopRequested()) return 0;
     return app.exec();
 }

@@ -111,7 +111,7 @@ bool OnlineServices::loadWebChecks() {
             versionNotice_->announce(remoteVersion, language_());
         };
         events.bannerLinkReceived = [this](int n, const QByteArray& link) {
-            strip_->setLink(n, link);
+            strip_->setNextLink(n, link);
         };
         events.bannerPicturesReady = [this] { strip_->showPictures(); };
         webChecks_ = make(options_.webCheck, std::move(events));

@@ -1,7 +1,6 @@
 #include "quit_on_signal.h"
 
 #include <QCoreApplication>
-#include <QObject>
 
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
@@ -24,13 +23,16 @@ void onSignal(int) {
 }
 }  // namespace
 
-void quitOnTerminationSignals(QObject* parent) {
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     if (signalPipe[0] != -1 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-        QCoreApplication::quit();
+        stopRequested_ = true;
+        // quit() would do nothing before the main loop runs; exit() also ends
+        // the loop of an error box shown at start, and any box after it.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;
@@ -40,7 +42,7 @@ void quitOnTerminationSignals(QObject* parent) {
     sigaction(SIGINT, &action, nullptr);
 }
 #else
-void quitOnTerminationSignals(QObject*) {}
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}
 #endif
 
 }  // namespace korvana::ui

@@ -1,11 +1,15 @@
 #include "settings_store.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
-#include <QVariant>
-#include <memory>
+#include <QStandardPaths>
 
 #include "failure.h"
+#include "regular_file.h"
+#include "settings_file.h"
 
 namespace korvana::ui {
 namespace {
@@ -20,6 +24,7 @@ const QString kHighContrastLightsKey = QStringLiteral("highcontrastlights");
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
 constexpr bool kStoreKeepsTypes = true;
+const QString kRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvana");
 #else
 // An INI file holds every plain value as text.
 constexpr bool kStoreKeepsTypes = false;
@@ -28,80 +33,108 @@ constexpr bool kStoreKeepsTypes = false;
 }  // namespace
 
 SettingsStore SettingsStore::perUser() {
-    return SettingsStore(Kind::PerUser, {});
+#ifdef Q_OS_WIN
+    return SettingsStore(Kind::Registry, kRegistryKey);
+#else
+    // Where QSettings keeps the user-scope file of organisation "Software",
+    // application "Korvana"; worked out here so that nothing is opened yet.
+    return SettingsStore(Kind::File,
+                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/Software/Korvana.conf"));
+#endif
 }
 
 SettingsStore SettingsStore::inFile(const QString& path, Access access) {
     return SettingsStore(Kind::File, path, access);
 }
 
-namespace {
+QString SettingsStore::location() const {
+    return QDir::toNativeSeparators(path_);
+}
 
-std::unique_ptr<QSettings> openStore(bool perUser, const QString& path) {
-    std::unique_ptr<QSettings> store;
-    if (!perUser) {
-        store = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    } else {
-#ifdef Q_OS_WIN
-        store = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvana"),
-                                            QSettings::NativeFormat);
-#else
-        store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Software"), QStringLiteral("Korvana"));
-#endif
-        // Only the player's own values count, as with the registry key; no
-        // organisation-wide or system-wide file fills in a missing one.
-        store->setFallbacksEnabled(false);
+void SettingsStore::refuse(const QString& why) const {
+    health_->refused = true;
+    throw Failure(QStringLiteral("Cannot use the settings in \"%1\" (%2). Korvana goes on with "
+                                 "its default choices and saves none of them there.")
+                      .arg(location(), why));
+}
+
+std::unique_ptr<QSettings> SettingsStore::openStore() const {
+    if (kind_ == Kind::Registry) {
+        auto store = std::make_unique<QSettings>(path_, QSettings::NativeFormat);
+        if (store->status() != QSettings::NoError)
+            throw Failure(QStringLiteral("Cannot read the settings in \"%1\".").arg(location()));
+        return store;
     }
+    if (health_->refused) return nullptr;
+    const SettingsFileCheck check = checkSettingsFile(path_);
+    if (check.kind == SettingsFileCheck::Kind::Unusable) refuse(check.reason);
+    auto store = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    if (store->status() != QSettings::NoError)
+        refuse(store->status() == QSettings::FormatError ? QStringLiteral("not a settings file")
+                                                         : QStringLiteral("cannot be read"));
     return store;
 }
 
-}  // namespace
-
-QString SettingsStore::location() const {
-    if (kind_ == Kind::File) return QDir::toNativeSeparators(path_);
-#ifdef Q_OS_WIN
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvana");
-#else
-    return QDir::toNativeSeparators(openStore(true, {})->fileName());
-#endif
+std::optional<QVariant> SettingsStore::read(const QString& key) const {
+    const auto store = openStore();
+    if (!store || !store->contains(key)) return std::nullopt;
+    return store->value(key);
 }
 
-namespace {
-
-// Reads one value; nullopt when it was never written.
-std::optional<QVariant> readValue(const QSettings& store, const QString& key,
-                                  const QString& location) {
-    if (store.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("Cannot read the settings in \"%1\".").arg(location));
-    if (!store.contains(key)) return std::nullopt;
-    return store.value(key);
-}
-
-void writeValue(QSettings& store, const QString& key, const QVariant& value, bool mayWrite,
-                const QString& location) {
-    const auto fail = [&] {
+void SettingsStore::write(const QString& key, const QVariant& value) const {
+    const auto store = openStore();
+    if (!store) return;  // refused: the defaults are not saved anywhere
+    const auto fail = [&](const QString& why) {
         return Failure(
-            QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location));
+            why.isEmpty()
+                ? QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location())
+                : QStringLiteral("Cannot save the setting \"%1\" in \"%2\": "
+                                 "%3.")
+                      .arg(key, location(), why));
     };
-    if (store.status() != QSettings::NoError) throw fail();
     // The same value again is already saved: nothing to write, so nothing can
     // fail, even in a store the player may only read.
-    const QVariant stored = store.value(key);
+    const QVariant stored = store->value(key);
     if (stored.isValid() && stored.toString() == value.toString() &&
         (stored.typeId() == value.typeId() || !kStoreKeepsTypes))
         return;
-    if (!mayWrite || !store.isWritable()) throw fail();
-    store.setValue(key, value);
-    store.sync();
-    if (store.status() != QSettings::NoError) throw fail();
+    if (access_ != Access::ReadWrite) throw fail({});
+    if (kind_ == Kind::Registry) {
+        if (!store->isWritable()) throw fail({});
+        store->setValue(key, value);
+        store->sync();
+        if (store->status() != QSettings::NoError) throw fail({});
+        return;
+    }
+
+    QByteArray text;
+    const QFileInfo before(path_);
+    if (before.exists()) {
+        QFile file(path_);
+        QString why;
+        if (!openRegularFile(file, &why)) throw fail(why);
+        text = file.readAll();
+        if (file.error() != QFileDevice::NoError) throw fail(file.errorString());
+    }
+    QString why;
+    if (!replaceSettingsFile(
+            path_, withGeneralValue(text, key.toLatin1(), value.toString().toLatin1()), &why))
+        throw fail(why);
+    // QSettings takes a file whose size and time (to the millisecond) are
+    // unchanged for the one it read last; a second save within the same
+    // millisecond must not read as the first.
+    const QFileInfo after(path_);
+    if (before.exists() && after.size() == before.size() &&
+        after.lastModified() == before.lastModified()) {
+        QFile file(path_);
+        if (file.open(QIODevice::Append))
+            file.setFileTime(before.lastModified().addMSecs(1), QFileDevice::FileModificationTime);
+    }
 }
 
-}  // namespace
-
 StoredLanguage SettingsStore::language() const {
-    const auto store = openStore(kind_ == Kind::PerUser, path_);
-    const auto value = readValue(*store, kLanguageKey, location());
+    const auto value = read(kLanguageKey);
     if (!value) return {};
     if (value->typeId() != QMetaType::QString)
         throw Failure(
@@ -113,9 +146,7 @@ StoredLanguage SettingsStore::language() const {
 }
 
 void SettingsStore::setLanguage(Language language) const {
-    auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, kLanguageKey, language == Language::Russian ? kRussianValue : kEnglishValue,
-               access_ == Access::ReadWrite, location());
+    write(kLanguageKey, language == Language::Russian ? kRussianValue : kEnglishValue);
 }
 
 std::optional<bool> SettingsStore::autoSwitch() const {
@@ -143,8 +174,7 @@ void SettingsStore::setHighContrastLights(bool on) const {
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
-    const auto store = openStore(kind_ == Kind::PerUser, path_);
-    const auto value = readValue(*store, key, location());
+    const auto value = read(key);
     if (!value) return std::nullopt;
     bool ok = false;
     int number = 0;
@@ -172,8 +202,7 @@ std::optional<bool> SettingsStore::onOff(const QString& key) const {
 }
 
 void SettingsStore::setWholeNumber(const QString& key, int value) const {
-    auto store = openStore(kind_ == Kind::PerUser, path_);
-    writeValue(*store, key, value, access_ == Access::ReadWrite, location());
+    write(key, value);
 }
 
 }  // namespace korvana::ui

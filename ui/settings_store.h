@@ -4,12 +4,24 @@
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
-// A store that cannot be read or written, or a value of the wrong type, throws
+// A store that cannot be written, or a value of the wrong type, throws
 // Failure; the caller's handler shows it and stops there.
+//
+// A settings file is only ever opened when it is a regular file (a link to one
+// is fine) that reads without error. Anything else (a folder, a pipe, a
+// device, a file that cannot be read) throws Failure once; from then on the
+// store and its copies read as never written and write nothing, so the
+// program runs on its defaults and leaves that place alone. A write replaces
+// the file only once the new text is wholly written: on a full disk the old
+// file stays as it was.
 #include <QString>
+#include <QVariant>
+#include <memory>
 #include <optional>
 
 #include "language.h"
+
+class QSettings;
 
 namespace korvana::ui {
 
@@ -23,9 +35,8 @@ struct StoredLanguage {
 class SettingsStore {
 public:
     // The player's own store: the registry key HKEY_CURRENT_USER\Software\Korvana
-    // on Windows, elsewhere the native per-user settings file of organisation
-    // "Software", application "Korvana" ($XDG_CONFIG_HOME/Software/Korvana.conf
-    // on Linux).
+    // on Windows, elsewhere the INI file Software/Korvana.conf in the user's
+    // configuration folder ($XDG_CONFIG_HOME, or ~/.config).
     static SettingsStore perUser();
     enum class Access { ReadWrite, ReadOnly };
     // A store kept in one INI file (tests, portable set-ups). A read-only store
@@ -61,17 +72,32 @@ public:
     QString location() const;
 
 private:
-    enum class Kind { PerUser, File };
+    enum class Kind { Registry, File };
+    // What this run found out about the store, shared by all copies.
+    struct Health {
+        bool refused = false;  // unusable, and already reported
+    };
+
+    // The store opened for reading; null once it has been refused.
+    std::unique_ptr<QSettings> openStore() const;
+    [[noreturn]] void refuse(const QString& why) const;
+    // nullopt when never written (or refused).
+    std::optional<QVariant> read(const QString& key) const;
+    void write(const QString& key, const QVariant& value) const;
     std::optional<int> wholeNumber(const QString& key) const;
     std::optional<bool> onOff(const QString& key) const;
     void setWholeNumber(const QString& key, int value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
-        : kind_(kind), path_(std::move(path)), access_(access) {}
+        : kind_(kind),
+          path_(std::move(path)),
+          access_(access),
+          health_(std::make_shared<Health>()) {}
 
     Kind kind_;
     QString path_;
     Access access_;
+    std::shared_ptr<Health> health_;
 };
 
 }  // namespace korvana::ui

@@ -20,6 +20,12 @@ Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
     return {status, out.str(), err.str()};
 }
 
+std::string times(int count, const std::string& piece) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+}
+
 TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
     struct Case {
         std::vector<std::string> args;
@@ -43,6 +49,9 @@ TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
         {{"--round"}, "'--round'"},
         {{"--lang", "de"}, "'de'"},
         {{"--json=yes"}, "'--json'"},
+        // A long argument is cut to about 60 characters as shown, escapes included.
+        {{std::string(100, 'x')}, "'" + std::string(59, 'x') + "\u2026'"},
+        {{"--lang", std::string(100, '\x01')}, "'" + times(14, "\\x01") + "\u2026'"},
     };
     for (const auto& c : cases) {
         const auto outcome = run(c.args);
@@ -140,6 +149,7 @@ TEST(OddsCommand, CardsAreReadAsPeopleTypeThem) {
         {"Th Jh", "Ah; -", "2c,", "Kd"},
         {"T\u2665", "J\u2661", "A\u2665\uFE0F", "-", "2\u2663", "K\u2666"},
         {"10\u2665J\u2665", "A\u2665", "-", "2\u2667", "K\u2662"},
+        {"ThJhAh", "-,2c,Kd"},  // a list that starts with an empty slot is no option
     };
     for (const auto& args : spellings) {
         SCOPED_TRACE(args.front());
@@ -280,6 +290,20 @@ TEST(OddsCommand, ExactPutsThePercentBeforeEachRow) {
               "Best hand: High card\n");
     // Nothing known: the formula calls every row impossible, the exact chance does not.
     EXPECT_EQ(run({"--exact", "--lang", "ru"}).out.find(" <0.1%  Роял Флеш невозможен \n"), 0u);
+}
+
+// Output that cannot be written (a closed stdout, a full disk) is a failure
+// on stderr, never a silent success.
+TEST(OddsCommand, OutputThatCannotBeWrittenFails) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"Ah"}, {"--json", "Ah"}, {"--help"}, {"--version"}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.front());
+        std::ostream broken(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(runOddsCommand(args, {}, broken, err), 1);
+        EXPECT_EQ(err.str(), "korvana-odds: cannot write the output\n");
+    }
 }
 
 TEST(OddsCommand, HelpAndVersion) {

@@ -2,9 +2,18 @@
 // and where the player's own store lives.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
+#endif
 
 #include "failure.h"
 #include "settings_store.h"
@@ -38,6 +47,13 @@ private Q_SLOTS:
     void readOnlyStore_data();
     void readOnlyStore();
     void playersOwnStore();
+    void writeKeepsTheRestOfTheFile_data();
+    void writeKeepsTheRestOfTheFile();
+    void linkToTheFileStaysALink();
+    void oddPlaces_data();
+    void oddPlaces();
+    void fullDisk_data();
+    void fullDisk();
 };
 
 void SettingsStoreTest::language_data() {
@@ -109,6 +125,12 @@ void SettingsStoreTest::choicesAreSavedAtOnce() {
     QCOMPARE(reader.value("autoswitch").toInt(), 0);
     QCOMPARE(store.language().language, Language::Russian);
     QCOMPARE(store.autoSwitch(), false);
+    // Saves quicker than the clock ticks still read back as saved.
+    for (int i = 0; i < 20; ++i) {
+        const Language language = i % 2 ? Language::Russian : Language::English;
+        store.setLanguage(language);
+        QCOMPARE(store.language().language, language);
+    }
 }
 
 void SettingsStoreTest::storeThatCannotBeWritten() {
@@ -194,6 +216,225 @@ void SettingsStoreTest::playersOwnStore() {
     QSettings reader(expected, QSettings::IniFormat);
     QCOMPARE(reader.value("language").toString(), QStringLiteral("english"));
     QCOMPARE(reader.value("autoswitch").toInt(), 1);
+}
+
+// A value is written into the text as it is: every other line reads as before.
+void SettingsStoreTest::writeKeepsTheRestOfTheFile_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("no file") << QByteArray();
+    QTest::newRow("as written before") << QByteArray("[General]\nautoswitch=1\nlanguage=english\n");
+    QTest::newRow("lines before any section") << QByteArray("language=english\nautoswitch=0\n");
+    QTest::newRow("lower-case section") << QByteArray("[general]\nlanguage=english\n");
+    QTest::newRow("other sections only") << QByteArray("[Window]\nlanguage=x\nsize=3\n");
+    QTest::newRow("general after another")
+        << QByteArray("[Window]\nlanguage=x\n[General]\nautoswitch=0\n");
+    QTest::newRow("twice, spaced, commented") << QByteArray(
+        "; mine\n[General]\n language = english ; old\nlanguage=Klingon\n"
+        "languages=2\n[General]\nlanguage=english\n");
+    QTest::newRow("value over two lines")
+        << QByteArray("[General]\nlanguage=\"eng\nlish\"\nautoswitch=1\n");
+    QTest::newRow("continued value") << QByteArray("[General]\nlanguage=en\\\nglish\nx=1\n");
+    QTest::newRow("windows line ends") << QByteArray("[General]\r\nlanguage=english\r\nx=1\r\n");
+    QTest::newRow("no last line end") << QByteArray("[General]\nx=1");
+    QTest::newRow("header without line end") << QByteArray("[General]");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[General]\nx=1\n");
+    QTest::newRow("comments only") << QByteArray("; nothing yet\n");
+    QTest::newRow("typed values") << QByteArray(
+        "[General]\nlist=a, b\nbytes=@ByteArray(x)\n"
+        "text=\"  spaced \"\n[a%2Fb]\nc=1\n");
+}
+
+void SettingsStoreTest::writeKeepsTheRestOfTheFile() {
+    QFETCH(QByteArray, before);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    if (!before.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    QVariantMap expected;
+    {
+        const QSettings reader(path, QSettings::IniFormat);
+        for (const QString& key : reader.allKeys()) expected[key] = reader.value(key);
+    }
+    const SettingsStore store = SettingsStore::inFile(path);
+    store.setLanguage(Language::Russian);
+    store.setExactChances(true);
+    expected[QStringLiteral("language")] = QStringLiteral("russian");
+    expected[QStringLiteral("exactchances")] = QStringLiteral("1");
+
+    const QSettings reader(path, QSettings::IniFormat);
+    QCOMPARE(reader.status(), QSettings::NoError);
+    QVariantMap read;
+    for (const QString& key : reader.allKeys()) read[key] = reader.value(key);
+    QCOMPARE(read, expected);
+}
+
+void SettingsStoreTest::linkToTheFileStaysALink() {
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.conf"));
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    storeWith(dir, "language=english\n");
+    QVERIFY(QFile::rename(path, real) && QFile::link(real, path));
+    SettingsStore::inFile(path).setLanguage(Language::Russian);
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(QSettings(real, QSettings::IniFormat).value("language"), QVariant("russian"));
+}
+
+namespace {
+
+enum class OddPlace { Folder, Pipe, LinkToDevice, LinkToNothing, NotSettings };
+
+// Makes the odd place at path; false when this system cannot.
+bool makeOddPlace(OddPlace place, const QString& path) {
+    switch (place) {
+        case OddPlace::Folder: return QDir().mkpath(path);
+        case OddPlace::Pipe:
+#ifdef Q_OS_UNIX
+            return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+            return false;
+#endif
+        case OddPlace::LinkToDevice: return QFile::link(QStringLiteral("/dev/null"), path);
+        case OddPlace::LinkToNothing: return QFile::link(path + QStringLiteral(".gone"), path);
+        case OddPlace::NotSettings: {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write("[General\nlanguage=english\n") > 0;
+        }
+    }
+    return false;
+}
+
+// What lies at path, to see that a refused store left it alone.
+QString describe(const QString& path) {
+    const QFileInfo info(path);
+    QString text =
+        info.isSymLink() ? QStringLiteral("link to ") + info.symLinkTarget() + ' ' : QString();
+    if (info.isDir()) return text + QStringLiteral("folder");
+    if (!info.exists()) return text + QStringLiteral("nothing");
+    if (!info.isFile()) return text + QStringLiteral("special");
+    QFile file(path);
+    return text +
+           (file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString());
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(OddPlace)
+
+// Anything but a regular file is reported once; the store then reads as never
+// written, writes nothing, and what lies there stays as it was.
+void SettingsStoreTest::oddPlaces_data() {
+    QTest::addColumn<OddPlace>("place");
+    QTest::newRow("folder") << OddPlace::Folder;
+    QTest::newRow("named pipe") << OddPlace::Pipe;
+    QTest::newRow("link to a device") << OddPlace::LinkToDevice;
+    QTest::newRow("link to nothing") << OddPlace::LinkToNothing;
+    QTest::newRow("not a settings file") << OddPlace::NotSettings;
+}
+
+void SettingsStoreTest::oddPlaces() {
+    QFETCH(OddPlace, place);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Korvana.conf"));
+    if (!makeOddPlace(place, path)) QSKIP("this system cannot make that kind of file");
+    const QString before = describe(path);
+    const SettingsStore store = SettingsStore::inFile(path);
+    const SettingsStore copy = store;
+
+    try {
+        store.exactChances();
+        QFAIL("an odd settings place was read without a word");
+    } catch (const Failure& failure) {
+        QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(failure.message()));
+    }
+    QVERIFY(!copy.language().present);
+    QVERIFY(!store.autoSwitch());
+    store.setLanguage(Language::Russian);
+    copy.setAutoSwitch(false);
+    QVERIFY(!store.language().present);
+    QCOMPARE(describe(path), before);
+}
+
+enum class Fill { AllBlocks, AllButOneBlock, AllFileEntries };
+Q_DECLARE_METATYPE(Fill)
+
+void SettingsStoreTest::fullDisk_data() {
+    QTest::addColumn<Fill>("fill");
+    QTest::newRow("one block left") << Fill::AllButOneBlock;
+    QTest::newRow("no block left") << Fill::AllBlocks;
+    QTest::newRow("no file entry left") << Fill::AllFileEntries;
+}
+
+// On a disk too full for the new text the old file stays whole and the
+// failure is reported; a text that fits is saved whole.
+void SettingsStoreTest::fullDisk() {
+#ifdef Q_OS_LINUX
+    QFETCH(Fill, fill);
+    // A small disk of its own, seen by this process only.
+    static const bool ownMounts = ::unshare(CLONE_NEWNS) == 0 &&
+                                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    const auto cannot = [] {
+        return QStringLiteral("cannot mount a small disk here: ") +
+               QString::fromLocal8Bit(std::strerror(errno));
+    };
+    if (!ownMounts) QSKIP(qPrintable(cannot()));
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray disk = QFile::encodeName(folder);
+    const char* options = fill == Fill::AllFileEntries ? "size=64k,nr_inodes=8" : "size=16k";
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, options) != 0) QSKIP(qPrintable(cannot()));
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{disk};
+
+    const QString path = folder + QStringLiteral("/Korvana.conf");
+    const QByteArray old("[General]\nlanguage=english\nautoswitch=1\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(old), old.size());
+    }
+    if (fill == Fill::AllFileEntries) {
+        for (int i = 0;
+             QFile(folder + QStringLiteral("/entry%1").arg(i)).open(QIODevice::WriteOnly); ++i) {
+        }
+    } else {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        if (fill == Fill::AllButOneBlock) QVERIFY(filler.resize(filler.size() - block.size()));
+    }
+
+    bool failed = false;
+    try {
+        SettingsStore::inFile(path).setLanguage(Language::Russian);
+    } catch (const Failure& failure) {
+        failed = true;
+        QVERIFY2(failure.message().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(failure.message()));
+    }
+    if (fill != Fill::AllButOneBlock) QVERIFY(failed);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray now = file.readAll();
+    if (failed)
+        QCOMPARE(now, old);
+    else
+        QCOMPARE(now, QByteArray("[General]\nlanguage=russian\nautoswitch=1\n"));
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        QVERIFY2(name == "Korvana.conf" || name == "filler" || name.startsWith("entry"),
+                 qPrintable(name));
+#else
+    QSKIP("needs Linux mounts");
+#endif
 }
 
 QTEST_MAIN(SettingsStoreTest)

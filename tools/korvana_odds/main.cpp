@@ -7,18 +7,28 @@
 #define isatty _isatty
 #define STDOUT_FILENO 1
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
 #include "odds_command.h"
 
 int main(int argc, char* argv[]) {
+#ifndef _WIN32
+    // A closed stdout stays unwritable: a file opened later would otherwise
+    // take its number and receive the output.
+    if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        const int unwritable = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (unwritable >= 0 && unwritable != STDOUT_FILENO) {
+            dup2(unwritable, STDOUT_FILENO);
+            close(unwritable);
+        }
+    }
+#endif
     korvana::OddsCommandEnvironment env;
     // The same regional decimal separator the window uses (LC_ALL, LC_NUMERIC, LANG).
     env.decimalSeparator = QLocale::system().decimalPoint().toStdString();
     env.colourOutput = isatty(STDOUT_FILENO) && std::getenv("NO_COLOR") == nullptr;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = korvana::runOddsCommand(args, env, std::cout, std::cerr);
-    std::cout.flush();
-    return std::cout.good() ? status : 1;
+    return korvana::runOddsCommand(args, env, std::cout, std::cerr);
 }

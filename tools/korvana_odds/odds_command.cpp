@@ -80,13 +80,29 @@ std::optional<Language> parseLanguage(const std::string& name) {
     return std::nullopt;
 }
 
+// An argument as a message quotes it: a long one is cut, so that the line
+// stays readable whatever was passed.
+constexpr size_t kQuotedColumns = 60;
+
+std::string quotedArg(std::string_view arg) {
+    return "'" + clipped(arg, kQuotedColumns) + "'";
+}
+
+// Options are long ("--round") or a dash and a letter ("-h"); any other
+// argument that starts with a dash is slots, such as "-,-,Ah".
+bool isOption(const std::string& arg) {
+    if (arg.size() < 2 || arg[0] != '-') return false;
+    const char next = arg[1];
+    return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
+}
+
 // Parses the arguments; a problem comes back as the one line to print.
 std::optional<UsageError> parse(const std::vector<std::string>& args, Request& request) {
     size_t slot = 0;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+        if (!optionsEnded && isOption(arg)) {
             if (arg == "--") {
                 optionsEnded = true;
                 continue;
@@ -100,7 +116,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             const auto takeValue = [&]() -> std::optional<UsageError> {
                 if (hasValue) return std::nullopt;
-                if (i + 1 >= args.size()) return UsageError{"option '" + name + "' needs a value"};
+                if (i + 1 >= args.size())
+                    return UsageError{"option " + quotedArg(name) + " needs a value"};
                 value = args[++i];
                 return std::nullopt;
             };
@@ -108,16 +125,18 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (auto e = takeValue()) return e;
                 const auto round = parseRound(value);
                 if (!round)
-                    return UsageError{"unknown round '" + value + "' (use flop, turn or river)"};
+                    return UsageError{"unknown round " + quotedArg(value) +
+                                      " (use flop, turn or river)"};
                 request.round = *round;
                 request.roundGiven = true;
             } else if (name == "--lang") {
                 if (auto e = takeValue()) return e;
                 const auto language = parseLanguage(value);
-                if (!language) return UsageError{"unknown language '" + value + "' (use en or ru)"};
+                if (!language)
+                    return UsageError{"unknown language " + quotedArg(value) + " (use en or ru)"};
                 request.language = *language;
             } else if (hasValue) {
-                return UsageError{"option '" + name + "' takes no value"};
+                return UsageError{"option " + quotedArg(name) + " takes no value"};
             } else if (name == "--auto") {
                 request.autoSwitch = true;
             } else if (name == "--no-auto") {
@@ -131,25 +150,26 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             } else if (name == "--version") {
                 request.version = true;
             } else {
-                return UsageError{"unknown option '" + arg + "'"};
+                return UsageError{"unknown option " + quotedArg(arg)};
             }
             continue;
         }
         const TypedCards typed = parseCardsLeniently(arg);
         const std::string within =
-            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in '" + arg + "'";
+            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in " + quotedArg(arg);
         for (const TypedSlot& piece : typed.slots) {
             if (slot >= static_cast<size_t>(kSlotCount))
-                return UsageError{"too many slots at '" + piece.typed + "'" + within +
+                return UsageError{"too many slots at " + quotedArg(piece.typed) + within +
                                   ": a hand has at most seven"};
             if (piece.card && !request.hand.place(static_cast<int>(slot) + 1, *piece.card))
-                return UsageError{"card '" + piece.typed + "'" + within + " is given twice"};
+                return UsageError{"card " + quotedArg(piece.typed) + within + " is given twice"};
             ++slot;
         }
         if (typed.unreadable || typed.slots.empty()) {
             const std::string bad = typed.unreadable ? *typed.unreadable : arg;
             return UsageError{
-                "unknown card code '" + bad + "'" + (bad == arg ? "" : " in '" + arg + "'") +
+                "unknown card code " + quotedArg(bad) +
+                (bad == arg ? "" : " in " + quotedArg(arg)) +
                 " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
         }
     }
@@ -250,6 +270,16 @@ std::string_view ansiColour(RowState state) {
     return "\x1b[31m";
 }
 
+// The text goes out whole or the command fails: a closed or full output must
+// not look like a clean run to a script.
+int written(std::ostream& out, std::ostream& err, const std::string& text) {
+    out << text;
+    out.flush();
+    if (out) return 0;
+    err << "korvana-odds: cannot write the output\n";
+    return 1;
+}
+
 }  // namespace
 
 int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnvironment& env,
@@ -259,14 +289,9 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         err << "korvana-odds: " << oneLine(error->message) << " (see korvana-odds --help)\n";
         return 2;
     }
-    if (request.help) {
-        out << kUsage;
-        return 0;
-    }
-    if (request.version) {
-        out << "korvana-odds " << programVersion() << "\n";
-        return 0;
-    }
+    if (request.help) return written(out, err, kUsage);
+    if (request.version)
+        return written(out, err, "korvana-odds " + std::string(programVersion()) + "\n");
 
     const bool autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
     const Analysis analysis = analyse(request.hand, request.round, autoSwitch, std::nullopt);
@@ -307,8 +332,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         }
         text << best << "\n";
     }
-    out << text.str();
-    return 0;
+    return written(out, err, text.str());
 }
 
 }  // namespace korvana

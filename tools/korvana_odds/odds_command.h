@@ -15,7 +15,8 @@ struct OddsCommandEnvironment {
 
 // Runs one analysis pass for the slots given on the command line and writes the
 // ten rows and the best-hand text (or one JSON object) to out. Returns the exit
-// status: 0, or 2 after one line on err naming the bad argument (out untouched).
+// status: 0; 2 after one line on err naming the bad argument (out untouched);
+// 1 after a line on err when out cannot be written or flushed.
 int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnvironment& env,
                    std::ostream& out, std::ostream& err);
 

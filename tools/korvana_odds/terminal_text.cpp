@@ -41,43 +41,60 @@ size_t sequenceLength(std::string_view text, size_t pos, char32_t& point) {
     return length;
 }
 
+// The next character at text[pos] as oneLine() shows it; length is how many
+// bytes of text it takes.
+std::string shownCharacter(std::string_view text, size_t pos, size_t& length) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    length = 1;
+    if (byte < 0x80) {
+        switch (byte) {
+            case '\n': return "\\n";
+            case '\r': return "\\r";
+            case '\t': return "\\t";
+            case 0x1B: return "\\e";
+            case '\\': return "\\\\";
+            default:
+                if (byte < 0x20 || byte == 0x7F) return hexEscape("\\x%02x", byte);
+                return std::string(1, static_cast<char>(byte));
+        }
+    }
+    char32_t point = 0;
+    const size_t sequence = sequenceLength(text, pos, point);
+    if (sequence == 0) return hexEscape("\\x%02x", byte);
+    length = sequence;
+    if (point <= 0x9F || point == 0x2028 || point == 0x2029)
+        return hexEscape("\\u%04x", static_cast<unsigned>(point));
+    return std::string(text.substr(pos, sequence));
+}
+
+// Characters on screen: UTF-8 continuation bytes take no column.
+size_t columnsOf(std::string_view shown) {
+    size_t count = 0;
+    for (const char ch : shown)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
 }  // namespace
 
 std::string oneLine(std::string_view text) {
     std::string line;
     line.reserve(text.size());
-    for (size_t pos = 0; pos < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[pos]);
-        if (byte < 0x80) {
-            switch (byte) {
-                case '\n': line += "\\n"; break;
-                case '\r': line += "\\r"; break;
-                case '\t': line += "\\t"; break;
-                case 0x1B: line += "\\e"; break;
-                case '\\': line += "\\\\"; break;
-                default:
-                    if (byte < 0x20 || byte == 0x7F)
-                        line += hexEscape("\\x%02x", byte);
-                    else
-                        line += static_cast<char>(byte);
-            }
-            ++pos;
-            continue;
-        }
-        char32_t point = 0;
-        const size_t length = sequenceLength(text, pos, point);
-        if (length == 0) {
-            line += hexEscape("\\x%02x", byte);
-            ++pos;
-        } else if (point <= 0x9F || point == 0x2028 || point == 0x2029) {
-            line += hexEscape("\\u%04x", static_cast<unsigned>(point));
-            pos += length;
-        } else {
-            line.append(text.substr(pos, length));
-            pos += length;
-        }
-    }
+    for (size_t pos = 0, length = 0; pos < text.size(); pos += length)
+        line += shownCharacter(text, pos, length);
     return line;
+}
+
+std::string clipped(std::string_view text, size_t columns) {
+    if (columnsOf(oneLine(text)) <= columns) return std::string(text);
+    size_t used = 0;
+    size_t end = 0;
+    for (size_t length = 0; end < text.size(); end += length) {
+        const size_t width = columnsOf(shownCharacter(text, end, length));
+        if (used + width + 1 > columns) break;  // one column stays for the ellipsis
+        used += width;
+    }
+    return std::string(text.substr(0, end)) + "\u2026";
 }
 
 }  // namespace korvana

@@ -12,4 +12,9 @@ namespace korvana {
 // Other UTF-8 text passes unchanged.
 std::string oneLine(std::string_view text);
 
+// The text cut so that oneLine() shows at most `columns` characters of it, an
+// ellipsis standing for what was left out; shorter text comes back whole.
+// Cuts fall between characters, never inside one or inside its escape.
+std::string clipped(std::string_view text, size_t columns);
+
 }  // namespace korvana
