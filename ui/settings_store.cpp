@@ -30,6 +30,37 @@ const QString kRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvan
 constexpr bool kStoreKeepsTypes = false;
 #endif
 
+// Puts key = value into the INI file at path (a regular file or nothing),
+// leaving the rest of the file as it is.
+bool saveInFile(const QString& path, const QString& key, const QString& value, QString* error) {
+    QByteArray text;
+    const QFileInfo before(path);
+    const bool existed = before.exists();
+    const qint64 oldSize = existed ? before.size() : -1;
+    const QDateTime oldTime = existed ? before.lastModified() : QDateTime();
+    if (existed) {
+        QFile file(path);
+        if (!openRegularFile(file, error)) return false;
+        text = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            *error = file.errorString();
+            return false;
+        }
+    }
+    if (!replaceSettingsFile(path, withGeneralValue(text, key.toLatin1(), value.toLatin1()), error))
+        return false;
+    // QSettings takes a file whose size and time (to the millisecond) are
+    // unchanged for the one it read last; a second save within the same
+    // millisecond must not read as the first.
+    const QFileInfo after(path);
+    if (existed && after.size() == oldSize && after.lastModified() == oldTime) {
+        QFile file(path);
+        if (file.open(QIODevice::Append))
+            file.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+    }
+    return true;
+}
+
 }  // namespace
 
 SettingsStore SettingsStore::perUser() {
@@ -86,12 +117,9 @@ void SettingsStore::write(const QString& key, const QVariant& value) const {
     const auto store = openStore();
     if (!store) return;  // refused: the defaults are not saved anywhere
     const auto fail = [&](const QString& why) {
-        return Failure(
-            why.isEmpty()
-                ? QStringLiteral("Cannot save the setting \"%1\" in \"%2\".").arg(key, location())
-                : QStringLiteral("Cannot save the setting \"%1\" in \"%2\": "
-                                 "%3.")
-                      .arg(key, location(), why));
+        const QString message =
+            QStringLiteral("Cannot save the setting \"%1\" in \"%2\"").arg(key, location());
+        return Failure(why.isEmpty() ? message + '.' : message + QStringLiteral(": ") + why + '.');
     };
     // The same value again is already saved: nothing to write, so nothing can
     // fail, even in a store the player may only read.
@@ -108,29 +136,8 @@ void SettingsStore::write(const QString& key, const QVariant& value) const {
         return;
     }
 
-    QByteArray text;
-    const QFileInfo before(path_);
-    if (before.exists()) {
-        QFile file(path_);
-        QString why;
-        if (!openRegularFile(file, &why)) throw fail(why);
-        text = file.readAll();
-        if (file.error() != QFileDevice::NoError) throw fail(file.errorString());
-    }
     QString why;
-    if (!replaceSettingsFile(
-            path_, withGeneralValue(text, key.toLatin1(), value.toString().toLatin1()), &why))
-        throw fail(why);
-    // QSettings takes a file whose size and time (to the millisecond) are
-    // unchanged for the one it read last; a second save within the same
-    // millisecond must not read as the first.
-    const QFileInfo after(path_);
-    if (before.exists() && after.size() == before.size() &&
-        after.lastModified() == before.lastModified()) {
-        QFile file(path_);
-        if (file.open(QIODevice::Append))
-            file.setFileTime(before.lastModified().addMSecs(1), QFileDevice::FileModificationTime);
-    }
+    if (!saveInFile(path_, key, value.toString(), &why)) throw fail(why);
 }
 
 StoredLanguage SettingsStore::language() const {

@@ -119,6 +119,13 @@ bool drawnInBlue(QWidget* widget) {
     return false;
 }
 
+// The four links of one set, as the fake site serves them.
+QList<QByteArray> links(const QByteArray& prefix) {
+    QList<QByteArray> set;
+    for (int n = 1; n <= 4; ++n) set << prefix + QByteArray::number(n) + "\n";
+    return set;
+}
+
 QList<QByteArray> bannerRequests(int folder) {
     QList<QByteArray> targets;
     for (int n = 1; n <= 4; ++n) {
@@ -297,10 +304,9 @@ private Q_SLOTS:
         rig.site.route("/banners/1/3.txt", FakeResponse{500, "broken", {}, {}});
         rig.site.clearRequests();
         QVERIFY(rig.check());
-        QCOMPARE(rig.bannerLinks(),
-                 (QList<QByteArray>{"http://new.test/1\n", "http://new.test/2\n",
-                                    "http://old.test/3\n", "http://old.test/4\n"}));
-        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));  // no picture reloaded
+        // No picture reloaded, so no link changed: each still leads where its picture says.
+        QCOMPARE(rig.bannerLinks(), links("http://old.test/"));
+        QCOMPARE(rig.bannerColours(), QList<QColor>(4, kBlue));
         QVERIFY(!rig.site.requestedTargets().contains("/banners/1/4.gif"));
         // The reason is kept: which document failed, and how.
         const QString failure = rig.online->webCheckFailure();
@@ -326,7 +332,8 @@ private Q_SLOTS:
         QVERIFY(rig.check());
         QCOMPARE(rig.bannerColours(), (QList<QColor>{kRed, QColor(), kBlue, kBlue}));
         QVERIFY(rig.online->banner(2)->isEmpty());
-        QCOMPARE(rig.online->bannerLink(4), QByteArray("http://new.test/4\n"));
+        QCOMPARE(rig.bannerLinks(), (QList<QByteArray>{"http://new.test/1\n", {},
+                                                       "http://old.test/3\n", "http://old.test/4\n"}));
         // The emptied banner leads nowhere although its new link arrived.
         QTest::mouseClick(rig.online->banner(2), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(rig.opener->opened.empty());
@@ -339,7 +346,7 @@ private Q_SLOTS:
         rig.serveBanners(1, QStringLiteral("one_frame.gif"), "http://new.test/");
         rig.site.route("/banners/1/3.gif", FakeResponse{404, "no", {}, {}});
         QVERIFY(rig.check());
-        QCOMPARE(rig.bannerLinks().first(), QByteArray("http://new.test/1\n"));
+        QCOMPARE(rig.bannerLinks(), QList<QByteArray>(4));
         for (int n = 1; n <= 4; ++n)
             QTest::mouseClick(rig.online->banner(n), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(rig.opener->opened.empty());
@@ -363,12 +370,29 @@ private Q_SLOTS:
         const bool redirected = picture3.status == 302;
         QVERIFY(rig.check());
         QCOMPARE(rig.bannerColours(), QList<QColor>(4, redirected ? kRed : kBlue));
-        QCOMPARE(rig.online->bannerLink(3), redirected ? QByteArray("http://new.test/3\n")
-                                                       : QByteArray("http://old.test/3\n"));
+        QCOMPARE(rig.bannerLinks(), links(redirected ? "http://new.test/" : "http://old.test/"));
         QVERIFY(rig.heartbeat.longestGapMs() < kResponsiveMs);
         // The unfinished download left nothing behind.
         const QStringList files = rig.bannerFiles();
         QCOMPARE(files, (QStringList{"1.gif", "2.gif", "3.gif", "4.gif"}));
+    }
+
+    // A picture larger than its place is cut to it: the banner under the
+    // pointer is the one whose place it is, and opens its own link.
+    void bannerLargerThanItsPlace() {
+        Rig rig;
+        rig.serveBanners(1, QStringLiteral("wide_frame.gif"), "http://wide.test/");
+        QVERIFY(rig.check());
+        for (int n = 1; n <= 4; ++n) {
+            const QRect place = kMainWindowOnlinePlaces.banners[std::size_t(n - 1)];
+            QVERIFY(place.contains(rig.online->banner(n)->geometry()));
+            const QPoint inside = place.topLeft() + QPoint(20, 10);
+            QWidget* hit = rig.window.childAt(inside);
+            QCOMPARE(hit, rig.online->banner(n));
+            QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&rig.window, inside));
+        }
+        QCOMPARE(rig.opened(), (QStringList{"http://wide.test/1", "http://wide.test/2",
+                                            "http://wide.test/3", "http://wide.test/4"}));
     }
 
     void hostileLinksOpenNothing() {

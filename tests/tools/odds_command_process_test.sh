@@ -19,4 +19,7 @@ check "decimal comma from the region" 0 " T J Q K - Royal Flash odds - 1:23,5  "
 check "decimal point from the region" 0 " T J Q K - Royal Flash odds - 1:23.5  " \
     sh -c "LC_ALL=C LANG=en_GB.UTF-8 '$odds' --round river Th Jh Qh Kh 2c | head -n 1"
 check "piped output has no colour" 0 "0" sh -c "'$odds' Kc Kd | tr -d -c '\\033' | wc -c"
+check "stdout closed" 1 "korvana-odds: cannot write the output" sh -c "'$odds' Ah 2>&1 >&-"
+check "full device" 1 "korvana-odds: cannot write the output" sh -c "'$odds' Ah 2>&1 >/dev/full"
+check "empty slots first" 0 "$("$odds" - - Ah)" "$odds" -,-,Ah
 exit $fail

@@ -39,4 +39,46 @@ check "unknown option" 1 "" "korvana: Unknown option 'bogus'." QT_QPA_PLATFORM=o
 check "stray argument" 1 "" "korvana: Unexpected argument 'cards'." QT_QPA_PLATFORM=offscreen "$korvana" cards
 check "argument holding a newline" 1 "" "korvana: Unexpected argument 'a?b'." \
     QT_QPA_PLATFORM=offscreen "$korvana" "a${nl}b"
+
+# description, signal, what lies at the settings file's name: korvana starts
+# offscreen without a network (so no web check leaves the machine), shows its
+# error box about the settings and must end within 5 s of the signal.
+stops_on() {
+    what=$1 signal=$2 place=$3
+    config=$PWD/stops_config
+    rm -rf "$config"; mkdir -p "$config/Software"
+    case $place in
+        folder) mkdir "$config/Software/Korvana.conf" ;;
+        pipe) mkfifo "$config/Software/Korvana.conf" ;;
+    esac
+    env -i PATH="$PATH" HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$config" \
+        QT_QPA_PLATFORM=offscreen unshare -n "$korvana" 2>./stops_stderr &
+    pid=$!
+    tries=0
+    until grep -q "Cannot use the settings" ./stops_stderr 2>/dev/null; do
+        tries=$((tries + 1))
+        if [ $tries -gt 100 ] || ! kill -0 $pid 2>/dev/null; then break; fi
+        sleep 0.1
+    done
+    kill -s "$signal" $pid 2>/dev/null
+    tries=0
+    while kill -0 $pid 2>/dev/null && [ $tries -lt 50 ]; do tries=$((tries + 1)); sleep 0.1; done
+    if kill -0 $pid 2>/dev/null; then
+        echo "FAIL: $what: still running 5 s after $signal; stderr '$(cat ./stops_stderr)'"; fail=1
+        kill -s KILL $pid
+    fi
+    wait $pid; got=$?
+    if ! grep -q "Cannot use the settings" ./stops_stderr; then
+        echo "FAIL: $what: no word about the settings; status $got, stderr '$(cat ./stops_stderr)'"
+        fail=1
+    fi
+    rm -rf "$config" ./stops_stderr
+}
+if unshare -n true 2>/dev/null; then
+    stops_on "error box at start, SIGTERM" TERM folder
+    stops_on "error box at start, Ctrl+C" INT folder
+    stops_on "settings file is a named pipe" TERM pipe
+else
+    echo "SKIP: error boxes at start: cannot start korvana without a network here (unshare -n)"
+fi
 exit $fail

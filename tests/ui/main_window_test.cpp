@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCommonStyle>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,10 @@
 #include "radio_group.h"
 #include "status_panels.h"
 #include "window_fixture.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace korvana;
 using namespace korvana::ui;
@@ -61,6 +66,8 @@ private Q_SLOTS:
     void storedChoices();
     void storeFailures_data();
     void storeFailures();
+    void oddSettingsPlace_data();
+    void oddSettingsPlace();
     void unsavableLanguageChoiceChangesNothing();
     void readOnlyStore_data();
     void readOnlyStore();
@@ -228,6 +235,49 @@ void MainWindowTest::storeFailures() {
     // The program goes on: cards can still be played.
     clickCards(form, {"Ah"});
     QCOMPARE(form.oddsRows().last(), QStringLiteral(" A High card   "));
+}
+
+// A settings place that cannot be used at all: one message, then the window
+// runs on its defaults, makes its first web check and writes nothing there.
+void MainWindowTest::oddSettingsPlace_data() {
+    QTest::addColumn<QByteArray>("kind");
+    QTest::newRow("folder") << QByteArray("folder");
+    QTest::newRow("named pipe") << QByteArray("pipe");
+    QTest::newRow("not a settings file") << QByteArray("garbled");
+}
+
+void MainWindowTest::oddSettingsPlace() {
+    QFETCH(QByteArray, kind);
+    WindowFixture fixture;
+    const QString path = fixture.settingsPath();
+    if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "pipe") {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+        QSKIP("no named pipes here");
+#endif
+    } else {
+        writeSettingsFile(path, "[Window\nlanguage=russian\n");
+    }
+    MainWindow form(fixture.services(fixture.pictureFolder()));
+    QSignalSpy checks(&form, &MainWindow::webCheckDue);
+    form.show();
+
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.first().startsWith(QStringLiteral("Cannot use the settings")),
+             qPrintable(fixture.errors.first()));
+    QCOMPARE(checks.size(), 1);
+    QCOMPARE(form.language(), Language::English);
+    QCOMPARE(part<QMenu>(form, "helpMenu")->title(), QStringLiteral("Help"));
+    QVERIFY(form.autoSwitch());
+    trigger(form, "russianAction");
+    QCOMPARE(form.language(), Language::Russian);
+    QCOMPARE(fixture.errors.size(), 1);
+    const QFileInfo after(path);
+    QCOMPARE(after.isDir(), kind == "folder");
+    QCOMPARE(after.isFile(), kind == "garbled");
 }
 
 void MainWindowTest::unsavableLanguageChoiceChangesNothing() {

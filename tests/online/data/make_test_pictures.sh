@@ -14,3 +14,5 @@ cd "$(dirname "$0")"
 "$CONVERT" -size 185x60 -delay 0 xc:red -delay 1 xc:green -delay 12 xc:blue -loop 0 fast_frames.gif
 # Picture data of another format under a .gif name.
 "$CONVERT" -size 230x60 xc:gray not_a_gif.png
+# Larger than any place in the banner strip.
+"$CONVERT" -size 300x80 xc:'#30a040' wide_frame.gif
