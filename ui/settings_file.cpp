@@ -26,13 +26,11 @@ SettingsFileCheck checkSettingsFile(const QString& path) {
     }
     if (S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) != 0)
         return {Kind::Unusable, QStringLiteral("a link that leads nowhere")};
+    if (S_ISREG(st.st_mode)) return {Kind::Regular, {}};
 #else
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) return {Kind::Absent, {}};
     if (info.isFile()) return {Kind::Regular, {}};
-#endif
-#ifdef Q_OS_UNIX
-    if (S_ISREG(st.st_mode)) return {Kind::Regular, {}};
 #endif
     return {Kind::Unusable, QStringLiteral("not a regular file")};
 }

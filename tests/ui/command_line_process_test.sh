@@ -55,7 +55,7 @@ stops_on() {
         QT_QPA_PLATFORM=offscreen unshare -n "$korvana" 2>./stops_stderr &
     pid=$!
     tries=0
-    until grep -q "Cannot use the settings" ./stops_stderr 2>/dev/null; do
+    until grep -q "the settings in" ./stops_stderr 2>/dev/null; do
         tries=$((tries + 1))
         if [ $tries -gt 100 ] || ! kill -0 $pid 2>/dev/null; then break; fi
         sleep 0.1
