@@ -494,11 +494,13 @@ void MainWindowTest::decimalSeparatorOfTheRegion() {
 void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     WindowFixture fixture;
     MainWindow form(fixture.services(fixture.pictureFolder()));
-    QSignalSpy checks(&form, &MainWindow::webCheckDue);
+    QSignalSpy shown(&form, &MainWindow::shown);
+    QSignalSpy languages(&form, &MainWindow::languageChanged);
     form.show();
     trigger(form, "englishAction");
     trigger(form, "russianAction");
-    QCOMPARE(checks.size(), 3);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(languages.size(), 3);
 }
 
 void MainWindowTest::applicationIcon_data() {
