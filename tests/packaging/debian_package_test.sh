@@ -54,6 +54,6 @@ if grep -q "^Korvana: " "$work/stderr"; then cat "$work/stderr"; fail "the progr
 
 if command -v lintian >/dev/null; then
     lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
-    if grep -q '^E:' "$work/lintian.log"; then cat "$work/lintian.log"; fail "lintian errors"; fi
+    if grep -q '^[EW]:' "$work/lintian.log"; then cat "$work/lintian.log"; fail "lintian errors or warnings"; fi
 fi
 echo "package $deb works"
