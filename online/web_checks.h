@@ -1,12 +1,8 @@
 #pragma once
-// The web checks (version check and banner download) as the program sees
-// them: started with a language, reporting through callbacks.
-//
-// The code that speaks to the network, and the network libraries under it,
-// live in a module of their own beside the executable (online/web). The
-// program loads it when the first check is due, so that the window is up
-// before those libraries are read and linked, and a program whose module is
-// missing still runs, only without its web checks.
+// The web checks (version check and banner download) as the window's online
+// services see them: started with a language, reporting through callbacks.
+// The code that speaks to the network lives in online/web; tests put their
+// own checks behind this interface.
 #include <QByteArray>
 #include <QString>
 
@@ -49,15 +45,5 @@ public:
 
 using WebChecksFactory =
     std::function<std::unique_ptr<WebChecks>(const WebCheckSetup& setup, WebCheckEvents events)>;
-
-// Loads the network module from folder (the executable's, as installed) and
-// returns what makes web checks with it; empty, with the reason in error,
-// when the module cannot be loaded. Only that exact file is tried, so no
-// search path can slip another library in.
-WebChecksFactory loadWebChecksModule(const QString& folder, QString* error);
-
-// The module's one entry point, looked up by this name.
-inline constexpr char kWebChecksEntry[] = "korvana_web_checks_v1";
-using WebChecksEntry = WebChecks* (*)(const WebCheckSetup& setup, WebCheckEvents events);
 
 }  // namespace korvana::online

@@ -63,8 +63,8 @@ bool AnimatedBanner::loadFromFile(const QString& path, QString* error) {
     const auto frameCount = qint64(layout.delays.size());
     if (frameCount > kMaxFrames)
         return fail(QStringLiteral("picture has more than %1 frames").arg(kMaxFrames));
-    // The decoder gives every frame the size of the whole picture.
-    if (frameCount * decodedFrameBytes(layout.screenWidth, layout.screenHeight) > kMaxDecodedBytes)
+    // The decoder gives every frame the size of its canvas.
+    if (frameCount * decodedFrameBytes(layout.canvasWidth, layout.canvasHeight) > kMaxDecodedBytes)
         return fail(QStringLiteral("picture too large when decoded"));
 
     QBuffer buffer(&data);
@@ -75,13 +75,14 @@ bool AnimatedBanner::loadFromFile(const QString& path, QString* error) {
     qint64 decodedBytes = 0;
     QImage frame;
     while (reader.read(&frame)) {
+        // A frame the layout did not count means the two readers split the
+        // file differently: nothing about the picture can be trusted then.
+        if (qint64(frames.size()) >= frameCount) return fail(QStringLiteral("damaged GIF picture"));
         decodedBytes += frame.sizeInBytes() + kFrameOverheadBytes;
-        if (decodedBytes > kMaxDecodedBytes || qint64(frames.size()) >= kMaxFrames)
+        if (decodedBytes > kMaxDecodedBytes)
             return fail(QStringLiteral("picture too large when decoded"));
-        const std::size_t i = frames.size();
+        delays.push_back(heldDelay(layout.delays[frames.size()] * 10));
         frames.push_back(frame);
-        delays.push_back(heldDelay(int(layout.delays[i]) * 10));
-        if (qint64(frames.size()) == frameCount) break;
     }
     if (frames.empty()) return fail(reader.errorString());
     if (qint64(frames.size()) != frameCount) return fail(QStringLiteral("damaged GIF picture"));

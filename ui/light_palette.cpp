@@ -7,10 +7,13 @@
 #include <cstdlib>
 
 #include "colour_vision.h"
-#include "odds_list_painter.h"
 
 namespace korvana::ui {
 namespace {
+
+const QColor kImpossibleFill(255, 0, 0);  // red
+const QColor kPossibleFill(230, 230, 0);  // yellow
+const QColor kCompleteFill(0, 128, 0);    // green
 
 const QColor kHighContrastImpossible(150, 40, 40);  // dark red
 const QColor kHighContrastPossible(240, 228, 66);   // yellow

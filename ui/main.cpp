@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <chrono>
 
 #include "application.h"
 #include "command_line.h"
@@ -14,17 +13,17 @@ int main(int argc, char* argv[]) {
     auto window = korvana::ui::startProgram(app);
 
     // The online side: the new-version notice and the banners in the client
-    // area, the About window, the Help menu. The window's own hourly timer and
-    // its language choices start the web checks.
-    korvana::ui::OnlineOptions options;
-    options.checkInterval = std::chrono::milliseconds(0);
+    // area, the About window, the Help menu. The services schedule the web
+    // checks themselves; the window only tells them when it is shown and
+    // when its language changes.
     auto* form = window.get();
     auto* online = new korvana::ui::OnlineServices(  // owned by the client area
         form->clientArea(), [form] { return form->language(); },
-        korvana::ui::kMainWindowOnlinePlaces, options);
+        korvana::ui::kMainWindowOnlinePlaces);
     using korvana::ui::MainWindow;
     using korvana::ui::OnlineServices;
-    QObject::connect(form, &MainWindow::webCheckDue, online, &OnlineServices::startWebCheck);
+    QObject::connect(form, &MainWindow::shown, online, &OnlineServices::windowShown);
+    QObject::connect(form, &MainWindow::languageChanged, online, &OnlineServices::languageChanged);
     QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::openHelpPage);
     QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::showAboutWindow);
     QObject::connect(form, &MainWindow::tellAFriendRequested, online,

@@ -43,7 +43,6 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 
     start_ = services_.clock();
     setElapsedTick(start_, 1);
-    webCheckTimer_->start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -214,7 +213,10 @@ void MainWindow::showEvent(QShowEvent* event) {
         centring_->centre();
     }
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) restoreStoredChoices();
+    if (!event->spontaneous()) {
+        restoreStoredChoices();
+        Q_EMIT shown();
+    }
     // Undo goes back as far as the table the player first saw.
     if (!history_) {
         history_.emplace(tableNow());
@@ -276,7 +278,7 @@ void MainWindow::applyLanguage(Language language) {
 
     showAnalysis();
     showElapsedTime();
-    Q_EMIT webCheckDue();
+    Q_EMIT languageChanged();
     setControlCaptions();
     showHandsPlayed();
     statusPanels_->setPanelText(StatusPanel::Transparency,

@@ -85,8 +85,11 @@ Q_SIGNALS:
     void aboutRequested();
     void tellAFriendRequested();
     void licenceRequested();
-    // Hourly, and at every language choice (the first one included).
-    void webCheckDue();
+    // At every showing (restored from the task bar is not one), and every
+    // time the window's texts take a language, the stored one at showing
+    // included.
+    void shown();
+    void languageChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -177,8 +180,7 @@ private:
     QAction* englishAction_ = nullptr;
     QAction* russianAction_ = nullptr;
     QAction* foldAction_ = nullptr;
-    QTimer* elapsedTimer_ = nullptr;   // time passed, at every whole minute since start
-    QTimer* webCheckTimer_ = nullptr;  // every hour
+    QTimer* elapsedTimer_ = nullptr;  // time passed, at every whole minute since start
     DesktopCentring* centring_ = nullptr;
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
     QAction* highContrastAction_ = nullptr;     // in the View menu

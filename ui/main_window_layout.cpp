@@ -182,9 +182,6 @@ void MainWindow::createComponents() {
     elapsedTimer_->setInterval(60000);
     elapsedTimer_->setSingleShot(true);
     elapsedTimer_->setTimerType(Qt::PreciseTimer);
-    webCheckTimer_ = new QTimer(this);
-    webCheckTimer_->setObjectName(QStringLiteral("webCheckTimer"));
-    webCheckTimer_->setInterval(3600000);
 }
 
 void MainWindow::createMenus() {
@@ -262,7 +259,6 @@ void MainWindow::connectHandlers() {
     connect(opacitySlider_, &QSlider::valueChanged, this, &MainWindow::changeOpacity);
     connect(textShadeSlider_, &QSlider::valueChanged, this, &MainWindow::changeTextShade);
     connect(elapsedTimer_, &QTimer::timeout, this, &MainWindow::elapsedTimerTick);
-    connect(webCheckTimer_, &QTimer::timeout, this, &MainWindow::webCheckDue);
     connect(languageActions_, &QActionGroup::triggered, this, &MainWindow::menuLanguageChosen);
     // The online services answer these.
     connect(helpAction_, &QAction::triggered, this, &MainWindow::helpRequested);

@@ -6,20 +6,6 @@
 
 namespace korvana::ui {
 
-QColor rowFill(RowState state) {
-    switch (state) {
-        case RowState::Complete: return kCompleteFill;
-        case RowState::Possible: return kPossibleFill;
-        case RowState::Impossible: break;
-    }
-    return kImpossibleFill;
-}
-
-QColor rowTextColour(int sliderPosition) {
-    const int grey = 10 * sliderPosition + 5;
-    return {grey, grey, grey};
-}
-
 void paintOddsRow(QPainter& painter, const QRect& rect, const QString& row, LightPalette palette,
                   RowState state, int sliderPosition) {
     painter.fillRect(rect, lightFill(palette, state));

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
 
 #include "about_window.h"
 #include "animated_banner.h"
@@ -13,17 +12,10 @@
 #include "desktop_url_opener.h"
 #include "licence_file.h"
 #include "version_notice.h"
+#include "web_check.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
-
-namespace {
-
-// A window that is shown but never drawn (started minimized, say) does not
-// hold the first check back longer than this.
-constexpr std::chrono::milliseconds kUndrawnWindowWait{2000};
-
-}  // namespace
 
 OnlineServices::OnlineServices(QWidget* window, std::function<Language()> language,
                                const OnlinePlaces& places, OnlineOptions options)
@@ -35,8 +27,7 @@ OnlineServices::OnlineServices(QWidget* window, std::function<Language()> langua
       webCheckTimer_(new QTimer(this)),
       bannerStore_(options_.webCheck.bannerFolder),
       versionNotice_(new VersionNotice(window, places.notice, this)),
-      strip_(new BannerStrip(window, places.banners, bannerStore_, *opener_, this)),
-      about_(new AboutWindow(window, options_.webCheck.site, opener_)) {
+      strip_(new BannerStrip(window, places.banners, bannerStore_, *opener_, this)) {
     if (options_.programFolder.isEmpty())
         options_.programFolder = QCoreApplication::applicationDirPath();
     webCheckTimer_->setObjectName(QStringLiteral("webCheckTimer"));
@@ -55,6 +46,21 @@ OnlineServices::~OnlineServices() {
     delete versionNotice_;
 }
 
+void OnlineServices::makeWebChecks() {
+    online::WebCheckEvents events;
+    events.versionFound = [this](const QByteArray& remoteVersion) {
+        versionNotice_->announce(remoteVersion, language_());
+    };
+    events.bannerLinkReceived = [this](int n, const QByteArray& link) {
+        strip_->setNextLink(n, link);
+    };
+    events.bannerPicturesReady = [this] { strip_->showPictures(); };
+    webChecks_ = options_.webChecks
+                     ? options_.webChecks(options_.webCheck, std::move(events))
+                     : std::make_unique<online::WebCheck>(options_.webCheck, std::move(events));
+    webChecksMade_ = true;
+}
+
 QLabel* OnlineServices::notice() const {
     return versionNotice_->label();
 }
@@ -67,62 +73,41 @@ QByteArray OnlineServices::bannerLink(int n) const {
     return strip_->link(n);
 }
 
-AboutWindow* OnlineServices::aboutWindow() const {
+AboutWindow* OnlineServices::aboutWindow() {
+    // Made on first use: most runs never open it, and the start is quicker.
+    if (!about_ && window_) about_ = new AboutWindow(window_, options_.webCheck.site, opener_);
     return about_;
 }
 
 bool OnlineServices::webCheckRunning() const {
-    return checkWaiting_ || (webChecks_ && webChecks_->running());
+    return checkDue_ || (webChecks_ && webChecks_->running());
 }
 
 QString OnlineServices::webCheckFailure() const {
-    return webChecks_ ? webChecks_->bannerFailure() : loadFailure_;
+    return webChecks_ ? webChecks_->bannerFailure() : QString();
+}
+
+void OnlineServices::windowShown() {
+    scheduleWebCheck();
+}
+
+void OnlineServices::languageChanged() {
+    scheduleWebCheck();
+}
+
+void OnlineServices::scheduleWebCheck() {
+    if (checkDue_) return;
+    checkDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (checkDue_) startWebCheck();
+    });
 }
 
 void OnlineServices::startWebCheck() {
-    if (!webChecks_ && !windowDrawn_ && window_ && window_->window()->isVisible()) {
-        // Loading the module takes as long as drawing the window: the
-        // window goes first.
-        if (!checkWaiting_)
-            QTimer::singleShot(kUndrawnWindowWait, this, [this] {
-                windowDrawn_ = true;
-                startWaitingCheck();
-            });
-        checkWaiting_ = true;
-        return;
-    }
-    checkWaiting_ = false;
-    if (loadWebChecks()) webChecks_->start(language_());
-}
-
-void OnlineServices::startWaitingCheck() {
-    if (checkWaiting_) startWebCheck();
-}
-
-bool OnlineServices::loadWebChecks() {
-    if (webChecks_) return true;
-    if (!loadFailure_.isEmpty()) return false;  // tried once; the module will not appear
-    online::WebChecksFactory make = options_.webChecks;
-    if (!make)
-        make = online::loadWebChecksModule(QCoreApplication::applicationDirPath(), &loadFailure_);
-    if (make) {
-        online::WebCheckEvents events;
-        events.versionFound = [this](const QByteArray& remoteVersion) {
-            versionNotice_->announce(remoteVersion, language_());
-        };
-        events.bannerLinkReceived = [this](int n, const QByteArray& link) {
-            strip_->setNextLink(n, link);
-        };
-        events.bannerPicturesReady = [this] { strip_->showPictures(); };
-        webChecks_ = make(options_.webCheck, std::move(events));
-        if (!webChecks_) loadFailure_ = QStringLiteral("the web checks could not be made");
-    }
-    // The program runs on without its web checks; the reason is kept for
-    // whoever looks into it.
-#ifndef NDEBUG
-    if (!webChecks_) std::fprintf(stderr, "no web checks: %s\n", qUtf8Printable(loadFailure_));
-#endif
-    return webChecks_ != nullptr;
+    checkDue_ = false;
+    // Made with the first check, after the window is up.
+    if (!webChecksMade_) makeWebChecks();
+    if (webChecks_) webChecks_->start(language_());
 }
 
 void OnlineServices::openUpdatePage() {
@@ -150,16 +135,10 @@ void OnlineServices::openLicence() {
 }
 
 void OnlineServices::showAboutWindow() {
-    if (about_) about_->present(language_());
+    if (AboutWindow* about = aboutWindow()) about->present(language_());
 }
 
 bool OnlineServices::eventFilter(QObject* watched, QEvent* event) {
-    if (!windowDrawn_ && window_ && watched == window_->window() &&
-        event->type() == QEvent::Paint) {
-        windowDrawn_ = true;
-        // Once this paint is done and on screen.
-        if (checkWaiting_) QTimer::singleShot(0, this, &OnlineServices::startWaitingCheck);
-    }
     // The About window must not stay on screen without the main window:
     // closing the main window ends the program. (Minimizing is spontaneous.)
     if (window_ && watched == window_->window() && event->type() == QEvent::Hide &&

@@ -5,16 +5,14 @@
 //
 // The main window creates one OnlineServices with its client area and the
 // places it keeps for the notice and the banners; it then
-//   - calls startWebCheck() at its first showing and at every language choice
-//     (and every hour, unless the services run their own hourly timer);
+//   - tells windowShown() and languageChanged(): every web check is
+//     scheduled here, at those moments and every hour;
 //   - connects its Help menu entries to openHelpPage(), openTellAFriendPage(),
 //     openLicence() and showAboutWindow().
 //
 // Each web check runs in the background on the GUI thread's event loop (see
-// online/web_checks.h). The first one loads the network module, and waits
-// for that until the window has been drawn for the first time, so that the
-// player sees the window before the network libraries are read. Destroying
-// the window, and with it this object, stops every request at once.
+// online/web_checks.h). Destroying the window, and with it this object, stops
+// every request at once.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -45,12 +43,12 @@ class VersionNotice;
 
 struct OnlineOptions {
     online::WebCheckSetup webCheck;
-    // Between two checks of the services' own timer; zero leaves the hourly
-    // tick to the caller.
+    // Between two scheduled checks; zero: none but at showing and at a
+    // language change.
     std::chrono::milliseconds checkInterval{3600000};
     QString programFolder;                      // empty: the executable's folder
     std::shared_ptr<online::UrlOpener> opener;  // null: the desktop
-    online::WebChecksFactory webChecks;         // empty: the module beside the executable
+    online::WebChecksFactory webChecks;         // empty: the real checks over the network
 };
 
 class OnlineServices : public QObject {
@@ -67,14 +65,21 @@ public:
     QLabel* notice() const;
     AnimatedBanner* banner(int n) const;  // 1..4
     QByteArray bannerLink(int n) const;
-    AboutWindow* aboutWindow() const;
-    // A web check is under way, or waiting for the window to be drawn.
+    AboutWindow* aboutWindow();  // made on first use
+    // A web check is under way, or due once the current event is handled.
     bool webCheckRunning() const;
-    // Why the last banner download failed, or why no web check can run;
-    // empty when all went well or nothing ended yet.
+    // Why the last banner download failed; empty when all went well or
+    // nothing ended yet.
     QString webCheckFailure() const;
 
 public Q_SLOTS:
+    // A check is due at every showing of the window and every language
+    // change; it starts once the current event has been handled, so that the
+    // window is on screen first and one showing with its language makes one
+    // check.
+    void windowShown();
+    void languageChanged();
+    // Starts a check at once.
     void startWebCheck();
     void openUpdatePage();
     void openHelpPage();
@@ -89,19 +94,16 @@ private:
     // Opens the site's page in the current language; nothing for a language
     // the site has no page for.
     void openSitePage(QUrl (*page)(const online::SiteAddresses&, Language));
-    // Starts the check that waited for the window to be drawn.
-    void startWaitingCheck();
-    // Makes the web checks on first use; false when they cannot be made.
-    bool loadWebChecks();
+    void scheduleWebCheck();
+    void makeWebChecks();
 
     QPointer<QWidget> window_;
     std::function<Language()> language_;
     OnlineOptions options_;
     std::shared_ptr<online::UrlOpener> opener_;
     std::unique_ptr<online::WebChecks> webChecks_;  // made by the first check
-    QString loadFailure_;
-    bool windowDrawn_ = false;
-    bool checkWaiting_ = false;
+    bool webChecksMade_ = false;
+    bool checkDue_ = false;
     QTimer* webCheckTimer_;
     online::BannerStore bannerStore_;
     VersionNotice* versionNotice_;

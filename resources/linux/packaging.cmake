@@ -38,7 +38,9 @@ add_custom_target(korvana_changelog ALL DEPENDS ${korvana_changelog})
 install(FILES ${korvana_changelog} DESTINATION share/doc/korvana)
 
 # Everything the rules above install, so that building just the program
-# (scripts/start) leaves a tree that "cmake --install" can copy.
+# (scripts/start, scripts/package) leaves a tree that "cmake --install" and
+# cpack can copy; neither builds the tests and benchmarks first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 add_custom_target(korvana_installable)
 add_dependencies(korvana_installable korvana korvana-odds korvana_man_pages korvana_changelog)
 
@@ -49,7 +51,7 @@ set(CPACK_PACKAGE_CONTACT "The Korvana developers <${KORVANA_SUPPORT_EMAIL}>")
 set(CPACK_PACKAGE_VENDOR "The Korvana developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Texas Hold'em hand analyser and odds calculator")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Korvana shows, for the cards you know, how each of the ten poker hands stands:\n complete, still possible with the odds of making it by the flop, the turn or\n the river, or impossible. A desktop window and the korvana-odds command.")
+  "Korvana shows, for the cards you know, how each of the ten poker hands stands:\ncomplete, still possible with the odds of making it by the flop, the turn or\nthe river, or impossible. A desktop window and the korvana-odds command.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

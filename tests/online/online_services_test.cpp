@@ -700,13 +700,10 @@ private Q_SLOTS:
     // The first check waits for the window's first paint before it makes the
     // web checks (and so loads the network module); checks that cannot be
     // made leave the window without them and say why.
-    void firstCheckWaitsForTheWindowToBeDrawn_data() {
-        QTest::addColumn<bool>("checksCanBeMade");
-        QTest::newRow("checks made") << true;
-        QTest::newRow("checks cannot be made") << false;
-    }
-    void firstCheckWaitsForTheWindowToBeDrawn() {
-        QFETCH(bool, checksCanBeMade);
+    // The window's showing and its language come together at start: one
+    // check, and only once the window is up. Each later language choice is
+    // a check of its own.
+    void checksFollowShowingAndLanguage() {
         struct Checks : WebChecks {
             QList<Language>* started;
             explicit Checks(QList<Language>* s) : started(s) {}
@@ -715,37 +712,27 @@ private Q_SLOTS:
             QString bannerFailure() const override { return {}; }
         };
         QList<Language> started;
-        int made = 0;
+        Language language = Language::Russian;
         QWidget window;
         OnlineOptions options;
         options.checkInterval = 0ms;
         options.webChecks = [&](const WebCheckSetup&, WebCheckEvents) {
-            ++made;
-            return checksCanBeMade ? std::make_unique<Checks>(&started) : nullptr;
+            return std::make_unique<Checks>(&started);
         };
         auto* online = new OnlineServices(
-            &window, [] { return Language::Russian; }, kMainWindowOnlinePlaces, options);
-        window.show();  // shown, not yet drawn: the event loop has not run
-        online->startWebCheck();
-        online->startWebCheck();
-        QCOMPARE(made, 0);
+            &window, [&] { return language; }, kMainWindowOnlinePlaces, options);
+        window.show();
+        online->languageChanged();
+        online->windowShown();
+        QVERIFY(started.isEmpty());
         QVERIFY(online->webCheckRunning());
-        QVERIFY(QTest::qWaitFor([&] { return made > 0; }, 1000));
-        QTest::qWait(50);
-        QCOMPARE(made, 1);
-        QCOMPARE(started, checksCanBeMade ? QList<Language>{Language::Russian} : QList<Language>{});
-        QVERIFY(!online->webCheckRunning());
-        QCOMPARE(online->webCheckFailure().isEmpty(), checksCanBeMade);
-        online->startWebCheck();  // drawn by now: at once, and made only once
-        QCOMPARE(made, 1);
-        QCOMPARE(started.size(), checksCanBeMade ? 2 : 0);
-    }
-
-    void moduleElsewhereIsNotLoaded() {
-        QTemporaryDir empty;
-        QString error;
-        QVERIFY(!loadWebChecksModule(empty.path(), &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return !started.isEmpty(); }, 1000));
+        QTest::qWait(20);
+        QCOMPARE(started, QList<Language>{Language::Russian});
+        language = Language::English;
+        online->languageChanged();
+        QVERIFY(QTest::qWaitFor([&] { return started.size() == 2; }, 1000));
+        QCOMPARE(started.last(), Language::English);
     }
 
     void destroyingTheWindowDuringAHangingRequest() {

@@ -21,7 +21,7 @@ done
 
 dpkg -x "$deb" "$work/root" || fail "dpkg -x"
 root="$work/root/usr"
-for f in lib/korvana/korvana lib/korvana/libkorvana-web.so lib/korvana/images/Ah.jpg lib/korvana/images/nocard.jpg \
+for f in lib/korvana/korvana lib/korvana/images/Ah.jpg lib/korvana/images/nocard.jpg \
          lib/korvana/images/Ah@2x.jpg lib/korvana/images/nocard@2x.jpg \
          lib/korvana/eula_eng.txt lib/korvana/eula_rus.txt bin/korvana bin/korvana-odds \
          share/applications/korvana.desktop share/metainfo/example.korvana.Korvana.metainfo.xml \
@@ -44,9 +44,6 @@ XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=offscreen \
 pid=$!
 sleep 3
 kill -0 "$pid" 2>/dev/null || { cat "$work/stderr"; fail "the installed program did not stay up"; }
-# Its first web check has loaded the network module from beside it.
-grep -q "/usr/lib/korvana/libkorvana-web.so" "/proc/$pid/maps" ||
-    fail "the installed program did not load its web module"
 kill -TERM "$pid"
 wait "$pid"
 status=$?
@@ -57,6 +54,6 @@ if grep -q "^Korvana: " "$work/stderr"; then cat "$work/stderr"; fail "the progr
 
 if command -v lintian >/dev/null; then
     lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
-    if grep -q '^E:' "$work/lintian.log"; then cat "$work/lintian.log"; fail "lintian errors"; fi
+    if grep -q '^[EW]:' "$work/lintian.log"; then cat "$work/lintian.log"; fail "lintian errors or warnings"; fi
 fi
 echo "package $deb works"

@@ -2,6 +2,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "light_palette.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
 #include "window_fixture.h"
@@ -11,6 +12,11 @@ using namespace korvana::ui;
 using namespace korvana::ui::testing;
 
 namespace {
+
+// The classic traffic lights.
+const QColor kRed(255, 0, 0);
+const QColor kYellow(230, 230, 0);
+const QColor kGreen(0, 128, 0);
 
 // Pixels of one row inside the frame, as they reached the screen.
 QImage paintedRow(MainWindow& form, int index) {
@@ -42,15 +48,15 @@ private Q_SLOTS:
 void OddsListTest::fillOfARow_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QColor>("fill");
-    QTest::newRow("impossible") << int(RowState::Impossible) << kImpossibleFill;
-    QTest::newRow("possible") << int(RowState::Possible) << kPossibleFill;
-    QTest::newRow("complete") << int(RowState::Complete) << kCompleteFill;
+    QTest::newRow("impossible") << int(RowState::Impossible) << kRed;
+    QTest::newRow("possible") << int(RowState::Possible) << kYellow;
+    QTest::newRow("complete") << int(RowState::Complete) << kGreen;
 }
 
 void OddsListTest::fillOfARow() {
     QFETCH(int, state);
     QFETCH(QColor, fill);
-    QCOMPARE(rowFill(static_cast<RowState>(state)), fill);
+    QCOMPARE(lightFill(LightPalette::Classic, static_cast<RowState>(state)), fill);
 }
 
 // Every row's blank right end shows the fill of its state.
@@ -58,7 +64,7 @@ void OddsListTest::paintedFills() {
     WindowFixture fixture;
     auto form = fixture.window();
     clickCards(*form, {"Kh", "Ah", "Kd"});
-    const QColor red = kImpossibleFill, yellow = kPossibleFill, green = kCompleteFill;
+    const QColor red = kRed, yellow = kYellow, green = kGreen;
     const QColor expected[] = {red, red, yellow, yellow, red, red, yellow, yellow, green, green};
     QCOMPARE(form->oddsRows().size(), 10);
     for (int index = 0; index < 10; ++index) {
@@ -85,7 +91,7 @@ void OddsListTest::textGrey() {
     auto* slider = part<QSlider>(*form, "textShadeSlider");
     slider->setValue(position == 25 ? 24 : 25);
     slider->setValue(position);
-    QCOMPARE(rowTextColour(position), text);
+    QCOMPARE(lightText(LightPalette::Classic, RowState::Possible, position), text);
     for (int index : {0, 9}) {
         const QImage row = paintedRow(*form, index);
         QVERIFY2(pixelsOf(row, text) >= 20, qPrintable(form->oddsRows()[index]));
