@@ -332,8 +332,9 @@ private Q_SLOTS:
         QVERIFY(rig.check());
         QCOMPARE(rig.bannerColours(), (QList<QColor>{kRed, QColor(), kBlue, kBlue}));
         QVERIFY(rig.online->banner(2)->isEmpty());
-        QCOMPARE(rig.bannerLinks(), (QList<QByteArray>{"http://new.test/1\n", {},
-                                                       "http://old.test/3\n", "http://old.test/4\n"}));
+        QCOMPARE(rig.bannerLinks(),
+                 (QList<QByteArray>{
+                     "http://new.test/1\n", {}, "http://old.test/3\n", "http://old.test/4\n"}));
         // The emptied banner leads nowhere although its new link arrived.
         QTest::mouseClick(rig.online->banner(2), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(rig.opener->opened.empty());
