@@ -108,7 +108,7 @@ bool OnlineServices::loadWebChecks() {
     if (make) {
         online::WebCheckEvents events;
         events.versionFound = [this](const QByteArray& remoteVersion) {
-            versionNotice_->announce(remoteVersion, language_());
+            versionNotice_->announce(remoteVersion);
         };
         events.bannerLinkReceived = [this](int n, const QByteArray& link) {
             strip_->setLink(n, link);

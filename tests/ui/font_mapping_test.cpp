@@ -137,8 +137,8 @@ void FontsTest::captionsFit() {
 
     // Panel texts end where the next panel or a slider begins.
     const auto* panels = part<StatusPanels>(*form, "statusPanels");
-    const int sliderStarts[] = {0, 0, 0, part<QSlider>(*form, "opacitySlider")->x(),
-                                part<QSlider>(*form, "textShadeSlider")->x()};
+    const int sliderStarts[] = {0, 0, 0, part<QSlider>(*form, "transparencySlider")->x(),
+                                part<QSlider>(*form, "fontColourSlider")->x()};
     const auto fitsPanel = [&](StatusPanel panel, const QString& text) {
         const QRect area = panels->panelRect(panel);
         const int sliderStart = sliderStarts[static_cast<int>(panel)];

@@ -136,7 +136,7 @@ void KeyboardAndUndoTest::typedCards_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("cards");
     QTest::addColumn<int>("handsPlayed");
-    QTest::addColumn<int>("opacity");  // the transparency slider's position
+    QTest::addColumn<int>("transparency");  // the slider's position
     QTest::newRow("cards in order") << ""
                                     << "AhKd9c"
                                     << "Ah Kd 9c - - - -" << 0 << 0;
@@ -170,7 +170,7 @@ void KeyboardAndUndoTest::typedCards_data() {
     QTest::newRow("russian ctrl+n folds") << ""
                                           << "AhKd<ctrl-т>"
                                           << "- - - - - - -" << 1 << 0;
-    QTest::newRow("the slider keeps its arrows") << "opacitySlider"
+    QTest::newRow("the slider keeps its arrows") << "transparencySlider"
                                                  << "<right>Ah<right>Kd<left>"
                                                  << "Ah Kd - - - - -" << 0 << 1;
     QTest::newRow("through the auto-switch box") << "autoSwitchBox"
@@ -183,14 +183,14 @@ void KeyboardAndUndoTest::typedCards() {
     QFETCH(QString, keys);
     QFETCH(QString, cards);
     QFETCH(int, handsPlayed);
-    QFETCH(int, opacity);
+    QFETCH(int, transparency);
     WindowFixture fixture;
     auto form = fixture.window();
     QWidget* target = focus.isEmpty() ? form.get() : part<QWidget>(*form, focus.toLatin1());
     typeKeys(target, keys);
     QCOMPARE(slotsShown(*form), cards);
     QCOMPARE(form->handsPlayed(), handsPlayed);
-    QCOMPARE(part<QSlider>(*form, "opacitySlider")->value(), opacity);
+    QCOMPARE(part<QSlider>(*form, "transparencySlider")->value(), transparency);
     // A typed card is a picker click: the same picture and the same pass.
     auto clicked = fixture.window();
     clickCards(*clicked, slotTexts(*form));
@@ -234,7 +234,7 @@ void KeyboardAndUndoTest::messages() {
     const QString timePassed = form->panelText(StatusPanel::TimePassed);
     typeKeys(form.get(), keys);
     const QString expected =
-        message < 0 ? QString() : cardKeyMessage(language, CardKeyMessage(message), detail);
+        message < 0 ? QString() : cardKeyMessage(CardKeyMessage(message), detail);
     QCOMPARE(form->statusMessage(), expected);
     // The panels under the message keep their texts and show again without it.
     QCOMPARE(part<QWidget>(*form, "statusMessage")->isVisible(), !expected.isEmpty());

@@ -114,7 +114,7 @@ void MainWindowTest::firstStart() {
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     // Slider thumbs are 10 pixels along the track.
     for (QSlider* slider :
-         {part<QSlider>(*form, "opacitySlider"), part<QSlider>(*form, "textShadeSlider")}) {
+         {part<QSlider>(*form, "transparencySlider"), part<QSlider>(*form, "fontColourSlider")}) {
         QStyleOptionSlider option;
         option.initFrom(slider);
         option.orientation = Qt::Horizontal;
@@ -404,8 +404,8 @@ void MainWindowTest::transparency() {
     QFETCH(int, alpha);
     WindowFixture fixture;
     auto form = fixture.window();
-    part<QSlider>(*form, "opacitySlider")->setValue(20 - position);
-    part<QSlider>(*form, "opacitySlider")->setValue(position);
+    part<QSlider>(*form, "transparencySlider")->setValue(20 - position);
+    part<QSlider>(*form, "transparencySlider")->setValue(position);
     QCOMPARE(qRound(form->windowOpacity() * 255), alpha);
 }
 

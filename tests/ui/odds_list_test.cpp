@@ -82,7 +82,7 @@ void OddsListTest::textGrey() {
     WindowFixture fixture;
     auto form = fixture.window();
     clickCards(*form, {"Kh", "Ah"});
-    auto* slider = part<QSlider>(*form, "textShadeSlider");
+    auto* slider = part<QSlider>(*form, "fontColourSlider");
     slider->setValue(position == 25 ? 24 : 25);
     slider->setValue(position);
     QCOMPARE(rowTextColour(position), text);
