@@ -7,6 +7,7 @@
 namespace korvana {
 namespace {
 
+// A new language takes the next column, here and in every entry below.
 constexpr size_t kLanguageCount = 2;
 
 // The column of a language in the table.
