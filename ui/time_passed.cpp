@@ -33,10 +33,10 @@ std::chrono::milliseconds untilMinute(const QDateTime& start, const QDateTime& n
 }
 
 QString timePassedText(qint64 minutes) {
-    const qint64 hours = minutes / 60;
-    return panelLabel(WindowText::TimePassed) + QStringLiteral("%1:%2")
-                                                    .arg(hours, 2, 10, QLatin1Char('0'))
-                                                    .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    const QString clock = QStringLiteral("%1:%2")
+                              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                              .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return panelLabel(WindowText::TimePassed) + clock;
 }
 
 QString timePassedText(const QDateTime& start, const QDateTime& now) {

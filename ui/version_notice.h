@@ -4,8 +4,8 @@
 // Hidden until a check finds a version other than this program's; from then
 // on it stays visible, and each later check that finds a different version
 // rewrites it in the language current at that moment; a language choice alone
-// leaves it as it is. The remote version comes
-// from the network, so the label shows it as plain text, never as markup.
+// leaves it as it is. The remote version comes from the network, so the label
+// shows it as plain text, never as markup.
 #include <QByteArray>
 #include <QLabel>
 #include <QObject>
