@@ -1,37 +1,21 @@
 #include "card_input.h"
 
+#include "utf8.h"
+
 namespace korvana {
 namespace {
 
-// One UTF-8 sequence at text[pos]: its code point and length. A byte that
-// does not start a well-formed sequence comes back as itself with length 1,
-// which no rank or suit matches.
+// One character at text[pos]. A byte that does not start a well-formed
+// sequence comes back as itself with length 1, which no rank or suit matches.
 struct Decoded {
     char32_t point;
     size_t length;
 };
 
 Decoded decodeAt(std::string_view text, size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    char32_t point = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        point = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        point = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        point = lead & 0x07u;
-    }
-    if (length == 1 || pos + length > text.size()) return {lead, 1};
-    for (size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[pos + k]);
-        if ((byte & 0xC0) != 0x80) return {lead, 1};
-        point = (point << 6) | (byte & 0x3Fu);
-    }
-    return {point, length};
+    if (const auto character = utf8CharacterAt(text, pos))
+        return {character->point, character->length};
+    return {static_cast<unsigned char>(text[pos]), 1};
 }
 
 bool isSeparator(char32_t ch) {

@@ -25,7 +25,7 @@ inline constexpr std::array<Category, 10> kCategoriesInListOrder = {
     Category::Pair,       Category::HighCard,
 };
 
-// Position of a category in the odds list, 0 for Royal Flash .. 9 for High card.
+// Position of a category in the odds list, 0 for Royal Flush .. 9 for High card.
 inline constexpr int listIndex(Category category) {
     return static_cast<int>(Category::RoyalFlush) - static_cast<int>(category);
 }

@@ -72,7 +72,7 @@ std::uint64_t straightFlushes(unsigned held, int otherSuits, int missing) {
     return total;
 }
 
-// Flash, Straight Flash and Royal Flash depend on one suit only. With at most
+// Flush, Straight Flush and Royal Flush depend on one suit only. With at most
 // seven cards only one suit can hold five, so the suits' counts simply add up.
 void countSuitedHands(const SuitMasks& counted, int uncounted, int missing, Hits& hits) {
     constexpr unsigned kAllRanks = 0x1FFFu, kTenToAce = 0x1F00u;

@@ -29,7 +29,7 @@ struct CategoryChance {
 };
 
 struct ExactChances {
-    std::array<CategoryChance, 10> rows;  // list order, Royal Flash first
+    std::array<CategoryChance, 10> rows;  // list order, Royal Flush first
     const CategoryChance& of(Category category) const {
         return rows[static_cast<size_t>(listIndex(category))];
     }

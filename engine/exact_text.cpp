@@ -8,10 +8,6 @@
 namespace korvana {
 namespace {
 
-bool russian(Language language) {
-    return language == Language::Russian;
-}
-
 std::string withSeparator(std::string text, std::string_view decimalSeparator) {
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, decimalSeparator);
@@ -33,15 +29,6 @@ std::string tenthsText(double x, std::string_view decimalSeparator) {
     return withSeparator(text, decimalSeparator);
 }
 
-std::string_view roundDative(Round round) {
-    switch (round) {
-        case Round::Flop: return "флопу";
-        case Round::Turn: return "терну";
-        case Round::River: break;
-    }
-    return "риверу";
-}
-
 }  // namespace
 
 std::string percentText(double probability, std::string_view decimalSeparator) {
@@ -55,13 +42,17 @@ std::string percentText(double probability, std::string_view decimalSeparator) {
 
 std::string oneInText(double probability, Language language, std::string_view decimalSeparator) {
     if (probability <= 0.0) return {};
-    std::string text = russian(language) ? "1 из " : "1 in ";
-    return text + tenthsText(1.0 / probability, decimalSeparator);
+    return fillIn(phrase(language, Phrase::OneIn),
+                  {tenthsText(1.0 / probability, decimalSeparator)});
 }
 
 std::string exactHeading(Language language, Round round) {
-    if (russian(language)) return "Точный шанс к " + std::string(roundDative(round));
-    return "Exact chance by the " + std::string(roundName(round));
+    switch (round) {
+        case Round::Flop: return std::string(phrase(language, Phrase::ExactChanceByFlop));
+        case Round::Turn: return std::string(phrase(language, Phrase::ExactChanceByTurn));
+        case Round::River: break;
+    }
+    return std::string(phrase(language, Phrase::ExactChanceByRiver));
 }
 
 bool formulaDisagrees(const OddsRow& row, double exact) {
@@ -82,40 +73,29 @@ std::string cardName(Card card) {
 
 std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round,
                            int unseenCards, Language language, std::string_view separator) {
-    const bool ru = russian(language);
+    const auto say = [language](Phrase what) { return phrase(language, what); };
     std::string text;
     switch (row.state) {
         case RowState::Possible: {
             const double odds = row.odds.value_or(0.0);
             const std::string x = oddsNumberText(odds, separator);
             const std::string formula = odds > 0.0 ? percentText(1.0 / odds, separator) : "0%";
-            text = ru ? "1:" + x + " в списке: шансы по формуле, в среднем одна удача на " + x +
-                            " попыток (" + formula + ")."
-                      : "1:" + x + " in the list: the formula's odds, one success in " + x +
-                            " tries (" + formula + ").";
+            text = fillIn(say(Phrase::ListedOdds), {x, formula});
             break;
         }
-        case RowState::Impossible:
-            text = ru ? "В списке: по формуле эта комбинация невозможна."
-                      : "In the list: the formula finds no way to this hand.";
-            break;
-        case RowState::Complete:
-            text = ru ? "В списке: комбинация собрана." : "In the list: the hand is complete.";
-            break;
+        case RowState::Impossible: text = say(Phrase::ListedImpossible); break;
+        case RowState::Complete: text = say(Phrase::ListedComplete); break;
     }
 
     const double exact = chance.chance.probability;
     text += '\n';
     text += exactHeading(language, round) + ": " + percentText(exact, separator);
     if (exact > 0.0 && exact < 1.0) text += " (" + oneInText(exact, language, separator) + ")";
-    text +=
-        exact > 0.0 ? "." : (ru ? ", эта комбинация не соберётся." : ", this hand cannot come.");
+    text += exact > 0.0 ? "." : say(Phrase::CannotCome);
 
     if (formulaDisagrees(row, exact)) {
-        const std::string factor = withSeparator("1.5", separator);
         text += '\n';
-        text += ru ? "Формула расходится с точным шансом больше чем в " + factor + " раза."
-                   : "The formula and the exact chance differ by more than " + factor + " times.";
+        text += fillIn(say(Phrase::FormulaDiffers), {withSeparator("1.5", separator)});
     }
 
     // Outs only make sense while a card is still to come and the hand is not there yet.
@@ -124,13 +104,11 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
     if (cardToCome && !held) {
         text += '\n';
         if (chance.outs.empty()) {
-            text += ru ? "Аутов нет: ни одна следующая карта не собирает комбинацию."
-                       : "No outs: no single next card makes this hand.";
+            text += say(Phrase::NoOuts);
         } else if (outsAreEveryUnseenCard(chance, unseenCards)) {
-            text += ru ? "Ауты: любая карта, которой нет на столе."
-                       : "Outs: any card not on the table.";
+            text += say(Phrase::EveryCardIsAnOut);
         } else {
-            text += (ru ? "Ауты (" : "Outs (") + std::to_string(chance.outs.size()) + "):";
+            text += fillIn(say(Phrase::Outs), {std::to_string(chance.outs.size())});
             for (size_t i = 0; i < chance.outs.size(); ++i) {
                 // Thirteen to a line, like a row of the picker, keeps a long list readable.
                 text += i > 0 && i % 13 == 0 ? '\n' : ' ';

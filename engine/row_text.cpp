@@ -15,7 +15,7 @@ std::string heldRanksText(const OddsRow& row, Language language) {
     for (size_t i = 0; i < row.heldRanks.size(); ++i) {
         // The two groups are of different ranks, so the second starts where the rank changes.
         if (i > 0 && namesTwoGroups(row.category) && row.heldRanks[i] != row.heldRanks[i - 1])
-            (text += ' ') += korvana::text(language, entry::And);
+            (text += ' ') += phrase(language, Phrase::And);
         (text += ' ') += rankText(row.heldRanks[i]);
     }
     return text;
@@ -28,16 +28,16 @@ std::string rowText(const OddsRow& row, Language language, std::string_view deci
     const bool highCard = row.category == Category::HighCard;
     if (row.state == RowState::Impossible) {
         std::string impossible = " ";
-        if (highCard) (impossible += text(language, entry::No)) += ' ';
+        if (highCard) (impossible += phrase(language, Phrase::No)) += ' ';
         impossible += name;
-        if (!highCard) (impossible += ' ') += text(language, entry::Impossible);
+        if (!highCard) (impossible += ' ') += phrase(language, Phrase::Impossible);
         impossible += ' ';
         return impossible;
     }
     std::string ranks = heldRanksText(row, language);
     if (row.state == RowState::Complete) {
         ranks += highCard ? " " : " - ";
-        if (!highCard) (ranks += text(language, entry::Complete)) += ' ';
+        if (!highCard) (ranks += phrase(language, Phrase::Complete)) += ' ';
         ranks += name;
         ranks += "   ";
         return ranks;
@@ -45,7 +45,7 @@ std::string rowText(const OddsRow& row, Language language, std::string_view deci
     ranks += " - ";
     ranks += name;
     ranks += ' ';
-    ranks += text(language, entry::Odds);
+    ranks += phrase(language, Phrase::Odds);
     ranks += " - 1:";
     ranks += oddsNumberText(row.odds.value_or(0.0), decimalSeparator);
     ranks += "  ";
@@ -61,7 +61,7 @@ std::array<std::string, 10> rowTexts(const Analysis& analysis, Language language
 }
 
 std::string bestHandText(Language language, std::optional<Category> best) {
-    std::string text(korvana::text(language, entry::BestHand));
+    std::string text(phrase(language, Phrase::BestHand));
     text += ": ";
     if (best) text += categoryName(language, *best);
     return text;

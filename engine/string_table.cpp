@@ -1,46 +1,121 @@
 #include "string_table.h"
 
 #include <array>
-#include <cassert>
 
 #include "korvana_version.h"
 
 namespace korvana {
 namespace {
 
-using Row = std::array<std::string_view, kStringCount>;
+// A new language takes the next column, here and in every entry below.
+constexpr size_t kLanguageCount = 2;
 
-constexpr Row kEnglish = {
-    "High card",
-    "Pair",
-    "Two Pairs",
-    "Three of a kind",
-    "Straight",
-    "Flash",
-    "Full house",
-    "Four of a kind",
-    "Straight Flash",
-    "Royal Flash",
-    "complete",
-    "impossible",
-    "no",
-    "and",
-    "odds",
-    "Best hand",
+// The column of a language in the table.
+constexpr size_t columnOf(Language language) {
+    switch (language) {
+        case Language::English: return 0;
+        case Language::Russian: return 1;
+    }
+    return 0;
+}
+
+struct Entry {
+    Phrase phrase;
+    std::array<std::string_view, kLanguageCount> texts;  // in column order
 };
 
-constexpr Row kRussian = {
-    "Высшая карта", "Пара", "Две пары",    "Сет",         "Стрейт",   "Флеш",
-    "Фул Хаус",     "Каре", "Стрейт Флеш", "Роял Флеш",   "завершен", "невозможен",
-    "нет",          "и",    "шансы",       "Лучшая рука",
+// In the order of Phrase. The odds list has always written "Flash" for a
+// flush; players know its rows by those words, so they stay.
+constexpr Entry kEntries[] = {
+    {Phrase::HighCard, {"High card", "Высшая карта"}},
+    {Phrase::Pair, {"Pair", "Пара"}},
+    {Phrase::TwoPairs, {"Two Pairs", "Две пары"}},
+    {Phrase::ThreeOfAKind, {"Three of a kind", "Сет"}},
+    {Phrase::Straight, {"Straight", "Стрейт"}},
+    {Phrase::Flush, {"Flash", "Флеш"}},
+    {Phrase::FullHouse, {"Full house", "Фул Хаус"}},
+    {Phrase::FourOfAKind, {"Four of a kind", "Каре"}},
+    {Phrase::StraightFlush, {"Straight Flash", "Стрейт Флеш"}},
+    {Phrase::RoyalFlush, {"Royal Flash", "Роял Флеш"}},
+    {Phrase::Complete, {"complete", "завершен"}},
+    {Phrase::Impossible, {"impossible", "невозможен"}},
+    {Phrase::No, {"no", "нет"}},
+    {Phrase::And, {"and", "и"}},
+    {Phrase::Odds, {"odds", "шансы"}},
+    {Phrase::BestHand, {"Best hand", "Лучшая рука"}},
+    {Phrase::OneIn, {"1 in %1", "1 из %1"}},
+    {Phrase::ExactChanceByFlop, {"Exact chance by the flop", "Точный шанс к флопу"}},
+    {Phrase::ExactChanceByTurn, {"Exact chance by the turn", "Точный шанс к терну"}},
+    {Phrase::ExactChanceByRiver, {"Exact chance by the river", "Точный шанс к риверу"}},
+    {Phrase::ListedOdds,
+     {"1:%1 in the list: the formula's odds, one success in %1 tries (%2).",
+      "1:%1 в списке: шансы по формуле, в среднем одна удача на %1 попыток (%2)."}},
+    {Phrase::ListedImpossible,
+     {"In the list: the formula finds no way to this hand.",
+      "В списке: по формуле эта комбинация невозможна."}},
+    {Phrase::ListedComplete,
+     {"In the list: the hand is complete.", "В списке: комбинация собрана."}},
+    {Phrase::CannotCome, {", this hand cannot come.", ", эта комбинация не соберётся."}},
+    {Phrase::FormulaDiffers,
+     {"The formula and the exact chance differ by more than %1 times.",
+      "Формула расходится с точным шансом больше чем в %1 раза."}},
+    {Phrase::NoOuts,
+     {"No outs: no single next card makes this hand.",
+      "Аутов нет: ни одна следующая карта не собирает комбинацию."}},
+    {Phrase::EveryCardIsAnOut,
+     {"Outs: any card not on the table.", "Ауты: любая карта, которой нет на столе."}},
+    {Phrase::Outs, {"Outs (%1):", "Ауты (%1):"}},
 };
+
+// Looking a phrase up by its position needs every phrase in its place.
+constexpr bool inPhraseOrder() {
+    size_t position = 0;
+    for (const Entry& entry : kEntries)
+        if (static_cast<size_t>(entry.phrase) != position++) return false;
+    return position == static_cast<size_t>(Phrase::Outs) + 1;
+}
+static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
+
+Phrase phraseOf(Category category) {
+    switch (category) {
+        case Category::HighCard: return Phrase::HighCard;
+        case Category::Pair: return Phrase::Pair;
+        case Category::TwoPairs: return Phrase::TwoPairs;
+        case Category::ThreeOfAKind: return Phrase::ThreeOfAKind;
+        case Category::Straight: return Phrase::Straight;
+        case Category::Flush: return Phrase::Flush;
+        case Category::FullHouse: return Phrase::FullHouse;
+        case Category::FourOfAKind: return Phrase::FourOfAKind;
+        case Category::StraightFlush: return Phrase::StraightFlush;
+        case Category::RoyalFlush: break;
+    }
+    return Phrase::RoyalFlush;
+}
 
 }  // namespace
 
-std::string_view text(Language language, int k) {
-    assert(k >= 0 && k < kStringCount);
-    const Row& row = language == Language::Russian ? kRussian : kEnglish;
-    return row[static_cast<size_t>(k)];
+std::string_view phrase(Language language, Phrase phrase) {
+    return kEntries[static_cast<size_t>(phrase)].texts[columnOf(language)];
+}
+
+std::string_view categoryName(Language language, Category category) {
+    return phrase(language, phraseOf(category));
+}
+
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto n = static_cast<size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < values.size()) {
+            text += values.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
 std::string_view programVersion() {

@@ -1,5 +1,10 @@
 #pragma once
-// The words of the odds rows and the best-hand text, in English and Russian (UTF-8).
+// Every text the engine writes: the odds rows, the best hand and the exact
+// chances, one phrase per entry with its text in each language (UTF-8). The
+// window's own texts go through Qt's translations; these are the ones
+// korvana-odds prints too, so they live here, without Qt.
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "category.h"
@@ -7,28 +12,49 @@
 
 namespace korvana {
 
-inline constexpr int kStringCount = 16;
+enum class Phrase {
+    // The category names.
+    HighCard,
+    Pair,
+    TwoPairs,
+    ThreeOfAKind,
+    Straight,
+    Flush,
+    FullHouse,
+    FourOfAKind,
+    StraightFlush,
+    RoyalFlush,
+    // The words of the odds rows and the best-hand text.
+    Complete,
+    Impossible,
+    No,
+    And,
+    Odds,
+    BestHand,
+    // The exact chances; %1, %2 stand for the values filled in.
+    OneIn,  // "1 in %1"
+    ExactChanceByFlop,
+    ExactChanceByTurn,
+    ExactChanceByRiver,
+    ListedOdds,  // %1 the list's x, %2 the formula's chance in percent
+    ListedImpossible,
+    ListedComplete,
+    CannotCome,
+    FormulaDiffers,  // %1 the factor
+    NoOuts,
+    EveryCardIsAnOut,
+    Outs,  // %1 the number of outs
+};
 
-// Entry numbers of the table; the category names are entries 0..9 in the
-// order of the categories (High card .. Royal Flash).
-namespace entry {
-inline constexpr int HighCard = 0;
-inline constexpr int Complete = 10;
-inline constexpr int Impossible = 11;
-inline constexpr int No = 12;
-inline constexpr int And = 13;
-inline constexpr int Odds = 14;
-inline constexpr int BestHand = 15;
-}  // namespace entry
-
-// Entry k (0..15) in the given language. Out-of-range k is a programming error.
-std::string_view text(Language language, int k);
+// The phrase in the given language; a value outside Language reads as English.
+std::string_view phrase(Language language, Phrase phrase);
 
 // The name of a category as the odds list and the best-hand panel show it.
-inline std::string_view categoryName(Language language, Category category) {
-    return text(language, entry::HighCard + static_cast<int>(category) -
-                              static_cast<int>(Category::HighCard));
-}
+std::string_view categoryName(Language language, Category category);
+
+// The pattern with %1 .. %9 replaced by the values in order, in one pass, so
+// a value that holds "%2" itself stays as it is.
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // The program version, e.g. "1.5.3".
 std::string_view programVersion();

@@ -18,37 +18,11 @@ namespace korvana::ui {
 
 namespace {
 
-// Stands in for the developer's name in the first line.
-constexpr char kDeveloperEnglish[] = "the Korvana team";
-constexpr char kDeveloperRussian[] = "команды Korvana";
-
-struct Texts {
-    int supportLeft;    // the address follows the contact line, whose length differs
-    const char* title;  // after "Korvana"
-    const char* freeSoftware;
-    const char* contact;
-    const char* reports;
-    const char* updates;
-    const char* developer;
-    const char* version;  // before the version number
-};
-
-const Texts kEnglish{204,
-                     " - Poker hands analyzer developed by ",
-                     "Regardless of the fact that Korvana is free software",
-                     "please feel free to contact me via e-mail",
-                     "with bug reports and suggestions for Korvana development.",
-                     "To check for software updates please visit Korvana website.",
-                     kDeveloperEnglish,
-                     "Version "};
-const Texts kRussian{179,
-                     " - анализатор Покерных рук, разработка ",
-                     "Несмотря на то, что Korvana бесплатное ПО, вы можете",
-                     "связаться со мной через э-почту",
-                     "с сообщениями об ошибках и предложениями по развитию Korvana.",
-                     "Для проверки обновления, пожалуйста посетите вебсайт Korvana.",
-                     kDeveloperRussian,
-                     "Версия "};
+// Where the support address starts: after the contact line, whose length
+// differs between the languages.
+int supportAddressLeft(Language language) {
+    return language == Language::Russian ? 179 : 204;
+}
 
 // A label that reports a left-button click, for the two links.
 class ClickableLabel : public QLabel {
@@ -98,7 +72,6 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
       opener_(std::move(opener)),
       centring_(new DesktopCentring(this)) {
     setObjectName(QStringLiteral("aboutWindow"));
-    setWindowTitle(QStringLiteral("About Korvana"));
     setFixedSize(394, 168);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
@@ -109,7 +82,7 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
     title_ = makeLabel(this, "title", 10, 8);
     freeSoftwareLine_ = makeLabel(this, "freeSoftwareLine", 10, 40);
     contactLine_ = makeLabel(this, "contactLine", 10, 60);
-    supportAddress_ = makeLabel(this, "supportAddress", kEnglish.supportLeft, 60,
+    supportAddress_ = makeLabel(this, "supportAddress", supportAddressLeft(Language::English), 60,
                                 [this] { opener_->open(online::supportMailUrl(site_), this); });
     reportsLine_ = makeLabel(this, "reportsLine", 10, 81);
     updatesLine_ = makeLabel(this, "updatesLine", 10, 115);
@@ -122,10 +95,11 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
     // Below the site address, beside the Close button, clear of every line above.
     versionLine_ = makeLabel(this, "versionLine", 10, 151);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setGeometry(286, 135, 100, 25);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    closeButton_ = new QPushButton(this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    closeButton_->setGeometry(286, 135, 100, 25);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    showTexts();
 }
 
 void AboutWindow::present(Language language) {
@@ -158,18 +132,19 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void AboutWindow::showTexts() {
-    const Texts* texts = language_ == Language::English   ? &kEnglish
-                         : language_ == Language::Russian ? &kRussian
-                                                          : nullptr;
-    if (!texts) return;
-    title_->setText(QStringLiteral("Korvana") + QString::fromUtf8(texts->title) +
-                    QString::fromUtf8(texts->developer) + QLatin1Char('.'));
-    freeSoftwareLine_->setText(QString::fromUtf8(texts->freeSoftware));
-    contactLine_->setText(QString::fromUtf8(texts->contact));
-    reportsLine_->setText(QString::fromUtf8(texts->reports));
-    updatesLine_->setText(QString::fromUtf8(texts->updates));
-    versionLine_->setText(QString::fromUtf8(texts->version) + QLatin1String(kProgramVersion));
-    supportAddress_->move(texts->supportLeft, supportAddress_->y());
+    //: Kept in English in every language for now, as is the Close button.
+    setWindowTitle(tr("About Korvana"));
+    //: Kept in English in every language for now, as is the window's title.
+    closeButton_->setText(tr("Close"));
+    //: %1 stands in for the developer's name.
+    title_->setText(
+        tr("Korvana - Poker hands analyzer developed by %1.").arg(tr("the Korvana team")));
+    freeSoftwareLine_->setText(tr("Regardless of the fact that Korvana is free software"));
+    contactLine_->setText(tr("please feel free to contact me via e-mail"));
+    reportsLine_->setText(tr("with bug reports and suggestions for Korvana development."));
+    updatesLine_->setText(tr("To check for software updates please visit Korvana website."));
+    versionLine_->setText(tr("Version %1").arg(QLatin1String(kProgramVersion)));
+    supportAddress_->move(supportAddressLeft(language_), supportAddress_->y());
     for (QLabel* label : {title_, freeSoftwareLine_, contactLine_, supportAddress_, reportsLine_,
                           updatesLine_, versionLine_})
         label->adjustSize();

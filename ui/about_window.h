@@ -4,8 +4,9 @@
 // site address (opens the site). Escape, Enter and the Close button close it.
 //
 // It is created hidden with the main window and lives as long as it. The texts
-// are set only when the window goes from hidden to shown, so a second About
-// while it is open just brings it back to the front with the texts it has.
+// are set, in the language of the installed translation, only when the window
+// goes from hidden to shown, so a second About while it is open, or a
+// language chosen meanwhile, leaves the texts it has.
 // Every showing puts it in the middle of the desktop.
 #include <QWidget>
 
@@ -15,6 +16,7 @@
 #include "site_addresses.h"
 
 class QLabel;
+class QPushButton;
 
 namespace korvana::online {
 class UrlOpener;
@@ -32,9 +34,9 @@ public:
     AboutWindow(QWidget* owner, online::SiteAddresses site,
                 std::shared_ptr<online::UrlOpener> opener);
 
-    // Shows the window with the texts of language; when it is already open,
-    // perhaps minimised, it comes back on screen, in front, with the texts
-    // it has.
+    // Shows the window with the texts of language, the one the installed
+    // translation is in; when it is already open, perhaps minimised, it comes
+    // back on screen, in front, with the texts it has.
     void present(Language language);
 
 protected:
@@ -54,6 +56,7 @@ private:
     QLabel* reportsLine_;
     QLabel* updatesLine_;
     QLabel* versionLine_;
+    QPushButton* closeButton_;
     DesktopCentring* centring_;
 };
 

@@ -1,5 +1,6 @@
 #include "card_keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "card_input.h"
@@ -113,35 +114,29 @@ std::optional<int> lastOccupiedSlot(const Hand& hand) {
     return std::nullopt;
 }
 
-QString cardKeyMessage(Language language, CardKeyMessage message, const QString& detail) {
-    const bool english = language == Language::English;
+QString cardKeyMessage(CardKeyMessage message, const QString& detail) {
     switch (message) {
         case CardKeyMessage::HalfTyped:
-            return (english ? QStringLiteral("Card: %1, now a suit: c d h s")
-                            : QStringLiteral("Карта: %1, теперь масть: c d h s"))
+            return QCoreApplication::translate("CardKeys", "Card: %1, now a suit: c d h s")
                 .arg(detail);
         case CardKeyMessage::UnknownKey:
-            return (english ? QStringLiteral(
-                                  "\"%1\" is not a card key: rank 2-9 T J Q K A, then suit c d h s")
-                            : QStringLiteral(
-                                  "«%1» — не карта: ранг 2-9 T J Q K A, затем масть c d h s"))
+            return QCoreApplication::translate(
+                       "CardKeys",
+                       "\"%1\" is not a card key: rank 2-9 T J Q K A, then suit c d h s")
                 .arg(detail);
         case CardKeyMessage::RankFirst:
-            return (english ? QStringLiteral("\"%1\" is a suit: type the rank first")
-                            : QStringLiteral("«%1» — это масть: сначала наберите ранг"))
+            return QCoreApplication::translate("CardKeys", "\"%1\" is a suit: type the rank first")
                 .arg(detail);
         case CardKeyMessage::AlreadyOnTable:
-            return (english ? QStringLiteral("%1 is already on the table")
-                            : QStringLiteral("%1 уже на столе"))
+            return QCoreApplication::translate("CardKeys", "%1 is already on the table")
                 .arg(detail);
         case CardKeyMessage::NoRoom:
-            return (english ? QStringLiteral("All seven places are taken: %1 not placed")
-                            : QStringLiteral("Все семь мест заняты: %1 не положена"))
+            return QCoreApplication::translate("CardKeys",
+                                               "All seven places are taken: %1 not placed")
                 .arg(detail);
         case CardKeyMessage::NothingToTakeOff: break;
     }
-    return english ? QStringLiteral("No card on the table to take off")
-                   : QStringLiteral("На столе нет карты, которую можно снять");
+    return QCoreApplication::translate("CardKeys", "No card on the table to take off");
 }
 
 }  // namespace korvana::ui

@@ -11,7 +11,6 @@
 
 #include "card.h"
 #include "hand.h"
-#include "language.h"
 
 class QKeyEvent;
 
@@ -74,7 +73,8 @@ TypedCardVerdict judgeTypedCard(const Hand& hand, Card card);
 // down when the cards go in in order), or nullopt for an empty table.
 std::optional<int> lastOccupiedSlot(const Hand& hand);
 
-// The short status-bar texts of card entry.
+// The short status-bar texts of card entry, in the language of the installed
+// translation.
 enum class CardKeyMessage {
     HalfTyped,         // detail: the rank so far
     UnknownKey,        // detail: the key
@@ -83,6 +83,6 @@ enum class CardKeyMessage {
     NoRoom,            // detail: the card code
     NothingToTakeOff,  // no detail
 };
-QString cardKeyMessage(Language language, CardKeyMessage message, const QString& detail = {});
+QString cardKeyMessage(CardKeyMessage message, const QString& detail = {});
 
 }  // namespace korvana::ui

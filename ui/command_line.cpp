@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "failure.h"
+#include "settings_store.h"
 #include "string_table.h"
+#include "translation.h"
 
 namespace korvana::ui {
 
@@ -13,10 +16,11 @@ namespace {
 const QString kCommand = QStringLiteral("korvana");
 
 void describeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Texas Hold'em hand analyser and odds calculator: click the cards you know\n"
-                       "into the window and see how each poker hand stands. For the odds on the\n"
-                       "command line, without a window, use korvana-odds."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Texas Hold'em hand analyser and odds calculator: click the cards you know\n"
+        "into the window and see how each poker hand stands. For the odds on the\n"
+        "command line, without a window, use korvana-odds."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -57,6 +61,16 @@ void printLine(FILE* stream, const QString& line) {
     std::fflush(stream);
 }
 
+// The language last chosen in the window; English when none was, or when the
+// settings cannot be read (the window will say why).
+Language storedLanguage() {
+    try {
+        return SettingsStore::perUser().language().language.value_or(Language::English);
+    } catch (const Failure&) {
+        return Language::English;
+    }
+}
+
 // Help and version on a window system that needs no display, so that Qt
 // itself prints them, --help-all with Qt's own options included, and ends the
 // program.
@@ -67,6 +81,9 @@ void printLine(FILE* stream, const QString& line) {
     const std::string_view version = programVersion();
     QCoreApplication::setApplicationVersion(
         QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
+    // Help in the language the player chose for the window.
+    Translation translation;
+    translation.use(storedLanguage());
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app);

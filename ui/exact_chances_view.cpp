@@ -22,15 +22,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString menuTitle(Language language) {
-    return language == Language::Russian ? QString::fromUtf8("Вид") : QStringLiteral("View");
-}
-
-QString optionText(Language language) {
-    return language == Language::Russian ? QString::fromUtf8("Показывать точные шансы")
-                                         : QStringLiteral("Show exact chances");
-}
-
 }  // namespace
 
 ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker,
@@ -40,8 +31,8 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
       list_(list),
       picker_(picker),
       panel_(new ExactPanel(clientArea)),
-      menu_(menuBar->addMenu(menuTitle(Language::English))),
-      option_(menu_->addAction(optionText(Language::English))),
+      menu_(menuBar->addMenu(QString())),
+      option_(menu_->addAction(QString())),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)) {
     panel_->setObjectName(QStringLiteral("exactPanel"));
@@ -51,6 +42,9 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
     option_->setObjectName(QStringLiteral("exactChancesAction"));
     option_->setCheckable(true);
     option_->setChecked(true);
+    retranslate();
+    // The menu is the part of the view that hears of a new language.
+    menu_->installEventFilter(this);
 
     // The list is disabled, so it never sees the pointer itself; watching it
     // from here leaves its painting untouched.
@@ -63,10 +57,6 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
 void ExactChancesView::show(const Analysis& analysis, Language language,
                             const std::string& decimalSeparator) {
     analysis_ = analysis;
-    if (menu_->title() != menuTitle(language)) {
-        menu_->setTitle(menuTitle(language));
-        option_->setText(optionText(language));
-    }
     language_ = language;
     decimalSeparator_ = decimalSeparator;
     refresh();
@@ -153,7 +143,13 @@ void ExactChancesView::outlineHoveredRow() {
                              : QList<int>());
 }
 
+void ExactChancesView::retranslate() {
+    menu_->setTitle(tr("View"));
+    option_->setText(tr("Show exact chances"));
+}
+
 bool ExactChancesView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menu_ && event->type() == QEvent::LanguageChange) retranslate();
     if (watched != list_) return QObject::eventFilter(watched, event);
     const auto rowAt = [this](QPoint point) {
         for (int row = 0; row < list_->rows().size(); ++row)

@@ -55,6 +55,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menu and its option in the language of the installed translation;
+    // the panel's own texts are the engine's, in the language of show().
+    void retranslate();
     void optionTriggered(bool on);
     void setShown(bool on);
     void refresh();

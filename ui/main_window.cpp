@@ -95,7 +95,7 @@ void MainWindow::showBestHand() {
 void MainWindow::showHandsPlayed() {
     statusPanels_->setPanelText(
         StatusPanel::HandsPlayed,
-        panelLabel(language_, WindowText::HandsPlayed) + QString::number(table_.handsPlayed()));
+        panelLabel(WindowText::HandsPlayed) + QString::number(table_.handsPlayed()));
 }
 
 // --- Card table -------------------------------------------------------------
@@ -173,25 +173,24 @@ void MainWindow::toggleAutoSwitch() {
     });
 }
 
-void MainWindow::changeOpacity() {
+void MainWindow::changeTransparency() {
     // Fully opaque at 0, down to an alpha of 55 of 255 at 20.
-    setWindowOpacity((255 - 10 * opacitySlider_->value()) / 255.0);
+    setWindowOpacity((255 - 10 * transparencySlider_->value()) / 255.0);
 }
 
-// A new text shade repaints every row through a fresh analysis pass.
-void MainWindow::changeTextShade() {
+// A new font colour repaints every row through a fresh analysis pass.
+void MainWindow::changeFontColour() {
     guarded([&] { showAnalysis(); });
 }
 
 void MainWindow::showElapsedTime() {
-    statusPanels_->setPanelText(StatusPanel::TimePassed,
-                                timePassedText(language_, start_, services_.clock()));
+    statusPanels_->setPanelText(StatusPanel::TimePassed, timePassedText(start_, services_.clock()));
 }
 
 void MainWindow::elapsedTimerTick() {
     const QDateTime now = services_.clock();
     const qint64 minutes = minutesAtTick(start_, now, nextTickMinute_);
-    statusPanels_->setPanelText(StatusPanel::TimePassed, timePassedText(language_, minutes));
+    statusPanels_->setPanelText(StatusPanel::TimePassed, timePassedText(minutes));
     setElapsedTick(now, minutes + 1);
 }
 
@@ -262,41 +261,48 @@ void MainWindow::menuLanguageChosen(QAction* action) {
 
 void MainWindow::applyLanguage(Language language) {
     language_ = language;
-    helpMenu_->setTitle(windowText(language_, WindowText::Help));
-    helpAction_->setText(windowText(language_, WindowText::Help));
-    aboutAction_->setText(windowText(language_, WindowText::About));
-    tellAFriendAction_->setText(windowText(language_, WindowText::TellAFriend));
-    licenceAction_->setText(windowText(language_, WindowText::Licence));
-    languagesMenu_->setTitle(windowText(language_, WindowText::Languages));
-    foldAction_->setText(windowText(language_, WindowText::Fold));
-    foldButton_->setText(windowText(language_, WindowText::Fold));
-    highContrastAction_->setText(menuEntryText(language_, MenuEntry::HighContrastLights));
+    // A new translation reaches every text through changeEvent; the same one
+    // again still replaces the captions the window was built with.
+    if (!translation_.use(language)) retranslate();
+    tickLanguage();
+    showAnalysis();
+    Q_EMIT languageChanged();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    helpMenu_->setTitle(windowText(WindowText::Help));
+    helpAction_->setText(windowText(WindowText::Help));
+    aboutAction_->setText(windowText(WindowText::About));
+    tellAFriendAction_->setText(windowText(WindowText::TellAFriend));
+    licenceAction_->setText(windowText(WindowText::Licence));
+    languagesMenu_->setTitle(windowText(WindowText::Languages));
+    foldAction_->setText(windowText(WindowText::Fold));
+    foldButton_->setText(windowText(WindowText::Fold));
+    highContrastAction_->setText(menuEntryText(MenuEntry::HighContrastLights));
     setControlTooltips();
     setCardEntryCaptions();
-    tickLanguage();
-    setWindowTitle(windowCaption(language_));
-
-    showAnalysis();
-    showElapsedTime();
-    Q_EMIT languageChanged();
+    setWindowTitle(windowCaption());
     setControlCaptions();
+    showElapsedTime();
     showHandsPlayed();
-    statusPanels_->setPanelText(StatusPanel::Transparency,
-                                panelLabel(language_, WindowText::Transparency));
-    statusPanels_->setPanelText(StatusPanel::FontColour,
-                                panelLabel(language_, WindowText::FontColour));
+    statusPanels_->setPanelText(StatusPanel::Transparency, panelLabel(WindowText::Transparency));
+    statusPanels_->setPanelText(StatusPanel::FontColour, panelLabel(WindowText::FontColour));
 }
 
 void MainWindow::setControlCaptions() {
-    roundSelector_->setCaption(windowText(language_, WindowText::OddsToImprove));
-    roundSelector_->setItems({windowText(language_, WindowText::Flop),
-                              windowText(language_, WindowText::Turn),
-                              windowText(language_, WindowText::River)});
-    autoSwitchBox_->setText(windowText(language_, WindowText::AutoSwitch));
+    roundSelector_->setCaption(windowText(WindowText::OddsToImprove));
+    roundSelector_->setItems({windowText(WindowText::Flop), windowText(WindowText::Turn),
+                              windowText(WindowText::River)});
+    autoSwitchBox_->setText(windowText(WindowText::AutoSwitch));
     constexpr std::array<WindowText, 4> kGroupTexts{WindowText::PocketCards, WindowText::Flop,
                                                     WindowText::Turn, WindowText::River};
     for (size_t group = 0; group < groupCaptions_.size(); ++group)
-        groupCaptions_[group]->setText(windowText(language_, kGroupTexts[group]));
+        groupCaptions_[group]->setText(windowText(kGroupTexts[group]));
 }
 
 void MainWindow::tickLanguage() {
@@ -340,10 +346,9 @@ void MainWindow::showLights(LightPalette palette) {
 }
 
 void MainWindow::setControlTooltips() {
-    const auto tip = [this](TooltipControl control) { return tooltipText(language_, control); };
+    const auto tip = [](TooltipControl control) { return tooltipText(control); };
     QList<QString> cards;
-    for (int item = 0; item < kPickerItems; ++item)
-        cards << pickerCardTooltip(language_, pickerCard(item));
+    for (int item = 0; item < kPickerItems; ++item) cards << pickerCardTooltip(pickerCard(item));
     cardPicker_->setItemToolTips(std::move(cards));
     constexpr std::array<TooltipControl, kSlotCount> kSlotControls{
         TooltipControl::PocketCardSlot, TooltipControl::PocketCardSlot,
@@ -355,8 +360,8 @@ void MainWindow::setControlTooltips() {
     roundSelector_->setToolTip(tip(TooltipControl::RoundSelector));
     autoSwitchBox_->setToolTip(tip(TooltipControl::AutoSwitch));
     oddsList_->setToolTip(tip(TooltipControl::OddsList));
-    opacitySlider_->setToolTip(tip(TooltipControl::TransparencySlider));
-    textShadeSlider_->setToolTip(tip(TooltipControl::FontColourSlider));
+    transparencySlider_->setToolTip(tip(TooltipControl::TransparencySlider));
+    fontColourSlider_->setToolTip(tip(TooltipControl::FontColourSlider));
     // The panels under the sliders are their captions and explain them too.
     constexpr std::array<std::pair<StatusPanel, TooltipControl>, StatusPanels::kPanelCount> kPanels{
         {

@@ -18,6 +18,7 @@
 #include "light_palette.h"
 #include "status_panels.h"
 #include "table_history.h"
+#include "translation.h"
 #include "window_services.h"
 
 class QAction;
@@ -93,6 +94,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A new translation: every text of the window follows it.
+    void changeEvent(QEvent* event) override;
     // Cards typed on the keyboard, whichever control has the focus.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -108,6 +111,8 @@ private:
     void showBestHand();
     void showHandsPlayed();
     void applyLanguage(Language language);
+    // Every text of the window but the engine's, from the installed translation.
+    void retranslate();
     // Round selector, auto-switch box and slot captions in the current language.
     void setControlCaptions();
     void tickLanguage();
@@ -120,8 +125,8 @@ private:
     void foldHand();
     void chooseRound();
     void toggleAutoSwitch();
-    void changeOpacity();
-    void changeTextShade();
+    void changeTransparency();
+    void changeFontColour();
     void menuLanguageChosen(QAction* action);
     void showElapsedTime();
     void elapsedTimerTick();
@@ -168,8 +173,8 @@ private:
     QCheckBox* autoSwitchBox_ = nullptr;
     OddsList* oddsList_ = nullptr;
     StatusPanels* statusPanels_ = nullptr;
-    QSlider* opacitySlider_ = nullptr;
-    QSlider* textShadeSlider_ = nullptr;
+    QSlider* transparencySlider_ = nullptr;
+    QSlider* fontColourSlider_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QAction* helpAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
@@ -192,6 +197,7 @@ private:
 
     CardTable table_;
     Language language_ = Language::English;
+    Translation translation_;  // language_'s, for the window texts
     Round round_ = Round::Flop;
     std::optional<Category> bestCategory_;
     // States of the rows on show, which the painter turns into their fills.

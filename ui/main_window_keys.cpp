@@ -41,10 +41,10 @@ void MainWindow::createCardEntry() {
 }
 
 void MainWindow::setCardEntryCaptions() {
-    undoAction_->setText(menuEntryText(language_, MenuEntry::Undo));
-    redoAction_->setText(menuEntryText(language_, MenuEntry::Redo));
-    undoAction_->setToolTip(tooltipText(language_, TooltipControl::Undo));
-    redoAction_->setToolTip(tooltipText(language_, TooltipControl::Redo));
+    undoAction_->setText(menuEntryText(MenuEntry::Undo));
+    redoAction_->setText(menuEntryText(MenuEntry::Redo));
+    undoAction_->setToolTip(tooltipText(TooltipControl::Undo));
+    redoAction_->setToolTip(tooltipText(TooltipControl::Redo));
 }
 
 QString MainWindow::statusMessage() const {
@@ -61,7 +61,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case KeyEffect::Ignored: QMainWindow::keyPressEvent(event); return;
         case KeyEffect::RankTyped:
             statusMessage_->showMessage(
-                cardKeyMessage(language_, CardKeyMessage::HalfTyped, cardKeys_.halfTypedRank()),
+                cardKeyMessage(CardKeyMessage::HalfTyped, cardKeys_.halfTypedRank()),
                 StatusMessage::Duration::UntilCleared);
             break;
         case KeyEffect::CardTyped: typeCard(*outcome.card); break;
@@ -79,8 +79,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::showCardKeyMessage(CardKeyMessage message, const QString& detail) {
-    statusMessage_->showMessage(cardKeyMessage(language_, message, detail),
-                                StatusMessage::Duration::Passing);
+    statusMessage_->showMessage(cardKeyMessage(message, detail), StatusMessage::Duration::Passing);
 }
 
 void MainWindow::clickCard(Card card) {

@@ -167,15 +167,15 @@ void MainWindow::createComponents() {
 
     // The sliders lie over the right part of the transparency and font-colour
     // panels, whose texts serve as their captions.
-    opacitySlider_ = makeSlider(client_, "opacitySlider", {542, 490, 100, 20}, 20, 0);
-    textShadeSlider_ = makeSlider(client_, "textShadeSlider", {730, 490, 100, 20}, 25, 25);
+    transparencySlider_ = makeSlider(client_, "transparencySlider", {542, 490, 100, 20}, 20, 0);
+    fontColourSlider_ = makeSlider(client_, "fontColourSlider", {730, 490, 100, 20}, 25, 25);
     // A thumb 10 pixels along the track: on a 100-pixel track of 21 or 26
     // positions it points at its position more closely than the style's own.
     // One style serves both sliders, as each builds a whole copy of the
     // player's style; made after them, it is destroyed after them.
     auto* thumbStyle = new ThumbLengthStyle(10);
     thumbStyle->setParent(client_);
-    for (QSlider* slider : {opacitySlider_, textShadeSlider_}) slider->setStyle(thumbStyle);
+    for (QSlider* slider : {transparencySlider_, fontColourSlider_}) slider->setStyle(thumbStyle);
 
     elapsedTimer_ = new QTimer(this);
     elapsedTimer_->setObjectName(QStringLiteral("elapsedTimer"));
@@ -232,17 +232,17 @@ void MainWindow::createMenus() {
 
 // The texts the window has before the first language is applied.
 void MainWindow::showLayoutCaptions() {
-    helpMenu_->setTitle(QStringLiteral("&Help"));
-    languagesMenu_->setTitle(QStringLiteral("&Languages"));
-    foldAction_->setText(QStringLiteral("&Fold"));
-    helpAction_->setText(windowText(Language::English, WindowText::Help));
-    aboutAction_->setText(windowText(Language::English, WindowText::About));
-    tellAFriendAction_->setText(windowText(Language::English, WindowText::TellAFriend));
-    licenceAction_->setText(windowText(Language::English, WindowText::Licence));
-    foldButton_->setText(windowText(Language::English, WindowText::Fold));
-    highContrastAction_->setText(menuEntryText(Language::English, MenuEntry::HighContrastLights));
+    helpMenu_->setTitle(tr("&Help"));
+    languagesMenu_->setTitle(tr("&Languages"));
+    foldAction_->setText(tr("&Fold"));
+    helpAction_->setText(windowText(WindowText::Help));
+    aboutAction_->setText(windowText(WindowText::About));
+    tellAFriendAction_->setText(windowText(WindowText::TellAFriend));
+    licenceAction_->setText(windowText(WindowText::Licence));
+    foldButton_->setText(windowText(WindowText::Fold));
+    highContrastAction_->setText(menuEntryText(MenuEntry::HighContrastLights));
     setCardEntryCaptions();
-    setWindowTitle(windowCaption(Language::English));
+    setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();
 }
@@ -256,8 +256,8 @@ void MainWindow::connectHandlers() {
     connect(foldAction_, &QAction::triggered, this, &MainWindow::foldHand);
     connect(roundSelector_, &RadioGroup::clicked, this, &MainWindow::chooseRound);
     connect(autoSwitchBox_, &QCheckBox::clicked, this, &MainWindow::toggleAutoSwitch);
-    connect(opacitySlider_, &QSlider::valueChanged, this, &MainWindow::changeOpacity);
-    connect(textShadeSlider_, &QSlider::valueChanged, this, &MainWindow::changeTextShade);
+    connect(transparencySlider_, &QSlider::valueChanged, this, &MainWindow::changeTransparency);
+    connect(fontColourSlider_, &QSlider::valueChanged, this, &MainWindow::changeFontColour);
     connect(elapsedTimer_, &QTimer::timeout, this, &MainWindow::elapsedTimerTick);
     connect(languageActions_, &QActionGroup::triggered, this, &MainWindow::menuLanguageChosen);
     // The online services answer these.
@@ -266,12 +266,12 @@ void MainWindow::connectHandlers() {
     connect(tellAFriendAction_, &QAction::triggered, this, &MainWindow::tellAFriendRequested);
     connect(licenceAction_, &QAction::triggered, this, &MainWindow::licenceRequested);
     connect(highContrastAction_, &QAction::triggered, this, &MainWindow::chooseHighContrastLights);
-    // Each row in the fill of its state and the text of the text shade slider,
+    // Each row in the fill of its state and the text of the font colour slider,
     // in the lights the player chose.
     oddsList_->setRowPainter([this](QPainter& painter, int index, const QRect& rect) {
         painter.setFont(oddsList_->font());
         paintOddsRow(painter, rect, oddsList_->rows().value(index), lightPalette_,
-                     rowStates_.at(static_cast<size_t>(index)), textShadeSlider_->value());
+                     rowStates_.at(static_cast<size_t>(index)), fontColourSlider_->value());
     });
 }
 

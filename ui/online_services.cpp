@@ -49,7 +49,7 @@ OnlineServices::~OnlineServices() {
 void OnlineServices::makeWebChecks() {
     online::WebCheckEvents events;
     events.versionFound = [this](const QByteArray& remoteVersion) {
-        versionNotice_->announce(remoteVersion, language_());
+        versionNotice_->announce(remoteVersion);
     };
     events.bannerLinkReceived = [this](int n, const QByteArray& link) {
         strip_->setNextLink(n, link);

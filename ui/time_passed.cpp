@@ -32,16 +32,15 @@ std::chrono::milliseconds untilMinute(const QDateTime& start, const QDateTime& n
         std::clamp<qint64>(minute * kMinuteMs - start.msecsTo(now), 0, kMinuteMs + kEarlyTickMs));
 }
 
-QString timePassedText(Language language, qint64 minutes) {
-    const qint64 hours = minutes / 60;
-    return panelLabel(language, WindowText::TimePassed) +
-           QStringLiteral("%1:%2")
-               .arg(hours, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+QString timePassedText(qint64 minutes) {
+    const QString clock = QStringLiteral("%1:%2")
+                              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                              .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return panelLabel(WindowText::TimePassed) + clock;
 }
 
-QString timePassedText(Language language, const QDateTime& start, const QDateTime& now) {
-    return timePassedText(language, minutesPassed(start, now));
+QString timePassedText(const QDateTime& start, const QDateTime& now) {
+    return timePassedText(minutesPassed(start, now));
 }
 
 }  // namespace korvana::ui

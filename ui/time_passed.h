@@ -4,8 +4,6 @@
 #include <QString>
 #include <chrono>
 
-#include "language.h"
-
 namespace korvana::ui {
 
 // Whole minutes from start to now; seconds are dropped, not rounded. The span
@@ -26,8 +24,8 @@ qint64 minutesAtTick(const QDateTime& start, const QDateTime& now, qint64 dueMin
 // and little more than a minute, so a clock set back does not stop the panel.
 std::chrono::milliseconds untilMinute(const QDateTime& start, const QDateTime& now, qint64 minute);
 
-// "Time passed: hh:mm" in the given language.
-QString timePassedText(Language language, qint64 minutes);
-QString timePassedText(Language language, const QDateTime& start, const QDateTime& now);
+// "Time passed: hh:mm" in the language of the installed translation.
+QString timePassedText(qint64 minutes);
+QString timePassedText(const QDateTime& start, const QDateTime& now);
 
 }  // namespace korvana::ui

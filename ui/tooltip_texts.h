@@ -1,10 +1,10 @@
 #pragma once
-// The tooltips of the main window's controls, in both languages.
+// The tooltips of the main window's controls, a few menu entries and the
+// names of the cards, in the language of the installed translation.
 #include <QString>
 #include <array>
 
 #include "card.h"
-#include "language.h"
 
 namespace korvana::ui {
 
@@ -23,7 +23,6 @@ enum class TooltipControl {
     HandsPlayedPanel,
     BestHandPanel,
     Fold,
-    KeyboardEntry,  // the menu entry that explains typing cards
     Undo,
     Redo,
     HighContrastLights,
@@ -36,7 +35,7 @@ enum class TooltipControl {
     ExactChancesEntry,
 };
 
-inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
+inline constexpr std::array<TooltipControl, 23> kAllTooltipControls = {
     TooltipControl::PickerCard,
     TooltipControl::PocketCardSlot,
     TooltipControl::FlopCardSlot,
@@ -51,7 +50,6 @@ inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
     TooltipControl::HandsPlayedPanel,
     TooltipControl::BestHandPanel,
     TooltipControl::Fold,
-    TooltipControl::KeyboardEntry,
     TooltipControl::Undo,
     TooltipControl::Redo,
     TooltipControl::HighContrastLights,
@@ -63,17 +61,16 @@ inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
     TooltipControl::ExactChancesEntry,
 };
 
-QString tooltipText(Language language, TooltipControl control);
+QString tooltipText(TooltipControl control);
 
-// Captions of the menu entries that come with keyboard entry, undo and the
-// high-contrast lights.
-enum class MenuEntry { TypingCards, Undo, Redo, HighContrastLights };
-QString menuEntryText(Language language, MenuEntry entry);
+// Captions of the undo, redo and high-contrast lights entries.
+enum class MenuEntry { Undo, Redo, HighContrastLights };
+QString menuEntryText(MenuEntry entry);
 
 // The name of a card as a player says it: "Ace of hearts", "Туз червей".
-QString cardName(Language language, Card card);
+QString cardName(Card card);
 
 // A picker card's tooltip: its name, then what a click does.
-QString pickerCardTooltip(Language language, Card card);
+QString pickerCardTooltip(Card card);
 
 }  // namespace korvana::ui

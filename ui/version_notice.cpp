@@ -14,7 +14,7 @@ VersionNotice::VersionNotice(QWidget* window, const QRect& place, QObject* paren
     : QObject(parent), label_(new QLabel(window)) {
     label_->setObjectName(QStringLiteral("versionNotice"));
     label_->setTextFormat(Qt::PlainText);
-    label_->setText(QStringLiteral("New version available - x.x.x."));
+    label_->setText(windowText(WindowText::NewVersionAvailable) + QStringLiteral(" - x.x.x."));
     label_->setAlignment(Qt::AlignCenter);
     label_->setGeometry(place);
     QFont font(QStringLiteral("Times New Roman"));
@@ -28,10 +28,10 @@ VersionNotice::VersionNotice(QWidget* window, const QRect& place, QObject* paren
     label_->installEventFilter(this);
 }
 
-void VersionNotice::announce(const QByteArray& remoteVersion, Language language) {
+void VersionNotice::announce(const QByteArray& remoteVersion) {
     if (!label_ || online::isOwnVersion(remoteVersion)) return;
     label_->show();
-    label_->setText(windowText(language, WindowText::NewVersionAvailable) + QStringLiteral(" - ") +
+    label_->setText(windowText(WindowText::NewVersionAvailable) + QStringLiteral(" - ") +
                     online::fromWindows1251(remoteVersion));
 }
 

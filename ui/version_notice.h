@@ -3,15 +3,14 @@
 //
 // Hidden until a check finds a version other than this program's; from then
 // on it stays visible, and each later check that finds a different version
-// rewrites it in the language current at that moment. The remote version comes
-// from the network, so the label shows it as plain text, never as markup.
+// rewrites it in the language current at that moment; a language choice alone
+// leaves it as it is. The remote version comes from the network, so the label
+// shows it as plain text, never as markup.
 #include <QByteArray>
 #include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
-
-#include "language.h"
 
 namespace korvana::ui {
 
@@ -24,7 +23,7 @@ public:
     QLabel* label() const { return label_; }
 
     // What a version check found: announced unless it is this program's own.
-    void announce(const QByteArray& remoteVersion, Language language);
+    void announce(const QByteArray& remoteVersion);
 
 Q_SIGNALS:
     void clicked();

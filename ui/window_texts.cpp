@@ -1,65 +1,59 @@
 #include "window_texts.h"
 
-#include <array>
+#include <QCoreApplication>
 
 #include "korvana_version.h"
 
 namespace korvana::ui {
-namespace {
 
-struct Texts {
-    const char* english;
-    const char* russian;
-};
-
-// In the order of WindowText.
-constexpr std::array<Texts, 17> kTexts{{
-    {"Time passed", "Прошло времени"},
-    {"Hands played", "Рук сыграно"},
-    {"Transparency", "Прозрачность"},
-    {"Font color", "Цвет шрифта"},
-    {"Help", "Справка"},
-    {"About", "О программе"},
-    {"Tell a friend", "Рассказать другу"},
-    {"Licence", "Лицензия"},
-    {"Languages", "Языки"},
-    {"Fold", "Сброс"},
-    {"Odds to improve hand by the", "Шансы улучшить руку к"},
-    {"pocket cards", "карманные карты"},
-    {"flop", "флоп"},
-    {"turn", "терн"},
-    {"river", "ривер"},
-    {"Automatically switch round", "Автоматически переключать раунд"},
-    {"New version available", "Доступна новая версия"},
-}};
-static_assert(kTexts.size() == static_cast<size_t>(WindowText::NewVersionAvailable) + 1);
-
-QString inLanguage(Language language, const Texts& texts) {
-    return QString::fromUtf8(language == Language::Russian ? texts.russian : texts.english);
+QString windowText(WindowText text) {
+    switch (text) {
+        case WindowText::TimePassed:
+            return QCoreApplication::translate("WindowTexts", "Time passed");
+        case WindowText::HandsPlayed:
+            return QCoreApplication::translate("WindowTexts", "Hands played");
+        case WindowText::Transparency:
+            return QCoreApplication::translate("WindowTexts", "Transparency");
+        case WindowText::FontColour:
+            return QCoreApplication::translate("WindowTexts", "Font color");
+        case WindowText::Help: return QCoreApplication::translate("WindowTexts", "Help");
+        case WindowText::About: return QCoreApplication::translate("WindowTexts", "About");
+        case WindowText::TellAFriend:
+            return QCoreApplication::translate("WindowTexts", "Tell a friend");
+        case WindowText::Licence: return QCoreApplication::translate("WindowTexts", "Licence");
+        case WindowText::Languages: return QCoreApplication::translate("WindowTexts", "Languages");
+        case WindowText::Fold: return QCoreApplication::translate("WindowTexts", "Fold");
+        case WindowText::OddsToImprove:
+            return QCoreApplication::translate("WindowTexts", "Odds to improve hand by the");
+        case WindowText::PocketCards:
+            return QCoreApplication::translate("WindowTexts", "pocket cards");
+        case WindowText::Flop: return QCoreApplication::translate("WindowTexts", "flop");
+        case WindowText::Turn: return QCoreApplication::translate("WindowTexts", "turn");
+        case WindowText::River: return QCoreApplication::translate("WindowTexts", "river");
+        case WindowText::AutoSwitch:
+            return QCoreApplication::translate("WindowTexts", "Automatically switch round");
+        case WindowText::NewVersionAvailable: break;
+    }
+    return QCoreApplication::translate("WindowTexts", "New version available");
 }
 
-}  // namespace
-
-QString windowText(Language language, WindowText text) {
-    return inLanguage(language, kTexts[static_cast<size_t>(text)]);
+QString panelLabel(WindowText text) {
+    return windowText(text) + QStringLiteral(": ");
 }
 
-QString panelLabel(Language language, WindowText text) {
-    return windowText(language, text) + QStringLiteral(": ");
-}
-
-QString windowCaption(Language language) {
+QString windowCaption() {
     return QStringLiteral("Korvana %1 - ").arg(QLatin1String(kProgramVersion)) +
-           inLanguage(language, {"Poker hands analyzer, Texas Holdem odds calculator",
-                                 "анализатор Покерных рук, калькулятор шансов Техас Холдем"});
+           QCoreApplication::translate("WindowTexts",
+                                       "Poker hands analyzer, Texas Holdem odds calculator");
 }
 
 QString licenceFileName(Language language) {
-    return inLanguage(language, {"eula_eng.txt", "eula_rus.txt"});
+    return language == Language::Russian ? QStringLiteral("eula_rus.txt")
+                                         : QStringLiteral("eula_eng.txt");
 }
 
 QString languageName(Language language) {
-    return inLanguage(language, {"English", "Русский"});
+    return language == Language::Russian ? QStringLiteral("Русский") : QStringLiteral("English");
 }
 
 }  // namespace korvana::ui

@@ -1,7 +1,9 @@
 #pragma once
-// The texts of the windows in each language: menus, captions, status panels,
-// the title bar, the new-version notice and the licence file of each language.
-// The odds rows and the best-hand text come from the engine's own table.
+// The texts of the main window: menus, captions, status-panel labels and the
+// title bar, in the language of the installed translation (translation.h).
+// Besides them, the few names that are the same in every language, and the
+// licence file of each language. The odds rows and the best-hand text come
+// from the engine's own catalogue.
 #include <QString>
 
 #include "language.h"
@@ -28,13 +30,13 @@ enum class WindowText {
     NewVersionAvailable,
 };
 
-QString windowText(Language language, WindowText text);
+QString windowText(WindowText text);
 
 // The text followed by ": ", the form of every status panel label.
-QString panelLabel(Language language, WindowText text);
+QString panelLabel(WindowText text);
 
 // The main window's title, with the program version.
-QString windowCaption(Language language);
+QString windowCaption();
 
 // The licence text of a language, a file name looked up beside the program.
 QString licenceFileName(Language language);
@@ -42,7 +44,8 @@ QString licenceFileName(Language language);
 // Shown on the task bar and as the title of error message boxes.
 inline const QString kApplicationTitle = QStringLiteral("Korvana");
 
-// Each language names itself, whichever language is active.
+// Each language names itself, whichever language is active, so these are
+// never translated.
 QString languageName(Language language);
 
 }  // namespace korvana::ui

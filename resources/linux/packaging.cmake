@@ -60,5 +60,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found by the shared-library scan: the fonts the
 # window's layout is measured in (see resources/fonts/font_map.json).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-wine")
+# Qt's own texts (standard buttons, --help) in the player's language; without
+# them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -36,6 +36,7 @@ TEST(CardInput, ReadsWhatPeopleType) {
         {"AhK", "Ah !K"},
         {"Ah Kx,Qs", "Ah !Kx"},
         {"A\xe2\x99", "!A\xe2\x99"},
+        {"A\xf0\x82\x99\xa3", "!A\xf0\x82\x99\xa3"},  // an overlong \u2663 is no suit
         {"", ""},
         {"Ahh", "Ah !h"},
     };

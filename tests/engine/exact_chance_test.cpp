@@ -24,11 +24,11 @@ std::string codesOf(const std::vector<Card>& cards) {
     return text;
 }
 
-// Containment counts with no card known, in list order (Royal Flash .. High card).
-// Royal Flash, Four of a kind: the published counts (neither shares its cards
-// with a better hand). Straight Flash: published straight flushes plus royal
+// Containment counts with no card known, in list order (Royal Flush .. High card).
+// Royal Flush, Four of a kind: the published counts (neither shares its cards
+// with a better hand). Straight Flush: published straight flushes plus royal
 // flushes. Full house: published full houses plus four of a kind with a pair
-// beside it (13 x (C(48,3) - C(12,3) x 4^3) with seven cards). Flash:
+// beside it (13 x (C(48,3) - C(12,3) x 4^3) with seven cards). Flush:
 // 4 x sum C(13,j) x C(39,T-j) over j >= 5. Pair: all hands but those with
 // T different ranks (C(13,T) x 4^T). Straight, Three of a kind and Two Pairs,
 // which also hide in better hands, are summed over the rank patterns of T cards.

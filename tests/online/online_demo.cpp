@@ -11,6 +11,7 @@
 
 #include "about_window.h"
 #include "online_services.h"
+#include "translation.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
                               ? korvana::Language::Russian
                               : korvana::Language::English;
 
+    korvana::ui::Translation translation;
+    translation.use(language);
     korvana::ui::OnlineOptions options;
     if (parser.isSet(siteOption)) options.webCheck.site.base = parser.value(siteOption);
     if (parser.isSet(stuckOption)) {

@@ -17,6 +17,7 @@
 #include "korvana_version.h"
 #include "online_services.h"
 #include "test_main.h"
+#include "translation.h"
 
 using korvana::Language;
 using namespace korvana::online;
@@ -50,8 +51,14 @@ struct Rig {
         options.checkInterval = interval;
         options.programFolder = program.path();
         options.opener = opener;
+        // As in the window, the texts are in the language the services are told of.
         online = new OnlineServices(
-            &window, [this] { return language; }, kMainWindowOnlinePlaces, options);
+            &window,
+            [this] {
+                translation.use(language);
+                return language;
+            },
+            kMainWindowOnlinePlaces, options);
         window.show();
     }
 
@@ -104,6 +111,7 @@ struct Rig {
     QString bannerFolder;
     QWidget window;
     Language language = Language::English;
+    Translation translation;
     std::shared_ptr<RecordingOpener> opener;
     OnlineServices* online = nullptr;
     Heartbeat heartbeat;

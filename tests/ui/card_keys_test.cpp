@@ -1,7 +1,9 @@
 // Keyboard card entry: typed key sequences, on both layouts, to what the window does.
+#include <QSet>
 #include <QTest>
 
 #include "card_keys.h"
+#include "translation.h"
 
 using namespace korvana;
 using namespace korvana::ui;
@@ -157,22 +159,27 @@ void CardKeysTest::typedCardOnTheTable() {
 // Each message exists in both languages, differs between them and from the
 // others, and names its detail.
 void CardKeysTest::messages() {
-    for (const Language language : {Language::English, Language::Russian}) {
+    const auto messagesIn = [](Language language) {
+        Translation translation;
+        translation.use(language);
         QStringList texts;
         for (const auto message : {CardKeyMessage::HalfTyped, CardKeyMessage::UnknownKey,
                                    CardKeyMessage::RankFirst, CardKeyMessage::AlreadyOnTable,
-                                   CardKeyMessage::NoRoom, CardKeyMessage::NothingToTakeOff}) {
-            const QString text = cardKeyMessage(language, message, QStringLiteral("Q\u2665"));
-            QVERIFY(!text.isEmpty());
-            QVERIFY(!texts.contains(text));
-            QVERIFY(message == CardKeyMessage::NothingToTakeOff ||
-                    text.contains(QStringLiteral("Q\u2665")));
-            QVERIFY(text != cardKeyMessage(language == Language::English ? Language::Russian
-                                                                         : Language::English,
-                                           message, QStringLiteral("Q\u2665")));
-            texts << text;
+                                   CardKeyMessage::NoRoom, CardKeyMessage::NothingToTakeOff})
+            texts << cardKeyMessage(message, QStringLiteral("Q\u2665"));
+        return texts;
+    };
+    const QStringList english = messagesIn(Language::English);
+    const QStringList russian = messagesIn(Language::Russian);
+    for (const QStringList& texts : {english, russian}) {
+        QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QVERIFY(!texts[i].isEmpty());
+            // The last one, nothing to take off, has no detail.
+            QVERIFY(i == texts.size() - 1 || texts[i].contains(QStringLiteral("Q\u2665")));
         }
     }
+    for (qsizetype i = 0; i < english.size(); ++i) QVERIFY(english[i] != russian[i]);
 }
 
 QTEST_GUILESS_MAIN(CardKeysTest)

@@ -18,21 +18,21 @@ using namespace korvana::ui::testing;
 
 namespace {
 
-SlotPicture* slotPicture(const MainWindow& form, int slot) {
+SlotPicture* slotPicture(const MainWindow& window, int slot) {
     const QByteArray name = "slotPicture" + QByteArray::number(slot);
-    return part<SlotPicture>(form, name.constData());
+    return part<SlotPicture>(window, name.constData());
 }
 
-std::array<QImage, 7> slotImages(const MainWindow& form) {
+std::array<QImage, 7> slotImages(const MainWindow& window) {
     std::array<QImage, 7> images;
     for (int slot = 1; slot <= 7; ++slot)
-        images[static_cast<size_t>(slot - 1)] = slotPicture(form, slot)->picture();
+        images[static_cast<size_t>(slot - 1)] = slotPicture(window, slot)->picture();
     return images;
 }
 
 // The picker's buttons drawn dimmed, as sorted card codes.
-QStringList dimmedCards(const MainWindow& form) {
-    const auto* picker = part<CardPicker>(form, "cardPicker");
+QStringList dimmedCards(const MainWindow& window) {
+    const auto* picker = part<CardPicker>(window, "cardPicker");
     QStringList cards;
     for (int item = 0; item < kPickerItems; ++item)
         if (picker->isOnTable(item)) cards << pickerCardCode(item);
@@ -94,11 +94,11 @@ void CardTableTest::faceListIsAPermutation() {
 
 void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"Ah"});  // a mouse click on the picker's button
-    QCOMPARE(slotTexts(*form).first(), QStringLiteral("Ah"));
-    QCOMPARE(slotImages(*form)[0], loadPicture(cardPicturePath(fixture.pictureFolder(), "Ah")));
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" A High card   "));
+    auto window = fixture.window();
+    clickCards(*window, {"Ah"});  // a mouse click on the picker's button
+    QCOMPARE(slotTexts(*window).first(), QStringLiteral("Ah"));
+    QCOMPARE(slotImages(*window)[0], loadPicture(cardPicturePath(fixture.pictureFolder(), "Ah")));
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" A High card   "));
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -125,40 +125,40 @@ void CardTableTest::clicks() {
     QFETCH(QStringList, cards);
     QFETCH(QStringList, table);
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, cards);
-    QCOMPARE(slotTexts(*form), table);
+    auto window = fixture.window();
+    clickCards(*window, cards);
+    QCOMPARE(slotTexts(*window), table);
     QStringList onTable = table;
     onTable.removeAll(QString());
     onTable.sort();
-    QCOMPARE(dimmedCards(*form), onTable);
+    QCOMPARE(dimmedCards(*window), onTable);
     QVERIFY(fixture.errors.isEmpty());
 }
 
 void CardTableTest::eighthCardStillRunsThePass() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"2c", "3c", "4c", "5c", "6c", "7c", "8c"});
-    part<OddsList>(*form, "oddsList")->setRows({});
-    clickCards(*form, {"9c"});
-    QCOMPARE(form->oddsRows().size(), 10);
+    auto window = fixture.window();
+    clickCards(*window, {"2c", "3c", "4c", "5c", "6c", "7c", "8c"});
+    part<OddsList>(*window, "oddsList")->setRows({});
+    clickCards(*window, {"9c"});
+    QCOMPARE(window->oddsRows().size(), 10);
 }
 
 void CardTableTest::slotPictureClick() {
     WindowFixture fixture;
-    auto form = fixture.window();
+    auto window = fixture.window();
     const QImage empty = loadPicture(emptySlotPicturePath(fixture.pictureFolder()));
-    clickCards(*form, {"Ah", "Kd"});
+    clickCards(*window, {"Ah", "Kd"});
 
-    clickSlot(*form, 1);
-    QCOMPARE(slotTexts(*form).mid(0, 2), (QStringList{"", "Kd"}));
-    QCOMPARE(slotPicture(*form, 1)->picture(), empty);
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" K High card   "));
+    clickSlot(*window, 1);
+    QCOMPARE(slotTexts(*window).mid(0, 2), (QStringList{"", "Kd"}));
+    QCOMPARE(slotPicture(*window, 1)->picture(), empty);
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" K High card   "));
 
     // A slot that never held a card trades its blank for the empty-slot picture.
-    QVERIFY(slotPicture(*form, 7)->picture().isNull());
-    clickSlot(*form, 7);
-    QCOMPARE(slotPicture(*form, 7)->picture(), empty);
+    QVERIFY(slotPicture(*window, 7)->picture().isNull());
+    clickSlot(*window, 7);
+    QCOMPARE(slotPicture(*window, 7)->picture(), empty);
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -176,22 +176,22 @@ void CardTableTest::fold() {
     QFETCH(QStringList, cards);
     QFETCH(int, handsPlayed);
     WindowFixture fixture;
-    auto form = fixture.window();
+    auto window = fixture.window();
     const QImage empty = loadPicture(emptySlotPicturePath(fixture.pictureFolder()));
 
     // Twice: once by the button, once by the menu entry.
-    clickCards(*form, cards);
-    QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
-    clickCards(*form, cards);
-    trigger(*form, "foldAction");
+    clickCards(*window, cards);
+    QTest::mouseClick(part<QToolButton>(*window, "foldButton"), Qt::LeftButton);
+    clickCards(*window, cards);
+    trigger(*window, "foldAction");
 
-    QCOMPARE(slotTexts(*form), QStringList(7, QString()));
-    QCOMPARE(dimmedCards(*form), QStringList());
-    for (const QImage& picture : slotImages(*form)) QCOMPARE(picture, empty);
-    QCOMPARE(form->handsPlayed(), 2 * handsPlayed);
-    QCOMPARE(form->panelText(StatusPanel::HandsPlayed),
+    QCOMPARE(slotTexts(*window), QStringList(7, QString()));
+    QCOMPARE(dimmedCards(*window), QStringList());
+    for (const QImage& picture : slotImages(*window)) QCOMPARE(picture, empty);
+    QCOMPARE(window->handsPlayed(), 2 * handsPlayed);
+    QCOMPARE(window->panelText(StatusPanel::HandsPlayed),
              QStringLiteral("Hands played: %1").arg(2 * handsPlayed));
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" no High card "));
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" no High card "));
 }
 
 // A picture that cannot be loaded is reported with its full path; what was
@@ -259,10 +259,10 @@ void CardTableTest::failingPictures() {
     WindowFixture fixture;
     const QString folder = fixture.folder() + QStringLiteral("/broken/");
     QVERIFY(writeCardPictures(folder));
-    auto form = fixture.window(folder);
-    clickCards(*form, {"Ah", "Kd", "Qs"});
-    const QStringList rowsBefore = form->oddsRows();
-    const std::array<QImage, 7> picturesBefore = slotImages(*form);
+    auto window = fixture.window(folder);
+    clickCards(*window, {"Ah", "Kd", "Qs"});
+    const QStringList rowsBefore = window->oddsRows();
+    const std::array<QImage, 7> picturesBefore = slotImages(*window);
 
     if (brokenFile.isEmpty()) {
         QVERIFY(QDir(folder).removeRecursively());
@@ -283,21 +283,21 @@ void CardTableTest::failingPictures() {
     }
 
     if (action == QLatin1String("Fold"))
-        QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
+        QTest::mouseClick(part<QToolButton>(*window, "foldButton"), Qt::LeftButton);
     else if (action.startsWith(QLatin1String("slot ")))
-        clickSlot(*form, action.mid(5).toInt());
+        clickSlot(*window, action.mid(5).toInt());
     else
-        clickCards(*form, {action});
+        clickCards(*window, {action});
 
     QCOMPARE(fixture.errors.size(), 1);
     const QString expected = message.arg(QDir::toNativeSeparators(folder));
     QVERIFY2(fixture.errors.first().startsWith(expected), qPrintable(fixture.errors.first()));
     QVERIFY(fixture.errors.first().size() > expected.size());  // the system's reason follows
-    QCOMPARE(slotTexts(*form), table);
-    QCOMPARE(form->oddsRows() != rowsBefore, listUpdated);
-    QCOMPARE(form->handsPlayed(), handsPlayed);
+    QCOMPARE(slotTexts(*window), table);
+    QCOMPARE(window->oddsRows() != rowsBefore, listUpdated);
+    QCOMPARE(window->handsPlayed(), handsPlayed);
     for (int slot : unchangedPictures)
-        QCOMPARE(slotPicture(*form, slot + 1)->picture(), picturesBefore[slot]);
+        QCOMPARE(slotPicture(*window, slot + 1)->picture(), picturesBefore[slot]);
 }
 
 QTEST_MAIN(CardTableTest)

@@ -29,6 +29,10 @@ check "short version" 0 "korvana $version" "" "$korvana" -v
 check "help" 0 "Usage: *korvana*korvana-odds*--version*" "" "$korvana" --help
 check "short help" 0 "Usage: *korvana*--help*" "" "$korvana" -h
 check "help with Qt's options" 0 "Usage: *-platform*" "*" "$korvana" --help-all
+# Help speaks the language last chosen in the window, Qt's own lines too.
+mkdir -p russian/Software && printf '[General]\nlanguage=russian\n' >russian/Software/Korvana.conf
+check "help in the chosen language" 0 "Использование: *korvana*Шансы*korvana-odds*Параметры:*" "" \
+    XDG_CONFIG_HOME="$PWD/russian" "$korvana" --help
 check "version after a Qt option" 0 "korvana $version" "*" "$korvana" -reverse --version
 check "a Qt option is not -v" 1 "" "$no_display" "$korvana" -reverse
 check "no display" 1 "" "$no_display" "$korvana"

@@ -30,20 +30,20 @@ void leave(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &leave);
 }
 
-ExactPanel* exactPanel(const MainWindow& form) {
-    return part<ExactPanel>(form, "exactPanel");
+ExactPanel* exactPanel(const MainWindow& window) {
+    return part<ExactPanel>(window, "exactPanel");
 }
 
-QAction* exactOption(const MainWindow& form) {
-    return part<QAction>(form, "exactChancesAction");
+QAction* exactOption(const MainWindow& window) {
+    return part<QAction>(window, "exactChancesAction");
 }
 
-OddsList* oddsList(const MainWindow& form) {
-    return part<OddsList>(form, "oddsList");
+OddsList* oddsList(const MainWindow& window) {
+    return part<OddsList>(window, "oddsList");
 }
 
-QList<int> outlined(const MainWindow& form) {
-    return part<CardPicker>(form, "cardPicker")->outlined();
+QList<int> outlined(const MainWindow& window) {
+    return part<CardPicker>(window, "cardPicker")->outlined();
 }
 
 QList<int> itemsOf(const QStringList& cards) {
@@ -96,9 +96,9 @@ void ExactChancesTest::panelLines() {
     QFETCH(QString, heading);
     QFETCH(QStringList, expected);
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, cards);
-    const ExactPanel* panel = exactPanel(*form);
+    auto window = fixture.window();
+    clickCards(*window, cards);
+    const ExactPanel* panel = exactPanel(*window);
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->heading(), heading);
     QCOMPARE(panel->lines().size(), 10);
@@ -129,29 +129,30 @@ void ExactChancesTest::storedOption() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[General]\n" + stored);
     file.close();
-    auto form = fixture.window();
+    auto window = fixture.window();
     QCOMPARE(fixture.errors.size(), errors);
-    QCOMPARE(form->language(), stored.contains("russian") ? Language::Russian : Language::English);
-    QCOMPARE(exactOption(*form)->isChecked(), shown);
-    QCOMPARE(exactPanel(*form)->isVisible(), shown);
+    QCOMPARE(window->language(),
+             stored.contains("russian") ? Language::Russian : Language::English);
+    QCOMPARE(exactOption(*window)->isChecked(), shown);
+    QCOMPARE(exactPanel(*window)->isVisible(), shown);
 }
 
 void ExactChancesTest::optionHidesAndIsStored() {
     WindowFixture fixture;
     {
-        auto form = fixture.window();
-        clickCards(*form, {"As", "Kd", "Qc", "Ts", "9h"});
-        QCOMPARE(exactOption(*form)->text(), QStringLiteral("Show exact chances"));
-        exactOption(*form)->trigger();
+        auto window = fixture.window();
+        clickCards(*window, {"As", "Kd", "Qc", "Ts", "9h"});
+        QCOMPARE(exactOption(*window)->text(), QStringLiteral("Show exact chances"));
+        exactOption(*window)->trigger();
         QCOMPARE(
             QSettings(fixture.settingsPath(), QSettings::IniFormat).value("exactchances").toInt(),
             0);
-        QVERIFY(!exactPanel(*form)->isVisible());
-        movePointer(oddsList(*form), oddsList(*form)->rowRect(5).center());
-        QCOMPARE(outlined(*form), QList<int>());
-        QCOMPARE(form->oddsRowTooltip(5), QString());
-        trigger(*form, "russianAction");
-        QCOMPARE(exactOption(*form)->text(), QString::fromUtf8("Показывать точные шансы"));
+        QVERIFY(!exactPanel(*window)->isVisible());
+        movePointer(oddsList(*window), oddsList(*window)->rowRect(5).center());
+        QCOMPARE(outlined(*window), QList<int>());
+        QCOMPARE(window->oddsRowTooltip(5), QString());
+        trigger(*window, "russianAction");
+        QCOMPARE(exactOption(*window)->text(), QString::fromUtf8("Показывать точные шансы"));
     }
     auto again = fixture.window();
     QVERIFY(!exactOption(*again)->isChecked());
@@ -186,30 +187,31 @@ void ExactChancesTest::outsOutlinedWhilePointedAt() {
     QFETCH(QStringList, outs);
     QFETCH(QString, names);
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, cards);
-    ExactPanel* panel = exactPanel(*form);
+    auto window = fixture.window();
+    clickCards(*window, cards);
+    ExactPanel* panel = exactPanel(*window);
     for (QWidget* pointed :
-         {static_cast<QWidget*>(oddsList(*form)), static_cast<QWidget*>(panel)}) {
-        const QRect rect = pointed == panel ? panel->lineRect(row) : oddsList(*form)->rowRect(row);
+         {static_cast<QWidget*>(oddsList(*window)), static_cast<QWidget*>(panel)}) {
+        const QRect rect =
+            pointed == panel ? panel->lineRect(row) : oddsList(*window)->rowRect(row);
         movePointer(pointed, rect.center());
-        QCOMPARE(outlined(*form), itemsOf(outs));
+        QCOMPARE(outlined(*window), itemsOf(outs));
         leave(pointed);
-        QCOMPARE(outlined(*form), QList<int>());
+        QCOMPARE(outlined(*window), QList<int>());
     }
-    QVERIFY2(form->oddsRowTooltip(row).contains(names), qPrintable(form->oddsRowTooltip(row)));
+    QVERIFY2(window->oddsRowTooltip(row).contains(names), qPrintable(window->oddsRowTooltip(row)));
 }
 
 // The list is painted the same whether the exact chances are shown or not.
 void ExactChancesTest::listPixelsUnchanged() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"As", "Kd", "Qc", "Ts", "9h"});
-    movePointer(oddsList(*form), oddsList(*form)->rowRect(5).center());
-    const QImage shown = oddsList(*form)->grab().toImage();
-    exactOption(*form)->trigger();
-    const QImage hidden = oddsList(*form)->grab().toImage();
-    QVERIFY(!exactPanel(*form)->isVisible());
+    auto window = fixture.window();
+    clickCards(*window, {"As", "Kd", "Qc", "Ts", "9h"});
+    movePointer(oddsList(*window), oddsList(*window)->rowRect(5).center());
+    const QImage shown = oddsList(*window)->grab().toImage();
+    exactOption(*window)->trigger();
+    const QImage hidden = oddsList(*window)->grab().toImage();
+    QVERIFY(!exactPanel(*window)->isVisible());
     QCOMPARE(shown, hidden);
 }
 

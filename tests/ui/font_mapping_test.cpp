@@ -113,14 +113,14 @@ void FontsTest::captionsFit() {
     QFETCH(Language, language);
     WindowFixture fixture;
     fixture.store().setLanguage(language);
-    auto form = fixture.window();
-    clickCards(*form, {"Th", "Jh", "Qh", "Kh", "Ah"});
+    auto window = fixture.window();
+    clickCards(*window, {"Th", "Jh", "Qh", "Kh", "Ah"});
 
     for (const char* name : {"pocketCardsCaption", "flopCaption", "turnCaption", "riverCaption"}) {
-        const QLabel* label = part<QLabel>(*form, name);
+        const QLabel* label = part<QLabel>(*window, name);
         QVERIFY2(textWidth(label, label->text()) <= label->width(), qPrintable(label->text()));
     }
-    const auto* rounds = part<RadioGroup>(*form, "roundSelector");
+    const auto* rounds = part<RadioGroup>(*window, "roundSelector");
     for (int item = 0; item < 3; ++item) {
         const QRadioButton* radio = rounds->item(item);
         QVERIFY2(
@@ -129,16 +129,16 @@ void FontsTest::captionsFit() {
             qPrintable(radio->text()));
     }
     QVERIFY(textWidth(rounds, rounds->caption()) + 10 <= rounds->width());
-    const auto* autoSwitch = part<QCheckBox>(*form, "autoSwitchBox");
+    const auto* autoSwitch = part<QCheckBox>(*window, "autoSwitchBox");
     QVERIFY(textWidth(autoSwitch, autoSwitch->text()) <=
             textRoom(autoSwitch, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing));
-    const auto* fold = part<QToolButton>(*form, "foldButton");
+    const auto* fold = part<QToolButton>(*window, "foldButton");
     QVERIFY(textWidth(fold, fold->text()) + 4 <= fold->width());
 
     // Panel texts end where the next panel or a slider begins.
-    const auto* panels = part<StatusPanels>(*form, "statusPanels");
-    const int sliderStarts[] = {0, 0, 0, part<QSlider>(*form, "opacitySlider")->x(),
-                                part<QSlider>(*form, "textShadeSlider")->x()};
+    const auto* panels = part<StatusPanels>(*window, "statusPanels");
+    const int sliderStarts[] = {0, 0, 0, part<QSlider>(*window, "transparencySlider")->x(),
+                                part<QSlider>(*window, "fontColourSlider")->x()};
     const auto fitsPanel = [&](StatusPanel panel, const QString& text) {
         const QRect area = panels->panelRect(panel);
         const int sliderStart = sliderStarts[static_cast<int>(panel)];
@@ -147,14 +147,14 @@ void FontsTest::captionsFit() {
     };
     for (int index = 0; index < StatusPanels::kPanelCount; ++index) {
         const auto panel = static_cast<StatusPanel>(index);
-        QVERIFY2(fitsPanel(panel, form->panelText(panel)), qPrintable(form->panelText(panel)));
+        QVERIFY2(fitsPanel(panel, window->panelText(panel)), qPrintable(window->panelText(panel)));
     }
     for (const Category category : kCategoriesInListOrder) {
-        const QString best = QString::fromStdString(bestHandText(form->language(), category));
+        const QString best = QString::fromStdString(bestHandText(window->language(), category));
         QVERIFY2(fitsPanel(StatusPanel::BestHand, best), qPrintable(best));
     }
-    const auto* list = part<OddsList>(*form, "oddsList");
-    for (const QString& row : form->oddsRows())
+    const auto* list = part<OddsList>(*window, "oddsList");
+    for (const QString& row : window->oddsRows())
         QVERIFY2(textWidth(list, row) <= list->rowRect(0).width(), qPrintable(row));
 }
 

@@ -46,8 +46,8 @@ void typeKeys(QWidget* target, const QString& keys) {
     }
 }
 
-QString slotsShown(const MainWindow& form) {
-    QStringList cards = slotTexts(form);
+QString slotsShown(const MainWindow& window) {
+    QStringList cards = slotTexts(window);
     for (QString& slot : cards)
         if (slot.isEmpty()) slot = "-";
     return cards.join(' ');
@@ -56,54 +56,54 @@ QString slotsShown(const MainWindow& form) {
 // Plays player moves on a window: a card code clicks the picker, #Ah types
 // a card, slotN clicks a slot, fold / flop / turn / river / auto click those
 // controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys.
-void play(MainWindow& form, const QString& moves) {
+void play(MainWindow& window, const QString& moves) {
     for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
         const QStringList rounds{"flop", "turn", "river"};
         if (move.startsWith('#'))
-            typeKeys(&form, move.mid(1));
+            typeKeys(&window, move.mid(1));
         else if (move.startsWith("slot"))
-            clickSlot(form, move.mid(4).toInt());
+            clickSlot(window, move.mid(4).toInt());
         else if (move == "fold")
-            trigger(form, "foldAction");
+            trigger(window, "foldAction");
         else if (rounds.contains(move))
-            QTest::mouseClick(part<RadioGroup>(form, "roundSelector")->item(rounds.indexOf(move)),
+            QTest::mouseClick(part<RadioGroup>(window, "roundSelector")->item(rounds.indexOf(move)),
                               Qt::LeftButton);
         else if (move == "auto")
-            QTest::mouseClick(part<QCheckBox>(form, "autoSwitchBox"), Qt::LeftButton);
+            QTest::mouseClick(part<QCheckBox>(window, "autoSwitchBox"), Qt::LeftButton);
         else if (move == "undo" || move == "redo")
-            trigger(form, move == "undo" ? "undoAction" : "redoAction");
+            trigger(window, move == "undo" ? "undoAction" : "redoAction");
         else if (move.startsWith('^'))
             QTest::keyClick(
-                &form, Qt::Key(move[1].toUpper().unicode()),
+                &window, Qt::Key(move[1].toUpper().unicode()),
                 Qt::ControlModifier | (move[1].isUpper() ? Qt::ShiftModifier : Qt::NoModifier));
         else
-            clickCards(form, {move});
+            clickCards(window, {move});
     }
 }
 
 // Everything the player sees of the table, and the stored auto-switch.
-QStringList visibleState(const MainWindow& form, const WindowFixture& fixture) {
-    QStringList state{"slots " + slotsShown(form)};
+QStringList visibleState(const MainWindow& window, const WindowFixture& fixture) {
+    QStringList state{"slots " + slotsShown(window)};
     const auto colourOf = [](const QImage& picture) {
         return picture.pixelColor(picture.rect().center()).name();
     };
     const QString noCard = colourOf(QImage(fixture.pictureFolder() + "nocard.jpg"));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QImage& picture =
-            part<SlotPicture>(form, ("slotPicture" + QByteArray::number(slot)).constData())
+            part<SlotPicture>(window, ("slotPicture" + QByteArray::number(slot)).constData())
                 ->picture();
         // An empty slot shows nothing before its first card, the empty picture after.
         const bool empty = picture.isNull() || colourOf(picture) == noCard;
         state << "picture " + (empty ? QStringLiteral("empty") : colourOf(picture));
     }
-    state << form.oddsRows();
-    state << "round " + QString::number(part<RadioGroup>(form, "roundSelector")->itemIndex());
-    state << "auto " + QString::number(form.autoSwitch());
+    state << window.oddsRows();
+    state << "round " + QString::number(part<RadioGroup>(window, "roundSelector")->itemIndex());
+    state << "auto " + QString::number(window.autoSwitch());
     state << "stored auto " + QSettings(fixture.settingsPath(), QSettings::IniFormat)
                                   .value("autoswitch")
                                   .toString();
-    state << form.panelText(StatusPanel::BestHand) << form.panelText(StatusPanel::HandsPlayed);
-    const auto* picker = part<CardPicker>(form, "cardPicker");
+    state << window.panelText(StatusPanel::BestHand) << window.panelText(StatusPanel::HandsPlayed);
+    const auto* picker = part<CardPicker>(window, "cardPicker");
     QStringList dimmed;
     for (int item = 0; item < kPickerItems; ++item)
         if (picker->isOnTable(item)) dimmed << pickerCardCode(item);
@@ -111,8 +111,8 @@ QStringList visibleState(const MainWindow& form, const WindowFixture& fixture) {
     return state;
 }
 
-bool enabled(const MainWindow& form, const char* action) {
-    return part<QAction>(form, action)->isEnabled();
+bool enabled(const MainWindow& window, const char* action) {
+    return part<QAction>(window, action)->isEnabled();
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ void KeyboardAndUndoTest::typedCards_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("cards");
     QTest::addColumn<int>("handsPlayed");
-    QTest::addColumn<int>("opacity");  // the transparency slider's position
+    QTest::addColumn<int>("transparency");  // the slider's position
     QTest::newRow("cards in order") << ""
                                     << "AhKd9c"
                                     << "Ah Kd 9c - - - -" << 0 << 0;
@@ -170,7 +170,7 @@ void KeyboardAndUndoTest::typedCards_data() {
     QTest::newRow("russian ctrl+n folds") << ""
                                           << "AhKd<ctrl-т>"
                                           << "- - - - - - -" << 1 << 0;
-    QTest::newRow("the slider keeps its arrows") << "opacitySlider"
+    QTest::newRow("the slider keeps its arrows") << "transparencySlider"
                                                  << "<right>Ah<right>Kd<left>"
                                                  << "Ah Kd - - - - -" << 0 << 1;
     QTest::newRow("through the auto-switch box") << "autoSwitchBox"
@@ -183,18 +183,18 @@ void KeyboardAndUndoTest::typedCards() {
     QFETCH(QString, keys);
     QFETCH(QString, cards);
     QFETCH(int, handsPlayed);
-    QFETCH(int, opacity);
+    QFETCH(int, transparency);
     WindowFixture fixture;
-    auto form = fixture.window();
-    QWidget* target = focus.isEmpty() ? form.get() : part<QWidget>(*form, focus.toLatin1());
+    auto window = fixture.window();
+    QWidget* target = focus.isEmpty() ? window.get() : part<QWidget>(*window, focus.toLatin1());
     typeKeys(target, keys);
-    QCOMPARE(slotsShown(*form), cards);
-    QCOMPARE(form->handsPlayed(), handsPlayed);
-    QCOMPARE(part<QSlider>(*form, "opacitySlider")->value(), opacity);
+    QCOMPARE(slotsShown(*window), cards);
+    QCOMPARE(window->handsPlayed(), handsPlayed);
+    QCOMPARE(part<QSlider>(*window, "transparencySlider")->value(), transparency);
     // A typed card is a picker click: the same picture and the same pass.
     auto clicked = fixture.window();
-    clickCards(*clicked, slotTexts(*form));
-    QCOMPARE(visibleState(*form, fixture).mid(0, 18), visibleState(*clicked, fixture).mid(0, 18));
+    clickCards(*clicked, slotTexts(*window));
+    QCOMPARE(visibleState(*window, fixture).mid(0, 18), visibleState(*clicked, fixture).mid(0, 18));
     QCOMPARE(fixture.errors, QStringList());
 }
 
@@ -228,17 +228,17 @@ void KeyboardAndUndoTest::messages() {
     QFETCH(int, message);
     QFETCH(QString, detail);
     WindowFixture fixture;
-    auto form = fixture.window();
+    auto window = fixture.window();
     const Language language = russian ? Language::Russian : Language::English;
-    form->chooseLanguage(language);
-    const QString timePassed = form->panelText(StatusPanel::TimePassed);
-    typeKeys(form.get(), keys);
+    window->chooseLanguage(language);
+    const QString timePassed = window->panelText(StatusPanel::TimePassed);
+    typeKeys(window.get(), keys);
     const QString expected =
-        message < 0 ? QString() : cardKeyMessage(language, CardKeyMessage(message), detail);
-    QCOMPARE(form->statusMessage(), expected);
+        message < 0 ? QString() : cardKeyMessage(CardKeyMessage(message), detail);
+    QCOMPARE(window->statusMessage(), expected);
     // The panels under the message keep their texts and show again without it.
-    QCOMPARE(part<QWidget>(*form, "statusMessage")->isVisible(), !expected.isEmpty());
-    QCOMPARE(form->panelText(StatusPanel::TimePassed), timePassed);
+    QCOMPARE(part<QWidget>(*window, "statusMessage")->isVisible(), !expected.isEmpty());
+    QCOMPARE(window->panelText(StatusPanel::TimePassed), timePassed);
 }
 
 void KeyboardAndUndoTest::undoRedo_data() {
@@ -288,32 +288,32 @@ void KeyboardAndUndoTest::undoRedo() {
     QFETCH(bool, canUndo);
     QFETCH(bool, canRedo);
     WindowFixture fixture;
-    auto form = fixture.window();
-    form->activateWindow();  // the shortcuts work in the active window
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    play(*form, moves);
-    const QStringList state = visibleState(*form, fixture);
+    auto window = fixture.window();
+    window->activateWindow();  // the shortcuts work in the active window
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    play(*window, moves);
+    const QStringList state = visibleState(*window, fixture);
     WindowFixture freshFixture;
     auto fresh = freshFixture.window();
     play(*fresh, sameAs);
     QCOMPARE(state, visibleState(*fresh, freshFixture));
-    QCOMPARE(enabled(*form, "undoAction"), canUndo);
-    QCOMPARE(enabled(*form, "redoAction"), canRedo);
+    QCOMPARE(enabled(*window, "undoAction"), canUndo);
+    QCOMPARE(enabled(*window, "redoAction"), canRedo);
     QCOMPARE(fixture.errors, QStringList());
 }
 
 // At least a hundred changes can be undone, one after another.
 void KeyboardAndUndoTest::hundredSteps() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    for (int change = 0; change < 120; ++change) clickCards(*form, {"2c"});
+    auto window = fixture.window();
+    for (int change = 0; change < 120; ++change) clickCards(*window, {"2c"});
     int undone = 0;
-    while (enabled(*form, "undoAction") && undone < 200) {
-        trigger(*form, "undoAction");
+    while (enabled(*window, "undoAction") && undone < 200) {
+        trigger(*window, "undoAction");
         ++undone;
     }
     QCOMPARE(undone, 100);
-    QCOMPARE(slotsShown(*form), "- - - - - - -");  // after change 20 of 120
+    QCOMPARE(slotsShown(*window), "- - - - - - -");  // after change 20 of 120
 }
 
 // Undo writes the auto-switch only when it changes, so a store the player may
@@ -326,22 +326,22 @@ void KeyboardAndUndoTest::readOnlyStore() {
         stored.setValue("autoswitch", 1);
     }
     WindowServices services = fixture.readOnlyServices();
-    MainWindow form(services);
-    form.show();
+    MainWindow window(services);
+    window.show();
     QCOMPARE(fixture.errors, QStringList());
-    play(form, "Ah Kd undo");
+    play(window, "Ah Kd undo");
     QCOMPARE(fixture.errors, QStringList());
     // A refused click on the box is no step; the store still says on.
-    play(form, "auto Qc");
+    play(window, "auto Qc");
     QCOMPARE(fixture.errors.size(), 1);
-    play(form, "undo");  // back to Ah alone, on as stored
+    play(window, "undo");  // back to Ah alone, on as stored
     QCOMPARE(fixture.errors.size(), 1);
-    QVERIFY(form.autoSwitch());
-    play(form, "redo");  // Qc with auto-switch off cannot be stored
+    QVERIFY(window.autoSwitch());
+    play(window, "redo");  // Qc with auto-switch off cannot be stored
     QCOMPARE(fixture.errors.size(), 2);
-    QCOMPARE(slotsShown(form), "Ah - - - - - -");
-    QVERIFY(form.autoSwitch());
-    QVERIFY(enabled(form, "redoAction"));
+    QCOMPARE(slotsShown(window), "Ah - - - - - -");
+    QVERIFY(window.autoSwitch());
+    QVERIFY(enabled(window, "redoAction"));
 }
 
 QTEST_MAIN(KeyboardAndUndoTest)

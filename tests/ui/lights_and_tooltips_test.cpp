@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
@@ -30,8 +31,8 @@ Q_DECLARE_METATYPE(korvana::Language)
 
 namespace {
 
-QAction* lightsEntry(const MainWindow& form) {
-    return part<QAction>(form, "highContrastLightsAction");
+QAction* lightsEntry(const MainWindow& window) {
+    return part<QAction>(window, "highContrastLightsAction");
 }
 
 void writeSettings(const WindowFixture& fixture, const QByteArray& lines) {
@@ -99,16 +100,16 @@ void LightsAndTooltipsTest::lightsAsPainted_data() {
 void LightsAndTooltipsTest::lightsAsPainted() {
     QFETCH(LightPalette, palette);
     WindowFixture fixture;
-    auto form = fixture.window();
-    if (palette == LightPalette::HighContrast) lightsEntry(*form)->trigger();
-    QCOMPARE(form->lightPalette(), palette);
+    auto window = fixture.window();
+    if (palette == LightPalette::HighContrast) lightsEntry(*window)->trigger();
+    QCOMPARE(window->lightPalette(), palette);
     // A full house at 1:130.7 makes the longest row, which reaches the end.
-    clickCards(*form, {"Kh", "Ah", "Kd"});
+    clickCards(*window, {"Kh", "Ah", "Kd"});
     using S = RowState;
     const S states[] = {S::Impossible, S::Impossible, S::Possible, S::Possible, S::Impossible,
                         S::Impossible, S::Possible,   S::Possible, S::Complete, S::Complete};
-    auto* list = part<OddsList>(*form, "oddsList");
-    auto* slider = part<QSlider>(*form, "textShadeSlider");
+    auto* list = part<OddsList>(*window, "oddsList");
+    auto* slider = part<QSlider>(*window, "fontColourSlider");
     for (int position = 0; position <= 25; ++position) {
         slider->setValue(position);
         const QImage painted = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -152,12 +153,13 @@ void LightsAndTooltipsTest::storedOption() {
     WindowFixture fixture;
     writeSettings(fixture, stored);
     const QVariant before = storedLights(fixture);
-    auto form = fixture.window();
+    auto window = fixture.window();
     QCOMPARE(fixture.errors.size(), errors);
-    QCOMPARE(form->language(), stored.contains("russian") ? Language::Russian : Language::English);
-    QCOMPARE(form->lightPalette(),
+    QCOMPARE(window->language(),
+             stored.contains("russian") ? Language::Russian : Language::English);
+    QCOMPARE(window->lightPalette(),
              highContrast ? LightPalette::HighContrast : LightPalette::Classic);
-    QCOMPARE(lightsEntry(*form)->isChecked(), highContrast);
+    QCOMPARE(lightsEntry(*window)->isChecked(), highContrast);
     QCOMPARE(storedLights(fixture), before);
 }
 
@@ -176,16 +178,16 @@ void LightsAndTooltipsTest::choiceIsStoredAndRestored() {
     WindowServices services =
         writable ? fixture.services(fixture.pictureFolder()) : fixture.readOnlyServices();
     const auto open = [&] {
-        auto form = std::make_unique<MainWindow>(services);
-        form->show();
-        return form;
+        auto window = std::make_unique<MainWindow>(services);
+        window->show();
+        return window;
     };
     const LightPalette chosen = writable ? LightPalette::HighContrast : LightPalette::Classic;
     {
-        auto form = open();
-        lightsEntry(*form)->trigger();
-        QCOMPARE(form->lightPalette(), chosen);
-        QCOMPARE(lightsEntry(*form)->isChecked(), writable);
+        auto window = open();
+        lightsEntry(*window)->trigger();
+        QCOMPARE(window->lightPalette(), chosen);
+        QCOMPARE(lightsEntry(*window)->isChecked(), writable);
         QCOMPARE(fixture.errors.size(), writable ? 0 : 1);
         QCOMPARE(storedLights(fixture), writable ? QVariant(1) : QVariant());
     }
@@ -213,10 +215,13 @@ void LightsAndTooltipsTest::tooltips() {
     QFETCH(QStringList, languageChoices);
     QFETCH(Language, language);
     WindowFixture fixture;
-    auto form = fixture.window();
-    for (const QString& choice : languageChoices) trigger(*form, qPrintable(choice));
-    QCOMPARE(form->language(), language);
-    const auto tip = [&](TooltipControl control) { return tooltipText(language, control); };
+    auto window = fixture.window();
+    for (const QString& choice : languageChoices) trigger(*window, qPrintable(choice));
+    QCOMPARE(window->language(), language);
+    const auto tip = [](TooltipControl control) { return tooltipText(control); };
+    // The window's translation is the language's own.
+    QCOMPARE(tip(TooltipControl::Fold).contains(QRegularExpression(QStringLiteral("[А-Яа-я]"))),
+             language == Language::Russian);
 
     const std::pair<const char*, TooltipControl> widgets[] = {
         {"slotPicture1", TooltipControl::PocketCardSlot},
@@ -227,13 +232,13 @@ void LightsAndTooltipsTest::tooltips() {
         {"slotPicture7", TooltipControl::RiverSlot},
         {"roundSelector", TooltipControl::RoundSelector},
         {"autoSwitchBox", TooltipControl::AutoSwitch},
-        {"opacitySlider", TooltipControl::TransparencySlider},
-        {"textShadeSlider", TooltipControl::FontColourSlider},
+        {"transparencySlider", TooltipControl::TransparencySlider},
+        {"fontColourSlider", TooltipControl::FontColourSlider},
         {"foldButton", TooltipControl::Fold},
         {"oddsList", TooltipControl::OddsList},
     };
     for (const auto& [name, control] : widgets)
-        QCOMPARE(part<QWidget>(*form, name)->toolTip(), tip(control));
+        QCOMPARE(part<QWidget>(*window, name)->toolTip(), tip(control));
 
     const std::pair<const char*, TooltipControl> entries[] = {
         {"foldAction", TooltipControl::Fold},
@@ -247,18 +252,18 @@ void LightsAndTooltipsTest::tooltips() {
         {"highContrastLightsAction", TooltipControl::HighContrastLights},
     };
     for (const auto& [name, control] : entries)
-        QCOMPARE(part<QAction>(*form, name)->toolTip(), tip(control));
-    QCOMPARE(lightsEntry(*form)->text(), menuEntryText(language, MenuEntry::HighContrastLights));
+        QCOMPARE(part<QAction>(*window, name)->toolTip(), tip(control));
+    QCOMPARE(lightsEntry(*window)->text(), menuEntryText(MenuEntry::HighContrastLights));
     for (const char* menu : {"helpMenu", "languagesMenu", "viewMenu"})
-        QVERIFY(part<QMenu>(*form, menu)->toolTipsVisible());
+        QVERIFY(part<QMenu>(*window, menu)->toolTipsVisible());
 
     // Parts of one widget each have their own tip, shown where the pointer rests.
-    auto* picker = part<CardPicker>(*form, "cardPicker");
+    auto* picker = part<CardPicker>(*window, "cardPicker");
     for (int item = 0; item < kPickerItems; ++item)
-        QCOMPARE(picker->itemToolTip(item), pickerCardTooltip(language, pickerCard(item)));
+        QCOMPARE(picker->itemToolTip(item), pickerCardTooltip(pickerCard(item)));
     QCOMPARE(toolTipShownAt(picker, picker->buttonRect(13).center()),
-             pickerCardTooltip(language, pickerCard(13)));
-    auto* panels = part<StatusPanels>(*form, "statusPanels");
+             pickerCardTooltip(pickerCard(13)));
+    auto* panels = part<StatusPanels>(*window, "statusPanels");
     const std::pair<StatusPanel, TooltipControl> panelTips[] = {
         {StatusPanel::TimePassed, TooltipControl::TimePassedPanel},
         {StatusPanel::HandsPlayed, TooltipControl::HandsPlayedPanel},
@@ -271,11 +276,11 @@ void LightsAndTooltipsTest::tooltips() {
     QCOMPARE(toolTipShownAt(panels, panels->panelRect(StatusPanel::BestHand).center()),
              tip(TooltipControl::BestHandPanel));
 
-    auto* list = part<OddsList>(*form, "oddsList");
-    QVERIFY(!form->oddsRowTooltip(3).isEmpty());
-    QCOMPARE(toolTipShownAt(list, list->rowRect(3).center()), form->oddsRowTooltip(3));
+    auto* list = part<OddsList>(*window, "oddsList");
+    QVERIFY(!window->oddsRowTooltip(3).isEmpty());
+    QCOMPARE(toolTipShownAt(list, list->rowRect(3).center()), window->oddsRowTooltip(3));
     // With the exact chances hidden the list still says what it shows.
-    trigger(*form, "exactChancesAction");
+    trigger(*window, "exactChancesAction");
     QCOMPARE(toolTipShownAt(list, list->rowRect(3).center()), tip(TooltipControl::OddsList));
 }
 

@@ -50,8 +50,8 @@ QVariant storedValue(const QString& path, const QString& key) {
 
 const QString kRoyalRow = QStringLiteral(" K A - Royal Flash odds - 1:%1  ");
 
-RadioGroup* selector(const MainWindow& form) {
-    return part<RadioGroup>(form, "roundSelector");
+RadioGroup* selector(const MainWindow& window) {
+    return part<RadioGroup>(window, "roundSelector");
 }
 
 }  // namespace
@@ -92,36 +92,36 @@ private Q_SLOTS:
 
 void MainWindowTest::firstStart() {
     WindowFixture fixture;
-    auto form = fixture.window();
+    auto window = fixture.window();
     QCOMPARE(fixture.errors, QStringList());
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("english"));
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 1);
-    QVERIFY(form->autoSwitch());
-    QVERIFY(part<QAction>(*form, "englishAction")->isChecked());
-    QVERIFY(!part<QAction>(*form, "russianAction")->isChecked());
-    QCOMPARE(form->windowTitle(),
+    QVERIFY(window->autoSwitch());
+    QVERIFY(part<QAction>(*window, "englishAction")->isChecked());
+    QVERIFY(!part<QAction>(*window, "russianAction")->isChecked());
+    QCOMPARE(window->windowTitle(),
              QStringLiteral("Korvana %1 - Poker hands analyzer, Texas Holdem odds calculator")
                  .arg(QLatin1String(kProgramVersion)));
-    QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
-    QCOMPARE(part<QAction>(*form, "foldAction")->text(), QStringLiteral("Fold"));
-    QCOMPARE(part<QAction>(*form, "licenceAction")->text(), QStringLiteral("Licence"));
+    QCOMPARE(part<QMenu>(*window, "helpMenu")->title(), QStringLiteral("Help"));
+    QCOMPARE(part<QAction>(*window, "foldAction")->text(), QStringLiteral("Fold"));
+    QCOMPARE(part<QAction>(*window, "licenceAction")->text(), QStringLiteral("Licence"));
     const QStringList panels{"Time passed: 00:00", "Hands played: 0",
                              "Best hand: ", "Transparency: ", "Font color: "};
     for (int panel = 0; panel < 5; ++panel)
-        QCOMPARE(form->panelText(static_cast<StatusPanel>(panel)), panels[panel]);
-    QCOMPARE(form->oddsRows().size(), 10);
-    QCOMPARE(form->oddsRows().first(), QStringLiteral(" Royal Flash impossible "));
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" no High card "));
-    QCOMPARE(selector(*form)->itemIndex(), 0);
-    QCOMPARE(form->windowOpacity(), 1.0);
+        QCOMPARE(window->panelText(static_cast<StatusPanel>(panel)), panels[panel]);
+    QCOMPARE(window->oddsRows().size(), 10);
+    QCOMPARE(window->oddsRows().first(), QStringLiteral(" Royal Flash impossible "));
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" no High card "));
+    QCOMPARE(selector(*window)->itemIndex(), 0);
+    QCOMPARE(window->windowOpacity(), 1.0);
     // A fixed frame around a 924 x 508 client area below the menu bar.
-    QCOMPARE(form->clientArea()->size(), QSize(924, 508));
-    QCOMPARE(form->clientArea()->y(), form->menuBar()->height());
-    QCOMPARE(form->minimumSize(), form->maximumSize());
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->clientArea()->size(), QSize(924, 508));
+    QCOMPARE(window->clientArea()->y(), window->menuBar()->height());
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     // Slider thumbs are 10 pixels along the track.
-    for (QSlider* slider :
-         {part<QSlider>(*form, "opacitySlider"), part<QSlider>(*form, "textShadeSlider")}) {
+    for (QSlider* slider : {part<QSlider>(*window, "transparencySlider"),
+                            part<QSlider>(*window, "fontColourSlider")}) {
         QStyleOptionSlider option;
         option.initFrom(slider);
         option.orientation = Qt::Horizontal;
@@ -139,23 +139,23 @@ void MainWindowTest::firstStart() {
 // window is on screen with its final size.
 void MainWindowTest::centredOnTheDesktop() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QPoint desktopCentre2 = [&] {
-        const QRect desktop = form->screen()->availableGeometry();
+        const QRect desktop = window->screen()->availableGeometry();
         return desktop.topLeft() * 2 + QPoint(desktop.width(), desktop.height());
     }();
     const auto frameCentre2 = [&] {
-        const QRect frame = form->frameGeometry();
+        const QRect frame = window->frameGeometry();
         return frame.topLeft() * 2 + QPoint(frame.width(), frame.height());
     };
-    QVERIFY(form->frameGeometry().size() != form->size());  // the frame is known
+    QVERIFY(window->frameGeometry().size() != window->size());  // the frame is known
     QTRY_VERIFY2((frameCentre2() - desktopCentre2).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("frame %1,%2 %3x%4")
-                                .arg(form->frameGeometry().x())
-                                .arg(form->frameGeometry().y())
-                                .arg(form->frameGeometry().width())
-                                .arg(form->frameGeometry().height())));
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())));
 }
 
 void MainWindowTest::storedChoices_data() {
@@ -180,13 +180,13 @@ void MainWindowTest::storedChoices() {
     QFETCH(int, storedAutoswitchAfter);
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), stored);
-    auto form = fixture.window();
+    auto window = fixture.window();
     QCOMPARE(fixture.errors, QStringList());
-    QCOMPARE(form->language(), russian ? Language::Russian : Language::English);
-    QCOMPARE(part<QAction>(*form, "russianAction")->isChecked(), russian);
-    QCOMPARE(part<QAction>(*form, "englishAction")->isChecked(), !russian);
-    QCOMPARE(form->autoSwitch(), autoSwitch);
-    QCOMPARE(form->panelText(StatusPanel::HandsPlayed),
+    QCOMPARE(window->language(), russian ? Language::Russian : Language::English);
+    QCOMPARE(part<QAction>(*window, "russianAction")->isChecked(), russian);
+    QCOMPARE(part<QAction>(*window, "englishAction")->isChecked(), !russian);
+    QCOMPARE(window->autoSwitch(), autoSwitch);
+    QCOMPARE(window->panelText(StatusPanel::HandsPlayed),
              russian ? QString::fromUtf8("Рук сыграно: 0") : QStringLiteral("Hands played: 0"));
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), storedLanguageAfter);
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), storedAutoswitchAfter);
@@ -223,18 +223,18 @@ void MainWindowTest::storeFailures() {
     }
     WindowServices services = fixture.services(fixture.pictureFolder());
     services.settings = SettingsStore::inFile(settingsPath);
-    MainWindow form(services);
-    form.show();
+    MainWindow window(services);
+    window.show();
 
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY2(fixture.errors.first().startsWith(message), qPrintable(fixture.errors.first()));
     QVERIFY(fixture.errors.first().contains(QDir::toNativeSeparators(settingsPath)));
-    QCOMPARE(part<QMenu>(form, "helpMenu")->title(), helpCaption);
-    QVERIFY(!form.autoSwitch());
-    QCOMPARE(form.language(), Language::English);
+    QCOMPARE(part<QMenu>(window, "helpMenu")->title(), helpCaption);
+    QVERIFY(!window.autoSwitch());
+    QCOMPARE(window.language(), Language::English);
     // The program goes on: cards can still be played.
-    clickCards(form, {"Ah"});
-    QCOMPARE(form.oddsRows().last(), QStringLiteral(" A High card   "));
+    clickCards(window, {"Ah"});
+    QCOMPARE(window.oddsRows().last(), QStringLiteral(" A High card   "));
 }
 
 // A settings place that cannot be used at all: one message, then the window
@@ -283,17 +283,17 @@ void MainWindowTest::oddSettingsPlace() {
 
 void MainWindowTest::unsavableLanguageChoiceChangesNothing() {
     WindowFixture fixture;
-    auto form = fixture.window();
+    auto window = fixture.window();
     QFile::remove(fixture.settingsPath());
     QVERIFY(QDir().mkpath(fixture.settingsPath()));  // a folder where the file should be
-    trigger(*form, "russianAction");
+    trigger(*window, "russianAction");
     QCOMPARE(fixture.errors.size(), 1);
-    QCOMPARE(form->language(), Language::English);
-    QVERIFY(part<QAction>(*form, "englishAction")->isChecked());
-    QVERIFY(!part<QAction>(*form, "russianAction")->isChecked());
-    QCOMPARE(part<QMenu>(*form, "helpMenu")->title(), QStringLiteral("Help"));
-    clickCards(*form, {"Ah"});
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" A High card   "));
+    QCOMPARE(window->language(), Language::English);
+    QVERIFY(part<QAction>(*window, "englishAction")->isChecked());
+    QVERIFY(!part<QAction>(*window, "russianAction")->isChecked());
+    QCOMPARE(part<QMenu>(*window, "helpMenu")->title(), QStringLiteral("Help"));
+    clickCards(*window, {"Ah"});
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" A High card   "));
 }
 
 // A store the player may only read, holding valid values: the start restores
@@ -317,24 +317,24 @@ void MainWindowTest::readOnlyStore() {
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), stored);
     WindowServices services = fixture.readOnlyServices();
-    MainWindow form(services);
-    form.show();
+    MainWindow window(services);
+    window.show();
     QCOMPARE(fixture.errors, QStringList());
-    QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
-    QCOMPARE(form.autoSwitch(), autoSwitch);
+    QCOMPARE(window.language(), russian ? Language::Russian : Language::English);
+    QCOMPARE(window.autoSwitch(), autoSwitch);
 
     // Choosing the language already in use changes nothing: no error.
-    trigger(form, russian ? "russianAction" : "englishAction");
+    trigger(window, russian ? "russianAction" : "englishAction");
     QCOMPARE(fixture.errors, QStringList());
     // Changing a choice does report the store, once per change.
-    part<QCheckBox>(form, "autoSwitchBox")->click();
+    part<QCheckBox>(window, "autoSwitchBox")->click();
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY2(
         fixture.errors.last().startsWith(QStringLiteral("Cannot save the setting \"autoswitch\"")),
         qPrintable(fixture.errors.last()));
-    trigger(form, russian ? "englishAction" : "russianAction");
+    trigger(window, russian ? "englishAction" : "russianAction");
     QCOMPARE(fixture.errors.size(), 2);
-    QCOMPARE(form.language(), russian ? Language::Russian : Language::English);
+    QCOMPARE(window.language(), russian ? Language::Russian : Language::English);
 
     QFile file(fixture.settingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -354,92 +354,92 @@ void MainWindowTest::roundSelector() {
     QFETCH(QString, odds);
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
-    auto form = fixture.window();
-    clickCards(*form, {"Kh", "Ah"});
-    QTest::mouseClick(selector(*form)->item((item + 1) % 3), Qt::LeftButton);
-    QTest::mouseClick(selector(*form)->item(item), Qt::LeftButton);
-    QCOMPARE(form->round(), static_cast<Round>(item));
-    QCOMPARE(form->oddsRows().first(), kRoyalRow.arg(odds));
+    auto window = fixture.window();
+    clickCards(*window, {"Kh", "Ah"});
+    QTest::mouseClick(selector(*window)->item((item + 1) % 3), Qt::LeftButton);
+    QTest::mouseClick(selector(*window)->item(item), Qt::LeftButton);
+    QCOMPARE(window->round(), static_cast<Round>(item));
+    QCOMPARE(window->oddsRows().first(), kRoyalRow.arg(odds));
 }
 
 void MainWindowTest::autoSwitchMovesTheRoundAndBack() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    QVERIFY(form->autoSwitch());
+    auto window = fixture.window();
+    QVERIFY(window->autoSwitch());
     const auto roundAfter = [&](const QStringList& cards) {
-        clickCards(*form, cards);
-        return selector(*form)->itemIndex();
+        clickCards(*window, cards);
+        return selector(*window)->itemIndex();
     };
     QCOMPARE(roundAfter({"2c", "5d", "9h", "Js"}), 0);
     QCOMPARE(roundAfter({"Kc"}), 1);
     QCOMPARE(roundAfter({"Ah"}), 2);
     QCOMPARE(roundAfter({"Qd"}), 2);
     QCOMPARE(roundAfter({"Qd", "Ah", "Kc"}), 0);
-    QCOMPARE(form->round(), Round::Flop);
+    QCOMPARE(window->round(), Round::Flop);
 }
 
 void MainWindowTest::autoSwitchCountsOnlySlotsOfTheSettledRound() {
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
-    auto form = fixture.window();
-    clickCards(*form, {"Ac", "Ad", "Ah", "7c", "9d", "Ts", "Jc"});
-    QTest::mouseClick(selector(*form)->item(2), Qt::LeftButton);
-    for (int slot : {1, 2, 3}) clickSlot(*form, slot);
-    QTest::mouseClick(part<QCheckBox>(*form, "autoSwitchBox"), Qt::LeftButton);
+    auto window = fixture.window();
+    clickCards(*window, {"Ac", "Ad", "Ah", "7c", "9d", "Ts", "Jc"});
+    QTest::mouseClick(selector(*window)->item(2), Qt::LeftButton);
+    for (int slot : {1, 2, 3}) clickSlot(*window, slot);
+    QTest::mouseClick(part<QCheckBox>(*window, "autoSwitchBox"), Qt::LeftButton);
     // Four cards known at the river means the flop, which reads slots 1..5 only.
-    QCOMPARE(selector(*form)->itemIndex(), 0);
-    QCOMPARE(form->oddsRows().last(), QStringLiteral(" 9 High card   "));
+    QCOMPARE(selector(*window)->itemIndex(), 0);
+    QCOMPARE(window->oddsRows().last(), QStringLiteral(" 9 High card   "));
 }
 
 void MainWindowTest::uncheckingAutoSwitchStoresAndKeepsTheRound() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"2c", "5d", "9h", "Js", "Kc"});
-    QCOMPARE(form->round(), Round::Turn);
-    part<OddsList>(*form, "oddsList")->setRows({});
-    QTest::mouseClick(part<QCheckBox>(*form, "autoSwitchBox"), Qt::LeftButton);
-    QVERIFY(!form->autoSwitch());
+    auto window = fixture.window();
+    clickCards(*window, {"2c", "5d", "9h", "Js", "Kc"});
+    QCOMPARE(window->round(), Round::Turn);
+    part<OddsList>(*window, "oddsList")->setRows({});
+    QTest::mouseClick(part<QCheckBox>(*window, "autoSwitchBox"), Qt::LeftButton);
+    QVERIFY(!window->autoSwitch());
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 0);
-    QCOMPARE(form->round(), Round::Turn);
-    QCOMPARE(form->oddsRows().size(), 10);
-    clickCards(*form, {"Kc", "Js"});  // three cards: the round stays where it is
-    QCOMPARE(form->round(), Round::Turn);
+    QCOMPARE(window->round(), Round::Turn);
+    QCOMPARE(window->oddsRows().size(), 10);
+    clickCards(*window, {"Kc", "Js"});  // three cards: the round stays where it is
+    QCOMPARE(window->round(), Round::Turn);
 }
 
 void MainWindowTest::languageSwitchKeepsTheTable() {
     WindowFixture fixture;
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
-    auto form = fixture.window();
-    clickCards(*form, {"Kh", "Kd"});
-    QTest::mouseClick(part<QToolButton>(*form, "foldButton"), Qt::LeftButton);
-    clickCards(*form, {"Kh", "Ah"});
-    QTest::mouseClick(selector(*form)->item(1), Qt::LeftButton);
-    const QStringList slotsBefore = slotTexts(*form);
+    auto window = fixture.window();
+    clickCards(*window, {"Kh", "Kd"});
+    QTest::mouseClick(part<QToolButton>(*window, "foldButton"), Qt::LeftButton);
+    clickCards(*window, {"Kh", "Ah"});
+    QTest::mouseClick(selector(*window)->item(1), Qt::LeftButton);
+    const QStringList slotsBefore = slotTexts(*window);
 
-    trigger(*form, "russianAction");
+    trigger(*window, "russianAction");
     QCOMPARE(fixture.errors, QStringList());
-    QCOMPARE(slotTexts(*form), slotsBefore);
-    QCOMPARE(form->round(), Round::Turn);
-    QCOMPARE(selector(*form)->itemIndex(), 1);
-    QCOMPARE(form->handsPlayed(), 1);
+    QCOMPARE(slotTexts(*window), slotsBefore);
+    QCOMPARE(window->round(), Round::Turn);
+    QCOMPARE(selector(*window)->itemIndex(), 1);
+    QCOMPARE(window->handsPlayed(), 1);
     QCOMPARE(storedValue(fixture.settingsPath(), "language").toString(), QStringLiteral("russian"));
-    QVERIFY(part<QAction>(*form, "russianAction")->isChecked());
-    QVERIFY(!part<QAction>(*form, "englishAction")->isChecked());
-    QCOMPARE(form->oddsRows().first(), QString::fromUtf8(" K A - Роял Флеш шансы - 1:4900  "));
-    QCOMPARE(form->panelText(StatusPanel::HandsPlayed), QString::fromUtf8("Рук сыграно: 1"));
-    QCOMPARE(form->panelText(StatusPanel::BestHand), QString::fromUtf8("Лучшая рука: Пара"));
-    QCOMPARE(selector(*form)->item(1)->text(), QString::fromUtf8("терн"));
-    QCOMPARE(part<QLabel>(*form, "pocketCardsCaption")->text(),
+    QVERIFY(part<QAction>(*window, "russianAction")->isChecked());
+    QVERIFY(!part<QAction>(*window, "englishAction")->isChecked());
+    QCOMPARE(window->oddsRows().first(), QString::fromUtf8(" K A - Роял Флеш шансы - 1:4900  "));
+    QCOMPARE(window->panelText(StatusPanel::HandsPlayed), QString::fromUtf8("Рук сыграно: 1"));
+    QCOMPARE(window->panelText(StatusPanel::BestHand), QString::fromUtf8("Лучшая рука: Пара"));
+    QCOMPARE(selector(*window)->item(1)->text(), QString::fromUtf8("терн"));
+    QCOMPARE(part<QLabel>(*window, "pocketCardsCaption")->text(),
              QString::fromUtf8("карманные карты"));
     QCOMPARE(
-        form->windowTitle(),
+        window->windowTitle(),
         QString::fromUtf8("Korvana %1 - анализатор Покерных рук, калькулятор шансов Техас Холдем")
             .arg(QLatin1String(kProgramVersion)));
 
     // Choosing the active language again is harmless.
-    trigger(*form, "russianAction");
-    QVERIFY(part<QAction>(*form, "russianAction")->isChecked());
-    QCOMPARE(form->language(), Language::Russian);
+    trigger(*window, "russianAction");
+    QVERIFY(part<QAction>(*window, "russianAction")->isChecked());
+    QCOMPARE(window->language(), Language::Russian);
 }
 
 void MainWindowTest::transparency_data() {
@@ -454,10 +454,10 @@ void MainWindowTest::transparency() {
     QFETCH(int, position);
     QFETCH(int, alpha);
     WindowFixture fixture;
-    auto form = fixture.window();
-    part<QSlider>(*form, "opacitySlider")->setValue(20 - position);
-    part<QSlider>(*form, "opacitySlider")->setValue(position);
-    QCOMPARE(qRound(form->windowOpacity() * 255), alpha);
+    auto window = fixture.window();
+    part<QSlider>(*window, "transparencySlider")->setValue(20 - position);
+    part<QSlider>(*window, "transparencySlider")->setValue(position);
+    QCOMPARE(qRound(window->windowOpacity() * 255), alpha);
 }
 
 void MainWindowTest::timePassed_data() {
@@ -483,10 +483,10 @@ void MainWindowTest::timePassed() {
     QFETCH(QString, panel);
     WindowFixture fixture;
     fixture.now = start;
-    auto form = fixture.window();
+    auto window = fixture.window();
     fixture.now = start.addSecs(secondsLater);
-    trigger(*form, "englishAction");  // a language choice refreshes the panel at once
-    QCOMPARE(form->panelText(StatusPanel::TimePassed), panel);
+    trigger(*window, "englishAction");  // a language choice refreshes the panel at once
+    QCOMPARE(window->panelText(StatusPanel::TimePassed), panel);
 }
 
 // The elapsed timer's ticks as the timer delivers them: a moment early, late, or after
@@ -516,15 +516,15 @@ void MainWindowTest::timePassedTicks() {
     QFETCH(int, nextTickMs);
     WindowFixture fixture;
     const QDateTime start = fixture.now;
-    auto form = fixture.window();
-    auto* timer = part<QTimer>(*form, "elapsedTimer");
+    auto window = fixture.window();
+    auto* timer = part<QTimer>(*window, "elapsedTimer");
     QCOMPARE(timer->interval(), 60000);
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     for (qint64 ms : ticksMs) {
         fixture.now = start.addMSecs(ms);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
     }
-    QCOMPARE(form->panelText(StatusPanel::TimePassed), panel);
+    QCOMPARE(window->panelText(StatusPanel::TimePassed), panel);
     QCOMPARE(timer->interval(), nextTickMs);
     QVERIFY(timer->isActive());
 }
@@ -534,22 +534,22 @@ void MainWindowTest::decimalSeparatorOfTheRegion() {
     writeSettingsFile(fixture.settingsPath(), "autoswitch=0\n");
     WindowServices services = fixture.services(fixture.pictureFolder());
     services.decimalSeparator = QStringLiteral(",");
-    MainWindow form(services);
-    form.show();
-    clickCards(form, {"Th", "Jh", "Qh", "Kh", "2c"});
-    QTest::mouseClick(selector(form)->item(2), Qt::LeftButton);
-    QVERIFY2(form.oddsRows().first().endsWith(QStringLiteral(" - 1:23,5  ")),
-             qPrintable(form.oddsRows().first()));
+    MainWindow window(services);
+    window.show();
+    clickCards(window, {"Th", "Jh", "Qh", "Kh", "2c"});
+    QTest::mouseClick(selector(window)->item(2), Qt::LeftButton);
+    QVERIFY2(window.oddsRows().first().endsWith(QStringLiteral(" - 1:23,5  ")),
+             qPrintable(window.oddsRows().first()));
 }
 
 void MainWindowTest::webCheckAtStartAndEveryLanguageChoice() {
     WindowFixture fixture;
-    MainWindow form(fixture.services(fixture.pictureFolder()));
-    QSignalSpy shown(&form, &MainWindow::shown);
-    QSignalSpy languages(&form, &MainWindow::languageChanged);
-    form.show();
-    trigger(form, "englishAction");
-    trigger(form, "russianAction");
+    MainWindow window(fixture.services(fixture.pictureFolder()));
+    QSignalSpy shown(&window, &MainWindow::shown);
+    QSignalSpy languages(&window, &MainWindow::languageChanged);
+    window.show();
+    trigger(window, "englishAction");
+    trigger(window, "russianAction");
     QCOMPARE(shown.size(), 1);
     QCOMPARE(languages.size(), 3);
 }

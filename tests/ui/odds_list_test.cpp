@@ -19,8 +19,8 @@ const QColor kYellow(230, 230, 0);
 const QColor kGreen(0, 128, 0);
 
 // Pixels of one row inside the frame, as they reached the screen.
-QImage paintedRow(MainWindow& form, int index) {
-    auto* list = part<OddsList>(form, "oddsList");
+QImage paintedRow(MainWindow& window, int index) {
+    auto* list = part<OddsList>(window, "oddsList");
     return list->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(list->rowRect(index));
 }
 
@@ -62,13 +62,13 @@ void OddsListTest::fillOfARow() {
 // Every row's blank right end shows the fill of its state.
 void OddsListTest::paintedFills() {
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"Kh", "Ah", "Kd"});
+    auto window = fixture.window();
+    clickCards(*window, {"Kh", "Ah", "Kd"});
     const QColor red = kRed, yellow = kYellow, green = kGreen;
     const QColor expected[] = {red, red, yellow, yellow, red, red, yellow, yellow, green, green};
-    QCOMPARE(form->oddsRows().size(), 10);
+    QCOMPARE(window->oddsRows().size(), 10);
     for (int index = 0; index < 10; ++index) {
-        const QImage row = paintedRow(*form, index);
+        const QImage row = paintedRow(*window, index);
         for (QPoint at : {QPoint(row.width() - 2, 1), QPoint(row.width() - 2, row.height() - 2)})
             QCOMPARE(row.pixelColor(at), expected[index]);
     }
@@ -86,15 +86,15 @@ void OddsListTest::textGrey() {
     QFETCH(int, position);
     QFETCH(QColor, text);
     WindowFixture fixture;
-    auto form = fixture.window();
-    clickCards(*form, {"Kh", "Ah"});
-    auto* slider = part<QSlider>(*form, "textShadeSlider");
+    auto window = fixture.window();
+    clickCards(*window, {"Kh", "Ah"});
+    auto* slider = part<QSlider>(*window, "fontColourSlider");
     slider->setValue(position == 25 ? 24 : 25);
     slider->setValue(position);
     QCOMPARE(lightText(LightPalette::Classic, RowState::Possible, position), text);
     for (int index : {0, 9}) {
-        const QImage row = paintedRow(*form, index);
-        QVERIFY2(pixelsOf(row, text) >= 20, qPrintable(form->oddsRows()[index]));
+        const QImage row = paintedRow(*window, index);
+        QVERIFY2(pixelsOf(row, text) >= 20, qPrintable(window->oddsRows()[index]));
     }
 }
 

@@ -118,13 +118,13 @@ void PictureDensityTest::pickerFaces() {
 void PictureDensityTest::windowFollowsTheScreen() {
     WindowFixture fixture;
     QVERIFY(writeAce(fixture.pictureFolder(), SharpFile::Drawn));
-    auto form = fixture.window();
+    auto window = fixture.window();
     const qreal scale = expectedScale();
     // Guards against the scale factor silently not applying.
-    QCOMPARE(part<SlotPicture>(*form, "slotPicture1")->devicePixelRatioF(), scale);
+    QCOMPARE(part<SlotPicture>(*window, "slotPicture1")->devicePixelRatioF(), scale);
 
-    clickCards(*form, {QStringLiteral("Ah")});
-    const QImage& picture = part<SlotPicture>(*form, "slotPicture1")->picture();
+    clickCards(*window, {QStringLiteral("Ah")});
+    const QImage& picture = part<SlotPicture>(*window, "slotPicture1")->picture();
     QCOMPARE(picture.devicePixelRatio(), qMin(scale, 2.0));
     QVERIFY(isColour(picture, scale > 1 ? kSharpColour : kPlainColour));
     QVERIFY(fixture.errors.isEmpty());

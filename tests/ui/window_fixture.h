@@ -58,10 +58,10 @@ public:
 
     // A window as the program makes it, shown (which applies the stored choices).
     std::unique_ptr<MainWindow> window(const QString& pictureFolder = {}) {
-        auto form = std::make_unique<MainWindow>(
+        auto window = std::make_unique<MainWindow>(
             services(pictureFolder.isNull() ? pictureFolder_ : pictureFolder));
-        form->show();
-        return form;
+        window->show();
+        return window;
     }
 
 private:
@@ -78,8 +78,8 @@ Part* part(const QObject& window, const char* name) {
 }
 
 // Clicks picker buttons by card code, as the player does.
-inline void clickCards(MainWindow& form, const QStringList& cards) {
-    auto* picker = part<CardPicker>(form, "cardPicker");
+inline void clickCards(MainWindow& window, const QStringList& cards) {
+    auto* picker = part<CardPicker>(window, "cardPicker");
     for (const QString& card : cards) {
         for (int item = 0; item < kPickerItems; ++item)
             if (pickerCardCode(item) == card)
@@ -88,19 +88,19 @@ inline void clickCards(MainWindow& form, const QStringList& cards) {
 }
 
 // Clicks the picture of slot 1..7.
-inline void clickSlot(MainWindow& form, int slot) {
+inline void clickSlot(MainWindow& window, int slot) {
     const QByteArray name = "slotPicture" + QByteArray::number(slot);
-    QTest::mouseClick(part<QWidget>(form, name.constData()), Qt::LeftButton, {}, QPoint(40, 60));
+    QTest::mouseClick(part<QWidget>(window, name.constData()), Qt::LeftButton, {}, QPoint(40, 60));
 }
 
-inline void trigger(MainWindow& form, const char* action) {
-    part<QAction>(form, action)->trigger();
+inline void trigger(MainWindow& window, const char* action) {
+    part<QAction>(window, action)->trigger();
 }
 
-inline QStringList slotTexts(const MainWindow& form) {
+inline QStringList slotTexts(const MainWindow& window) {
     QStringList texts;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const auto card = form.hand().card(slot);
+        const auto card = window.hand().card(slot);
         texts << (card ? QString::fromStdString(cardCode(*card)) : QString());
     }
     return texts;

@@ -1,9 +1,10 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
-//                             [--high-contrast] [CARD...]
+//                             [--high-contrast] [--about] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
+// --about photographs the About window, opened over the main window, instead.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
@@ -14,20 +15,33 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include "about_window.h"
 #include "application.h"
 #include "card_picker.h"
 #include "card_table.h"
 #include "font_mapping.h"
 #include "odds_list.h"
+#include "site_addresses.h"
+#include "url_opener.h"
 
 using namespace korvana::ui;
+
+namespace {
+
+// Nothing is opened from a photograph.
+class NoOpener final : public korvana::online::UrlOpener {
+public:
+    void open(const QUrl&, QWidget*) override {}
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [CARD...]\n";
+                               "[--point=ROW] [--high-contrast] [--about] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -62,8 +76,13 @@ int main(int argc, char* argv[]) {
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(oddsList, &move);
     }
+    AboutWindow about(window.clientArea(), korvana::online::defaultSiteAddresses(),
+                      std::make_shared<NoOpener>());
+    const bool photographAbout = args.contains(QLatin1String("--about"));
+    if (photographAbout) about.present(window.language());
     QTimer::singleShot(300, &app, [&] {
-        const bool saved = window.grab().save(args[1]);
+        QWidget& shown = photographAbout ? static_cast<QWidget&>(about) : window;
+        const bool saved = shown.grab().save(args[1]);
         app.exit(saved ? 0 : 1);
     });
     return app.exec();

@@ -1,9 +1,10 @@
 // Texts the window and its online widgets show that no window test reads on
 // screen: the title with the built version, the licence file of each language
-// and the new-version notice.
+// and the new-version notice, each in the language of the translation in use.
 #include <QTest>
 
 #include "korvana_version.h"
+#include "translation.h"
 #include "window_texts.h"
 
 using namespace korvana;
@@ -17,33 +18,44 @@ private Q_SLOTS:
     void texts();
 };
 
+// Each text is built only once its row's translation is in use.
+using TextOf = QString (*)(Language);
+Q_DECLARE_METATYPE(TextOf)
+
 void WindowTextsTest::texts_data() {
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<TextOf>("text");
     QTest::addColumn<QString>("expected");
     const QString version = QLatin1String(kProgramVersion);
+    const TextOf caption = [](Language) { return windowCaption(); };
+    const TextOf licenceEntry = [](Language) { return windowText(WindowText::Licence); };
+    const TextOf licenceFile = [](Language language) { return licenceFileName(language); };
+    const TextOf newVersion = [](Language) { return windowText(WindowText::NewVersionAvailable); };
     QTest::newRow("caption, English")
-        << windowCaption(Language::English)
+        << Language::English << caption
         << "Korvana " + version + " - Poker hands analyzer, Texas Holdem odds calculator";
     QTest::newRow("caption, Russian")
-        << windowCaption(Language::Russian)
+        << Language::Russian << caption
         << "Korvana " + version +
                QString::fromUtf8(" - анализатор Покерных рук, калькулятор шансов Техас Холдем");
     QTest::newRow("licence entry")
-        << windowText(Language::English, WindowText::Licence) << QStringLiteral("Licence");
+        << Language::English << licenceEntry << QStringLiteral("Licence");
     QTest::newRow("licence file, English")
-        << licenceFileName(Language::English) << QStringLiteral("eula_eng.txt");
+        << Language::English << licenceFile << QStringLiteral("eula_eng.txt");
     QTest::newRow("licence file, Russian")
-        << licenceFileName(Language::Russian) << QStringLiteral("eula_rus.txt");
+        << Language::Russian << licenceFile << QStringLiteral("eula_rus.txt");
     QTest::newRow("new version, Russian")
-        << windowText(Language::Russian, WindowText::NewVersionAvailable)
-        << QString::fromUtf8("Доступна новая версия");
+        << Language::Russian << newVersion << QString::fromUtf8("Доступна новая версия");
 }
 
 void WindowTextsTest::texts() {
-    QFETCH(QString, shown);
+    QFETCH(Language, language);
+    QFETCH(TextOf, text);
     QFETCH(QString, expected);
-    QCOMPARE(shown, expected);
+    Translation translation;
+    translation.use(language);
+    QCOMPARE(text(language), expected);
 }
 
-QTEST_APPLESS_MAIN(WindowTextsTest)
+QTEST_GUILESS_MAIN(WindowTextsTest)
 #include "window_texts_test.moc"

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "utf8.h"
+
 namespace korvana {
 namespace {
 
@@ -9,36 +11,6 @@ std::string hexEscape(const char* format, unsigned value) {
     char buffer[12];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
-}
-
-// Length of the well-formed UTF-8 sequence at text[pos] (2..4), or 0.
-size_t sequenceLength(std::string_view text, size_t pos, char32_t& point) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        point = lead & 0x1Fu;
-        min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        point = lead & 0x0Fu;
-        min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        point = lead & 0x07u;
-        min = 0x10000;
-    } else
-        return 0;
-    if (pos + length > text.size()) return 0;
-    for (size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[pos + k]);
-        if ((byte & 0xC0) != 0x80) return 0;
-        point = (point << 6) | (byte & 0x3Fu);
-    }
-    // Overlong forms, surrogates and points past U+10FFFF are not text.
-    if (point < min || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return 0;
-    return length;
 }
 
 // The next character at text[pos] as oneLine() shows it; length is how many
@@ -58,13 +30,13 @@ std::string shownCharacter(std::string_view text, size_t pos, size_t& length) {
                 return std::string(1, static_cast<char>(byte));
         }
     }
-    char32_t point = 0;
-    const size_t sequence = sequenceLength(text, pos, point);
-    if (sequence == 0) return hexEscape("\\x%02x", byte);
-    length = sequence;
+    const std::optional<Utf8Character> character = utf8CharacterAt(text, pos);
+    if (!character) return hexEscape("\\x%02x", byte);
+    length = character->length;
+    const char32_t point = character->point;
     if (point <= 0x9F || point == 0x2028 || point == 0x2029)
         return hexEscape("\\u%04x", static_cast<unsigned>(point));
-    return std::string(text.substr(pos, sequence));
+    return std::string(text.substr(pos, character->length));
 }
 
 // Characters on screen: UTF-8 continuation bytes take no column.

@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CardKeys</name>
+    <message>
+        <source>Card: %1, now a suit: c d h s</source>
+        <translation>Карта: %1, теперь масть: c d h s</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card key: rank 2-9 T J Q K A, then suit c d h s</source>
+        <translation>«%1» — не карта: ранг 2-9 T J Q K A, затем масть c d h s</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a suit: type the rank first</source>
+        <translation>«%1» — это масть: сначала наберите ранг</translation>
+    </message>
+    <message>
+        <source>%1 is already on the table</source>
+        <translation>%1 уже на столе</translation>
+    </message>
+    <message>
+        <source>All seven places are taken: %1 not placed</source>
+        <translation>Все семь мест заняты: %1 не положена</translation>
+    </message>
+    <message>
+        <source>No card on the table to take off</source>
+        <translation>На столе нет карты, которую можно снять</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Texas Hold&apos;em hand analyser and odds calculator: click the cards you know
+into the window and see how each poker hand stands. For the odds on the
+command line, without a window, use korvana-odds.</source>
+        <translation>Анализатор рук Техасского Холдема и калькулятор шансов: отметьте в окне
+известные вам карты и посмотрите, как стоит каждая покерная комбинация.
+Шансы в командной строке, без окна, считает korvana-odds.</translation>
+    </message>
+</context>
+<context>
+    <name>Tooltips</name>
+    <message>
+        <source>Click to put this card on the table; click again to take it off</source>
+        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её</translation>
+    </message>
+    <message>
+        <source>Your pocket card. Click to take it off the table</source>
+        <translation>Ваша карта на руках. Щелчок убирает её со стола</translation>
+    </message>
+    <message>
+        <source>A flop card. Click to take it off the table</source>
+        <translation>Карта флопа. Щелчок убирает её со стола</translation>
+    </message>
+    <message>
+        <source>The turn card. Click to take it off the table</source>
+        <translation>Карта тёрна. Щелчок убирает её со стола</translation>
+    </message>
+    <message>
+        <source>The river card. Click to take it off the table</source>
+        <translation>Карта ривера. Щелчок убирает её со стола</translation>
+    </message>
+    <message>
+        <source>The round by which the odds count: how many cards will be known then</source>
+        <translation>Раунд, к которому считаются шансы: сколько карт будет известно к нему</translation>
+    </message>
+    <message>
+        <source>Let the round follow the cards on the table: flop below five cards, turn with five, river with six or seven</source>
+        <translation>Раунд следует за картами на столе: флоп при меньше чем пяти картах, тёрн при пяти, ривер при шести или семи</translation>
+    </message>
+    <message>
+        <source>Each hand: complete, impossible, or possible with the odds 1:x of making it by the round</source>
+        <translation>Каждая комбинация: собрана, невозможна или возможна с шансами 1:x собрать её к раунду</translation>
+    </message>
+    <message>
+        <source>How much of the desktop shows through the window</source>
+        <translation>Насколько окно просвечивает</translation>
+    </message>
+    <message>
+        <source>Text colour of the odds list, from dark to white</source>
+        <translation>Цвет текста в списке шансов, от тёмного до белого</translation>
+    </message>
+    <message>
+        <source>Time since Korvana started, in hours and minutes</source>
+        <translation>Время с запуска Korvana, в часах и минутах</translation>
+    </message>
+    <message>
+        <source>Folds with at least two cards on the table since start</source>
+        <translation>Сбросы хотя бы двух карт со стола с момента запуска</translation>
+    </message>
+    <message>
+        <source>The best hand completed since start</source>
+        <translation>Лучшая комбинация, собранная с момента запуска</translation>
+    </message>
+    <message>
+        <source>Clear the table for the next hand (Ctrl+N)</source>
+        <translation>Очистить стол для следующей раздачи (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change of cards, fold, round or auto-switch (Ctrl+Z)</source>
+        <translation>Отменить последнее изменение карт, сброс, раунд или автопереключение (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Make the change you took back again (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Вернуть отменённое изменение (Ctrl+Shift+Z или Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Open the Korvana help pages in your web browser</source>
+        <translation>Открыть справку Korvana в браузере</translation>
+    </message>
+    <message>
+        <source>Show what Korvana is and which version this is</source>
+        <translation>Показать, что такое Korvana и какая это версия</translation>
+    </message>
+    <message>
+        <source>Open a page in your web browser to tell a friend about Korvana</source>
+        <translation>Открыть в браузере страницу, чтобы рассказать другу о Korvana</translation>
+    </message>
+    <message>
+        <source>Read the terms under which Korvana may be used</source>
+        <translation>Прочитать условия, на которых можно пользоваться Korvana</translation>
+    </message>
+    <message>
+        <source>Show every text of the window in this language; the choice is remembered</source>
+        <translation>Показывать все тексты окна на этом языке; выбор запоминается</translation>
+    </message>
+    <message>
+        <source>Show the exact chance of each hand under the odds list, with its outs on the cards</source>
+        <translation>Показывать под списком точный шанс каждой комбинации и её ауты на картах</translation>
+    </message>
+    <message>
+        <source>Lights that colour-blind players tell apart, with readable text and a symbol for each state</source>
+        <translation>Цвета, различимые при дальтонизме, с читаемым текстом и значком состояния</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>High-contrast lights</source>
+        <translation>Контрастная подсветка</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Двойка</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Тройка</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Четвёрка</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Пятёрка</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Шестёрка</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Семёрка</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Восьмёрка</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Девятка</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Десятка</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Валет</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Дама</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Король</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Туз</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>треф</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>бубён</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>червей</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>пик</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 the rank, %2 the suit.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>WindowTexts</name>
+    <message>
+        <source>Time passed</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Рук сыграно</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Прозрачность</translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation>Цвет шрифта</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Tell a friend</source>
+        <translation>Рассказать другу</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Лицензия</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Odds to improve hand by the</source>
+        <translation>Шансы улучшить руку к</translation>
+    </message>
+    <message>
+        <source>pocket cards</source>
+        <translation>карманные карты</translation>
+    </message>
+    <message>
+        <source>flop</source>
+        <translation>флоп</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>терн</translation>
+    </message>
+    <message>
+        <source>river</source>
+        <translation>ривер</translation>
+    </message>
+    <message>
+        <source>Automatically switch round</source>
+        <translation>Автоматически переключать раунд</translation>
+    </message>
+    <message>
+        <source>New version available</source>
+        <translation>Доступна новая версия</translation>
+    </message>
+    <message>
+        <source>Poker hands analyzer, Texas Holdem odds calculator</source>
+        <translation>анализатор Покерных рук, калькулятор шансов Техас Холдем</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::AboutWindow</name>
+    <message>
+        <source>About Korvana</source>
+        <extracomment>Kept in English in every language for now, as is the Close button.</extracomment>
+        <translation>About Korvana</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Kept in English in every language for now, as is the window&apos;s title.</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Korvana - Poker hands analyzer developed by %1.</source>
+        <extracomment>%1 stands in for the developer&apos;s name.</extracomment>
+        <translation>Korvana - анализатор Покерных рук, разработка %1.</translation>
+    </message>
+    <message>
+        <source>the Korvana team</source>
+        <translation>команды Korvana</translation>
+    </message>
+    <message>
+        <source>Regardless of the fact that Korvana is free software</source>
+        <translation>Несмотря на то, что Korvana бесплатное ПО, вы можете</translation>
+    </message>
+    <message>
+        <source>please feel free to contact me via e-mail</source>
+        <translation>связаться со мной через э-почту</translation>
+    </message>
+    <message>
+        <source>with bug reports and suggestions for Korvana development.</source>
+        <translation>с сообщениями об ошибках и предложениями по развитию Korvana.</translation>
+    </message>
+    <message>
+        <source>To check for software updates please visit Korvana website.</source>
+        <translation>Для проверки обновления, пожалуйста посетите вебсайт Korvana.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::ExactChancesView</name>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Show exact chances</source>
+        <translation>Показывать точные шансы</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::MainWindow</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Языки</translation>
+    </message>
+    <message>
+        <source>&amp;Fold</source>
+        <translation>&amp;Сброс</translation>
+    </message>
+</context>
+</TS>
