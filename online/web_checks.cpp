@@ -3,7 +3,13 @@
 #include <QDir>
 #include <QLibrary>
 
+#include "version_text.h"
+
 namespace korvana::online {
+
+bool namesAnotherVersion(const VersionCheckOutcome& outcome) {
+    return outcome.failure == ErrorKind::None && !isOwnVersion(outcome.version);
+}
 
 WebChecksFactory loadWebChecksModule(const QString& folder, QString* error) {
     // The library stays loaded for the rest of the run (QLibrary never

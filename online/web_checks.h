@@ -8,11 +8,14 @@
 // before those libraries are read and linked, and a program whose module is
 // missing still runs, only without its web checks.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "error_kind.h"
 #include "http_limits.h"
 #include "language.h"
 #include "name_lookup.h"
@@ -20,16 +23,38 @@
 
 namespace korvana::online {
 
+using Clock = std::function<QDateTime()>;
+
 struct WebCheckSetup {
     SiteAddresses site = defaultSiteAddresses();
     HttpLimits limits;
     NameResolver nameResolver = systemNameResolver();
     QString bannerFolder;  // empty: BannerStore::defaultFolder()
+    // The certificates trusted for https, in PEM; empty: the system's store.
+    QByteArray trustedCertificates = {};
+    // Stamps the outcome of each version check and spaces out the logging of
+    // failures.
+    Clock clock = [] { return QDateTime::currentDateTime(); };
 };
+
+// How the last version check ended, for the About window: "Last check:
+// 14:05, no newer version" or "Last check failed: no connection".
+struct VersionCheckOutcome {
+    QDateTime when;                       // by the setup's clock
+    ErrorKind failure = ErrorKind::None;  // None: the site named a version
+    QString reason;                       // the failure's details, for logs and tooltips
+    QByteArray version;                   // the version the site named; empty after a failure
+};
+
+// A version other than this program's own: the new-version notice shows it.
+bool namesAnotherVersion(const VersionCheckOutcome& outcome);
 
 // What a web check hands on, always on the GUI thread.
 struct WebCheckEvents {
     std::function<void(const QByteArray& remoteVersion)> versionFound;
+    // After every version check that ran to its end, whatever the outcome
+    // (after versionFound when a version was found).
+    std::function<void(const VersionCheckOutcome& outcome)> versionChecked;
     std::function<void(int n, const QByteArray& link)> bannerLinkReceived;
     std::function<void()> bannerPicturesReady;
 };
@@ -45,6 +70,8 @@ public:
     virtual bool running() const = 0;
     // Why the last banner download failed; empty when it succeeded or none ended yet.
     virtual QString bannerFailure() const = 0;
+    // The last version check that ran to its end; none before the first.
+    virtual std::optional<VersionCheckOutcome> lastVersionCheck() const = 0;
 };
 
 using WebChecksFactory =
@@ -57,7 +84,9 @@ using WebChecksFactory =
 WebChecksFactory loadWebChecksModule(const QString& folder, QString* error);
 
 // The module's one entry point, looked up by this name.
-inline constexpr char kWebChecksEntry[] = "korvana_web_checks_v1";
+// The number changes with this interface, so that a module left over from
+// another build is refused rather than called with the wrong layout.
+inline constexpr char kWebChecksEntry[] = "korvana_web_checks_v2";
 using WebChecksEntry = WebChecks* (*)(const WebCheckSetup& setup, WebCheckEvents events);
 
 }  // namespace korvana::online

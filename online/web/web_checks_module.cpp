@@ -4,9 +4,9 @@
 
 #include "web_check.h"
 
-extern "C" Q_DECL_EXPORT korvana::online::WebChecks* korvana_web_checks_v1(
+extern "C" Q_DECL_EXPORT korvana::online::WebChecks* korvana_web_checks_v2(
     const korvana::online::WebCheckSetup& setup, korvana::online::WebCheckEvents events) {
     return new korvana::online::WebCheck(setup, std::move(events));
 }
 
-static_assert(std::is_same_v<decltype(&korvana_web_checks_v1), korvana::online::WebChecksEntry>);
+static_assert(std::is_same_v<decltype(&korvana_web_checks_v2), korvana::online::WebChecksEntry>);
