@@ -10,6 +10,7 @@
 
 #include "http_client.h"
 #include "korvana_version.h"
+#include "proxy_choice.h"
 #include "test_main.h"
 
 using namespace korvana::online;
@@ -305,6 +306,67 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(done.count(), 0);
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    // The proxy variables as people write them, through Qt's reading and
+    // what is filled in beside it.
+    void proxyFromTheEnvironment_data() {
+        QTest::addColumn<QByteArrayList>("variables");  // "name=value"
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("proxy");  // "direct", or "http|socks host:port"
+        const QString site = QStringLiteral("http://www.korvana.example/running.php");
+        const QString secure = QStringLiteral("https://www.korvana.example/running.php");
+        QTest::newRow("none") << QByteArrayList{} << site << "direct";
+        QTest::newRow("http_proxy")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("HTTP_PROXY")
+            << QByteArrayList{"HTTP_PROXY=http://192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("lower case first")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "HTTP_PROXY=http://192.0.2.2:2"}
+            << site << "http 192.0.2.1:1";
+        QTest::newRow("https_proxy for https")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "https_proxy=http://192.0.2.2:2"}
+            << secure << "http 192.0.2.2:2";
+        QTest::newRow("HTTPS_PROXY for https")
+            << QByteArrayList{"HTTPS_PROXY=http://192.0.2.2:2"} << secure << "http 192.0.2.2:2";
+        QTest::newRow("no_proxy domain")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=korvana.example"} << site
+            << "direct";
+        QTest::newRow("NO_PROXY with a dot")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "NO_PROXY=x.test, .korvana.example"}
+            << site << "direct";
+        QTest::newRow("no_proxy of another domain")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=vana.example"} << site
+            << "http 192.0.2.1:1";
+        QTest::newRow("no_proxy everything")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=*"} << site << "direct";
+        QTest::newRow("no scheme")
+            << QByteArrayList{"http_proxy=192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("no scheme, no_proxy")
+            << QByteArrayList{"http_proxy=192.0.2.1:3128", "no_proxy=korvana.example:80"} << site
+            << "direct";
+        QTest::newRow("no port") << QByteArrayList{"http_proxy=http://192.0.2.1"} << site
+                                 << "http 192.0.2.1:8080";
+        QTest::newRow("socks") << QByteArrayList{"http_proxy=socks5://192.0.2.1:1080"} << site
+                               << "socks 192.0.2.1:1080";
+    }
+    void proxyFromTheEnvironment() {
+        QFETCH(QByteArrayList, variables);
+        QFETCH(QString, url);
+        std::vector<std::unique_ptr<ScopedVariable>> set;
+        for (const QByteArray& variable : variables) {
+            const qsizetype equals = variable.indexOf('=');
+            set.push_back(
+                std::make_unique<ScopedVariable>(variable.left(equals), variable.mid(equals + 1)));
+        }
+        const QNetworkProxy proxy = systemProxyFinder()(QUrl(url));
+        QString shown = QStringLiteral("direct");
+        if (proxy.type() != QNetworkProxy::NoProxy)
+            shown = QStringLiteral("%1 %2:%3")
+                        .arg(proxy.type() == QNetworkProxy::HttpProxy ? "http" : "socks",
+                             proxy.hostName())
+                        .arg(proxy.port());
+        QTEST(shown, "proxy");
     }
 
     void destroyingTheClientStopsItsRequests() {

@@ -36,19 +36,21 @@ std::unique_ptr<QTemporaryDir> isolateEnvironment() {
     return root;
 }
 
-ScopedVariable::ScopedVariable(const char* name, const QByteArray& value)
-    : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+ScopedVariable::ScopedVariable(const QByteArray& name, const QByteArray& value)
+    : name_(name),
+      old_(qgetenv(name.constData())),
+      wasSet_(qEnvironmentVariableIsSet(name.constData())) {
     if (value.isEmpty())
-        qunsetenv(name);
+        qunsetenv(name_.constData());
     else
-        qputenv(name, value);
+        qputenv(name_.constData(), value);
 }
 
 ScopedVariable::~ScopedVariable() {
     if (wasSet_)
-        qputenv(name_, old_);
+        qputenv(name_.constData(), old_);
     else
-        qunsetenv(name_);
+        qunsetenv(name_.constData());
 }
 
 QString dataFile(const QString& name) {

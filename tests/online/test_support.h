@@ -38,13 +38,13 @@ std::unique_ptr<QTemporaryDir> isolateEnvironment();
 // Sets an environment variable (empty value: removes it) for its lifetime.
 class ScopedVariable {
 public:
-    ScopedVariable(const char* name, const QByteArray& value);
+    ScopedVariable(const QByteArray& name, const QByteArray& value);
     ~ScopedVariable();
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
 private:
-    const char* name_;
+    QByteArray name_;
     QByteArray old_;
     bool wasSet_;
 };
