@@ -88,6 +88,10 @@ void HopConnection::start() {
         });
 }
 
+void HopConnection::start(const Route& known) {
+    onRoute(known);
+}
+
 const QNetworkProxy* HopConnection::forwardingProxy() const {
     return route_.proxy.type() == QNetworkProxy::HttpProxy && !isHttps(url_) ? &route_.proxy
                                                                              : nullptr;
@@ -164,6 +168,9 @@ void HopConnection::onConnected() {
 void HopConnection::onReady() {
     attemptTimer_->stop();
     socket_->disconnect(this);
+    // A hop that takes this route again tries the address that answered first.
+    route_.addresses.removeAll(address_);
+    route_.addresses.prepend(address_);
     probe_ = std::make_unique<ResetProbe>(socket_->socketDescriptor());
     qCDebug(onlineLog, "connected to %s", qUtf8Printable(peer()));
     Q_EMIT ready();

@@ -54,9 +54,14 @@ public:
     ~HopConnection() override;
 
     void start();
+    // Starts on a route found before for the same scheme, host and port.
+    void start(const Route& known);
     // Stops at once: the lookup is forgotten and the connection closed.
     void abort();
 
+    // The route taken, the address that answered first, once ready() was
+    // emitted.
+    const Route& route() const { return route_; }
     // The connected socket once ready() was emitted; it stays this object's.
     QSslSocket* socket() const { return socket_; }
     // The HTTP proxy that plain http is handed to; null when there is none.

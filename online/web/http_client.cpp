@@ -83,7 +83,11 @@ void HttpRequest::startHop(const QUrl& url) {
                                     QDeadlineTimer(connectTimer_->remainingTime()), this);
     connect(connection_, &HopConnection::ready, this, &HttpRequest::onConnected);
     connect(connection_, &HopConnection::failed, this, &HttpRequest::fail);
-    connection_->start();
+    if (route_ && url.scheme() == routeUrl_.scheme() && url.host() == routeUrl_.host() &&
+        url.port() == routeUrl_.port())
+        connection_->start(*route_);
+    else
+        connection_->start();
 }
 
 void HttpRequest::onConnected() {
@@ -93,6 +97,8 @@ void HttpRequest::onConnected() {
         fail(ErrorKind::BadAddress, QStringLiteral("address not fit to send"));
         return;
     }
+    route_ = connection_->route();
+    routeUrl_ = url_;
     socket_ = connection_->socket();
     reply_ = std::make_unique<HttpResponseReader>(headBytesLeft_, maxBytes_);
     connect(socket_, &QSslSocket::readyRead, this, &HttpRequest::onReadyRead);
@@ -122,12 +128,7 @@ void HttpRequest::onReadyRead() {
                     return;  // failed, or redirected to a new hop
                 continue;
             case HttpResponseReader::Progress::Complete: finish(true); return;
-            case HttpResponseReader::Progress::Failed:
-                if (!storeError_.isEmpty())
-                    fail(ErrorKind::File, storeError_);
-                else
-                    fail(reply_->errorKind(), reply_->error());
-                return;
+            case HttpResponseReader::Progress::Failed: failReading(); return;
         }
     }
 }
@@ -154,13 +155,15 @@ void HttpRequest::onClosed() {
             return;
         case HttpResponseReader::Progress::HeadDone:
         case HttpResponseReader::Progress::NeedMore:
-        case HttpResponseReader::Progress::Failed:
-            if (!storeError_.isEmpty())
-                fail(ErrorKind::File, storeError_);
-            else
-                fail(reply_->errorKind(), reply_->error());
-            return;
+        case HttpResponseReader::Progress::Failed: failReading(); return;
     }
+}
+
+void HttpRequest::failReading() {
+    if (!storeError_.isEmpty())
+        fail(ErrorKind::File, storeError_);
+    else
+        fail(reply_->errorKind(), reply_->error());
 }
 
 void HttpRequest::onHead() {

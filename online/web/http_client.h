@@ -96,6 +96,9 @@ private:
     // What to do once the head of a reply is known: follow a redirect, fail
     // on any other status than 2xx, or go on reading the body.
     void onHead();
+    // The reader stopped: the store's reason when it refused the body, else
+    // the reader's.
+    void failReading();
     void dropConnection();
     bool storeBody(QByteArrayView data);
     void fail(ErrorKind kind, const QString& why);
@@ -107,6 +110,10 @@ private:
     QUrl url_;  // of the current hop
     int redirects_ = 0;
     HopConnection* connection_ = nullptr;
+    // The route of the last hop that connected, and its address: a redirect
+    // to the same scheme, host and port takes it again without a lookup.
+    std::optional<Route> route_;
+    QUrl routeUrl_;
     QSslSocket* socket_ = nullptr;  // connection_'s, once connected
     std::unique_ptr<HttpResponseReader> reply_;
     QPointer<QIODevice> file_;  // the destination, when the body goes to a file

@@ -112,7 +112,9 @@ HttpResponseReader::Progress HttpResponseReader::read(QByteArrayView received,
             }
             case Stage::ChunkSize:
                 if (!takeLine(&line, false)) {
-                    if (buffer_.size() - pos_ > kMaxChunkLine)
+                    // The same bound whether the line is complete or not: room
+                    // for a carriage return still to be followed by its line feed.
+                    if (buffer_.size() - pos_ > kMaxChunkLine + 1)
                         return fail(ErrorKind::BadResponse,
                                     QStringLiteral("chunk-size line too long"));
                     return Progress::NeedMore;
