@@ -7,8 +7,9 @@
 namespace korvana::online {
 
 struct HttpLimits {
-    // Until the request has gone out (name lookup, connect); restarted for
-    // every redirect hop.
+    // Until the request has gone out (name lookup, connect, proxy tunnel, TLS
+    // handshake), shared by the addresses tried; restarted for every
+    // redirect hop.
     std::chrono::milliseconds connectTimeout{30000};
     // For the whole request from its start, whatever arrives: redirects,
     // headers and body included.

@@ -10,7 +10,7 @@
 namespace korvana::online {
 
 struct SiteAddresses {
-    QString base;          // "http://host" without a trailing slash
+    QString base;          // "http://host" or "https://host", without a trailing slash
     QString supportEmail;  // "name@host"
 };
 

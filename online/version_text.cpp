@@ -11,7 +11,6 @@ std::optional<QByteArray> remoteVersionFromBody(const QByteArray& body) {
     QByteArray text = body;
     while (text.endsWith('\n') || text.endsWith('\r')) text.chop(1);
     const QByteArray version = text.right(kVersionLength);
-    if (version.isEmpty()) return version;
     static const QRegularExpression digitsAndDots(QStringLiteral("^[0-9]+(\\.[0-9]+)+$"));
     if (!digitsAndDots.match(QLatin1String(version)).hasMatch()) return std::nullopt;
     return version;

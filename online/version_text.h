@@ -12,9 +12,8 @@ namespace korvana::online {
 //
 // The text taken must be a version: digits separated by dots ("1.6.0",
 // "2.1"). Anything else (an error page or a login page served as a success,
-// a version too long to fit) is no answer: nullopt, and the check changes
-// nothing. A body that is empty, or holds nothing but line ends, still gives
-// an empty version.
+// a version too long to fit, an empty answer or one of blanks and line ends)
+// is no answer: nullopt, and the check changes nothing.
 std::optional<QByteArray> remoteVersionFromBody(const QByteArray& body);
 
 // True when the remote version is exactly this program's own version.

@@ -4,11 +4,14 @@
 // The code that speaks to the network lives in online/web; tests put their
 // own checks behind this interface.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "error_kind.h"
 #include "http_limits.h"
 #include "language.h"
 #include "name_lookup.h"
@@ -16,16 +19,38 @@
 
 namespace korvana::online {
 
+using Clock = std::function<QDateTime()>;
+
 struct WebCheckSetup {
     SiteAddresses site = defaultSiteAddresses();
     HttpLimits limits;
     NameResolver nameResolver = systemNameResolver();
     QString bannerFolder;  // empty: BannerStore::defaultFolder()
+    // The certificates trusted for https, in PEM; empty: the system's store.
+    QByteArray trustedCertificates = {};
+    // Stamps the outcome of each version check and spaces out the logging of
+    // failures.
+    Clock clock = [] { return QDateTime::currentDateTime(); };
 };
+
+// How the last version check ended, for the About window: "Last check:
+// 14:05, no newer version" or "Last check failed: no connection".
+struct VersionCheckOutcome {
+    QDateTime when;                       // by the setup's clock
+    ErrorKind failure = ErrorKind::None;  // None: the site named a version
+    QString reason;                       // the failure's details, for logs and tooltips
+    QByteArray version;                   // the version the site named; empty after a failure
+};
+
+// A version other than this program's own: the new-version notice shows it.
+bool namesAnotherVersion(const VersionCheckOutcome& outcome);
 
 // What a web check hands on, always on the GUI thread.
 struct WebCheckEvents {
     std::function<void(const QByteArray& remoteVersion)> versionFound;
+    // After every version check that ran to its end, whatever the outcome
+    // (after versionFound when a version was found).
+    std::function<void(const VersionCheckOutcome& outcome)> versionChecked;
     std::function<void(int n, const QByteArray& link)> bannerLinkReceived;
     std::function<void()> bannerPicturesReady;
 };
@@ -41,6 +66,8 @@ public:
     virtual bool running() const = 0;
     // Why the last banner download failed; empty when it succeeded or none ended yet.
     virtual QString bannerFailure() const = 0;
+    // The last version check that ran to its end; none before the first.
+    virtual std::optional<VersionCheckOutcome> lastVersionCheck() const = 0;
 };
 
 using WebChecksFactory =

@@ -24,7 +24,7 @@ void BannerDownload::fetchPicture() {
     QString error;
     picture_ = store_.beginPicture(n_, &error);
     if (!picture_) {
-        end(error);
+        end(ErrorKind::File, error);
         return;
     }
     const QUrl url = bannerPictureUrl(site_, language_, n_);
@@ -35,7 +35,8 @@ void BannerDownload::fetchPicture() {
         if (stored)
             fetchLink();
         else
-            end(url.toString() + QStringLiteral(": ") + error);
+            end(result.ok ? ErrorKind::File : result.errorKind,
+                url.toString() + QStringLiteral(": ") + error);
     });
 }
 
@@ -43,7 +44,7 @@ void BannerDownload::fetchLink() {
     const QUrl url = bannerLinkUrl(site_, language_, n_);
     fetch({url, kLinkTextLimit, nullptr}, [this, url](const HttpResult& result) {
         if (!result.ok) {
-            end(url.toString() + QStringLiteral(": ") + result.error);
+            end(result.errorKind, url.toString() + QStringLiteral(": ") + result.error);
             return;
         }
         linkReceived_(n_, result.body);

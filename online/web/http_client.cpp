@@ -1,16 +1,14 @@
 #include "http_client.h"
 
 #include "http_response_reader.h"
+#include "online_log.h"
 
-#include <QHostAddress>
+#include <QDeadlineTimer>
 #include <QIODevice>
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
-#include <QNetworkProxy>
-#include <QTcpSocket>
+#include <QSslSocket>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace korvana::online {
 
@@ -22,36 +20,18 @@ bool isRedirect(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// Nothing that could end the request line or a header may reach the wire.
-bool fitsOnOneLine(const QByteArray& text) {
-    return std::none_of(text.begin(), text.end(),
-                        [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+bool isWebScheme(const QUrl& url) {
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
 }
 
-// "GET /path?query HTTP/1.1" with the fixed headers and the cookies of url;
-// empty when a part of it would not fit on its line.
-QByteArray requestHead(const QUrl& url, QNetworkCookieJar* cookies) {
-    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
-    if (target.isEmpty()) target = "/";
-    if (url.hasQuery()) target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':')) host = '[' + host + ']';
-    if (url.port() != -1) host += ':' + QByteArray::number(url.port());
-    QByteArray cookieLine;
-    if (cookies) {
-        for (const QNetworkCookie& cookie : cookies->cookiesForUrl(url)) {
-            if (!cookieLine.isEmpty()) cookieLine += "; ";
-            cookieLine += cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
-        }
-    }
-    if (!fitsOnOneLine(target) || target.contains(' ') || !fitsOnOneLine(host) ||
-        !fitsOnOneLine(cookieLine))
-        return {};
+// An address a connection can be made to: a web scheme, a host and, if
+// given, a port other than 0.
+bool isWebAddress(const QUrl& url) {
+    return url.isValid() && isWebScheme(url) && !url.host().isEmpty() && url.port() != 0;
+}
 
-    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host +
-                      "\r\nUser-Agent: " + kUserAgent + "\r\nAccept: " + kAccept + "\r\n";
-    if (!cookieLine.isEmpty()) head += "Cookie: " + cookieLine + "\r\n";
-    return head + "Connection: close\r\n\r\n";
+QString shown(const QUrl& url) {
+    return url.toDisplayString(QUrl::RemoveUserInfo);
 }
 
 }  // namespace
@@ -59,7 +39,8 @@ QByteArray requestHead(const QUrl& url, QNetworkCookieJar* cookies) {
 HttpRequest::HttpRequest(const HttpClientSetup& setup, const HttpGet& get, QObject* parent)
     : QObject(parent),
       cookies_(setup.cookies),
-      resolver_(setup.nameResolver),
+      connectionSetup_{setup.nameResolver, setup.proxies, setup.trustedCertificates},
+      requested_(get.url),
       file_(get.file),
       toFile_(get.file != nullptr),
       maxBytes_(get.maxBytes),
@@ -70,19 +51,22 @@ HttpRequest::HttpRequest(const HttpClientSetup& setup, const HttpGet& get, QObje
     deadlineTimer_->setSingleShot(true);
     connectTimer_->setInterval(setup.limits.connectTimeout);
     connect(connectTimer_, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("connect time limit exceeded")); });
+            [this] { fail(ErrorKind::Timeout, QStringLiteral("connect time limit exceeded")); });
     connect(deadlineTimer_, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("request deadline exceeded")); });
+            [this] { fail(ErrorKind::Timeout, QStringLiteral("request deadline exceeded")); });
     // Started once, here, and never restarted: no reply, however it trickles
     // in, keeps a request alive past its deadline.
     deadlineTimer_->start(setup.limits.deadline);
     // Failures found while starting are reported after the caller has had a
     // chance to connect to done().
-    QTimer::singleShot(0, this, [this, url = get.url] { startHop(url); });
+    QTimer::singleShot(0, this, [this] {
+        qCDebug(onlineLog, "GET %s", qUtf8Printable(shown(requested_)));
+        startHop(requested_);
+    });
 }
 
 HttpRequest::~HttpRequest() {
-    if (lookup_) lookup_->cancel();
+    dropConnection();
 }
 
 void HttpRequest::startHop(const QUrl& url) {
@@ -91,48 +75,41 @@ void HttpRequest::startHop(const QUrl& url) {
     url_ = url;
     // A redirect may lead to another host: its connection gets its own limit.
     connectTimer_->start();
-    if (url.scheme() != QLatin1String("http") || url.host().isEmpty()) {
-        fail(QStringLiteral("not a plain http address"));
+    if (!isWebAddress(url)) {
+        fail(ErrorKind::BadAddress, QStringLiteral("not an http or https address"));
         return;
     }
-    const QString host = url.host();
-    if (!resolver_ || !QHostAddress(host).isNull()) {
-        connectHop();
-        return;
-    }
-    lookup_ = NameLookup::start(resolver_, QUrl::toAce(host), this, [this](bool ok) {
-        lookup_.reset();
-        if (ok)
-            connectHop();
-        else
-            fail(QStringLiteral("host name not found"));
-    });
-}
-
-void HttpRequest::connectHop() {
-    if (over_) return;
-    reply_ = std::make_unique<HttpResponseReader>(headBytesLeft_, maxBytes_);
-    socket_ = new QTcpSocket(this);
-    socket_->setProxy(QNetworkProxy::NoProxy);
-    connect(socket_, &QTcpSocket::connected, this, &HttpRequest::onConnected);
-    connect(socket_, &QTcpSocket::readyRead, this, &HttpRequest::onReadyRead);
-    connect(socket_, &QTcpSocket::disconnected, this, &HttpRequest::onClosed);
-    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        if (error == QAbstractSocket::RemoteHostClosedError)
-            onClosed();
-        else if (socket_)
-            fail(socket_->errorString());
-    });
-    socket_->connectToHost(url_.host(), quint16(url_.port(80)));
+    connection_ = new HopConnection(connectionSetup_, url,
+                                    QDeadlineTimer(connectTimer_->remainingTime()), this);
+    connect(connection_, &HopConnection::ready, this, &HttpRequest::onConnected);
+    connect(connection_, &HopConnection::failed, this, &HttpRequest::fail);
+    if (route_ && url.scheme() == routeUrl_.scheme() && url.host() == routeUrl_.host() &&
+        url.port() == routeUrl_.port())
+        connection_->start(*route_);
+    else
+        connection_->start();
 }
 
 void HttpRequest::onConnected() {
-    if (over_ || !socket_) return;
-    const QByteArray head = requestHead(url_, cookies_);
+    if (over_ || !connection_) return;
+    const QByteArray head = requestHead(url_, cookies_, connection_->forwardingProxy());
     if (head.isEmpty()) {
-        fail(QStringLiteral("address not fit to send"));
+        fail(ErrorKind::BadAddress, QStringLiteral("address not fit to send"));
         return;
     }
+    route_ = connection_->route();
+    routeUrl_ = url_;
+    socket_ = connection_->socket();
+    reply_ = std::make_unique<HttpResponseReader>(headBytesLeft_, maxBytes_);
+    connect(socket_, &QSslSocket::readyRead, this, &HttpRequest::onReadyRead);
+    connect(socket_, &QSslSocket::disconnected, this, &HttpRequest::onClosed);
+    connect(socket_, &QSslSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        if (error == QAbstractSocket::RemoteHostClosedError)
+            onClosed();
+        else if (socket_ && connection_)
+            fail(socketErrorKind(error),
+                 QStringLiteral("%1: %2").arg(connection_->peer(), socket_->errorString()));
+    });
     socket_->write(head);
     connectTimer_->stop();
 }
@@ -151,7 +128,7 @@ void HttpRequest::onReadyRead() {
                     return;  // failed, or redirected to a new hop
                 continue;
             case HttpResponseReader::Progress::Complete: finish(true); return;
-            case HttpResponseReader::Progress::Failed: fail(reply_->error()); return;
+            case HttpResponseReader::Progress::Failed: failReading(); return;
         }
     }
 }
@@ -160,6 +137,13 @@ void HttpRequest::onClosed() {
     if (over_ || !socket_ || !reply_) return;
     onReadyRead();  // anything not yet read
     if (over_ || !reply_) return;
+    // A reset may cut a body that runs until the close: what came is not
+    // known to be all.
+    if (connection_ && connection_->wasReset()) {
+        fail(ErrorKind::Connect, QStringLiteral("%1: connection reset before the reply was over")
+                                     .arg(connection_->peer()));
+        return;
+    }
     const auto sink = [this](QByteArrayView data) { return storeBody(data); };
     switch (reply_->closed(sink)) {
         case HttpResponseReader::Progress::Complete:
@@ -171,8 +155,15 @@ void HttpRequest::onClosed() {
             return;
         case HttpResponseReader::Progress::HeadDone:
         case HttpResponseReader::Progress::NeedMore:
-        case HttpResponseReader::Progress::Failed: fail(reply_->error()); return;
+        case HttpResponseReader::Progress::Failed: failReading(); return;
     }
+}
+
+void HttpRequest::failReading() {
+    if (!storeError_.isEmpty())
+        fail(ErrorKind::File, storeError_);
+    else
+        fail(reply_->errorKind(), reply_->error());
 }
 
 void HttpRequest::onHead() {
@@ -185,31 +176,55 @@ void HttpRequest::onHead() {
     }
     if (status >= 200 && status <= 299) return;
     const QByteArray location = reply_->header("location");
+    if (status == 407) {
+        fail(ErrorKind::Proxy, QStringLiteral("the proxy asks for credentials (HTTP status 407)"));
+        return;
+    }
     if (!isRedirect(status) || location.isEmpty()) {
-        fail(QStringLiteral("HTTP status %1").arg(status));
+        fail(ErrorKind::HttpStatus, QStringLiteral("HTTP status %1").arg(status));
         return;
     }
     if (++redirects_ > kMaxRedirects) {
-        fail(QStringLiteral("too many redirects"));
+        fail(ErrorKind::RedirectRefused, QStringLiteral("too many redirects"));
         return;
     }
-    QUrl next = url_.resolved(QUrl::fromEncoded(location));
+    // An address that does not parse (a port out of range, say) must not be
+    // read as whatever part of it does.
+    const QUrl target = QUrl::fromEncoded(location);
+    QUrl next = url_.resolved(target);
     next.setFragment({});
-    if (!next.isValid()) {
-        fail(QStringLiteral("malformed redirect address"));
+    if (!target.isValid() || !next.isValid()) {
+        fail(ErrorKind::BadResponse, QStringLiteral("malformed redirect address"));
         return;
     }
+    if (!isWebScheme(next)) {
+        fail(ErrorKind::RedirectRefused, QStringLiteral("redirect to a non-web address refused"));
+        return;
+    }
+    if (url_.scheme() == QLatin1String("https") && next.scheme() == QLatin1String("http")) {
+        fail(ErrorKind::RedirectRefused, QStringLiteral("redirect from https to http refused"));
+        return;
+    }
+    if (!isWebAddress(next)) {
+        fail(ErrorKind::BadResponse, QStringLiteral("malformed redirect address"));
+        return;
+    }
+    qCDebug(onlineLog, "%s: HTTP status %d, redirected to %s", qUtf8Printable(shown(url_)), status,
+            qUtf8Printable(shown(next)));
     // The rest of the redirect's reply is of no interest: its connection goes.
     startHop(next);
 }
 
 void HttpRequest::dropConnection() {
     reply_.reset();
-    if (!socket_) return;
-    socket_->disconnect(this);
-    socket_->abort();
-    socket_->deleteLater();
+    if (socket_) socket_->disconnect(this);
     socket_ = nullptr;
+    if (!connection_) return;
+    connection_->disconnect(this);
+    connection_->abort();
+    // It may be the sender of the signal being handled.
+    connection_->deleteLater();
+    connection_ = nullptr;
 }
 
 bool HttpRequest::storeBody(QByteArrayView data) {
@@ -220,38 +235,45 @@ bool HttpRequest::storeBody(QByteArrayView data) {
         return true;
     }
     if (file_ && file_->write(data.data(), data.size()) == data.size()) return true;
-    result_.error = file_ ? QStringLiteral("cannot write the body: %1").arg(file_->errorString())
-                          : QStringLiteral("cannot write the body: file gone");
+    storeError_ = file_ ? QStringLiteral("cannot write the body: %1").arg(file_->errorString())
+                        : QStringLiteral("cannot write the body: file gone");
     return false;
 }
 
 void HttpRequest::cancel() {
     if (over_) return;
     over_ = true;
-    if (lookup_) lookup_->cancel();
+    qCDebug(onlineLog, "GET %s: %s", qUtf8Printable(shown(requested_)),
+            errorKindName(ErrorKind::Cancelled));
     dropConnection();
     connectTimer_->stop();
     deadlineTimer_->stop();
     deleteLater();
 }
 
-void HttpRequest::fail(const QString& why) {
+void HttpRequest::fail(ErrorKind kind, const QString& why) {
     if (over_) return;
-    if (result_.error.isEmpty() || why != QLatin1String("body not stored")) result_.error = why;
-    if (result_.error.isEmpty()) result_.error = QStringLiteral("request failed");
+    result_.errorKind = kind;
+    result_.error = why.isEmpty() ? QStringLiteral("request failed") : why;
     result_.body.clear();
     finish(false);
 }
 
 void HttpRequest::finish(bool ok) {
     over_ = true;
-    if (lookup_) lookup_->cancel();
     connectTimer_->stop();
     deadlineTimer_->stop();
     if (reply_ && reply_->status() != 0) result_.status = reply_->status();
+    const qint64 bodyBytes = reply_ ? reply_->bodyBytes() : 0;
     dropConnection();
     deleteLater();
     result_.ok = ok;
+    if (ok)
+        qCDebug(onlineLog, "GET %s: HTTP status %d, %lld bytes", qUtf8Printable(shown(requested_)),
+                result_.status, static_cast<long long>(bodyBytes));
+    else
+        qCDebug(onlineLog, "GET %s failed (%s): %s", qUtf8Printable(shown(requested_)),
+                errorKindName(result_.errorKind), qUtf8Printable(result_.error));
     Q_EMIT done(result_);
 }
 

@@ -55,8 +55,9 @@ QByteArray HttpResponseReader::header(QByteArrayView name) const {
     return headerValues(name).value(0);
 }
 
-HttpResponseReader::Progress HttpResponseReader::fail(const QString& why) {
+HttpResponseReader::Progress HttpResponseReader::fail(ErrorKind kind, const QString& why) {
     stage_ = Stage::Failed;
+    errorKind_ = kind;
     error_ = why;
     buffer_.clear();
     pos_ = 0;
@@ -93,6 +94,7 @@ HttpResponseReader::Progress HttpResponseReader::read(QByteArrayView received,
                 const qint64 pending = full ? 0 : buffer_.size() - pos_;
                 if (headBytes_ + pending > maxHeadBytes_)
                     return fail(
+                        ErrorKind::TooLarge,
                         QStringLiteral("reply head larger than %1 bytes").arg(maxHeadBytes_));
                 if (!full) return Progress::NeedMore;
                 Progress progress = Progress::NeedMore;
@@ -110,26 +112,35 @@ HttpResponseReader::Progress HttpResponseReader::read(QByteArrayView received,
             }
             case Stage::ChunkSize:
                 if (!takeLine(&line, false)) {
-                    if (buffer_.size() - pos_ > kMaxChunkLine)
-                        return fail(QStringLiteral("malformed chunk size"));
+                    // The same bound whether the line is complete or not: room
+                    // for a carriage return still to be followed by its line feed.
+                    if (buffer_.size() - pos_ > kMaxChunkLine + 1)
+                        return fail(ErrorKind::BadResponse,
+                                    QStringLiteral("chunk-size line too long"));
                     return Progress::NeedMore;
                 }
+                if (line.size() > kMaxChunkLine)
+                    return fail(ErrorKind::BadResponse, QStringLiteral("chunk-size line too long"));
                 if (const Progress progress = parseChunkSize(line); progress != Progress::NeedMore)
                     return progress;
                 break;
             case Stage::ChunkEnd:
                 if (!takeLine(&line, false)) {
                     if (buffer_.size() - pos_ >= 2)
-                        return fail(QStringLiteral("chunk longer than its size"));
+                        return fail(ErrorKind::BadResponse,
+                                    QStringLiteral("chunk longer than its size"));
                     return Progress::NeedMore;
                 }
-                if (!line.isEmpty()) return fail(QStringLiteral("chunk longer than its size"));
+                if (!line.isEmpty())
+                    return fail(ErrorKind::BadResponse,
+                                QStringLiteral("chunk longer than its size"));
                 stage_ = Stage::ChunkSize;
                 break;
             case Stage::Body:
             case Stage::ChunkData: {
                 if (remaining_ > maxBodyBytes_ - bodyBytes_)
-                    return fail(QStringLiteral("body larger than %1 bytes").arg(maxBodyBytes_));
+                    return fail(ErrorKind::TooLarge,
+                                QStringLiteral("body larger than %1 bytes").arg(maxBodyBytes_));
                 const qint64 count = std::min<qint64>(remaining_, buffer_.size() - pos_);
                 if (const Progress progress = deliver(count, sink); progress != Progress::NeedMore)
                     return progress;
@@ -159,7 +170,8 @@ HttpResponseReader::Progress HttpResponseReader::closed(const BodySink& sink) {
         return Progress::Complete;
     }
     if (progress == Progress::HeadDone) return closed(sink);
-    return fail(QStringLiteral("connection closed before the whole reply arrived"));
+    return fail(ErrorKind::BadResponse,
+                QStringLiteral("connection closed before the whole reply arrived"));
 }
 
 HttpResponseReader::Progress HttpResponseReader::parseStatusLine(const QByteArray& line) {
@@ -168,26 +180,28 @@ HttpResponseReader::Progress HttpResponseReader::parseStatusLine(const QByteArra
                         (line[7] == '0' || line[7] == '1') && line[8] == ' ' &&
                         isDigits(QByteArrayView(line).sliced(9, 3)) &&
                         (line.size() == 12 || line[12] == ' ');
-    if (!shaped) return fail(QStringLiteral("malformed status line"));
+    if (!shaped) return fail(ErrorKind::BadResponse, QStringLiteral("malformed status line"));
     status_ = line.mid(9, 3).toInt();
-    if (status_ < 100) return fail(QStringLiteral("malformed status line"));
+    http10_ = line[7] == '0';
+    if (status_ < 100) return fail(ErrorKind::BadResponse, QStringLiteral("malformed status line"));
     stage_ = Stage::Headers;
     return Progress::NeedMore;
 }
 
 HttpResponseReader::Progress HttpResponseReader::parseHeaderLine(const QByteArray& line) {
     const qsizetype colon = line.indexOf(':');
-    if (colon <= 0) return fail(QStringLiteral("malformed header line"));
+    if (colon <= 0) return fail(ErrorKind::BadResponse, QStringLiteral("malformed header line"));
     const QByteArrayView name = QByteArrayView(line).first(colon);
     if (!std::all_of(name.begin(), name.end(), isTokenChar))
-        return fail(QStringLiteral("malformed header line"));
+        return fail(ErrorKind::BadResponse, QStringLiteral("malformed header line"));
     headers_.append(
         {name.toByteArray().toLower(), trimmedBlanks(QByteArrayView(line).sliced(colon + 1))});
     return Progress::NeedMore;
 }
 
 HttpResponseReader::Progress HttpResponseReader::endOfHead() {
-    if (status_ == 101) return fail(QStringLiteral("unexpected protocol switch"));
+    if (status_ == 101)
+        return fail(ErrorKind::BadResponse, QStringLiteral("unexpected protocol switch"));
     if (status_ < 200) {  // an interim reply: the real one follows
         headers_.clear();
         stage_ = Stage::StatusLine;
@@ -201,19 +215,22 @@ HttpResponseReader::Progress HttpResponseReader::endOfHead() {
                 codings.append(name);
     const QList<QByteArray> lengthValues = headerValues("content-length");
     if (!codings.isEmpty() && !lengthValues.isEmpty())
-        return fail(QStringLiteral("reply with both a length and a transfer coding"));
+        return fail(ErrorKind::BadResponse,
+                    QStringLiteral("reply with both a length and a transfer coding"));
     if (!codings.isEmpty() && codings != QList<QByteArray>{"chunked"})
-        return fail(QStringLiteral("unsupported transfer coding"));
+        return fail(ErrorKind::BadResponse, QStringLiteral("unsupported transfer coding"));
+    if (!codings.isEmpty() && http10_)
+        return fail(ErrorKind::BadResponse, QStringLiteral("transfer coding in an HTTP/1.0 reply"));
 
     qint64 length = -1;
     for (const QByteArray& value : lengthValues) {
         for (const QByteArray& item : value.split(',')) {
             const QByteArray digits = trimmedBlanks(item);
             if (!isDigits(digits) || digits.size() > kMaxDecimalDigits)
-                return fail(QStringLiteral("malformed Content-Length"));
+                return fail(ErrorKind::BadResponse, QStringLiteral("malformed Content-Length"));
             const qint64 declared = digits.toLongLong();
             if (length >= 0 && declared != length)
-                return fail(QStringLiteral("conflicting Content-Length"));
+                return fail(ErrorKind::BadResponse, QStringLiteral("conflicting Content-Length"));
             length = declared;
         }
     }
@@ -234,13 +251,14 @@ HttpResponseReader::Progress HttpResponseReader::parseChunkSize(const QByteArray
     qsizetype digits = 0;
     qint64 size = 0;
     while (digits < line.size() && hexValue(line[digits]) >= 0) {
-        if (digits == kMaxHexDigits) return fail(QStringLiteral("malformed chunk size"));
+        if (digits == kMaxHexDigits)
+            return fail(ErrorKind::BadResponse, QStringLiteral("malformed chunk size"));
         size = size * 16 + hexValue(line[digits]);
         ++digits;
     }
     const QByteArray rest = trimmedBlanks(QByteArrayView(line).sliced(digits));
     if (digits == 0 || (!rest.isEmpty() && !rest.startsWith(';')))
-        return fail(QStringLiteral("malformed chunk size"));
+        return fail(ErrorKind::BadResponse, QStringLiteral("malformed chunk size"));
     if (size == 0) {
         stage_ = Stage::Trailers;
         return Progress::NeedMore;
@@ -254,10 +272,11 @@ HttpResponseReader::Progress HttpResponseReader::deliver(qint64 count, const Bod
     if (count <= 0) return Progress::NeedMore;
     bodyBytes_ += count;
     if (bodyBytes_ > maxBodyBytes_)
-        return fail(QStringLiteral("body larger than %1 bytes").arg(maxBodyBytes_));
+        return fail(ErrorKind::TooLarge,
+                    QStringLiteral("body larger than %1 bytes").arg(maxBodyBytes_));
     const QByteArrayView data = QByteArrayView(buffer_).sliced(pos_, count);
     pos_ += count;
-    if (sink && !sink(data)) return fail(QStringLiteral("body not stored"));
+    if (sink && !sink(data)) return fail(ErrorKind::File, QStringLiteral("body not stored"));
     return Progress::NeedMore;
 }
 

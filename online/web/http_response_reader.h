@@ -5,9 +5,10 @@
 //   - a status line that is not "HTTP/1.x nnn ...";
 //   - a header line without a name and colon, or a continued (folded) line;
 //   - a Content-Length that is not a plain decimal number, or two that differ;
-//   - a transfer coding other than "chunked", or one together with a length;
-//   - a chunk size that is not hexadecimal, or chunk data not ended by a line
-//     break;
+//   - a transfer coding other than "chunked", or one together with a length,
+//     or one in an HTTP/1.0 reply (which cannot carry it);
+//   - a chunk size that is not hexadecimal, a chunk-size line longer than
+//     any sensible one, or chunk data not ended by a line break;
 //   - a head (status line, headers, trailers, interim 1xx replies) longer than
 //     its limit, and a body longer than its limit, counted as bytes arrive;
 //   - a connection that closes before the declared body has arrived.
@@ -18,6 +19,8 @@
 #include <QString>
 
 #include <functional>
+
+#include "error_kind.h"
 
 namespace korvana::online {
 
@@ -30,7 +33,7 @@ public:
         Failed,    // see error()
     };
     // Receives body bytes as they are decoded; false stops the reader with a
-    // failure (the receiver has said why).
+    // failure of kind File (the receiver knows why).
     using BodySink = std::function<bool(QByteArrayView)>;
 
     HttpResponseReader(qint64 maxHeadBytes, qint64 maxBodyBytes);
@@ -47,6 +50,8 @@ public:
     QByteArray header(QByteArrayView name) const;
     qint64 headBytes() const { return headBytes_; }
     qint64 bodyBytes() const { return bodyBytes_; }
+    // After Failed: TooLarge, File (the sink refused) or BadResponse.
+    ErrorKind errorKind() const { return errorKind_; }
     const QString& error() const { return error_; }
 
 private:
@@ -63,7 +68,7 @@ private:
         Failed
     };
 
-    Progress fail(const QString& why);
+    Progress fail(ErrorKind kind, const QString& why);
     // Takes one line (without its line break) off the buffer, counting it
     // against the head limit when countAsHead; false when no full line is there.
     bool takeLine(QByteArray* line, bool countAsHead);
@@ -79,10 +84,12 @@ private:
     qsizetype pos_ = 0;  // read position in buffer_
     Stage stage_ = Stage::StatusLine;
     int status_ = 0;
+    bool http10_ = false;                           // the reply is HTTP/1.0
     QList<QPair<QByteArray, QByteArray>> headers_;  // names in lower case
     qint64 headBytes_ = 0;
     qint64 bodyBytes_ = 0;
     qint64 remaining_ = 0;  // of the declared length or of the current chunk
+    ErrorKind errorKind_ = ErrorKind::None;
     QString error_;
 };
 

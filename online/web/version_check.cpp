@@ -10,15 +10,16 @@ VersionCheck::VersionCheck(HttpClient& client, QUrl versionUrl, Found found, QOb
 void VersionCheck::start() {
     fetch({url_, kVersionTextLimit, nullptr}, [this](const HttpResult& result) {
         if (!result.ok) {
-            end(result.error);
+            end(result.errorKind, result.error);
             return;
         }
         const auto version = remoteVersionFromBody(result.body);
         if (!version) {
-            end(QStringLiteral("the answer is no version"));
+            end(ErrorKind::NotAVersion, QStringLiteral("the answer is no version"));
             return;
         }
-        found_(*version);
+        version_ = *version;
+        found_(version_);
         end();
     });
 }

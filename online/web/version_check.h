@@ -1,7 +1,8 @@
 #pragma once
 // The version half of a web check: fetches the site's version document and
 // hands a version found in it on. A failed request, or an answer that is no
-// version, hands nothing on.
+// version (an empty one included), hands nothing on and ends the check with
+// its kind of failure.
 #include <QByteArray>
 #include <QUrl>
 
@@ -19,10 +20,13 @@ public:
     VersionCheck(HttpClient& client, QUrl versionUrl, Found found, QObject* parent = nullptr);
 
     void start();
+    // The version the site named; empty until found.
+    const QByteArray& version() const { return version_; }
 
 private:
     QUrl url_;
     Found found_;
+    QByteArray version_;
 };
 
 }  // namespace korvana::online

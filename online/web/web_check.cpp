@@ -1,18 +1,32 @@
 #include "web_check.h"
 
-#include <cstdio>
+#include <QSslCertificate>
 
 #include "banner_download.h"
 #include "version_check.h"
 
 namespace korvana::online {
 
+namespace {
+
+HttpClientSetup clientSetup(const WebCheckSetup& setup, QNetworkCookieJar* cookies) {
+    HttpClientSetup client{cookies, setup.nameResolver, setup.limits};
+    // A store given but unreadable trusts nothing, rather than everything
+    // the system trusts.
+    if (!setup.trustedCertificates.isEmpty())
+        client.trustedCertificates = QSslCertificate::fromData(setup.trustedCertificates);
+    return client;
+}
+
+}  // namespace
+
 WebCheck::WebCheck(WebCheckSetup setup, WebCheckEvents events)
     : setup_(std::move(setup)),
       events_(std::move(events)),
       store_(setup_.bannerFolder),
-      versionClient_({&versionCookies_, setup_.nameResolver, setup_.limits}),
-      bannerClient_({&bannerCookies_, setup_.nameResolver, setup_.limits}) {}
+      failures_(setup_.clock),
+      versionClient_(clientSetup(setup_, &versionCookies_)),
+      bannerClient_(clientSetup(setup_, &bannerCookies_)) {}
 
 WebCheck::~WebCheck() {
     // The parts use the clients and the store: they go before the members do.
@@ -33,6 +47,14 @@ void WebCheck::start(Language language) {
         },
         this);
     version_ = version;
+    connect(version, &WebCheckPart::ended, this,
+            [this, version](ErrorKind kind, const QString& failure) {
+                if (kind != ErrorKind::None)
+                    failures_.failed(QStringLiteral("version check"), kind, failure);
+                lastVersionCheck_ =
+                    VersionCheckOutcome{setup_.clock(), kind, failure, version->version()};
+                if (events_.versionChecked) events_.versionChecked(*lastVersionCheck_);
+            });
 
     if (banners_) banners_->cancel();
     auto* banners = new BannerDownload(
@@ -45,14 +67,12 @@ void WebCheck::start(Language language) {
         },
         this);
     banners_ = banners;
-    connect(banners, &WebCheckPart::ended, this, [this](const QString& failure) {
+    connect(banners, &WebCheckPart::ended, this, [this](ErrorKind kind, const QString& failure) {
         // Nobody is told of a failed download, and the strip keeps what it
-        // shows; the reason is kept for whoever looks into it.
+        // shows; the reason is logged and kept for whoever looks into it.
         bannerFailure_ = failure;
-#ifndef NDEBUG
-        if (!failure.isEmpty())
-            std::fprintf(stderr, "banner download failed: %s\n", qUtf8Printable(failure));
-#endif
+        if (kind != ErrorKind::None)
+            failures_.failed(QStringLiteral("banner download"), kind, failure);
     });
 
     version->start();

@@ -6,13 +6,18 @@
 // A newer check supersedes the running one of the same kind: the older one is
 // stopped before the newer one starts, so two of a kind never share a client
 // or the banner files, and a superseded check hands nothing on. Destroying
-// the web check stops every request at once.
-#include <QNetworkCookieJar>
+// the web check stops every request at once. Failures are logged (see
+// FailureLog); the outcome of the last version check is kept for the About
+// window.
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 #include "banner_store.h"
+#include "cookie_jar.h"
+#include "failure_log.h"
 #include "http_client.h"
 #include "web_checks.h"
 
@@ -29,18 +34,23 @@ public:
     void start(Language language) override;
     bool running() const override;
     QString bannerFailure() const override { return bannerFailure_; }
+    std::optional<VersionCheckOutcome> lastVersionCheck() const override {
+        return lastVersionCheck_;
+    }
 
 private:
     WebCheckSetup setup_;
     WebCheckEvents events_;
     BannerStore store_;
-    QNetworkCookieJar versionCookies_;
-    QNetworkCookieJar bannerCookies_;
+    FailureLog failures_;
+    BoundedCookieJar versionCookies_;
+    BoundedCookieJar bannerCookies_;
     HttpClient versionClient_;
     HttpClient bannerClient_;
     QPointer<VersionCheck> version_;
     QPointer<BannerDownload> banners_;
     QString bannerFailure_;
+    std::optional<VersionCheckOutcome> lastVersionCheck_;
 };
 
 }  // namespace korvana::online

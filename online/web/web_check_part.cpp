@@ -25,9 +25,9 @@ void WebCheckPart::fetch(const HttpGet& get, std::function<void(const HttpResult
             });
 }
 
-void WebCheckPart::end(const QString& failure) {
+void WebCheckPart::end(ErrorKind kind, const QString& failure) {
     request_ = nullptr;
-    Q_EMIT ended(failure);
+    Q_EMIT ended(kind, failure);
     deleteLater();
 }
 

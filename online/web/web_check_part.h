@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "error_kind.h"
 #include "http_client.h"
 
 namespace korvana::online {
@@ -23,8 +24,9 @@ public:
     void cancel();
 
 Q_SIGNALS:
-    // The part is over (done, or failed with a reason); it deletes itself.
-    void ended(const QString& failure);
+    // The part is over: done (kind None), or failed with a kind and a
+    // reason; it deletes itself.
+    void ended(korvana::online::ErrorKind kind, const QString& failure);
 
 protected:
     // client must outlive the part.
@@ -33,8 +35,8 @@ protected:
     // Sends one GET; then(result) runs when it ends, unless the part was
     // cancelled before.
     void fetch(const HttpGet& get, std::function<void(const HttpResult&)> then);
-    // Ends the part; an empty failure means it did all it had to.
-    void end(const QString& failure = {});
+    // Ends the part; kind None means it did all it had to.
+    void end(ErrorKind kind = ErrorKind::None, const QString& failure = {});
     // Called by cancel() to drop what the part holds besides its request.
     virtual void dropped() {}
 

@@ -10,6 +10,7 @@
 
 #include "http_client.h"
 #include "korvana_version.h"
+#include "proxy_choice.h"
 #include "test_main.h"
 
 using namespace korvana::online;
@@ -56,32 +57,38 @@ class TestHttpClient : public QObject {
 private Q_SLOTS:
     void replies_data() {
         QTest::addColumn<FakeResponse>("response");
-        QTest::addColumn<bool>("ok");
+        QTest::addColumn<ErrorKind>("kind");
         QTest::addColumn<QByteArray>("body");
-        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << true
+        QTest::newRow("text") << FakeResponse{200, "1.6.0\n", {}, {}} << ErrorKind::None
                               << QByteArray("1.6.0\n");
-        QTest::newRow("empty success") << FakeResponse{200, {}, {}, {}} << true << QByteArray();
+        QTest::newRow("empty success")
+            << FakeResponse{200, {}, {}, {}} << ErrorKind::None << QByteArray();
         QTest::newRow("8-bit bytes kept")
-            << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << true
+            << FakeResponse{200, QByteArray("\xff\x00\x80", 3), {}, {}} << ErrorKind::None
             << QByteArray("\xff\x00\x80", 3);
-        QTest::newRow("not found") << FakeResponse{404, "missing", {}, {}} << false << QByteArray();
-        QTest::newRow("server error") << FakeResponse{500, "oops", {}, {}} << false << QByteArray();
+        QTest::newRow("not found")
+            << FakeResponse{404, "missing", {}, {}} << ErrorKind::HttpStatus << QByteArray();
+        QTest::newRow("server error")
+            << FakeResponse{500, "oops", {}, {}} << ErrorKind::HttpStatus << QByteArray();
         QTest::newRow("redirect without target")
-            << FakeResponse{302, "", {}, {}} << false << QByteArray();
-        QTest::newRow("no content") << FakeResponse{204, {}, {}, {}} << true << QByteArray();
-        QTest::newRow("at the limit")
-            << FakeResponse{200, QByteArray(100, 'v'), {}, {}} << true << QByteArray(100, 'v');
-        QTest::newRow("over the limit")
-            << FakeResponse{200, QByteArray(101, 'v'), {}, {}} << false << QByteArray();
+            << FakeResponse{302, "", {}, {}} << ErrorKind::HttpStatus << QByteArray();
+        QTest::newRow("no content")
+            << FakeResponse{204, {}, {}, {}} << ErrorKind::None << QByteArray();
+        QTest::newRow("at the limit") << FakeResponse{200, QByteArray(100, 'v'), {}, {}}
+                                      << ErrorKind::None << QByteArray(100, 'v');
+        QTest::newRow("over the limit") << FakeResponse{200, QByteArray(101, 'v'), {}, {}}
+                                        << ErrorKind::TooLarge << QByteArray();
     }
     void replies() {
         QFETCH(FakeResponse, response);
+        QFETCH(ErrorKind, kind);
         FakeSite site;
         site.route("/doc", response);
         Client client;
         const Outcome outcome = run(client, QUrl(site.base() + "/doc"), 100);
         QVERIFY(outcome.finished);
-        QTEST(outcome.ok, "ok");
+        QCOMPARE(outcome.errorKind, kind);
+        QCOMPARE(outcome.ok, kind == ErrorKind::None);
         QTEST(outcome.body, "body");
         QCOMPARE(outcome.error.isEmpty(), outcome.ok);
         QCOMPARE(outcome.status, response.status);
@@ -192,7 +199,7 @@ private Q_SLOTS:
         Client client;
         QBuffer sink;  // never opened
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("device not open"));
-        QVERIFY(!run(client, QUrl(site.base() + "/1.gif"), 100, &sink).ok);
+        QCOMPARE(run(client, QUrl(site.base() + "/1.gif"), 100, &sink).errorKind, ErrorKind::File);
     }
 
     void refusedConnectionFails() {
@@ -202,7 +209,7 @@ private Q_SLOTS:
         Client client;
         const Outcome outcome = run(client, QUrl(base + "/running.php"), 100);
         QVERIFY(outcome.finished);
-        QVERIFY(!outcome.ok);
+        QCOMPARE(outcome.errorKind, ErrorKind::Connect);
     }
 
     void silentServerHitsTheDeadline() {
@@ -211,8 +218,7 @@ private Q_SLOTS:
         Client client;
         Heartbeat heartbeat;
         const Outcome outcome = run(client, QUrl(site.base() + "/running.php"), 100);
-        QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.contains(QLatin1String("deadline")), qPrintable(outcome.error));
+        QCOMPARE(outcome.errorKind, ErrorKind::Timeout);
         QVERIFY(outcome.elapsedMs >= 700 && outcome.elapsedMs < 3000);
         QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
@@ -226,8 +232,7 @@ private Q_SLOTS:
         QBuffer sink;
         sink.open(QIODevice::WriteOnly);
         const Outcome outcome = run(client, QUrl(site.base() + "/1.gif"), kPictureLimit, &sink);
-        QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.contains(QLatin1String("larger")), qPrintable(outcome.error));
+        QCOMPARE(outcome.errorKind, ErrorKind::TooLarge);
         QVERIFY(sink.size() <= kPictureLimit);
         QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
     }
@@ -247,24 +252,21 @@ private Q_SLOTS:
         const Outcome outcome = run(
             client,
             QUrl(QStringLiteral("http://127.0.0.1:%1/running.php").arg(server.serverPort())), 100);
-        QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.error.contains(QLatin1String("connect")), qPrintable(outcome.error));
+        QCOMPARE(outcome.errorKind, ErrorKind::Timeout);
         QVERIFY(outcome.elapsedMs < 2000);
     }
 
     void nameLookup_data() {
         QTest::addColumn<QString>("resolver");  // "system", "unknown", "stuck"
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("system resolver") << "system" << true << QString();
-        QTest::newRow("unknown name") << "unknown" << false << "host name not found";
-        QTest::newRow("resolver never answers")
-            << "stuck" << false << "connect time limit exceeded";
+        QTest::addColumn<ErrorKind>("kind");
+        QTest::newRow("system resolver") << "system" << ErrorKind::None;
+        QTest::newRow("unknown name") << "unknown" << ErrorKind::Lookup;
+        QTest::newRow("resolver never answers") << "stuck" << ErrorKind::Timeout;
     }
     void nameLookup() {
         QFETCH(QString, resolver);
-        QFETCH(bool, ok);
-        QFETCH(QString, error);
+        QFETCH(ErrorKind, kind);
+        const bool ok = kind == ErrorKind::None;
         FakeSite site;
         site.route("/doc", "text");
         auto asked = std::make_shared<std::atomic<int>>(0);
@@ -272,20 +274,19 @@ private Q_SLOTS:
         if (resolver == QLatin1String("unknown"))
             lookup = [asked](const QByteArray& host) {
                 *asked += host == "localhost";
-                return false;
+                return QList<QByteArray>();
             };
         if (resolver == QLatin1String("stuck"))
             lookup = [](const QByteArray&) {
                 std::this_thread::sleep_for(5s);
-                return true;
+                return QList<QByteArray>{"127.0.0.1"};
             };
         Client client(HttpLimits{300ms, 5000ms}, lookup);
         Heartbeat heartbeat;
         const QString url =
             site.base().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost")) + "/doc";
         const Outcome outcome = run(client, QUrl(url), 100);
-        QCOMPARE(outcome.ok, ok);
-        QCOMPARE(outcome.error, error);
+        QCOMPARE(outcome.errorKind, kind);
         QVERIFY(outcome.elapsedMs < 2000);
         QVERIFY(heartbeat.longestGapMs() < kResponsiveMs);
         if (resolver == QLatin1String("unknown")) QCOMPARE(asked->load(), 1);
@@ -305,6 +306,67 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(done.count(), 0);
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 0; }, 2000));
+    }
+
+    // The proxy variables as people write them, through Qt's reading and
+    // what is filled in beside it.
+    void proxyFromTheEnvironment_data() {
+        QTest::addColumn<QByteArrayList>("variables");  // "name=value"
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("proxy");  // "direct", or "http|socks host:port"
+        const QString site = QStringLiteral("http://www.korvana.example/running.php");
+        const QString secure = QStringLiteral("https://www.korvana.example/running.php");
+        QTest::newRow("none") << QByteArrayList{} << site << "direct";
+        QTest::newRow("http_proxy")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("HTTP_PROXY")
+            << QByteArrayList{"HTTP_PROXY=http://192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("lower case first")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "HTTP_PROXY=http://192.0.2.2:2"}
+            << site << "http 192.0.2.1:1";
+        QTest::newRow("https_proxy for https")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "https_proxy=http://192.0.2.2:2"}
+            << secure << "http 192.0.2.2:2";
+        QTest::newRow("HTTPS_PROXY for https")
+            << QByteArrayList{"HTTPS_PROXY=http://192.0.2.2:2"} << secure << "http 192.0.2.2:2";
+        QTest::newRow("no_proxy domain")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=korvana.example"} << site
+            << "direct";
+        QTest::newRow("NO_PROXY with a dot")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "NO_PROXY=x.test, .korvana.example"}
+            << site << "direct";
+        QTest::newRow("no_proxy of another domain")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=vana.example"} << site
+            << "http 192.0.2.1:1";
+        QTest::newRow("no_proxy everything")
+            << QByteArrayList{"http_proxy=http://192.0.2.1:1", "no_proxy=*"} << site << "direct";
+        QTest::newRow("no scheme")
+            << QByteArrayList{"http_proxy=192.0.2.1:3128"} << site << "http 192.0.2.1:3128";
+        QTest::newRow("no scheme, no_proxy")
+            << QByteArrayList{"http_proxy=192.0.2.1:3128", "no_proxy=korvana.example:80"} << site
+            << "direct";
+        QTest::newRow("no port") << QByteArrayList{"http_proxy=http://192.0.2.1"} << site
+                                 << "http 192.0.2.1:8080";
+        QTest::newRow("socks") << QByteArrayList{"http_proxy=socks5://192.0.2.1:1080"} << site
+                               << "socks 192.0.2.1:1080";
+    }
+    void proxyFromTheEnvironment() {
+        QFETCH(QByteArrayList, variables);
+        QFETCH(QString, url);
+        std::vector<std::unique_ptr<ScopedVariable>> set;
+        for (const QByteArray& variable : variables) {
+            const qsizetype equals = variable.indexOf('=');
+            set.push_back(
+                std::make_unique<ScopedVariable>(variable.left(equals), variable.mid(equals + 1)));
+        }
+        const QNetworkProxy proxy = systemProxyFinder()(QUrl(url));
+        QString shown = QStringLiteral("direct");
+        if (proxy.type() != QNetworkProxy::NoProxy)
+            shown = QStringLiteral("%1 %2:%3")
+                        .arg(proxy.type() == QNetworkProxy::HttpProxy ? "http" : "socks",
+                             proxy.hostName())
+                        .arg(proxy.port());
+        QTEST(shown, "proxy");
     }
 
     void destroyingTheClientStopsItsRequests() {

@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "about_window.h"
@@ -33,11 +35,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("file"));
     const QCommandLineOption stuckOption(QStringLiteral("stuck-name-lookup"),
                                          QStringLiteral("Use a name resolver that never answers."));
+    const QCommandLineOption onceOption(
+        QStringLiteral("name-lookup-once"),
+        QStringLiteral("Use a name resolver that answers 127.0.0.1 once, then never again."));
     const QCommandLineOption aboutOption(
         QStringLiteral("about"),
         QStringLiteral("Open the About window; --screenshot then saves it instead."));
-    parser.addOptions(
-        {siteOption, languageOption, closeOption, shotOption, stuckOption, aboutOption});
+    parser.addOptions({siteOption, languageOption, closeOption, shotOption, stuckOption, onceOption,
+                       aboutOption});
     parser.process(app);
 
     QWidget window;
@@ -52,10 +57,11 @@ int main(int argc, char* argv[]) {
     translation.use(language);
     korvana::ui::OnlineOptions options;
     if (parser.isSet(siteOption)) options.webCheck.site.base = parser.value(siteOption);
-    if (parser.isSet(stuckOption)) {
-        options.webCheck.nameResolver = [](const QByteArray&) {
+    if (parser.isSet(stuckOption) || parser.isSet(onceOption)) {
+        auto answered = std::make_shared<std::atomic<bool>>(!parser.isSet(onceOption));
+        options.webCheck.nameResolver = [answered](const QByteArray&) {
+            if (!answered->exchange(true)) return QList<QByteArray>{"127.0.0.1"};
             for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
-            return false;
         };
     }
     auto* online = new korvana::ui::OnlineServices(

@@ -196,8 +196,8 @@ private Q_SLOTS:
             << QByteArray("1.6.0\r\n") << Language::English << "New version available - 1.6.0";
         QTest::newRow("three characters")
             << QByteArray("1.6") << Language::English << "New version available - 1.6";
-        QTest::newRow("empty body")
-            << QByteArray() << Language::English << "New version available - ";
+        QTest::newRow("empty body") << QByteArray() << Language::English << QString();
+        QTest::newRow("blank body") << QByteArray(" \r\n") << Language::English << QString();
         QTest::newRow("page served as success")
             << QByteArray("<p>Sign in</p></html>\n") << Language::English << QString();
         QTest::newRow("markup is no version")
@@ -719,6 +719,7 @@ private Q_SLOTS:
             void start(Language language) override { started->append(language); }
             bool running() const override { return false; }
             QString bannerFailure() const override { return {}; }
+            std::optional<VersionCheckOutcome> lastVersionCheck() const override { return {}; }
         };
         QList<Language> started;
         Language language = Language::Russian;
@@ -773,15 +774,17 @@ private Q_SLOTS:
     }
 
     void closingTheWindowEndsTheProgramAtOnce_data() {
-        QTest::addColumn<bool>("stuckLookup");
+        QTest::addColumn<QString>("lookup");  // demo option for the name lookup; empty: none
         QTest::addColumn<bool>("endlessHeaders");
-        QTest::newRow("server never answers") << false << false;
-        QTest::newRow("server sends headers without end") << false << true;
-        QTest::newRow("name lookup never answers") << true << false;
+        QTest::newRow("server never answers") << QString() << false;
+        QTest::newRow("server sends headers without end") << QString() << true;
+        QTest::newRow("name lookup never answers") << "--stuck-name-lookup" << false;
+        QTest::newRow("name lookup answers once, then never") << "--name-lookup-once" << false;
     }
     void closingTheWindowEndsTheProgramAtOnce() {
-        QFETCH(bool, stuckLookup);
+        QFETCH(QString, lookup);
         QFETCH(bool, endlessHeaders);
+        const bool stuckLookup = !lookup.isEmpty();
         FakeSite site;
         const FakeResponse::Kind kind =
             endlessHeaders ? FakeResponse::Kind::EndlessHeaders : FakeResponse::Kind::Hang;
@@ -791,9 +794,7 @@ private Q_SLOTS:
         demo.setProgram(QStringLiteral(KORVANA_ONLINE_DEMO));
         QStringList arguments{"--close-after", "700"};
         if (stuckLookup)
-            arguments << "--stuck-name-lookup"
-                      << "--site"
-                      << "http://korvana.test";
+            arguments << lookup << "--site" << site.base(QStringLiteral("korvana.test"));
         else
             arguments << "--site" << site.base();
         demo.setArguments(arguments);

@@ -36,8 +36,10 @@ private Q_SLOTS:
         QTest::newRow("newer, crlf") << QByteArray("1.6.0\r\n") << QByteArray("1.6.0") << false;
         QTest::newRow("three characters") << QByteArray("1.6") << QByteArray("1.6") << false;
         QTest::newRow("three letters") << QByteArray("abc") << QByteArray("none") << false;
-        QTest::newRow("empty") << QByteArray() << QByteArray() << false;
-        QTest::newRow("only line ends") << QByteArray("\r\n") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << QByteArray("none") << false;
+        QTest::newRow("only line ends") << QByteArray("\r\n") << QByteArray("none") << false;
+        QTest::newRow("blanks and line ends")
+            << QByteArray(" \t \r\n") << QByteArray("none") << false;
         QTest::newRow("six-character version")
             << QByteArray("1.10.0\n") << QByteArray("none") << false;
         QTest::newRow("long page") << "<html>" + kOwn + "\n" << kOwn << true;

@@ -2,8 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+
+#include <sys/socket.h>
 
 namespace korvana::online::test {
 
@@ -23,9 +28,29 @@ std::unique_ptr<QTemporaryDir> isolateEnvironment() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
     qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qunsetenv("http_proxy");
-    qunsetenv("HTTP_PROXY");
+    // No request of a test may go to a proxy the test did not set up.
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY", "XDG_CURRENT_DESKTOP",
+                             "DESKTOP_SESSION", "GNOME_DESKTOP_SESSION_ID", "KDE_FULL_SESSION"})
+        qunsetenv(name);
     return root;
+}
+
+ScopedVariable::ScopedVariable(const QByteArray& name, const QByteArray& value)
+    : name_(name),
+      old_(qgetenv(name.constData())),
+      wasSet_(qEnvironmentVariableIsSet(name.constData())) {
+    if (value.isEmpty())
+        qunsetenv(name_.constData());
+    else
+        qputenv(name_.constData(), value);
+}
+
+ScopedVariable::~ScopedVariable() {
+    if (wasSet_)
+        qputenv(name_.constData(), old_);
+    else
+        qunsetenv(name_.constData());
 }
 
 QString dataFile(const QString& name) {
@@ -38,18 +63,59 @@ QByteArray readDataFile(const QString& name) {
     return file.readAll();
 }
 
-FakeSite::FakeSite() {
-    connect(&server_, &QTcpServer::newConnection, this, &FakeSite::onNewConnection);
-    if (!server_.listen(QHostAddress::LocalHost, 0))
-        qFatal("fake site cannot listen: %s", qPrintable(server_.errorString()));
+QList<QSslCertificate> testAuthority() {
+    return QSslCertificate::fromPath(dataFile(QStringLiteral("test_authority.pem")));
+}
+
+NameResolver resolveTo(const QList<QByteArray>& addresses) {
+    return [addresses](const QByteArray&) { return addresses; };
+}
+
+namespace {
+
+QSslConfiguration serverTls(const QString& name) {
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+    tls.setLocalCertificate(QSslCertificate(readDataFile(name + QStringLiteral(".pem"))));
+    tls.setPrivateKey(QSslKey(readDataFile(name + QStringLiteral(".key")), QSsl::Ec));
+    return tls;
+}
+
+// Closes with a reset instead of an orderly close.
+void reset(QTcpSocket* socket) {
+    const linger immediately{1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &immediately,
+                 sizeof immediately);
+    socket->abort();
+}
+
+}  // namespace
+
+FakeSite::FakeSite(Security security) : security_(security) {
+    if (security == Security::Http) {
+        server_ = std::make_unique<QTcpServer>();
+    } else {
+        auto server = std::make_unique<QSslServer>();
+        server->setSslConfiguration(serverTls(security == Security::Https
+                                                  ? QStringLiteral("test_site")
+                                                  : QStringLiteral("self_signed")));
+        server_ = std::move(server);
+    }
+    // Over https a connection is pending only once its handshake is done.
+    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this,
+            &FakeSite::onNewConnection);
+    if (!server_->listen(QHostAddress::LocalHost, 0))
+        qFatal("fake site cannot listen: %s", qPrintable(server_->errorString()));
 }
 
 FakeSite::~FakeSite() {
     stop();
 }
 
-QString FakeSite::base() const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
+QString FakeSite::base(const QString& host) const {
+    return QStringLiteral("%1://%2:%3")
+        .arg(security_ == Security::Http ? QLatin1String("http") : QLatin1String("https"), host)
+        .arg(server_->serverPort());
 }
 
 void FakeSite::route(const QByteArray& target, FakeResponse response) {
@@ -79,14 +145,14 @@ int FakeSite::openConnections() const {
 }
 
 void FakeSite::stop() {
-    server_.close();
+    server_->close();
     for (const auto& socket : sockets_)
         if (socket) socket->abort();
     sockets_.clear();
 }
 
 void FakeSite::onNewConnection() {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+    while (QTcpSocket* socket = server_->nextPendingConnection()) {
         sockets_.append(socket);
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
@@ -134,6 +200,12 @@ void FakeSite::answer(QTcpSocket* socket, const FakeRequest& request) {
         case Kind::Raw:
             socket->write(response.body);
             socket->disconnectFromHost();
+            return;
+        case Kind::RawThenReset:
+            socket->write(response.body);
+            socket->flush();
+            // Once the answer has arrived.
+            QTimer::singleShot(50, socket, [socket] { reset(socket); });
             return;
         case Kind::EndlessHeaders:
         case Kind::TrickleHeaders: {
@@ -190,6 +262,72 @@ void FakeSite::pump(QTcpSocket* socket, int intervalMs, std::function<QByteArray
         }
     });
     timer->start(intervalMs);
+}
+
+FakeProxy::FakeProxy(Mode mode) : mode_(mode) {
+    connect(&server_, &QTcpServer::newConnection, this, &FakeProxy::onNewConnection);
+    if (!server_.listen(QHostAddress::LocalHost, 0))
+        qFatal("fake proxy cannot listen: %s", qPrintable(server_.errorString()));
+}
+
+QByteArray FakeProxy::address() const {
+    return "http://127.0.0.1:" + QByteArray::number(server_.serverPort());
+}
+
+void FakeProxy::onNewConnection() {
+    while (QTcpSocket* client = server_.nextPendingConnection()) {
+        client->setParent(this);
+        connect(client, &QTcpSocket::readyRead, this, [this, client] { onClientData(client); });
+        connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+    }
+}
+
+void FakeProxy::onClientData(QTcpSocket* client) {
+    if (client->property("upstream").toBool()) return;  // piped from now on
+    QByteArray buffer = client->property("buffer").toByteArray() + client->readAll();
+    const qsizetype end = buffer.indexOf("\r\n\r\n");
+    if (end < 0) {
+        client->setProperty("buffer", buffer);
+        return;
+    }
+    QByteArray head = buffer.left(end + 4);
+    const QByteArray rest = buffer.mid(end + 4);
+    const QByteArray requestLine = head.left(head.indexOf("\r\n"));
+    requestLines_.append(requestLine);
+    if (mode_ == Mode::Refuse) {
+        client->write("HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        client->disconnectFromHost();
+        return;
+    }
+    const QList<QByteArray> parts = requestLine.split(' ');
+    const bool tunnel = parts.value(0) == "CONNECT";
+    const QUrl target = tunnel ? QUrl(QStringLiteral("//") + QString::fromLatin1(parts.value(1)))
+                               : QUrl(QString::fromLatin1(parts.value(1)));
+    if (!tunnel) {  // the request line goes on in the form a server expects
+        QByteArray path = target.path(QUrl::FullyEncoded).toLatin1();
+        if (target.hasQuery()) path += '?' + target.query(QUrl::FullyEncoded).toLatin1();
+        head = parts.value(0) + ' ' + path + ' ' + parts.value(2) + head.mid(requestLine.size());
+    }
+    client->disconnect(this);
+    client->setProperty("upstream", true);
+    auto* upstream = new QTcpSocket(client);
+    connect(upstream, &QTcpSocket::connected, client, [=] {
+        if (tunnel)
+            client->write("HTTP/1.1 200 Connection established\r\n\r\n");
+        else
+            upstream->write(head);
+        upstream->write(rest);
+        upstream->write(client->readAll());
+    });
+    connect(client, &QTcpSocket::readyRead, upstream, [=] {
+        if (upstream->state() == QAbstractSocket::ConnectedState)
+            upstream->write(client->readAll());
+    });
+    connect(upstream, &QTcpSocket::readyRead, client, [=] { client->write(upstream->readAll()); });
+    connect(upstream, &QTcpSocket::disconnected, client, [=] { client->disconnectFromHost(); });
+    connect(upstream, &QTcpSocket::errorOccurred, client, [=] { client->disconnectFromHost(); });
+    connect(client, &QTcpSocket::disconnected, upstream, [=] { upstream->disconnectFromHost(); });
+    upstream->connectToHost(QHostAddress::LocalHost, quint16(target.port(80)));
 }
 
 Heartbeat::Heartbeat() {

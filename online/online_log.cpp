@@ -1,0 +1,5 @@
+#include "online_log.h"
+
+namespace korvana::online {
+Q_LOGGING_CATEGORY(onlineLog, "korvana.online", QtInfoMsg)
+}

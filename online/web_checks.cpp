@@ -1,0 +1,11 @@
+#include "web_checks.h"
+
+#include "version_text.h"
+
+namespace korvana::online {
+
+bool namesAnotherVersion(const VersionCheckOutcome& outcome) {
+    return outcome.failure == ErrorKind::None && !isOwnVersion(outcome.version);
+}
+
+}  // namespace korvana::online
