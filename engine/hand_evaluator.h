@@ -59,6 +59,14 @@ public:
         const CardKey& key = kCardKeys[static_cast<size_t>(cardIndex)];
         return {counts_ + key.counts, suits_ | key.suits};
     }
+    // How many cards of each rank, as base-5 digits (the 2 lowest): the same
+    // number for any cards of the same ranks.
+    std::uint32_t rankCounts() const { return static_cast<std::uint32_t>(counts_); }
+    // How many of the cards are of suit 1..4.
+    int cardsOfSuit(int suit) const {
+        return static_cast<int>((counts_ >> (28 + 4 * suit)) & 0xf) - 3;
+    }
+
     // Two partial hands with no card in common.
     friend PartialHand operator+(const PartialHand& a, const PartialHand& b) {
         return {a.counts_ + b.counts_ - CardKey::kNoCardCounts, a.suits_ | b.suits_};
