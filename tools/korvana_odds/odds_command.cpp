@@ -10,9 +10,11 @@
 #include "analysis.h"
 #include "card.h"
 #include "card_input.h"
+#include "equity_report.h"
 #include "exact_chance.h"
 #include "exact_text.h"
 #include "hand.h"
+#include "json_text.h"
 #include "odds_math.h"
 #include "row_text.h"
 #include "string_table.h"
@@ -23,7 +25,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
-    "                    [--json] [SLOT ...]\n"
+    "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
+    "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
+    "                    [--max-deals N] [SLOT ...]\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
     "\n"
@@ -45,6 +49,27 @@ constexpr const char* kUsage =
     "  --exact        put the exact chance in percent before each row\n"
     "  --json         print one JSON object instead of text, with the formula's odds,\n"
     "                 the exact chance (0..1) and the outs of every row\n"
+    "\n"
+    "Win chances (equity) answer another question: how often your two pocket cards\n"
+    "win against other players once the board is complete. The rows and the exact\n"
+    "chance only look at your own cards; equity deals hands to the opponents too.\n"
+    "With --vs or --opponents, a block follows the rows: for you and each opponent\n"
+    "the share of deals won alone, the share split, and the equity (wins plus each\n"
+    "split pot's share), then whether every deal was counted or a sample was taken.\n"
+    "\n"
+    "  --vs RANGE     one opponent, once per opponent: random (or any), a hand (KdKc)\n"
+    "                 or a range: QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, KTo+, T9s-65s,\n"
+    "                 or several of these with commas: --vs 'QQ+, AKs'\n"
+    "  --opponents N  N opponents (1 to 9); those not named with --vs hold random\n"
+    "                 hands\n"
+    "  --dead CARDS   cards nobody holds (folded or seen): --dead 7c2d\n"
+    "  --exact        also: count every deal (refused beyond --max-deals deals)\n"
+    "  --max-deals N  the most deals --exact may count (default 10000000000)\n"
+    "  --samples N    sample N random deals instead of counting every deal\n"
+    "  --precision P  sample until the standard error is P percentage points\n"
+    "                 (default 0.05); every deal is counted when that is quick\n"
+    "  --seed S       the seed of the sample: the same seed gives the same sample\n"
+    "  --threads N    threads to work on (default: all cores)\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -61,6 +86,9 @@ struct Request {
     bool exact = false;
     bool help = false;
     bool version = false;
+    EquityRequest equity;
+    // The first option that only means something with opponents.
+    std::optional<std::string> equityDetail;
 };
 
 struct UsageError {
@@ -135,6 +163,12 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (!language)
                     return UsageError{"unknown language " + quotedArg(value) + " (use en or ru)"};
                 request.language = *language;
+            } else if (isEquityOption(name)) {
+                if (auto e = takeValue()) return e;
+                if (auto problem = readEquityOption(name, value, request.equity))
+                    return UsageError{*problem};
+                if (name != "--vs" && name != "--opponents" && !request.equityDetail)
+                    request.equityDetail = name;
             } else if (hasValue) {
                 return UsageError{"option " + quotedArg(name) + " takes no value"};
             } else if (name == "--auto") {
@@ -143,6 +177,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 request.autoSwitch = false;
             } else if (name == "--exact") {
                 request.exact = true;
+                request.equity.exact = true;
             } else if (name == "--json") {
                 request.json = true;
             } else if (name == "--help" || name == "-h") {
@@ -173,25 +208,9 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
         }
     }
+    if (request.equityDetail && !request.equity.asked())
+        return UsageError{"option '" + *request.equityDetail + "' needs --vs or --opponents"};
     return std::nullopt;
-}
-
-std::string jsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            quoted += '\\';
-            quoted += ch;
-        } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            quoted += escape;
-        } else {
-            quoted += ch;  // UTF-8 passes through unchanged
-        }
-    }
-    return quoted + '"';
 }
 
 // Rows are lit like the odds list: impossible red, possible yellow, complete green.
@@ -211,30 +230,6 @@ std::string_view stateName(RowState state) {
         case RowState::Impossible: break;
     }
     return "impossible";
-}
-
-std::string_view categoryId(Category category) {
-    switch (category) {
-        case Category::RoyalFlush: return "royal_flush";
-        case Category::StraightFlush: return "straight_flush";
-        case Category::FourOfAKind: return "four_of_a_kind";
-        case Category::FullHouse: return "full_house";
-        case Category::Flush: return "flush";
-        case Category::Straight: return "straight";
-        case Category::ThreeOfAKind: return "three_of_a_kind";
-        case Category::TwoPairs: return "two_pairs";
-        case Category::Pair: return "pair";
-        case Category::HighCard: break;
-    }
-    return "high_card";
-}
-
-// A JSON number in the shortest form that reads back as the same double
-// (up to 17 significant digits), whatever the process locale.
-std::string jsonNumber(double value) {
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 // The x of "1:x" as the row writes it, rounded to a tenth.
@@ -299,6 +294,15 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
     const std::string best = bestHandText(request.language, analysis.best);
     // The same cards the rows count, completed up to the final round's card count.
     const ExactChances exact = exactChances(analysis.countedCards, targetOf(analysis.round));
+    std::optional<EquityReport> equity;
+    if (request.equity.asked()) {
+        auto outcome = runEquity(request.equity, request.hand, {env.threads, env.progress});
+        if (const auto* problem = std::get_if<std::string>(&outcome)) {
+            err << "korvana-odds: " << oneLine(*problem) << " (see korvana-odds --help)\n";
+            return 2;
+        }
+        equity = std::get<EquityReport>(std::move(outcome));
+    }
 
     std::ostringstream text;
     if (request.json) {
@@ -315,8 +319,9 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                  << ", \"outs\": " << jsonOuts(chance.outs) << "}";
         }
         text << "], \"best_hand\": " << jsonString(best) << ", \"best_category\": "
-             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null"))
-             << "}\n";
+             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null"));
+        if (equity) text << ", " << equityJson(*equity);
+        text << "}\n";
     } else {
         for (size_t i = 0; i < rows.size(); ++i) {
             if (request.exact) {
@@ -331,6 +336,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                 text << rows[i] << "\n";
         }
         text << best << "\n";
+        if (equity) text << equityText(*equity, request.language, env.decimalSeparator);
     }
     return written(out, err, text.str());
 }

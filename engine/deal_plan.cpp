@@ -1,0 +1,129 @@
+#include "deal_plan.h"
+
+#include <algorithm>
+
+namespace korvana {
+namespace {
+
+// Ways to give the ranged opponents from 'from' onwards disjoint hands avoiding
+// 'used', counted into 'ways' until 'effort' steps are spent (then false).
+bool countRanged(const std::vector<DealPlan::Opponent>& ranged, size_t from, CardMask used,
+                 std::uint64_t& ways, std::uint64_t& effort) {
+    if (from == ranged.size()) {
+        ++ways;
+        return true;
+    }
+    for (const PocketCards& hand : ranged[from].hands) {
+        if (effort-- == 0) return false;
+        if ((hand.mask() & used) == 0 &&
+            !countRanged(ranged, from + 1, used | hand.mask(), ways, effort))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::uint64_t chooseCards(int n, int k) {
+    if (k < 0 || k > n) return 0;
+    std::uint64_t ways = 1;
+    for (int i = 1; i <= k; ++i)
+        ways = ways * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
+    return ways;
+}
+
+std::optional<std::uint64_t> DealPlan::deals(std::uint64_t effort) const {
+    std::vector<Opponent> ranged;
+    int anyTwo = 0;
+    for (const Opponent& opponent : opponents) {
+        if (opponent.anyTwoCards)
+            ++anyTwo;
+        else
+            ranged.push_back(opponent);
+    }
+    std::uint64_t rangedWays = 0;
+    if (!countRanged(ranged, 0, 0, rangedWays, effort)) return std::nullopt;
+    // Every ranged deal leaves the same number of cards for the rest.
+    int left = static_cast<int>(deck.size()) - 2 * static_cast<int>(ranged.size());
+    std::uint64_t ways = rangedWays;
+    for (int i = 0; i < anyTwo; ++i, left -= 2) ways *= chooseCards(left, 2);
+    return ways * chooseCards(left, boardToCome);
+}
+
+double DealPlan::dealsAtMost() const {
+    double ways = static_cast<double>(chooseCards(static_cast<int>(deck.size()), boardToCome));
+    for (const Opponent& opponent : opponents) ways *= static_cast<double>(opponent.hands.size());
+    return ways;
+}
+
+std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot) {
+    using Problem = EquityError::Problem;
+    const int opponentCount = static_cast<int>(spot.opponents.size());
+    if (opponentCount < 1 || opponentCount > kMaxOpponents)
+        return EquityError{Problem::OpponentCount};
+    if (spot.board.size() > 5) return EquityError{Problem::BoardSize};
+
+    DealPlan plan;
+    plan.players = opponentCount + 1;
+    plan.boardToCome = 5 - static_cast<int>(spot.board.size());
+    const auto know = [&](Card card) {
+        const CardMask bit = cardBit(card);
+        if ((plan.known & bit) != 0) return false;
+        plan.known |= bit;
+        return true;
+    };
+    for (const Card& card : spot.hero) {
+        if (!know(card)) return EquityError{Problem::CardTwice, 0, card};
+        plan.hero = plan.hero.plus(cardIndex(card));
+    }
+    for (const Card& card : spot.board) {
+        if (!know(card)) return EquityError{Problem::CardTwice, 0, card};
+        plan.board = plan.board.plus(cardIndex(card));
+        plan.boardCards |= cardBit(card);
+    }
+    for (const Card& card : spot.dead)
+        if (!know(card)) return EquityError{Problem::CardTwice, 0, card};
+
+    // Ranges lose the hands that hold a card given above; a range left with
+    // one hand is a known hand.
+    std::vector<DealPlan::Opponent> ranged, anyTwo;
+    for (int i = 0; i < opponentCount; ++i) {
+        DealPlan::Opponent opponent{
+            i + 1, {}, spot.opponents[static_cast<size_t>(i)].isAnyTwoCards()};
+        for (const PocketCards& hand : spot.opponents[static_cast<size_t>(i)].hands())
+            if ((hand.mask() & plan.known) == 0) opponent.hands.push_back(hand);
+        if (opponent.hands.empty()) return EquityError{Problem::RangeEmpty, i + 1};
+        (opponent.anyTwoCards ? anyTwo : ranged).push_back(std::move(opponent));
+    }
+    for (auto it = ranged.begin(); it != ranged.end();) {
+        if (it->hands.size() != 1) {
+            ++it;
+            continue;
+        }
+        const PocketCards hand = it->hands.front();
+        if ((hand.mask() & plan.known) != 0) return EquityError{Problem::NoDeal};
+        plan.known |= hand.mask();
+        plan.knownOpponents.push_back({it->player, PartialHand().plus(hand.low).plus(hand.high)});
+        it = ranged.erase(it);
+    }
+    for (auto& opponent : ranged) {
+        std::erase_if(opponent.hands,
+                      [&](const PocketCards& hand) { return (hand.mask() & plan.known) != 0; });
+        if (opponent.hands.empty()) return EquityError{Problem::RangeEmpty, opponent.player};
+    }
+    plan.opponents = std::move(ranged);
+    plan.opponents.insert(plan.opponents.end(), anyTwo.begin(), anyTwo.end());
+    for (auto& opponent : plan.opponents)
+        if (opponent.anyTwoCards)
+            std::erase_if(opponent.hands,
+                          [&](const PocketCards& hand) { return (hand.mask() & plan.known) != 0; });
+
+    for (int index = 0; index < kDeckSize; ++index)
+        if ((plan.known & cardBit(index)) == 0) plan.deck.push_back(index);
+    if (static_cast<int>(plan.deck.size()) <
+        2 * static_cast<int>(plan.opponents.size()) + plan.boardToCome)
+        return EquityError{Problem::TooFewCards};
+    return plan;
+}
+
+}  // namespace korvana

@@ -1,0 +1,54 @@
+#pragma once
+// A spot made ready for dealing: the known cards put together, the cards left
+// to deal, and each opponent's hands without those that hold a known card.
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "card_index.h"
+#include "equity.h"
+#include "hand_evaluator.h"
+#include "pocket_cards.h"
+
+namespace korvana {
+
+struct DealPlan {
+    // An opponent whose hand varies from deal to deal.
+    struct Opponent {
+        int player = 1;  // 1.. in the order given
+        std::vector<PocketCards> hands;
+        bool anyTwoCards = false;
+    };
+    // An opponent whose range is one hand: his cards are as known as the board.
+    struct KnownOpponent {
+        int player = 1;
+        PartialHand cards;
+    };
+
+    int players = 2;
+    PartialHand hero;
+    PartialHand board;  // the board cards given
+    CardMask boardCards = 0;
+    int boardToCome = 5;
+    CardMask known = 0;     // hero, board, dead cards and the known opponents' hands
+    std::vector<int> deck;  // every other card, by index
+    std::vector<KnownOpponent> knownOpponents;
+    // Ranges first, then those who may hold any two cards, so that the last
+    // of these can be counted by ranks instead of hand by hand.
+    std::vector<Opponent> opponents;
+
+    // The number of deals: ways to give the varying opponents their hands,
+    // times the ways to complete the board from what is left. Nullopt when
+    // counting the ranges' combinations would take longer than 'effort' steps.
+    std::optional<std::uint64_t> deals(std::uint64_t effort) const;
+    // An upper bound of the deals that costs nothing to work out.
+    double dealsAtMost() const;
+};
+
+std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot);
+
+// n choose k for the small numbers of dealing (n <= 52, k <= 5); 0 for k > n.
+std::uint64_t chooseCards(int n, int k);
+
+}  // namespace korvana

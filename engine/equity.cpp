@@ -1,0 +1,200 @@
+#include "equity.h"
+
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "board_ranks.h"
+#include "deal_plan.h"
+#include "equity_enumeration.h"
+#include "equity_sampling.h"
+#include "equity_tally.h"
+
+namespace korvana {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Counting the combinations of the ranges stops after this many steps (a few
+// milliseconds); beyond it the deals are judged by an upper bound.
+constexpr std::uint64_t kCountingEffort = 2'000'000;
+// A sample is not judged by its standard error before this many blocks: a
+// small sample of a lopsided spot can show no spread at all.
+constexpr std::uint64_t kFewestBlocks = 8;
+constexpr auto kProgressInterval = std::chrono::milliseconds(25);
+
+// What the worker threads share: the counted deals so far, guarded by the
+// mutex, and the flag that stops them.
+class Run {
+public:
+    Run(const DealPlan& plan, const EquityOptions& options, EquityControl* control)
+        : plan_(plan), options_(options), control_(control), start_(Clock::now()) {}
+
+    // Starts the workers, watches for a cancel or the end of the time budget
+    // while they work, and returns once all have stopped.
+    template <typename Work>
+    void runWorkers(Work work) {
+        const int threads = std::max(1, options_.threads);
+        std::vector<std::thread> workers;
+        for (int i = 0; i < threads; ++i)
+            workers.emplace_back([&] {
+                work();
+                const std::lock_guard lock(mutex_);
+                ++finishedWorkers_;
+                changed_.notify_all();
+            });
+        {
+            std::unique_lock lock(mutex_);
+            while (finishedWorkers_ < threads) {
+                changed_.wait_for(lock, std::chrono::milliseconds(5));
+                if ((control_ && control_->cancelled()) ||
+                    Clock::now() - start_ >= options_.timeBudget)
+                    stop_.store(true, std::memory_order_relaxed);
+            }
+        }
+        for (auto& worker : workers) worker.join();
+    }
+
+    const DealPlan& plan_;
+    const EquityOptions& options_;
+    EquityControl* control_;
+    const Clock::time_point start_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int finishedWorkers_ = 0;
+    EquityTally total_;
+    Clock::time_point lastProgress_{};
+
+    // Under the mutex.
+    void reportProgress(const EquityResult& soFar, double done) {
+        if (!control_ || !control_->onProgress) return;
+        const auto now = Clock::now();
+        if (now - lastProgress_ < kProgressInterval) return;
+        lastProgress_ = now;
+        control_->onProgress(soFar, std::clamp(done, 0.0, 1.0));
+    }
+    double timeSpent() const {
+        return std::chrono::duration<double>(Clock::now() - start_) /
+               std::chrono::duration<double>(options_.timeBudget);
+    }
+};
+
+EquityResult enumerate(const DealPlan& plan, const EquityOptions& options, EquityControl* control,
+                       std::optional<std::uint64_t> allDeals) {
+    Run run(plan, options, control);
+    const std::vector<EnumerationPart> parts = enumerationParts(plan, options.threads);
+    std::atomic<size_t> nextPart{0};
+    size_t partsDone = 0;
+    run.runWorkers([&] {
+        BoardRanks ranks;
+        for (;;) {
+            const size_t i = nextPart.fetch_add(1);
+            if (i >= parts.size() || run.stop_.load(std::memory_order_relaxed)) return;
+            const EquityTally tally = enumeratePart(plan, parts[i], ranks, run.stop_);
+            const std::lock_guard lock(run.mutex_);
+            run.total_.add(tally);
+            ++partsDone;
+            EquityResult soFar = run.total_.result(plan.players);
+            soFar.enumerated = true;
+            soFar.standardError = 0.0;
+            soFar.allDeals = allDeals.value_or(0);
+            run.reportProgress(soFar,
+                               static_cast<double>(partsDone) / static_cast<double>(parts.size()));
+        }
+    });
+    EquityResult result = run.total_.result(plan.players);
+    result.enumerated = true;
+    result.complete = partsDone == parts.size() && !run.stop_.load();
+    result.standardError = 0.0;
+    result.allDeals = result.complete ? result.deals : allDeals.value_or(0);
+    return result;
+}
+
+EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityControl* control,
+                    std::optional<std::uint64_t> allDeals) {
+    Run run(plan, options, control);
+    const std::uint64_t blocks = options.sampleDeals == 0
+                                     ? ~std::uint64_t{0}
+                                     : (options.sampleDeals + kDealsPerBlock - 1) / kDealsPerBlock;
+    const auto dealsIn = [&](std::uint64_t block) {
+        if (options.sampleDeals == 0) return kDealsPerBlock;
+        return std::min(kDealsPerBlock, options.sampleDeals - block * kDealsPerBlock);
+    };
+    std::atomic<std::uint64_t> nextBlock{0};
+    // Blocks are counted in the order of their numbers, so that where a sample
+    // ends depends on the seed and the options alone, not on the threads.
+    std::map<std::uint64_t, EquityTally> waiting;
+    std::uint64_t counted = 0;
+    bool enough = false;
+    run.runWorkers([&] {
+        for (;;) {
+            const std::uint64_t block = nextBlock.fetch_add(1);
+            if (block >= blocks || run.stop_.load(std::memory_order_relaxed)) return;
+            EquityTally tally = sampleBlock(plan, options.seed, block, dealsIn(block), run.stop_);
+            if (tally.deals < dealsIn(block)) return;  // stopped halfway: left out
+            const std::lock_guard lock(run.mutex_);
+            if (enough) return;
+            waiting.emplace(block, std::move(tally));
+            while (!enough && !waiting.empty() && waiting.begin()->first == counted) {
+                run.total_.add(waiting.begin()->second);
+                waiting.erase(waiting.begin());
+                ++counted;
+                const EquityResult soFar = run.total_.result(plan.players);
+                const bool precise = options.targetStandardError > 0 && counted >= kFewestBlocks &&
+                                     soFar.standardError <= options.targetStandardError;
+                enough = counted == blocks || precise;
+                double done = run.timeSpent();
+                if (options.sampleDeals > 0)
+                    done = std::max(done, static_cast<double>(soFar.deals) /
+                                              static_cast<double>(options.sampleDeals));
+                if (options.targetStandardError > 0 && soFar.standardError > 0)
+                    done = std::max(done,
+                                    std::pow(options.targetStandardError / soFar.standardError, 2));
+                run.reportProgress(soFar, done);
+            }
+            if (enough) run.stop_.store(true, std::memory_order_relaxed);
+        }
+    });
+    EquityResult result = run.total_.result(plan.players);
+    result.complete = enough;
+    result.allDeals = allDeals.value_or(0);
+    return result;
+}
+
+}  // namespace
+
+std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
+                                                      const EquityOptions& options,
+                                                      EquityControl* control) {
+    auto planned = planDeals(spot);
+    if (auto* error = std::get_if<EquityError>(&planned)) return *error;
+    const DealPlan& plan = std::get<DealPlan>(planned);
+
+    const std::optional<std::uint64_t> allDeals = plan.deals(kCountingEffort);
+    if (allDeals == 0u) return EquityError{EquityError::Problem::NoDeal};
+    const double deals = allDeals ? static_cast<double>(*allDeals) : plan.dealsAtMost();
+    bool enumerated = false;
+    switch (options.method) {
+        case EquityMethod::Enumerate:
+            if (deals > static_cast<double>(options.enumerationDealLimit))
+                return EquityError{EquityError::Problem::TooManyDeals,
+                                   0,
+                                   {},
+                                   static_cast<std::uint64_t>(std::min(deals, 1.8e19))};
+            enumerated = true;
+            break;
+        case EquityMethod::Automatic:
+            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals);
+            break;
+        case EquityMethod::Sample: break;
+    }
+    return enumerated ? enumerate(plan, options, control, allDeals)
+                      : sample(plan, options, control, allDeals);
+}
+
+}  // namespace korvana

@@ -1,0 +1,37 @@
+#include "equity_tally.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvana {
+
+void EquityTally::add(const EquityTally& other) {
+    deals += other.deals;
+    for (size_t p = 0; p < wins.size(); ++p) {
+        wins[p] += other.wins[p];
+        ties[p] += other.ties[p];
+        shares[p] += other.shares[p];
+        squaredShares[p] += other.squaredShares[p];
+    }
+    for (size_t c = 0; c < heroFinal.size(); ++c) heroFinal[c] += other.heroFinal[c];
+}
+
+EquityResult EquityTally::result(int players) const {
+    EquityResult result;
+    result.deals = deals;
+    result.heroFinal = heroFinal;
+    const double n = static_cast<double>(deals);
+    for (size_t p = 0; p < static_cast<size_t>(players); ++p) {
+        PlayerEquity player{wins[p], ties[p], 0.0};
+        if (deals > 0) {
+            player.equity = static_cast<double>(shares[p]) / static_cast<double>(kPot) / n;
+            const double variance =
+                std::max(0.0, squaredShares[p] / n - player.equity * player.equity);
+            result.standardError = std::max(result.standardError, std::sqrt(variance / n));
+        }
+        result.players.push_back(player);
+    }
+    return result;
+}
+
+}  // namespace korvana

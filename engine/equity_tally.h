@@ -1,0 +1,67 @@
+#pragma once
+// What a set of deals came to, in sums that merge by plain addition, so that
+// threads and parts of the work can be added up in any order.
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "category.h"
+#include "equity.h"
+
+namespace korvana {
+
+inline constexpr int kMaxPlayers = kMaxOpponents + 1;
+
+// Players by number, 0 for the hero.
+class PlayerSet {
+public:
+    static PlayerSet only(int player) { return PlayerSet(bit(player), 1); }
+    // The set and a player not in it yet.
+    PlayerSet with(int player) const { return PlayerSet(bits_ | bit(player), size_ + 1); }
+    int size() const { return size_; }
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        for (unsigned rest = bits_; rest != 0; rest &= rest - 1) visit(std::countr_zero(rest));
+    }
+
+private:
+    static std::uint16_t bit(int player) { return static_cast<std::uint16_t>(1u << player); }
+    PlayerSet(std::uint16_t bits, int size) : bits_(bits), size_(size) {}
+    std::uint16_t bits_ = 0;
+    int size_ = 0;
+};
+
+struct EquityTally {
+    // A pot in units that 1..kMaxPlayers players split without a remainder.
+    static constexpr std::uint64_t kPot = 2520;
+
+    std::uint64_t deals = 0;
+    std::array<std::uint64_t, kMaxPlayers> wins{}, ties{}, shares{};
+    // Sums of the squared shares (in pots), for a sample's standard error.
+    std::array<double, kMaxPlayers> squaredShares{};
+    std::array<std::uint64_t, 10> heroFinal{};  // list order
+
+    // 'count' deals in which the players of 'best' share the pot and the
+    // hero ends with 'heroCategory'.
+    void add(PlayerSet best, Category heroCategory, std::uint64_t count) {
+        if (count == 0) return;
+        deals += count;
+        heroFinal[static_cast<size_t>(listIndex(heroCategory))] += count;
+        const int sharing = best.size();
+        const std::uint64_t share = kPot / static_cast<std::uint64_t>(sharing);
+        const double squared = static_cast<double>(count) / (sharing * sharing);
+        best.forEach([&](int player) {
+            const auto p = static_cast<size_t>(player);
+            (sharing == 1 ? wins : ties)[p] += count;
+            shares[p] += share * count;
+            squaredShares[p] += squared;
+        });
+    }
+
+    void add(const EquityTally& other);
+    // The figures of 'players' players (the hero included); standard errors
+    // only mean something for a sample.
+    EquityResult result(int players) const;
+};
+
+}  // namespace korvana

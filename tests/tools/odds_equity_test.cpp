@@ -1,0 +1,133 @@
+// korvana-odds with opponents: the win-chance block, its JSON and its complaints.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "odds_command.h"
+
+namespace korvana {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
+    std::ostringstream out, err;
+    env.threads = 2;
+    const int status = runOddsCommand(args, env, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(OddsEquity, TextBlockFollowsTheRows) {
+    struct Case {
+        std::vector<std::string> args;
+        OddsCommandEnvironment env;
+        std::string block;  // from the blank line after the best hand
+    };
+    const Case cases[] = {
+        {{"Ah", "Kh", "--vs", "QdQc"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh  win  46.02%  tie   0.39%  equity  46.21%\n"
+         " QdQc  win  53.59%  tie   0.39%  equity  53.79%\n"
+         "all 1 712 304 boards\n"},
+        {{"--lang", "ru", "AhKh", "Qh", "Jh", "Th", "2c", "3d", "--opponents", "1"},
+         {false, ","},
+         "\n\nШансы против 1 соперника:\n"
+         " AhKh    выигрыш 100,00%  ничья   0,00%  доля банка 100,00%\n"
+         " random  выигрыш   0,00%  ничья   0,00%  доля банка   0,00%\n"
+         "все раздачи: 990\n"},
+        {{"Ah", "Kh", "--vs", "JJ+", "--opponents", "2", "--samples", "40000", "--seed", "7"},
+         {},
+         "\n\nWin chances against 2 opponents:\n"
+         " AhKh    win  33.17%  tie   0.76%  equity  33.50%\n"
+         " JJ+     win  51.95%  tie   0.55%  equity  52.18%\n"
+         " random  win  14.03%  tie   0.70%  equity  14.32%\n"
+         "40 000 sampled deals, \u00b10.25%\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const auto outcome = run(c.args, c.env);
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, "");
+        EXPECT_EQ(outcome.out.substr(outcome.out.find("\n\n")), c.block);
+    }
+}
+
+// The same seed gives the same sample on any number of threads.
+TEST(OddsEquity, SeedRepeatsTheSample) {
+    const std::vector<std::string> args = {"Ah",        "Kh",    "--opponents", "3",
+                                           "--samples", "50000", "--seed",      "9"};
+    std::vector<std::string> oneThread = args;
+    oneThread.insert(oneThread.end(), {"--threads", "1"});
+    EXPECT_EQ(run(args).out, run(oneThread).out);
+    std::vector<std::string> otherSeed = args;
+    otherSeed.back() = "10";
+    EXPECT_NE(run(args).out, run(otherSeed).out);
+}
+
+TEST(OddsEquity, JsonAddsTheEquityObject) {
+    const auto enumerated =
+        run({"--json", "Ah", "Kh", "7h", "7c", "2d", "--vs", "7s7d", "--vs", "random"});
+    ASSERT_EQ(enumerated.status, 0) << enumerated.err;
+    EXPECT_NE(
+        enumerated.out.find(
+            ", \"best_category\": \"pair\", \"equity\": {\"method\": \"enumerated\", "
+            "\"deals\": 893970, \"std_error\": null, \"players\": [{\"spec\": \"AhKh\", "
+            "\"wins\": 0, \"ties\": 0, \"equity\": 0}, {\"spec\": \"7s7d\", \"wins\": 893868, "
+            "\"ties\": 0, \"equity\": 0.9998859022114837}, {\"spec\": \"random\", \"wins\": 102, "
+            "\"ties\": 0, \"equity\": 0.00011409778851639317}], \"hero_final\": {\"royal_flush\": "
+            "0, "
+            "\"straight_flush\": 0, \"four_of_a_kind\": 0, \"full_house\": 8127, \"flush\": 40635, "
+            "\"straight\": 0, \"three_of_a_kind\": 0, \"two_pairs\": 357588, \"pair\": 487620, "
+            "\"high_card\": 0}}}\n"),
+        std::string::npos)
+        << enumerated.out;
+    const auto sampled = run({"--json", "Ah", "Kh", "--opponents", "2", "--samples", "5000"});
+    EXPECT_NE(sampled.out.find(
+                  "\"equity\": {\"method\": \"sampled\", \"deals\": 5000, \"std_error\": 0.0"),
+              std::string::npos)
+        << sampled.out;
+}
+
+TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"Ah", "Kh", "--vs", "QQ, AKx"}, "unknown hand 'AKx' in 'QQ, AKx'"},
+        {{"Ah", "Kh", "--vs", "QQs"}, "'QQs': a pair is neither suited nor offsuit"},
+        {{"Ah", "Kh", "--vs", "AKs-QJo"}, "'AKs-QJo': the two ends must both be pairs"},
+        {{"Ah", "Kh", "--vs", ""}, "no hand in range ''"},
+        {{"Ah", "Kh", "--opponents", "10"},
+         "--opponents needs a number of opponents from 1 to 9, not '10'"},
+        {{"Ah", "Kh", "--opponents", "1", "--vs", "QQ", "--vs", "JJ"},
+         "--opponents 1 is fewer than the 2 opponents given with --vs"},
+        {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs or --opponents"},
+        {{"Ah", "Kh", "--vs", "random", "--dead", "Kh"}, "card 'Kh' is given twice"},
+        {{"Ah", "--vs", "random"}, "win chances need both pocket cards"},
+        {{"Ah", "Kh", "--vs", "AhAs"},
+         "opponent 1 ('AhAs') holds no hand without a card that is already known"},
+        {{"Ah", "Kh", "--vs", "QQ", "--vs", "QQ", "--vs", "QQ"}, "leave no way to deal them"},
+        {{"Ah", "Kh", "--vs", "random", "--exact", "--max-deals", "1000000000"},
+         "--exact would count 2 097 572 400 deals, more than the limit of 1 000 000 000"},
+        {{"Ah", "Kh", "--vs", "random", "--exact", "--samples", "10"}, "leave out --samples"},
+        {{"Ah", "Kh", "--vs", "random", "--precision", "0"},
+         "--precision needs percentage points above 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const auto outcome = run(c.args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1);
+    }
+}
+
+}  // namespace
+}  // namespace korvana

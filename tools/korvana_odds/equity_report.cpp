@@ -1,0 +1,289 @@
+#include "equity_report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <ostream>
+
+#include "card_input.h"
+#include "json_text.h"
+
+namespace korvana {
+namespace {
+
+// Exact counting refuses, unless told otherwise, beyond this many deals (some
+// seconds to a minute on a few cores).
+constexpr std::uint64_t kDefaultMaxDeals = 10'000'000'000;
+// A sample stops at this standard error unless told otherwise: 0.05 percentage points.
+constexpr double kDefaultPrecision = 0.05;
+// Progress shows once a run has taken this long.
+constexpr auto kQuietTime = std::chrono::seconds(1);
+
+template <typename Number>
+std::optional<Number> numberOf(const std::string& text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string rangeProblem(const RangeError& error, const std::string& text) {
+    const std::string piece = "'" + error.piece + "'";
+    const std::string where = error.piece == text ? "" : " in '" + text + "'";
+    switch (error.problem) {
+        case RangeError::Problem::NoHands: return "no hand in range '" + text + "'";
+        case RangeError::Problem::SuitedPair:
+            return piece + where + ": a pair is neither suited nor offsuit";
+        case RangeError::Problem::UnmatchedEnds:
+            return piece + where +
+                   ": the two ends must both be pairs, or both two ranks with the same suits "
+                   "and the same first rank or the same gap (T9s-65s, A5s-A2s)";
+        case RangeError::Problem::SameCardTwice: return piece + where + " holds one card twice";
+        case RangeError::Problem::PlusOnOneHand:
+            return piece + where + ": + follows a pair or two ranks (QQ+, A2s+), not one hand";
+        case RangeError::Problem::UnknownText: break;
+    }
+    return "unknown hand " + piece + where +
+           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, random)";
+}
+
+// "1 712 304"
+std::string grouped(std::uint64_t number) {
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ' ';
+        text += digits[i];
+    }
+    return text;
+}
+
+// "64.21%"
+std::string percent(double fraction, std::string_view decimalSeparator) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 2)
+            .ptr;
+    std::string text(buffer, end);
+    if (const auto dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, decimalSeparator);
+    return text + "%";
+}
+
+// Characters on screen: UTF-8 continuation bytes take no column.
+size_t columns(std::string_view text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
+}
+
+std::string padded(const std::string& text, size_t width) {
+    return text + std::string(width - std::min(width, columns(text)), ' ');
+}
+
+std::string problemText(const EquityError& error, const EquityReport& report,
+                        std::uint64_t maxDeals) {
+    using Problem = EquityError::Problem;
+    switch (error.problem) {
+        case Problem::OpponentCount: return "win chances need 1 to 9 opponents";
+        case Problem::BoardSize: return "a board has at most five cards";
+        case Problem::CardTwice: return "card '" + cardCode(error.card) + "' is given twice";
+        case Problem::TooFewCards:
+            return "not enough cards left to deal every opponent and the board";
+        case Problem::RangeEmpty:
+            return "opponent " + std::to_string(error.opponent) + " ('" +
+                   report.specs[static_cast<size_t>(error.opponent - 1)] +
+                   "') holds no hand without a card that is already known";
+        case Problem::TooManyDeals:
+            return "--exact would count " + grouped(error.deals) +
+                   " deals, more than the limit of " + grouped(maxDeals) +
+                   " (raise it with --max-deals, or leave out --exact to sample)";
+        case Problem::NoDeal: break;
+    }
+    return "the opponents' ranges leave no way to deal them their hands together";
+}
+
+}  // namespace
+
+bool isEquityOption(std::string_view name) {
+    return name == "--vs" || name == "--opponents" || name == "--dead" || name == "--samples" ||
+           name == "--precision" || name == "--seed" || name == "--threads" ||
+           name == "--max-deals";
+}
+
+std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
+                                            EquityRequest& request) {
+    const std::string option(name);
+    const auto wholeNumber = [&](std::uint64_t lowest,
+                                 std::uint64_t highest) -> std::optional<std::uint64_t> {
+        const auto number = numberOf<std::uint64_t>(value);
+        if (!number || *number < lowest || *number > highest) return std::nullopt;
+        return number;
+    };
+    const auto notA = [&](const std::string& what) {
+        return option + " needs " + what + ", not '" + value + "'";
+    };
+    if (name == "--vs") {
+        auto range = parseHandRange(value);
+        if (const auto* error = std::get_if<RangeError>(&range)) return rangeProblem(*error, value);
+        request.vs.push_back(value);
+        request.ranges.push_back(std::get<HandRange>(std::move(range)));
+    } else if (name == "--opponents") {
+        const auto count = wholeNumber(1, kMaxOpponents);
+        if (!count) return notA("a number of opponents from 1 to 9");
+        request.opponents = static_cast<int>(*count);
+    } else if (name == "--dead") {
+        const TypedCards typed = parseCardsLeniently(value);
+        if (typed.unreadable)
+            return "unknown card code '" + *typed.unreadable + "' in --dead '" + value + "'";
+        for (const TypedSlot& slot : typed.slots) {
+            if (!slot.card) return "--dead takes cards only, not '" + slot.typed + "'";
+            if (std::find(request.dead.begin(), request.dead.end(), *slot.card) !=
+                request.dead.end())
+                return "card '" + slot.typed + "' is given twice";
+            request.dead.push_back(*slot.card);
+        }
+    } else if (name == "--samples") {
+        request.samples = wholeNumber(1, 1'000'000'000'000);
+        if (!request.samples) return notA("a number of deals from 1 to 10^12");
+    } else if (name == "--precision") {
+        const auto points = numberOf<double>(value);
+        if (!points || !(*points > 0.0) || *points > 50.0)
+            return notA("percentage points above 0, e.g. 0.1");
+        request.precision = *points;
+    } else if (name == "--seed") {
+        request.seed = numberOf<std::uint64_t>(value);
+        if (!request.seed) return notA("a whole number");
+    } else if (name == "--threads") {
+        const auto threads = wholeNumber(1, 256);
+        if (!threads) return notA("a number of threads from 1 to 256");
+        request.threads = static_cast<int>(*threads);
+    } else if (name == "--max-deals") {
+        request.maxDeals = wholeNumber(1, ~std::uint64_t{0});
+        if (!request.maxDeals) return notA("a number of deals");
+    }
+    return std::nullopt;
+}
+
+std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, const Hand& hand,
+                                                  const EquityRunEnvironment& environment) {
+    if (!hand.card(1) || !hand.card(2)) return std::string("win chances need both pocket cards");
+    if (request.exact && request.samples)
+        return std::string("--exact counts every deal: leave out --samples");
+    const int opponents = request.opponents.value_or(static_cast<int>(request.vs.size()));
+    if (opponents < static_cast<int>(request.vs.size()))
+        return "--opponents " + std::to_string(opponents) + " is fewer than the " +
+               std::to_string(request.vs.size()) + " opponents given with --vs";
+
+    EquitySpot spot;
+    spot.hero = {*hand.card(1), *hand.card(2)};
+    for (int slot = 3; slot <= kSlotCount; ++slot)
+        if (const auto card = hand.card(slot)) spot.board.push_back(*card);
+    spot.dead = request.dead;
+    spot.opponents = request.ranges;
+    EquityReport report;
+    report.hero = cardCode(spot.hero[0]) + cardCode(spot.hero[1]);
+    report.specs = request.vs;
+    while (static_cast<int>(spot.opponents.size()) < opponents) {
+        spot.opponents.push_back(HandRange::anyTwoCards());
+        report.specs.push_back("random");
+    }
+    report.boardsOnly =
+        std::all_of(spot.opponents.begin(), spot.opponents.end(),
+                    [](const HandRange& range) { return range.hands().size() == 1; });
+
+    EquityOptions options;
+    options.method = request.exact     ? EquityMethod::Enumerate
+                     : request.samples ? EquityMethod::Sample
+                                       : EquityMethod::Automatic;
+    options.threads = request.threads.value_or(environment.threads);
+    options.enumerationDealLimit = request.maxDeals.value_or(kDefaultMaxDeals);
+    options.sampleDeals = request.samples.value_or(0);
+    options.targetStandardError = request.precision ? *request.precision / 100.0
+                                  : request.samples ? 0.0
+                                                    : kDefaultPrecision / 100.0;
+    // Asked to count everything, it takes the time that needs.
+    if (request.exact) options.timeBudget = std::chrono::hours(24 * 365);
+    options.seed = request.seed.value_or(1);
+
+    EquityControl control;
+    const auto start = std::chrono::steady_clock::now();
+    bool shown = false;
+    if (environment.progress)
+        control.onProgress = [&](const EquityResult& soFar, double done) {
+            if (std::chrono::steady_clock::now() - start < kQuietTime) return;
+            shown = true;
+            *environment.progress << "\rkorvana-odds: "
+                                  << (soFar.enumerated ? "counting" : "sampling") << " deals, "
+                                  << static_cast<int>(done * 100) << "% " << std::flush;
+        };
+    auto outcome = computeEquity(spot, options, &control);
+    if (shown) *environment.progress << "\r\x1b[K" << std::flush;
+    if (const auto* error = std::get_if<EquityError>(&outcome))
+        return problemText(*error, report, options.enumerationDealLimit);
+    report.result = std::get<EquityResult>(std::move(outcome));
+    return report;
+}
+
+std::string equityText(const EquityReport& report, Language language,
+                       std::string_view decimalSeparator) {
+    const bool russian = language == Language::Russian;
+    const EquityResult& result = report.result;
+    const size_t opponents = report.specs.size();
+    std::string text = russian ? "\nШансы против " + std::to_string(opponents) +
+                                     (opponents == 1 ? " соперника" : " соперников") + ":\n"
+                               : "\nWin chances against " + std::to_string(opponents) +
+                                     (opponents == 1 ? " opponent" : " opponents") + ":\n";
+    std::vector<std::string> names = {report.hero};
+    names.insert(names.end(), report.specs.begin(), report.specs.end());
+    size_t width = 0;
+    for (const auto& name : names) width = std::max(width, columns(name));
+    const double deals = result.deals > 0 ? static_cast<double>(result.deals) : 1.0;
+    const auto column = [&](const std::string& label, double fraction) {
+        const std::string figure = percent(fraction, decimalSeparator);
+        return "  " + label + " " + std::string(7 - std::min<size_t>(7, figure.size()), ' ') +
+               figure;
+    };
+    for (size_t p = 0; p < names.size(); ++p) {
+        const PlayerEquity& player = result.players[p];
+        text += " " + padded(names[p], width) +
+                column(russian ? "выигрыш" : "win", static_cast<double>(player.wins) / deals) +
+                column(russian ? "ничья" : "tie", static_cast<double>(player.ties) / deals) +
+                column(russian ? "доля банка" : "equity", player.equity) + "\n";
+    }
+    const std::string counted = grouped(result.deals);
+    if (result.enumerated && result.complete)
+        text += russian ? (report.boardsOnly ? "все доски: " : "все раздачи: ") + counted
+                        : "all " + counted + (report.boardsOnly ? " boards" : " deals");
+    else if (result.enumerated)
+        text += russian ? "посчитано раздач: " + counted + " из " + grouped(result.allDeals)
+                        : counted + " of all " + grouped(result.allDeals) + " deals counted";
+    else
+        text += (russian ? "случайных раздач: " + counted : counted + " sampled deals") +
+                ", \u00b1" + percent(result.standardError, decimalSeparator);
+    return text + "\n";
+}
+
+std::string equityJson(const EquityReport& report) {
+    const EquityResult& result = report.result;
+    std::string json = "\"equity\": {\"method\": ";
+    json += result.enumerated ? "\"enumerated\"" : "\"sampled\"";
+    json += ", \"deals\": " + std::to_string(result.deals) + ", \"std_error\": " +
+            (result.enumerated ? std::string("null") : jsonNumber(result.standardError)) +
+            ", \"players\": [";
+    for (size_t p = 0; p < result.players.size(); ++p) {
+        const PlayerEquity& player = result.players[p];
+        json += (p ? ", " : "") + std::string("{\"spec\": ") +
+                jsonString(p == 0 ? report.hero : report.specs[p - 1]) +
+                ", \"wins\": " + std::to_string(player.wins) +
+                ", \"ties\": " + std::to_string(player.ties) +
+                ", \"equity\": " + jsonNumber(player.equity) + "}";
+    }
+    json += "], \"hero_final\": {";
+    for (size_t i = 0; i < kCategoriesInListOrder.size(); ++i)
+        json += (i ? ", " : "") + jsonString(categoryId(kCategoriesInListOrder[i])) + ": " +
+                std::to_string(result.heroFinal[i]);
+    return json + "}}";
+}
+
+}  // namespace korvana

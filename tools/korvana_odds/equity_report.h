@@ -1,0 +1,62 @@
+#pragma once
+// The win chances of korvana-odds: the options that ask for them, the run,
+// and its text and JSON.
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "equity.h"
+#include "hand.h"
+#include "hand_range.h"
+#include "language.h"
+
+namespace korvana {
+
+struct EquityRequest {
+    std::vector<std::string> vs;  // --vs texts, one per opponent, in order
+    std::vector<HandRange> ranges;
+    std::optional<int> opponents;  // --opponents: the rest hold random hands
+    std::vector<Card> dead;
+    bool exact = false;
+    std::optional<std::uint64_t> samples, maxDeals, seed;
+    std::optional<double> precision;  // percentage points
+    std::optional<int> threads;
+
+    bool asked() const { return !vs.empty() || opponents.has_value(); }
+};
+
+// Whether the option belongs to the win chances; they all take a value.
+bool isEquityOption(std::string_view name);
+// Reads the value of such an option into the request; a problem comes back
+// as the one line to print.
+std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
+                                            EquityRequest& request);
+
+struct EquityReport {
+    EquityResult result;
+    std::string hero;                // "AhKh"
+    std::vector<std::string> specs;  // each opponent's range as given
+    bool boardsOnly = false;         // every opponent's hand known: a deal is a board
+};
+
+// Where a long run shows how far it has come, and how many threads it gets.
+struct EquityRunEnvironment {
+    int threads = 1;
+    std::ostream* progress = nullptr;  // a terminal, or nothing
+};
+
+// The win chances of the hand's pocket cards on its board cards (slots 3 to 7).
+std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, const Hand& hand,
+                                                  const EquityRunEnvironment& environment);
+
+// One line per player and the method line, after a heading.
+std::string equityText(const EquityReport& report, Language language,
+                       std::string_view decimalSeparator);
+// The "equity" member of the JSON object: "\"equity\": {...}".
+std::string equityJson(const EquityReport& report);
+
+}  // namespace korvana

@@ -1,0 +1,20 @@
+#pragma once
+// Pieces of the JSON that korvana-odds prints.
+#include <string>
+#include <string_view>
+
+#include "category.h"
+
+namespace korvana {
+
+// A JSON string: quotes, backslashes and control characters escaped, UTF-8 as it is.
+std::string jsonString(std::string_view text);
+
+// A JSON number in the shortest form that reads back as the same double
+// (up to 17 significant digits), whatever the process locale.
+std::string jsonNumber(double value);
+
+// "royal_flush" .. "high_card".
+std::string_view categoryId(Category category);
+
+}  // namespace korvana
