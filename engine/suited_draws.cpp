@@ -25,7 +25,7 @@ OddsRow royalFlushRow(const RowContext& ctx) {
             count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
     const int suit = chosenSuit(count);
     const int held = count[static_cast<size_t>(suit)];
-    const int needed = kNeededCards[0];
+    const int needed = kRoyalFlushCards;
     const int missing = needed - held;
     return drawRow(
         ctx, Category::RoyalFlush, needed, held,
@@ -61,7 +61,7 @@ OddsRow straightFlushRow(const RowContext& ctx) {
     for (int window = 1; window <= 10; ++window)
         for (int suit = 1; suit <= 4; ++suit)
             if (count[window][suit] == held) ++ways;
-    const int needed = kNeededCards[1];
+    const int needed = kStraightFlushCards;
     const int missing = needed - held;
     return drawRow(
         ctx, Category::StraightFlush, needed, held,
@@ -86,7 +86,7 @@ OddsRow flushRow(const RowContext& ctx) {
             count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
     const int suit = chosenSuit(count);
     const int held = count[static_cast<size_t>(suit)];
-    const int needed = kNeededCards[5];
+    const int needed = kFlushCards;
     return drawRow(
         ctx, Category::Flush, needed, held,
         [&] {

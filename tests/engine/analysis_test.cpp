@@ -146,7 +146,7 @@ TEST(AnalysisPass, SampleOfHandsGivesTheSameRowsOnEveryPlatform) {
         const size_t count = random() % 8;
         for (size_t n = 0; n < count; ++n)
             hand.place(static_cast<int>(n) + 1, *parseCardCode(deck[n]));
-        const auto pass = analyse(hand, static_cast<Round>(random() % 3), false, std::nullopt);
+        const auto pass = analyse(hand, kRounds[random() % 3], false, std::nullopt);
         for (const auto& row : rowTexts(pass, Language::English, "."))
             for (const char ch : row)
                 digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
