@@ -43,6 +43,22 @@ std::string_view text(Language language, int k) {
     return row[static_cast<size_t>(k)];
 }
 
+std::string_view categoryName(Language language, Category category) {
+    switch (category) {
+        case Category::Pair: return text(language, entry::Pair);
+        case Category::TwoPairs: return text(language, entry::TwoPairs);
+        case Category::ThreeOfAKind: return text(language, entry::ThreeOfAKind);
+        case Category::Straight: return text(language, entry::Straight);
+        case Category::Flush: return text(language, entry::Flush);
+        case Category::FullHouse: return text(language, entry::FullHouse);
+        case Category::FourOfAKind: return text(language, entry::FourOfAKind);
+        case Category::StraightFlush: return text(language, entry::StraightFlush);
+        case Category::RoyalFlush: return text(language, entry::RoyalFlush);
+        case Category::HighCard: break;
+    }
+    return text(language, entry::HighCard);
+}
+
 std::string_view programVersion() {
     return KORVANA_VERSION;
 }

@@ -9,10 +9,18 @@ namespace korvana {
 
 inline constexpr int kStringCount = 16;
 
-// Entry numbers of the table; the category names are entries 0..9 in the
-// order of the categories (High card .. Royal Flash).
+// Entry numbers of the table.
 namespace entry {
 inline constexpr int HighCard = 0;
+inline constexpr int Pair = 1;
+inline constexpr int TwoPairs = 2;
+inline constexpr int ThreeOfAKind = 3;
+inline constexpr int Straight = 4;
+inline constexpr int Flush = 5;
+inline constexpr int FullHouse = 6;
+inline constexpr int FourOfAKind = 7;
+inline constexpr int StraightFlush = 8;
+inline constexpr int RoyalFlush = 9;
 inline constexpr int Complete = 10;
 inline constexpr int Impossible = 11;
 inline constexpr int No = 12;
@@ -25,10 +33,7 @@ inline constexpr int BestHand = 15;
 std::string_view text(Language language, int k);
 
 // The name of a category as the odds list and the best-hand panel show it.
-inline std::string_view categoryName(Language language, Category category) {
-    return text(language, entry::HighCard + static_cast<int>(category) -
-                              static_cast<int>(Category::HighCard));
-}
+std::string_view categoryName(Language language, Category category);
 
 // The program version, e.g. "1.5.3".
 std::string_view programVersion();

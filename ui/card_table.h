@@ -6,15 +6,16 @@
 
 namespace korvana::ui {
 
-inline constexpr int kPickerItems = 52;
+inline constexpr int kPickerItems = kCardCount;
 
-// The card of picker item n (0..51): rank n mod 13 of 2..A, suit n div 13 of
-// c d h s; and its code.
-Card pickerCard(int item);
+// Picker item n (0..51) is the card of index n: one row per suit, clubs at
+// the top, ranks 2..A from left to right.
+inline Card pickerCard(int item) {
+    return cardAt(item);
+}
+inline int pickerItem(Card card) {
+    return cardIndex(card);
+}
 QString pickerCardCode(int item);
-
-// Index of item n's small face in the card face list, which is ordered by suit
-// and, within a suit, by the character order of the codes (2..9, A, J, K, Q, T).
-int pickerPictureIndex(int item);
 
 }  // namespace korvana::ui

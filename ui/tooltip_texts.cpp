@@ -134,7 +134,7 @@ QString cardName(Language language, Card card) {
         "Девятка", "Десятка", "Валет",    "Дама",    "Король",   "Туз"};
     static constexpr const char* kRussianSuits[] = {"треф", "бубён", "червей", "пик"};
     const auto rank = static_cast<size_t>(card.rank - 2);
-    const auto suit = static_cast<size_t>(card.suit - 1);
+    const auto suit = suitIndex(card.suit);
     if (language == Language::English)
         return QStringLiteral("%1 of %2")
             .arg(QLatin1String(kEnglishRanks[rank]), QLatin1String(kEnglishSuits[suit]));

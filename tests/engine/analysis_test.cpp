@@ -89,8 +89,7 @@ TEST(AnalysisPass, BestCategoryIsNeverLowered) {
 TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
     std::mt19937 random(52);
     std::vector<Card> deck;
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 2; rank <= 14; ++rank) deck.push_back({rank, suit});
+    for (int index = 0; index < kCardCount; ++index) deck.push_back(cardAt(index));
     for (int round = 0; round < 20000; ++round) {
         std::shuffle(deck.begin(), deck.end(), random);
         const int count = static_cast<int>(random() % 8);
@@ -112,7 +111,7 @@ TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
             SCOPED_TRACE("row \"" + text + "\" of " + std::to_string(count) + " cards, target " +
                          std::to_string(target));
             ASSERT_EQ(r.category, kCategoriesInListOrder[row]);
-            ASSERT_EQ(r.state == RowState::Complete, made[static_cast<size_t>(r.category)]);
+            ASSERT_EQ(r.state == RowState::Complete, made.has(r.category));
             if (nothingToCome) {
                 ASSERT_NE(r.state, RowState::Possible);
             }
@@ -121,7 +120,7 @@ TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
             if (r.odds) {
                 ASSERT_GE(*r.odds, 1.0);
             }
-            if (made[static_cast<size_t>(r.category)] && !highestMade) highestMade = r.category;
+            if (made.has(r.category) && !highestMade) highestMade = r.category;
         }
         ASSERT_EQ(pass.best, highestMade);
     }

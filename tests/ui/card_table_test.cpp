@@ -48,7 +48,6 @@ class CardTableTest : public QObject {
 private Q_SLOTS:
     void pickerItems_data();
     void pickerItems();
-    void faceListIsAPermutation();
     void mouseClickOnPickerPutsCardAndPicture();
     void clicks_data();
     void clicks();
@@ -63,33 +62,25 @@ private Q_SLOTS:
 void CardTableTest::pickerItems_data() {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("picture");
-    QTest::newRow("2c") << 0 << "2c" << 0;
-    QTest::newRow("9c") << 7 << "9c" << 7;
-    QTest::newRow("Tc") << 8 << "Tc" << 12;
-    QTest::newRow("Jc") << 9 << "Jc" << 9;
-    QTest::newRow("Qc") << 10 << "Qc" << 11;
-    QTest::newRow("Kc") << 11 << "Kc" << 10;
-    QTest::newRow("Ac") << 12 << "Ac" << 8;
-    QTest::newRow("Td") << 21 << "Td" << 25;
-    QTest::newRow("Ad") << 25 << "Ad" << 21;
-    QTest::newRow("Ah") << 38 << "Ah" << 34;
-    QTest::newRow("2s") << 39 << "2s" << 39;
-    QTest::newRow("As") << 51 << "As" << 47;
+    QTest::newRow("2c") << 0 << "2c";
+    QTest::newRow("9c") << 7 << "9c";
+    QTest::newRow("Tc") << 8 << "Tc";
+    QTest::newRow("Jc") << 9 << "Jc";
+    QTest::newRow("Qc") << 10 << "Qc";
+    QTest::newRow("Kc") << 11 << "Kc";
+    QTest::newRow("Ac") << 12 << "Ac";
+    QTest::newRow("Td") << 21 << "Td";
+    QTest::newRow("Ad") << 25 << "Ad";
+    QTest::newRow("Ah") << 38 << "Ah";
+    QTest::newRow("2s") << 39 << "2s";
+    QTest::newRow("As") << 51 << "As";
 }
 
 void CardTableTest::pickerItems() {
     QFETCH(int, item);
     QFETCH(QString, code);
-    QFETCH(int, picture);
     QCOMPARE(pickerCardCode(item), code);
-    QCOMPARE(pickerPictureIndex(item), picture);
-}
-
-void CardTableTest::faceListIsAPermutation() {
-    QList<int> seen(kPickerItems, 0);
-    for (int item = 0; item < kPickerItems; ++item) ++seen[pickerPictureIndex(item)];
-    QCOMPARE(seen.count(1), kPickerItems);
+    QCOMPARE(pickerItem(pickerCard(item)), item);
 }
 
 void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
