@@ -31,7 +31,7 @@ const char* const kTableNames[] = {"no card", "two cards", "five cards", "seven 
 
 void AnalysisPass(benchmark::State& state) {
     const Hand& hand = kTables[state.range(0)];
-    const auto round = static_cast<Round>(state.range(1));
+    const auto round = korvana::kRounds[static_cast<size_t>(state.range(1))];
     const auto language = korvana::Language::English;
     std::optional<korvana::Category> best;
     for (auto _ : state) {

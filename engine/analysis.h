@@ -11,14 +11,22 @@
 
 namespace korvana {
 
-enum class Round { Flop = 0, Turn = 1, River = 2 };  // also the round selector's item index
+enum class Round { Flop, Turn, River };
+inline constexpr std::array<Round, 3> kRounds = {Round::Flop, Round::Turn, Round::River};
 
 // Cards known at the round the odds refer to: 5, 6 or 7.
 inline constexpr int targetOf(Round round) {
-    return 5 + static_cast<int>(round);
+    switch (round) {
+        case Round::Flop: return 5;
+        case Round::Turn: return 6;
+        case Round::River: return 7;
+    }
+    return 5;
 }
+// The round at which a number of cards (5, 6 or 7) is known.
 inline constexpr Round roundOfTarget(int target) {
-    return static_cast<Round>(target - 5);
+    if (target >= 7) return Round::River;
+    return target == 6 ? Round::Turn : Round::Flop;
 }
 std::string_view roundName(Round round);  // "flop", "turn", "river"
 

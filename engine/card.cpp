@@ -11,24 +11,22 @@ std::optional<Card> parseCardCode(std::string_view code) {
     const auto rank = kRankLetters.find(code[0]);
     const auto suit = kSuitLetters.find(code[1]);
     if (rank == std::string_view::npos || suit == std::string_view::npos) return std::nullopt;
-    return Card{static_cast<int>(rank) + 2, static_cast<int>(suit) + 1};
+    return Card{static_cast<int>(rank) + 2, kSuits[suit]};
 }
 
 std::string cardCode(Card card) {
-    return {kRankLetters[static_cast<size_t>(card.rank - 2)],
-            kSuitLetters[static_cast<size_t>(card.suit - 1)]};
+    return {kRankLetters[static_cast<size_t>(card.rank - 2)], kSuitLetters[suitIndex(card.suit)]};
 }
 
 std::string_view rankText(int rank) {
     return kRankLetters.substr(static_cast<size_t>(rank - 2), 1);
 }
 
-const std::array<std::string, 52>& allCardCodes() {
-    static const std::array<std::string, 52> codes = [] {
-        std::array<std::string, 52> all;
-        for (int suit = 1; suit <= 4; ++suit)
-            for (int rank = 2; rank <= 14; ++rank)
-                all[static_cast<size_t>((suit - 1) * 13 + rank - 2)] = cardCode({rank, suit});
+const std::array<std::string, kCardCount>& allCardCodes() {
+    static const std::array<std::string, kCardCount> codes = [] {
+        std::array<std::string, kCardCount> all;
+        for (int index = 0; index < kCardCount; ++index)
+            all[static_cast<size_t>(index)] = cardCode(cardAt(index));
         return all;
     }();
     return codes;

@@ -44,24 +44,24 @@ std::optional<int> rankOfCharacter(char32_t ch) {
     }
 }
 
-std::optional<int> suitOfCharacter(char32_t ch) {
+std::optional<Suit> suitOfCharacter(char32_t ch) {
     switch (ch) {
         case 'c':
         case 'C':
         case U'\u2663':
-        case U'\u2667': return 1;
+        case U'\u2667': return Suit::Clubs;
         case 'd':
         case 'D':
         case U'\u2666':
-        case U'\u2662': return 2;
+        case U'\u2662': return Suit::Diamonds;
         case 'h':
         case 'H':
         case U'\u2665':
-        case U'\u2661': return 3;
+        case U'\u2661': return Suit::Hearts;
         case 's':
         case 'S':
         case U'\u2660':
-        case U'\u2664': return 4;
+        case U'\u2664': return Suit::Spades;
         default: return std::nullopt;
     }
 }

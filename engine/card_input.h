@@ -15,9 +15,9 @@ namespace korvana {
 // either case. '1' is not a rank on its own (it starts "10").
 std::optional<int> rankOfCharacter(char32_t ch);
 
-// Suit number 1..4 of a suit character: 'c', 'd', 'h', 's' in either case,
+// The suit of a suit character: 'c', 'd', 'h', 's' in either case,
 // or the suit symbols, filled or outlined (♣♧ ♦♢ ♥♡ ♠♤).
-std::optional<int> suitOfCharacter(char32_t ch);
+std::optional<Suit> suitOfCharacter(char32_t ch);
 
 // One position of the typed text: a card, or an empty slot written as "-".
 struct TypedSlot {

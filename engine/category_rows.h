@@ -6,8 +6,17 @@
 
 namespace korvana {
 
-// How many cards of a group each draw needs, by needed-card entry 0..10.
-inline constexpr int kNeededCards[11] = {5, 5, 4, 2, 3, 5, 5, 3, 2, 2, 2};
+// How many cards of its group each draw needs.
+inline constexpr int kRoyalFlushCards = 5;
+inline constexpr int kStraightFlushCards = 5;
+inline constexpr int kFourOfAKindCards = 4;
+inline constexpr int kFullHouseTripsCards = 3;  // the three of a kind of a full house
+inline constexpr int kFullHousePairCards = 2;   // and its pair
+inline constexpr int kFlushCards = 5;
+inline constexpr int kStraightCards = 5;
+inline constexpr int kThreeOfAKindCards = 3;
+inline constexpr int kTwoPairsPairCards = 2;  // each of the two pairs
+inline constexpr int kPairCards = 2;
 
 // What the routines read.
 struct RowContext {

@@ -28,7 +28,16 @@ constexpr std::uint64_t choose(int n, int k) {
     return kBinomial.value[static_cast<size_t>(n)][static_cast<size_t>(k)];
 }
 
-using Hits = std::array<std::uint64_t, 11>;  // indexed by category value
+// Completions that hold each hand.
+class Hits {
+public:
+    std::uint64_t& operator[](Category category) {
+        return byRow_[static_cast<size_t>(listIndex(category))];
+    }
+
+private:
+    std::array<std::uint64_t, kCategoriesInListOrder.size()> byRow_{};
+};
 
 // Completions in which one suit holds five in a row: the suit's ranks are taken
 // one at a time, ace first (it also plays below the 2), keeping the run so far
@@ -82,14 +91,11 @@ void countSuitedHands(const SuitMasks& counted, int uncounted, int missing, Hits
         const int open = std::popcount(~held & kAllRanks);
         const int otherSuits = uncounted - open;
         for (int taken = std::max(0, 5 - heldCount); taken <= missing; ++taken)
-            hits[static_cast<size_t>(Category::Flush)] +=
-                choose(open, taken) * choose(otherSuits, missing - taken);
+            hits[Category::Flush] += choose(open, taken) * choose(otherSuits, missing - taken);
         // The royal cards still open must all come; the rest may be any cards.
         const int royalOpen = std::popcount(~held & kTenToAce);
-        hits[static_cast<size_t>(Category::RoyalFlush)] +=
-            choose(uncounted - royalOpen, missing - royalOpen);
-        hits[static_cast<size_t>(Category::StraightFlush)] +=
-            straightFlushes(held, otherSuits, missing);
+        hits[Category::RoyalFlush] += choose(uncounted - royalOpen, missing - royalOpen);
+        hits[Category::StraightFlush] += straightFlushes(held, otherSuits, missing);
     }
 }
 
@@ -154,7 +160,7 @@ private:
                     for (int quads = 0; quads < 2; ++quads) {
                         const std::uint64_t ways = table[index(0, run, pairs, trips, quads)];
                         const auto count = [&](Category category, bool made) {
-                            if (made) hits[static_cast<size_t>(category)] += ways;
+                            if (made) hits[category] += ways;
                         };
                         count(Category::Pair, pairs >= 1);
                         count(Category::TwoPairs, pairs >= 2);
@@ -173,9 +179,9 @@ SuitMasks checkedMasks(std::span<const Card> counted, int target) {
         throw std::invalid_argument("more counted cards than the target");
     SuitMasks masks{};
     for (const Card& card : counted) {
-        if (card.rank < 2 || card.rank > 14 || card.suit < 1 || card.suit > 4)
+        if (card.rank < 2 || card.rank > 14 || suitIndex(card.suit) >= kSuits.size())
             throw std::invalid_argument("not a card");
-        auto& suited = masks[static_cast<size_t>(card.suit - 1)];
+        auto& suited = masks[suitIndex(card.suit)];
         if (suited & rankBit(card.rank)) throw std::invalid_argument("a card counted twice");
         suited |= rankBit(card.rank);
     }
@@ -199,20 +205,20 @@ ExactChances exactChances(std::span<const Card> counted, int target) {
     const CategorySet made = containedCategories(masks);
     ExactChances result;
     const std::uint64_t completions = choose(uncounted, missing);
-    hits[static_cast<size_t>(Category::HighCard)] = completions;  // every completion holds cards
+    hits[Category::HighCard] = completions;  // every completion holds cards
     for (const Category category : kCategoriesInListOrder) {
         auto& row = result.rows[static_cast<size_t>(listIndex(category))];
-        row.chance.hits = hits[static_cast<size_t>(category)];
+        row.chance.hits = hits[category];
         row.chance.completions = completions;
         row.chance.probability =
             static_cast<double>(row.chance.hits) / static_cast<double>(completions);
     }
     if (missing == 0) return result;
     // Suit by suit, each from the 2 to the ace: the picker's order.
-    for (int suit = 1; suit <= 4; ++suit)
+    for (const Suit suit : kSuits)
         for (int rank = 2; rank <= 14; ++rank) {
             SuitMasks withCard = masks;
-            auto& suited = withCard[static_cast<size_t>(suit - 1)];
+            auto& suited = withCard[suitIndex(suit)];
             if (suited & rankBit(rank)) continue;
             suited |= rankBit(rank);
             const CategorySet madeWith = containedCategories(withCard);

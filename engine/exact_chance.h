@@ -23,7 +23,7 @@ struct ExactChance {
 struct CategoryChance {
     ExactChance chance;
     // The cards that, added as the next card, make the counted cards contain the
-    // hand, in picker order (2c..Ac, 2d..Ad, 2h..Ah, 2s..As). Empty when the hand
+    // hand, in card index order (2c..Ac, 2d..Ad, 2h..Ah, 2s..As). Empty when the hand
     // is already contained or no card is to come.
     std::vector<Card> outs;
 };

@@ -67,8 +67,8 @@ bool formulaDisagrees(const OddsRow& row, double exact) {
 }
 
 std::string cardName(Card card) {
-    static constexpr std::string_view kSuits[] = {"♣", "♦", "♥", "♠"};
-    return std::string(rankText(card.rank)) + std::string(kSuits[card.suit - 1]);
+    static constexpr std::string_view kSymbols[] = {"♣", "♦", "♥", "♠"};
+    return std::string(rankText(card.rank)) + std::string(kSymbols[suitIndex(card.suit)]);
 }
 
 std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Round round,

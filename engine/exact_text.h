@@ -49,9 +49,4 @@ inline bool outsAreEveryUnseenCard(const CategoryChance& chance, int unseenCards
     return !chance.outs.empty() && static_cast<int>(chance.outs.size()) == unseenCards;
 }
 
-// Position of a card on the card picker: suit rows clubs..spades, ranks 2..A.
-inline int pickerItemOf(Card card) {
-    return (card.suit - 1) * 13 + (card.rank - 2);
-}
-
 }  // namespace korvana

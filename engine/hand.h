@@ -42,22 +42,24 @@ private:
     std::array<std::optional<Card>, kSlotCount> slots_{};
 };
 
-// 13 x 4 flags, rank 2..14 by suit 1..4, 1 = card known. Cells are summed as counts.
+// One flag per card, rank 2..14 by suit, 1 = card known. Cells are summed as counts.
 class CardGrid {
 public:
     CardGrid() = default;
     explicit CardGrid(const std::vector<Card>& cards) {
-        for (const Card& card : cards) cells_[index(card.rank, card.suit)] = 1;
+        for (const Card& card : cards) cells_[index({card.rank, card.suit})] = 1;
     }
-    int at(int rank, int suit) const { return cells_[index(rank, suit)]; }
+    int at(int rank, Suit suit) const { return cells_[index({rank, suit})]; }
     // Known cards of one rank over the four suits (0..4).
-    int rankCount(int rank) const { return at(rank, 1) + at(rank, 2) + at(rank, 3) + at(rank, 4); }
+    int rankCount(int rank) const {
+        int count = 0;
+        for (const Suit suit : kSuits) count += at(rank, suit);
+        return count;
+    }
 
 private:
-    static size_t index(int rank, int suit) {
-        return static_cast<size_t>((rank - 2) * 4 + (suit - 1));
-    }
-    std::array<int, 52> cells_{};
+    static size_t index(Card card) { return static_cast<size_t>(cardIndex(card)); }
+    std::array<int, kCardCount> cells_{};
 };
 
 }  // namespace korvana

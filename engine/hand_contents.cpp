@@ -34,7 +34,7 @@ CategorySet containedCategories(const SuitMasks& cards) {
 
 CategorySet containedCategories(std::span<const Card> cards) {
     SuitMasks masks{};
-    for (const Card& card : cards) masks[static_cast<size_t>(card.suit - 1)] |= rankBit(card.rank);
+    for (const Card& card : cards) masks[suitIndex(card.suit)] |= rankBit(card.rank);
     return containedCategories(masks);
 }
 

@@ -10,7 +10,7 @@
 
 namespace korvana {
 
-// A set of categories, one bit per category value.
+// A set of categories, one bit per category.
 class CategorySet {
 public:
     void add(Category category) { bits_ |= bit(category); }
@@ -19,7 +19,7 @@ public:
 
 private:
     static constexpr std::uint16_t bit(Category category) {
-        return static_cast<std::uint16_t>(1u << static_cast<unsigned>(category));
+        return static_cast<std::uint16_t>(1u << listIndex(category));
     }
     std::uint16_t bits_ = 0;
 };

@@ -37,7 +37,7 @@ OddsRow sameRankRow(const RowContext& ctx, Category category, int needed, AddTer
 // to come can fall. The products run left to right in extended precision.
 
 OddsRow fourOfAKindRow(const RowContext& ctx) {
-    return sameRankRow(ctx, Category::FourOfAKind, kNeededCards[2],
+    return sameRankRow(ctx, Category::FourOfAKind, kFourOfAKindCards,
                        [&](ProbabilitySum& sum, const RankTally& t, int free) {
                            const int R = ctx.toCome();
                            const Extended all = C(ctx.unknown(), R);
@@ -61,7 +61,7 @@ OddsRow fourOfAKindRow(const RowContext& ctx) {
 
 OddsRow threeOfAKindRow(const RowContext& ctx) {
     return sameRankRow(
-        ctx, Category::ThreeOfAKind, kNeededCards[7],
+        ctx, Category::ThreeOfAKind, kThreeOfAKindCards,
         [&](ProbabilitySum& sum, const RankTally& t, int free) {
             const int R = ctx.toCome();
             const Extended all = C(ctx.unknown(), R);
@@ -75,7 +75,7 @@ OddsRow threeOfAKindRow(const RowContext& ctx) {
 }
 
 OddsRow pairRow(const RowContext& ctx) {
-    return sameRankRow(ctx, Category::Pair, kNeededCards[10],
+    return sameRankRow(ctx, Category::Pair, kPairCards,
                        [&](ProbabilitySum& sum, const RankTally& t, int free) {
                            const int R = ctx.toCome();
                            if (t.singles > 0 && R >= 1)

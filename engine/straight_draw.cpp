@@ -21,7 +21,7 @@ OddsRow straightRow(const RowContext& ctx) {
     int ways = 0;
     for (int window = 1; window <= 10; ++window)
         if (count[window] == held) ++ways;
-    const int needed = kNeededCards[6];
+    const int needed = kStraightCards;
     const int missing = needed - held;
     return drawRow(
         ctx, Category::Straight, needed, held,

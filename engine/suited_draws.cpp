@@ -9,23 +9,25 @@ using detail::drawRow;
 using detail::windowRank;
 
 namespace {
+// Known cards of each suit, by suitIndex.
+using SuitCounts = std::array<int, kSuits.size()>;
+
 // The last suit with the largest count: equal counts go to s, then h, d, c.
-int chosenSuit(const std::array<int, 5>& count) {
-    int chosen = 1;
-    for (int suit = 1; suit <= 4; ++suit)
-        if (count[static_cast<size_t>(suit)] >= count[static_cast<size_t>(chosen)]) chosen = suit;
+Suit chosenSuit(const SuitCounts& count) {
+    Suit chosen = Suit::Clubs;
+    for (const Suit suit : kSuits)
+        if (count[suitIndex(suit)] >= count[suitIndex(chosen)]) chosen = suit;
     return chosen;
 }
 }  // namespace
 
 OddsRow royalFlushRow(const RowContext& ctx) {
-    std::array<int, 5> count{};
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 10; rank <= 14; ++rank)
-            count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
-    const int suit = chosenSuit(count);
-    const int held = count[static_cast<size_t>(suit)];
-    const int needed = kNeededCards[0];
+    SuitCounts count{};
+    for (const Suit suit : kSuits)
+        for (int rank = 10; rank <= 14; ++rank) count[suitIndex(suit)] += ctx.grid.at(rank, suit);
+    const Suit suit = chosenSuit(count);
+    const int held = count[suitIndex(suit)];
+    const int needed = kRoyalFlushCards;
     const int missing = needed - held;
     return drawRow(
         ctx, Category::RoyalFlush, needed, held,
@@ -43,25 +45,29 @@ OddsRow royalFlushRow(const RowContext& ctx) {
 }
 
 OddsRow straightFlushRow(const RowContext& ctx) {
-    int count[11][5] = {};
-    int bestWindow = 1, bestSuit = 1;
+    std::array<SuitCounts, 11> count{};  // by window 1..10
+    int bestWindow = 1;
+    Suit bestSuit = Suit::Clubs;
+    const auto countOf = [&count](int window, Suit suit) -> int& {
+        return count[static_cast<size_t>(window)][suitIndex(suit)];
+    };
     for (int window = 1; window <= 10; ++window) {
-        for (int suit = 1; suit <= 4; ++suit) {
+        for (const Suit suit : kSuits) {
             for (int position = 0; position < 5; ++position)
-                count[window][suit] += ctx.grid.at(windowRank(window, position), suit);
+                countOf(window, suit) += ctx.grid.at(windowRank(window, position), suit);
             // Later pairs win ties: the highest window, then the highest suit.
-            if (count[window][suit] >= count[bestWindow][bestSuit]) {
+            if (countOf(window, suit) >= countOf(bestWindow, bestSuit)) {
                 bestWindow = window;
                 bestSuit = suit;
             }
         }
     }
-    const int held = count[bestWindow][bestSuit];
+    const int held = countOf(bestWindow, bestSuit);
     int ways = 0;
     for (int window = 1; window <= 10; ++window)
-        for (int suit = 1; suit <= 4; ++suit)
-            if (count[window][suit] == held) ++ways;
-    const int needed = kNeededCards[1];
+        for (const Suit suit : kSuits)
+            if (countOf(window, suit) == held) ++ways;
+    const int needed = kStraightFlushCards;
     const int missing = needed - held;
     return drawRow(
         ctx, Category::StraightFlush, needed, held,
@@ -80,13 +86,12 @@ OddsRow straightFlushRow(const RowContext& ctx) {
 }
 
 OddsRow flushRow(const RowContext& ctx) {
-    std::array<int, 5> count{};
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 2; rank <= 14; ++rank)
-            count[static_cast<size_t>(suit)] += ctx.grid.at(rank, suit);
-    const int suit = chosenSuit(count);
-    const int held = count[static_cast<size_t>(suit)];
-    const int needed = kNeededCards[5];
+    SuitCounts count{};
+    for (const Suit suit : kSuits)
+        for (int rank = 2; rank <= 14; ++rank) count[suitIndex(suit)] += ctx.grid.at(rank, suit);
+    const Suit suit = chosenSuit(count);
+    const int held = count[suitIndex(suit)];
+    const int needed = kFlushCards;
     return drawRow(
         ctx, Category::Flush, needed, held,
         [&] {
@@ -99,8 +104,7 @@ OddsRow flushRow(const RowContext& ctx) {
         },
         [&](ProbabilitySum& sum) {
             // Every suit that holds a card and can still reach five adds its own chance.
-            for (int s = 1; s <= 4; ++s) {
-                const int inSuit = count[static_cast<size_t>(s)];
+            for (const int inSuit : count) {
                 const int missingInSuit = 5 - inSuit;
                 if (inSuit <= 0 || missingInSuit > ctx.toCome()) continue;
                 sum.add(C(13 - inSuit, missingInSuit) *

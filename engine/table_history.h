@@ -36,6 +36,8 @@ public:
     // that could have been redone. A "change" that leaves the table as it was
     // (moving to the round already chosen) is not a step.
     void record(const TableSnapshot& after);
+    // The table now shown took a change that is no step of its own.
+    void replaceCurrent(const TableSnapshot& table) { states_[position_] = table; }
 
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return position_ + 1 < states_.size(); }

@@ -57,7 +57,7 @@ OddsRow twoGroupRow(const RowContext& ctx, Category category, int firstCap, int 
 
 OddsRow fullHouseRow(const RowContext& ctx) {
     return twoGroupRow(
-        ctx, Category::FullHouse, kNeededCards[4], kNeededCards[3],
+        ctx, Category::FullHouse, kFullHouseTripsCards, kFullHousePairCards,
         [&](ProbabilitySum& sum, const RankTally& t) {
             const int R = ctx.toCome();
             const Extended all = C(ctx.unknown(), R);
@@ -89,7 +89,7 @@ OddsRow fullHouseRow(const RowContext& ctx) {
 
 OddsRow twoPairsRow(const RowContext& ctx) {
     return twoGroupRow(
-        ctx, Category::TwoPairs, kNeededCards[9], kNeededCards[8],
+        ctx, Category::TwoPairs, kTwoPairsPairCards, kTwoPairsPairCards,
         [&](ProbabilitySum& sum, const RankTally& t) {
             const int R = ctx.toCome();
             const Extended all = C(ctx.unknown(), R);

@@ -27,7 +27,7 @@ constexpr qreal kOnTableOpacity = 0.35;
 std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
     std::vector<QImage> faces(kPickerItems);
     for (int item = 0; item < kPickerItems; ++item)
-        faces[static_cast<size_t>(pickerPictureIndex(item))] =
+        faces[static_cast<size_t>(item)] =
             cardFaceForScreen(pickerCardCode(item), devicePixelRatio);
     return faces;
 }
@@ -72,7 +72,7 @@ void CardPicker::paintEvent(QPaintEvent* event) {
             (item == pressed_ && item == hovered_) ? QStyle::State_Sunken : QStyle::State_Raised;
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
-        const QImage& face = faces_[static_cast<size_t>(pickerPictureIndex(item))];
+        const QImage& face = faces_[static_cast<size_t>(item)];
         painter.setOpacity(isOnTable(item) ? kOnTableOpacity : 1.0);
         if (!face.isNull()) {
             const QSize size = face.deviceIndependentSize().toSize();
@@ -102,8 +102,7 @@ void CardPicker::setOutlined(QList<int> items) {
 void CardPicker::setCardsOnTable(const Hand& hand) {
     std::bitset<52> onTable;
     for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (const auto card = hand.card(slot))
-            onTable.set(static_cast<size_t>(pickerItemOf(*card)));
+        if (const auto card = hand.card(slot)) onTable.set(static_cast<size_t>(pickerItem(*card)));
     const std::bitset<52> changed = onTable ^ onTable_;
     onTable_ = onTable;
     for (int item = 0; item < kPickerItems; ++item)

@@ -15,8 +15,8 @@ class Hand;
 
 namespace korvana::ui {
 
-// The 52 small card faces (36 x 51 layout pixels) in face-list order (see
-// pickerPictureIndex), shown from the program's own data at the density of a
+// The 52 small card faces (36 x 51 layout pixels) by picker item, shown from
+// the program's own data at the density of a
 // screen of devicePixelRatio (see picture_density.h); a missing face is a
 // null image. Safe to call on any thread.
 std::vector<QImage> loadCardFaces(qreal devicePixelRatio);
@@ -64,7 +64,7 @@ protected:
 private:
     void setHovered(int item);
 
-    std::vector<QImage> faces_;  // by face-list index
+    std::vector<QImage> faces_;  // by picker item
     int pressed_ = -1;
     int hovered_ = -1;
     QList<int> outlined_;

@@ -121,7 +121,7 @@ void ExactChancesView::refresh() {
         // Outlining every card not on the table would point at nothing.
         QList<int> items;
         if (!outsAreEveryUnseenCard(chance, unseen))
-            for (const Card& card : chance.outs) items.append(pickerItemOf(card));
+            for (const Card& card : chance.outs) items.append(cardIndex(card));
         outlines_.append(items);
     }
     panel_->setContent(fromUtf8(exactHeading(language_, analysis.round)), std::move(lines));

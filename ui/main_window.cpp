@@ -10,6 +10,8 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <optional>
 
 #include "card_picker.h"
 #include "desktop_centring.h"
@@ -28,10 +30,28 @@
 
 namespace korvana::ui {
 
+namespace {
+
+// The round selector's items, left to right.
+constexpr std::array<Round, 3> kRoundItems{Round::Flop, Round::Turn, Round::River};
+
+int itemOfRound(Round round) {
+    return static_cast<int>(std::find(kRoundItems.begin(), kRoundItems.end(), round) -
+                            kRoundItems.begin());
+}
+
+std::optional<Round> roundOfItem(int item) {
+    if (item < 0 || item >= static_cast<int>(kRoundItems.size())) return std::nullopt;
+    return kRoundItems[static_cast<size_t>(item)];
+}
+
+}  // namespace
+
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      decimalSeparator_(services_.decimalSeparator.toStdString()) {
+      decimalSeparator_(services_.decimalSeparator.toStdString()),
+      session_(false, [this](bool on) { return keepAutoSwitch(on); }) {
     if (!services_.clock) services_.clock = systemClock();
     reportError_ = services_.reportError ? services_.reportError : messageBoxReporter(this);
 
@@ -53,10 +73,6 @@ const QStringList& MainWindow::oddsRows() const {
     return oddsList_->rows();
 }
 
-bool MainWindow::autoSwitch() const {
-    return autoSwitchBox_->isChecked();
-}
-
 QString MainWindow::panelText(StatusPanel panel) const {
     return statusPanels_->panelText(panel);
 }
@@ -67,14 +83,14 @@ QString MainWindow::oddsRowTooltip(int row) const {
 
 // --- Analysis ---------------------------------------------------------------
 
-void MainWindow::showAnalysis() {
-    const Analysis analysis =
-        analyse(table_.hand(), round_, autoSwitchBox_->isChecked(), bestCategory_);
-    bestCategory_ = analysis.best;
-    // The pass has already followed every move of the round, so the selector
-    // only has to show where it settled.
-    round_ = analysis.round;
-    roundSelector_->setItemIndex(static_cast<int>(round_));
+void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
+    enableHistoryActions();
+    showHandsPlayed();
+    if (pictures == Pictures::First) showSlotPictures(update);
+    autoSwitchBox_->setChecked(update.table.autoSwitch);
+    roundSelector_->setItemIndex(itemOfRound(update.table.round));
+
+    const Analysis& analysis = update.analysis;
 
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(analysis.rows.size()));
@@ -83,19 +99,24 @@ void MainWindow::showAnalysis() {
     for (size_t i = 0; i < rowStates_.size(); ++i) rowStates_[i] = analysis.rows[i].state;
     oddsList_->setRows(std::move(rows));
     exactChances_->show(analysis, language_, decimalSeparator_);
-    cardPicker_->setCardsOnTable(table_.hand());
+    cardPicker_->setCardsOnTable(update.table.hand);
     showBestHand();
+    if (pictures == Pictures::Last) showSlotPictures(update);
+}
+
+void MainWindow::showAnalysis() {
+    showTable(session_.now());
 }
 
 void MainWindow::showBestHand() {
-    statusPanels_->setPanelText(StatusPanel::BestHand,
-                                QString::fromStdString(bestHandText(language_, bestCategory_)));
+    statusPanels_->setPanelText(StatusPanel::BestHand, QString::fromStdString(bestHandText(
+                                                           language_, session_.table().best)));
 }
 
 void MainWindow::showHandsPlayed() {
-    statusPanels_->setPanelText(
-        StatusPanel::HandsPlayed,
-        panelLabel(WindowText::HandsPlayed) + QString::number(table_.handsPlayed()));
+    statusPanels_->setPanelText(StatusPanel::HandsPlayed,
+                                panelLabel(WindowText::HandsPlayed) +
+                                    QString::number(session_.table().handsPlayed));
 }
 
 // --- Card table -------------------------------------------------------------
@@ -105,14 +126,13 @@ void MainWindow::loadSlotPicture(int slot, const QString& path) {
     picture->setPicture(loadPictureForScreen(path, picture->devicePixelRatioF()));
 }
 
-void MainWindow::toggleCard(Card card) {
-    const CardToggle toggle = table_.toggleCard(card);
-    if (toggle.outcome == CardToggle::Outcome::TakenOff)
-        loadSlotPicture(toggle.slot, emptySlotPicturePath(services_.pictureFolder));
-    else if (toggle.outcome == CardToggle::Outcome::PutOn)
-        loadSlotPicture(toggle.slot, cardPicturePath(services_.pictureFolder,
-                                                     QString::fromStdString(cardCode(card))));
-    showAnalysis();
+void MainWindow::showSlotPictures(const TableUpdate& update) {
+    for (const int slot : update.touchedSlots) {
+        const std::optional<Card> card = update.table.hand.card(slot);
+        loadSlotPicture(slot, card ? cardPicturePath(services_.pictureFolder,
+                                                     QString::fromStdString(cardCode(*card)))
+                                   : emptySlotPicturePath(services_.pictureFolder));
+    }
 }
 
 void MainWindow::pickCard(int pickerItem) {
@@ -120,57 +140,33 @@ void MainWindow::pickCard(int pickerItem) {
 }
 
 void MainWindow::clickSlot(int slot) {
-    guarded([&] {
-        table_.empty(slot);
-        const QString picture = emptySlotPicturePath(services_.pictureFolder);
-        // The first flop card shows its empty picture before the analysis; if
-        // that picture fails, the analysis has not run yet.
-        if (slot == 3) {
-            loadSlotPicture(slot, picture);
-            showAnalysis();
-        } else {
-            showAnalysis();
-            loadSlotPicture(slot, picture);
-        }
-        recordChange();
-    });
+    // The first flop card shows its empty picture before the rows, the other
+    // slots after them; a picture that fails leaves the rows as they were
+    // drawn at that moment.
+    guarded(
+        [&] { showTable(session_.takeOff(slot), slot == 3 ? Pictures::First : Pictures::Last); });
 }
 
 void MainWindow::foldHand() {
     // The next hand starts with nothing half typed.
     cardKeys_.clear();
     statusMessage_->clear();
-    guarded([&] {
-        const int cleared = table_.clear();
-        for (int slot = 1; slot <= kSlotCount; ++slot)
-            loadSlotPicture(slot, emptySlotPicturePath(services_.pictureFolder));
-        // Only a hand that was really dealt counts: two cards or more.
-        if (cleared >= 2) {
-            table_.countHand();
-            showHandsPlayed();
-        }
-        showAnalysis();
-        recordChange();
-    });
+    guarded([&] { showTable(session_.fold(), Pictures::First); });
 }
 
 // --- View controls ------------------------------------------------------------
 
 void MainWindow::chooseRound() {
     guarded([&] {
-        const int item = roundSelector_->itemIndex();
-        if (item >= 0 && item <= 2) round_ = static_cast<Round>(item);
-        showAnalysis();
-        recordChange();
+        if (const std::optional<Round> round = roundOfItem(roundSelector_->itemIndex()))
+            showTable(session_.chooseRound(*round));
     });
 }
 
+// The box shows the table's auto-switch again afterwards: a change the store
+// refused is not shown as made.
 void MainWindow::toggleAutoSwitch() {
-    guarded([&] {
-        setAutoSwitch(autoSwitchBox_->isChecked());
-        showAnalysis();
-        recordChange();
-    });
+    guarded([&] { showTable(session_.switchAutoSwitch()); });
 }
 
 void MainWindow::changeTransparency() {
@@ -178,9 +174,9 @@ void MainWindow::changeTransparency() {
     setWindowOpacity((255 - 10 * transparencySlider_->value()) / 255.0);
 }
 
-// A new font colour repaints every row through a fresh analysis pass.
+// A new font colour repaints every row.
 void MainWindow::changeFontColour() {
-    guarded([&] { showAnalysis(); });
+    oddsList_->update();
 }
 
 void MainWindow::showElapsedTime() {
@@ -215,11 +211,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         restoreStoredChoices();
         Q_EMIT shown();
-    }
-    // Undo goes back as far as the table the player first saw.
-    if (!history_) {
-        history_.emplace(tableNow());
-        enableHistoryActions();
     }
 }
 
@@ -310,21 +301,22 @@ void MainWindow::tickLanguage() {
     russianAction_->setChecked(language_ == Language::Russian);
 }
 
-void MainWindow::setAutoSwitch(bool on) {
-    services_.settings.setAutoSwitch(on);
+bool MainWindow::keepAutoSwitch(bool on) {
+    bool kept = false;
+    guarded([&] {
+        services_.settings.setAutoSwitch(on);
+        kept = true;
+    });
+    return kept;
 }
 
 void MainWindow::resetAutoSwitch() {
     const std::optional<bool> stored = services_.settings.autoSwitch();
-    if (!stored) setAutoSwitch(true);
-    const bool on = stored.value_or(true);
-    // The box takes the stored state and the list follows it. Nothing is
+    if (!stored) services_.settings.setAutoSwitch(true);
+    // The table takes the stored state and the list follows it. Nothing is
     // stored again: the value is already there, and a store the player may
     // only read must not complain at every start.
-    if (autoSwitchBox_->isChecked() != on) {
-        autoSwitchBox_->setChecked(on);
-        showAnalysis();
-    }
+    showTable(session_.restoreAutoSwitch(stored.value_or(true)));
 }
 
 // --- Lights and tooltips -------------------------------------------------------

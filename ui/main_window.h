@@ -3,13 +3,15 @@
 // with the round selector and auto-switch, the two view sliders, the status
 // panels and the menus.
 //
+// The rules of the table live in the table session; the window forwards what
+// the player does to it and shows the table it gets back.
+//
 // Failures (a picture that cannot be loaded, a settings store that cannot be
 // read or written) are thrown inside and reported by the handler that met
 // them, which skips the rest of its work: what was done before stays done.
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
-#include <optional>
 
 #include "analysis.h"
 #include "card_keys.h"
@@ -17,7 +19,7 @@
 #include "failure.h"
 #include "light_palette.h"
 #include "status_panels.h"
-#include "table_history.h"
+#include "table_session.h"
 #include "translation.h"
 #include "window_services.h"
 
@@ -54,12 +56,12 @@ public:
     ~MainWindow() override;
 
     // --- What the window shows ------------------------------------------------
-    const Hand& hand() const { return table_.hand(); }
-    int handsPlayed() const { return table_.handsPlayed(); }
+    const Hand& hand() const { return session_.table().hand; }
+    int handsPlayed() const { return session_.table().handsPlayed; }
     // The odds rows on show.
     const QStringList& oddsRows() const;
-    Round round() const { return round_; }
-    bool autoSwitch() const;
+    Round round() const { return session_.table().round; }
+    bool autoSwitch() const { return session_.table().autoSwitch; }
     Language language() const { return language_; }
     QString panelText(StatusPanel panel) const;
     // The explanation of odds row 0..9; empty while the exact chances are hidden.
@@ -105,8 +107,14 @@ private:
     void connectHandlers();
     void showLayoutCaptions();
 
-    // The analysis of the known cards into the odds list; the round selector
-    // moves to where auto-switch settles; then the best-hand panel.
+    // Shows what an action left on the table: the hands played, the slot
+    // pictures of the touched slots, the auto-switch box, the round selector,
+    // the odds rows with the exact chances, the picker and the best hand. The
+    // pictures come first or last; a picture that fails ends the showing there.
+    enum class Pictures { First, Last };
+    void showTable(const TableUpdate& update, Pictures pictures = Pictures::Last);
+    void showSlotPictures(const TableUpdate& update);
+    // The table as it is, again (its texts follow the language).
     void showAnalysis();
     void showBestHand();
     void showHandsPlayed();
@@ -116,7 +124,9 @@ private:
     // Round selector, auto-switch box and slot captions in the current language.
     void setControlCaptions();
     void tickLanguage();
-    void setAutoSwitch(bool on);
+    // Stores a new auto-switch option before the table takes it; false when
+    // the store refused it (and the player has been told).
+    bool keepAutoSwitch(bool on);
     void resetAutoSwitch();
 
     // Handlers; each reports its failure and stops there.
@@ -138,7 +148,6 @@ private:
     void chooseHighContrastLights(bool on);
     void showLights(LightPalette palette);
 
-    void toggleCard(Card card);
     void loadSlotPicture(int slot, const QString& path);
     void setElapsedTick(const QDateTime& now, qint64 minute);
     // Runs a handler body; a failure is reported and ends it.
@@ -152,12 +161,6 @@ private:
     void typeCard(Card card);
     void takeLastCardOff();
     void showCardKeyMessage(CardKeyMessage message, const QString& detail = {});
-    TableSnapshot tableNow() const;
-    // After every change the player makes, once its pass has run.
-    void recordChange();
-    enum class HistoryStep { Back, Forward };
-    void stepHistory(HistoryStep step);
-    void showTable(const TableSnapshot& snapshot);
     void enableHistoryActions();
 
     WindowServices services_;
@@ -193,13 +196,11 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     CardKeys cardKeys_;
-    std::optional<TableHistory> history_;  // from the first showing on
 
-    CardTable table_;
+    // Auto-switch is off until the stored option is known, as the box is drawn.
+    TableSession session_;
     Language language_ = Language::English;
     Translation translation_;  // language_'s, for the window texts
-    Round round_ = Round::Flop;
-    std::optional<Category> bestCategory_;
     // States of the rows on show, which the painter turns into their fills.
     std::array<RowState, 10> rowStates_{};
     LightPalette lightPalette_ = LightPalette::Classic;

@@ -1,15 +1,10 @@
-// Keyboard card entry and the undo history of the main window. The table
-// handlers in main_window.cpp record each change; this file answers the keys
-// and the Undo and Redo entries.
+// Keyboard card entry and the Undo and Redo entries of the main window; the
+// table session keeps the history.
 #include <QAction>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QSignalBlocker>
 
 #include "main_window.h"
-#include "picture_loader.h"
-#include "radio_group.h"
 #include "status_message.h"
 #include "tooltip_texts.h"
 
@@ -28,8 +23,10 @@ void MainWindow::createCardEntry() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undoAction_->setEnabled(false);
     redoAction_->setEnabled(false);
-    connect(undoAction_, &QAction::triggered, this, [this] { stepHistory(HistoryStep::Back); });
-    connect(redoAction_, &QAction::triggered, this, [this] { stepHistory(HistoryStep::Forward); });
+    connect(undoAction_, &QAction::triggered, this,
+            [this] { guarded([&] { showTable(session_.undo()); }); });
+    connect(redoAction_, &QAction::triggered, this,
+            [this] { guarded([&] { showTable(session_.redo()); }); });
 
     // Over the time-passed, hands-played and best-hand panels: the widest
     // stretch of the bar that no slider lies on.
@@ -83,16 +80,13 @@ void MainWindow::showCardKeyMessage(CardKeyMessage message, const QString& detai
 }
 
 void MainWindow::clickCard(Card card) {
-    guarded([&] {
-        toggleCard(card);
-        recordChange();
-    });
+    guarded([&] { showTable(session_.toggleCard(card), Pictures::First); });
 }
 
 void MainWindow::typeCard(Card card) {
     statusMessage_->clear();
     const QString code = QString::fromStdString(cardCode(card));
-    switch (judgeTypedCard(table_.hand(), card)) {
+    switch (judgeTypedCard(hand(), card)) {
         case TypedCardVerdict::Place: clickCard(card); return;
         case TypedCardVerdict::AlreadyOnTable:
             showCardKeyMessage(CardKeyMessage::AlreadyOnTable, code);
@@ -103,66 +97,15 @@ void MainWindow::typeCard(Card card) {
 
 void MainWindow::takeLastCardOff() {
     statusMessage_->clear();
-    if (const std::optional<int> slot = lastOccupiedSlot(table_.hand()))
+    if (const std::optional<int> slot = lastOccupiedSlot(hand()))
         clickSlot(*slot);
     else
         showCardKeyMessage(CardKeyMessage::NothingToTakeOff);
 }
 
-// --- Undo and redo ----------------------------------------------------------------
-
-TableSnapshot MainWindow::tableNow() const {
-    return {table_.hand(), table_.handsPlayed(), bestCategory_, round_,
-            autoSwitchBox_->isChecked()};
-}
-
-void MainWindow::recordChange() {
-    if (!history_) return;
-    history_->record(tableNow());
-    enableHistoryActions();
-}
-
 void MainWindow::enableHistoryActions() {
-    undoAction_->setEnabled(history_ && history_->canUndo());
-    redoAction_->setEnabled(history_ && history_->canRedo());
-}
-
-void MainWindow::stepHistory(HistoryStep step) {
-    if (!history_) return;
-    const bool back = step == HistoryStep::Back;
-    const std::optional<TableSnapshot> snapshot = back ? history_->undo() : history_->redo();
-    if (!snapshot) return;
-    bool taken = false;
-    guarded([&] {
-        // The stored auto-switch changes as a click on the box would change it,
-        // and first: a store that refuses it leaves the table as it was.
-        if (autoSwitchBox_->isChecked() != snapshot->autoSwitch)
-            setAutoSwitch(snapshot->autoSwitch);
-        taken = true;
-        showTable(*snapshot);
-    });
-    if (!taken) back ? history_->redo() : history_->undo();
-    enableHistoryActions();
-}
-
-void MainWindow::showTable(const TableSnapshot& snapshot) {
-    table_.restore(snapshot.hand, snapshot.handsPlayed);
-    autoSwitchBox_->setChecked(snapshot.autoSwitch);
-    round_ = snapshot.round;
-    {
-        const QSignalBlocker quiet(roundSelector_);
-        roundSelector_->setItemIndex(static_cast<int>(round_));
-    }
-    // The pass starts from the best hand of that moment, so it comes back too.
-    bestCategory_ = snapshot.best;
-    showAnalysis();
-    showHandsPlayed();
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const std::optional<Card> card = table_.hand().card(slot);
-        loadSlotPicture(slot, card ? cardPicturePath(services_.pictureFolder,
-                                                     QString::fromStdString(cardCode(*card)))
-                                   : emptySlotPicturePath(services_.pictureFolder));
-    }
+    undoAction_->setEnabled(session_.canUndo());
+    redoAction_->setEnabled(session_.canRedo());
 }
 
 }  // namespace korvana::ui

@@ -108,7 +108,7 @@ QString cardName(Card card) {
         QT_TRANSLATE_NOOP("Tooltips", "clubs"), QT_TRANSLATE_NOOP("Tooltips", "diamonds"),
         QT_TRANSLATE_NOOP("Tooltips", "hearts"), QT_TRANSLATE_NOOP("Tooltips", "spades")};
     const auto rank = static_cast<size_t>(card.rank - 2);
-    const auto suit = static_cast<size_t>(card.suit - 1);
+    const auto suit = suitIndex(card.suit);
     //: A card's name: %1 the rank, %2 the suit.
     return QCoreApplication::translate("Tooltips", "%1 of %2")
         .arg(QCoreApplication::translate("Tooltips", kRanks[rank]),

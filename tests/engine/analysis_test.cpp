@@ -89,8 +89,7 @@ TEST(AnalysisPass, BestCategoryIsNeverLowered) {
 TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
     std::mt19937 random(52);
     std::vector<Card> deck;
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 2; rank <= 14; ++rank) deck.push_back({rank, suit});
+    for (int index = 0; index < kCardCount; ++index) deck.push_back(cardAt(index));
     for (int round = 0; round < 20000; ++round) {
         std::shuffle(deck.begin(), deck.end(), random);
         const int count = static_cast<int>(random() % 8);
@@ -112,7 +111,7 @@ TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
             SCOPED_TRACE("row \"" + text + "\" of " + std::to_string(count) + " cards, target " +
                          std::to_string(target));
             ASSERT_EQ(r.category, kCategoriesInListOrder[row]);
-            ASSERT_EQ(r.state == RowState::Complete, made[static_cast<size_t>(r.category)]);
+            ASSERT_EQ(r.state == RowState::Complete, made.has(r.category));
             if (nothingToCome) {
                 ASSERT_NE(r.state, RowState::Possible);
             }
@@ -121,7 +120,7 @@ TEST(AnalysisPass, RowStatesAgreeWithThePokerRules) {
             if (r.odds) {
                 ASSERT_GE(*r.odds, 1.0);
             }
-            if (made[static_cast<size_t>(r.category)] && !highestMade) highestMade = r.category;
+            if (made.has(r.category) && !highestMade) highestMade = r.category;
         }
         ASSERT_EQ(pass.best, highestMade);
     }
@@ -146,7 +145,7 @@ TEST(AnalysisPass, SampleOfHandsGivesTheSameRowsOnEveryPlatform) {
         const size_t count = random() % 8;
         for (size_t n = 0; n < count; ++n)
             hand.place(static_cast<int>(n) + 1, *parseCardCode(deck[n]));
-        const auto pass = analyse(hand, static_cast<Round>(random() % 3), false, std::nullopt);
+        const auto pass = analyse(hand, kRounds[random() % 3], false, std::nullopt);
         for (const auto& row : rowTexts(pass, Language::English, "."))
             for (const char ch : row)
                 digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;

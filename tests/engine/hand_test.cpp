@@ -21,15 +21,27 @@ struct CountedCase {
 TEST(Hand, CountedCardsAndGrid) {
     const std::vector<CountedCase> cases = {
         {"empty", "", 5, {}},
-        {"pocket cards", "Ah Kd", 5, {{14, 3}, {13, 2}}},
-        {"hole in slot 3", "2c 3d - 4s", 5, {{2, 1}, {3, 2}, {4, 4}}},
+        {"pocket cards", "Ah Kd", 5, {{14, Suit::Hearts}, {13, Suit::Diamonds}}},
+        {"hole in slot 3",
+         "2c 3d - 4s",
+         5,
+         {{2, Suit::Clubs}, {3, Suit::Diamonds}, {4, Suit::Spades}}},
         {"turn and river left out at the flop", "- - - - - Tc Jd", 5, {}},
-        {"turn and river counted at the river", "- - - - - Tc Jd", 7, {{10, 1}, {11, 2}}},
-        {"spade ace", "As", 5, {{14, 4}}},
+        {"turn and river counted at the river",
+         "- - - - - Tc Jd",
+         7,
+         {{10, Suit::Clubs}, {11, Suit::Diamonds}}},
+        {"spade ace", "As", 5, {{14, Suit::Spades}}},
         {"seven cards",
          "2c 3c 4c 5c 6c 7c 8c",
          7,
-         {{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}},
+         {{2, Suit::Clubs},
+          {3, Suit::Clubs},
+          {4, Suit::Clubs},
+          {5, Suit::Clubs},
+          {6, Suit::Clubs},
+          {7, Suit::Clubs},
+          {8, Suit::Clubs}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -38,7 +50,7 @@ TEST(Hand, CountedCardsAndGrid) {
         const CardGrid grid(counted);
         int set = 0;
         for (int rank = 2; rank <= 14; ++rank)
-            for (int suit = 1; suit <= 4; ++suit) set += grid.at(rank, suit);
+            for (const Suit suit : kSuits) set += grid.at(rank, suit);
         EXPECT_EQ(set, static_cast<int>(c.counted.size()));
         for (const auto& card : c.counted) EXPECT_EQ(grid.at(card.rank, card.suit), 1);
     }
@@ -69,7 +81,7 @@ TEST(Hand, ToggleTakesOffOrFillsTheFirstEmptySlot) {
         EXPECT_EQ(hand.cardsUpTo(kSlotCount), handOf(c.after).cardsUpTo(kSlotCount));
     }
     Hand hand = handOf("Ah Kd");
-    EXPECT_FALSE(hand.place(3, {14, 3}));  // a card stands in one slot only
+    EXPECT_FALSE(hand.place(3, {14, Suit::Hearts}));  // a card stands in one slot only
     EXPECT_EQ(hand.clear(), 2);
     EXPECT_EQ(hand.count(), 0);
 }
@@ -80,8 +92,10 @@ TEST(CardCodes, ParseAcceptsExactlyTheFiftyTwoCodes) {
         const auto card = parseCardCode(code);
         ASSERT_TRUE(card) << code;
         EXPECT_EQ(cardCode(*card), code);
-        EXPECT_EQ(card->suit, static_cast<int>(n / 13) + 1);
+        EXPECT_EQ(card->suit, kSuits[n / 13]);
         EXPECT_EQ(card->rank, static_cast<int>(n % 13) + 2);
+        EXPECT_EQ(cardIndex(*card), static_cast<int>(n));
+        EXPECT_EQ(cardAt(static_cast<int>(n)), *card);
     }
     for (const char* bad : {"", "A", "1h", "AH", "ah", "Ahh", "10h", " Ah", "Tx", "-"})
         EXPECT_FALSE(parseCardCode(bad)) << '"' << bad << '"';

@@ -91,7 +91,7 @@ void CardPickerTest::cardsOnTableAreDimmed() {
     // A dimmed card is still a button: its click is what takes it off the table.
     picker.setCardsOnTable(handOf(table));
     QSignalSpy clicked(&picker, &CardPicker::itemClicked);
-    const int item = pickerItemOf(*parseCardCode(table.first().toStdString()));
+    const int item = pickerItem(*parseCardCode(table.first().toStdString()));
     QTest::mouseClick(&picker, Qt::LeftButton, {}, picker.buttonRect(item).center());
     QCOMPARE(clicked.size(), 1);
     QCOMPARE(clicked.first().first().toInt(), item);

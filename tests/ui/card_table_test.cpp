@@ -48,7 +48,6 @@ class CardTableTest : public QObject {
 private Q_SLOTS:
     void pickerItems_data();
     void pickerItems();
-    void faceListIsAPermutation();
     void mouseClickOnPickerPutsCardAndPicture();
     void clicks_data();
     void clicks();
@@ -63,33 +62,25 @@ private Q_SLOTS:
 void CardTableTest::pickerItems_data() {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("picture");
-    QTest::newRow("2c") << 0 << "2c" << 0;
-    QTest::newRow("9c") << 7 << "9c" << 7;
-    QTest::newRow("Tc") << 8 << "Tc" << 12;
-    QTest::newRow("Jc") << 9 << "Jc" << 9;
-    QTest::newRow("Qc") << 10 << "Qc" << 11;
-    QTest::newRow("Kc") << 11 << "Kc" << 10;
-    QTest::newRow("Ac") << 12 << "Ac" << 8;
-    QTest::newRow("Td") << 21 << "Td" << 25;
-    QTest::newRow("Ad") << 25 << "Ad" << 21;
-    QTest::newRow("Ah") << 38 << "Ah" << 34;
-    QTest::newRow("2s") << 39 << "2s" << 39;
-    QTest::newRow("As") << 51 << "As" << 47;
+    QTest::newRow("2c") << 0 << "2c";
+    QTest::newRow("9c") << 7 << "9c";
+    QTest::newRow("Tc") << 8 << "Tc";
+    QTest::newRow("Jc") << 9 << "Jc";
+    QTest::newRow("Qc") << 10 << "Qc";
+    QTest::newRow("Kc") << 11 << "Kc";
+    QTest::newRow("Ac") << 12 << "Ac";
+    QTest::newRow("Td") << 21 << "Td";
+    QTest::newRow("Ad") << 25 << "Ad";
+    QTest::newRow("Ah") << 38 << "Ah";
+    QTest::newRow("2s") << 39 << "2s";
+    QTest::newRow("As") << 51 << "As";
 }
 
 void CardTableTest::pickerItems() {
     QFETCH(int, item);
     QFETCH(QString, code);
-    QFETCH(int, picture);
     QCOMPARE(pickerCardCode(item), code);
-    QCOMPARE(pickerPictureIndex(item), picture);
-}
-
-void CardTableTest::faceListIsAPermutation() {
-    QList<int> seen(kPickerItems, 0);
-    for (int item = 0; item < kPickerItems; ++item) ++seen[pickerPictureIndex(item)];
-    QCOMPARE(seen.count(1), kPickerItems);
+    QCOMPARE(pickerItem(pickerCard(item)), item);
 }
 
 void CardTableTest::mouseClickOnPickerPutsCardAndPicture() {
@@ -166,10 +157,7 @@ void CardTableTest::fold_data() {
     QTest::addColumn<QStringList>("cards");
     QTest::addColumn<int>("handsPlayed");
     QTest::newRow("empty table") << QStringList{} << 0;
-    QTest::newRow("one card is no hand") << QStringList{"Ah"} << 0;
     QTest::newRow("two cards are a hand") << QStringList{"Ah", "Kd"} << 1;
-    QTest::newRow("a full table is one hand")
-        << QStringList{"2c", "3c", "4c", "5c", "6c", "7c", "8c"} << 1;
 }
 
 void CardTableTest::fold() {
@@ -194,8 +182,9 @@ void CardTableTest::fold() {
     QCOMPARE(window->oddsRows().last(), QStringLiteral(" no High card "));
 }
 
-// A picture that cannot be loaded is reported with its full path; what was
-// done before it stays done and the rest of the action is skipped.
+// A picture that cannot be loaded is reported with its full path. The table
+// takes the whole action; the window stops showing it at the picture, so what
+// was drawn before stays drawn and the rest waits for the next change.
 void CardTableTest::failingPictures_data() {
     QTest::addColumn<QString>("action");
     // "missing:", "garbled:", "pipe:" or "folder:" and a file name; "" = no folder
@@ -241,10 +230,10 @@ void CardTableTest::failingPictures_data() {
         << "missing:nocard.jpg"
         << "Cannot open file \"%1nocard.jpg\". " << QStringList{"Ah", "Kd", "", "", "", "", ""}
         << false << 0 << QList<int>{2};
-    QTest::newRow("fold clears the slots, counts nothing")
+    QTest::newRow("fold clears the slots and counts the hand")
         << "Fold"
         << ""
-        << "Cannot open file \"%1nocard.jpg\". " << QStringList(7, QString()) << false << 0
+        << "Cannot open file \"%1nocard.jpg\". " << QStringList(7, QString()) << false << 1
         << QList<int>{0, 1, 2, 3, 4, 5, 6};
 }
 
@@ -296,6 +285,8 @@ void CardTableTest::failingPictures() {
     QCOMPARE(slotTexts(*window), table);
     QCOMPARE(window->oddsRows() != rowsBefore, listUpdated);
     QCOMPARE(window->handsPlayed(), handsPlayed);
+    QCOMPARE(window->panelText(StatusPanel::HandsPlayed),
+             QStringLiteral("Hands played: %1").arg(handsPlayed));
     for (int slot : unchangedPictures)
         QCOMPARE(slotPicture(*window, slot + 1)->picture(), picturesBefore[slot]);
 }

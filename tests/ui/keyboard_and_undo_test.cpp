@@ -2,6 +2,7 @@
 // slots and the status message, undo and redo to the whole visible state.
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSlider>
@@ -127,7 +128,6 @@ private Q_SLOTS:
     void messages();
     void undoRedo_data();
     void undoRedo();
-    void hundredSteps();
     void readOnlyStore();
 };
 
@@ -256,22 +256,14 @@ void KeyboardAndUndoTest::undoRedo_data() {
                                        << "Ah Kd Qc" << true << true;
     QTest::newRow("best hand goes back with the cards") << "Ah Ad slot2 undo undo"
                                                         << "Ah" << true << true;
-    QTest::newRow("best hand stays after a card is taken off") << "Ah Ad slot2 undo undo redo redo"
-                                                               << "Ah Ad slot2" << true << false;
     QTest::newRow("fold and its count undone") << "Ah Kd fold undo"
                                                << "Ah Kd" << true << true;
-    QTest::newRow("fold redone") << "Ah Kd fold undo redo"
-                                 << "Ah Kd fold" << true << false;
     QTest::newRow("round choice") << "auto Ah Kd Qc turn river undo"
                                   << "auto Ah Kd Qc turn" << true << true;
     QTest::newRow("auto-switch and its stored value") << "auto undo"
                                                       << "" << false << true;
-    QTest::newRow("auto-switch redone") << "auto Ah undo undo redo"
-                                        << "auto" << true << true;
     QTest::newRow("auto-switch round moves go back") << "Ah Kd Qc Jc Tc 9c undo undo"
                                                      << "Ah Kd Qc Jc" << true << true;
-    QTest::newRow("a new change drops the redo") << "Ah Kd undo Qc redo"
-                                                 << "Ah Qc" << true << false;
     QTest::newRow("typed cards and backspace are steps") << "#AhKd<bs> undo undo"
                                                          << "Ah" << true << true;
     QTest::newRow("ctrl+z, ctrl+shift+z") << "Ah Kd ^z ^z ^Z"
@@ -302,22 +294,8 @@ void KeyboardAndUndoTest::undoRedo() {
     QCOMPARE(fixture.errors, QStringList());
 }
 
-// At least a hundred changes can be undone, one after another.
-void KeyboardAndUndoTest::hundredSteps() {
-    WindowFixture fixture;
-    auto window = fixture.window();
-    for (int change = 0; change < 120; ++change) clickCards(*window, {"2c"});
-    int undone = 0;
-    while (enabled(*window, "undoAction") && undone < 200) {
-        trigger(*window, "undoAction");
-        ++undone;
-    }
-    QCOMPARE(undone, 100);
-    QCOMPARE(slotsShown(*window), "- - - - - - -");  // after change 20 of 120
-}
-
 // Undo writes the auto-switch only when it changes, so a store the player may
-// only read lets cards be undone; a step the store refuses is not taken.
+// only read lets cards be undone; a change the store refuses is not made.
 void KeyboardAndUndoTest::readOnlyStore() {
     WindowFixture fixture;
     {
@@ -331,17 +309,26 @@ void KeyboardAndUndoTest::readOnlyStore() {
     QCOMPARE(fixture.errors, QStringList());
     play(window, "Ah Kd undo");
     QCOMPARE(fixture.errors, QStringList());
-    // A refused click on the box is no step; the store still says on.
+    // A refused click on the box is no step: the box stays on, as stored.
     play(window, "auto Qc");
     QCOMPARE(fixture.errors.size(), 1);
-    play(window, "undo");  // back to Ah alone, on as stored
+    QVERIFY(window.autoSwitch());
+    QVERIFY(part<QCheckBox>(window, "autoSwitchBox")->isChecked());
+    play(window, "undo");  // back to Ah alone without a write
     QCOMPARE(fixture.errors.size(), 1);
-    QVERIFY(window.autoSwitch());
-    play(window, "redo");  // Qc with auto-switch off cannot be stored
-    QCOMPARE(fixture.errors.size(), 2);
     QCOMPARE(slotsShown(window), "Ah - - - - - -");
-    QVERIFY(window.autoSwitch());
-    QVERIFY(enabled(window, "redoAction"));
+
+    // A step back to another auto-switch that cannot be stored is not taken.
+    WindowFixture writable;
+    auto other = writable.window();
+    play(*other, "auto Ah undo undo");
+    QFile::remove(writable.settingsPath());
+    QVERIFY(QDir().mkpath(writable.settingsPath()));  // a folder where the file should be
+    play(*other, "redo");
+    QCOMPARE(writable.errors.size(), 1);
+    QCOMPARE(slotsShown(*other), "- - - - - - -");
+    QVERIFY(other->autoSwitch());
+    QVERIFY(enabled(*other, "redoAction"));
 }
 
 QTEST_MAIN(KeyboardAndUndoTest)
