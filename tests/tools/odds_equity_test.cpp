@@ -118,6 +118,8 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
         {{"Ah", "Kh", "--vs", "random", "--exact", "--samples", "10"}, "leave out --samples"},
         {{"Ah", "Kh", "--vs", "random", "--precision", "0"},
          "--precision needs percentage points above 0"},
+        {{"Ah", "Kh", "--opponents", std::string(100, '9')},
+         "not '" + std::string(59, '9') + "\u2026' (see"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -7,6 +7,7 @@
 
 #include "card_input.h"
 #include "json_text.h"
+#include "terminal_text.h"
 
 namespace korvana {
 namespace {
@@ -28,10 +29,10 @@ std::optional<Number> numberOf(const std::string& text) {
 }
 
 std::string rangeProblem(const RangeError& error, const std::string& text) {
-    const std::string piece = "'" + error.piece + "'";
-    const std::string where = error.piece == text ? "" : " in '" + text + "'";
+    const std::string piece = quoted(error.piece);
+    const std::string where = error.piece == text ? "" : " in " + quoted(text);
     switch (error.problem) {
-        case RangeError::Problem::NoHands: return "no hand in range '" + text + "'";
+        case RangeError::Problem::NoHands: return "no hand in range " + quoted(text);
         case RangeError::Problem::SuitedPair:
             return piece + where + ": a pair is neither suited nor offsuit";
         case RangeError::Problem::UnmatchedEnds:
@@ -91,9 +92,9 @@ std::string problemText(const EquityError& error, const EquityReport& report,
         case Problem::TooFewCards:
             return "not enough cards left to deal every opponent and the board";
         case Problem::RangeEmpty:
-            return "opponent " + std::to_string(error.opponent) + " ('" +
-                   report.specs[static_cast<size_t>(error.opponent - 1)] +
-                   "') holds no hand without a card that is already known";
+            return "opponent " + std::to_string(error.opponent) + " (" +
+                   quoted(report.specs[static_cast<size_t>(error.opponent - 1)]) +
+                   ") holds no hand without a card that is already known";
         case Problem::TooManyDeals:
             return "--exact would count " + grouped(error.deals) +
                    " deals, more than the limit of " + grouped(maxDeals) +
@@ -121,7 +122,7 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
         return number;
     };
     const auto notA = [&](const std::string& what) {
-        return option + " needs " + what + ", not '" + value + "'";
+        return option + " needs " + what + ", not " + quoted(value);
     };
     if (name == "--vs") {
         auto range = parseHandRange(value);
@@ -135,12 +136,12 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
     } else if (name == "--dead") {
         const TypedCards typed = parseCardsLeniently(value);
         if (typed.unreadable)
-            return "unknown card code '" + *typed.unreadable + "' in --dead '" + value + "'";
+            return "unknown card code " + quoted(*typed.unreadable) + " in --dead " + quoted(value);
         for (const TypedSlot& slot : typed.slots) {
-            if (!slot.card) return "--dead takes cards only, not '" + slot.typed + "'";
+            if (!slot.card) return "--dead takes cards only, not " + quoted(slot.typed);
             if (std::find(request.dead.begin(), request.dead.end(), *slot.card) !=
                 request.dead.end())
-                return "card '" + slot.typed + "' is given twice";
+                return "card " + quoted(slot.typed) + " is given twice";
             request.dead.push_back(*slot.card);
         }
     } else if (name == "--samples") {

@@ -108,14 +108,6 @@ std::optional<Language> parseLanguage(const std::string& name) {
     return std::nullopt;
 }
 
-// An argument as a message quotes it: a long one is cut, so that the line
-// stays readable whatever was passed.
-constexpr size_t kQuotedColumns = 60;
-
-std::string quotedArg(std::string_view arg) {
-    return "'" + clipped(arg, kQuotedColumns) + "'";
-}
-
 // Options are long ("--round") or a dash and a letter ("-h"); any other
 // argument that starts with a dash is slots, such as "-,-,Ah".
 bool isOption(const std::string& arg) {
@@ -145,7 +137,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             const auto takeValue = [&]() -> std::optional<UsageError> {
                 if (hasValue) return std::nullopt;
                 if (i + 1 >= args.size())
-                    return UsageError{"option " + quotedArg(name) + " needs a value"};
+                    return UsageError{"option " + quoted(name) + " needs a value"};
                 value = args[++i];
                 return std::nullopt;
             };
@@ -153,7 +145,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (auto e = takeValue()) return e;
                 const auto round = parseRound(value);
                 if (!round)
-                    return UsageError{"unknown round " + quotedArg(value) +
+                    return UsageError{"unknown round " + quoted(value) +
                                       " (use flop, turn or river)"};
                 request.round = *round;
                 request.roundGiven = true;
@@ -161,7 +153,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (auto e = takeValue()) return e;
                 const auto language = parseLanguage(value);
                 if (!language)
-                    return UsageError{"unknown language " + quotedArg(value) + " (use en or ru)"};
+                    return UsageError{"unknown language " + quoted(value) + " (use en or ru)"};
                 request.language = *language;
             } else if (isEquityOption(name)) {
                 if (auto e = takeValue()) return e;
@@ -170,7 +162,7 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (name != "--vs" && name != "--opponents" && !request.equityDetail)
                     request.equityDetail = name;
             } else if (hasValue) {
-                return UsageError{"option " + quotedArg(name) + " takes no value"};
+                return UsageError{"option " + quoted(name) + " takes no value"};
             } else if (name == "--auto") {
                 request.autoSwitch = true;
             } else if (name == "--no-auto") {
@@ -185,31 +177,30 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             } else if (name == "--version") {
                 request.version = true;
             } else {
-                return UsageError{"unknown option " + quotedArg(arg)};
+                return UsageError{"unknown option " + quoted(arg)};
             }
             continue;
         }
         const TypedCards typed = parseCardsLeniently(arg);
         const std::string within =
-            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in " + quotedArg(arg);
+            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in " + quoted(arg);
         for (const TypedSlot& piece : typed.slots) {
             if (slot >= static_cast<size_t>(kSlotCount))
-                return UsageError{"too many slots at " + quotedArg(piece.typed) + within +
+                return UsageError{"too many slots at " + quoted(piece.typed) + within +
                                   ": a hand has at most seven"};
             if (piece.card && !request.hand.place(static_cast<int>(slot) + 1, *piece.card))
-                return UsageError{"card " + quotedArg(piece.typed) + within + " is given twice"};
+                return UsageError{"card " + quoted(piece.typed) + within + " is given twice"};
             ++slot;
         }
         if (typed.unreadable || typed.slots.empty()) {
             const std::string bad = typed.unreadable ? *typed.unreadable : arg;
             return UsageError{
-                "unknown card code " + quotedArg(bad) +
-                (bad == arg ? "" : " in " + quotedArg(arg)) +
+                "unknown card code " + quoted(bad) + (bad == arg ? "" : " in " + quoted(arg)) +
                 " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
         }
     }
     if (request.equityDetail && !request.equity.asked())
-        return UsageError{"option '" + *request.equityDetail + "' needs --vs or --opponents"};
+        return UsageError{"option " + quoted(*request.equityDetail) + " needs --vs or --opponents"};
     return std::nullopt;
 }
 

@@ -69,4 +69,9 @@ std::string clipped(std::string_view text, size_t columns) {
     return std::string(text.substr(0, end)) + "\u2026";
 }
 
+std::string quoted(std::string_view argument) {
+    constexpr size_t kQuotedColumns = 60;
+    return "'" + clipped(argument, kQuotedColumns) + "'";
+}
+
 }  // namespace korvana

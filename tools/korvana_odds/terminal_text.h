@@ -17,4 +17,8 @@ std::string oneLine(std::string_view text);
 // Cuts fall between characters, never inside one or inside its escape.
 std::string clipped(std::string_view text, size_t columns);
 
+// An argument as an error message quotes it: in single quotes, cut to about
+// 60 characters as oneLine() shows them, so the line stays readable.
+std::string quoted(std::string_view argument);
+
 }  // namespace korvana
