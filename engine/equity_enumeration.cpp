@@ -1,5 +1,7 @@
 #include "equity_enumeration.h"
 
+#include "sorted_hands.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -29,6 +31,9 @@ public:
         // by ranks on each board instead of hand by hand.
         countLastByRanks_ = !opponents.empty() && opponents.back().anyTwoCards;
         listed_ = opponents.size() - (countLastByRanks_ ? 1 : 0);
+        // Behind other varying opponents, the last one is counted many times
+        // per board: from his hands in order of rank rather than one by one.
+        countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
         onBoard_.resize(listed_);
     }
 
@@ -87,6 +92,16 @@ private:
                     ranked.ranks.push_back(ranks_.of(hands[h]).value);
                 }
         }
+        if (countLastInOrder_) {
+            lastHands_.clear();
+            lastRanks_.clear();
+            for (const PocketCards& hand : plan_.opponents.back().hands)
+                if ((hand.mask() & boardCards) == 0) {
+                    lastHands_.push_back(hand);
+                    lastRanks_.push_back(ranks_.of(hand));
+                }
+            sortedLast_.set(lastHands_, lastRanks_);
+        }
         available_ = deckCards_ & ~boardCards;
         deal(0, 0, best, sharing);
     }
@@ -107,6 +122,8 @@ private:
             RankSplit split;
             if (countLastByRanks_) {
                 split = splitAnyTwoCards(ranks_, available_ & ~used, best);
+            } else if (countLastInOrder_) {
+                split = sortedLast_.split(used, best);
             } else {
                 const RankedHands& hands = onBoard_[level];
                 std::uint64_t below = 0, equal = 0, above = 0;
@@ -139,7 +156,10 @@ private:
     const std::atomic<bool>& stop_;
     const HandEvaluator& evaluator_;
     CardMask deckCards_ = 0, available_ = 0;
-    bool countLastByRanks_ = false;
+    bool countLastByRanks_ = false, countLastInOrder_ = false;
+    std::vector<PocketCards> lastHands_;
+    std::vector<HandRank> lastRanks_;
+    SortedHands sortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;
