@@ -70,13 +70,14 @@ public:
     EquityTally total_;
     Clock::time_point lastProgress_{};
 
-    // Under the mutex.
-    void reportProgress(const EquityResult& soFar, double done) {
+    // Under the mutex. The result so far is only put together when it is shown.
+    template <typename SoFar>
+    void reportProgress(SoFar soFar, double done) {
         if (!control_ || !control_->onProgress) return;
         const auto now = Clock::now();
         if (now - lastProgress_ < kProgressInterval) return;
         lastProgress_ = now;
-        control_->onProgress(soFar, std::clamp(done, 0.0, 1.0));
+        control_->onProgress(soFar(), std::clamp(done, 0.0, 1.0));
     }
     double timeSpent() const {
         return std::chrono::duration<double>(Clock::now() - start_) /
@@ -87,29 +88,32 @@ public:
 EquityResult enumerate(const DealPlan& plan, const EquityOptions& options, EquityControl* control,
                        std::optional<std::uint64_t> allDeals) {
     Run run(plan, options, control);
-    const std::vector<EnumerationPart> parts = enumerationParts(plan, options.threads);
-    std::atomic<size_t> nextPart{0};
-    size_t partsDone = 0;
+    const std::vector<EnumerationTask> tasks = enumerationTasks(plan, options.threads);
+    std::atomic<size_t> nextTask{0};
+    size_t tasksDone = 0;
     run.runWorkers([&] {
-        BoardRanks ranks;
+        TaskCounter counter(plan, run.stop_);
         for (;;) {
-            const size_t i = nextPart.fetch_add(1);
-            if (i >= parts.size() || run.stop_.load(std::memory_order_relaxed)) return;
-            const EquityTally tally = enumeratePart(plan, parts[i], ranks, run.stop_);
+            const size_t i = nextTask.fetch_add(1);
+            if (i >= tasks.size() || run.stop_.load(std::memory_order_relaxed)) return;
+            const EquityTally tally = counter.count(tasks[i]);
             const std::lock_guard lock(run.mutex_);
             run.total_.add(tally);
-            ++partsDone;
-            EquityResult soFar = run.total_.result(plan.players);
-            soFar.enumerated = true;
-            soFar.standardError = 0.0;
-            soFar.allDeals = allDeals.value_or(0);
-            run.reportProgress(soFar,
-                               static_cast<double>(partsDone) / static_cast<double>(parts.size()));
+            ++tasksDone;
+            run.reportProgress(
+                [&] {
+                    EquityResult soFar = run.total_.result(plan.players);
+                    soFar.enumerated = true;
+                    soFar.standardError = 0.0;
+                    soFar.allDeals = allDeals.value_or(0);
+                    return soFar;
+                },
+                static_cast<double>(tasksDone) / static_cast<double>(tasks.size()));
         }
     });
     EquityResult result = run.total_.result(plan.players);
     result.enumerated = true;
-    result.complete = partsDone == parts.size() && !run.stop_.load();
+    result.complete = tasksDone == tasks.size() && !run.stop_.load();
     result.standardError = 0.0;
     result.allDeals = result.complete ? result.deals : allDeals.value_or(0);
     return result;
@@ -155,7 +159,7 @@ EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityCo
                 if (options.targetStandardError > 0 && soFar.standardError > 0)
                     done = std::max(done,
                                     std::pow(options.targetStandardError / soFar.standardError, 2));
-                run.reportProgress(soFar, done);
+                run.reportProgress([&] { return soFar; }, done);
             }
             if (enough) run.stop_.store(true, std::memory_order_relaxed);
         }
