@@ -1,10 +1,10 @@
 #include "equity_enumeration.h"
 
-#include "sorted_hands.h"
-
 #include <algorithm>
 #include <memory>
 #include <numeric>
+
+#include "sorted_hands.h"
 
 namespace korvana {
 namespace {
@@ -42,9 +42,12 @@ public:
             ofRank_[static_cast<size_t>(cardAt(index).rank - 2)].push_back(index);
     }
 
+    bool stopped() const { return stopped_; }
+
     EquityTally run(const EnumerationTask& task) {
         task_ = &task;
         tally_ = {};
+        stopped_ = false;
         // For each rank of the cards to come, every choice of its suits.
         steps_.clear();
         for (size_t rank = 0; rank < task.toComeOfRank.size(); ++rank)
@@ -61,8 +64,8 @@ public:
         // the wheels of a counter, the last rank turning fastest.
         const size_t last = steps_.size() - 1;
         std::array<size_t, 5> at{};
-        std::array<PartialHand, 5>
-            board;  // before step s, the given board and the choices before it
+        // board[s]: the given board and the choices of the steps before s.
+        std::array<PartialHand, 5> board;
         std::array<CardMask, 5> cards{};
         board[0] = plan_.board;
         for (size_t s = 0; s < last; ++s) {
@@ -72,12 +75,12 @@ public:
         for (;;) {
             if (plan_.opponents.empty()) {
                 // Known hands only: the one deal of each board, kept to a tight loop.
-                if (stop_.load(std::memory_order_relaxed)) return tally_;
+                if (stopNow()) return tally_;
                 for (const Choice& choice : steps_[last])
                     knownHandsShowdown(board[last] + choice.cards);
             } else {
                 for (const Choice& choice : steps_[last]) {
-                    if (stop_.load(std::memory_order_relaxed)) return tally_;
+                    if (stopNow()) return tally_;
                     showdowns(board[last] + choice.cards, cards[last] | choice.mask);
                 }
             }
@@ -92,6 +95,11 @@ public:
     }
 
 private:
+    bool stopNow() {
+        stopped_ = stopped_ || stop_.load(std::memory_order_relaxed);
+        return stopped_;
+    }
+
     struct Choice {
         PartialHand cards;
         CardMask mask = 0;
@@ -216,9 +224,8 @@ private:
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;
     EquityTally tally_;
+    bool stopped_ = false;
 };
-
-namespace {}  // namespace
 
 std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads) {
     std::array<int, 13> inDeck{};
@@ -269,8 +276,9 @@ TaskCounter::TaskCounter(const DealPlan& plan, const std::atomic<bool>& stop)
 
 TaskCounter::~TaskCounter() = default;
 
-EquityTally TaskCounter::count(const EnumerationTask& task) {
-    return walk_->run(task);
+std::pair<EquityTally, bool> TaskCounter::count(const EnumerationTask& task) {
+    EquityTally tally = walk_->run(task);
+    return {tally, !walk_->stopped()};
 }
 
 }  // namespace korvana

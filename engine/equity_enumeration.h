@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "deal_plan.h"
@@ -30,8 +31,9 @@ class TaskCounter {
 public:
     TaskCounter(const DealPlan& plan, const std::atomic<bool>& stop);
     ~TaskCounter();
-    // The deals of one task. Stops early, with what it has, once 'stop' is set.
-    EquityTally count(const EnumerationTask& task);
+    // The deals of one task, and whether that is all of them: it stops
+    // early, with what it has, once 'stop' is set.
+    std::pair<EquityTally, bool> count(const EnumerationTask& task);
 
 private:
     class Walk;
