@@ -36,7 +36,7 @@ std::uint32_t numberOfRankSet(std::uint32_t rankCounts) {
     return number;
 }
 
-BoardRanks::BoardRanks() : evaluator_(handEvaluator()), pairRanksByRankSet_(kFiveCardRankSets) {}
+BoardRanks::BoardRanks() : evaluator_(handEvaluator()) {}
 
 void BoardRanks::forgetAll() {  // after four billion boards the stamps start over
     handStamp_.fill(0);
@@ -44,6 +44,8 @@ void BoardRanks::forgetAll() {  // after four billion boards the stamps start ov
 }
 
 const BoardRanks::PairRanks& BoardRanks::pairRanksOf(const PartialHand& board) {
+    // Made at the first need: many spots never ask.
+    if (pairRanksByRankSet_.empty()) pairRanksByRankSet_.resize(kFiveCardRankSets);
     const std::uint32_t boardRanks = board.rankCounts();
     PairRanks& pairs = pairRanksByRankSet_[numberOfRankSet(boardRanks)];
     if (pairs.known) return pairs;

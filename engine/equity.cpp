@@ -29,87 +29,89 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(25);
 
 // What the worker threads share: the counted deals so far, guarded by the
 // mutex, and the flag that stops them.
-class Run {
-public:
+struct Run {
     Run(const DealPlan& plan, const EquityOptions& options, EquityControl* control)
-        : plan_(plan), options_(options), control_(control), start_(Clock::now()) {}
+        : plan(plan), options(options), control(control), start(Clock::now()) {}
 
     // Starts the workers, watches for a cancel or the end of the time budget
     // while they work, and returns once all have stopped.
     template <typename Work>
     void runWorkers(Work work) {
-        const int threads = std::max(1, options_.threads);
+        const int threads = std::max(1, options.threads);
         std::vector<std::thread> workers;
         for (int i = 0; i < threads; ++i)
             workers.emplace_back([&] {
                 work();
-                const std::lock_guard lock(mutex_);
-                ++finishedWorkers_;
-                changed_.notify_all();
+                const std::lock_guard lock(mutex);
+                ++finishedWorkers;
+                changed.notify_all();
             });
         {
-            std::unique_lock lock(mutex_);
-            while (finishedWorkers_ < threads) {
-                changed_.wait_for(lock, std::chrono::milliseconds(5));
-                if ((control_ && control_->cancelled()) ||
-                    Clock::now() - start_ >= options_.timeBudget)
-                    stop_.store(true, std::memory_order_relaxed);
+            std::unique_lock lock(mutex);
+            while (finishedWorkers < threads) {
+                changed.wait_for(lock, std::chrono::milliseconds(5));
+                if ((control && control->cancelled()) || Clock::now() - start >= options.timeBudget)
+                    stop.store(true, std::memory_order_relaxed);
             }
         }
         for (auto& worker : workers) worker.join();
     }
 
-    const DealPlan& plan_;
-    const EquityOptions& options_;
-    EquityControl* control_;
-    const Clock::time_point start_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    int finishedWorkers_ = 0;
-    EquityTally total_;
-    Clock::time_point lastProgress_{};
+    const DealPlan& plan;
+    const EquityOptions& options;
+    EquityControl* control;
+    const Clock::time_point start;
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable changed;
+    int finishedWorkers = 0;
+    EquityTally total;
+    Clock::time_point lastProgress{};
 
-    // Under the mutex.
-    void reportProgress(const EquityResult& soFar, double done) {
-        if (!control_ || !control_->onProgress) return;
+    // Under the mutex. The result so far is only put together when it is shown.
+    template <typename SoFar>
+    void reportProgress(SoFar soFar, double done) {
+        if (!control || !control->onProgress) return;
         const auto now = Clock::now();
-        if (now - lastProgress_ < kProgressInterval) return;
-        lastProgress_ = now;
-        control_->onProgress(soFar, std::clamp(done, 0.0, 1.0));
+        if (now - lastProgress < kProgressInterval) return;
+        lastProgress = now;
+        control->onProgress(soFar(), std::clamp(done, 0.0, 1.0));
     }
     double timeSpent() const {
-        return std::chrono::duration<double>(Clock::now() - start_) /
-               std::chrono::duration<double>(options_.timeBudget);
+        return std::chrono::duration<double>(Clock::now() - start) /
+               std::chrono::duration<double>(options.timeBudget);
     }
 };
 
 EquityResult enumerate(const DealPlan& plan, const EquityOptions& options, EquityControl* control,
                        std::optional<std::uint64_t> allDeals) {
     Run run(plan, options, control);
-    const std::vector<EnumerationPart> parts = enumerationParts(plan, options.threads);
-    std::atomic<size_t> nextPart{0};
-    size_t partsDone = 0;
+    const std::vector<EnumerationTask> tasks = enumerationTasks(plan, options.threads);
+    std::atomic<size_t> nextTask{0};
+    size_t tasksDone = 0;
     run.runWorkers([&] {
-        BoardRanks ranks;
+        TaskCounter counter(plan, run.stop);
         for (;;) {
-            const size_t i = nextPart.fetch_add(1);
-            if (i >= parts.size() || run.stop_.load(std::memory_order_relaxed)) return;
-            const EquityTally tally = enumeratePart(plan, parts[i], ranks, run.stop_);
-            const std::lock_guard lock(run.mutex_);
-            run.total_.add(tally);
-            ++partsDone;
-            EquityResult soFar = run.total_.result(plan.players);
-            soFar.enumerated = true;
-            soFar.standardError = 0.0;
-            soFar.allDeals = allDeals.value_or(0);
-            run.reportProgress(soFar,
-                               static_cast<double>(partsDone) / static_cast<double>(parts.size()));
+            const size_t i = nextTask.fetch_add(1);
+            if (i >= tasks.size() || run.stop.load(std::memory_order_relaxed)) return;
+            const auto [tally, whole] = counter.count(tasks[i]);
+            const std::lock_guard lock(run.mutex);
+            run.total.add(tally);
+            tasksDone += whole ? 1 : 0;
+            run.reportProgress(
+                [&] {
+                    EquityResult soFar = run.total.result(plan.players);
+                    soFar.enumerated = true;
+                    soFar.standardError = 0.0;
+                    soFar.allDeals = allDeals.value_or(0);
+                    return soFar;
+                },
+                static_cast<double>(tasksDone) / static_cast<double>(tasks.size()));
         }
     });
-    EquityResult result = run.total_.result(plan.players);
+    EquityResult result = run.total.result(plan.players);
     result.enumerated = true;
-    result.complete = partsDone == parts.size() && !run.stop_.load();
+    result.complete = tasksDone == tasks.size();
     result.standardError = 0.0;
     result.allDeals = result.complete ? result.deals : allDeals.value_or(0);
     return result;
@@ -134,17 +136,17 @@ EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityCo
     run.runWorkers([&] {
         for (;;) {
             const std::uint64_t block = nextBlock.fetch_add(1);
-            if (block >= blocks || run.stop_.load(std::memory_order_relaxed)) return;
-            EquityTally tally = sampleBlock(plan, options.seed, block, dealsIn(block), run.stop_);
+            if (block >= blocks || run.stop.load(std::memory_order_relaxed)) return;
+            EquityTally tally = sampleBlock(plan, options.seed, block, dealsIn(block), run.stop);
             if (tally.deals < dealsIn(block)) return;  // stopped halfway: left out
-            const std::lock_guard lock(run.mutex_);
+            const std::lock_guard lock(run.mutex);
             if (enough) return;
             waiting.emplace(block, std::move(tally));
             while (!enough && !waiting.empty() && waiting.begin()->first == counted) {
-                run.total_.add(waiting.begin()->second);
+                run.total.add(waiting.begin()->second);
                 waiting.erase(waiting.begin());
                 ++counted;
-                const EquityResult soFar = run.total_.result(plan.players);
+                const EquityResult soFar = run.total.result(plan.players);
                 const bool precise = options.targetStandardError > 0 && counted >= kFewestBlocks &&
                                      soFar.standardError <= options.targetStandardError;
                 enough = counted == blocks || precise;
@@ -155,12 +157,12 @@ EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityCo
                 if (options.targetStandardError > 0 && soFar.standardError > 0)
                     done = std::max(done,
                                     std::pow(options.targetStandardError / soFar.standardError, 2));
-                run.reportProgress(soFar, done);
+                run.reportProgress([&] { return soFar; }, done);
             }
-            if (enough) run.stop_.store(true, std::memory_order_relaxed);
+            if (enough) run.stop.store(true, std::memory_order_relaxed);
         }
     });
-    EquityResult result = run.total_.result(plan.players);
+    EquityResult result = run.total.result(plan.players);
     result.complete = enough;
     result.allDeals = allDeals.value_or(0);
     return result;

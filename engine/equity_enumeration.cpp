@@ -1,7 +1,10 @@
 #include "equity_enumeration.h"
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
+
+#include "sorted_hands.h"
 
 namespace korvana {
 namespace {
@@ -17,68 +20,128 @@ struct RankedHands {
     }
 };
 
-// One part's walk over its boards and the opponents' hands on each.
-class PartWalk {
+}  // namespace
+
+// One thread's walk over the boards of its tasks and the opponents' hands on
+// each board, with its tables kept from task to task.
+class TaskCounter::Walk {
 public:
-    PartWalk(const DealPlan& plan, const EnumerationPart& part, BoardRanks& ranks,
-             const std::atomic<bool>& stop)
-        : plan_(plan), part_(part), ranks_(ranks), stop_(stop), evaluator_(handEvaluator()) {
+    Walk(const DealPlan& plan, const std::atomic<bool>& stop)
+        : plan_(plan), stop_(stop), evaluator_(handEvaluator()) {
         for (const int index : plan.deck) deckCards_ |= cardBit(index);
         const auto& opponents = plan.opponents;
         // The last varying opponent, when he may hold any two cards, is counted
         // by ranks on each board instead of hand by hand.
         countLastByRanks_ = !opponents.empty() && opponents.back().anyTwoCards;
         listed_ = opponents.size() - (countLastByRanks_ ? 1 : 0);
+        // Behind other varying opponents, the last one is counted many times
+        // per board: from his hands in order of rank rather than one by one.
+        countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
         onBoard_.resize(listed_);
+        for (const int index : plan.deck)
+            ofRank_[static_cast<size_t>(cardAt(index).rank - 2)].push_back(index);
     }
 
-    EquityTally run() {
-        PartialHand board = plan_.board;
-        CardMask cards = 0;
-        for (int i = 0; i < part_.leadingCount; ++i) {
-            const int index =
-                plan_.deck[static_cast<size_t>(part_.leading[static_cast<size_t>(i)])];
-            board = board.plus(index);
-            cards |= cardBit(index);
+    bool stopped() const { return stopped_; }
+
+    EquityTally run(const EnumerationTask& task) {
+        task_ = &task;
+        tally_ = {};
+        stopped_ = false;
+        // For each rank of the cards to come, every choice of its suits.
+        steps_.clear();
+        for (size_t rank = 0; rank < task.toComeOfRank.size(); ++rank)
+            if (task.toComeOfRank[rank] > 0)
+                steps_.push_back(choicesOf(rank, task.toComeOfRank[rank]));
+        if (steps_.empty()) {
+            if (plan_.opponents.empty())
+                knownHandsShowdown(plan_.board);
+            else
+                showdowns(plan_.board, 0);
+            return tally_;
         }
-        const int next = part_.leadingCount == 0
-                             ? 0
-                             : part_.leading[static_cast<size_t>(part_.leadingCount - 1)] + 1;
-        completeBoard(board, cards, next, plan_.boardToCome - part_.leadingCount);
-        return tally_;
+        // The boards are every combination of one choice per rank, walked like
+        // the wheels of a counter, the last rank turning fastest.
+        const size_t last = steps_.size() - 1;
+        std::array<size_t, 5> at{};
+        // board[s]: the given board and the choices of the steps before s.
+        std::array<PartialHand, 5> board;
+        std::array<CardMask, 5> cards{};
+        board[0] = plan_.board;
+        for (size_t s = 0; s < last; ++s) {
+            board[s + 1] = board[s] + steps_[s][0].cards;
+            cards[s + 1] = cards[s] | steps_[s][0].mask;
+        }
+        for (;;) {
+            if (plan_.opponents.empty()) {
+                // Known hands only: the one deal of each board, kept to a tight loop.
+                if (stopNow()) return tally_;
+                for (const Choice& choice : steps_[last])
+                    knownHandsShowdown(board[last] + choice.cards);
+            } else {
+                for (const Choice& choice : steps_[last]) {
+                    if (stopNow()) return tally_;
+                    showdowns(board[last] + choice.cards, cards[last] | choice.mask);
+                }
+            }
+            size_t s = last;
+            while (s > 0 && ++at[s - 1] == steps_[s - 1].size()) at[--s] = 0;
+            if (s == 0) return tally_;
+            for (--s; s < last; ++s) {
+                board[s + 1] = board[s] + steps_[s][at[s]].cards;
+                cards[s + 1] = cards[s] | steps_[s][at[s]].mask;
+            }
+        }
     }
 
 private:
-    void completeBoard(const PartialHand& board, CardMask cards, int from, int toCome) {
-        if (toCome == 0) {
-            if (!stop_.load(std::memory_order_relaxed)) showdowns(board, cards);
-            return;
-        }
-        const int deckSize = static_cast<int>(plan_.deck.size());
-        for (int position = from; position <= deckSize - toCome; ++position) {
-            const int index = plan_.deck[static_cast<size_t>(position)];
-            completeBoard(board.plus(index), cards | cardBit(index), position + 1, toCome - 1);
-        }
+    bool stopNow() {
+        stopped_ = stopped_ || stop_.load(std::memory_order_relaxed);
+        return stopped_;
+    }
+
+    struct Choice {
+        PartialHand cards;
+        CardMask mask = 0;
+    };
+
+    // Every way to take 'count' of the deck's cards of a rank.
+    std::vector<Choice> choicesOf(size_t rank, int count) const {
+        std::vector<Choice> choices;
+        const std::vector<int>& cards = ofRank_[rank];
+        const auto take = [&](auto& self, size_t from, int left, Choice taken) -> void {
+            if (left == 0) return choices.push_back(taken);
+            for (size_t i = from; i + static_cast<size_t>(left) <= cards.size(); ++i)
+                self(self, i + 1, left - 1,
+                     {taken.cards.plus(cards[i]), taken.mask | cardBit(cards[i])});
+        };
+        take(take, 0, count, {});
+        return choices;
+    }
+
+    void knownHandsShowdown(const PartialHand& board) {
+        const HandRank hero = evaluator_.rank(board + plan_.hero);
+        HandRank best = hero;
+        PlayerSet sharing = PlayerSet::only(0);
+        for (const auto& known : plan_.knownOpponents)
+            settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
+        tally_.add(sharing, hero.category(), 1);
     }
 
     // Every deal of the opponents' hands on one complete board; boardCards
     // are the cards that came to it (the given ones are in no hand).
     void showdowns(const PartialHand& board, CardMask boardCards) {
-        ranks_.setBoard(board, boardCards | plan_.boardCards);
         const HandRank hero = evaluator_.rank(board + plan_.hero);
         heroCategory_ = hero.category();
         HandRank best = hero;
         PlayerSet sharing = PlayerSet::only(0);
         for (const auto& known : plan_.knownOpponents)
             settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
-        if (plan_.opponents.empty()) {
-            tally_.add(sharing, heroCategory_, 1);
-            return;
-        }
+        ranks_.setBoard(board, boardCards | plan_.boardCards);
         for (size_t i = 0; i < listed_; ++i) {
             const auto& hands = plan_.opponents[i].hands;
-            const size_t first = i == 0 ? part_.firstHand : 0;
-            const size_t end = i == 0 ? part_.endHand : hands.size();
+            const size_t first = i == 0 ? task_->firstHand : 0;
+            const size_t end = i == 0 ? task_->endHand : hands.size();
             RankedHands& ranked = onBoard_[i];
             ranked.clear();
             for (size_t h = first; h < end; ++h)
@@ -86,6 +149,16 @@ private:
                     ranked.cards.push_back(hands[h].mask());
                     ranked.ranks.push_back(ranks_.of(hands[h]).value);
                 }
+        }
+        if (countLastInOrder_) {
+            lastHands_.clear();
+            lastRanks_.clear();
+            for (const PocketCards& hand : plan_.opponents.back().hands)
+                if ((hand.mask() & boardCards) == 0) {
+                    lastHands_.push_back(hand);
+                    lastRanks_.push_back(ranks_.of(hand));
+                }
+            sortedLast_.set(lastHands_, lastRanks_);
         }
         available_ = deckCards_ & ~boardCards;
         deal(0, 0, best, sharing);
@@ -107,6 +180,8 @@ private:
             RankSplit split;
             if (countLastByRanks_) {
                 split = splitAnyTwoCards(ranks_, available_ & ~used, best);
+            } else if (countLastInOrder_) {
+                split = sortedLast_.split(used, best);
             } else {
                 const RankedHands& hands = onBoard_[level];
                 std::uint64_t below = 0, equal = 0, above = 0;
@@ -134,33 +209,43 @@ private:
     }
 
     const DealPlan& plan_;
-    const EnumerationPart& part_;
-    BoardRanks& ranks_;
+    const EnumerationTask* task_ = nullptr;
+    BoardRanks ranks_;
     const std::atomic<bool>& stop_;
     const HandEvaluator& evaluator_;
     CardMask deckCards_ = 0, available_ = 0;
-    bool countLastByRanks_ = false;
+    std::array<std::vector<int>, 13> ofRank_;  // the deck's cards by rank
+    std::vector<std::vector<Choice>> steps_;   // the task's choices, rank by rank
+    bool countLastByRanks_ = false, countLastInOrder_ = false;
+    std::vector<PocketCards> lastHands_;
+    std::vector<HandRank> lastRanks_;
+    SortedHands sortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;
     EquityTally tally_;
+    bool stopped_ = false;
 };
 
-}  // namespace
-
-std::vector<EnumerationPart> enumerationParts(const DealPlan& plan, int threads) {
-    const int deckSize = static_cast<int>(plan.deck.size());
-    const int leadingCount = std::min(plan.boardToCome, 2);
-    std::vector<EnumerationPart> byBoard;
-    // The first cards leave room for the rest of the board after them.
-    const int lastFirst = deckSize - plan.boardToCome;
-    if (leadingCount == 0) byBoard.push_back({});
-    for (int a = 0; leadingCount >= 1 && a <= lastFirst; ++a) {
-        if (leadingCount == 1) byBoard.push_back({{a, 0}, 1});
-        for (int b = a + 1; leadingCount == 2 && b <= lastFirst + 1; ++b)
-            byBoard.push_back({{a, b}, 2});
-    }
-    // Few boards: each part also takes a slice of the first opponent's hands,
+std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads) {
+    std::array<int, 13> inDeck{};
+    for (const int index : plan.deck) ++inDeck[static_cast<size_t>(cardAt(index).rank - 2)];
+    // Every way to share the cards to come among the ranks.
+    std::vector<EnumerationTask> byBoard;
+    EnumerationTask ranks;
+    const auto share = [&](auto& self, size_t rank, int toCome) -> void {
+        if (rank == inDeck.size()) {
+            if (toCome == 0) byBoard.push_back(ranks);
+            return;
+        }
+        for (int n = 0; n <= std::min(toCome, inDeck[rank]); ++n) {
+            ranks.toComeOfRank[rank] = static_cast<std::uint8_t>(n);
+            self(self, rank + 1, toCome - n);
+        }
+        ranks.toComeOfRank[rank] = 0;
+    };
+    share(share, 0, plan.boardToCome);
+    // Few boards: each task also takes a slice of the first opponent's hands,
     // so that every thread has work and a stop comes soon.
     const size_t wanted = 64 * static_cast<size_t>(std::max(threads, 1));
     size_t slices = 1;
@@ -168,27 +253,32 @@ std::vector<EnumerationPart> enumerationParts(const DealPlan& plan, int threads)
         slices = std::min(plan.opponents.front().hands.size(),
                           (wanted + byBoard.size() - 1) / byBoard.size());
     const size_t hands = plan.opponents.empty() ? 0 : plan.opponents.front().hands.size();
-    std::vector<EnumerationPart> parts;
-    for (const EnumerationPart& board : byBoard)
+    std::vector<EnumerationTask> tasks;
+    for (const EnumerationTask& board : byBoard)
         for (size_t s = 0; s < slices; ++s) {
-            EnumerationPart part = board;
-            part.firstHand = hands * s / slices;
-            part.endHand = hands * (s + 1) / slices;
-            parts.push_back(part);
+            EnumerationTask task = board;
+            task.firstHand = hands * s / slices;
+            task.endHand = hands * (s + 1) / slices;
+            tasks.push_back(task);
         }
     // A stride near the golden section of the count, with no common factor,
-    // visits every part once and keeps neighbours apart.
-    const size_t n = parts.size();
+    // visits every task once and keeps neighbours apart.
+    const size_t n = tasks.size();
     size_t stride = std::max<size_t>(1, static_cast<size_t>(static_cast<double>(n) * 0.618));
     while (std::gcd(stride, n) != 1) ++stride;
-    std::vector<EnumerationPart> spread(n);
-    for (size_t i = 0; i < n; ++i) spread[i] = parts[(i * stride) % n];
+    std::vector<EnumerationTask> spread(n);
+    for (size_t i = 0; i < n; ++i) spread[i] = tasks[(i * stride) % n];
     return spread;
 }
 
-EquityTally enumeratePart(const DealPlan& plan, const EnumerationPart& part, BoardRanks& ranks,
-                          const std::atomic<bool>& stop) {
-    return PartWalk(plan, part, ranks, stop).run();
+TaskCounter::TaskCounter(const DealPlan& plan, const std::atomic<bool>& stop)
+    : walk_(std::make_unique<Walk>(plan, stop)) {}
+
+TaskCounter::~TaskCounter() = default;
+
+std::pair<EquityTally, bool> TaskCounter::count(const EnumerationTask& task) {
+    EquityTally tally = walk_->run(task);
+    return {tally, !walk_->stopped()};
 }
 
 }  // namespace korvana

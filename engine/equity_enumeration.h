@@ -1,30 +1,43 @@
 #pragma once
-// Every deal of a spot, in parts that threads share out: a part is the boards
-// that start with given cards, and when there are few boards, also a slice of
-// the first varying opponent's hands.
+// Every deal of a spot, in tasks that threads share out: a task is the boards
+// whose cards to come have given ranks (in all the suits still possible), and
+// when there are few boards, also a slice of the first varying opponent's
+// hands. Boards of the same ranks one after the other keep the rank tables of
+// the evaluator in the cache: only their flushes differ.
 #include <array>
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
-#include "board_ranks.h"
 #include "deal_plan.h"
 #include "equity_tally.h"
 
 namespace korvana {
 
-struct EnumerationPart {
-    std::array<int, 2> leading{};  // positions in the plan's deck of the first board cards to come
-    int leadingCount = 0;
-    size_t firstHand = 0, endHand = 0;  // the slice of the first varying opponent's hands
+struct EnumerationTask {
+    std::array<std::uint8_t, 13> toComeOfRank{};  // board cards to come of each rank, the 2 first
+    size_t firstHand = 0, endHand = 0;            // the slice of the first varying opponent's hands
 };
 
-// Parts in an order that spreads each stretch of them over the whole deck,
+// Tasks in an order that spreads each stretch of them over the whole deck,
 // so that a stopped enumeration has counted boards of every kind.
-std::vector<EnumerationPart> enumerationParts(const DealPlan& plan, int threads);
+std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads);
 
-// The deals of one part. Stops early, with what it has, once 'stop' is set.
-EquityTally enumeratePart(const DealPlan& plan, const EnumerationPart& part, BoardRanks& ranks,
-                          const std::atomic<bool>& stop);
+// Counts the deals of tasks, one thread's worth: each thread has its own.
+class TaskCounter {
+public:
+    TaskCounter(const DealPlan& plan, const std::atomic<bool>& stop);
+    ~TaskCounter();
+    // The deals of one task, and whether that is all of them: it stops
+    // early, with what it has, once 'stop' is set.
+    std::pair<EquityTally, bool> count(const EnumerationTask& task);
+
+private:
+    class Walk;
+    std::unique_ptr<Walk> walk_;
+};
 
 }  // namespace korvana

@@ -77,10 +77,13 @@ EquityTally sampleBlock(const DealPlan& plan, std::uint64_t seed, std::uint64_t 
             if (attempt % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
         }
         // The others' hands and the board from the cards left, by the first
-        // steps of a shuffle; each of those deals is as likely as any other.
-        cards.clear();
-        for (const int index : plan.deck)
-            if ((used & cardBit(index)) == 0) cards.push_back(index);
+        // steps of a shuffle; each of those deals is as likely as any other,
+        // whatever order the cards were left in by the deal before.
+        if (ranged > 0 || cards.empty()) {
+            cards.clear();
+            for (const int index : plan.deck)
+                if ((used & cardBit(index)) == 0) cards.push_back(index);
+        }
         size_t dealt = 0;
         const auto next = [&] {
             const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cards.size() - dealt));

@@ -1,6 +1,6 @@
 #pragma once
 // What a set of deals came to, in sums that merge by plain addition, so that
-// threads and parts of the work can be added up in any order.
+// threads and pieces of the work can be added up in any order.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -34,6 +34,12 @@ private:
 struct EquityTally {
     // A pot in units that 1..kMaxPlayers players split without a remainder.
     static constexpr std::uint64_t kPot = 2520;
+    // The square of a split pot's share, by the number of players splitting it.
+    static constexpr std::array<double, kMaxPlayers + 1> kSquaredShare = [] {
+        std::array<double, kMaxPlayers + 1> squares{};
+        for (size_t n = 1; n < squares.size(); ++n) squares[n] = 1.0 / static_cast<double>(n * n);
+        return squares;
+    }();
 
     std::uint64_t deals = 0;
     std::array<std::uint64_t, kMaxPlayers> wins{}, ties{}, shares{};
@@ -49,7 +55,8 @@ struct EquityTally {
         heroFinal[static_cast<size_t>(listIndex(heroCategory))] += count;
         const int sharing = best.size();
         const std::uint64_t share = kPot / static_cast<std::uint64_t>(sharing);
-        const double squared = static_cast<double>(count) / (sharing * sharing);
+        const double squared =
+            static_cast<double>(count) * kSquaredShare[static_cast<size_t>(sharing)];
         best.forEach([&](int player) {
             const auto p = static_cast<size_t>(player);
             (sharing == 1 ? wins : ties)[p] += count;
