@@ -58,8 +58,8 @@ const BoardRanks::PairRanks& BoardRanks::pairRanksOf(const PartialHand& board) {
     // Any two cards of given ranks rank alike when they make no flush, so the
     // two taken need not be in the deck: cards of the board's shortest suit
     // (one card at most) cannot make five of it.
-    int shortest = 1;
-    for (int suit = 2; suit <= 4; ++suit)
+    Suit shortest = Suit::Clubs;
+    for (const Suit suit : kSuits)
         if (board.cardsOfSuit(suit) < board.cardsOfSuit(shortest)) shortest = suit;
     for (int a = 2; a <= 14; ++a)
         for (int b = a; b <= 14; ++b) {
@@ -85,11 +85,12 @@ RankSplit splitAnyTwoCards(BoardRanks& ranks, CardMask available, HandRank again
         equal += hands * (rank.value == against.value);
         above += hands * (rank.value > against.value);
     };
-    int flushSuit = 1;  // the suit with the most board cards
-    for (int suit = 2; suit <= 4; ++suit)
+    Suit flushSuit = Suit::Clubs;  // the suit with the most board cards
+    for (const Suit suit : kSuits)
         if (board.cardsOfSuit(suit) > board.cardsOfSuit(flushSuit)) flushSuit = suit;
     const int onBoard = board.cardsOfSuit(flushSuit);
-    const CardMask flushCards = onBoard >= 3 ? cardsOfSuit(available, flushSuit - 1) : 0;
+    const CardMask flushCards =
+        onBoard >= 3 ? cardsOfSuit(available, static_cast<int>(suitIndex(flushSuit))) : 0;
 
     // Hands that make no flush rank by their two ranks alone: the hands of
     // each pair of ranks are counted at once.
@@ -121,11 +122,11 @@ RankSplit splitAnyTwoCards(BoardRanks& ranks, CardMask available, HandRank again
     // Hands that make a flush rank by their cards of the suit alone (five of
     // a suit in seven cards leave no room for a full house or four of a kind),
     // so a card of another suit may stand in for the rest.
-    const int otherSuit = flushSuit % 4 + 1;
+    const Suit otherSuit = kSuits[(suitIndex(flushSuit) + 1) % kSuits.size()];
     const int standIn = cardIndex({2, otherSuit});
     const auto others =
         static_cast<std::uint64_t>(std::popcount(available) - std::popcount(flushCards));
-    const int base = 13 * (flushSuit - 1);
+    const int base = 13 * static_cast<int>(suitIndex(flushSuit));
     if (onBoard == 5)
         add(evaluator.rank(board.plus(standIn).plus(standIn)), others * (others - 1) / 2);
     for (CardMask rest = flushCards; rest != 0; rest &= rest - 1) {

@@ -1,6 +1,6 @@
 #pragma once
-// A card as a number 0..51 and a set of cards as 52 bits, for tables and for
-// dealing. The numbers follow the picker: 2c..Ac, 2d..Ad, 2h..Ah, 2s..As.
+// A set of cards as 52 bits, for tables and for dealing; bit n is the card
+// with cardIndex n.
 #include <cstdint>
 
 #include "card.h"
@@ -8,13 +8,6 @@
 namespace korvana {
 
 inline constexpr int kDeckSize = 52;
-
-inline constexpr int cardIndex(Card card) {
-    return (card.suit - 1) * 13 + (card.rank - 2);
-}
-inline constexpr Card cardAt(int index) {
-    return {index % 13 + 2, index / 13 + 1};
-}
 
 // Bit n stands for the card with index n.
 using CardMask = std::uint64_t;

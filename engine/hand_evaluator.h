@@ -39,7 +39,7 @@ inline constexpr std::array<CardKey, kDeckSize> kCardKeys = [] {
         const Card card = cardAt(index);
         std::uint64_t digit = 1;
         for (int rank = 2; rank < card.rank; ++rank) digit *= 5;
-        const int suit = card.suit - 1;
+        const int suit = static_cast<int>(suitIndex(card.suit));
         keys[static_cast<size_t>(index)] = {digit + (1ull << (32 + 4 * suit)) + (1ull << 48),
                                             1ull << (16 * suit + card.rank - 2)};
     }
@@ -62,9 +62,9 @@ public:
     // How many cards of each rank, as base-5 digits (the 2 lowest): the same
     // number for any cards of the same ranks.
     std::uint32_t rankCounts() const { return static_cast<std::uint32_t>(counts_); }
-    // How many of the cards are of suit 1..4.
-    int cardsOfSuit(int suit) const {
-        return static_cast<int>((counts_ >> (28 + 4 * suit)) & 0xf) - 3;
+    // How many of the cards are of the suit.
+    int cardsOfSuit(Suit suit) const {
+        return static_cast<int>((counts_ >> (32 + 4 * suitIndex(suit))) & 0xf) - 3;
     }
 
     // Two partial hands with no card in common.

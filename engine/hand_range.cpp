@@ -38,8 +38,8 @@ ClassOrError readClass(std::string_view token) {
 }
 
 void addClass(const HandClass& hand, std::vector<PocketCards>& hands) {
-    for (int suitA = 1; suitA <= 4; ++suitA)
-        for (int suitB = 1; suitB <= 4; ++suitB) {
+    for (const Suit suitA : kSuits)
+        for (const Suit suitB : kSuits) {
             if (hand.isPair() && suitA >= suitB) continue;
             const bool suited = suitA == suitB;
             if (hand.suits == HandClass::Suits::Suited && !suited) continue;

@@ -183,7 +183,8 @@ TEST(Equity, SwappedPlayersSwapTheirResults) {
 TEST(Equity, RenamedSuitsChangeNothing) {
     // c -> h, d -> s, h -> c, s -> d
     const auto renamed = [](Card card) {
-        return Card{card.rank, std::array{0, 3, 4, 1, 2}[static_cast<size_t>(card.suit)]};
+        return Card{card.rank, std::array{Suit::Hearts, Suit::Spades, Suit::Clubs,
+                                          Suit::Diamonds}[suitIndex(card.suit)]};
     };
     for (const Spot& s : kSpots) {
         SCOPED_TRACE(s.name);
@@ -284,7 +285,7 @@ TEST(Equity, ProblemsComeBackAsErrors) {
               Problem::OpponentCount);
     const EquityError twice = problemOf({"twice", "Ah Kh", "2c 3c 4c", "3c", {"random"}});
     EXPECT_EQ(twice.problem, Problem::CardTwice);
-    EXPECT_EQ(twice.card, (Card{3, 1}));
+    EXPECT_EQ(twice.card, (Card{3, Suit::Clubs}));
     const EquityError empty = problemOf({"empty", "Ah As", "Ad", "", {"random", "AA"}});
     EXPECT_EQ(empty.problem, Problem::RangeEmpty);
     EXPECT_EQ(empty.opponent, 2);
