@@ -38,6 +38,69 @@ command line, without a window, use korvana-odds.</source>
 известные вам карты и посмотрите, как стоит каждая покерная комбинация.
 Шансы в командной строке, без окна, считает korvana-odds.</translation>
     </message>
+    <message>
+        <source>Log every online request and its outcome on standard error.</source>
+        <translation>Записывать каждый запрос к сайту и его исход в стандартный поток ошибок.</translation>
+    </message>
+</context>
+<context>
+    <name>LastCheck</name>
+    <message>
+        <source>site not found</source>
+        <translation>сайт не найден</translation>
+    </message>
+    <message>
+        <source>the proxy refused</source>
+        <translation>прокси-сервер отказал</translation>
+    </message>
+    <message>
+        <source>no connection</source>
+        <translation>нет соединения</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>не удалось защищённое соединение</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <translation>сайт не ответил вовремя</translation>
+    </message>
+    <message>
+        <source>the site answered with an error</source>
+        <translation>сайт ответил ошибкой</translation>
+    </message>
+    <message>
+        <source>the site&apos;s answer was not understood</source>
+        <translation>ответ сайта не понят</translation>
+    </message>
+    <message>
+        <source>bad site address</source>
+        <translation>неверный адрес сайта</translation>
+    </message>
+    <message>
+        <source>the answer could not be stored</source>
+        <translation>ответ не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>прервана</translation>
+    </message>
+    <message>
+        <source>No version check has ended yet</source>
+        <translation>Проверка версии ещё не завершалась</translation>
+    </message>
+    <message>
+        <source>Last check failed: %1</source>
+        <translation>Последняя проверка не удалась: %1</translation>
+    </message>
+    <message>
+        <source>Last check: %1, version %2 is out</source>
+        <translation>Последняя проверка: %1, вышла версия %2</translation>
+    </message>
+    <message>
+        <source>Last check: %1, no newer version</source>
+        <translation>Последняя проверка: %1, новой версии нет</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

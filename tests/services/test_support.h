@@ -49,7 +49,7 @@ private:
     bool wasSet_;
 };
 
-// Full path of a file in tests/online/data.
+// Full path of a file in tests/services/data.
 QString dataFile(const QString& name);
 QByteArray readDataFile(const QString& name);
 

@@ -7,13 +7,16 @@
 // are set, in the language of the installed translation, only when the window
 // goes from hidden to shown, so a second About while it is open, or a
 // language chosen meanwhile, leaves the texts it has.
-// Every showing puts it in the middle of the desktop.
+// Every showing puts it in the middle of the desktop. One line tells how the
+// last version check ended; it changes as soon as a check ends.
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 #include "language.h"
 #include "site_addresses.h"
+#include "web_checks.h"
 
 class QLabel;
 class QPushButton;
@@ -39,6 +42,9 @@ public:
     // back on screen, in front, with the texts it has.
     void present(Language language);
 
+    // How the last version check ended; nullopt while none has.
+    void showLastCheck(const std::optional<online::VersionCheckOutcome>& outcome);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,11 +55,13 @@ private:
     online::SiteAddresses site_;
     std::shared_ptr<online::UrlOpener> opener_;
     Language language_ = Language::English;
+    std::optional<online::VersionCheckOutcome> lastCheck_;
     QLabel* title_;
     QLabel* freeSoftwareLine_;
     QLabel* contactLine_;
     QLabel* supportAddress_;
     QLabel* reportsLine_;
+    QLabel* lastCheckLine_;
     QLabel* updatesLine_;
     QLabel* versionLine_;
     QPushButton* closeButton_;

@@ -1,7 +1,7 @@
 #pragma once
 // The web checks (version check and banner download) as the window's online
 // services see them: started with a language, reporting through callbacks.
-// The code that speaks to the network lives in online/web; tests put their
+// The code that speaks to the network lives in services/web; tests put their
 // own checks behind this interface.
 #include <QByteArray>
 #include <QDateTime>

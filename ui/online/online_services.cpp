@@ -51,6 +51,9 @@ void OnlineServices::makeWebChecks() {
     events.versionFound = [this](const QByteArray& remoteVersion) {
         versionNotice_->announce(remoteVersion);
     };
+    events.versionChecked = [this](const online::VersionCheckOutcome& outcome) {
+        if (about_) about_->showLastCheck(outcome);
+    };
     events.bannerLinkReceived = [this](int n, const QByteArray& link) {
         strip_->setNextLink(n, link);
     };
@@ -75,7 +78,10 @@ QByteArray OnlineServices::bannerLink(int n) const {
 
 AboutWindow* OnlineServices::aboutWindow() {
     // Made on first use: most runs never open it, and the start is quicker.
-    if (!about_ && window_) about_ = new AboutWindow(window_, options_.webCheck.site, opener_);
+    if (!about_ && window_) {
+        about_ = new AboutWindow(window_, options_.webCheck.site, opener_);
+        if (webChecks_) about_->showLastCheck(webChecks_->lastVersionCheck());
+    }
     return about_;
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop_centring.h"
 #include "korvana_version.h"
+#include "last_check_text.h"
 #include "url_opener.h"
 
 #include <QEvent>
@@ -85,6 +86,8 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
     supportAddress_ = makeLabel(this, "supportAddress", supportAddressLeft(Language::English), 60,
                                 [this] { opener_->open(online::supportMailUrl(site_), this); });
     reportsLine_ = makeLabel(this, "reportsLine", 10, 81);
+    // In the gap above the updates line, which the site address follows.
+    lastCheckLine_ = makeLabel(this, "lastCheckLine", 10, 98);
     updatesLine_ = makeLabel(this, "updatesLine", 10, 115);
     QLabel* siteAddress = makeLabel(this, "siteAddress", 10, 136,
                                     [this] { opener_->open(online::baseUrl(site_), this); });
@@ -111,6 +114,12 @@ void AboutWindow::present(Language language) {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void AboutWindow::showLastCheck(const std::optional<online::VersionCheckOutcome>& outcome) {
+    lastCheck_ = outcome;
+    lastCheckLine_->setText(lastCheckText(lastCheck_));
+    lastCheckLine_->adjustSize();
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {
@@ -144,9 +153,10 @@ void AboutWindow::showTexts() {
     reportsLine_->setText(tr("with bug reports and suggestions for Korvana development."));
     updatesLine_->setText(tr("To check for software updates please visit Korvana website."));
     versionLine_->setText(tr("Version %1").arg(QLatin1String(kProgramVersion)));
+    lastCheckLine_->setText(lastCheckText(lastCheck_));
     supportAddress_->move(supportAddressLeft(language_), supportAddress_->y());
     for (QLabel* label : {title_, freeSoftwareLine_, contactLine_, supportAddress_, reportsLine_,
-                          updatesLine_, versionLine_})
+                          lastCheckLine_, updatesLine_, versionLine_})
         label->adjustSize();
 }
 

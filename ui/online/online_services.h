@@ -11,7 +11,7 @@
 //     openLicence() and showAboutWindow().
 //
 // Each web check runs in the background on the GUI thread's event loop (see
-// online/web_checks.h). Destroying the window, and with it this object, stops
+// services/web_checks.h). Destroying the window, and with it this object, stops
 // every request at once.
 #include <QObject>
 #include <QPointer>

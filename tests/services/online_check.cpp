@@ -1,7 +1,7 @@
 // One web check from the command line, ending with the line the About window
 // shows of it: for trying the client by hand against a local or real site,
 // over https or through the proxy the environment names.
-//   korvana_online_check --site https://localhost:8443 --ca tests/online/data/test_authority.pem
+//   korvana_online_check --site https://localhost:8443 --ca tests/services/data/test_authority.pem
 // QT_LOGGING_RULES=korvana.online.debug=true shows every request and its outcome.
 #include <QCommandLineParser>
 #include <QCoreApplication>

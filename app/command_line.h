@@ -1,9 +1,9 @@
 #pragma once
 // Everything `korvana` does before its window exists. The window takes no
-// options of its own beyond the usual -h/--help, --help-all and -v/--version,
-// plus Qt's own (-platform, -style, ...) that the window system reads. Help and
-// version must work where no display is, and a missing display must give one
-// clear line instead of an abort, so both are settled before the window
+// options of its own beyond the usual -h/--help, --help-all and -v/--version
+// and --verbose (every online request logged on stderr), plus Qt's own (-platform, -style, ...)
+// that the window system reads. Help and version must work where no display is, and a missing
+// display must give one clear line instead of an abort, so both are settled before the window
 // system starts.
 #include <QApplication>
 #include <QProcessEnvironment>

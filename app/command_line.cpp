@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QLoggingCategory>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,6 +25,10 @@ void describeOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("verbose"),
+        QCoreApplication::translate(
+            "CommandLine", "Log every online request and its outcome on standard error.")));
 }
 
 // Environment values and arguments are the user's to choose; whatever they
@@ -182,6 +187,13 @@ WindowStart startFromCommandLine(int& argc, char** argv) {
         printLine(stderr, line);
         return {nullptr, EXIT_FAILURE};
     }
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(QCoreApplication::arguments());
+    // Failures are logged anyway; this adds every request, as
+    // QT_LOGGING_RULES=korvana.online.debug=true does.
+    if (parser.isSet(QStringLiteral("verbose")))
+        QLoggingCategory::setFilterRules(QStringLiteral("korvana.online.debug=true"));
     return start;
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -620,6 +621,42 @@ private Q_SLOTS:
         // Closing the main window takes the About window off the screen.
         rig.window.close();
         QVERIFY(about->isHidden());
+    }
+
+    // The About window's line on the last version check: none yet, then the
+    // outcome of each check as it ends, in the language of the showing.
+    void aboutWindowLastCheck_data() {
+        QTest::addColumn<FakeResponse>("answer");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("own version")
+            << FakeResponse{200, kOwnVersion + "\n", {}, {}} << Language::English
+            << R"(^Last check: \d\d:\d\d, no newer version$)";
+        QTest::newRow("newer version") << FakeResponse{200, "1.6.0\n", {}, {}} << Language::English
+                                       << R"(^Last check: \d\d:\d\d, version 1\.6\.0 is out$)";
+        QTest::newRow("error status") << FakeResponse{500, "down", {}, {}} << Language::English
+                                      << "^Last check failed: the site answered with an error$";
+        QTest::newRow("russian") << FakeResponse{200, kOwnVersion + "\n", {}, {}}
+                                 << Language::Russian
+                                 << R"(^Последняя проверка: \d\d:\d\d, новой версии нет$)";
+    }
+    void aboutWindowLastCheck() {
+        QFETCH(FakeResponse, answer);
+        QFETCH(Language, language);
+        QFETCH(QString, pattern);
+        Rig rig;
+        rig.language = language;
+        rig.online->showAboutWindow();
+        QLabel* line = aboutLabel(rig.online->aboutWindow(), "lastCheckLine");
+        QCOMPARE(line->text(), language == Language::English
+                                   ? QStringLiteral("No version check has ended yet")
+                                   : QStringLiteral("Проверка версии ещё не завершалась"));
+        rig.site.route("/running.php", answer);
+        QVERIFY(rig.check());
+        QVERIFY2(QRegularExpression(pattern).match(line->text()).hasMatch(),
+                 qPrintable(line->text()));
+        QVERIFY(line->geometry().bottom() <
+                aboutLabel(rig.online->aboutWindow(), "updatesLine")->y());
     }
 
     // Every showing puts the frame in the middle of the desktop; About while

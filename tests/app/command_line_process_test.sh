@@ -26,7 +26,7 @@ no_display="korvana: cannot open the window: no display (DISPLAY and WAYLAND_DIS
 
 check "version" 0 "korvana $version" "" "$korvana" --version
 check "short version" 0 "korvana $version" "" "$korvana" -v
-check "help" 0 "Usage: *korvana*korvana-odds*--version*" "" "$korvana" --help
+check "help" 0 "Usage: *korvana*korvana-odds*--version*--verbose*" "" "$korvana" --help
 check "short help" 0 "Usage: *korvana*--help*" "" "$korvana" -h
 check "help with Qt's options" 0 "Usage: *-platform*" "*" "$korvana" --help-all
 # Help speaks the language last chosen in the window, Qt's own lines too.
