@@ -1,10 +1,11 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
-//                             [--high-contrast] [--about] [CARD...]
+//                             [--high-contrast] [--about [--check-failed]] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
-// --about photographs the About window, opened over the main window, instead.
+// --about photographs the About window, opened over the main window, instead;
+// --check-failed shows it after a failed version check.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
@@ -41,7 +42,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [--about] [CARD...]\n";
+                               "[--point=ROW] [--high-contrast] [--about [--check-failed]] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -80,6 +81,10 @@ int main(int argc, char* argv[]) {
                       std::make_shared<NoOpener>());
     const bool photographAbout = args.contains(QLatin1String("--about"));
     if (photographAbout) about.present(window.language());
+    // The longest line the last check can leave, to see that it fits.
+    if (args.contains(QLatin1String("--check-failed")))
+        about.showLastCheck(korvana::online::VersionCheckOutcome{
+            QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
     QTimer::singleShot(300, &app, [&] {
         QWidget& shown = photographAbout ? static_cast<QWidget&>(about) : window;
         const bool saved = shown.grab().save(args[1]);
