@@ -16,19 +16,22 @@ int main(int argc, char* argv[]) {
     // area, the About window, the Help menu. The services schedule the web
     // checks themselves; the window only tells them when it is shown and
     // when its language changes.
-    auto* form = window.get();
+    auto* mainWindow = window.get();
     auto* online = new korvana::ui::OnlineServices(  // owned by the client area
-        form->clientArea(), [form] { return form->language(); },
+        mainWindow->clientArea(), [mainWindow] { return mainWindow->language(); },
         korvana::ui::kMainWindowOnlinePlaces);
     using korvana::ui::MainWindow;
     using korvana::ui::OnlineServices;
-    QObject::connect(form, &MainWindow::shown, online, &OnlineServices::windowShown);
-    QObject::connect(form, &MainWindow::languageChanged, online, &OnlineServices::languageChanged);
-    QObject::connect(form, &MainWindow::helpRequested, online, &OnlineServices::openHelpPage);
-    QObject::connect(form, &MainWindow::aboutRequested, online, &OnlineServices::showAboutWindow);
-    QObject::connect(form, &MainWindow::tellAFriendRequested, online,
+    QObject::connect(mainWindow, &MainWindow::shown, online, &OnlineServices::windowShown);
+    QObject::connect(mainWindow, &MainWindow::languageChanged, online,
+                     &OnlineServices::languageChanged);
+    QObject::connect(mainWindow, &MainWindow::helpRequested, online, &OnlineServices::openHelpPage);
+    QObject::connect(mainWindow, &MainWindow::aboutRequested, online,
+                     &OnlineServices::showAboutWindow);
+    QObject::connect(mainWindow, &MainWindow::tellAFriendRequested, online,
                      &OnlineServices::openTellAFriendPage);
-    QObject::connect(form, &MainWindow::licenceRequested, online, &OnlineServices::openLicence);
+    QObject::connect(mainWindow, &MainWindow::licenceRequested, online,
+                     &OnlineServices::openLicence);
 
     window->show();  // error boxes about the stored choices come up here
     if (stop->stopRequested()) return 0;

@@ -8,7 +8,9 @@ class QNetworkCookieJar;
 
 namespace korvana::online {
 
-// The headers sent with every request.
+// The headers sent with every request. Every released version has sent
+// exactly this User-Agent, and the site's statistics and filters count
+// Korvana's checks by it, so it stays as it is rather than naming Korvana.
 inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr char kAccept[] = "text/html, */*";
 

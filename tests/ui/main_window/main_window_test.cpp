@@ -260,19 +260,19 @@ void MainWindowTest::oddSettingsPlace() {
     } else {
         writeSettingsFile(path, "[Window\nlanguage=russian\n");
     }
-    MainWindow form(fixture.services(fixture.pictureFolder()));
-    QSignalSpy shown(&form, &MainWindow::shown);
-    form.show();
+    MainWindow window(fixture.services(fixture.pictureFolder()));
+    QSignalSpy shown(&window, &MainWindow::shown);
+    window.show();
 
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY2(fixture.errors.first().startsWith(QStringLiteral("Cannot use the settings")),
              qPrintable(fixture.errors.first()));
     QCOMPARE(shown.size(), 1);  // which starts the first web check
-    QCOMPARE(form.language(), Language::English);
-    QCOMPARE(part<QMenu>(form, "helpMenu")->title(), QStringLiteral("Help"));
-    QVERIFY(form.autoSwitch());
-    trigger(form, "russianAction");
-    QCOMPARE(form.language(), Language::Russian);
+    QCOMPARE(window.language(), Language::English);
+    QCOMPARE(part<QMenu>(window, "helpMenu")->title(), QStringLiteral("Help"));
+    QVERIFY(window.autoSwitch());
+    trigger(window, "russianAction");
+    QCOMPARE(window.language(), Language::Russian);
     QCOMPARE(fixture.errors.size(), 1);
     const QFileInfo after(path);
     QCOMPARE(after.isDir(), kind == "folder");
