@@ -5,20 +5,10 @@
 
 #include "korvana_version.h"
 #include "odds_command.h"
+#include "odds_run.h"
 
 namespace korvana {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
-    std::ostringstream out, err;
-    const int status = runOddsCommand(args, env, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string times(int count, const std::string& piece) {
     std::string text;
