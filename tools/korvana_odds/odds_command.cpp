@@ -187,7 +187,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             continue;
         }
-        if (++request.slotArguments == 1) firstSlotArgument = arg;
+        // After "--" a "-" is always a slot: the way to ask for an empty table.
+        if (++request.slotArguments == 1 && !optionsEnded) firstSlotArgument = arg;
         if (auto problem = readSlots(arg, request.cards)) return UsageError{*problem};
     }
     if (request.equityDetail && !request.options.equity.asked())
