@@ -22,4 +22,25 @@ check "piped output has no colour" 0 "0" sh -c "'$odds' Kc Kd | tr -d -c '\\033'
 check "stdout closed" 1 "korvana-odds: cannot write the output" sh -c "'$odds' Ah 2>&1 >&-"
 check "full device" 1 "korvana-odds: cannot write the output" sh -c "'$odds' Ah 2>&1 >/dev/full"
 check "empty slots first" 0 "$("$odds" - - Ah)" "$odds" -,-,Ah
+# Batch mode reads standard input: 10 000 tables, one bad line in the middle.
+awk 'BEGIN { for (i = 1; i <= 10000; ++i) print (i == 5000 ? "Ah 1h" : "Ah Kd Qs") }' \
+    >./odds_batch_input
+check "batch status" 2 "" sh -c "'$odds' - <./odds_batch_input >/dev/null 2>&1"
+check "batch names the bad line" 0 \
+    "korvana-odds: line 5000: unknown card code '1h' (rank 23456789TJQKA or 10, then suit cdhs or \
+♣♦♥♠, e.g. Ah)" sh -c "'$odds' - <./odds_batch_input 2>&1 >/dev/null; true"
+check "batch runs the other lines" 0 "9999" \
+    sh -c "'$odds' --batch <./odds_batch_input 2>/dev/null | grep -c '^Ah Kd Qs - - - - | '"
+rm -f ./odds_batch_input
+check "batch input that cannot be read" 1 "" "$odds" - </
+check "piped cards need -" 0 "korvana-odds: note: no cards given, so the table is empty; give \
+them as arguments (korvana-odds Ah Kh) or use - to read one table per line" \
+    sh -c "echo Ah | '$odds' 2>&1 >/dev/null"
+# A terminal gets colours unless TERM=dumb or NO_COLOR says otherwise.
+if script -qec true /dev/null >/dev/null 2>&1 </dev/null; then
+    check "terminal has colour" 0 "10" \
+        sh -c "TERM=xterm script -qec \"'$odds' Kc Kd\" /dev/null </dev/null | grep -c '\\[3[123]m'"
+    check "TERM=dumb has no colour" 0 "0" \
+        sh -c "TERM=dumb script -qec \"'$odds' Kc Kd\" /dev/null </dev/null | tr -d -c '\\033' | wc -c"
+fi
 exit $fail

@@ -5,20 +5,10 @@
 
 #include "korvana_version.h"
 #include "odds_command.h"
+#include "odds_run.h"
 
 namespace korvana {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args, OddsCommandEnvironment env = {}) {
-    std::ostringstream out, err;
-    const int status = runOddsCommand(args, env, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string times(int count, const std::string& piece) {
     std::string text;
@@ -218,8 +208,8 @@ TEST(OddsCommand, JsonCarriesTheFinalRoundAndTheLights) {
               std::string::npos)
         << json;
     EXPECT_NE(
-        json.find(
-            "], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\"}\n"),
+        json.find("], \"best_hand\": \"Best hand: High card\", \"best_category\": \"high_card\", "
+                  "\"cards\": [\"2c\", \"3d\", \"4h\", \"5s\", \"7c\", null, null]}\n"),
         std::string::npos)
         << json;
 }
@@ -237,27 +227,31 @@ TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
         {{"--round", "turn", "As", "Kd", "Qc", "Ts", "9h"},
          5,
          "\"category\": \"straight\", \"state\": \"possible\", \"odds\": 5.9, "
-         "\"exact\": 0.0851063829787234, \"outs\": [\"Jc\", \"Jd\", \"Jh\", \"Js\"]}",
+         "\"exact\": 0.0851063829787234, \"outs\": [\"Jc\", \"Jd\", \"Jh\", \"Js\"], "
+         "\"label\": \"T Q K A - Straight odds - 1:5.9\"}",
          "\"high_card\""},
         {{"Kh", "Ah"},
          0,
          "\"category\": \"royal_flush\", \"state\": \"possible\", \"odds\": 19600, "
-         "\"exact\": 5.102040816326531e-05, \"outs\": []}",
+         "\"exact\": 5.102040816326531e-05, \"outs\": [], "
+         "\"label\": \"K A - Royal Flash odds - 1:19600\"}",
          "\"high_card\""},
         {{"--round", "river", "Kc", "Kd", "5h", "5s", "2c", "7d"},
          3,
          "\"category\": \"full_house\", \"state\": \"possible\", \"odds\": 11.5, "
-         "\"exact\": 0.08695652173913043, \"outs\": [\"5c\", \"5d\", \"Kh\", \"Ks\"]}",
+         "\"exact\": 0.08695652173913043, \"outs\": [\"5c\", \"5d\", \"Kh\", \"Ks\"], "
+         "\"label\": \"K K and 5 5 - Full house odds - 1:11.5\"}",
          "\"two_pairs\""},
         {{"Kc", "Kd"},
          8,
          "\"category\": \"pair\", \"state\": \"complete\", \"odds\": null, \"exact\": 1, \"outs\": "
-         "[]}",
+         "[], \"label\": \"K K - complete Pair\"}",
          "\"pair\""},
         {{"--round", "river"},
          8,
          "\"category\": \"pair\", \"state\": \"impossible\", \"odds\": null, "
-         "\"exact\": 0.7898491126330273, \"outs\": []}",
+         "\"exact\": 0.7898491126330273, \"outs\": [], "
+         "\"label\": \"Pair impossible\"}",
          "null"},
     };
     for (const auto& c : cases) {
@@ -268,8 +262,8 @@ TEST(OddsCommand, JsonRowsCarryCategoryStateOddsExactAndOuts) {
         size_t start = 0;
         for (size_t row = 0; row <= c.row; ++row) start = json.find("\"category\": ", start + 1);
         EXPECT_EQ(json.substr(start, c.fields.size()), c.fields) << json;
-        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": ")),
-                  ", \"best_category\": " + c.bestCategory + "}\n");
+        const std::string best = ", \"best_category\": " + c.bestCategory + ", \"cards\": ";
+        EXPECT_EQ(json.substr(json.rfind(", \"best_category\": "), best.size()), best);
     }
 }
 

@@ -83,7 +83,8 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
             "0, "
             "\"straight_flush\": 0, \"four_of_a_kind\": 0, \"full_house\": 8127, \"flush\": 40635, "
             "\"straight\": 0, \"three_of_a_kind\": 0, \"two_pairs\": 357588, \"pair\": 487620, "
-            "\"high_card\": 0}}}\n"),
+            "\"high_card\": 0}}, \"cards\": [\"Ah\", \"Kh\", \"7h\", \"7c\", \"2d\", null, "
+            "null]}\n"),
         std::string::npos)
         << enumerated.out;
     const auto sampled = run({"--json", "Ah", "Kh", "--opponents", "2", "--samples", "5000"});

@@ -1,12 +1,14 @@
 // korvana-odds: the hand analysis of Korvana for the command line.
 #include <QLocale>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <thread>
 #ifdef _WIN32
 #include <io.h>
 #define isatty _isatty
+#define STDIN_FILENO 0
 #define STDOUT_FILENO 1
 #define STDERR_FILENO 2
 #else
@@ -14,6 +16,7 @@
 #include <unistd.h>
 #endif
 
+#include "colour_choice.h"
 #include "odds_command.h"
 
 int main(int argc, char* argv[]) {
@@ -31,9 +34,19 @@ int main(int argc, char* argv[]) {
     korvana::OddsCommandEnvironment env;
     // The same regional decimal separator the window uses (LC_ALL, LC_NUMERIC, LANG).
     env.decimalSeparator = QLocale::system().decimalPoint().toStdString();
-    env.colourOutput = isatty(STDOUT_FILENO) && std::getenv("NO_COLOR") == nullptr;
+    env.colourOutput =
+        korvana::colourWanted(isatty(STDOUT_FILENO), std::getenv("NO_COLOR"), std::getenv("TERM"));
     env.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (isatty(STDERR_FILENO)) env.progress = &std::cerr;
+    env.input = &std::cin;
+    env.inputIsTerminal = isatty(STDIN_FILENO);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return korvana::runOddsCommand(args, env, std::cout, std::cerr);
+    const int status = korvana::runOddsCommand(args, env, std::cout, std::cerr);
+    // std::cin reads a failed read as the end of input; the tables were then
+    // cut short, which must not pass for a clean run.
+    if (status != 1 && std::ferror(stdin)) {
+        std::cerr << "korvana-odds: cannot read the standard input\n";
+        return 1;
+    }
+    return status;
 }

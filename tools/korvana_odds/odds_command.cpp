@@ -1,23 +1,17 @@
 #include "odds_command.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <variant>
 
 #include "analysis.h"
-#include "card.h"
-#include "card_input.h"
+#include "batch_run.h"
+#include "command_output.h"
 #include "equity_report.h"
-#include "exact_chance.h"
-#include "exact_text.h"
-#include "hand.h"
-#include "json_text.h"
-#include "odds_math.h"
-#include "row_text.h"
 #include "string_table.h"
+#include "table_cards.h"
+#include "table_report.h"
 #include "terminal_text.h"
 
 namespace korvana {
@@ -28,6 +22,7 @@ constexpr const char* kUsage =
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
     "                    [--max-deals N] [SLOT ...]\n"
+    "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
     "\n"
@@ -41,14 +36,24 @@ constexpr const char* kUsage =
     "case: Ah, td, 10\u2665) or - for an empty slot, in slot order: two pocket cards,\n"
     "three flop cards, turn, river. Several may be written together: AhKd, Ah,Kd.\n"
     "\n"
+    "With - alone or --batch, the tables come from standard input, one per line,\n"
+    "written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a comment, blank\n"
+    "lines are skipped. Each table gives one line: its seven slots, then the lines\n"
+    "of the usual text trimmed and joined by \" | \"; with --json one object per\n"
+    "line (JSON Lines). A bad line is named on stderr with its line number, the\n"
+    "other lines still run, and the exit status is 2. All other options apply to\n"
+    "every line.\n"
+    "\n"
     "  --round ROUND  round the odds refer to: flop, turn or river; a round given\n"
     "                 here stays fixed unless --auto is given too\n"
-    "  --auto         let the round follow the number of known cards (the default)\n"
+    "  --auto         let the round follow the number of known cards (the default);\n"
+    "                 a line before the best hand names the round it moved to\n"
     "  --no-auto      keep the round fixed: flop, or the one --round names\n"
     "  --lang LANG    en (default) or ru\n"
     "  --exact        put the exact chance in percent before each row\n"
     "  --json         print one JSON object instead of text, with the formula's odds,\n"
     "                 the exact chance (0..1) and the outs of every row\n"
+    "  --batch        read one table per line from standard input (also: - alone)\n"
     "\n"
     "Win chances (equity) answer another question: how often your two pocket cards\n"
     "win against other players once the board is complete. The rows and the exact\n"
@@ -74,19 +79,18 @@ constexpr const char* kUsage =
     "  --version      show the version and exit\n";
 
 struct Request {
-    Hand hand;
-    Round round = Round::Flop;
+    OddsOptions options;
+    TableCards cards;
     // Auto-switch is on by default, as at a first start of the window. An
     // explicit round means the player wants that round, so it turns auto-switch
     // off unless --auto is asked for as well.
     std::optional<bool> autoSwitch;
     bool roundGiven = false;
-    Language language = Language::English;
     bool json = false;
-    bool exact = false;
+    bool batch = false;
     bool help = false;
     bool version = false;
-    EquityRequest equity;
+    int slotArguments = 0;
     // The first option that only means something with opponents.
     std::optional<std::string> equityDetail;
 };
@@ -118,8 +122,8 @@ bool isOption(const std::string& arg) {
 
 // Parses the arguments; a problem comes back as the one line to print.
 std::optional<UsageError> parse(const std::vector<std::string>& args, Request& request) {
-    size_t slot = 0;
     bool optionsEnded = false;
+    std::string firstSlotArgument;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!optionsEnded && isOption(arg)) {
@@ -147,17 +151,17 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (!round)
                     return UsageError{"unknown round " + quoted(value) +
                                       " (use flop, turn or river)"};
-                request.round = *round;
+                request.options.round = *round;
                 request.roundGiven = true;
             } else if (name == "--lang") {
                 if (auto e = takeValue()) return e;
                 const auto language = parseLanguage(value);
                 if (!language)
                     return UsageError{"unknown language " + quoted(value) + " (use en or ru)"};
-                request.language = *language;
+                request.options.language = *language;
             } else if (isEquityOption(name)) {
                 if (auto e = takeValue()) return e;
-                if (auto problem = readEquityOption(name, value, request.equity))
+                if (auto problem = readEquityOption(name, value, request.options.equity))
                     return UsageError{*problem};
                 if (name != "--vs" && name != "--opponents" && !request.equityDetail)
                     request.equityDetail = name;
@@ -168,10 +172,12 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             } else if (name == "--no-auto") {
                 request.autoSwitch = false;
             } else if (name == "--exact") {
-                request.exact = true;
-                request.equity.exact = true;
+                request.options.exact = true;
+                request.options.equity.exact = true;
             } else if (name == "--json") {
                 request.json = true;
+            } else if (name == "--batch") {
+                request.batch = true;
             } else if (name == "--help" || name == "-h") {
                 request.help = true;
             } else if (name == "--version") {
@@ -181,89 +187,25 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
             }
             continue;
         }
-        const TypedCards typed = parseCardsLeniently(arg);
-        const std::string within =
-            typed.slots.size() == 1 && !typed.unreadable ? std::string() : " in " + quoted(arg);
-        for (const TypedSlot& piece : typed.slots) {
-            if (slot >= static_cast<size_t>(kSlotCount))
-                return UsageError{"too many slots at " + quoted(piece.typed) + within +
-                                  ": a hand has at most seven"};
-            if (piece.card && !request.hand.place(static_cast<int>(slot) + 1, *piece.card))
-                return UsageError{"card " + quoted(piece.typed) + within + " is given twice"};
-            ++slot;
-        }
-        if (typed.unreadable || typed.slots.empty()) {
-            const std::string bad = typed.unreadable ? *typed.unreadable : arg;
-            return UsageError{
-                "unknown card code " + quoted(bad) + (bad == arg ? "" : " in " + quoted(arg)) +
-                " (rank 23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)"};
-        }
+        // After "--" a "-" is always a slot: the way to ask for an empty table.
+        if (++request.slotArguments == 1 && !optionsEnded) firstSlotArgument = arg;
+        if (auto problem = readSlots(arg, request.cards)) return UsageError{*problem};
     }
-    if (request.equityDetail && !request.equity.asked())
+    if (request.equityDetail && !request.options.equity.asked())
         return UsageError{"option " + quoted(*request.equityDetail) + " needs --vs or --opponents"};
+    // "-" alone is no table of one empty slot but the sign to read tables from
+    // standard input; among other slots it stays an empty slot.
+    const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";
+    if (request.batch && request.slotArguments > 0 && !loneDash)
+        return UsageError{
+            "with - or --batch the tables come from standard input, one per line: "
+            "give no cards as arguments"};
+    if (loneDash) {
+        request.batch = true;
+        request.cards = {};
+    }
+    request.options.autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
     return std::nullopt;
-}
-
-// Rows are lit like the odds list: impossible red, possible yellow, complete green.
-std::string_view lightName(RowState state) {
-    switch (state) {
-        case RowState::Complete: return "green";
-        case RowState::Possible: return "yellow";
-        case RowState::Impossible: break;
-    }
-    return "red";
-}
-
-std::string_view stateName(RowState state) {
-    switch (state) {
-        case RowState::Complete: return "complete";
-        case RowState::Possible: return "possible";
-        case RowState::Impossible: break;
-    }
-    return "impossible";
-}
-
-// The x of "1:x" as the row writes it, rounded to a tenth.
-std::string jsonOdds(const OddsRow& row) {
-    if (!row.odds) return "null";
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, roundToTenth(*row.odds),
-                                      std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
-}
-
-std::string jsonOuts(const std::vector<Card>& outs) {
-    std::string list = "[";
-    for (size_t i = 0; i < outs.size(); ++i)
-        (list += i ? ", " : "") += jsonString(cardCode(outs[i]));
-    return list + "]";
-}
-
-// Characters on screen: UTF-8 continuation bytes take no column.
-size_t columns(std::string_view text) {
-    size_t count = 0;
-    for (const char ch : text)
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
-    return count;
-}
-
-std::string_view ansiColour(RowState state) {
-    switch (state) {
-        case RowState::Complete: return "\x1b[32m";
-        case RowState::Possible: return "\x1b[33m";
-        case RowState::Impossible: break;
-    }
-    return "\x1b[31m";
-}
-
-// The text goes out whole or the command fails: a closed or full output must
-// not look like a clean run to a script.
-int written(std::ostream& out, std::ostream& err, const std::string& text) {
-    out << text;
-    out.flush();
-    if (out) return 0;
-    err << "korvana-odds: cannot write the output\n";
-    return 1;
 }
 
 }  // namespace
@@ -279,57 +221,22 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
     if (request.version)
         return written(out, err, "korvana-odds " + std::string(programVersion()) + "\n");
 
-    const bool autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
-    const Analysis analysis = analyse(request.hand, request.round, autoSwitch, std::nullopt);
-    const auto rows = rowTexts(analysis, request.language, env.decimalSeparator);
-    const std::string best = bestHandText(request.language, analysis.best);
-    // The same cards the rows count, completed up to the final round's card count.
-    const ExactChances exact = exactChances(analysis.countedCards, targetOf(analysis.round));
-    std::optional<EquityReport> equity;
-    if (request.equity.asked()) {
-        auto outcome = runEquity(request.equity, request.hand, {env.threads, env.progress});
-        if (const auto* problem = std::get_if<std::string>(&outcome)) {
-            err << "korvana-odds: " << oneLine(*problem) << " (see korvana-odds --help)\n";
-            return 2;
-        }
-        equity = std::get<EquityReport>(std::move(outcome));
+    const TableLayout layout = request.json    ? TableLayout::Json
+                               : request.batch ? TableLayout::Line
+                                               : TableLayout::Block;
+    if (request.batch) {
+        std::istringstream nothing;
+        return runBatch(env.input ? *env.input : nothing, request.options, layout, env, out, err);
     }
-
-    std::ostringstream text;
-    if (request.json) {
-        text << "{\"round\": " << jsonString(roundName(analysis.round)) << ", \"rows\": [";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const OddsRow& row = analysis.rows[i];
-            const CategoryChance& chance = exact.rows[i];
-            text << (i ? ", " : "") << "{\"text\": " << jsonString(rows[i])
-                 << ", \"light\": " << jsonString(lightName(row.state))
-                 << ", \"category\": " << jsonString(categoryId(row.category))
-                 << ", \"state\": " << jsonString(stateName(row.state))
-                 << ", \"odds\": " << jsonOdds(row)
-                 << ", \"exact\": " << jsonNumber(chance.chance.probability)
-                 << ", \"outs\": " << jsonOuts(chance.outs) << "}";
-        }
-        text << "], \"best_hand\": " << jsonString(best) << ", \"best_category\": "
-             << (analysis.best ? jsonString(categoryId(*analysis.best)) : std::string("null"));
-        if (equity) text << ", " << equityJson(*equity);
-        text << "}\n";
-    } else {
-        for (size_t i = 0; i < rows.size(); ++i) {
-            if (request.exact) {
-                const std::string percent =
-                    percentText(exact.rows[i].chance.probability, env.decimalSeparator);
-                text << std::string(6 - std::min<size_t>(6, columns(percent)), ' ') << percent
-                     << ' ';
-            }
-            if (env.colourOutput)
-                text << ansiColour(analysis.rows[i].state) << rows[i] << "\x1b[0m\n";
-            else
-                text << rows[i] << "\n";
-        }
-        text << best << "\n";
-        if (equity) text << equityText(*equity, request.language, env.decimalSeparator);
+    if (request.slotArguments == 0 && !env.inputIsTerminal)
+        err << "korvana-odds: note: no cards given, so the table is empty; give them as "
+               "arguments (korvana-odds Ah Kh) or use - to read one table per line\n";
+    auto output = tableOutput(request.cards.hand, request.options, layout, env);
+    if (const auto* problem = std::get_if<TableProblem>(&output)) {
+        err << "korvana-odds: " << oneLine(problem->message) << " (see korvana-odds --help)\n";
+        return 2;
     }
-    return written(out, err, text.str());
+    return written(out, err, std::get<std::string>(output));
 }
 
 }  // namespace korvana

@@ -6,21 +6,26 @@
 
 namespace korvana {
 
-// What the process supplies: whether stdout is a terminal (rows are then
-// coloured by their light), the user's regional decimal separator, the cores
-// the win chances may use, and where a long run shows its progress (stderr
-// when it is a terminal).
+// What the process supplies: whether rows are coloured by their light (see
+// colourWanted), the user's regional decimal separator, the cores the win
+// chances may use, where a long run shows its progress (stderr when it is a
+// terminal), and standard input: the tables of batch mode, and whether a
+// person types there.
 struct OddsCommandEnvironment {
     bool colourOutput = false;
     std::string decimalSeparator = ".";
     int threads = 1;
     std::ostream* progress = nullptr;
+    std::istream* input = nullptr;  // nothing reads as no tables
+    bool inputIsTerminal = true;
 };
 
 // Runs one analysis pass for the slots given on the command line and writes the
 // ten rows and the best-hand text (or one JSON object) to out, and with
-// opponents the win chances after them. Returns the exit status: 0; 2 after
-// one line on err naming the bad argument (out untouched); 1 after a line on
+// opponents the win chances after them; with "-" alone or --batch, one pass
+// and one line of output per line of env.input (see runBatch). Returns the
+// exit status: 0; 2 after one line on err naming the bad argument (out
+// untouched), or in batch mode when some line was refused; 1 after a line on
 // err when out cannot be written or flushed.
 int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnvironment& env,
                    std::ostream& out, std::ostream& err);

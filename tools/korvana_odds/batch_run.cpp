@@ -1,0 +1,73 @@
+#include "batch_run.h"
+
+#include <algorithm>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "command_output.h"
+#include "table_cards.h"
+#include "terminal_text.h"
+
+namespace korvana {
+namespace {
+
+// Blanks between words; the carriage return lets files written on Windows
+// read the same.
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
+// The table of one line, or the problem with it.
+std::variant<TableCards, std::string> tableOf(std::string_view line) {
+    line = line.substr(0, line.find('#'));
+    TableCards cards;
+    for (size_t start = line.find_first_not_of(kBlanks); start != std::string_view::npos;) {
+        const size_t end = std::min(line.find_first_of(kBlanks, start), line.size());
+        if (auto problem = readSlots(std::string(line.substr(start, end - start)), cards))
+            return *problem;
+        start = line.find_first_not_of(kBlanks, end);
+    }
+    return cards;
+}
+
+bool isBlank(std::string_view line) {
+    line = line.substr(0, line.find('#'));
+    return line.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
+}  // namespace
+
+int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout,
+             const OddsCommandEnvironment& env, std::ostream& out, std::ostream& err) {
+    bool refused = false;
+    const auto refuse = [&](long number, const std::string& problem) {
+        err << "korvana-odds: line " << number << ": " << oneLine(problem) << "\n";
+        refused = true;
+    };
+    std::string line;
+    for (long number = 1; std::getline(input, line); ++number) {
+        if (isBlank(line)) continue;
+        auto table = tableOf(line);
+        if (const auto* problem = std::get_if<std::string>(&table)) {
+            refuse(number, *problem);
+            continue;
+        }
+        auto output = tableOutput(std::get<TableCards>(table).hand, options, layout, env);
+        if (const auto* problem = std::get_if<TableProblem>(&output)) {
+            refuse(number, problem->message);
+            continue;
+        }
+        if (written(out, err, std::get<std::string>(output)) != 0) return 1;
+    }
+    // A read that failed part way (an I/O error, a directory for a file) must
+    // not pass for the end of the tables.
+    if (input.bad()) {
+        err << "korvana-odds: cannot read the standard input\n";
+        return 1;
+    }
+    return refused ? 2 : 0;
+}
+
+}  // namespace korvana

@@ -1,0 +1,20 @@
+#pragma once
+// Batch mode: one table per input line, one result per output line.
+#include <iosfwd>
+
+#include "odds_command.h"
+#include "table_report.h"
+
+namespace korvana {
+
+// Reads tables from input, each line written like the command's slot
+// arguments ("Ah Kh Qh - - 2c"); "#" starts a comment, blank lines are
+// skipped. Each result goes out, flushed, as soon as it is known, so a script
+// can feed lines one at a time. A refused line is named on err with its line
+// number and the others still run. Returns 0; 2 when some line was refused;
+// 1 at once when out cannot be written, or at the end when input could not be
+// read to its end.
+int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout,
+             const OddsCommandEnvironment& env, std::ostream& out, std::ostream& err);
+
+}  // namespace korvana
