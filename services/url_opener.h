@@ -11,9 +11,9 @@ namespace korvana::online {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // Opens the target on behalf of the owner window. Failures are the
-    // desktop's to report; the program shows no message of its own.
-    virtual void open(const QUrl& target, QWidget* owner) = 0;
+    // Opens the target on behalf of the owner window; false when nothing
+    // took it (the caller then tells the player).
+    virtual bool open(const QUrl& target, QWidget* owner) = 0;
 };
 
 }  // namespace korvana::online

@@ -27,6 +27,10 @@
         <source>No card on the table to take off</source>
         <translation>На столе нет карты, которую можно снять</translation>
     </message>
+    <message>
+        <source>A ten is typed as 1 0 (or T), then the suit</source>
+        <translation>Десятка набирается как 1 0 (или T), затем масть</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -100,6 +104,13 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Last check: %1, no newer version</source>
         <translation>Последняя проверка: %1, новой версии нет</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>Korvana could not open this link. Copy the address:</source>
+        <translation>Korvana не смогла открыть ссылку. Скопируйте адрес:</translation>
     </message>
 </context>
 <context>
@@ -280,6 +291,10 @@ command line, without a window, use korvana-odds.</source>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 the rank, %2 the suit.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Auto-switch chooses the round from the cards on the table; turn it off to choose the round yourself</source>
+        <translation>Раунд выбирает автопереключение по картам на столе; выключите его, чтобы выбрать раунд самому</translation>
     </message>
 </context>
 <context>

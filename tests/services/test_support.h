@@ -172,8 +172,12 @@ public:
         QUrl target;
         QWidget* owner;
     };
-    void open(const QUrl& target, QWidget* owner) override { opened.push_back({target, owner}); }
+    bool open(const QUrl& target, QWidget* owner) override {
+        opened.push_back({target, owner});
+        return opens;
+    }
     std::vector<Opened> opened;
+    bool opens = true;  // false: as a desktop with no browser
 };
 
 }  // namespace korvana::online::test

@@ -4,8 +4,8 @@
 
 namespace korvana::ui {
 
-void DesktopUrlOpener::open(const QUrl& target, QWidget* /*owner*/) {
-    if (target.isValid()) QDesktopServices::openUrl(target);
+bool DesktopUrlOpener::open(const QUrl& target, QWidget* /*owner*/) {
+    return target.isValid() && QDesktopServices::openUrl(target);
 }
 
 }  // namespace korvana::ui

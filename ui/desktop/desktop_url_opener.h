@@ -6,7 +6,7 @@ namespace korvana::ui {
 
 class DesktopUrlOpener final : public online::UrlOpener {
 public:
-    void open(const QUrl& target, QWidget* owner) override;
+    bool open(const QUrl& target, QWidget* owner) override;
 };
 
 }  // namespace korvana::ui

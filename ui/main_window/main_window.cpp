@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -89,6 +90,10 @@ void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
     if (pictures == Pictures::First) showSlotPictures(update);
     autoSwitchBox_->setChecked(update.table.autoSwitch);
     roundSelector_->setItemIndex(itemOfRound(update.table.round));
+    // While auto-switch chooses the round the buttons say so, rather than
+    // silently taking the player's choice back.
+    roundSelector_->setItemsEnabled(!update.table.autoSwitch);
+    setRoundSelectorTooltip();
 
     const Analysis& analysis = update.analysis;
 
@@ -114,9 +119,9 @@ void MainWindow::showBestHand() {
 }
 
 void MainWindow::showHandsPlayed() {
-    statusPanels_->setPanelText(StatusPanel::HandsPlayed,
-                                panelLabel(WindowText::HandsPlayed) +
-                                    QString::number(session_.table().handsPlayed));
+    statusPanels_->setPanelText(
+        StatusPanel::HandsPlayed,
+        panelLabel(WindowText::HandsPlayed) + QString::number(session_.table().handsPlayed));
 }
 
 // --- Card table -------------------------------------------------------------
@@ -136,7 +141,12 @@ void MainWindow::showSlotPictures(const TableUpdate& update) {
 }
 
 void MainWindow::pickCard(int pickerItem) {
-    clickCard(pickerCard(pickerItem));
+    const Card card = pickerCard(pickerItem);
+    // A full table takes no eighth card: say so, as for a typed one. The
+    // click still counts the table again, as every click does.
+    if (judgeTypedCard(hand(), card) == TypedCardVerdict::NoRoom)
+        showCardKeyMessage(CardKeyMessage::NoRoom, QString::fromStdString(cardCode(card)));
+    clickCard(card);
 }
 
 void MainWindow::clickSlot(int slot) {
@@ -179,6 +189,31 @@ void MainWindow::changeFontColour() {
     oddsList_->update();
 }
 
+void MainWindow::keepSliderPosition(QSlider* slider) {
+    guarded([&] {
+        if (slider == transparencySlider_)
+            services_.settings.setTransparency(slider->value());
+        else
+            services_.settings.setFontColour(slider->value());
+    });
+}
+
+// Positions never chosen stay as the sliders start, and are not written.
+void MainWindow::restoreSliderPositions() {
+    const auto restore = [&](QSlider* slider, std::optional<int> (SettingsStore::*stored)() const) {
+        guarded([&] {
+            if (const std::optional<int> position = (services_.settings.*stored)()) {
+                const QSignalBlocker quiet(slider);  // restoring is not a new choice
+                slider->setValue(*position);
+            }
+        });
+    };
+    restore(transparencySlider_, &SettingsStore::transparency);
+    restore(fontColourSlider_, &SettingsStore::fontColour);
+    changeTransparency();
+    changeFontColour();
+}
+
 void MainWindow::showElapsedTime() {
     statusPanels_->setPanelText(StatusPanel::TimePassed, timePassedText(start_, services_.clock()));
 }
@@ -217,6 +252,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::restoreStoredChoices() {
     // An unreadable option is reported on its own; the language is still applied.
     guarded([&] { exactChances_->applyStoredOption(); });
+    restoreSliderPositions();
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);
         showLights(highContrast ? LightPalette::HighContrast : LightPalette::Classic);
@@ -337,6 +373,12 @@ void MainWindow::showLights(LightPalette palette) {
     oddsList_->update();
 }
 
+void MainWindow::setRoundSelectorTooltip() {
+    roundSelector_->setToolTip(tooltipText(session_.table().autoSwitch
+                                               ? TooltipControl::RoundChosenByAutoSwitch
+                                               : TooltipControl::RoundSelector));
+}
+
 void MainWindow::setControlTooltips() {
     const auto tip = [](TooltipControl control) { return tooltipText(control); };
     QList<QString> cards;
@@ -349,7 +391,7 @@ void MainWindow::setControlTooltips() {
         TooltipControl::RiverSlot};
     for (size_t slot = 0; slot < slotPictures_.size(); ++slot)
         slotPictures_[slot]->setToolTip(tip(kSlotControls[slot]));
-    roundSelector_->setToolTip(tip(TooltipControl::RoundSelector));
+    setRoundSelectorTooltip();
     autoSwitchBox_->setToolTip(tip(TooltipControl::AutoSwitch));
     oddsList_->setToolTip(tip(TooltipControl::OddsList));
     transparencySlider_->setToolTip(tip(TooltipControl::TransparencySlider));

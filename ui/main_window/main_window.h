@@ -137,6 +137,10 @@ private:
     void toggleAutoSwitch();
     void changeTransparency();
     void changeFontColour();
+    // A slider position the player chose; while the thumb is dragged only
+    // where it is let go.
+    void keepSliderPosition(QSlider* slider);
+    void restoreSliderPositions();
     void menuLanguageChosen(QAction* action);
     void showElapsedTime();
     void elapsedTimerTick();
@@ -144,6 +148,8 @@ private:
     // --- Lights and tooltips ---
     // Every control's tooltip in the current language.
     void setControlTooltips();
+    // The round selector's tooltip: what it does, or that auto-switch chooses.
+    void setRoundSelectorTooltip();
     // The View menu entry: stored first, then shown.
     void chooseHighContrastLights(bool on);
     void showLights(LightPalette palette);

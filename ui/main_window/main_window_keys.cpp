@@ -50,6 +50,19 @@ QString MainWindow::statusMessage() const {
 
 // --- Keys -----------------------------------------------------------------------
 
+namespace {
+
+CardKeyMessage rejectionMessage(KeyRejection rejection) {
+    switch (rejection) {
+        case KeyRejection::RankFirst: return CardKeyMessage::RankFirst;
+        case KeyRejection::TenUnfinished: return CardKeyMessage::TenUnfinished;
+        case KeyRejection::UnknownKey: break;
+    }
+    return CardKeyMessage::UnknownKey;
+}
+
+}  // namespace
+
 // Controls that have the focus keep the keys they use (the sliders' arrows,
 // the check box's space); every other key comes up to the window.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -66,10 +79,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case KeyEffect::HalfTypedCleared: statusMessage_->clear(); break;
         case KeyEffect::Fold: foldAction_->trigger(); break;
         case KeyEffect::Rejected:
-            showCardKeyMessage(outcome.rejection == KeyRejection::RankFirst
-                                   ? CardKeyMessage::RankFirst
-                                   : CardKeyMessage::UnknownKey,
-                               outcome.keyText);
+            showCardKeyMessage(rejectionMessage(outcome.rejection), outcome.keyText);
             break;
     }
     event->accept();

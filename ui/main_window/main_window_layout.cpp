@@ -258,6 +258,13 @@ void MainWindow::connectHandlers() {
     connect(autoSwitchBox_, &QCheckBox::clicked, this, &MainWindow::toggleAutoSwitch);
     connect(transparencySlider_, &QSlider::valueChanged, this, &MainWindow::changeTransparency);
     connect(fontColourSlider_, &QSlider::valueChanged, this, &MainWindow::changeFontColour);
+    for (QSlider* slider : {transparencySlider_, fontColourSlider_}) {
+        connect(slider, &QSlider::valueChanged, this, [this, slider] {
+            if (!slider->isSliderDown()) keepSliderPosition(slider);
+        });
+        connect(slider, &QSlider::sliderReleased, this,
+                [this, slider] { keepSliderPosition(slider); });
+    }
     connect(elapsedTimer_, &QTimer::timeout, this, &MainWindow::elapsedTimerTick);
     connect(languageActions_, &QActionGroup::triggered, this, &MainWindow::menuLanguageChosen);
     // The online services answer these.

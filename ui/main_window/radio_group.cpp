@@ -41,6 +41,10 @@ void RadioGroup::setItemIndex(int index) {
         items_[static_cast<size_t>(index)]->setChecked(true);
 }
 
+void RadioGroup::setItemsEnabled(bool enabled) {
+    for (QRadioButton* item : items_) item->setEnabled(enabled);
+}
+
 void RadioGroup::resizeEvent(QResizeEvent*) {
     arrangeItems();
 }

@@ -24,6 +24,9 @@ public:
     int itemIndex() const;
     // Selects an item from code without signalling.
     void setItemIndex(int index);
+    // Whether the player may pick an item; the caption stays as it is, and a
+    // disabled item shows the group's tooltip.
+    void setItemsEnabled(bool enabled);
 
 Q_SIGNALS:
     // The player picked another item (re-picking the selected one is no change).

@@ -20,6 +20,8 @@ const QString kEnglishValue = QStringLiteral("english");
 const QString kRussianValue = QStringLiteral("russian");
 const QString kExactChancesKey = QStringLiteral("exactchances");
 const QString kHighContrastLightsKey = QStringLiteral("highcontrastlights");
+const QString kTransparencyKey = QStringLiteral("transparency");
+const QString kFontColourKey = QStringLiteral("fontcolour");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -178,6 +180,22 @@ std::optional<bool> SettingsStore::highContrastLights() const {
 
 void SettingsStore::setHighContrastLights(bool on) const {
     setWholeNumber(kHighContrastLightsKey, on ? 1 : 0);
+}
+
+std::optional<int> SettingsStore::transparency() const {
+    return wholeNumber(kTransparencyKey);
+}
+
+void SettingsStore::setTransparency(int position) const {
+    setWholeNumber(kTransparencyKey, position);
+}
+
+std::optional<int> SettingsStore::fontColour() const {
+    return wholeNumber(kFontColourKey);
+}
+
+void SettingsStore::setFontColour(int position) const {
+    setWholeNumber(kFontColourKey, position);
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {

@@ -1,6 +1,6 @@
 #pragma once
-// The player's remembered choices, "language", "autoswitch", "exactchances"
-// and "highcontrastlights".
+// The player's remembered choices, "language", "autoswitch", "exactchances",
+// "highcontrastlights", and the two sliders, "transparency" and "fontcolour".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -67,6 +67,14 @@ public:
     // exact-chances option is; nullopt when never written (the classic lights).
     std::optional<bool> highContrastLights() const;
     void setHighContrastLights(bool on) const;
+
+    // The positions of the transparency and font colour sliders, stored as
+    // whole numbers; nullopt when never written. Throws when the value is not
+    // a 32-bit integer. The window keeps a position in the slider's range.
+    std::optional<int> transparency() const;
+    void setTransparency(int position) const;
+    std::optional<int> fontColour() const;
+    void setFontColour(int position) const;
 
     // Where the values live, as the player would look for them.
     QString location() const;

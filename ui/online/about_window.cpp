@@ -3,6 +3,7 @@
 #include "desktop_centring.h"
 #include "korvana_version.h"
 #include "last_check_text.h"
+#include "link_opening.h"
 #include "url_opener.h"
 
 #include <QEvent>
@@ -83,14 +84,15 @@ AboutWindow::AboutWindow(QWidget* owner, online::SiteAddresses site,
     title_ = makeLabel(this, "title", 10, 8);
     freeSoftwareLine_ = makeLabel(this, "freeSoftwareLine", 10, 40);
     contactLine_ = makeLabel(this, "contactLine", 10, 60);
-    supportAddress_ = makeLabel(this, "supportAddress", supportAddressLeft(Language::English), 60,
-                                [this] { opener_->open(online::supportMailUrl(site_), this); });
+    supportAddress_ =
+        makeLabel(this, "supportAddress", supportAddressLeft(Language::English), 60,
+                  [this] { openLink(*opener_, online::supportMailUrl(site_), this); });
     reportsLine_ = makeLabel(this, "reportsLine", 10, 81);
     // In the gap above the updates line, which the site address follows.
     lastCheckLine_ = makeLabel(this, "lastCheckLine", 10, 98);
     updatesLine_ = makeLabel(this, "updatesLine", 10, 115);
     QLabel* siteAddress = makeLabel(this, "siteAddress", 10, 136,
-                                    [this] { opener_->open(online::baseUrl(site_), this); });
+                                    [this] { openLink(*opener_, online::baseUrl(site_), this); });
     siteAddress->setText(site_.base);
     siteAddress->adjustSize();
     supportAddress_->setText(site_.supportEmail);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "banner_store.h"
+#include "link_opening.h"
 #include "link_policy.h"
 #include "url_opener.h"
 
@@ -61,7 +62,7 @@ void BannerStrip::openLink(int n) {
     const AnimatedBanner* shown = banner(n);
     if (!shown || shown->isEmpty()) return;
     const QUrl target = online::bannerLinkTarget(link(n));
-    if (target.isValid()) opener_.open(target, window_);
+    if (target.isValid()) ui::openLink(opener_, target, window_);
 }
 
 }  // namespace korvana::ui

@@ -11,6 +11,7 @@
 #include "banner_strip.h"
 #include "desktop_url_opener.h"
 #include "licence_file.h"
+#include "link_opening.h"
 #include "version_notice.h"
 #include "web_check.h"
 #include "window_texts.h"
@@ -130,14 +131,14 @@ void OnlineServices::openTellAFriendPage() {
 
 void OnlineServices::openSitePage(QUrl (*page)(const online::SiteAddresses&, Language)) {
     const QUrl target = page(options_.webCheck.site, language_());
-    if (target.isValid()) opener_->open(target, window_);
+    if (target.isValid()) openLink(*opener_, target, window_);
 }
 
 void OnlineServices::openLicence() {
     const Language language = language_();
     if (language != Language::English && language != Language::Russian) return;
     const QString path = online::findLicenceFile(licenceFileName(language), options_.programFolder);
-    if (!path.isEmpty()) opener_->open(QUrl::fromLocalFile(path), window_);
+    if (!path.isEmpty()) openLink(*opener_, QUrl::fromLocalFile(path), window_);
 }
 
 void OnlineServices::showAboutWindow() {

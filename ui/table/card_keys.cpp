@@ -90,10 +90,11 @@ KeyOutcome CardKeys::press(const KeyPress& key) {
         return effect(KeyEffect::RankTyped);
     }
     if (const auto suit = suitOfCharacter(ch->unicode())) {
-        if (half_.isEmpty() || half_ == QStringLiteral("1")) {
+        if (half_ == QStringLiteral("1")) {
             half_.clear();
-            return rejected(KeyRejection::RankFirst, key.text);
+            return rejected(KeyRejection::TenUnfinished, key.text);
         }
+        if (half_.isEmpty()) return rejected(KeyRejection::RankFirst, key.text);
         const int rank = half_ == QStringLiteral("10") ? 10 : *rankOfCharacter(half_[0].unicode());
         half_.clear();
         return KeyOutcome{KeyEffect::CardTyped, Card{rank, *suit}, {}, {}};
@@ -127,6 +128,9 @@ QString cardKeyMessage(CardKeyMessage message, const QString& detail) {
         case CardKeyMessage::RankFirst:
             return QCoreApplication::translate("CardKeys", "\"%1\" is a suit: type the rank first")
                 .arg(detail);
+        case CardKeyMessage::TenUnfinished:
+            return QCoreApplication::translate("CardKeys",
+                                               "A ten is typed as 1 0 (or T), then the suit");
         case CardKeyMessage::AlreadyOnTable:
             return QCoreApplication::translate("CardKeys", "%1 is already on the table")
                 .arg(detail);

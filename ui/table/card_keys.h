@@ -35,8 +35,9 @@ enum class KeyEffect {
 };
 
 enum class KeyRejection {
-    UnknownKey,  // neither a rank nor a suit
-    RankFirst,   // a suit with no rank before it
+    UnknownKey,     // neither a rank nor a suit
+    RankFirst,      // a suit with no rank before it
+    TenUnfinished,  // a suit after "1": the ten wants its "0"
 };
 
 struct KeyOutcome {
@@ -79,6 +80,7 @@ enum class CardKeyMessage {
     HalfTyped,         // detail: the rank so far
     UnknownKey,        // detail: the key
     RankFirst,         // detail: the key
+    TenUnfinished,     // no detail
     AlreadyOnTable,    // detail: the card code
     NoRoom,            // detail: the card code
     NothingToTakeOff,  // no detail

@@ -24,6 +24,11 @@ QString tooltipText(TooltipControl control) {
         case TooltipControl::RoundSelector:
             return QCoreApplication::translate(
                 "Tooltips", "The round by which the odds count: how many cards will be known then");
+        case TooltipControl::RoundChosenByAutoSwitch:
+            return QCoreApplication::translate(
+                "Tooltips",
+                "Auto-switch chooses the round from the cards on the table; turn it off to "
+                "choose the round yourself");
         case TooltipControl::AutoSwitch:
             return QCoreApplication::translate(
                 "Tooltips",

@@ -15,6 +15,7 @@ enum class TooltipControl {
     TurnSlot,
     RiverSlot,
     RoundSelector,
+    RoundChosenByAutoSwitch,  // the round selector while auto-switch is on
     AutoSwitch,
     OddsList,
     TransparencySlider,
@@ -35,13 +36,14 @@ enum class TooltipControl {
     ExactChancesEntry,
 };
 
-inline constexpr std::array<TooltipControl, 23> kAllTooltipControls = {
+inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
     TooltipControl::PickerCard,
     TooltipControl::PocketCardSlot,
     TooltipControl::FlopCardSlot,
     TooltipControl::TurnSlot,
     TooltipControl::RiverSlot,
     TooltipControl::RoundSelector,
+    TooltipControl::RoundChosenByAutoSwitch,
     TooltipControl::AutoSwitch,
     TooltipControl::OddsList,
     TooltipControl::TransparencySlider,

@@ -126,6 +126,7 @@ private Q_SLOTS:
     void typedCards();
     void messages_data();
     void messages();
+    void eighthCardClicked();
     void undoRedo_data();
     void undoRedo();
     void readOnlyStore();
@@ -209,6 +210,7 @@ void KeyboardAndUndoTest::messages_data() {
     QTest::newRow("unknown key") << false << "x" << int(CardKeyMessage::UnknownKey) << "x";
     QTest::newRow("unknown key, russian") << true << "ж" << int(CardKeyMessage::UnknownKey) << "ж";
     QTest::newRow("suit first") << false << "h" << int(CardKeyMessage::RankFirst) << "h";
+    QTest::newRow("suit after 1") << true << "1h" << int(CardKeyMessage::TenUnfinished) << "h";
     QTest::newRow("card already on the table")
         << false << "AhKdAh" << int(CardKeyMessage::AlreadyOnTable) << "Ah";
     QTest::newRow("card already on the table, russian")
@@ -239,6 +241,17 @@ void KeyboardAndUndoTest::messages() {
     // The panels under the message keep their texts and show again without it.
     QCOMPARE(part<QWidget>(*window, "statusMessage")->isVisible(), !expected.isEmpty());
     QCOMPARE(window->panelText(StatusPanel::TimePassed), timePassed);
+}
+
+// A click on the picker with every slot taken says what an eighth typed card says.
+void KeyboardAndUndoTest::eighthCardClicked() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    const QStringList seven{"2c", "3c", "4c", "5c", "6c", "7c", "8c"};
+    clickCards(*window, seven);
+    clickCards(*window, {"9d"});
+    QCOMPARE(window->statusMessage(), cardKeyMessage(CardKeyMessage::NoRoom, "9d"));
+    QCOMPARE(slotTexts(*window), seven);
 }
 
 void KeyboardAndUndoTest::undoRedo_data() {

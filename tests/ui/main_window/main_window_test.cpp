@@ -24,6 +24,7 @@
 #include "odds_list.h"
 #include "radio_group.h"
 #include "status_panels.h"
+#include "tooltip_texts.h"
 #include "window_fixture.h"
 
 #ifdef Q_OS_UNIX
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void roundSelector_data();
     void roundSelector();
     void uncheckingAutoSwitchStoresAndKeepsTheRound();
+    void sliderPositionsAreKept();
     void languageSwitchKeepsTheTable();
     void transparency_data();
     void transparency();
@@ -369,14 +371,51 @@ void MainWindowTest::uncheckingAutoSwitchStoresAndKeepsTheRound() {
     auto window = fixture.window();
     clickCards(*window, {"2c", "5d", "9h", "Js", "Kc"});
     QCOMPARE(window->round(), Round::Turn);
+    // While auto-switch chooses the round, the round buttons say so.
+    const auto roundButtonsOpen = [&](bool open) {
+        for (int item = 0; item < 3; ++item)
+            if (selector(*window)->item(item)->isEnabled() != open) return false;
+        return selector(*window)->toolTip() ==
+               tooltipText(open ? TooltipControl::RoundSelector
+                                : TooltipControl::RoundChosenByAutoSwitch);
+    };
+    QVERIFY(roundButtonsOpen(false));
     part<OddsList>(*window, "oddsList")->setRows({});
     QTest::mouseClick(part<QCheckBox>(*window, "autoSwitchBox"), Qt::LeftButton);
     QVERIFY(!window->autoSwitch());
+    QVERIFY(roundButtonsOpen(true));
     QCOMPARE(storedValue(fixture.settingsPath(), "autoswitch").toInt(), 0);
     QCOMPARE(window->round(), Round::Turn);
     QCOMPARE(window->oddsRows().size(), 10);
     clickCards(*window, {"Kc", "Js"});  // three cards: the round stays where it is
     QCOMPARE(window->round(), Round::Turn);
+}
+
+// The sliders come back where the player left them; untouched, nothing is
+// written and they start as always.
+void MainWindowTest::sliderPositionsAreKept() {
+    WindowFixture fixture;
+    {
+        auto window = fixture.window();
+        QCOMPARE(part<QSlider>(*window, "transparencySlider")->value(), 0);
+        QCOMPARE(part<QSlider>(*window, "fontColourSlider")->value(), 25);
+        for (const char* key : {"transparency", "fontcolour"})
+            QVERIFY(!storedValue(fixture.settingsPath(), key).isValid());
+        part<QSlider>(*window, "transparencySlider")->setValue(7);
+        auto* fontColour = part<QSlider>(*window, "fontColourSlider");
+        fontColour->setSliderDown(true);  // dragged: kept where it is let go
+        fontColour->setValue(3);
+        QVERIFY(!storedValue(fixture.settingsPath(), "fontcolour").isValid());
+        fontColour->setValue(4);
+        fontColour->setSliderDown(false);
+    }
+    QCOMPARE(storedValue(fixture.settingsPath(), "transparency").toInt(), 7);
+    QCOMPARE(storedValue(fixture.settingsPath(), "fontcolour").toInt(), 4);
+    auto window = fixture.window();
+    QCOMPARE(part<QSlider>(*window, "transparencySlider")->value(), 7);
+    QCOMPARE(part<QSlider>(*window, "fontColourSlider")->value(), 4);
+    QCOMPARE(window->windowOpacity(), (255 - 70) / 255.0);
+    QCOMPARE(fixture.errors, QStringList());
 }
 
 void MainWindowTest::languageSwitchKeepsTheTable() {

@@ -1,11 +1,13 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
-//                             [--high-contrast] [--about [--check-failed]] [CARD...]
+//                             [--high-contrast] [--about [--check-failed] [--link-fails]]
+//                             [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
 // --about photographs the About window, opened over the main window, instead;
-// --check-failed shows it after a failed version check.
+// --check-failed shows it after a failed version check; --link-fails clicks its
+// site address on a desktop that opens nothing, and photographs the message.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
@@ -29,10 +31,14 @@ using namespace korvana::ui;
 
 namespace {
 
-// Nothing is opened from a photograph.
+// Nothing is opened from a photograph; it may say that nothing could be.
 class NoOpener final : public korvana::online::UrlOpener {
 public:
-    void open(const QUrl&, QWidget*) override {}
+    explicit NoOpener(bool opens) : opens_(opens) {}
+    bool open(const QUrl&, QWidget*) override { return opens_; }
+
+private:
+    bool opens_;
 };
 
 }  // namespace
@@ -41,8 +47,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [--about [--check-failed]] [CARD...]\n";
+        QTextStream(stderr)
+            << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+               "[--point=ROW] [--high-contrast] [--about [--check-failed] [--link-fails]] "
+               "[CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -78,15 +86,23 @@ int main(int argc, char* argv[]) {
         QCoreApplication::sendEvent(oddsList, &move);
     }
     AboutWindow about(window.clientArea(), korvana::online::defaultSiteAddresses(),
-                      std::make_shared<NoOpener>());
+                      std::make_shared<NoOpener>(!args.contains(QLatin1String("--link-fails"))));
     const bool photographAbout = args.contains(QLatin1String("--about"));
     if (photographAbout) about.present(window.language());
     // The longest line the last check can leave, to see that it fits.
     if (args.contains(QLatin1String("--check-failed")))
         about.showLastCheck(korvana::online::VersionCheckOutcome{
             QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
+    if (photographAbout && args.contains(QLatin1String("--link-fails")))
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("siteAddress")), Qt::LeftButton);
     QTimer::singleShot(300, &app, [&] {
-        QWidget& shown = photographAbout ? static_cast<QWidget&>(about) : window;
+        QWidget* linkMessage = nullptr;
+        for (QWidget* shownWindow : QApplication::topLevelWidgets())
+            if (shownWindow->objectName() == QLatin1String("linkMessage"))
+                linkMessage = shownWindow;
+        QWidget& shown = linkMessage       ? *linkMessage
+                         : photographAbout ? static_cast<QWidget&>(about)
+                                           : window;
         const bool saved = shown.grab().save(args[1]);
         app.exit(saved ? 0 : 1);
     });

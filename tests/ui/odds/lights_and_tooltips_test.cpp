@@ -230,7 +230,8 @@ void LightsAndTooltipsTest::tooltips() {
         {"slotPicture5", TooltipControl::FlopCardSlot},
         {"slotPicture6", TooltipControl::TurnSlot},
         {"slotPicture7", TooltipControl::RiverSlot},
-        {"roundSelector", TooltipControl::RoundSelector},
+        {"roundSelector", window->autoSwitch() ? TooltipControl::RoundChosenByAutoSwitch
+                                               : TooltipControl::RoundSelector},
         {"autoSwitchBox", TooltipControl::AutoSwitch},
         {"transparencySlider", TooltipControl::TransparencySlider},
         {"fontColourSlider", TooltipControl::FontColourSlider},

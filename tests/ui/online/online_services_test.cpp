@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -621,6 +622,32 @@ private Q_SLOTS:
         // Closing the main window takes the About window off the screen.
         rig.window.close();
         QVERIFY(about->isHidden());
+    }
+
+    // A link nothing on the desktop opens: a message in the current language
+    // with the address to copy.
+    void linkThatDoesNotOpen_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("english") << Language::English
+                                 << "Korvana could not open this link. Copy the address:";
+        QTest::newRow("russian") << Language::Russian
+                                 << "Korvana не смогла открыть ссылку. Скопируйте адрес:";
+    }
+    void linkThatDoesNotOpen() {
+        QFETCH(Language, language);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.language = language;
+        rig.opener->opens = false;
+        rig.online->openHelpPage();
+        QCOMPARE(rig.opened().size(), 1);
+        auto* message = rig.window.findChild<QMessageBox*>(QStringLiteral("linkMessage"));
+        QVERIFY(message && message->isVisible());
+        QCOMPARE(message->text(), text);
+        QCOMPARE(message->informativeText(), rig.opened().front());
+        QVERIFY(message->textInteractionFlags() & Qt::TextSelectableByMouse);
+        message->accept();
     }
 
     // The About window's line on the last version check: none yet, then the

@@ -56,7 +56,9 @@ QString play(const QString& keys) {
             case KeyEffect::HalfTypedCleared: shown << "E"; break;
             case KeyEffect::Fold: shown << "F"; break;
             case KeyEffect::Rejected:
-                shown << (outcome.rejection == KeyRejection::UnknownKey ? "?" : "!") +
+                shown << QString(outcome.rejection == KeyRejection::UnknownKey  ? "?"
+                                 : outcome.rejection == KeyRejection::RankFirst ? "!"
+                                                                                : "1?") +
                              outcome.keyText;
         }
     }
@@ -97,7 +99,7 @@ void CardKeysTest::sequences_data() {
     QTest::newRow("unknown keys") << "xK+h"
                                   << "?x RK ?+ !h";
     QTest::newRow("1 then a suit") << "1s"
-                                   << "R1 !s";
+                                   << "R1 1?s";
     QTest::newRow("fold") << "K<ctrl-n>h"
                           << "RK F !h";
     QTest::newRow("other shortcuts pass") << "<ctrl-z><ctrl-y><tab> "
@@ -165,7 +167,8 @@ void CardKeysTest::messages() {
         QStringList texts;
         for (const auto message : {CardKeyMessage::HalfTyped, CardKeyMessage::UnknownKey,
                                    CardKeyMessage::RankFirst, CardKeyMessage::AlreadyOnTable,
-                                   CardKeyMessage::NoRoom, CardKeyMessage::NothingToTakeOff})
+                                   CardKeyMessage::NoRoom, CardKeyMessage::TenUnfinished,
+                                   CardKeyMessage::NothingToTakeOff})
             texts << cardKeyMessage(message, QStringLiteral("Q\u2665"));
         return texts;
     };
@@ -175,8 +178,8 @@ void CardKeysTest::messages() {
         QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
         for (qsizetype i = 0; i < texts.size(); ++i) {
             QVERIFY(!texts[i].isEmpty());
-            // The last one, nothing to take off, has no detail.
-            QVERIFY(i == texts.size() - 1 || texts[i].contains(QStringLiteral("Q\u2665")));
+            // The last two, the unfinished ten and nothing to take off, have no detail.
+            QVERIFY(i >= texts.size() - 2 || texts[i].contains(QStringLiteral("Q\u2665")));
         }
     }
     for (qsizetype i = 0; i < english.size(); ++i) QVERIFY(english[i] != russian[i]);
