@@ -33,7 +33,6 @@ public:
     QRect lineRect(int index) const;
     // Line under a point, or -1.
     int lineAt(QPoint point) const;
-    int hoveredLine() const { return hovered_; }
     // Tints a line while the pointer is on its row in the odds list; -1 for none.
     void setPointedLine(int line);
 

@@ -53,15 +53,6 @@ QColor lightText(LightPalette palette, RowState state, int sliderPosition) {
     return best < 0 ? readableTextOn(fill) : grey(best);
 }
 
-QString stateSymbolText(RowState state) {
-    switch (state) {
-        case RowState::Complete: return QStringLiteral("\u2713");
-        case RowState::Possible: return QStringLiteral("\u25D0");
-        case RowState::Impossible: break;
-    }
-    return QStringLiteral("\u2717");
-}
-
 void paintStateSymbol(QPainter& painter, const QRect& rect, RowState state) {
     const int side = std::min(rect.width(), rect.height());
     if (side < 4) return;

@@ -35,9 +35,6 @@ QColor readableTextOn(const QColor& fill);
 // it reaches 4.5:1 on the fill, else the nearest grey that does.
 QColor lightText(LightPalette palette, RowState state, int sliderPosition);
 
-// The state as one character: ✓ complete, ◐ possible, ✗ impossible.
-QString stateSymbolText(RowState state);
-
 // Draws the state's shape (a tick, a half-filled circle, a cross) centred in
 // rect, in the painter's pen colour; the painter's state is left as it was.
 // The list puts it in a square of row height at the right end of the row.
