@@ -151,7 +151,7 @@ TEST(OddsText, ColourOnlyOnATerminalThatShowsIt) {
 // Cards piped to a command that reads none: a note says how to pass them.
 TEST(OddsText, EmptyTableFromAPipeGetsANote) {
     OddsCommandEnvironment piped;
-    piped.inputIsTerminal = false;
+    piped.inputIsPipe = true;
     const auto note = run({}, piped, "Ah Kh\n");
     EXPECT_EQ(note.status, 0);
     EXPECT_EQ(note.out, run({}).out);

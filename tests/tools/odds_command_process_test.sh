@@ -36,6 +36,7 @@ check "batch input that cannot be read" 1 "" "$odds" - </
 check "piped cards need -" 0 "korvana-odds: note: no cards given, so the table is empty; give \
 them as arguments (korvana-odds Ah Kh) or use - to read one table per line" \
     sh -c "echo Ah | '$odds' 2>&1 >/dev/null"
+check "no note for /dev/null, as under cron" 0 "" sh -c "'$odds' </dev/null 2>&1 >/dev/null"
 # A terminal gets colours unless TERM=dumb or NO_COLOR says otherwise.
 if script -qec true /dev/null >/dev/null 2>&1 </dev/null; then
     check "terminal has colour" 0 "10" \

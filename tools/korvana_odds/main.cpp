@@ -7,17 +7,34 @@
 #include <thread>
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #define isatty _isatty
 #define STDIN_FILENO 0
 #define STDOUT_FILENO 1
 #define STDERR_FILENO 2
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include "colour_choice.h"
 #include "odds_command.h"
+
+namespace {
+
+// Cards piped in by mistake get a note; a terminal, a file or /dev/null (as
+// under cron) do not.
+bool standardInputIsPipe() {
+#ifdef _WIN32
+    return GetFileType(GetStdHandle(STD_INPUT_HANDLE)) == FILE_TYPE_PIPE;
+#else
+    struct stat status {};
+    return fstat(STDIN_FILENO, &status) == 0 && S_ISFIFO(status.st_mode);
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
 #ifndef _WIN32
@@ -39,7 +56,7 @@ int main(int argc, char* argv[]) {
     env.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (isatty(STDERR_FILENO)) env.progress = &std::cerr;
     env.input = &std::cin;
-    env.inputIsTerminal = isatty(STDIN_FILENO);
+    env.inputIsPipe = standardInputIsPipe();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = korvana::runOddsCommand(args, env, std::cout, std::cerr);
     // std::cin reads a failed read as the end of input; the tables were then

@@ -228,7 +228,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
         std::istringstream nothing;
         return runBatch(env.input ? *env.input : nothing, request.options, layout, env, out, err);
     }
-    if (request.slotArguments == 0 && !env.inputIsTerminal)
+    if (request.slotArguments == 0 && env.inputIsPipe)
         err << "korvana-odds: note: no cards given, so the table is empty; give them as "
                "arguments (korvana-odds Ah Kh) or use - to read one table per line\n";
     auto output = tableOutput(request.cards.hand, request.options, layout, env);
