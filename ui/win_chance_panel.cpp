@@ -63,6 +63,8 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
     connect(opponents_, &QSpinBox::valueChanged, this, &WinChancePanel::opponentsChanged);
     connect(range_, &QLineEdit::textEdited, this, &WinChancePanel::rangeEdited);
     connect(range_, &QLineEdit::editingFinished, this, &WinChancePanel::rangeDone);
+    // Return hands the keys back to the window, where they type cards.
+    connect(range_, &QLineEdit::returnPressed, range_, &QWidget::clearFocus);
     retranslate();
 }
 

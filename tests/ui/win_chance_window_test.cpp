@@ -125,6 +125,8 @@ void WinChanceTest::choicesAreStoredAndRestored() {
         typeRange(*window, QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
         QTest::keyClick(part<QLineEdit>(*window, "winChanceRange"), Qt::Key_Return);
         QCOMPARE(fixture.errors, QStringList());
+        // Keys typed next are cards again.
+        QVERIFY(!part<QLineEdit>(*window, "winChanceRange")->hasFocus());
     }
     // Another reader takes the range as the same text, commas and all.
     const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
