@@ -33,22 +33,16 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
         {"Ah Kd - Jc - 9s", "Ah Kd | Jc 9s"},  // holes in the board are skipped
         {"Ah Kd Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s"},
     };
-    const Opposition opposition{3, HandRange::anyTwoCards()};
+    // Every opponent holds the range.
+    const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
     for (const auto& row : rows) {
-        const auto spot = winChanceSpot(handOf(row.table), opposition);
+        const auto spot = winChanceSpot(handOf(row.table), Opposition{3, kings});
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());
-            EXPECT_EQ(spot->opponents, std::vector<HandRange>(3, HandRange::anyTwoCards()));
+            EXPECT_EQ(spot->opponents, std::vector<HandRange>(3, kings));
         }
     }
-}
-
-TEST(WinChanceSpot, EveryOpponentHoldsTheRange) {
-    const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
-    const auto spot = winChanceSpot(handOf("Ah Ad"), Opposition{2, kings});
-    ASSERT_TRUE(spot);
-    EXPECT_EQ(spot->opponents, std::vector<HandRange>(2, kings));
 }
 
 TEST(WinChanceSpot, BlankRangeTextIsAnyTwoCards) {
