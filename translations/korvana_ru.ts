@@ -298,6 +298,85 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>WinChance</name>
+    <message>
+        <source>vs 1 opponent</source>
+        <translation>против 1 соперника</translation>
+    </message>
+    <message>
+        <source>vs %1 opponents</source>
+        <translation>против %1 соперников</translation>
+    </message>
+    <message>
+        <source>Win %1%  Tie %2%  %3 (all boards)</source>
+        <translation>Выигрыш %1%  Ничья %2%  %3 (все борды)</translation>
+    </message>
+    <message>
+        <source>Win %1% ±%2%  Tie %3%  %4</source>
+        <translation>Выигрыш %1% ±%2%  Ничья %3%  %4</translation>
+    </message>
+    <message>
+        <source>Win chance: choose your two cards</source>
+        <translation>Шанс выигрыша: выберите свои две карты</translation>
+    </message>
+    <message>
+        <source>The range holds no hands.</source>
+        <translation>В диапазоне нет ни одной руки.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a pair is neither suited nor offsuit.</source>
+        <translation>«%1»: пара не бывает ни одномастной, ни разномастной.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: both ends must be pairs, or both two ranks of the same kind with the same first rank or the same gap (T9s-65s, A5s-A2s).</source>
+        <translation>«%1»: оба конца должны быть парами либо двумя рангами одного вида с одинаковым старшим рангом или одинаковым разрывом (T9s-65s, A5s-A2s).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds one card twice.</source>
+        <translation>В «%1» одна карта указана дважды.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: + follows a pair or two ranks (QQ+, A2s+), not one hand.</source>
+        <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</source>
+        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</translation>
+    </message>
+    <message>
+        <source>Opponents:</source>
+        <translation>Соперники:</translation>
+    </message>
+    <message>
+        <source>How often your two cards win or tie against the opponents, over the cards still to come</source>
+        <translation>Как часто ваши две карты выигрывают или делят банк против соперников, по всем картам, которые ещё откроются</translation>
+    </message>
+    <message>
+        <source>How many opponents the win chance is counted against</source>
+        <translation>Против скольких соперников считается шанс выигрыша</translation>
+    </message>
+    <message>
+        <source>The hands every opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s; empty for any two cards</source>
+        <translation>Руки, которые может держать каждый соперник, например QQ+, AKs, KQo, T9s-65s; пусто — любые две карты</translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>Идёт подсчёт...</translation>
+    </message>
+    <message>
+        <source>any two cards</source>
+        <translation>любые две карты</translation>
+    </message>
+    <message>
+        <source>Win chance: no hands left in the range</source>
+        <translation>Шанс выигрыша: в диапазоне не осталось рук</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+</context>
+<context>
     <name>WindowTexts</name>
     <message>
         <source>Time passed</source>

@@ -27,6 +27,7 @@
 #include "status_message.h"
 #include "time_passed.h"
 #include "tooltip_texts.h"
+#include "win_chance_view.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -85,6 +86,7 @@ QString MainWindow::oddsRowTooltip(int row) const {
 // --- Analysis ---------------------------------------------------------------
 
 void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
+    winChance_->showTable(update.table.hand);
     enableHistoryActions();
     showHandsPlayed();
     if (pictures == Pictures::First) showSlotPictures(update);
@@ -253,6 +255,7 @@ void MainWindow::restoreStoredChoices() {
     // An unreadable option is reported on its own; the language is still applied.
     guarded([&] { exactChances_->applyStoredOption(); });
     restoreSliderPositions();
+    guarded([&] { winChance_->applyStoredChoices(); });
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);
         showLights(highContrast ? LightPalette::HighContrast : LightPalette::Classic);

@@ -41,6 +41,7 @@ class OddsList;
 class RadioGroup;
 class SlotPicture;
 class StatusMessage;
+class WinChanceView;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -202,6 +203,7 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     CardKeys cardKeys_;
+    WinChanceView* winChance_ = nullptr;  // the strip above the card table
 
     // Auto-switch is off until the stored option is known, as the box is drawn.
     TableSession session_;

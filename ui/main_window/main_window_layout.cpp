@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QSlider>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -22,6 +23,7 @@
 #include "slot_picture.h"
 #include "status_panels.h"
 #include "tooltip_texts.h"
+#include "win_chance_view.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -182,6 +184,12 @@ void MainWindow::createComponents() {
     elapsedTimer_->setInterval(60000);
     elapsedTimer_->setSingleShot(true);
     elapsedTimer_->setTimerType(Qt::PreciseTimer);
+
+    // Above the card table. One core is left to the window, so a click is
+    // drawn at once while a count runs.
+    winChance_ =
+        new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
+                          std::max(1, QThread::idealThreadCount() - 1));
 }
 
 void MainWindow::createMenus() {

@@ -117,6 +117,37 @@ struct Cut {
 
 }  // namespace
 
+QByteArray iniValue(const QString& text) {
+    QByteArray value;
+    // A leading @ marks a value of another type; two of them stand for one.
+    if (text.startsWith(QLatin1Char('@'))) value += '@';
+    bool quoted = false;
+    // After a \x escape a hexadecimal digit would read as part of it.
+    bool escapeHexDigit = false;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code == ';' || code == ',' || code == '=') quoted = true;
+        const bool hexDigit = (code >= '0' && code <= '9') || (code >= 'a' && code <= 'f') ||
+                              (code >= 'A' && code <= 'F');
+        if (escapeHexDigit && hexDigit) {
+            value += "\\x" + QByteArray::number(code, 16);
+            continue;
+        }
+        escapeHexDigit = false;
+        if (code == '"' || code == '\\') {
+            value += '\\';
+            value += static_cast<char>(code);
+        } else if (code < 0x20 || code >= 0x7f) {
+            value += "\\x" + QByteArray::number(code, 16);
+            escapeHexDigit = true;
+        } else {
+            value += static_cast<char>(code);
+        }
+    }
+    if (!value.isEmpty() && (value.front() == ' ' || value.back() == ' ')) quoted = true;
+    return quoted ? '"' + value + '"' : value;
+}
+
 QByteArray withGeneralValue(QByteArrayView ini, QByteArrayView key, QByteArrayView value) {
     // QSettings reads past a UTF-8 byte order mark; so does this.
     const qsizetype begin = ini.startsWith("\xef\xbb\xbf") ? 3 : 0;

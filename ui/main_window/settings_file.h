@@ -27,8 +27,14 @@ SettingsFileCheck checkSettingsFile(const QString& path);
 // The INI text with key = value in its [General] section: every line that set
 // the key there goes, one new line is put at the start of the section (a new
 // [General] section at the start of the text when it has none). key and value
-// must be plain letters and digits, which need no escaping.
+// must be ready to write: plain letters and digits, or iniValue's text.
 QByteArray withGeneralValue(QByteArrayView ini, QByteArrayView key, QByteArrayView value);
+
+// A text value as QSettings writes it into an INI file and reads it back as
+// the same text: quoted when it holds a comma, semicolon or equals sign or
+// starts or ends with a blank, with backslash escapes for quotes,
+// backslashes and every character that is not printable ASCII.
+QByteArray iniValue(const QString& text);
 
 // Replaces the file at path (creating its folder) with text. Every write and
 // the final flush are checked before the new file takes the old one's place,

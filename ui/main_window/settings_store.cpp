@@ -22,6 +22,8 @@ const QString kExactChancesKey = QStringLiteral("exactchances");
 const QString kHighContrastLightsKey = QStringLiteral("highcontrastlights");
 const QString kTransparencyKey = QStringLiteral("transparency");
 const QString kFontColourKey = QStringLiteral("fontcolour");
+const QString kOpponentsKey = QStringLiteral("opponents");
+const QString kOpponentRangeKey = QStringLiteral("opponentrange");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -49,7 +51,7 @@ bool saveInFile(const QString& path, const QString& key, const QString& value, Q
             return false;
         }
     }
-    if (!replaceSettingsFile(path, withGeneralValue(text, key.toLatin1(), value.toLatin1()), error))
+    if (!replaceSettingsFile(path, withGeneralValue(text, key.toLatin1(), iniValue(value)), error))
         return false;
     // QSettings takes a file whose size and time (to the millisecond) are
     // unchanged for the one it read last; a second save within the same
@@ -196,6 +198,28 @@ std::optional<int> SettingsStore::fontColour() const {
 
 void SettingsStore::setFontColour(int position) const {
     setWholeNumber(kFontColourKey, position);
+}
+
+std::optional<int> SettingsStore::opponents() const {
+    return wholeNumber(kOpponentsKey);
+}
+
+void SettingsStore::setOpponents(int opponents) const {
+    setWholeNumber(kOpponentsKey, opponents);
+}
+
+std::optional<QString> SettingsStore::opponentRange() const {
+    const auto value = read(kOpponentRangeKey);
+    if (!value) return std::nullopt;
+    if (value->typeId() == QMetaType::QString) return value->toString();
+    if (value->typeId() == QMetaType::QStringList)
+        return value->toStringList().join(QStringLiteral(", "));
+    throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not text.")
+                      .arg(kOpponentRangeKey, location()));
+}
+
+void SettingsStore::setOpponentRange(const QString& range) const {
+    write(kOpponentRangeKey, range);
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {

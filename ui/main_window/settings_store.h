@@ -1,6 +1,7 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
-// "highcontrastlights", and the two sliders, "transparency" and "fontcolour".
+// "highcontrastlights", the two sliders, "transparency" and "fontcolour", and
+// the win chance's "opponents" and "opponentrange".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -75,6 +76,18 @@ public:
     void setTransparency(int position) const;
     std::optional<int> fontColour() const;
     void setFontColour(int position) const;
+
+    // How many opponents the win chance is counted against, stored as a 32-bit
+    // number; nullopt when never written. Throws when the value is not a
+    // 32-bit integer. Any number reads: the caller keeps it to 1..9.
+    std::optional<int> opponents() const;
+    void setOpponents(int opponents) const;
+
+    // The hands every opponent may hold, as the player typed them; nullopt
+    // when never written. A list (as a comma-separated line written by hand
+    // reads) is joined back with commas. Throws when the value is neither.
+    std::optional<QString> opponentRange() const;
+    void setOpponentRange(const QString& range) const;
 
     // Where the values live, as the player would look for them.
     QString location() const;

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void autoswitch_data();
     void autoswitch();
     void choicesAreSavedAtOnce();
+    void opponentRange_data();
+    void opponentRange();
     void storeThatCannotBeWritten();
     void readOnlyStore_data();
     void readOnlyStore();
@@ -131,6 +133,35 @@ void SettingsStoreTest::choicesAreSavedAtOnce() {
         store.setLanguage(language);
         QCOMPARE(store.language().language, language);
     }
+}
+
+// A range is the player's own text: whatever it holds reads back the same,
+// to the store and to any other reader of the file.
+void SettingsStoreTest::opponentRange_data() {
+    QTest::addColumn<QString>("range");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("commas") << QStringLiteral("QQ+, AKs, T9s-65s");
+    QTest::newRow("outer blanks") << QStringLiteral(" AKs ");
+    QTest::newRow("suit symbols") << QStringLiteral("A\u2665K\u2665 10\u2663");
+    QTest::newRow("escape then hex digit") << QStringLiteral("\u2665a\tb");
+    QTest::newRow("ini specials") << QStringLiteral("a;b=c\"d\\e");
+    QTest::newRow("leading at") << QStringLiteral("@ByteArray(x)");
+}
+
+void SettingsStoreTest::opponentRange() {
+    QFETCH(QString, range);
+    QTemporaryDir dir;
+    const SettingsStore store = storeWith(dir, "language=english\n");
+    QCOMPARE(store.opponentRange(), std::nullopt);
+    store.setOpponentRange(range);
+    QCOMPARE(store.opponentRange(), range);
+    const QSettings reader(dir.filePath(QStringLiteral("Korvana.conf")), QSettings::IniFormat);
+    QCOMPARE(reader.value(QStringLiteral("opponentrange")), QVariant(range));
+    QCOMPARE(reader.value(QStringLiteral("language")).toString(), QStringLiteral("english"));
+    // A line written by hand without quotes reads as a list, and still as the range.
+    QTemporaryDir other;
+    QCOMPARE(storeWith(other, "opponentrange=QQ+, AKs\n").opponentRange(),
+             QStringLiteral("QQ+, AKs"));
 }
 
 void SettingsStoreTest::storeThatCannotBeWritten() {

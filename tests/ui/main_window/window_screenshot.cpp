@@ -1,10 +1,11 @@
 // Photographs the main window with some cards on the table, for the docs and
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
-//                             [--high-contrast] [--about [--check-failed] [--link-fails]]
-//                             [CARD...]
+//                             [--high-contrast] [--opponents=N] [--range=TEXT]
+//                             [--about [--check-failed] [--link-fails]] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
+// --opponents and --range set the win chance's opponents as if stored.
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
@@ -47,10 +48,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr)
-            << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-               "[--point=ROW] [--high-contrast] [--about [--check-failed] [--link-fails]] "
-               "[CARD...]\n";
+        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+                               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
+                               "[--about [--check-failed] [--link-fails]] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -66,6 +66,12 @@ int main(int argc, char* argv[]) {
     services.settings.setAutoSwitch(true);
     if (args.contains(QLatin1String("--high-contrast")))
         services.settings.setHighContrastLights(true);
+    for (const QString& arg : args.mid(3)) {
+        if (arg.startsWith(QLatin1String("--opponents=")))
+            services.settings.setOpponents(arg.mid(12).toInt());
+        if (arg.startsWith(QLatin1String("--range=")))
+            services.settings.setOpponentRange(arg.mid(8));
+    }
     services.reportError = [](const QString& message) { QTextStream(stderr) << message << '\n'; };
     MainWindow window(services);
     window.show();

@@ -1,0 +1,54 @@
+#pragma once
+// The win chance shown beside the table: the hero's pocket cards (slots 1-2)
+// against a number of opponents who all hold hands from one range, over the
+// board cards placed so far; how it is counted, a quick figure first and a
+// better one after; and the figure the player reads.
+#include <chrono>
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "equity.h"
+#include "hand.h"
+#include "hand_range.h"
+
+namespace korvana {
+
+// Who the hero plays against, as the player set it.
+struct Opposition {
+    int opponents = 1;                           // 1..kMaxOpponents
+    HandRange range = HandRange::anyTwoCards();  // every opponent's
+};
+
+// The range as the player types it: blank text means any two cards.
+std::variant<HandRange, RangeError> opponentRange(std::string_view text);
+
+// The spot of the cards on the table, or nullopt while a pocket card is
+// missing. The board is every board card placed, whatever slots are empty.
+std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition);
+
+// The counts that make one figure, each better than the one before: a quick
+// one that is on show well within the time a player notices, then one precise
+// to about a tenth of a percent. A count that went over every deal is final
+// whichever pass it was.
+std::vector<EquityOptions> winChancePasses(int threads);
+
+// What the player reads of a count.
+struct WinChanceFigure {
+    double winPercent = 0;  // the hero alone has the best hand
+    double tiePercent = 0;  // the hero shares the best hand
+    // Of a sample: half the width of the 95% interval of the win share, in
+    // percent, rounded up to a tenth (never below 0.1). 0 when every board was counted.
+    double marginPercent = 0;
+    bool allBoards = false;  // every deal counted
+    int opponents = 0;
+};
+
+// nullopt when the count holds no deal yet.
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result);
+
+// Whether a count needs no better one after it.
+bool isFinalCount(const EquityResult& result);
+
+}  // namespace korvana

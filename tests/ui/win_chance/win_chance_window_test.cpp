@@ -1,0 +1,197 @@
+// The win chance panel in the window: the figure of a known spot, what it
+// says without the hero's cards, a range that does not read, the stored
+// choices, and a newer table replacing a count still running.
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+#include "hand_range.h"
+#include "win_chance_job.h"
+#include "window_fixture.h"
+
+using namespace korvana;
+using namespace korvana::ui;
+using namespace korvana::ui::testing;
+
+namespace {
+
+QString figureText(const MainWindow& window) {
+    return part<QLabel>(window, "winChanceFigure")->text();
+}
+
+// Waits until the figure is final (the busy mark gone) and returns it.
+QString finalFigure(const MainWindow& window) {
+    auto* busy = part<QProgressBar>(window, "winChanceBusy");
+    if (!QTest::qWaitFor([&] { return busy->isHidden(); }, 20000)) return QStringLiteral("busy");
+    return figureText(window);
+}
+
+// The win percentage of a figure text, or -1.
+double winOf(const QString& text) {
+    const auto match = QRegularExpression(QStringLiteral("^Win (\\d+\\.\\d)%")).match(text);
+    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+void typeRange(MainWindow& window, const QString& text) {
+    auto* range = part<QLineEdit>(window, "winChanceRange");
+    range->setFocus();
+    range->selectAll();
+    // Key by key, as typed; suit symbols too, which keyClicks cannot send.
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, range, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+}  // namespace
+
+class WinChanceTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void figureOfAKnownSpot();
+    void withoutThePocketCards();
+    void badRangeIsMarkedAndKeepsTheFigure();
+    void choicesAreStoredAndRestored();
+    void newerTableReplacesTheCount();
+    void newerSpotCancelsTheCountAndClosingIsQuick();
+};
+
+void WinChanceTest::figureOfAKnownSpot() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    clickCards(*window, {"Ah", "Ad"});
+    // Aces win 84.9% of deals against one random hand.
+    const QString text = finalFigure(*window);
+    QVERIFY2(text.contains(QStringLiteral("vs 1 opponent")), qPrintable(text));
+    QVERIFY2(qAbs(winOf(text) - 84.9) <= 0.3, qPrintable(text));
+    QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
+    // On the river against one hand every deal is counted.
+    clickCards(*window, {"2c", "7d", "9h", "Js", "Kc"});
+    QVERIFY2(finalFigure(*window).endsWith(QStringLiteral("(all boards)")),
+             qPrintable(figureText(*window)));
+}
+
+void WinChanceTest::withoutThePocketCards() {
+    const QString choose = QStringLiteral("Win chance: choose your two cards");
+    WindowFixture fixture;
+    auto window = fixture.window();
+    QCOMPARE(figureText(*window), choose);
+    clickCards(*window, {"Ah", "Ad", "Kc"});
+    QVERIFY(winOf(finalFigure(*window)) > 0);
+    clickSlot(*window, 2);
+    QCOMPARE(figureText(*window), choose);
+    QVERIFY(part<QProgressBar>(*window, "winChanceBusy")->isHidden());
+    QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
+}
+
+void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    clickCards(*window, {"Ah", "Ad"});
+    typeRange(*window, QStringLiteral("KK"));
+    // Aces win 81.5% against kings.
+    const QString before = finalFigure(*window);
+    QVERIFY2(qAbs(winOf(before) - 81.5) <= 0.3, qPrintable(before));
+    auto* range = part<QLineEdit>(*window, "winChanceRange");
+    QTest::keyClick(range, Qt::Key_S);
+    QVERIFY(range->styleSheet().contains(QStringLiteral("red")));
+    QVERIFY2(range->toolTip().contains(QStringLiteral("\"KKs\"")), qPrintable(range->toolTip()));
+    QCOMPARE(finalFigure(*window), before);
+    QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
+    QTest::keyClick(range, Qt::Key_Backspace);
+    QVERIFY(range->styleSheet().isEmpty());
+    // A range that leaves no hand beside the known cards is said so.
+    typeRange(*window, QStringLiteral("AhAd"));
+    QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
+}
+
+void WinChanceTest::choicesAreStoredAndRestored() {
+    WindowFixture fixture;
+    {
+        auto window = fixture.window();
+        QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 1);
+        QCOMPARE(part<QLineEdit>(*window, "winChanceRange")->text(), QString());
+        // The defaults are not written.
+        const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+        QVERIFY(!stored.contains(QStringLiteral("opponents")));
+        QVERIFY(!stored.contains(QStringLiteral("opponentrange")));
+
+        part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
+        typeRange(*window, QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+        QTest::keyClick(part<QLineEdit>(*window, "winChanceRange"), Qt::Key_Return);
+        QCOMPARE(fixture.errors, QStringList());
+        // Keys typed next are cards again.
+        QVERIFY(!part<QLineEdit>(*window, "winChanceRange")->hasFocus());
+    }
+    // Another reader takes the range as the same text, commas and all.
+    const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("opponents")).toInt(), 3);
+    QCOMPARE(stored.value(QStringLiteral("opponentrange")),
+             QVariant(QStringLiteral("QQ+, AKs, A\u2665K\u2665")));
+    auto window = fixture.window();
+    QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 3);
+    QCOMPARE(part<QLineEdit>(*window, "winChanceRange")->text(),
+             QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+    clickCards(*window, {"2c", "3c"});
+    QVERIFY2(finalFigure(*window).contains(QStringLiteral("vs 3 opponents")),
+             qPrintable(figureText(*window)));
+}
+
+void WinChanceTest::newerTableReplacesTheCount() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    part<QSpinBox>(*window, "winChanceOpponents")->setValue(9);
+    // Aces against nine hands take a while to count well; with four kings on
+    // the board they win or tie every deal.
+    clickCards(*window, {"Ah", "Ad"});
+    clickCards(*window, {"Kc", "Kd", "Kh", "Ks", "2c"});
+    const QString text = finalFigure(*window);
+    const auto match =
+        QRegularExpression(QStringLiteral("^Win (\\S+)% \\S+  Tie (\\S+)%  vs 9 opponents$"))
+            .match(text);
+    QVERIFY2(match.hasMatch(), qPrintable(text));
+    QVERIFY2(match.captured(1).toDouble() + match.captured(2).toDouble() >= 99.9, qPrintable(text));
+}
+
+// A count that would run for a minute is dropped for a newer spot at once,
+// and the job stops at once when it goes.
+void WinChanceTest::newerSpotCancelsTheCountAndClosingIsQuick() {
+    EquityOptions endless;
+    endless.automaticEnumerationDeals = 1'000'000;  // the river spot below, not the other
+    endless.targetStandardError = 0;
+    endless.timeBudget = std::chrono::minutes(1);
+    const auto card = [](const char* code) { return *parseCardCode(code); };
+    const EquitySpot preflop{{card("Ah"), card("Ad")}, {}, {}, {HandRange::anyTwoCards()}};
+    EquitySpot river = preflop;
+    river.board = {card("2c"), card("7d"), card("9h"), card("Js"), card("Kc")};
+
+    QElapsedTimer timer;
+    {
+        WinChanceJob job({endless});
+        QSignalSpy counted(&job, &WinChanceJob::counted);
+        job.start(preflop);
+        QTest::qWait(50);
+        timer.start();
+        job.start(river);
+        QVERIFY(counted.wait(10000));
+        QVERIFY(timer.elapsed() < 10000);
+        QCOMPARE(counted.size(), 1);
+        const auto result = counted.front().front().value<EquityResult>();
+        QCOMPARE(result.deals, 990u);
+        QCOMPARE(counted.front().back().toBool(), true);
+        QVERIFY(!job.busy());
+
+        job.start(preflop);
+        QTest::qWait(50);
+        timer.restart();
+    }
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+}
+
+QTEST_MAIN(WinChanceTest)
+#include "win_chance_window_test.moc"

@@ -1,0 +1,64 @@
+#pragma once
+// Counts win chances on a thread of its own, so the window never waits for
+// them. Each new spot replaces the one before: a count still running for an
+// older table is cancelled, and nothing of it is delivered afterwards. The
+// counts of a spot come one pass after another (see winChancePasses), each
+// delivered to the thread that owns the job through its event loop; after the
+// last the thread sleeps until the next spot. Destroying the job cancels what
+// runs and returns as soon as the count notices (a few milliseconds).
+#include <QObject>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "equity.h"
+
+namespace korvana::ui {
+
+class WinChanceJob : public QObject {
+    Q_OBJECT
+public:
+    explicit WinChanceJob(std::vector<EquityOptions> passes, QObject* parent = nullptr);
+    ~WinChanceJob() override;
+
+    // Starts counting the spot, dropping the spot before.
+    void start(EquitySpot spot);
+    // Drops the spot being counted, if any; nothing more is delivered.
+    void stop();
+    // A spot is being counted, or waits to be.
+    bool busy() const { return busy_; }
+
+Q_SIGNALS:
+    // A count of the latest spot; final when no better one follows.
+    void counted(const korvana::EquityResult& result, bool final);
+    // The latest spot has no deal at all (its range lost every hand to the
+    // cards on the table, say).
+    void failed(const korvana::EquityError& error);
+
+private:
+    struct Order {
+        std::uint64_t number = 0;
+        EquitySpot spot;
+    };
+    void work();
+    // Posts a delivery to the owner's thread, dropped there when a newer
+    // spot came in the meantime.
+    template <class Deliver>
+    void deliver(std::uint64_t number, bool last, Deliver&& send);
+
+    const std::vector<EquityOptions> passes_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<Order> next_;               // under mutex_
+    std::shared_ptr<EquityControl> running_;  // under mutex_: the count under way
+    bool quitting_ = false;                   // under mutex_
+    std::uint64_t latest_ = 0;                // owner's thread only
+    bool busy_ = false;                       // owner's thread only
+    std::thread worker_;                      // last: started once the rest is ready
+};
+
+}  // namespace korvana::ui

@@ -1,0 +1,108 @@
+#include "win_chance_text.h"
+
+#include <QCoreApplication>
+
+namespace korvana::ui {
+
+namespace {
+
+QString percent(double value, const QString& decimalSeparator) {
+    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), decimalSeparator);
+}
+
+}  // namespace
+
+QString winChanceText(const WinChanceFigure& figure, const QString& decimalSeparator) {
+    // Two texts rather than a plural form: English has no translation file
+    // to pick one from, and with at most nine opponents Russian needs no more.
+    const QString opponents =
+        figure.opponents == 1
+            ? QCoreApplication::translate("WinChance", "vs 1 opponent")
+            : QCoreApplication::translate("WinChance", "vs %1 opponents").arg(figure.opponents);
+    const QString win = percent(figure.winPercent, decimalSeparator);
+    const QString tie = percent(figure.tiePercent, decimalSeparator);
+    if (figure.allBoards)
+        return QCoreApplication::translate("WinChance", "Win %1%  Tie %2%  %3 (all boards)")
+            .arg(win, tie, opponents);
+    return QCoreApplication::translate("WinChance", "Win %1% \u00b1%2%  Tie %3%  %4")
+        .arg(win, percent(figure.marginPercent, decimalSeparator), tie, opponents);
+}
+
+QString winChanceNoteText(WinChanceNote note) {
+    switch (note) {
+        case WinChanceNote::ChooseCards:
+            return QCoreApplication::translate("WinChance", "Win chance: choose your two cards");
+        case WinChanceNote::NoDeal:
+            return QCoreApplication::translate("WinChance",
+                                               "Win chance: no hands left in the range");
+    }
+    return {};
+}
+
+QString rangeProblemText(const RangeError& error) {
+    const QString piece = QString::fromStdString(error.piece);
+    switch (error.problem) {
+        case RangeError::Problem::NoHands:
+            return QCoreApplication::translate("WinChance", "The range holds no hands.");
+        case RangeError::Problem::SuitedPair:
+            return QCoreApplication::translate("WinChance",
+                                               "\"%1\": a pair is neither suited nor offsuit.")
+                .arg(piece);
+        case RangeError::Problem::UnmatchedEnds:
+            return QCoreApplication::translate(
+                       "WinChance",
+                       "\"%1\": both ends must be pairs, or both two ranks of the same kind with "
+                       "the same first rank or the same gap (T9s-65s, A5s-A2s).")
+                .arg(piece);
+        case RangeError::Problem::SameCardTwice:
+            return QCoreApplication::translate("WinChance", "\"%1\" holds one card twice.")
+                .arg(piece);
+        case RangeError::Problem::PlusOnOneHand:
+            return QCoreApplication::translate(
+                       "WinChance",
+                       "\"%1\": + follows a pair or two ranks (QQ+, A2s+), not one hand.")
+                .arg(piece);
+        case RangeError::Problem::UnknownText: break;
+    }
+    return QCoreApplication::translate(
+               "WinChance",
+               "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).")
+        .arg(piece);
+}
+
+QString winChanceCaption(WinChanceControl control) {
+    switch (control) {
+        case WinChanceControl::Opponents:
+            return QCoreApplication::translate("WinChance", "Opponents:");
+        case WinChanceControl::Range: return QCoreApplication::translate("WinChance", "Range");
+        case WinChanceControl::Figure:
+        case WinChanceControl::Busy: break;
+    }
+    return {};
+}
+
+QString winChanceTooltip(WinChanceControl control) {
+    switch (control) {
+        case WinChanceControl::Figure:
+            return QCoreApplication::translate(
+                "WinChance",
+                "How often your two cards win or tie against the opponents, over the cards "
+                "still to come");
+        case WinChanceControl::Opponents:
+            return QCoreApplication::translate(
+                "WinChance", "How many opponents the win chance is counted against");
+        case WinChanceControl::Range:
+            return QCoreApplication::translate(
+                "WinChance",
+                "The hands every opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s; empty for "
+                "any two cards");
+        case WinChanceControl::Busy: return QCoreApplication::translate("WinChance", "Counting...");
+    }
+    return {};
+}
+
+QString anyTwoCardsText() {
+    return QCoreApplication::translate("WinChance", "any two cards");
+}
+
+}  // namespace korvana::ui
