@@ -93,7 +93,7 @@ std::string problemText(const EquityError& error, const EquityReport& report,
             return "not enough cards left to deal every opponent and the board";
         case Problem::RangeEmpty:
             return "opponent " + std::to_string(error.opponent) + " (" +
-                   quoted(report.specs[static_cast<size_t>(error.opponent - 1)]) +
+                   quoted(report.opponentHands[static_cast<size_t>(error.opponent - 1)]) +
                    ") holds no hand without a card that is already known";
         case Problem::TooManyDeals:
             return "--exact would count " + grouped(error.deals) +
@@ -184,10 +184,10 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
     spot.opponents = request.ranges;
     EquityReport report;
     report.hero = cardCode(spot.hero[0]) + cardCode(spot.hero[1]);
-    report.specs = request.vs;
+    report.opponentHands = request.vs;
     while (static_cast<int>(spot.opponents.size()) < opponents) {
         spot.opponents.push_back(HandRange::anyTwoCards());
-        report.specs.push_back("random");
+        report.opponentHands.push_back("random");
     }
     report.boardsOnly =
         std::all_of(spot.opponents.begin(), spot.opponents.end(),
@@ -230,13 +230,13 @@ std::string equityText(const EquityReport& report, Language language,
                        std::string_view decimalSeparator) {
     const bool russian = language == Language::Russian;
     const EquityResult& result = report.result;
-    const size_t opponents = report.specs.size();
+    const size_t opponents = report.opponentHands.size();
     std::string text = russian ? "\nШансы против " + std::to_string(opponents) +
                                      (opponents == 1 ? " соперника" : " соперников") + ":\n"
                                : "\nWin chances against " + std::to_string(opponents) +
                                      (opponents == 1 ? " opponent" : " opponents") + ":\n";
     std::vector<std::string> names = {report.hero};
-    names.insert(names.end(), report.specs.begin(), report.specs.end());
+    names.insert(names.end(), report.opponentHands.begin(), report.opponentHands.end());
     size_t width = 0;
     for (const auto& name : names) width = std::max(width, columns(name));
     const double deals = result.deals > 0 ? static_cast<double>(result.deals) : 1.0;
@@ -275,7 +275,7 @@ std::string equityJson(const EquityReport& report) {
     for (size_t p = 0; p < result.players.size(); ++p) {
         const PlayerEquity& player = result.players[p];
         json += (p ? ", " : "") + std::string("{\"spec\": ") +
-                jsonString(p == 0 ? report.hero : report.specs[p - 1]) +
+                jsonString(p == 0 ? report.hero : report.opponentHands[p - 1]) +
                 ", \"wins\": " + std::to_string(player.wins) +
                 ", \"ties\": " + std::to_string(player.ties) +
                 ", \"equity\": " + jsonNumber(player.equity) + "}";

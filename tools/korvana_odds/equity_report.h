@@ -38,9 +38,9 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
 
 struct EquityReport {
     EquityResult result;
-    std::string hero;                // "AhKh"
-    std::vector<std::string> specs;  // each opponent's range as given
-    bool boardsOnly = false;         // every opponent's hand known: a deal is a board
+    std::string hero;                        // "AhKh"
+    std::vector<std::string> opponentHands;  // each opponent's hand or range as given
+    bool boardsOnly = false;                 // every opponent's hand known: a deal is a board
 };
 
 // Where a long run shows how far it has come, and how many threads it gets.
