@@ -7,7 +7,7 @@
 namespace korvana::ui {
 
 WinChanceJob::WinChanceJob(std::vector<EquityOptions> passes, QObject* parent)
-    : QObject(parent), passes_(std::move(passes)), worker_([this] { work(); }) {}
+    : QObject(parent), passes_(std::move(passes)) {}
 
 WinChanceJob::~WinChanceJob() {
     {
@@ -17,7 +17,7 @@ WinChanceJob::~WinChanceJob() {
         if (running_) running_->cancel();
     }
     wake_.notify_one();
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
 }
 
 void WinChanceJob::start(EquitySpot spot) {
@@ -27,6 +27,9 @@ void WinChanceJob::start(EquitySpot spot) {
         next_ = Order{++latest_, std::move(spot)};
         if (running_) running_->cancel();
     }
+    // Started with the first spot: the window opens with no cards, and the
+    // start is quicker without it.
+    if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
     wake_.notify_one();
 }
 

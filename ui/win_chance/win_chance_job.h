@@ -58,7 +58,7 @@ private:
     bool quitting_ = false;                   // under mutex_
     std::uint64_t latest_ = 0;                // owner's thread only
     bool busy_ = false;                       // owner's thread only
-    std::thread worker_;                      // last: started once the rest is ready
+    std::thread worker_;                      // owner's thread only: started by the first spot
 };
 
 }  // namespace korvana::ui
