@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "application.h"
+#include "bench_pictures.h"
 #include "card_picker.h"
 #include "card_table.h"
 #include "exact_panel.h"
@@ -38,21 +39,6 @@ protected:
     }
 };
 
-QString pictureFolder(const QTemporaryDir& scratch) {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
-    if (QFile::exists(installed + QStringLiteral("nocard.jpg"))) return installed;
-    const QString drawn = scratch.filePath(QStringLiteral("images")) + QLatin1Char('/');
-    QDir().mkpath(drawn);
-    QStringList names{QStringLiteral("nocard")};
-    for (int item = 0; item < kPickerItems; ++item) names << pickerCardCode(item);
-    for (const QString& name : names) {
-        QImage picture(86, 123, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        picture.save(drawn + name + QStringLiteral(".jpg"), "JPEG");
-    }
-    return drawn;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -66,7 +52,7 @@ int main(int argc, char* argv[]) {
     WindowServices services = installedServices();
     services.settings = SettingsStore::inFile(scratch.filePath(QStringLiteral("Korvana.conf")));
     if (plain) services.settings.setExactChances(false);
-    services.pictureFolder = pictureFolder(scratch);
+    services.pictureFolder = benchPictureFolder(scratch);
     services.reportError = [](const QString& message) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
     };

@@ -21,27 +21,11 @@
 #include <vector>
 
 #include "application.h"
+#include "bench_pictures.h"
 #include "card_picker.h"
 #include "card_table.h"
 
 using namespace korvana::ui;
-
-namespace {
-
-QString drawnPictures(const QTemporaryDir& scratch) {
-    const QString folder = scratch.filePath(QStringLiteral("images")) + QLatin1Char('/');
-    QDir().mkpath(folder);
-    QStringList names{QStringLiteral("nocard")};
-    for (int item = 0; item < kPickerItems; ++item) names << pickerCardCode(item);
-    for (const QString& name : names) {
-        QImage picture(86, 123, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        picture.save(folder + name + QStringLiteral(".jpg"), "JPEG");
-    }
-    return folder;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,7 +41,7 @@ int main(int argc, char* argv[]) {
         WindowServices services = installedServices();
         services.settings = SettingsStore::inFile(scratch.filePath(QStringLiteral("Korvana.conf")));
         services.settings.setOpponents(opponents);
-        services.pictureFolder = drawnPictures(scratch);
+        services.pictureFolder = benchPictureFolder(scratch);
         services.reportError = [](const QString& message) {
             std::fprintf(stderr, "%s\n", qPrintable(message));
         };
