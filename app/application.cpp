@@ -1,12 +1,12 @@
-#include "application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 
-#include "font_mapping.h"
-#include "icon_on_demand.h"
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
+#include "ui/desktop/icon_on_demand.h"
+#include "ui/odds/font_mapping.h"
 
 namespace korvana::ui {
 

@@ -3,7 +3,7 @@
 // or photograph it, so they all start the same way.
 #include <memory>
 
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
 class QApplication;
 

@@ -1,14 +1,14 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <QCommandLineParser>
 #include <QLoggingCategory>
 #include <cstdio>
 #include <cstdlib>
 
-#include "failure.h"
-#include "settings_store.h"
-#include "string_table.h"
-#include "translation.h"
+#include "engine/string_table.h"
+#include "services/failure.h"
+#include "settings/settings_store.h"
+#include "ui/main_window/translation.h"
 
 namespace korvana::ui {
 

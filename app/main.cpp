@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "application.h"
-#include "command_line.h"
-#include "online_services.h"
-#include "quit_on_signal.h"
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/quit_on_signal.h"
+#include "ui/online/online_services.h"
 
 int main(int argc, char* argv[]) {
     auto start = korvana::ui::startFromCommandLine(argc, argv);

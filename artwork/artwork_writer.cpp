@@ -1,13 +1,13 @@
-#include "artwork_writer.h"
+#include "artwork/artwork_writer.h"
 
-#include "artwork_names.h"
+#include "artwork/faces/artwork_names.h"
 
-#include "card_painter.h"
-#include "contact_sheet.h"
-#include "deck.h"
-#include "face_painter.h"
-#include "icon_painter.h"
-#include "image_file.h"
+#include "artwork/card_painter.h"
+#include "artwork/contact_sheet.h"
+#include "artwork/deck.h"
+#include "artwork/face_painter.h"
+#include "artwork/icon_painter.h"
+#include "artwork/image_file.h"
 
 #include <QDir>
 

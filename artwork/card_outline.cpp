@@ -1,4 +1,4 @@
-#include "card_outline.h"
+#include "artwork/card_outline.h"
 
 namespace korvana::artwork {
 

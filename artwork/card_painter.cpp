@@ -1,10 +1,10 @@
-#include "card_painter.h"
+#include "artwork/card_painter.h"
 
-#include "card_outline.h"
-#include "court_emblems.h"
-#include "pip_layout.h"
-#include "suit_shapes.h"
-#include "vector_text.h"
+#include "artwork/card_outline.h"
+#include "artwork/court_emblems.h"
+#include "artwork/pip_layout.h"
+#include "artwork/suit_shapes.h"
+#include "artwork/vector_text.h"
 
 #include <QPainter>
 

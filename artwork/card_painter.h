@@ -1,6 +1,6 @@
 #pragma once
 // The big card pictures shown in the seven slots of the table.
-#include "deck.h"
+#include "artwork/deck.h"
 
 #include <QImage>
 #include <QSize>

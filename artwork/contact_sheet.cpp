@@ -1,9 +1,9 @@
-#include "contact_sheet.h"
+#include "artwork/contact_sheet.h"
 
-#include "card_painter.h"
-#include "deck.h"
-#include "face_painter.h"
-#include "icon_painter.h"
+#include "artwork/card_painter.h"
+#include "artwork/deck.h"
+#include "artwork/face_painter.h"
+#include "artwork/icon_painter.h"
 
 #include <QPainter>
 

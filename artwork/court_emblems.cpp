@@ -1,4 +1,4 @@
-#include "court_emblems.h"
+#include "artwork/court_emblems.h"
 
 #include <QTransform>
 

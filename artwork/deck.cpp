@@ -1,4 +1,4 @@
-#include "deck.h"
+#include "artwork/deck.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The small card faces on the buttons of the card picker.
-#include "deck.h"
+#include "artwork/deck.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,8 +1,8 @@
-#include "icon_painter.h"
+#include "artwork/icon_painter.h"
 
-#include "card_outline.h"
-#include "suit_shapes.h"
-#include "vector_text.h"
+#include "artwork/card_outline.h"
+#include "artwork/suit_shapes.h"
+#include "artwork/vector_text.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "image_file.h"
+#include "artwork/image_file.h"
 
-#include "artwork_error.h"
+#include "artwork/artwork_error.h"
 
 #include <QDir>
 #include <QFileInfo>

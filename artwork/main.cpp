@@ -1,7 +1,7 @@
 // korvana-card-artwork: draws the deck, the picker faces and the icon at build time,
 // so the repository carries no picture files.
-#include "artwork_error.h"
-#include "artwork_writer.h"
+#include "artwork/artwork_error.h"
+#include "artwork/artwork_writer.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

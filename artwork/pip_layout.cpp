@@ -1,4 +1,4 @@
-#include "pip_layout.h"
+#include "artwork/pip_layout.h"
 
 namespace korvana::artwork {
 

@@ -1,4 +1,4 @@
-#include "suit_shapes.h"
+#include "artwork/suit_shapes.h"
 
 #include <QTransform>
 

@@ -1,6 +1,6 @@
-#include "vector_text.h"
+#include "artwork/vector_text.h"
 
-#include "artwork_error.h"
+#include "artwork/artwork_error.h"
 
 #include <QFont>
 #include <QTransform>

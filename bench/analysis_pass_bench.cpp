@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "analysis.h"
-#include "row_text.h"
+#include "engine/analysis.h"
+#include "engine/row_text.h"
 
 namespace {
 

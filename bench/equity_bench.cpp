@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "equity.h"
+#include "engine/equity.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "exact_chance.h"
+#include "engine/exact_chance.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "hand_evaluator.h"
+#include "engine/hand_evaluator.h"
 
 namespace {
 

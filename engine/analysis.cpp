@@ -1,8 +1,8 @@
-#include "analysis.h"
+#include "engine/analysis.h"
 
 #include <algorithm>
 
-#include "category_rows.h"
+#include "engine/category_rows.h"
 
 namespace korvana {
 

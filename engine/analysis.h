@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "category.h"
-#include "hand.h"
-#include "odds_row.h"
+#include "engine/category.h"
+#include "engine/hand.h"
+#include "engine/odds_row.h"
 
 namespace korvana {
 

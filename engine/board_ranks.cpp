@@ -1,4 +1,4 @@
-#include "board_ranks.h"
+#include "engine/board_ranks.h"
 
 #include <bit>
 #include <cstdint>

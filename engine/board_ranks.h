@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "card_index.h"
-#include "hand_evaluator.h"
-#include "pocket_cards.h"
+#include "engine/card_index.h"
+#include "engine/hand_evaluator.h"
+#include "engine/pocket_cards.h"
 
 namespace korvana {
 

@@ -3,7 +3,7 @@
 // with cardIndex n.
 #include <cstdint>
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana {
 

@@ -1,6 +1,6 @@
-#include "card_input.h"
+#include "engine/card_input.h"
 
-#include "utf8.h"
+#include "engine/utf8.h"
 
 namespace korvana {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The ten category routines, one per row of the odds list. Each reads the card
 // grid and the counters of one analysis pass and returns its row.
-#include "hand.h"
-#include "odds_row.h"
+#include "engine/hand.h"
+#include "engine/odds_row.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "deal_plan.h"
+#include "engine/deal_plan.h"
 
 #include <algorithm>
 

@@ -6,10 +6,10 @@
 #include <variant>
 #include <vector>
 
-#include "card_index.h"
-#include "equity.h"
-#include "hand_evaluator.h"
-#include "pocket_cards.h"
+#include "engine/card_index.h"
+#include "engine/equity.h"
+#include "engine/hand_evaluator.h"
+#include "engine/pocket_cards.h"
 
 namespace korvana {
 

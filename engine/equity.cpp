@@ -1,4 +1,4 @@
-#include "equity.h"
+#include "engine/equity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,11 +8,11 @@
 #include <mutex>
 #include <thread>
 
-#include "board_ranks.h"
-#include "deal_plan.h"
-#include "equity_enumeration.h"
-#include "equity_sampling.h"
-#include "equity_tally.h"
+#include "engine/board_ranks.h"
+#include "engine/deal_plan.h"
+#include "engine/equity_enumeration.h"
+#include "engine/equity_sampling.h"
+#include "engine/equity_tally.h"
 
 namespace korvana {
 namespace {

@@ -15,9 +15,9 @@
 #include <variant>
 #include <vector>
 
-#include "card.h"
-#include "category.h"
-#include "hand_range.h"
+#include "engine/card.h"
+#include "engine/category.h"
+#include "engine/hand_range.h"
 
 namespace korvana {
 

@@ -1,10 +1,10 @@
-#include "equity_enumeration.h"
+#include "engine/equity_enumeration.h"
 
 #include <algorithm>
 #include <memory>
 #include <numeric>
 
-#include "sorted_hands.h"
+#include "engine/sorted_hands.h"
 
 namespace korvana {
 namespace {

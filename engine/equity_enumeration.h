@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "deal_plan.h"
-#include "equity_tally.h"
+#include "engine/deal_plan.h"
+#include "engine/equity_tally.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "equity_sampling.h"
+#include "engine/equity_sampling.h"
 
 #include <array>
 #include <random>

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "deal_plan.h"
-#include "equity_tally.h"
+#include "engine/deal_plan.h"
+#include "engine/equity_tally.h"
 
 namespace korvana {
 

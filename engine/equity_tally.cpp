@@ -1,4 +1,4 @@
-#include "equity_tally.h"
+#include "engine/equity_tally.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include <bit>
 #include <cstdint>
 
-#include "category.h"
-#include "equity.h"
+#include "engine/category.h"
+#include "engine/equity.h"
 
 namespace korvana {
 

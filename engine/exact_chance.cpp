@@ -1,10 +1,10 @@
-#include "exact_chance.h"
+#include "engine/exact_chance.h"
 
 #include <algorithm>
 #include <bit>
 #include <stdexcept>
 
-#include "hand_contents.h"
+#include "engine/hand_contents.h"
 
 namespace korvana {
 namespace {

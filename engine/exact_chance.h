@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "card.h"
-#include "category.h"
+#include "engine/card.h"
+#include "engine/category.h"
 
 namespace korvana {
 

@@ -1,9 +1,9 @@
-#include "exact_text.h"
+#include "engine/exact_text.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "odds_math.h"
+#include "engine/odds_math.h"
 
 namespace korvana {
 namespace {

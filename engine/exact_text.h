@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis.h"
-#include "exact_chance.h"
-#include "string_table.h"
+#include "engine/analysis.h"
+#include "engine/exact_chance.h"
+#include "engine/string_table.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "hand.h"
+#include "engine/hand.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "hand_contents.h"
+#include "engine/hand_contents.h"
 
 #include <bit>
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "card.h"
-#include "category.h"
+#include "engine/card.h"
+#include "engine/category.h"
 
 namespace korvana {
 

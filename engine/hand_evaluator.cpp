@@ -1,4 +1,4 @@
-#include "hand_evaluator.h"
+#include "engine/hand_evaluator.h"
 
 #include <algorithm>
 #include <initializer_list>

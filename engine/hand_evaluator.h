@@ -11,10 +11,10 @@
 #include <span>
 #include <vector>
 
-#include "card.h"
-#include "card_index.h"
-#include "hand_rank.h"
-#include "rank_count_table.h"
+#include "engine/card.h"
+#include "engine/card_index.h"
+#include "engine/hand_rank.h"
+#include "engine/rank_count_table.h"
 
 namespace korvana {
 

@@ -1,9 +1,9 @@
-#include "hand_range.h"
+#include "engine/hand_range.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "card_input.h"
+#include "engine/card_input.h"
 
 namespace korvana {
 namespace {

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "pocket_cards.h"
+#include "engine/pocket_cards.h"
 
 namespace korvana {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "category.h"
+#include "engine/category.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "category_rows.h"
+#include "engine/category_rows.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "odds_math.h"
+#include "engine/odds_math.h"
 
 #include <array>
 #include <charconv>

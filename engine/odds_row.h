@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "category.h"
+#include "engine/category.h"
 
 namespace korvana {
 

@@ -2,8 +2,8 @@
 // The two cards one player holds.
 #include <compare>
 
-#include "card.h"
-#include "card_index.h"
+#include "engine/card.h"
+#include "engine/card_index.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "rank_count_table.h"
+#include "engine/rank_count_table.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "hand_rank.h"
+#include "engine/hand_rank.h"
 
 namespace korvana {
 

@@ -3,7 +3,7 @@
 // times; shared by the same-rank and two-group routines (not part of the API).
 #include <array>
 
-#include "hand.h"
+#include "engine/hand.h"
 
 namespace korvana::detail {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "category_rows.h"
-#include "odds_math.h"
+#include "engine/category_rows.h"
+#include "engine/odds_math.h"
 
 namespace korvana::detail {
 

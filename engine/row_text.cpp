@@ -1,7 +1,7 @@
-#include "row_text.h"
+#include "engine/row_text.h"
 
-#include "card.h"
-#include "odds_math.h"
+#include "engine/card.h"
+#include "engine/odds_math.h"
 
 namespace korvana {
 namespace {

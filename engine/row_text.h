@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "analysis.h"
-#include "string_table.h"
+#include "engine/analysis.h"
+#include "engine/string_table.h"
 
 namespace korvana {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "rank_tally.h"
-#include "row_builder.h"
+#include "engine/rank_tally.h"
+#include "engine/row_builder.h"
 
 namespace korvana {
 using detail::C;

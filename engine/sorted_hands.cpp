@@ -1,4 +1,4 @@
-#include "sorted_hands.h"
+#include "engine/sorted_hands.h"
 
 #include <algorithm>
 #include <bit>

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "board_ranks.h"
-#include "card_index.h"
-#include "hand_rank.h"
-#include "pocket_cards.h"
+#include "engine/board_ranks.h"
+#include "engine/card_index.h"
+#include "engine/hand_rank.h"
+#include "engine/pocket_cards.h"
 
 namespace korvana {
 

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "row_builder.h"
+#include "engine/row_builder.h"
 
 namespace korvana {
 using detail::C;

@@ -1,4 +1,4 @@
-#include "string_table.h"
+#include "engine/string_table.h"
 
 #include <array>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "category.h"
-#include "language.h"
+#include "engine/category.h"
+#include "engine/language.h"
 
 namespace korvana {
 

@@ -1,7 +1,7 @@
 #include <array>
 #include <vector>
 
-#include "row_builder.h"
+#include "engine/row_builder.h"
 
 namespace korvana {
 using detail::C;

@@ -1,4 +1,4 @@
-#include "table_history.h"
+#include "engine/table_history.h"
 
 #include <algorithm>
 

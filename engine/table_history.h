@@ -7,9 +7,9 @@
 #include <deque>
 #include <optional>
 
-#include "analysis.h"
-#include "category.h"
-#include "hand.h"
+#include "engine/analysis.h"
+#include "engine/category.h"
+#include "engine/hand.h"
 
 namespace korvana {
 

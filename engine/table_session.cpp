@@ -1,4 +1,4 @@
-#include "table_session.h"
+#include "engine/table_session.h"
 
 #include <utility>
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "analysis.h"
-#include "table_history.h"
+#include "engine/analysis.h"
+#include "engine/table_history.h"
 
 namespace korvana {
 

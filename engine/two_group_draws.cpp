@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "rank_tally.h"
-#include "row_builder.h"
+#include "engine/rank_tally.h"
+#include "engine/row_builder.h"
 
 namespace korvana {
 using detail::C;

@@ -1,4 +1,4 @@
-#include "win_chance.h"
+#include "engine/win_chance.h"
 
 #include <algorithm>
 #include <cctype>

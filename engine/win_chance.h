@@ -9,9 +9,9 @@
 #include <variant>
 #include <vector>
 
-#include "equity.h"
-#include "hand.h"
-#include "hand_range.h"
+#include "engine/equity.h"
+#include "engine/hand.h"
+#include "engine/hand_range.h"
 
 namespace korvana {
 

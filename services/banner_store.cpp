@@ -1,4 +1,4 @@
-#include "banner_store.h"
+#include "services/banner_store.h"
 
 #include <QDir>
 #include <QFile>

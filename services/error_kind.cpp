@@ -1,4 +1,4 @@
-#include "error_kind.h"
+#include "services/error_kind.h"
 
 namespace korvana::online {
 

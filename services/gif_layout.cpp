@@ -1,4 +1,4 @@
-#include "gif_layout.h"
+#include "services/gif_layout.h"
 
 #include <algorithm>
 

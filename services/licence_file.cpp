@@ -1,4 +1,4 @@
-#include "licence_file.h"
+#include "services/licence_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "link_policy.h"
+#include "services/link_policy.h"
 
-#include "windows_1251.h"
+#include "services/windows_1251.h"
 
 #include <algorithm>
 

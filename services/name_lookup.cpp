@@ -1,4 +1,4 @@
-#include "name_lookup.h"
+#include "services/name_lookup.h"
 
 #include <QMetaObject>
 

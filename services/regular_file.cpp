@@ -1,4 +1,4 @@
-#include "regular_file.h"
+#include "services/regular_file.h"
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>

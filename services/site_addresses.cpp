@@ -1,4 +1,4 @@
-#include "site_addresses.h"
+#include "services/site_addresses.h"
 
 #include "korvana_site_config.h"
 

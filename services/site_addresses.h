@@ -5,7 +5,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "language.h"
+#include "engine/language.h"
 
 namespace korvana::online {
 

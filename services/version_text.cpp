@@ -1,4 +1,4 @@
-#include "version_text.h"
+#include "services/version_text.h"
 
 #include "korvana_version.h"
 

@@ -1,6 +1,6 @@
-#include "web_checks.h"
+#include "services/web_checks.h"
 
-#include "version_text.h"
+#include "services/version_text.h"
 
 namespace korvana::online {
 

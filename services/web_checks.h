@@ -11,11 +11,11 @@
 #include <memory>
 #include <optional>
 
-#include "error_kind.h"
-#include "http_limits.h"
-#include "language.h"
-#include "name_lookup.h"
-#include "site_addresses.h"
+#include "engine/language.h"
+#include "services/error_kind.h"
+#include "services/http_limits.h"
+#include "services/name_lookup.h"
+#include "services/site_addresses.h"
 
 namespace korvana::online {
 

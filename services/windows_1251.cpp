@@ -1,4 +1,4 @@
-#include "windows_1251.h"
+#include "services/windows_1251.h"
 
 #include <array>
 

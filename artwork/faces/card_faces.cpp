@@ -1,11 +1,11 @@
-#include "card_faces.h"
+#include "artwork/faces/card_faces.h"
 
 #include <QResource>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "artwork_names.h"
+#include "artwork/faces/artwork_names.h"
 
 namespace korvana {
 

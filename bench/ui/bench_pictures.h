@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "card_picker.h"
+#include "ui/table/card_picker.h"
 
 inline QString benchPictureFolder(const QTemporaryDir& scratch) {
     const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");

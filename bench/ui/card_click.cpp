@@ -17,13 +17,14 @@
 #include <string_view>
 #include <vector>
 
-#include "application.h"
-#include "bench_pictures.h"
-#include "card_picker.h"
-#include "card_table.h"
-#include "exact_panel.h"
-#include "odds_list.h"
+#include "app/application.h"
+#include "bench/ui/bench_pictures.h"
+#include "ui/odds/exact_panel.h"
+#include "ui/odds/odds_list.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/card_table.h"
 
+using namespace korvana;
 using namespace korvana::ui;
 
 namespace {

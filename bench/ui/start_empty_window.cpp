@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 
-#include "first_paint.h"
+#include "bench/ui/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

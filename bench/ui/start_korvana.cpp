@@ -2,8 +2,8 @@
 // the network), ending as soon as the window is first painted.
 #include <QApplication>
 
-#include "application.h"
-#include "first_paint.h"
+#include "app/application.h"
+#include "bench/ui/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

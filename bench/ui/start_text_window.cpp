@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
-#include "first_paint.h"
+#include "bench/ui/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

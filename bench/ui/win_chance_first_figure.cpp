@@ -20,11 +20,12 @@
 #include <random>
 #include <vector>
 
-#include "application.h"
-#include "bench_pictures.h"
-#include "card_picker.h"
-#include "card_table.h"
+#include "app/application.h"
+#include "bench/ui/bench_pictures.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/card_table.h"
 
+using namespace korvana;
 using namespace korvana::ui;
 
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "banner_download.h"
+#include "services/web/banner_download.h"
 
 namespace korvana::online {
 

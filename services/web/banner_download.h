@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 
-#include "banner_store.h"
-#include "language.h"
-#include "site_addresses.h"
-#include "web_check_part.h"
+#include "engine/language.h"
+#include "services/banner_store.h"
+#include "services/site_addresses.h"
+#include "services/web/web_check_part.h"
 
 namespace korvana::online {
 

@@ -1,4 +1,4 @@
-#include "connection_reset.h"
+#include "services/web/connection_reset.h"
 
 #ifdef Q_OS_LINUX
 #include <netinet/in.h>

@@ -1,4 +1,4 @@
-#include "cookie_jar.h"
+#include "services/web/cookie_jar.h"
 
 #include <QNetworkCookie>
 

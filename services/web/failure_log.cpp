@@ -1,6 +1,6 @@
-#include "failure_log.h"
+#include "services/web/failure_log.h"
 
-#include "online_log.h"
+#include "services/online_log.h"
 
 namespace korvana::online {
 

@@ -8,8 +8,8 @@
 
 #include <map>
 
-#include "error_kind.h"
-#include "web_checks.h"
+#include "services/error_kind.h"
+#include "services/web_checks.h"
 
 namespace korvana::online {
 

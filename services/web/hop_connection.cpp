@@ -1,4 +1,4 @@
-#include "hop_connection.h"
+#include "services/web/hop_connection.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "online_log.h"
-#include "request_head.h"
+#include "services/online_log.h"
+#include "services/web/request_head.h"
 
 namespace korvana::online {
 

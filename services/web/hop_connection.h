@@ -23,11 +23,11 @@
 #include <memory>
 #include <optional>
 
-#include "connection_reset.h"
-#include "error_kind.h"
-#include "name_lookup.h"
-#include "proxy_choice.h"
-#include "route.h"
+#include "services/error_kind.h"
+#include "services/name_lookup.h"
+#include "services/web/connection_reset.h"
+#include "services/web/proxy_choice.h"
+#include "services/web/route.h"
 
 class QSslSocket;
 class QTimer;

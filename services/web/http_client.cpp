@@ -1,7 +1,7 @@
-#include "http_client.h"
+#include "services/web/http_client.h"
 
-#include "http_response_reader.h"
-#include "online_log.h"
+#include "services/online_log.h"
+#include "services/web/http_response_reader.h"
 
 #include <QDeadlineTimer>
 #include <QIODevice>

@@ -24,12 +24,12 @@
 #include <memory>
 #include <optional>
 
-#include "error_kind.h"
-#include "hop_connection.h"
-#include "http_limits.h"
-#include "name_lookup.h"
-#include "proxy_choice.h"
-#include "request_head.h"
+#include "services/error_kind.h"
+#include "services/http_limits.h"
+#include "services/name_lookup.h"
+#include "services/web/hop_connection.h"
+#include "services/web/proxy_choice.h"
+#include "services/web/request_head.h"
 
 class QIODevice;
 class QNetworkCookieJar;

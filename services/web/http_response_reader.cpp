@@ -1,4 +1,4 @@
-#include "http_response_reader.h"
+#include "services/web/http_response_reader.h"
 
 #include <algorithm>
 

@@ -20,7 +20,7 @@
 
 #include <functional>
 
-#include "error_kind.h"
+#include "services/error_kind.h"
 
 namespace korvana::online {
 

@@ -1,4 +1,4 @@
-#include "proxy_choice.h"
+#include "services/web/proxy_choice.h"
 
 #include <QNetworkProxyFactory>
 

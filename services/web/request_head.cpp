@@ -1,4 +1,4 @@
-#include "request_head.h"
+#include "services/web/request_head.h"
 
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>

@@ -1,4 +1,4 @@
-#include "route.h"
+#include "services/web/route.h"
 
 namespace korvana::online {
 

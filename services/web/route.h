@@ -8,9 +8,9 @@
 #include <QString>
 #include <QUrl>
 
-#include "error_kind.h"
-#include "name_lookup.h"
-#include "proxy_choice.h"
+#include "services/error_kind.h"
+#include "services/name_lookup.h"
+#include "services/web/proxy_choice.h"
 
 namespace korvana::online {
 

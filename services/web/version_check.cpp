@@ -1,6 +1,6 @@
-#include "version_check.h"
+#include "services/web/version_check.h"
 
-#include "version_text.h"
+#include "services/version_text.h"
 
 namespace korvana::online {
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "web_check_part.h"
+#include "services/web/web_check_part.h"
 
 namespace korvana::online {
 

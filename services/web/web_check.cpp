@@ -1,9 +1,9 @@
-#include "web_check.h"
+#include "services/web/web_check.h"
 
 #include <QSslCertificate>
 
-#include "banner_download.h"
-#include "version_check.h"
+#include "services/web/banner_download.h"
+#include "services/web/version_check.h"
 
 namespace korvana::online {
 

@@ -15,11 +15,11 @@
 
 #include <optional>
 
-#include "banner_store.h"
-#include "cookie_jar.h"
-#include "failure_log.h"
-#include "http_client.h"
-#include "web_checks.h"
+#include "services/banner_store.h"
+#include "services/web/cookie_jar.h"
+#include "services/web/failure_log.h"
+#include "services/web/http_client.h"
+#include "services/web_checks.h"
 
 namespace korvana::online {
 

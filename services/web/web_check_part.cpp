@@ -1,4 +1,4 @@
-#include "web_check_part.h"
+#include "services/web/web_check_part.h"
 
 namespace korvana::online {
 

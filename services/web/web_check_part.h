@@ -9,8 +9,8 @@
 
 #include <functional>
 
-#include "error_kind.h"
-#include "http_client.h"
+#include "services/error_kind.h"
+#include "services/web/http_client.h"
 
 namespace korvana::online {
 

@@ -1,6 +1,6 @@
 // Checks the card pictures the build drew, the faces and icons compiled into
 // korvana_card_faces, and that the drawing tool never fails quietly.
-#include "card_faces.h"
+#include "artwork/faces/card_faces.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -3,10 +3,10 @@
 #include <random>
 #include <set>
 
-#include "analysis.h"
-#include "hand_builder.h"
-#include "poker_reference.h"
-#include "row_text.h"
+#include "engine/analysis.h"
+#include "engine/row_text.h"
+#include "tests/engine/hand_builder.h"
+#include "tests/engine/poker_reference.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "card_input.h"
+#include "engine/card_input.h"
 
 #include <gtest/gtest.h>
 

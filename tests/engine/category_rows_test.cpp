@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "analysis.h"
-#include "hand_builder.h"
-#include "row_text.h"
+#include "engine/analysis.h"
+#include "engine/row_text.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

@@ -8,9 +8,9 @@
 #include <functional>
 #include <numeric>
 
-#include "equity.h"
-#include "hand_builder.h"
-#include "hand_evaluator.h"
+#include "engine/equity.h"
+#include "engine/hand_evaluator.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "exact_chance.h"
-#include "hand_builder.h"
-#include "poker_reference.h"
-#include "string_table.h"
+#include "engine/exact_chance.h"
+#include "engine/string_table.h"
+#include "tests/engine/hand_builder.h"
+#include "tests/engine/poker_reference.h"
 
 namespace korvana {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "exact_text.h"
-#include "hand_builder.h"
+#include "engine/exact_text.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

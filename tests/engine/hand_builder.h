@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "hand.h"
+#include "engine/hand.h"
 
 namespace korvana::test {
 

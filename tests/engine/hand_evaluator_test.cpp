@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "hand_builder.h"
-#include "hand_evaluator.h"
-#include "poker_strength.h"
+#include "engine/hand_evaluator.h"
+#include "tests/engine/hand_builder.h"
+#include "tests/engine/poker_strength.h"
 
 namespace korvana {
 namespace {

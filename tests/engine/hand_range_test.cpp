@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "hand_builder.h"
-#include "hand_range.h"
+#include "engine/hand_range.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "card.h"
-#include "hand.h"
-#include "hand_builder.h"
+#include "engine/card.h"
+#include "engine/hand.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

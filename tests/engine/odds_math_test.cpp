@@ -4,7 +4,7 @@
 #include <cstring>
 #include <random>
 
-#include "odds_math.h"
+#include "engine/odds_math.h"
 
 namespace korvana {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "card.h"
-#include "hand_contents.h"
+#include "engine/card.h"
+#include "engine/hand_contents.h"
 
 namespace korvana::test {
 

@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "card.h"
-#include "category.h"
+#include "engine/card.h"
+#include "engine/category.h"
 
 namespace korvana::test {
 

@@ -1,5 +1,5 @@
 // The engine's text catalogue: filling values into a phrase.
-#include "string_table.h"
+#include "engine/string_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "table_history.h"
+#include "engine/table_history.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "hand_builder.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

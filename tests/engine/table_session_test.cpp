@@ -1,11 +1,11 @@
-#include "table_session.h"
+#include "engine/table_session.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "string_table.h"
+#include "engine/string_table.h"
 
 namespace korvana {
 namespace {

@@ -1,10 +1,10 @@
-#include "win_chance.h"
+#include "engine/win_chance.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "hand_builder.h"
+#include "tests/engine/hand_builder.h"
 
 namespace korvana {
 namespace {

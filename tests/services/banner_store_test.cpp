@@ -7,8 +7,8 @@
 
 #include <sys/stat.h>
 
-#include "banner_store.h"
-#include "test_main.h"
+#include "services/banner_store.h"
+#include "tests/services/test_main.h"
 
 using namespace korvana::online;
 

@@ -10,7 +10,7 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "web_check.h"
+#include "services/web/web_check.h"
 
 using namespace korvana::online;
 

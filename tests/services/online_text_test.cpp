@@ -7,12 +7,12 @@
 #include <sys/stat.h>
 
 #include "korvana_version.h"
-#include "licence_file.h"
-#include "link_policy.h"
-#include "site_addresses.h"
-#include "test_main.h"
-#include "version_text.h"
-#include "windows_1251.h"
+#include "services/licence_file.h"
+#include "services/link_policy.h"
+#include "services/site_addresses.h"
+#include "services/version_text.h"
+#include "services/windows_1251.h"
+#include "tests/services/test_main.h"
 
 using korvana::Language;
 using namespace korvana::online;

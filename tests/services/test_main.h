@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "test_support.h"
+#include "tests/services/test_support.h"
 
 #define KORVANA_ONLINE_TEST_MAIN(TestClass, Application)                      \
     int main(int argc, char* argv[]) {                                        \

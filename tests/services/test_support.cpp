@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "tests/services/test_support.h"
 
 #include <QDir>
 #include <QFile>

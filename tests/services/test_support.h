@@ -19,10 +19,10 @@
 #include <memory>
 #include <vector>
 
-#include "error_kind.h"
-#include "language.h"
-#include "name_lookup.h"
-#include "url_opener.h"
+#include "engine/language.h"
+#include "services/error_kind.h"
+#include "services/name_lookup.h"
+#include "services/url_opener.h"
 
 class QTcpSocket;
 class QTemporaryDir;

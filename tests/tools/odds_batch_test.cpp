@@ -5,8 +5,8 @@
 #include <sstream>
 #include <vector>
 
-#include "colour_choice.h"
-#include "odds_run.h"
+#include "tests/tools/odds_run.h"
+#include "tools/korvana_odds/colour_choice.h"
 
 namespace korvana {
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "korvana_version.h"
-#include "odds_command.h"
-#include "odds_run.h"
+#include "tests/tools/odds_run.h"
+#include "tools/korvana_odds/odds_command.h"
 
 namespace korvana {
 namespace {

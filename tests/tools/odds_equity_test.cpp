@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "odds_command.h"
+#include "tools/korvana_odds/odds_command.h"
 
 namespace korvana {
 namespace {

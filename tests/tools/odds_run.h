@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "odds_command.h"
+#include "tools/korvana_odds/odds_command.h"
 
 namespace korvana {
 

@@ -10,9 +10,9 @@
 #include <QTest>
 #include <memory>
 
-#include "card_picker.h"
-#include "card_table.h"
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/card_table.h"
 
 namespace korvana::ui::testing {
 

@@ -1,4 +1,4 @@
-#include "batch_run.h"
+#include "tools/korvana_odds/batch_run.h"
 
 #include <algorithm>
 #include <istream>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <variant>
 
-#include "command_output.h"
-#include "table_cards.h"
-#include "terminal_text.h"
+#include "tools/korvana_odds/command_output.h"
+#include "tools/korvana_odds/table_cards.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {

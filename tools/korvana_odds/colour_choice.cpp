@@ -1,4 +1,4 @@
-#include "colour_choice.h"
+#include "tools/korvana_odds/colour_choice.h"
 
 #include <string_view>
 

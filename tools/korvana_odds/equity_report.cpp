@@ -1,13 +1,13 @@
-#include "equity_report.h"
+#include "tools/korvana_odds/equity_report.h"
 
 #include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <ostream>
 
-#include "card_input.h"
-#include "json_text.h"
-#include "terminal_text.h"
+#include "engine/card_input.h"
+#include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {

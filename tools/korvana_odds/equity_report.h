@@ -9,10 +9,10 @@
 #include <variant>
 #include <vector>
 
-#include "equity.h"
-#include "hand.h"
-#include "hand_range.h"
-#include "language.h"
+#include "engine/equity.h"
+#include "engine/hand.h"
+#include "engine/hand_range.h"
+#include "engine/language.h"
 
 namespace korvana {
 

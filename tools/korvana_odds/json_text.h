@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "category.h"
+#include "engine/category.h"
 
 namespace korvana {
 

@@ -18,8 +18,8 @@
 #include <unistd.h>
 #endif
 
-#include "colour_choice.h"
-#include "odds_command.h"
+#include "tools/korvana_odds/colour_choice.h"
+#include "tools/korvana_odds/odds_command.h"
 
 namespace {
 

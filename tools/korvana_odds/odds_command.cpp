@@ -1,18 +1,18 @@
-#include "odds_command.h"
+#include "tools/korvana_odds/odds_command.h"
 
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <variant>
 
-#include "analysis.h"
-#include "batch_run.h"
-#include "command_output.h"
-#include "equity_report.h"
-#include "string_table.h"
-#include "table_cards.h"
-#include "table_report.h"
-#include "terminal_text.h"
+#include "engine/analysis.h"
+#include "engine/string_table.h"
+#include "tools/korvana_odds/batch_run.h"
+#include "tools/korvana_odds/command_output.h"
+#include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/table_cards.h"
+#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -1,7 +1,7 @@
-#include "table_cards.h"
+#include "tools/korvana_odds/table_cards.h"
 
-#include "card_input.h"
-#include "terminal_text.h"
+#include "engine/card_input.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 

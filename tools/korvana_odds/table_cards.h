@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "hand.h"
+#include "engine/hand.h"
 
 namespace korvana {
 

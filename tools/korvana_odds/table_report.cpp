@@ -1,17 +1,17 @@
-#include "table_report.h"
+#include "tools/korvana_odds/table_report.h"
 
 #include <algorithm>
 #include <charconv>
 #include <optional>
 #include <sstream>
 
-#include "card.h"
-#include "exact_chance.h"
-#include "exact_text.h"
-#include "json_text.h"
-#include "odds_math.h"
-#include "row_text.h"
-#include "string_table.h"
+#include "engine/card.h"
+#include "engine/exact_chance.h"
+#include "engine/exact_text.h"
+#include "engine/odds_math.h"
+#include "engine/row_text.h"
+#include "engine/string_table.h"
+#include "tools/korvana_odds/json_text.h"
 
 namespace korvana {
 namespace {

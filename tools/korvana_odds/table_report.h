@@ -4,11 +4,11 @@
 #include <string>
 #include <variant>
 
-#include "analysis.h"
-#include "equity_report.h"
-#include "hand.h"
-#include "language.h"
-#include "odds_command.h"
+#include "engine/analysis.h"
+#include "engine/hand.h"
+#include "engine/language.h"
+#include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/odds_command.h"
 
 namespace korvana {
 

@@ -1,8 +1,8 @@
-#include "terminal_text.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 #include <cstdio>
 
-#include "utf8.h"
+#include "engine/utf8.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "desktop_centring.h"
+#include "ui/desktop/desktop_centring.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "desktop_url_opener.h"
+#include "ui/desktop/desktop_url_opener.h"
 
 #include <QDesktopServices>
 

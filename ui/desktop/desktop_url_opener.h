@@ -1,6 +1,6 @@
 #pragma once
 // The opener the program uses: the desktop's handler for each kind of address.
-#include "url_opener.h"
+#include "services/url_opener.h"
 
 namespace korvana::ui {
 

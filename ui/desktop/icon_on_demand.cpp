@@ -1,4 +1,4 @@
-#include "icon_on_demand.h"
+#include "ui/desktop/icon_on_demand.h"
 
 #include <QCommonStyle>
 #include <QIconEngine>

@@ -1,4 +1,4 @@
-#include "link_opening.h"
+#include "ui/desktop/link_opening.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

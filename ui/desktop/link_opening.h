@@ -5,7 +5,7 @@
 // nothing happening.
 #include <QUrl>
 
-#include "url_opener.h"
+#include "services/url_opener.h"
 
 class QWidget;
 

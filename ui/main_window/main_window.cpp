@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,21 +14,21 @@
 #include <algorithm>
 #include <optional>
 
-#include "card_picker.h"
-#include "desktop_centring.h"
-#include "exact_chances_view.h"
-#include "failure.h"
-#include "odds_list.h"
-#include "picture_density.h"
-#include "picture_loader.h"
-#include "radio_group.h"
-#include "row_text.h"
-#include "slot_picture.h"
-#include "status_message.h"
-#include "time_passed.h"
-#include "tooltip_texts.h"
-#include "win_chance_view.h"
-#include "window_texts.h"
+#include "engine/row_text.h"
+#include "services/failure.h"
+#include "ui/common/window_texts.h"
+#include "ui/desktop/desktop_centring.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/odds/exact_chances_view.h"
+#include "ui/odds/odds_list.h"
+#include "ui/status/status_message.h"
+#include "ui/status/time_passed.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/picture_density.h"
+#include "ui/table/picture_loader.h"
+#include "ui/table/slot_picture.h"
+#include "ui/table/tooltip_texts.h"
+#include "ui/win_chance/win_chance_view.h"
 
 namespace korvana::ui {
 

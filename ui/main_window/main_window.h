@@ -13,15 +13,15 @@
 #include <QStringList>
 #include <array>
 
-#include "analysis.h"
-#include "card_keys.h"
-#include "card_table.h"
-#include "failure.h"
-#include "light_palette.h"
-#include "status_panels.h"
-#include "table_session.h"
-#include "translation.h"
-#include "window_services.h"
+#include "engine/analysis.h"
+#include "engine/table_session.h"
+#include "services/failure.h"
+#include "ui/main_window/translation.h"
+#include "ui/main_window/window_services.h"
+#include "ui/odds/light_palette.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/card_keys.h"
+#include "ui/table/card_table.h"
 
 class QAction;
 class QActionGroup;

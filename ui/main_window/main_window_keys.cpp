@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-#include "main_window.h"
-#include "status_message.h"
-#include "tooltip_texts.h"
+#include "ui/main_window/main_window.h"
+#include "ui/status/status_message.h"
+#include "ui/table/tooltip_texts.h"
 
 namespace korvana::ui {
 

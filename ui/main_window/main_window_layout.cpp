@@ -14,17 +14,17 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "card_picker.h"
-#include "exact_chances_view.h"
-#include "main_window.h"
-#include "odds_list.h"
-#include "odds_list_painter.h"
-#include "radio_group.h"
-#include "slot_picture.h"
-#include "status_panels.h"
-#include "tooltip_texts.h"
-#include "win_chance_view.h"
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/odds/exact_chances_view.h"
+#include "ui/odds/odds_list.h"
+#include "ui/odds/odds_list_painter.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/slot_picture.h"
+#include "ui/table/tooltip_texts.h"
+#include "ui/win_chance/win_chance_view.h"
 
 namespace korvana::ui {
 

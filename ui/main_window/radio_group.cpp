@@ -1,4 +1,4 @@
-#include "radio_group.h"
+#include "ui/main_window/radio_group.h"
 
 #include <QButtonGroup>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "translation.h"
+#include "ui/main_window/translation.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -12,7 +12,7 @@
 #include <QString>
 #include <memory>
 
-#include "language.h"
+#include "engine/language.h"
 
 class QTranslator;
 

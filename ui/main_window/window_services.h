@@ -5,9 +5,9 @@
 // their own.
 #include <QString>
 
-#include "clock.h"
-#include "error_reporter.h"
-#include "settings_store.h"
+#include "settings/settings_store.h"
+#include "ui/common/error_reporter.h"
+#include "ui/status/clock.h"
 
 namespace korvana::ui {
 

@@ -1,4 +1,4 @@
-#include "colour_vision.h"
+#include "ui/odds/colour_vision.h"
 
 #include <algorithm>
 #include <array>

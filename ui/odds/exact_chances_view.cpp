@@ -1,4 +1,4 @@
-#include "exact_chances_view.h"
+#include "ui/odds/exact_chances_view.h"
 
 #include <QAction>
 #include <QHelpEvent>
@@ -7,12 +7,12 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-#include "card_picker.h"
-#include "exact_chance.h"
-#include "exact_panel.h"
-#include "exact_text.h"
-#include "failure.h"
-#include "odds_list.h"
+#include "engine/exact_chance.h"
+#include "engine/exact_text.h"
+#include "services/failure.h"
+#include "ui/odds/exact_panel.h"
+#include "ui/odds/odds_list.h"
+#include "ui/table/card_picker.h"
 
 namespace korvana::ui {
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis.h"
-#include "error_reporter.h"
-#include "exact_chance.h"
-#include "settings_store.h"
-#include "string_table.h"
+#include "engine/analysis.h"
+#include "engine/exact_chance.h"
+#include "engine/string_table.h"
+#include "settings/settings_store.h"
+#include "ui/common/error_reporter.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "exact_panel.h"
+#include "ui/odds/exact_panel.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

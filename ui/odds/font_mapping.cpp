@@ -1,4 +1,4 @@
-#include "font_mapping.h"
+#include "ui/odds/font_mapping.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "light_palette.h"
+#include "ui/odds/light_palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "colour_vision.h"
+#include "ui/odds/colour_vision.h"
 
 namespace korvana::ui {
 namespace {

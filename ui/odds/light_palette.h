@@ -15,7 +15,7 @@
 #include <QColor>
 #include <QString>
 
-#include "odds_row.h"
+#include "engine/odds_row.h"
 
 class QPainter;
 class QRect;

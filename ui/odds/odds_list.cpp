@@ -1,4 +1,4 @@
-#include "odds_list.h"
+#include "ui/odds/odds_list.h"
 
 #include <QPaintEvent>
 #include <QPainter>

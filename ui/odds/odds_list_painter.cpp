@@ -1,4 +1,4 @@
-#include "odds_list_painter.h"
+#include "ui/odds/odds_list_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -4,8 +4,8 @@
 // the player chose.
 #include <QString>
 
-#include "light_palette.h"
-#include "odds_row.h"
+#include "engine/odds_row.h"
+#include "ui/odds/light_palette.h"
 
 class QPainter;
 class QRect;

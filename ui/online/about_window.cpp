@@ -1,10 +1,10 @@
-#include "about_window.h"
+#include "ui/online/about_window.h"
 
-#include "desktop_centring.h"
 #include "korvana_version.h"
-#include "last_check_text.h"
-#include "link_opening.h"
-#include "url_opener.h"
+#include "services/url_opener.h"
+#include "ui/desktop/desktop_centring.h"
+#include "ui/desktop/link_opening.h"
+#include "ui/online/last_check_text.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -14,9 +14,9 @@
 #include <memory>
 #include <optional>
 
-#include "language.h"
-#include "site_addresses.h"
-#include "web_checks.h"
+#include "engine/language.h"
+#include "services/site_addresses.h"
+#include "services/web_checks.h"
 
 class QLabel;
 class QPushButton;

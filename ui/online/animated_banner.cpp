@@ -1,8 +1,8 @@
-#include "animated_banner.h"
+#include "ui/online/animated_banner.h"
 
-#include "gif_layout.h"
-#include "http_limits.h"
-#include "regular_file.h"
+#include "services/gif_layout.h"
+#include "services/http_limits.h"
+#include "services/regular_file.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "banner_strip.h"
+#include "ui/online/banner_strip.h"
 
 #include <QWidget>
 
-#include "banner_store.h"
-#include "link_opening.h"
-#include "link_policy.h"
-#include "url_opener.h"
+#include "services/banner_store.h"
+#include "services/link_policy.h"
+#include "services/url_opener.h"
+#include "ui/desktop/link_opening.h"
 
 namespace korvana::ui {
 

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "animated_banner.h"
+#include "ui/online/animated_banner.h"
 
 class QWidget;
 

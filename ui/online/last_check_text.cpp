@@ -1,4 +1,4 @@
-#include "last_check_text.h"
+#include "ui/online/last_check_text.h"
 
 #include <QCoreApplication>
 

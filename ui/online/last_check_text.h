@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "web_checks.h"
+#include "services/web_checks.h"
 
 namespace korvana::ui {
 

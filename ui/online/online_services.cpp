@@ -1,4 +1,4 @@
-#include "online_services.h"
+#include "ui/online/online_services.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,15 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "about_window.h"
-#include "animated_banner.h"
-#include "banner_strip.h"
-#include "desktop_url_opener.h"
-#include "licence_file.h"
-#include "link_opening.h"
-#include "version_notice.h"
-#include "web_check.h"
-#include "window_texts.h"
+#include "services/licence_file.h"
+#include "services/web/web_check.h"
+#include "ui/common/window_texts.h"
+#include "ui/desktop/desktop_url_opener.h"
+#include "ui/desktop/link_opening.h"
+#include "ui/online/about_window.h"
+#include "ui/online/animated_banner.h"
+#include "ui/online/banner_strip.h"
+#include "ui/online/version_notice.h"
 
 namespace korvana::ui {
 

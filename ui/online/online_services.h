@@ -21,10 +21,10 @@
 #include <functional>
 #include <memory>
 
-#include "banner_store.h"
-#include "language.h"
-#include "online_places.h"
-#include "web_checks.h"
+#include "engine/language.h"
+#include "services/banner_store.h"
+#include "services/web_checks.h"
+#include "ui/common/online_places.h"
 
 class QLabel;
 class QTimer;

@@ -1,8 +1,8 @@
-#include "version_notice.h"
+#include "ui/online/version_notice.h"
 
-#include "version_text.h"
-#include "window_texts.h"
-#include "windows_1251.h"
+#include "services/version_text.h"
+#include "services/windows_1251.h"
+#include "ui/common/window_texts.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "ui/status/clock.h"
 
 namespace korvana::ui {
 

@@ -1,4 +1,4 @@
-#include "status_message.h"
+#include "ui/status/status_message.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "status_panels.h"
+#include "ui/status/status_panels.h"
 
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "time_passed.h"
+#include "ui/status/time_passed.h"
 
 #include <algorithm>
 
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
 
 namespace korvana::ui {
 

@@ -1,9 +1,9 @@
-#include "card_keys.h"
+#include "ui/table/card_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "card_input.h"
+#include "engine/card_input.h"
 
 namespace korvana::ui {
 namespace {

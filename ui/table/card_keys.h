@@ -9,8 +9,8 @@
 #include <Qt>
 #include <optional>
 
-#include "card.h"
-#include "hand.h"
+#include "engine/card.h"
+#include "engine/hand.h"
 
 class QKeyEvent;
 

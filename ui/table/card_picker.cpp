@@ -1,4 +1,4 @@
-#include "card_picker.h"
+#include "ui/table/card_picker.h"
 
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -8,11 +8,11 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "card.h"
-#include "card_table.h"
-#include "exact_text.h"
-#include "hand.h"
-#include "picture_density.h"
+#include "engine/card.h"
+#include "engine/exact_text.h"
+#include "engine/hand.h"
+#include "ui/table/card_table.h"
+#include "ui/table/picture_density.h"
 
 namespace korvana::ui {
 

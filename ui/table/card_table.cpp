@@ -1,6 +1,6 @@
-#include "card_table.h"
+#include "ui/table/card_table.h"
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana::ui {
 

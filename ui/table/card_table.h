@@ -2,7 +2,7 @@
 // The card picker's items: which card each of its 52 buttons stands for.
 #include <QString>
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana::ui {
 

@@ -1,11 +1,11 @@
-#include "picture_density.h"
+#include "ui/table/picture_density.h"
 
 #include <cmath>
 
-#include "artwork_names.h"
-#include "card_faces.h"
-#include "failure.h"
-#include "picture_loader.h"
+#include "artwork/faces/artwork_names.h"
+#include "artwork/faces/card_faces.h"
+#include "services/failure.h"
+#include "ui/table/picture_loader.h"
 
 namespace korvana::ui {
 

@@ -1,11 +1,11 @@
-#include "picture_loader.h"
+#include "ui/table/picture_loader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 
-#include "failure.h"
-#include "regular_file.h"
+#include "services/failure.h"
+#include "services/regular_file.h"
 
 namespace korvana::ui {
 

@@ -1,4 +1,4 @@
-#include "slot_picture.h"
+#include "ui/table/slot_picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

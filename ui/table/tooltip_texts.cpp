@@ -1,4 +1,4 @@
-#include "tooltip_texts.h"
+#include "ui/table/tooltip_texts.h"
 
 #include <QCoreApplication>
 

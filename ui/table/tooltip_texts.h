@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "card.h"
+#include "engine/card.h"
 
 namespace korvana::ui {
 

@@ -1,8 +1,8 @@
-#include "win_chance_job.h"
+#include "ui/win_chance/win_chance_job.h"
 
 #include <QMetaObject>
 
-#include "win_chance.h"
+#include "engine/win_chance.h"
 
 namespace korvana::ui {
 

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "equity.h"
+#include "engine/equity.h"
 
 namespace korvana::ui {
 

@@ -1,4 +1,4 @@
-#include "win_chance_panel.h"
+#include "ui/win_chance/win_chance_panel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -8,8 +8,8 @@
 #include <optional>
 #include <variant>
 
-#include "win_chance.h"
-#include "win_chance_text.h"
+#include "engine/win_chance.h"
+#include "ui/win_chance/win_chance_text.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,8 +4,8 @@
 // controls and what is wrong with a range.
 #include <QString>
 
-#include "hand_range.h"
-#include "win_chance.h"
+#include "engine/hand_range.h"
+#include "engine/win_chance.h"
 
 namespace korvana::ui {
 

@@ -1,10 +1,10 @@
-#include "win_chance_view.h"
+#include "ui/win_chance/win_chance_view.h"
 
 #include <algorithm>
 
-#include "failure.h"
-#include "win_chance_job.h"
-#include "win_chance_panel.h"
+#include "services/failure.h"
+#include "ui/win_chance/win_chance_job.h"
+#include "ui/win_chance/win_chance_panel.h"
 
 namespace korvana::ui {
 

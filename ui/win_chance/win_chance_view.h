@@ -11,10 +11,10 @@
 #include <QObject>
 #include <QString>
 
-#include "error_reporter.h"
-#include "hand.h"
-#include "settings_store.h"
-#include "win_chance.h"
+#include "engine/hand.h"
+#include "engine/win_chance.h"
+#include "settings/settings_store.h"
+#include "ui/common/error_reporter.h"
 
 class QWidget;
 

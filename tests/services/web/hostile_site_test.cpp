@@ -10,12 +10,12 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
-#include "cookie_jar.h"
-#include "http_client.h"
-#include "http_response_reader.h"
 #include "korvana_version.h"
-#include "test_main.h"
-#include "web_check.h"
+#include "services/web/cookie_jar.h"
+#include "services/web/http_client.h"
+#include "services/web/http_response_reader.h"
+#include "services/web/web_check.h"
+#include "tests/services/test_main.h"
 
 using namespace korvana::online;
 using namespace korvana::online::test;

@@ -8,10 +8,10 @@
 #include <atomic>
 #include <thread>
 
-#include "http_client.h"
 #include "korvana_version.h"
-#include "proxy_choice.h"
-#include "test_main.h"
+#include "services/web/http_client.h"
+#include "services/web/proxy_choice.h"
+#include "tests/services/test_main.h"
 
 using namespace korvana::online;
 using namespace korvana::online::test;

@@ -8,10 +8,10 @@
 #include <QSlider>
 #include <QTest>
 
-#include "radio_group.h"
-#include "slot_picture.h"
-#include "status_panels.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/slot_picture.h"
 
 using namespace korvana;
 using namespace korvana::ui;

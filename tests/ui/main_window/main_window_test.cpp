@@ -19,13 +19,13 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "application.h"
+#include "app/application.h"
 #include "korvana_version.h"
-#include "odds_list.h"
-#include "radio_group.h"
-#include "status_panels.h"
-#include "tooltip_texts.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/odds/odds_list.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/tooltip_texts.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>

@@ -19,15 +19,16 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "about_window.h"
-#include "application.h"
-#include "card_picker.h"
-#include "card_table.h"
-#include "font_mapping.h"
-#include "odds_list.h"
-#include "site_addresses.h"
-#include "url_opener.h"
+#include "app/application.h"
+#include "services/site_addresses.h"
+#include "services/url_opener.h"
+#include "ui/odds/font_mapping.h"
+#include "ui/odds/odds_list.h"
+#include "ui/online/about_window.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/card_table.h"
 
+using namespace korvana;
 using namespace korvana::ui;
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "korvana_version.h"
-#include "translation.h"
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
+#include "ui/main_window/translation.h"
 
 using namespace korvana;
 using namespace korvana::ui;

@@ -8,10 +8,10 @@
 #include <QSettings>
 #include <QTest>
 
-#include "card_picker.h"
-#include "exact_panel.h"
-#include "odds_list.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/odds/exact_panel.h"
+#include "ui/odds/odds_list.h"
+#include "ui/table/card_picker.h"
 
 using namespace korvana;
 using namespace korvana::ui;

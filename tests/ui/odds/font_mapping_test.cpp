@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "font_mapping.h"
-#include "odds_list.h"
-#include "radio_group.h"
-#include "row_text.h"
-#include "status_panels.h"
-#include "window_fixture.h"
+#include "engine/row_text.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/odds/font_mapping.h"
+#include "ui/odds/odds_list.h"
+#include "ui/status/status_panels.h"
 
 using namespace korvana;
 using namespace korvana::ui;

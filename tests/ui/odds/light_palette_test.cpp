@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QTest>
 
-#include "colour_vision.h"
-#include "light_palette.h"
+#include "ui/odds/colour_vision.h"
+#include "ui/odds/light_palette.h"
 
 using korvana::RowState;
 using namespace korvana::ui;

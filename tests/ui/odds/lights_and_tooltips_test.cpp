@@ -13,14 +13,14 @@
 #include <QToolTip>
 #include <map>
 
-#include "colour_vision.h"
-#include "light_palette.h"
-#include "odds_list.h"
-#include "odds_list_painter.h"
-#include "radio_group.h"
-#include "status_panels.h"
-#include "tooltip_texts.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/main_window/radio_group.h"
+#include "ui/odds/colour_vision.h"
+#include "ui/odds/light_palette.h"
+#include "ui/odds/odds_list.h"
+#include "ui/odds/odds_list_painter.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/tooltip_texts.h"
 
 using namespace korvana;
 using namespace korvana::ui;

@@ -2,10 +2,10 @@
 #include <QSlider>
 #include <QTest>
 
-#include "light_palette.h"
-#include "odds_list.h"
-#include "odds_list_painter.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/odds/light_palette.h"
+#include "ui/odds/odds_list.h"
+#include "ui/odds/odds_list_painter.h"
 
 using korvana::RowState;
 using namespace korvana::ui;

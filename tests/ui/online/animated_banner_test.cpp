@@ -7,8 +7,8 @@
 
 #include <sys/stat.h>
 
-#include "animated_banner.h"
-#include "test_main.h"
+#include "tests/services/test_main.h"
+#include "ui/online/animated_banner.h"
 
 using korvana::ui::AnimatedBanner;
 using namespace korvana::online::test;

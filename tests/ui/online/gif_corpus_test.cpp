@@ -9,9 +9,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include "animated_banner.h"
-#include "gif_layout.h"
-#include "test_main.h"
+#include "services/gif_layout.h"
+#include "tests/services/test_main.h"
+#include "ui/online/animated_banner.h"
 
 using korvana::online::readGifLayout;
 using korvana::ui::AnimatedBanner;

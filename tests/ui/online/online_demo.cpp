@@ -11,9 +11,9 @@
 #include <memory>
 #include <thread>
 
-#include "about_window.h"
-#include "online_services.h"
-#include "translation.h"
+#include "ui/main_window/translation.h"
+#include "ui/online/about_window.h"
+#include "ui/online/online_services.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -14,12 +14,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "about_window.h"
-#include "animated_banner.h"
 #include "korvana_version.h"
-#include "online_services.h"
-#include "test_main.h"
-#include "translation.h"
+#include "tests/services/test_main.h"
+#include "ui/main_window/translation.h"
+#include "ui/online/about_window.h"
+#include "ui/online/animated_banner.h"
+#include "ui/online/online_services.h"
 
 using korvana::Language;
 using namespace korvana::online;

@@ -2,8 +2,8 @@
 #include <QSet>
 #include <QTest>
 
-#include "card_keys.h"
-#include "translation.h"
+#include "ui/table/card_keys.h"
+#include "ui/main_window/translation.h"
 
 using namespace korvana;
 using namespace korvana::ui;

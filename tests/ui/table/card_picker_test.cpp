@@ -4,11 +4,11 @@
 #include <QTest>
 #include <cmath>
 
-#include "card.h"
-#include "card_picker.h"
-#include "card_table.h"
-#include "exact_text.h"
-#include "hand.h"
+#include "engine/card.h"
+#include "engine/exact_text.h"
+#include "engine/hand.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/card_table.h"
 
 using namespace korvana;
 using namespace korvana::ui;

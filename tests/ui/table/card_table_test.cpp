@@ -6,12 +6,12 @@
 
 #include <sys/stat.h>
 
-#include "card_picker.h"
-#include "odds_list.h"
-#include "picture_loader.h"
-#include "slot_picture.h"
-#include "status_panels.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/odds/odds_list.h"
+#include "ui/status/status_panels.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/picture_loader.h"
+#include "ui/table/slot_picture.h"
 
 using namespace korvana::ui;
 using namespace korvana::ui::testing;

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QTest>
 
-#include "card_picker.h"
-#include "picture_density.h"
-#include "slot_picture.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/table/card_picker.h"
+#include "ui/table/picture_density.h"
+#include "ui/table/slot_picture.h"
 
 using namespace korvana::ui;
 using namespace korvana::ui::testing;

@@ -3,8 +3,8 @@
 #include <QSet>
 #include <QTest>
 
-#include "tooltip_texts.h"
-#include "translation.h"
+#include "ui/main_window/translation.h"
+#include "ui/table/tooltip_texts.h"
 
 using namespace korvana;
 using namespace korvana::ui;

@@ -11,9 +11,9 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "hand_range.h"
-#include "win_chance_job.h"
-#include "window_fixture.h"
+#include "engine/hand_range.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/win_chance/win_chance_job.h"
 
 using namespace korvana;
 using namespace korvana::ui;

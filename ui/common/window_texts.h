@@ -6,7 +6,7 @@
 // from the engine's own catalogue.
 #include <QString>
 
-#include "language.h"
+#include "engine/language.h"
 
 namespace korvana::ui {
 

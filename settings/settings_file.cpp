@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "settings/settings_file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,7 +17,7 @@
 #include <cstring>
 #endif
 
-namespace korvana::ui {
+namespace korvana {
 
 SettingsFileCheck checkSettingsFile(const QString& path) {
     using Kind = SettingsFileCheck::Kind;
@@ -125,4 +125,4 @@ bool saveSettingsValue(const QString& path, const QString& key, const QVariant& 
     return true;
 }
 
-}  // namespace korvana::ui
+}  // namespace korvana

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace korvana::ui {
+namespace korvana {
 
 struct SettingsFileCheck {
     enum class Kind {
@@ -28,4 +28,4 @@ SettingsFileCheck checkSettingsFile(const QString& path);
 bool saveSettingsValue(const QString& path, const QString& key, const QVariant& value,
                        QString* error);
 
-}  // namespace korvana::ui
+}  // namespace korvana

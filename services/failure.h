@@ -7,7 +7,7 @@
 #include <QString>
 #include <exception>
 
-namespace korvana::ui {
+namespace korvana {
 
 class Failure : public std::exception {
 public:
@@ -20,4 +20,4 @@ private:
     QByteArray utf8_;
 };
 
-}  // namespace korvana::ui
+}  // namespace korvana

@@ -1,4 +1,4 @@
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
 
 #include <QCoreApplication>
 

@@ -15,11 +15,11 @@
 #include <cstring>
 #endif
 
-#include "failure.h"
-#include "settings_store.h"
+#include "services/failure.h"
+#include "settings/settings_store.h"
 
 using korvana::Language;
-using namespace korvana::ui;
+using namespace korvana;
 
 namespace {
 

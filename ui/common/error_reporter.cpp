@@ -1,11 +1,11 @@
-#include "error_reporter.h"
+#include "ui/common/error_reporter.h"
 
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <QtGlobal>
 
-#include "window_texts.h"
+#include "ui/common/window_texts.h"
 
 namespace korvana::ui {
 

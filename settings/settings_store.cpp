@@ -1,4 +1,4 @@
-#include "settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -7,10 +7,10 @@
 
 #include <stdexcept>
 
-#include "failure.h"
-#include "settings_file.h"
+#include "services/failure.h"
+#include "settings/settings_file.h"
 
-namespace korvana::ui {
+namespace korvana {
 namespace {
 
 // Every stored choice: its key in the store and what kind of value it holds.
@@ -249,4 +249,4 @@ void SettingsStore::setOpponentRange(const QString& range) const {
     write(Choice::OpponentRange, range);
 }
 
-}  // namespace korvana::ui
+}  // namespace korvana

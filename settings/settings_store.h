@@ -20,11 +20,11 @@
 #include <memory>
 #include <optional>
 
-#include "language.h"
+#include "engine/language.h"
 
 class QSettings;
 
-namespace korvana::ui {
+namespace korvana {
 
 // What the "language" value holds.
 struct StoredLanguage {
@@ -134,4 +134,4 @@ private:
     std::shared_ptr<Health> health_;
 };
 
-}  // namespace korvana::ui
+}  // namespace korvana
