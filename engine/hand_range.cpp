@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "card_input.h"
+#include "top_share.h"
 
 namespace korvana {
 namespace {
@@ -93,6 +94,12 @@ std::optional<RangeError::Problem> addPiece(std::string_view piece,
     if (isWord(piece, "random") || isWord(piece, "any")) {
         const HandRange every = HandRange::anyTwoCards();
         hands.insert(hands.end(), every.hands().begin(), every.hands().end());
+        return std::nullopt;
+    }
+    if (auto share = readTopShare(piece)) {
+        if (const auto* problem = std::get_if<RangeError::Problem>(&*share)) return *problem;
+        auto& top = std::get<std::vector<PocketCards>>(*share);
+        hands.insert(hands.end(), top.begin(), top.end());
         return std::nullopt;
     }
     if (piece.size() > 1 && piece.back() == '+') {

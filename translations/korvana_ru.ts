@@ -340,8 +340,12 @@ command line, without a window, use korvana-odds.</source>
         <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</source>
-        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</translation>
+        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</source>
+        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a share of hands is more than 0% and at most 100%.</source>
+        <translation>«%1»: доля рук — больше 0% и не больше 100%.</translation>
     </message>
     <message>
         <source>Opponents:</source>

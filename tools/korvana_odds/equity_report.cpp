@@ -42,10 +42,12 @@ std::string rangeProblem(const RangeError& error, const std::string& text) {
         case RangeError::Problem::SameCardTwice: return piece + where + " holds one card twice";
         case RangeError::Problem::PlusOnOneHand:
             return piece + where + ": + follows a pair or two ranks (QQ+, A2s+), not one hand";
+        case RangeError::Problem::ShareOutOfRange:
+            return piece + where + ": a share of hands is more than 0% and at most 100%";
         case RangeError::Problem::UnknownText: break;
     }
     return "unknown hand " + piece + where +
-           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, random)";
+           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random)";
 }
 
 // "1 712 304"
