@@ -308,14 +308,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>против %1 соперников</translation>
     </message>
     <message>
-        <source>Win %1%  Tie %2%  %3 (all boards)</source>
-        <translation>Выигрыш %1%  Ничья %2%  %3 (все борды)</translation>
-    </message>
-    <message>
-        <source>Win %1% ±%2%  Tie %3%  %4</source>
-        <translation>Выигрыш %1% ±%2%  Ничья %3%  %4</translation>
-    </message>
-    <message>
         <source>Win chance: choose your two cards</source>
         <translation>Шанс выигрыша: выберите свои две карты</translation>
     </message>
@@ -360,10 +352,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>Против скольких соперников считается шанс выигрыша</translation>
     </message>
     <message>
-        <source>The hands every opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s; empty for any two cards</source>
-        <translation>Руки, которые может держать каждый соперник, например QQ+, AKs, KQo, T9s-65s; пусто — любые две карты</translation>
-    </message>
-    <message>
         <source>Counting...</source>
         <translation>Идёт подсчёт...</translation>
     </message>
@@ -378,6 +366,30 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Range</source>
         <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Equity %1%  Win %2%  Tie %3%  %4 (all boards)</source>
+        <translation>Эквити %1%  Выигрыш %2%  Ничья %3%  %4 (все борды)</translation>
+    </message>
+    <message>
+        <source>Equity %1%  Win %2% ±%3%  Tie %4%  %5</source>
+        <translation>Эквити %1%  Выигрыш %2% ±%3%  Ничья %4%  %5</translation>
+    </message>
+    <message>
+        <source>%1%, %2 combos</source>
+        <translation>%1%, %2 комб.</translation>
+    </message>
+    <message>
+        <source>Opponents…</source>
+        <translation>Соперники…</translation>
+    </message>
+    <message>
+        <source>The hands this opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s, 15%; empty for any two cards</source>
+        <translation>Руки, которые может держать этот соперник, например QQ+, AKs, KQo, T9s-65s, 15%; пусто — любые две карты</translation>
+    </message>
+    <message>
+        <source>The hands each opponent may hold</source>
+        <translation>Руки, которые может держать каждый соперник</translation>
     </message>
 </context>
 <context>
@@ -521,6 +533,37 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>&amp;Fold</source>
         <translation>&amp;Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::OpponentRangesWindow</name>
+    <message>
+        <source>Opponents&apos; ranges</source>
+        <translation>Диапазоны соперников</translation>
+    </message>
+    <message>
+        <source>Opponent &amp;%1:</source>
+        <translation>Соперник &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Grid…</source>
+        <translation>Сетка…</translation>
+    </message>
+    <message>
+        <source>Choose the range on the grid of starting hands</source>
+        <translation>Выбрать диапазон на сетке стартовых рук</translation>
+    </message>
+    <message>
+        <source>Copy to others</source>
+        <translation>Копировать другим</translation>
+    </message>
+    <message>
+        <source>Give every other opponent this range</source>
+        <translation>Дать этот диапазон всем остальным соперникам</translation>
+    </message>
+    <message>
+        <source>The share of all two-card combinations the range holds</source>
+        <translation>Доля всех комбинаций двух карт, которую охватывает диапазон</translation>
     </message>
 </context>
 </TS>

@@ -209,17 +209,29 @@ void SettingsStore::setOpponents(int opponents) const {
 }
 
 std::optional<QString> SettingsStore::opponentRange() const {
-    const auto value = read(kOpponentRangeKey);
-    if (!value) return std::nullopt;
-    if (value->typeId() == QMetaType::QString) return value->toString();
-    if (value->typeId() == QMetaType::QStringList)
-        return value->toStringList().join(QStringLiteral(", "));
-    throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not text.")
-                      .arg(kOpponentRangeKey, location()));
+    return text(kOpponentRangeKey);
 }
 
 void SettingsStore::setOpponentRange(const QString& range) const {
     write(kOpponentRangeKey, range);
+}
+
+std::optional<QString> SettingsStore::opponentRange(int opponent) const {
+    if (auto own = text(kOpponentRangeKey + QString::number(opponent))) return own;
+    return opponentRange();
+}
+
+void SettingsStore::setOpponentRange(int opponent, const QString& range) const {
+    write(kOpponentRangeKey + QString::number(opponent), range);
+}
+
+std::optional<QString> SettingsStore::text(const QString& key) const {
+    const auto value = read(key);
+    if (!value) return std::nullopt;
+    if (value->typeId() == QMetaType::QString) return value->toString();
+    if (value->typeId() == QMetaType::QStringList)
+        return value->toStringList().join(QStringLiteral(", "));
+    throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not text.").arg(key, location()));
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {

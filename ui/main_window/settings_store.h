@@ -1,7 +1,8 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
 // "highcontrastlights", the two sliders, "transparency" and "fontcolour", and
-// the win chance's "opponents" and "opponentrange".
+// the win chance's "opponents", "opponentrange1".."opponentrange9" and the
+// older single "opponentrange".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -89,6 +90,12 @@ public:
     std::optional<QString> opponentRange() const;
     void setOpponentRange(const QString& range) const;
 
+    // Opponent n's range (n = 1..9), read as the single range is; the single
+    // range when his own was never written (it was every opponent's before
+    // each had his own), nullopt when neither was.
+    std::optional<QString> opponentRange(int opponent) const;
+    void setOpponentRange(int opponent, const QString& range) const;
+
     // Where the values live, as the player would look for them.
     QString location() const;
 
@@ -107,6 +114,7 @@ private:
     void write(const QString& key, const QVariant& value) const;
     std::optional<int> wholeNumber(const QString& key) const;
     std::optional<bool> onOff(const QString& key) const;
+    std::optional<QString> text(const QString& key) const;
     void setWholeNumber(const QString& key, int value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "failure.h"
+#include "opponent_ranges_window.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
 
@@ -13,14 +14,20 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
     : QObject(clientArea),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
-      panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), this)) {
+      panel_(new WinChancePanel(decimalSeparator, clientArea)),
+      job_(new WinChanceJob(winChancePasses(threads), this)),
+      decimalSeparator_(std::move(decimalSeparator)) {
+    for (int i = 0; i < kMaxOpponents; ++i) {
+        typed_.append(QString());
+        goodRange_.append(QString());
+    }
+    problem_.resize(kMaxOpponents);
+    rangeToKeep_.resize(kMaxOpponents);
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
-    connect(panel_, &WinChancePanel::rangeEdited, this, &WinChanceView::editRange);
-    connect(panel_, &WinChancePanel::rangeDone, this, &WinChanceView::keepRange);
+    connect(panel_, &WinChancePanel::rangesRequested, this, &WinChanceView::showRanges);
     connect(job_, &WinChanceJob::counted, this, &WinChanceView::showCount);
     connect(job_, &WinChanceJob::failed, this, &WinChanceView::showFailure);
 }
@@ -34,21 +41,39 @@ void WinChanceView::showTable(const Hand& hand) {
 
 void WinChanceView::applyStoredChoices() {
     const int opponents = std::clamp(settings_.opponents().value_or(1), 1, kMaxOpponents);
-    const QString range = settings_.opponentRange().value_or(QString());
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
-    panel_->setRangeText(range);
-    // A stored range that no longer reads is shown marked; the count goes
-    // on against any two cards.
-    if (!takeRange(range)) {
-        opposition_.range = HandRange::anyTwoCards();
-        goodRange_.clear();
+    if (ranges_) ranges_->setOpponents(opponents);
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        const QString range = settings_.opponentRange(opponent).value_or(QString());
+        // A stored range that no longer reads is shown marked; the count goes
+        // on against any two cards.
+        if (!takeRange(opponent, range)) {
+            opposition_.ranges[static_cast<size_t>(opponent - 1)] = HandRange::anyTwoCards();
+            goodRange_[opponent - 1].clear();
+        }
+        showRangeRow(opponent);
     }
     recount();
 }
 
+void WinChanceView::showRanges() {
+    if (!ranges_) {
+        ranges_ = new OpponentRangesWindow(decimalSeparator_, panel_->window());
+        ranges_->setOpponents(opposition_.opponents);
+        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
+        connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);
+        connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
+        connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
+    }
+    ranges_->show();
+    ranges_->raise();
+    ranges_->activateWindow();
+}
+
 void WinChanceView::chooseOpponents(int opponents) {
     opposition_.opponents = opponents;
+    if (ranges_) ranges_->setOpponents(opponents);
     recount();
     try {
         settings_.setOpponents(opponents);
@@ -57,34 +82,62 @@ void WinChanceView::chooseOpponents(int opponents) {
     }
 }
 
-void WinChanceView::editRange(const QString& text) {
-    if (!takeRange(text)) return;
-    rangeToKeep_ = true;
-    recount();
+void WinChanceView::editRange(int opponent, const QString& text) {
+    const bool good = takeRange(opponent, text);
+    showRangeRow(opponent);
+    if (!good) return;
+    rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
+    if (opponent <= opposition_.opponents) recount();
 }
 
-// The range is stored once the player is done with it, not at every key:
+// A range is stored once the player is done with it, not at every key:
 // a store that cannot be written then complains once.
-void WinChanceView::keepRange() {
-    if (!rangeToKeep_) return;
-    rangeToKeep_ = false;
+void WinChanceView::keepRange(int opponent) {
+    const auto at = static_cast<size_t>(opponent - 1);
+    if (!rangeToKeep_[at]) return;
+    rangeToKeep_[at] = false;
     try {
-        settings_.setOpponentRange(goodRange_);
+        settings_.setOpponentRange(opponent, goodRange_[opponent - 1]);
     } catch (const Failure& failure) {
         reportError_(failure.message());
     }
 }
 
-bool WinChanceView::takeRange(const QString& text) {
+// The row's last good range goes to every other row, and is stored at once.
+void WinChanceView::copyRange(int from) {
+    const QString text = goodRange_[from - 1];
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        if (opponent == from) continue;
+        takeRange(opponent, text);
+        showRangeRow(opponent);
+        rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
+    }
+    rangeToKeep_[static_cast<size_t>(from - 1)] = true;
+    recount();
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) keepRange(opponent);
+}
+
+bool WinChanceView::takeRange(int opponent, const QString& text) {
+    const auto at = static_cast<size_t>(opponent - 1);
+    typed_[opponent - 1] = text;
     auto range = opponentRange(text.toStdString());
     if (const auto* error = std::get_if<RangeError>(&range)) {
-        panel_->markRange(*error);
+        problem_[at] = *error;
         return false;
     }
-    panel_->markRange(std::nullopt);
-    opposition_.range = std::move(std::get<HandRange>(range));
-    goodRange_ = text;
+    problem_[at].reset();
+    opposition_.ranges[at] = std::move(std::get<HandRange>(range));
+    goodRange_[opponent - 1] = text;
     return true;
+}
+
+void WinChanceView::showRangeRow(int opponent) {
+    if (!ranges_) return;
+    const auto at = static_cast<size_t>(opponent - 1);
+    if (ranges_->rangeText(opponent) != typed_[opponent - 1])
+        ranges_->setRangeText(opponent, typed_[opponent - 1]);
+    ranges_->markRange(opponent, problem_[at]);
+    ranges_->setCombinations(opponent, static_cast<int>(opposition_.ranges[at].hands().size()));
 }
 
 void WinChanceView::recount() {

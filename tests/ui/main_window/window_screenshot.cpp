@@ -2,10 +2,12 @@
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
-//                             [--about [--check-failed] [--link-fails]] [CARD...]
+//                             [--about [--check-failed] [--link-fails]] [--ranges]
+//                             [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
 // --opponents and --range set the win chance's opponents as if stored.
+// --ranges photographs the window of the opponents' ranges, opened with its button.
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -50,7 +53,7 @@ int main(int argc, char* argv[]) {
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
                                "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-                               "[--about [--check-failed] [--link-fails]] [CARD...]\n";
+                               "[--about [--check-failed] [--link-fails]] [--ranges] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -101,10 +104,14 @@ int main(int argc, char* argv[]) {
             QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
     if (photographAbout && args.contains(QLatin1String("--link-fails")))
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("siteAddress")), Qt::LeftButton);
+    if (args.contains(QLatin1String("--ranges")))
+        window.findChild<QPushButton*>(QStringLiteral("winChanceRanges"))->click();
     QTimer::singleShot(300, &app, [&] {
         QWidget* linkMessage = nullptr;
         for (QWidget* shownWindow : QApplication::topLevelWidgets())
-            if (shownWindow->objectName() == QLatin1String("linkMessage"))
+            if (shownWindow->objectName() == QLatin1String("linkMessage") ||
+                (shownWindow->objectName() == QLatin1String("opponentRangesWindow") &&
+                 shownWindow->isVisible()))
                 linkMessage = shownWindow;
         QWidget& shown = linkMessage       ? *linkMessage
                          : photographAbout ? static_cast<QWidget&>(about)
