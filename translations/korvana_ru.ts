@@ -510,6 +510,13 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>korvana::ui::EquityLegend</name>
+    <message>
+        <source>Your equity against the hand</source>
+        <translation>Ваша эквити против руки</translation>
+    </message>
+</context>
+<context>
     <name>korvana::ui::ExactChancesView</name>
     <message>
         <source>View</source>
@@ -564,6 +571,36 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>The share of all two-card combinations the range holds</source>
         <translation>Доля всех комбинаций двух карт, которую охватывает диапазон</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeGridDialog</name>
+    <message>
+        <source>Range of opponent %1</source>
+        <translation>Диапазон соперника %1</translation>
+    </message>
+    <message>
+        <source>The strongest hands making up this share of all hands</source>
+        <translation>Сильнейшие руки, составляющие эту долю всех рук</translation>
+    </message>
+    <message>
+        <source>Each picked hand is coloured by your equity against it on this board; point at a hand for the figure.</source>
+        <translation>Каждая выбранная рука окрашена по вашей эквити против неё на этом борде; наведите на руку, чтобы увидеть число.</translation>
+    </message>
+    <message>
+        <source>Choose your two cards to see your equity against each hand.</source>
+        <translation>Выберите свои две карты, чтобы увидеть эквити против каждой руки.</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeGridWidget</name>
+    <message>
+        <source>%1: %2 of %3 combos picked</source>
+        <translation>%1: выбрано %2 из %3 комб.</translation>
+    </message>
+    <message>
+        <source>Your equity against it: %1%</source>
+        <translation>Ваша эквити против неё: %1%</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "failure.h"
 #include "opponent_ranges_window.h"
+#include "range_grid_dialog.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
 
@@ -16,7 +17,8 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(decimalSeparator, clientArea)),
       job_(new WinChanceJob(winChancePasses(threads), this)),
-      decimalSeparator_(std::move(decimalSeparator)) {
+      decimalSeparator_(std::move(decimalSeparator)),
+      threads_(threads) {
     for (int i = 0; i < kMaxOpponents; ++i) {
         typed_.append(QString());
         goodRange_.append(QString());
@@ -65,6 +67,7 @@ void WinChanceView::showRanges() {
         connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);
         connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
         connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
+        connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
     }
     ranges_->show();
     ranges_->raise();
@@ -115,6 +118,22 @@ void WinChanceView::copyRange(int from) {
     rangeToKeep_[static_cast<size_t>(from - 1)] = true;
     recount();
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) keepRange(opponent);
+}
+
+void WinChanceView::openGrid(int opponent) {
+    GridTable table;
+    const std::optional<Card> first = hand_.card(1), second = hand_.card(2);
+    if (first && second) table.hero = std::array<Card, 2>{*first, *second};
+    for (int slot = 3; slot <= kSlotCount; ++slot)
+        if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
+    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, decimalSeparator_,
+                                     threads_, ranges_);
+    grid->setAttribute(Qt::WA_DeleteOnClose);
+    connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
+        editRange(opponent, grid->rangeText());
+        keepRange(opponent);
+    });
+    grid->open();
 }
 
 bool WinChanceView::takeRange(int opponent, const QString& text) {

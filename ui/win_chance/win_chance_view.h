@@ -57,6 +57,7 @@ private:
     // marked so).
     bool takeRange(int opponent, const QString& text);
     void showRangeRow(int opponent);
+    void openGrid(int opponent);
     void recount();
     void showCount(const EquityResult& result, bool final);
     void showFailure(const EquityError& error);
@@ -67,6 +68,7 @@ private:
     WinChanceJob* job_;
     Hand hand_;
     QString decimalSeparator_;
+    int threads_;
     OpponentRangesWindow* ranges_ = nullptr;
     Opposition opposition_;
     // Per opponent, from 1 at 0: the text as typed, the text of his range in

@@ -3,15 +3,17 @@
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
 //                             [--about [--check-failed] [--link-fails]] [--ranges]
-//                             [CARD...]
+//                             [--grid] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
 // --opponents and --range set the win chance's opponents as if stored.
-// --ranges photographs the window of the opponents' ranges, opened with its button.
+// --ranges photographs the window of the opponents' ranges, opened with its button;
+// --grid the grid window of the first opponent's range, once its equities are in.
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
 // The settings live in a throw-away folder, so the player's own are untouched.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -51,9 +53,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-                               "[--about [--check-failed] [--link-fails]] [--ranges] [CARD...]\n";
+        QTextStream(stderr)
+            << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
+               "[--about [--check-failed] [--link-fails]] [--ranges] [--grid] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -104,13 +107,20 @@ int main(int argc, char* argv[]) {
             QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
     if (photographAbout && args.contains(QLatin1String("--link-fails")))
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("siteAddress")), Qt::LeftButton);
-    if (args.contains(QLatin1String("--ranges")))
+    const bool grid = args.contains(QLatin1String("--grid"));
+    if (grid || args.contains(QLatin1String("--ranges")))
         window.findChild<QPushButton*>(QStringLiteral("winChanceRanges"))->click();
-    QTimer::singleShot(300, &app, [&] {
+    if (grid)
+        for (QWidget* shownWindow : QApplication::topLevelWidgets())
+            if (auto* button =
+                    shownWindow->findChild<QAbstractButton*>(QStringLiteral("opponentGrid1")))
+                button->click();
+    QTimer::singleShot(grid ? 3000 : 300, &app, [&] {
         QWidget* linkMessage = nullptr;
         for (QWidget* shownWindow : QApplication::topLevelWidgets())
             if (shownWindow->objectName() == QLatin1String("linkMessage") ||
-                (shownWindow->objectName() == QLatin1String("opponentRangesWindow") &&
+                (shownWindow->objectName() ==
+                     QLatin1String(grid ? "rangeGridDialog" : "opponentRangesWindow") &&
                  shownWindow->isVisible()))
                 linkMessage = shownWindow;
         QWidget& shown = linkMessage       ? *linkMessage
