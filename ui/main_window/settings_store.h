@@ -1,8 +1,8 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
 // "highcontrastlights", the two sliders, "transparency" and "fontcolour", and
-// the win chance's "opponents", "opponentrange1".."opponentrange9" and the
-// older single "opponentrange".
+// the win chance's "opponents", each opponent's "opponentrange1" ..
+// "opponentrange9" and the older single "opponentrange".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -36,6 +36,28 @@ struct StoredLanguage {
 
 class SettingsStore {
 public:
+    // Every remembered choice; the .cpp gives each its key and kind of value.
+    enum class Choice {
+        Language,
+        AutoSwitch,
+        ExactChances,
+        HighContrastLights,
+        Transparency,
+        FontColour,
+        Opponents,
+        OpponentRange,
+        // Opponent n's range is OpponentRange1 + (n - 1).
+        OpponentRange1,
+        OpponentRange2,
+        OpponentRange3,
+        OpponentRange4,
+        OpponentRange5,
+        OpponentRange6,
+        OpponentRange7,
+        OpponentRange8,
+        OpponentRange9,
+    };
+
     // The player's own store: the registry key HKEY_CURRENT_USER\Software\Korvana
     // on Windows, elsewhere the INI file Software/Korvana.conf in the user's
     // configuration folder ($XDG_CONFIG_HOME, or ~/.config).
@@ -109,13 +131,13 @@ private:
     // The store opened for reading; null once it has been refused.
     std::unique_ptr<QSettings> openStore() const;
     [[noreturn]] void refuse(const QString& why) const;
-    // nullopt when never written (or refused).
-    std::optional<QVariant> read(const QString& key) const;
-    void write(const QString& key, const QVariant& value) const;
-    std::optional<int> wholeNumber(const QString& key) const;
-    std::optional<bool> onOff(const QString& key) const;
-    std::optional<QString> text(const QString& key) const;
-    void setWholeNumber(const QString& key, int value) const;
+    // nullopt when never written (or refused); each throws Failure, naming
+    // the key, when the stored value is not of the choice's kind.
+    std::optional<QVariant> read(Choice choice) const;
+    std::optional<QString> text(Choice choice) const;
+    std::optional<int> wholeNumber(Choice choice) const;
+    std::optional<bool> onOff(Choice choice) const;
+    void write(Choice choice, const QVariant& value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
         : kind_(kind),

@@ -42,12 +42,24 @@ void WinChanceView::showTable(const Hand& hand) {
 }
 
 void WinChanceView::applyStoredChoices() {
-    const int opponents = std::clamp(settings_.opponents().value_or(1), 1, kMaxOpponents);
+    // Each value falls back to its default on its own: a bad number of
+    // opponents keeps the stored ranges, and the other way round.
+    const auto stored = [this](auto read, auto fallback) {
+        try {
+            return read().value_or(fallback);
+        } catch (const Failure& failure) {
+            reportError_(failure.message());
+            return fallback;
+        }
+    };
+    const int opponents =
+        std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
     if (ranges_) ranges_->setOpponents(opponents);
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
-        const QString range = settings_.opponentRange(opponent).value_or(QString());
+        const QString range =
+            stored([this, opponent] { return settings_.opponentRange(opponent); }, QString());
         // A stored range that no longer reads is shown marked; the count goes
         // on against any two cards.
         if (!takeRange(opponent, range)) {
