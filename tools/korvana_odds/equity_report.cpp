@@ -28,6 +28,8 @@ std::optional<Number> numberOf(const std::string& text) {
     return value;
 }
 
+}  // namespace
+
 std::string rangeProblem(const RangeError& error, const std::string& text) {
     const std::string piece = quoted(error.piece);
     const std::string where = error.piece == text ? "" : " in " + quoted(text);
@@ -49,6 +51,8 @@ std::string rangeProblem(const RangeError& error, const std::string& text) {
     return "unknown hand " + piece + where +
            " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random)";
 }
+
+namespace {
 
 // "1 712 304"
 std::string grouped(std::uint64_t number) {

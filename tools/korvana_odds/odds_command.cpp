@@ -9,6 +9,7 @@
 #include "batch_run.h"
 #include "command_output.h"
 #include "equity_report.h"
+#include "range_hits_report.h"
 #include "string_table.h"
 #include "table_cards.h"
 #include "table_report.h"
@@ -21,7 +22,7 @@ constexpr const char* kUsage =
     "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
-    "                    [--max-deals N] [SLOT ...]\n"
+    "                    [--max-deals N] [--range-hits RANGE] [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
@@ -75,6 +76,11 @@ constexpr const char* kUsage =
     "                 (default 0.05); every deal is counted when that is quick\n"
     "  --seed S       the seed of the sample: the same seed gives the same sample\n"
     "  --threads N    threads to work on (default: all cores)\n"
+    "\n"
+    "What an opponent's range holds on the board (from the flop on):\n"
+    "  --range-hits RANGE  how many of the range's combinations make each hand now,\n"
+    "                 and the flush draws, open-ended straight draws and gutshots;\n"
+    "                 those holding a known card are left out\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -159,6 +165,11 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (!language)
                     return UsageError{"unknown language " + quoted(value) + " (use en or ru)"};
                 request.options.language = *language;
+            } else if (name == "--range-hits") {
+                if (auto e = takeValue()) return e;
+                auto hits = readRangeHits(value);
+                if (auto* problem = std::get_if<std::string>(&hits)) return UsageError{*problem};
+                request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
             } else if (isEquityOption(name)) {
                 if (auto e = takeValue()) return e;
                 if (auto problem = readEquityOption(name, value, request.options.equity))

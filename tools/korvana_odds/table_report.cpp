@@ -23,6 +23,7 @@ struct TableFacts {
     std::string best;
     ExactChances exact;
     std::optional<EquityReport> equity;
+    std::optional<RangeHits> rangeHits;
     bool roundSwitched = false;
 };
 
@@ -118,7 +119,7 @@ size_t columns(std::string_view text) {
     }));
 }
 
-std::string json(const Hand& hand, const TableFacts& facts) {
+std::string json(const Hand& hand, const TableFacts& facts, const OddsOptions& options) {
     std::ostringstream text;
     text << "{\"round\": " << jsonString(roundName(facts.analysis.round)) << ", \"rows\": [";
     for (size_t i = 0; i < facts.rows.size(); ++i) {
@@ -137,6 +138,7 @@ std::string json(const Hand& hand, const TableFacts& facts) {
     text << "], \"best_hand\": " << jsonString(facts.best)
          << ", \"best_category\": " << (best ? jsonString(categoryId(*best)) : std::string("null"));
     if (facts.equity) text << ", " << equityJson(*facts.equity);
+    if (facts.rangeHits) text << ", " << rangeHitsJson(*options.rangeHits, *facts.rangeHits);
     text << ", \"cards\": " << jsonSlots(hand) << "}\n";
     return text.str();
 }
@@ -165,6 +167,9 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
     if (facts.roundSwitched) text += roundLine(options.language, facts.analysis.round) + "\n";
     text += facts.best + "\n";
     if (facts.equity) text += equityText(*facts.equity, options.language, env.decimalSeparator);
+    if (facts.rangeHits)
+        text += rangeHitsText(*options.rangeHits, *facts.rangeHits, options.language,
+                              env.decimalSeparator);
     return text;
 }
 
@@ -180,6 +185,12 @@ std::string line(const Hand& hand, const TableFacts& facts, const OddsOptions& o
         std::istringstream equity(
             equityText(*facts.equity, options.language, env.decimalSeparator));
         for (std::string part; std::getline(equity, part);)
+            if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
+    }
+    if (facts.rangeHits) {
+        std::istringstream hits(rangeHitsText(*options.rangeHits, *facts.rangeHits,
+                                              options.language, env.decimalSeparator));
+        for (std::string part; std::getline(hits, part);)
             if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
     }
     return text + "\n";
@@ -203,8 +214,14 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
             return TableProblem{std::move(*problem)};
         facts.equity = std::get<EquityReport>(std::move(outcome));
     }
+    if (options.rangeHits) {
+        auto outcome = runRangeHits(*options.rangeHits, hand, options.equity.dead);
+        if (auto* problem = std::get_if<std::string>(&outcome))
+            return TableProblem{std::move(*problem)};
+        facts.rangeHits = std::get<RangeHits>(outcome);
+    }
     switch (layout) {
-        case TableLayout::Json: return json(hand, facts);
+        case TableLayout::Json: return json(hand, facts, options);
         case TableLayout::Line: return line(hand, facts, options, env);
         case TableLayout::Block: break;
     }
