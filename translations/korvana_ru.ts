@@ -591,6 +591,22 @@ command line, without a window, use korvana-odds.</source>
         <source>Choose your two cards to see your equity against each hand.</source>
         <translation>Выберите свои две карты, чтобы увидеть эквити против каждой руки.</translation>
     </message>
+    <message>
+        <source>On this board, of %1 combos:</source>
+        <translation>На этом борде, из %1 комб.:</translation>
+    </message>
+    <message>
+        <source>Flush draw</source>
+        <translation>Флеш-дро</translation>
+    </message>
+    <message>
+        <source>Open-ended straight draw</source>
+        <translation>Двустороннее стрит-дро</translation>
+    </message>
+    <message>
+        <source>Gutshot</source>
+        <translation>Гатшот</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridWidget</name>

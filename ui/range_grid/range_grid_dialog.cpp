@@ -15,6 +15,8 @@
 #include "grid_equity_job.h"
 #include "hand_range.h"
 #include "range_grid_widget.h"
+#include "range_hits.h"
+#include "string_table.h"
 #include "top_share.h"
 #include "win_chance.h"
 #include "win_chance_text.h"
@@ -37,7 +39,8 @@ HandSet handSetOf(const HandRange& range) {
 }  // namespace
 
 RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const GridTable& table,
-                                 QString decimalSeparator, int threads, QWidget* parent)
+                                 Language language, QString decimalSeparator, int threads,
+                                 QWidget* parent)
     : QDialog(parent),
       decimalSeparator_(std::move(decimalSeparator)),
       opponent_(opponent),
@@ -47,6 +50,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       share_(new QDoubleSpinBox(this)),
       combos_(new QLabel(this)),
       note_(new QLabel(this)),
+      hits_(new QLabel(this)),
       legend_(new EquityLegend(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("rangeGridDialog"));
@@ -61,6 +65,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
     note_->setWordWrap(true);
+    hits_->setObjectName(QStringLiteral("rangeGridHits"));
+    hits_->setTextFormat(Qt::RichText);
     QFont symbols = text_->font();
     symbols.setStyleStrategy(QFont::PreferDefault);
     text_->setFont(symbols);
@@ -75,6 +81,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     side->addSpacing(8);
     side->addWidget(legend_);
     side->addWidget(note_);
+    side->addSpacing(8);
+    side->addWidget(hits_);
     side->addStretch(1);
     auto* sideColumn = new QWidget(this);
     sideColumn->setLayout(side);
@@ -98,6 +106,10 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     for (const Card card : table.board) known |= cardBit(card);
     if (table.hero) known |= cardBit((*table.hero)[0]) | cardBit((*table.hero)[1]);
     grid_->setKnownCards(known);
+    language_ = language;
+    board_ = table.board;
+    known_ = known;
+    hits_->setVisible(table.board.size() >= 3);
     heroKnown_ = table.hero.has_value();
     legend_->setVisible(heroKnown_);
     if (table.hero) {
@@ -151,11 +163,49 @@ void RangeGridDialog::showShare() {
     const int combinations = static_cast<int>(grid_->hands().count());
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
+    showHits();
     const double percent = 100.0 * combinations / kPocketCardPairs;
     const QSignalBlocker quietSlider(slider_);
     const QSignalBlocker quietField(share_);
     slider_->setValue(static_cast<int>(std::lround(percent * kSliderSteps / 100.0)));
     share_->setValue(percent);
+}
+
+// A line per hand category in the odds list's order and per draw: the
+// picked combinations the known cards leave that make it now.
+void RangeGridDialog::showHits() {
+    if (board_.size() < 3) return;
+    std::vector<PocketCards> picked;
+    const HandSet& hands = grid_->hands();
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low)
+            if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
+                picked.push_back(cards);
+    const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_);
+    if (!hits) return;
+    const auto row = [&](const QString& name, int count) {
+        const QString percent = hits->combos > 0
+                                    ? QString::number(100.0 * count / hits->combos, 'f', 1)
+                                          .replace(QLatin1Char('.'), decimalSeparator_)
+                                    : QStringLiteral("0");
+        return QStringLiteral(
+                   "<tr><td>%1</td><td align=right>&nbsp;%2</td>"
+                   "<td align=right>&nbsp;%3%</td></tr>")
+            .arg(name.toHtmlEscaped())
+            .arg(count)
+            .arg(percent);
+    };
+    QString text = QStringLiteral("<b>%1</b><table>")
+                       .arg(tr("On this board, of %1 combos:").arg(hits->combos).toHtmlEscaped());
+    for (const Category category : kCategoriesInListOrder)
+        text += row(QString::fromUtf8(categoryName(language_, category)),
+                    hits->categories[static_cast<size_t>(listIndex(category))]);
+    if (board_.size() < 5) {
+        text += row(tr("Flush draw"), hits->flushDraws);
+        text += row(tr("Open-ended straight draw"), hits->openEnded);
+        text += row(tr("Gutshot"), hits->gutshots);
+    }
+    hits_->setText(text + QStringLiteral("</table>"));
 }
 
 void RangeGridDialog::retranslate() {

@@ -1,8 +1,9 @@
 #pragma once
 // The grid window of one opponent's range: the 13 x 13 grid, the range as
 // text (the two always agree), a top-N% slider and field, the share of hands
-// picked, and, once the hero's cards are known, the hero's equity against
-// each hand with its legend. Enter keeps the range, Escape drops it.
+// picked, once the hero's cards are known the hero's equity against each
+// hand with its legend, and from the flop on what the range holds on the
+// board. Enter keeps the range, Escape drops it.
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "card.h"
+#include "card_index.h"
+#include "language.h"
 #include "range_grid.h"
 
 class QDoubleSpinBox;
@@ -33,8 +36,10 @@ class RangeGridDialog : public QDialog {
     Q_OBJECT
 public:
     // threads: how many threads the equities may use.
+    // language: that of the hand names, as the odds list shows them.
     RangeGridDialog(int opponent, const QString& rangeText, const GridTable& table,
-                    QString decimalSeparator, int threads, QWidget* parent = nullptr);
+                    Language language, QString decimalSeparator, int threads,
+                    QWidget* parent = nullptr);
     ~RangeGridDialog() override;
 
     // The range as text, to keep when accepted.
@@ -46,6 +51,7 @@ private:
     void pickOnGrid(const HandSet& hands);
     void chooseShare(double percent);
     void showShare();
+    void showHits();
     void retranslate();
 
     QString decimalSeparator_;
@@ -56,10 +62,14 @@ private:
     QDoubleSpinBox* share_;
     QLabel* combos_;
     QLabel* note_;
+    QLabel* hits_;
     EquityLegend* legend_;
     QDialogButtonBox* buttons_;
     GridEquityJob* job_ = nullptr;
     bool heroKnown_ = false;
+    Language language_;
+    std::vector<Card> board_;
+    CardMask known_ = 0;
 };
 
 }  // namespace korvana::ui

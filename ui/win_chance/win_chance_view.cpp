@@ -138,8 +138,8 @@ void WinChanceView::openGrid(int opponent) {
     if (first && second) table.hero = std::array<Card, 2>{*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
-    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, decimalSeparator_,
-                                     threads_, ranges_);
+    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, language_,
+                                     decimalSeparator_, threads_, ranges_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
     connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
         editRange(opponent, grid->rangeText());

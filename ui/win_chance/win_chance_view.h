@@ -16,6 +16,7 @@
 
 #include "error_reporter.h"
 #include "hand.h"
+#include "language.h"
 #include "settings_store.h"
 #include "win_chance.h"
 
@@ -43,6 +44,8 @@ public:
     void applyStoredChoices();
 
     WinChancePanel* panel() const { return panel_; }
+    // The language of the engine's texts (the hand names of the grid window).
+    void setLanguage(Language language) { language_ = language; }
     // Opens (or raises) the window of the opponents' ranges.
     void showRanges();
     // Null until first opened.
@@ -69,6 +72,7 @@ private:
     Hand hand_;
     QString decimalSeparator_;
     int threads_;
+    Language language_ = Language::English;
     OpponentRangesWindow* ranges_ = nullptr;
     Opposition opposition_;
     // Per opponent, from 1 at 0: the text as typed, the text of his range in

@@ -123,6 +123,9 @@ void RangeGridTest::equityOfEachCell() {
     QTRY_VERIFY(grid->cellTooltip(12, 12).contains(QStringLiteral("equity")));
     QCOMPARE(grid->cellTooltip(12, 12),
              QStringLiteral("22: 3 of 3 combos picked\nYour equity against it: 100.0%"));
+    // What his range holds counts only the combinations the table leaves.
+    QVERIFY(
+        part<QLabel>(*dialog, "rangeGridHits")->text().contains(QStringLiteral("of 990 combos")));
     // Every ace is on the table: none of his combinations is left.
     QCOMPARE(grid->cellTooltip(0, 0), QStringLiteral("AA: 0 of 0 combos picked"));
     // The last two kings make four of a kind.
