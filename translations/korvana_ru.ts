@@ -591,6 +591,20 @@ command line, without a window, use korvana-odds.</source>
         <source>Choose your two cards to see your equity against each hand.</source>
         <translation>Выберите свои две карты, чтобы увидеть эквити против каждой руки.</translation>
     </message>
+</context>
+<context>
+    <name>korvana::ui::RangeGridWidget</name>
+    <message>
+        <source>%1: %2 of %3 combos picked</source>
+        <translation>%1: выбрано %2 из %3 комб.</translation>
+    </message>
+    <message>
+        <source>Your equity against it: %1%</source>
+        <translation>Ваша эквити против неё: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeHitsTable</name>
     <message>
         <source>On this board, of %1 combos:</source>
         <translation>На этом борде, из %1 комб.:</translation>
@@ -606,17 +620,6 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Gutshot</source>
         <translation>Гатшот</translation>
-    </message>
-</context>
-<context>
-    <name>korvana::ui::RangeGridWidget</name>
-    <message>
-        <source>%1: %2 of %3 combos picked</source>
-        <translation>%1: выбрано %2 из %3 комб.</translation>
-    </message>
-    <message>
-        <source>Your equity against it: %1%</source>
-        <translation>Ваша эквити против неё: %1%</translation>
     </message>
 </context>
 </TS>

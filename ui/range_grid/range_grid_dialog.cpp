@@ -16,6 +16,7 @@
 #include "hand_range.h"
 #include "range_grid_widget.h"
 #include "range_hits.h"
+#include "range_hits_table.h"
 #include "string_table.h"
 #include "top_share.h"
 #include "win_chance.h"
@@ -50,7 +51,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       share_(new QDoubleSpinBox(this)),
       combos_(new QLabel(this)),
       note_(new QLabel(this)),
-      hits_(new QLabel(this)),
+      hits_(new RangeHitsTable(language, decimalSeparator_, this)),
       legend_(new EquityLegend(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("rangeGridDialog"));
@@ -65,8 +66,6 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
     note_->setWordWrap(true);
-    hits_->setObjectName(QStringLiteral("rangeGridHits"));
-    hits_->setTextFormat(Qt::RichText);
     QFont symbols = text_->font();
     symbols.setStyleStrategy(QFont::PreferDefault);
     text_->setFont(symbols);
@@ -171,8 +170,7 @@ void RangeGridDialog::showShare() {
     share_->setValue(percent);
 }
 
-// A line per hand category in the odds list's order and per draw: the
-// picked combinations the known cards leave that make it now.
+// What the picked combinations the known cards leave make now.
 void RangeGridDialog::showHits() {
     if (board_.size() < 3) return;
     std::vector<PocketCards> picked;
@@ -181,31 +179,8 @@ void RangeGridDialog::showHits() {
         for (int low = 0; low < high; ++low)
             if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
                 picked.push_back(cards);
-    const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_);
-    if (!hits) return;
-    const auto row = [&](const QString& name, int count) {
-        const QString percent = hits->combos > 0
-                                    ? QString::number(100.0 * count / hits->combos, 'f', 1)
-                                          .replace(QLatin1Char('.'), decimalSeparator_)
-                                    : QStringLiteral("0");
-        return QStringLiteral(
-                   "<tr><td>%1</td><td align=right>&nbsp;%2</td>"
-                   "<td align=right>&nbsp;%3%</td></tr>")
-            .arg(name.toHtmlEscaped())
-            .arg(count)
-            .arg(percent);
-    };
-    QString text = QStringLiteral("<b>%1</b><table>")
-                       .arg(tr("On this board, of %1 combos:").arg(hits->combos).toHtmlEscaped());
-    for (const Category category : kCategoriesInListOrder)
-        text += row(QString::fromUtf8(categoryName(language_, category)),
-                    hits->categories[static_cast<size_t>(listIndex(category))]);
-    if (board_.size() < 5) {
-        text += row(tr("Flush draw"), hits->flushDraws);
-        text += row(tr("Open-ended straight draw"), hits->openEnded);
-        text += row(tr("Gutshot"), hits->gutshots);
-    }
-    hits_->setText(text + QStringLiteral("</table>"));
+    if (const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_))
+        hits_->setHits(*hits, board_.size() < 5);
 }
 
 void RangeGridDialog::retranslate() {

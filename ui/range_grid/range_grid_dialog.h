@@ -26,6 +26,7 @@ namespace korvana::ui {
 class EquityLegend;
 class GridEquityJob;
 class RangeGridWidget;
+class RangeHitsTable;
 
 struct GridTable {
     std::optional<std::array<Card, 2>> hero;  // nullopt while a pocket card is missing
@@ -62,7 +63,7 @@ private:
     QDoubleSpinBox* share_;
     QLabel* combos_;
     QLabel* note_;
-    QLabel* hits_;
+    RangeHitsTable* hits_;
     EquityLegend* legend_;
     QDialogButtonBox* buttons_;
     GridEquityJob* job_ = nullptr;
