@@ -67,6 +67,7 @@ class WinChanceTest : public QObject {
 private Q_SLOTS:
     void figureOfAKnownSpot();
     void withoutThePocketCards();
+    void rangesKey();
     void badRangeIsMarkedAndKeepsTheFigure();
     void choicesAreStoredAndRestored();
     void singleStoredRangeIsEveryOpponents();
@@ -94,6 +95,16 @@ void WinChanceTest::figureOfAKnownSpot() {
     clickCards(*window, {"2c", "7d", "9h", "Js", "Kc"});
     QVERIFY2(finalFigure(*window).endsWith(QStringLiteral("(all boards)")),
              qPrintable(figureText(*window)));
+}
+
+void WinChanceTest::rangesKey() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QTRY_VERIFY(window->findChild<QWidget*>(QStringLiteral("opponentRangesWindow")));
 }
 
 void WinChanceTest::withoutThePocketCards() {
