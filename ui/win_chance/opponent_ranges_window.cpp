@@ -60,6 +60,12 @@ OpponentRangesWindow::OpponentRangesWindow(QString decimalSeparator, QWidget* pa
     retranslate();
 }
 
+// A box losing its focus as the window goes says it is finished; by then
+// this window is no longer one to say so for it.
+OpponentRangesWindow::~OpponentRangesWindow() {
+    for (const Row& r : rows_) r.range->disconnect(this);
+}
+
 void OpponentRangesWindow::setOpponents(int opponents) {
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
         const bool playing = opponent <= opponents;

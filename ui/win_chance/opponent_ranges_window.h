@@ -22,6 +22,7 @@ class OpponentRangesWindow : public QDialog {
     Q_OBJECT
 public:
     OpponentRangesWindow(QString decimalSeparator, QWidget* parent = nullptr);
+    ~OpponentRangesWindow() override;
 
     // Opponent numbers are 1..kMaxOpponents. None of these signals a change.
     void setOpponents(int opponents);
