@@ -340,6 +340,14 @@ command line, without a window, use korvana-odds.</source>
         <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
     </message>
     <message>
+        <source>The range is longer than %1 characters.</source>
+        <translation>Диапазон длиннее %1 символов.</translation>
+    </message>
+    <message>
+        <source>The setting &quot;opponentrange&quot; in &quot;%1&quot; is longer than %2 characters and is not read: the win chance is counted against any two cards.</source>
+        <translation>Параметр «opponentrange» в «%1» длиннее %2 символов и не прочитан: шанс выигрыша считается против любых двух карт.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</source>
         <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</translation>
     </message>

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "hand_builder.h"
 #include "hand_range.h"
@@ -59,7 +60,7 @@ TEST(HandRange, HandsOfEachForm) {
 TEST(HandRange, ErrorsNameTheBadPiece) {
     using Problem = RangeError::Problem;
     const struct {
-        const char* text;
+        std::string text;
         RangeError error;
     } cases[] = {
         {"", {Problem::NoHands, ""}},
@@ -73,6 +74,8 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"AhAh", {Problem::SameCardTwice, "AhAh"}},
         {"AhKh+", {Problem::PlusOnOneHand, "AhKh+"}},
         {"AK, random+", {Problem::UnknownText, "random+"}},
+        {std::string(kMaxRangeCharacters - 3, ' ') + "AK\xff", {Problem::UnknownText, "AK\xff"}},
+        {std::string(kMaxRangeCharacters - 2, ' ') + "AK\xff", {Problem::TooLong, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -62,12 +62,25 @@ QString rangeProblemText(const RangeError& error) {
                        "WinChance",
                        "\"%1\": + follows a pair or two ranks (QQ+, A2s+), not one hand.")
                 .arg(piece);
+        case RangeError::Problem::TooLong:
+            return QCoreApplication::translate("WinChance",
+                                               "The range is longer than %1 characters.")
+                .arg(static_cast<qulonglong>(kMaxRangeCharacters));
         case RangeError::Problem::UnknownText: break;
     }
     return QCoreApplication::translate(
                "WinChance",
                "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).")
         .arg(piece);
+}
+
+QString storedRangeTooLongText(const QString& location) {
+    return QCoreApplication::translate(
+               "WinChance",
+               "The setting \"opponentrange\" in \"%1\" is longer than %2 characters and is not "
+               "read: the win chance is counted against any two cards.")
+        .arg(location)
+        .arg(static_cast<qulonglong>(kMaxRangeCharacters));
 }
 
 QString winChanceCaption(WinChanceControl control) {

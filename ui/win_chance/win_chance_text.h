@@ -22,6 +22,8 @@ QString winChanceNoteText(WinChanceNote note);
 
 // What is wrong with a range the player typed, naming the piece at fault.
 QString rangeProblemText(const RangeError& error);
+// A stored range longer than the range box holds, in the settings at location.
+QString storedRangeTooLongText(const QString& location);
 
 enum class WinChanceControl { Figure, Opponents, Range, Busy };
 // The opponents' caption and the range box's name; empty for the others.

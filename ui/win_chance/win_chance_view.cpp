@@ -5,6 +5,7 @@
 #include "failure.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
+#include "win_chance_text.h"
 
 namespace korvana::ui {
 
@@ -34,7 +35,13 @@ void WinChanceView::showTable(const Hand& hand) {
 
 void WinChanceView::applyStoredChoices() {
     const int opponents = std::clamp(settings_.opponents().value_or(1), 1, kMaxOpponents);
-    const QString range = settings_.opponentRange().value_or(QString());
+    QString range = settings_.opponentRange().value_or(QString());
+    // More than the box holds is no range a player typed: it is not read at
+    // all, and only it falls back to any two cards.
+    if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
+        range.clear();
+        reportError_(storedRangeTooLongText(settings_.location()));
+    }
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
     panel_->setRangeText(range);

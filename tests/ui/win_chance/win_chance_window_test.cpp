@@ -57,6 +57,7 @@ private Q_SLOTS:
     void withoutThePocketCards();
     void badRangeIsMarkedAndKeepsTheFigure();
     void choicesAreStoredAndRestored();
+    void overlongRangeIsNeitherReadNorTaken();
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
 };
@@ -140,6 +141,28 @@ void WinChanceTest::choicesAreStoredAndRestored() {
     clickCards(*window, {"2c", "3c"});
     QVERIFY2(finalFigure(*window).contains(QStringLiteral("vs 3 opponents")),
              qPrintable(figureText(*window)));
+}
+
+// A megabyte of range in the settings is reported once and only it is
+// dropped; the box takes no more than a range may hold.
+void WinChanceTest::overlongRangeIsNeitherReadNorTaken() {
+    WindowFixture fixture;
+    {
+        QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+        stored.setValue(QStringLiteral("opponents"), 3);
+        stored.setValue(QStringLiteral("opponentrange"),
+                        QStringLiteral("any,").repeated(262'144).chopped(1));
+    }
+    auto window = fixture.window();
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.front().contains(QStringLiteral("\"opponentrange\"")),
+             qPrintable(fixture.errors.front()));
+    QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 3);
+    auto* range = part<QLineEdit>(*window, "winChanceRange");
+    QCOMPARE(range->text(), QString());
+    QVERIFY(range->styleSheet().isEmpty());
+    range->insert(QStringLiteral("AK,").repeated(40'000));  // as a paste does
+    QCOMPARE(range->text().size(), static_cast<qsizetype>(kMaxRangeCharacters));
 }
 
 void WinChanceTest::newerTableReplacesTheCount() {
