@@ -49,6 +49,13 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
          2,
          {"Ah Kh - - - - - | K A - Royal Flash odds - 1:19600 |"},
          {"korvana-odds: line 2: win chances need both pocket cards"}},
+        {{"-"},
+         "\xEF\xBB\xBFKh Ah\n" + std::string(600, 'A') + "\nKh Ah # " + std::string(9'000, 'x') +
+             "\nKh Ah\u200b\n",
+         2,
+         {kKhAhLine, kKhAhLine},
+         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #",
+          "korvana-odds: line 4: unknown card code '\\u200b' in 'Ah\\u200b'"}},
         {{"-"}, "", 0, {}, {}},
         {{"--batch", "Ah"}, "Kh\n", 2, {}, {"korvana-odds: with - or --batch the tables come"}},
     };

@@ -47,6 +47,32 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " JJ+     win  51.95%  tie   0.55%  equity  52.18%\n"
          " random  win  14.03%  tie   0.70%  equity  14.32%\n"
          "40 000 sampled deals, \u00b10.25%\n"},
+        {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win   0.00%  tie   0.00%  equity   0.00%\n"
+         " random  win 100.00%  tie   0.00%  equity 100.00%\n"
+         "1 sampled deal, too few to estimate the error\n"},
+        {{"Ah", "Kh", "Qh", "Jh", "Th", "2c", "3c", "--opponents", "1", "--dead",
+          "2d3d4d5d6d7d8d9dTdJdQdKdAd2s3s4s5s6s7s8s9sTsJsQsKsAs4c5c6c7c8c9cTcJcQcKcAc2h3h4h5h6h7h"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win 100.00%  tie   0.00%  equity 100.00%\n"
+         " random  win   0.00%  tie   0.00%  equity   0.00%\n"
+         "the only board\n"},
+        {{"Ah", "Kh", "--vs", "KK", "--dead", "Kc"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh  win  36.97%  tie   0.88%  equity  37.41%\n"
+         " KK    win  62.15%  tie   0.88%  equity  62.59%\n"
+         "all 1 533 939 boards\n"},
+        {{"Ah", "Kh", "--vs", "QQ+,\t" + std::string(29 * 3, ',') + "AK", "--samples", "100"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh                                      win  20.00%  tie  33.00%  equity  36.50%\n"
+         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  47.00%  tie  33.00%  equity  "
+         "63.50%\n"
+         "100 sampled deals, \u00b13.86%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -92,6 +118,10 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
                   "\"equity\": {\"method\": \"sampled\", \"deals\": 5000, \"std_error\": 0.0"),
               std::string::npos)
         << sampled.out;
+    // One deal tells nothing of the error.
+    EXPECT_NE(run({"--json", "Ah", "Kh", "--opponents", "1", "--samples", "1"})
+                  .out.find("\"deals\": 1, \"std_error\": null"),
+              std::string::npos);
 }
 
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
@@ -121,6 +151,8 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--precision needs percentage points above 0"},
         {{"Ah", "Kh", "--opponents", std::string(100, '9')},
          "not '" + std::string(59, '9') + "\u2026' (see"},
+        {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
+         "is too long: a range has at most 10 000 characters"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

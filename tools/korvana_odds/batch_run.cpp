@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "batch_lines.h"
 #include "command_output.h"
 #include "table_cards.h"
 #include "terminal_text.h"
@@ -46,10 +47,16 @@ int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout
         err << "korvana-odds: line " << number << ": " << oneLine(problem) << "\n";
         refused = true;
     };
-    std::string line;
-    for (long number = 1; std::getline(input, line); ++number) {
-        if (isBlank(line)) continue;
-        auto table = tableOf(line);
+    BatchLines lines(input);
+    while (const std::optional<BatchLine> line = lines.next()) {
+        const long number = line->number;
+        if (line->tooLong) {
+            refuse(number, "too long for a table: more than " + std::to_string(kMaxTableLineBytes) +
+                               " bytes before any #");
+            continue;
+        }
+        if (isBlank(line->table)) continue;
+        auto table = tableOf(line->table);
         if (const auto* problem = std::get_if<std::string>(&table)) {
             refuse(number, *problem);
             continue;
