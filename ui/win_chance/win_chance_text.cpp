@@ -40,7 +40,10 @@ QString winChanceNoteText(WinChanceNote note) {
 }
 
 QString rangeProblemText(const RangeError& error) {
-    const QString piece = QString::fromStdString(error.piece);
+    // A piece may be most of a pasted text; the tooltip shows its start.
+    constexpr qsizetype kShownPiece = 60;
+    QString piece = QString::fromStdString(error.piece);
+    if (piece.size() > kShownPiece) piece = piece.left(kShownPiece - 1) + QChar(0x2026);
     switch (error.problem) {
         case RangeError::Problem::NoHands:
             return QCoreApplication::translate("WinChance", "The range holds no hands.");
