@@ -37,10 +37,13 @@ void WinChanceView::applyStoredChoices() {
     const int opponents = std::clamp(settings_.opponents().value_or(1), 1, kMaxOpponents);
     QString range = settings_.opponentRange().value_or(QString());
     // More than the box holds is no range a player typed: it is not read at
-    // all, and only it falls back to any two cards.
+    // all, and only it falls back to any two cards. Said once the stored
+    // language is in place, which the window applies after this.
     if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
         range.clear();
-        reportError_(storedRangeTooLongText(settings_.location()));
+        QMetaObject::invokeMethod(
+            this, [this] { reportError_(storedRangeTooLongText(settings_.location())); },
+            Qt::QueuedConnection);
     }
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
