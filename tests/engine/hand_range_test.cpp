@@ -57,6 +57,12 @@ TEST(HandRange, HandsOfEachForm) {
     }
 }
 
+std::string afterBlanks(size_t blanks, std::string_view text) {
+    std::string padded(blanks, ' ');
+    padded.append(text);
+    return padded;
+}
+
 TEST(HandRange, ErrorsNameTheBadPiece) {
     using Problem = RangeError::Problem;
     const struct {
@@ -74,8 +80,8 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"AhAh", {Problem::SameCardTwice, "AhAh"}},
         {"AhKh+", {Problem::PlusOnOneHand, "AhKh+"}},
         {"AK, random+", {Problem::UnknownText, "random+"}},
-        {std::string(kMaxRangeCharacters - 3, ' ') + "AK\xff", {Problem::UnknownText, "AK\xff"}},
-        {std::string(kMaxRangeCharacters - 2, ' ') + "AK\xff", {Problem::TooLong, ""}},
+        {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
+        {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
