@@ -309,7 +309,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>Win %1%  Tie %2%  %3 (all boards)</source>
-        <translation>Выигрыш %1%  Ничья %2%  %3 (все борды)</translation>
+        <translation>Выигрыш %1%  Ничья %2%  %3 (все доски)</translation>
     </message>
     <message>
         <source>Win %1% ±%2%  Tie %3%  %4</source>
@@ -370,6 +370,10 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Win chance: no hands left in the range</source>
         <translation>Шанс выигрыша: в диапазоне не осталось рук</translation>
+    </message>
+    <message>
+        <source>Win chance: the range leaves no way to deal every opponent a hand</source>
+        <translation>Шанс выигрыша: диапазон не позволяет раздать руку каждому сопернику</translation>
     </message>
     <message>
         <source>Range</source>

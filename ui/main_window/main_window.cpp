@@ -142,6 +142,24 @@ void MainWindow::showSlotPictures(const TableUpdate& update) {
     }
 }
 
+void MainWindow::showBlankSlotPictures() {
+    QImage empty;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        SlotPicture* picture = slotPictures_[static_cast<size_t>(slot - 1)];
+        if (!picture->picture().isNull()) continue;
+        if (const std::optional<Card> card = hand().card(slot)) {
+            loadSlotPicture(slot, cardPicturePath(services_.pictureFolder,
+                                                  QString::fromStdString(cardCode(*card))));
+            continue;
+        }
+        // One file read for all the empty slots: a cold start stays quick.
+        if (empty.isNull())
+            empty = loadPictureForScreen(emptySlotPicturePath(services_.pictureFolder),
+                                         picture->devicePixelRatioF());
+        picture->setPicture(empty);
+    }
+}
+
 void MainWindow::pickCard(int pickerItem) {
     const Card card = pickerCard(pickerItem);
     // A full table takes no eighth card: say so, as for a typed one. The
@@ -246,6 +264,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
+        // An empty slot shows what it is from the first paint on.
+        guarded([&] { showBlankSlotPictures(); });
         restoreStoredChoices();
         Q_EMIT shown();
     }

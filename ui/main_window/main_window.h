@@ -115,6 +115,8 @@ private:
     enum class Pictures { First, Last };
     void showTable(const TableUpdate& update, Pictures pictures = Pictures::Last);
     void showSlotPictures(const TableUpdate& update);
+    // The picture of every slot that has none yet: its card's, or the empty slot's.
+    void showBlankSlotPictures();
     // The table as it is, again (its texts follow the language).
     void showAnalysis();
     void showBestHand();

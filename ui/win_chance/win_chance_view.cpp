@@ -113,10 +113,13 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     panel_->setBusy(!final);
 }
 
-void WinChanceView::showFailure(const EquityError&) {
+void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
-    // leave enough cards, so only the range can leave no deal.
-    panel_->setContent(WinChanceNote::NoDeal);
+    // leave enough cards, so only the range can leave no deal: either it has
+    // no hand left beside the known cards, or too few for every opponent
+    // at once (three aces left cannot give three players a pair of aces each).
+    panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
+                                                                         : WinChanceNote::NoDeal);
     panel_->setCurrent(true);
     panel_->setBusy(false);
 }

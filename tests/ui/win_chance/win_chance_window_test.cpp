@@ -108,6 +108,11 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
+    // Hands are left, but not one for each of three opponents at once.
+    typeRange(*window, QStringLiteral("KK"));
+    part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
+    QCOMPARE(finalFigure(*window),
+             QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
 }
 
 void WinChanceTest::choicesAreStoredAndRestored() {
