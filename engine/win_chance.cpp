@@ -46,6 +46,25 @@ std::vector<EquityOptions> winChancePasses(int threads) {
     return {quick, precise};
 }
 
+EquityOptions winChanceExactPass(int threads) {
+    EquityOptions exact;
+    exact.method = EquityMethod::Enumerate;
+    exact.threads = threads;
+    exact.timeBudget = kExactCountBudget;
+    return exact;
+}
+
+bool exactCountFits(const EquityResult& sample, std::chrono::duration<double> sampleTime,
+                    std::chrono::milliseconds budget) {
+    // Without the number of all deals, or a sample to time, nothing says it fits.
+    if (isFinalCount(sample) || sample.allDeals == 0 || sample.deals == 0 ||
+        sampleTime.count() <= 0)
+        return false;
+    const double dealsPerSecond = static_cast<double>(sample.deals) / sampleTime.count();
+    const double seconds = static_cast<double>(sample.allDeals) / dealsPerSecond;
+    return seconds <= std::chrono::duration<double>(budget).count();
+}
+
 std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     if (result.deals == 0 || result.players.empty()) return std::nullopt;
     const PlayerEquity& hero = result.players.front();

@@ -34,6 +34,18 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& oppo
 // whichever pass it was.
 std::vector<EquityOptions> winChancePasses(int threads);
 
+// Counting every deal after a sample (heads-up before the flop, say) is
+// worth it when it ends within this much work; else the sample stays final.
+inline constexpr std::chrono::milliseconds kExactCountBudget{3000};
+
+// The count of every deal that may follow the passes: cut off at the budget.
+EquityOptions winChanceExactPass(int threads);
+
+// Whether counting every deal of a spot fits the budget, judged by a sample of
+// it that took sampleTime: enumerating a deal costs no more than sampling one.
+bool exactCountFits(const EquityResult& sample, std::chrono::duration<double> sampleTime,
+                    std::chrono::milliseconds budget = kExactCountBudget);
+
 // What the player reads of a count.
 struct WinChanceFigure {
     double winPercent = 0;  // the hero alone has the best hand

@@ -114,5 +114,29 @@ TEST(WinChancePasses, QuickThenPrecise) {
     EXPECT_TRUE(isFinalCount(std::get<EquityResult>(computeEquity(river, passes.front()))));
 }
 
+// Every deal is counted after a sample only when the sample's pace says the
+// whole count ends within the budget.
+TEST(WinChancePasses, EveryDealOnlyWithinTheBudget) {
+    const struct {
+        std::uint64_t deals, allDeals;
+        double seconds;
+        bool enumerated, fits;
+    } rows[] = {
+        {2'000'000, 5'000'000, 1.0, false, true},           // 2.5 s of work
+        {2'000'000, 7'000'000, 1.0, false, false},          // 3.5 s
+        {2'000'000, 2'097'572'400, 1.0, false, false},      // heads-up preflop at a slow pace
+        {20'000'000, 2'097'572'400, 0.02, false, true},     // ... and at a quick one
+        {2'000'000, 0, 1.0, false, false},                  // all deals not known
+        {1'712'304, 1'712'304, 1.0, true, false},           // already every deal
+        {0, 5'000'000, 1.0, false, false},                  // nothing to time
+    };
+    for (const auto& row : rows) {
+        EquityResult sample = counted(row.deals, 0, 0, row.enumerated, row.enumerated, 1);
+        sample.allDeals = row.allDeals;
+        EXPECT_EQ(exactCountFits(sample, std::chrono::duration<double>(row.seconds)), row.fits)
+            << row.deals << " of " << row.allDeals;
+    }
+}
+
 }  // namespace
 }  // namespace korvana

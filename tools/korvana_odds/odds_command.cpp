@@ -76,6 +76,9 @@ constexpr const char* kUsage =
     "                 (default 0.05); every deal is counted when that is quick\n"
     "  --seed S       the seed of the sample: the same seed gives the same sample\n"
     "  --threads N    threads to work on (default: all cores)\n"
+    "  --pot P --call C  pot odds: a call of C into a pot of P needs the equity\n"
+    "                 C / (P + C); a line after the win chances says whether\n"
+    "                 yours is enough (in chips or any unit, e.g. --pot 100 --call 20)\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -194,6 +197,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
     }
     if (request.equityDetail && !request.options.equity.asked())
         return UsageError{"option " + quoted(*request.equityDetail) + " needs --vs or --opponents"};
+    if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
+        return UsageError{"--pot and --call go together: the pot and the amount to call"};
     // "-" alone is no table of one empty slot but the sign to read tables from
     // standard input; among other slots it stays an empty slot.
     const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";

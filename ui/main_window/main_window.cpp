@@ -21,6 +21,7 @@
 #include "odds_list.h"
 #include "picture_density.h"
 #include "picture_loader.h"
+#include "pot_odds_fields.h"
 #include "radio_group.h"
 #include "row_text.h"
 #include "slot_picture.h"
@@ -276,6 +277,7 @@ void MainWindow::restoreStoredChoices() {
     guarded([&] { exactChances_->applyStoredOption(); });
     restoreSliderPositions();
     guarded([&] { winChance_->applyStoredChoices(); });
+    guarded([&] { potOdds_->applyStoredChoices(); });
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);
         showLights(highContrast ? LightPalette::HighContrast : LightPalette::Classic);

@@ -23,6 +23,7 @@
 #include "slot_picture.h"
 #include "status_panels.h"
 #include "tooltip_texts.h"
+#include "pot_odds_fields.h"
 #include "win_chance_view.h"
 #include "window_texts.h"
 
@@ -190,6 +191,11 @@ void MainWindow::createComponents() {
     winChance_ =
         new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
                           std::max(1, QThread::idealThreadCount() - 1));
+    potOdds_ = new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator,
+                                 client_);
+    potOdds_->setObjectName(QStringLiteral("potOdds"));
+    potOdds_->setFont(client_->font());
+    connect(winChance_, &WinChanceView::equityShown, potOdds_, &PotOddsFields::showEquity);
 }
 
 void MainWindow::createMenus() {
@@ -253,6 +259,10 @@ void MainWindow::showLayoutCaptions() {
     setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();
+
+    // The pot odds at the right-hand end of the menu bar; its boxes are no
+    // taller than the bar's captions, so the client area stays where it was.
+    menuBar()->setCornerWidget(potOdds_, Qt::TopRightCorner);
 }
 
 void MainWindow::connectHandlers() {

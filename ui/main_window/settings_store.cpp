@@ -24,6 +24,8 @@ const QString kTransparencyKey = QStringLiteral("transparency");
 const QString kFontColourKey = QStringLiteral("fontcolour");
 const QString kOpponentsKey = QStringLiteral("opponents");
 const QString kOpponentRangeKey = QStringLiteral("opponentrange");
+const QString kPotKey = QStringLiteral("pot");
+const QString kCallKey = QStringLiteral("call");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -220,6 +222,34 @@ std::optional<QString> SettingsStore::opponentRange() const {
 
 void SettingsStore::setOpponentRange(const QString& range) const {
     write(kOpponentRangeKey, range);
+}
+
+std::optional<QString> SettingsStore::potAmount() const {
+    return text(kPotKey);
+}
+
+void SettingsStore::setPotAmount(const QString& amount) const {
+    write(kPotKey, amount);
+}
+
+std::optional<QString> SettingsStore::callAmount() const {
+    return text(kCallKey);
+}
+
+void SettingsStore::setCallAmount(const QString& amount) const {
+    write(kCallKey, amount);
+}
+
+std::optional<QString> SettingsStore::text(const QString& key) const {
+    const auto value = read(key);
+    if (!value) return std::nullopt;
+    // An INI file reads "2,5" as a list of two.
+    if (value->typeId() == QMetaType::QStringList)
+        return value->toStringList().join(QLatin1Char(','));
+    if (value->typeId() != QMetaType::QString)
+        throw Failure(
+            QStringLiteral("The setting \"%1\" in \"%2\" is not text.").arg(key, location()));
+    return value->toString();
 }
 
 std::optional<int> SettingsStore::wholeNumber(const QString& key) const {

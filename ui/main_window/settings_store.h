@@ -1,7 +1,8 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
-// "highcontrastlights", the two sliders, "transparency" and "fontcolour", and
-// the win chance's "opponents" and "opponentrange".
+// "highcontrastlights", the two sliders, "transparency" and "fontcolour",
+// the win chance's "opponents" and "opponentrange", and the pot odds' "pot"
+// and "call".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -89,6 +90,13 @@ public:
     std::optional<QString> opponentRange() const;
     void setOpponentRange(const QString& range) const;
 
+    // The pot odds' amounts as the player typed them ("150", "2,5"); nullopt
+    // when never written. Throws when the value is not text.
+    std::optional<QString> potAmount() const;
+    void setPotAmount(const QString& amount) const;
+    std::optional<QString> callAmount() const;
+    void setCallAmount(const QString& amount) const;
+
     // Where the values live, as the player would look for them.
     QString location() const;
 
@@ -107,6 +115,7 @@ private:
     void write(const QString& key, const QVariant& value) const;
     std::optional<int> wholeNumber(const QString& key) const;
     std::optional<bool> onOff(const QString& key) const;
+    std::optional<QString> text(const QString& key) const;
     void setWholeNumber(const QString& key, int value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)

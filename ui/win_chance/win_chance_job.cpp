@@ -1,13 +1,15 @@
 #include "win_chance_job.h"
 
 #include <QMetaObject>
+#include <chrono>
 
 #include "win_chance.h"
 
 namespace korvana::ui {
 
-WinChanceJob::WinChanceJob(std::vector<EquityOptions> passes, QObject* parent)
-    : QObject(parent), passes_(std::move(passes)) {}
+WinChanceJob::WinChanceJob(std::vector<EquityOptions> passes,
+                           std::optional<EquityOptions> exactPass, QObject* parent)
+    : QObject(parent), passes_(std::move(passes)), exactPass_(std::move(exactPass)) {}
 
 WinChanceJob::~WinChanceJob() {
     {
@@ -66,6 +68,7 @@ void WinChanceJob::work() {
             running_ = control;
         }
         for (size_t pass = 0; pass < passes_.size() && !control->cancelled(); ++pass) {
+            const auto begun = std::chrono::steady_clock::now();
             auto outcome = computeEquity(order.spot, passes_[pass], control.get());
             if (control->cancelled()) break;
             if (const auto* error = std::get_if<EquityError>(&outcome)) {
@@ -73,13 +76,28 @@ void WinChanceJob::work() {
                 break;
             }
             const EquityResult& result = std::get<EquityResult>(outcome);
-            const bool final = pass + 1 == passes_.size() || isFinalCount(result);
+            const bool last = pass + 1 == passes_.size() || isFinalCount(result);
+            const bool everyDeal =
+                last && exactPass_ &&
+                exactCountFits(result, std::chrono::steady_clock::now() - begun);
+            const bool final = last && !everyDeal;
             deliver(order.number, final, [this, result, final] { Q_EMIT counted(result, final); });
-            if (final) break;
+            if (everyDeal) countEveryDeal(order, *control, result);
+            if (last) break;
         }
         const std::lock_guard lock(mutex_);
         running_.reset();
     }
+}
+
+void WinChanceJob::countEveryDeal(const Order& order, EquityControl& control,
+                                  const EquityResult& sample) {
+    auto outcome = computeEquity(order.spot, *exactPass_, &control);
+    if (control.cancelled()) return;
+    const auto* counted = std::get_if<EquityResult>(&outcome);
+    // Out of time after all (a busy machine): the sample stays, now final.
+    const EquityResult shown = counted && isFinalCount(*counted) ? *counted : sample;
+    deliver(order.number, true, [this, shown] { Q_EMIT this->counted(shown, true); });
 }
 
 }  // namespace korvana::ui

@@ -4,7 +4,10 @@
 // older table is cancelled, and nothing of it is delivered afterwards. The
 // counts of a spot come one pass after another (see winChancePasses), each
 // delivered to the thread that owns the job through its event loop; after the
-// last the thread sleeps until the next spot. Destroying the job cancels what
+// last the thread sleeps until the next spot. When the last pass is a sample
+// and counting every deal fits the budget by its pace (see exactCountFits),
+// every deal is counted after it, and that count is final if it ends in time
+// (else the sample is delivered again as final). Destroying the job cancels what
 // runs and returns as soon as the count notices (a few milliseconds).
 #include <QObject>
 #include <condition_variable>
@@ -22,7 +25,10 @@ namespace korvana::ui {
 class WinChanceJob : public QObject {
     Q_OBJECT
 public:
-    explicit WinChanceJob(std::vector<EquityOptions> passes, QObject* parent = nullptr);
+    // exactPass: the count of every deal that may follow; none when nullopt.
+    explicit WinChanceJob(std::vector<EquityOptions> passes,
+                          std::optional<EquityOptions> exactPass = std::nullopt,
+                          QObject* parent = nullptr);
     ~WinChanceJob() override;
 
     // Starts counting the spot, dropping the spot before.
@@ -45,12 +51,15 @@ private:
         EquitySpot spot;
     };
     void work();
+    // The count of every deal after a sample that took sampleTime, when it fits.
+    void countEveryDeal(const Order& order, EquityControl& control, const EquityResult& sample);
     // Posts a delivery to the owner's thread, dropped there when a newer
     // spot came in the meantime.
     template <class Deliver>
     void deliver(std::uint64_t number, bool last, Deliver&& send);
 
     const std::vector<EquityOptions> passes_;
+    const std::optional<EquityOptions> exactPass_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Order> next_;               // under mutex_

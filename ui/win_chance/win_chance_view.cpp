@@ -14,7 +14,7 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), this)) {
+      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
@@ -57,6 +57,21 @@ void WinChanceView::chooseOpponents(int opponents) {
     }
 }
 
+void WinChanceView::chooseOpposition(int opponents, const QString& range) {
+    opposition_.opponents = opponents;
+    panel_->setOpponents(opponents);
+    panel_->setRangeText(range);
+    takeRange(range);
+    rangeToKeep_ = false;
+    recount();
+    try {
+        settings_.setOpponents(opponents);
+        settings_.setOpponentRange(range);
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    }
+}
+
 void WinChanceView::editRange(const QString& text) {
     if (!takeRange(text)) return;
     rangeToKeep_ = true;
@@ -94,6 +109,7 @@ void WinChanceView::recount() {
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
+        Q_EMIT equityShown(std::nullopt);
         return;
     }
     job_->start(std::move(*spot));
@@ -105,10 +121,12 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
         panel_->setContent(WinChanceNote::NoDeal);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(std::nullopt);
     }
     panel_->setBusy(!final);
 }
@@ -120,6 +138,7 @@ void WinChanceView::showFailure(const EquityError& error) {
     // at once (three aces left cannot give three players a pair of aces each).
     panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
                                                                          : WinChanceNote::NoDeal);
+    Q_EMIT equityShown(std::nullopt);
     panel_->setCurrent(true);
     panel_->setBusy(false);
 }
