@@ -19,7 +19,9 @@ TEST(PotOdds, NeededEquityAndVerdict) {
     for (const auto& row : rows) {
         const auto needed = neededEquity({row.pot, row.call});
         ASSERT_EQ(needed.has_value(), row.needed.has_value()) << row.pot << " " << row.call;
-        if (needed) EXPECT_DOUBLE_EQ(*needed, *row.needed);
+        if (needed) {
+            EXPECT_DOUBLE_EQ(*needed, *row.needed);
+        }
     }
     EXPECT_TRUE(callPays(0.25, 0.25));
     EXPECT_TRUE(callPays(0.4621, 1.0 / 6));

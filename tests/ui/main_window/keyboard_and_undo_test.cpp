@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSlider>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
 
@@ -354,7 +354,7 @@ void KeyboardAndUndoTest::readOnlyStore() {
 void KeyboardAndUndoTest::copyAndPaste_data() {
     QTest::addColumn<QString>("clipboard");  // before the moves
     QTest::addColumn<QString>("moves");
-    QTest::addColumn<QString>("slots");
+    QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("opposition");  // opponents, then the range box
     QTest::addColumn<QString>("message");     // its start
     QTest::addColumn<QString>("copied");      // the clipboard afterwards
@@ -378,7 +378,7 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
 void KeyboardAndUndoTest::copyAndPaste() {
     QFETCH(QString, clipboard);
     QFETCH(QString, moves);
-    QFETCH(QString, slots);
+    QFETCH(QString, table);
     QFETCH(QString, opposition);
     QFETCH(QString, message);
     QFETCH(QString, copied);
@@ -388,7 +388,7 @@ void KeyboardAndUndoTest::copyAndPaste() {
     window->activateWindow();  // the shortcuts work in the active window
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     play(*window, moves);
-    QCOMPARE(slotsShown(*window), slots);
+    QCOMPARE(slotsShown(*window), table);
     QCOMPARE(QString::number(part<QSpinBox>(*window, "winChanceOpponents")->value()) + ' ' +
                  part<QLineEdit>(*window, "winChanceRange")->text(),
              opposition);
