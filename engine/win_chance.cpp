@@ -54,15 +54,15 @@ EquityOptions winChanceExactPass(int threads) {
     return exact;
 }
 
-bool exactCountFits(const EquityResult& sample, std::chrono::duration<double> sampleTime,
+bool mayCountEveryDeal(const EquityResult& last) {
+    return !isFinalCount(last) && last.allDeals > 0;
+}
+
+bool exactCountFits(double done, std::chrono::duration<double> elapsed,
                     std::chrono::milliseconds budget) {
-    // Without the number of all deals, or a sample to time, nothing says it fits.
-    if (isFinalCount(sample) || sample.allDeals == 0 || sample.deals == 0 ||
-        sampleTime.count() <= 0)
-        return false;
-    const double dealsPerSecond = static_cast<double>(sample.deals) / sampleTime.count();
-    const double seconds = static_cast<double>(sample.allDeals) / dealsPerSecond;
-    return seconds <= std::chrono::duration<double>(budget).count();
+    const std::chrono::duration<double> whole = budget;
+    if (elapsed <= whole / 10) return true;
+    return done > 0 && elapsed / done <= whole;
 }
 
 std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {

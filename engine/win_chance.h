@@ -41,9 +41,14 @@ inline constexpr std::chrono::milliseconds kExactCountBudget{3000};
 // The count of every deal that may follow the passes: cut off at the budget.
 EquityOptions winChanceExactPass(int threads);
 
-// Whether counting every deal of a spot fits the budget, judged by a sample of
-// it that took sampleTime: enumerating a deal costs no more than sampling one.
-bool exactCountFits(const EquityResult& sample, std::chrono::duration<double> sampleTime,
+// Whether to count every deal after this count: a sample of a spot whose
+// deals are known in number.
+bool mayCountEveryDeal(const EquityResult& last);
+
+// Whether a count of every deal that has done `done` (0..1) of its work in
+// `elapsed` is on course to end within the budget. Its pace says little in
+// the first tenth of the budget, so any pace fits until then.
+bool exactCountFits(double done, std::chrono::duration<double> elapsed,
                     std::chrono::milliseconds budget = kExactCountBudget);
 
 // What the player reads of a count.

@@ -114,28 +114,30 @@ TEST(WinChancePasses, QuickThenPrecise) {
     EXPECT_TRUE(isFinalCount(std::get<EquityResult>(computeEquity(river, passes.front()))));
 }
 
-// Every deal is counted after a sample only when the sample's pace says the
-// whole count ends within the budget.
+// Every deal is counted after a sample of a spot whose deals are known in
+// number, and only while its pace keeps it within the budget.
 TEST(WinChancePasses, EveryDealOnlyWithinTheBudget) {
+    EquityResult sample = counted(2'000'000, 0, 0, false, false, 1);
+    sample.allDeals = 2'097'572'400;
+    EXPECT_TRUE(mayCountEveryDeal(sample));
+    sample.allDeals = 0;  // too many to know
+    EXPECT_FALSE(mayCountEveryDeal(sample));
+    EXPECT_FALSE(mayCountEveryDeal(counted(1'712'304, 0, 0, true, true, 1)));
+
     const struct {
-        std::uint64_t deals, allDeals;
-        double seconds;
-        bool enumerated, fits;
+        double done, seconds;
+        bool fits;
     } rows[] = {
-        {2'000'000, 5'000'000, 1.0, false, true},           // 2.5 s of work
-        {2'000'000, 7'000'000, 1.0, false, false},          // 3.5 s
-        {2'000'000, 2'097'572'400, 1.0, false, false},      // heads-up preflop at a slow pace
-        {20'000'000, 2'097'572'400, 0.02, false, true},     // ... and at a quick one
-        {2'000'000, 0, 1.0, false, false},                  // all deals not known
-        {1'712'304, 1'712'304, 1.0, true, false},           // already every deal
-        {0, 5'000'000, 1.0, false, false},                  // nothing to time
+        {0.0, 0.2, true},    // too early to tell
+        {0.0, 0.5, false},   // no pace at all
+        {0.25, 0.6, true},   // 2.4 s in all
+        {0.1, 0.5, false},   // 5 s
+        {0.99, 2.9, true},   // 2.93 s
+        {0.9, 2.9, false},   // 3.2 s
     };
-    for (const auto& row : rows) {
-        EquityResult sample = counted(row.deals, 0, 0, row.enumerated, row.enumerated, 1);
-        sample.allDeals = row.allDeals;
-        EXPECT_EQ(exactCountFits(sample, std::chrono::duration<double>(row.seconds)), row.fits)
-            << row.deals << " of " << row.allDeals;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(exactCountFits(row.done, std::chrono::duration<double>(row.seconds)), row.fits)
+            << row.done << " in " << row.seconds << " s";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "win_chance_job.h"
 
 #include <QMetaObject>
+#include <atomic>
 #include <chrono>
 
 #include "win_chance.h"
@@ -68,7 +69,6 @@ void WinChanceJob::work() {
             running_ = control;
         }
         for (size_t pass = 0; pass < passes_.size() && !control->cancelled(); ++pass) {
-            const auto begun = std::chrono::steady_clock::now();
             auto outcome = computeEquity(order.spot, passes_[pass], control.get());
             if (control->cancelled()) break;
             if (const auto* error = std::get_if<EquityError>(&outcome)) {
@@ -77,12 +77,10 @@ void WinChanceJob::work() {
             }
             const EquityResult& result = std::get<EquityResult>(outcome);
             const bool last = pass + 1 == passes_.size() || isFinalCount(result);
-            const bool everyDeal =
-                last && exactPass_ &&
-                exactCountFits(result, std::chrono::steady_clock::now() - begun);
+            const bool everyDeal = last && exactPass_ && mayCountEveryDeal(result);
             const bool final = last && !everyDeal;
             deliver(order.number, final, [this, result, final] { Q_EMIT counted(result, final); });
-            if (everyDeal) countEveryDeal(order, *control, result);
+            if (everyDeal) countEveryDeal(order, result);
             if (last) break;
         }
         const std::lock_guard lock(mutex_);
@@ -90,14 +88,33 @@ void WinChanceJob::work() {
     }
 }
 
-void WinChanceJob::countEveryDeal(const Order& order, EquityControl& control,
-                                  const EquityResult& sample) {
-    auto outcome = computeEquity(order.spot, *exactPass_, &control);
-    if (control.cancelled()) return;
+bool WinChanceJob::countEveryDeal(const Order& order, const EquityResult& sample) {
+    // A control of its own, which a newer spot cancels like the passes' one,
+    // and which this count cancels itself once its pace shows it will not
+    // end within the budget.
+    auto control = std::make_shared<EquityControl>();
+    {
+        const std::lock_guard lock(mutex_);
+        if (quitting_ || next_) return false;
+        running_ = control;
+    }
+    std::atomic<bool> givenUp{false};
+    const auto begun = std::chrono::steady_clock::now();
+    control->onProgress = [&](const EquityResult&, double done) {
+        if (!exactCountFits(done, std::chrono::steady_clock::now() - begun,
+                            exactPass_->timeBudget)) {
+            givenUp = true;
+            control->cancel();
+        }
+    };
+    auto outcome = computeEquity(order.spot, *exactPass_, control.get());
+    if (control->cancelled() && !givenUp) return false;
     const auto* counted = std::get_if<EquityResult>(&outcome);
-    // Out of time after all (a busy machine): the sample stays, now final.
+    // Given up, or out of time after all (a busy machine): the sample stays,
+    // now final.
     const EquityResult shown = counted && isFinalCount(*counted) ? *counted : sample;
     deliver(order.number, true, [this, shown] { Q_EMIT this->counted(shown, true); });
+    return true;
 }
 
 }  // namespace korvana::ui

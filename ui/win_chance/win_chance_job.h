@@ -4,10 +4,10 @@
 // older table is cancelled, and nothing of it is delivered afterwards. The
 // counts of a spot come one pass after another (see winChancePasses), each
 // delivered to the thread that owns the job through its event loop; after the
-// last the thread sleeps until the next spot. When the last pass is a sample
-// and counting every deal fits the budget by its pace (see exactCountFits),
-// every deal is counted after it, and that count is final if it ends in time
-// (else the sample is delivered again as final). Destroying the job cancels what
+// last the thread sleeps until the next spot. When the last pass is a sample,
+// every deal is counted after it while that stays on course to end within
+// the budget (see exactCountFits): that count is final if it ends, else the
+// sample is delivered again as final. Destroying the job cancels what
 // runs and returns as soon as the count notices (a few milliseconds).
 #include <QObject>
 #include <condition_variable>
@@ -25,7 +25,8 @@ namespace korvana::ui {
 class WinChanceJob : public QObject {
     Q_OBJECT
 public:
-    // exactPass: the count of every deal that may follow; none when nullopt.
+    // exactPass: the count of every deal that may follow, its time budget the
+    // budget it must fit; none when nullopt.
     explicit WinChanceJob(std::vector<EquityOptions> passes,
                           std::optional<EquityOptions> exactPass = std::nullopt,
                           QObject* parent = nullptr);
@@ -51,8 +52,8 @@ private:
         EquitySpot spot;
     };
     void work();
-    // The count of every deal after a sample that took sampleTime, when it fits.
-    void countEveryDeal(const Order& order, EquityControl& control, const EquityResult& sample);
+    // Counts every deal after the sample; false when a newer spot came.
+    bool countEveryDeal(const Order& order, const EquityResult& sample);
     // Posts a delivery to the owner's thread, dropped there when a newer
     // spot came in the meantime.
     template <class Deliver>

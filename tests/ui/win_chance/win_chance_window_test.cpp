@@ -59,6 +59,7 @@ private Q_SLOTS:
     void choicesAreStoredAndRestored();
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
+    void everyDealAfterTheSampleWhenItFits();
 };
 
 void WinChanceTest::figureOfAKnownSpot() {
@@ -196,6 +197,32 @@ void WinChanceTest::newerSpotCancelsTheCountAndClosingIsQuick() {
         timer.restart();
     }
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+}
+
+// A sample is followed by the count of every deal, final when it ends within
+// its budget; else the sample comes again as final.
+void WinChanceTest::everyDealAfterTheSampleWhenItFits() {
+    const auto card = [](const char* code) { return *parseCardCode(code); };
+    const EquitySpot queens{
+        {card("Ah"), card("Kh")}, {}, {}, {std::get<HandRange>(parseHandRange("QdQc"))}};
+    EquityOptions sample;
+    sample.method = EquityMethod::Sample;
+    sample.sampleDeals = 10'000;
+    for (const auto budget : {std::chrono::milliseconds(60'000), std::chrono::milliseconds(0)}) {
+        EquityOptions everyDeal;
+        everyDeal.method = EquityMethod::Enumerate;
+        everyDeal.timeBudget = budget;
+        WinChanceJob job({sample}, everyDeal);
+        QSignalSpy counted(&job, &WinChanceJob::counted);
+        job.start(queens);
+        QVERIFY(QTest::qWaitFor([&] { return counted.size() == 2; }, 60'000));
+        QCOMPARE(counted.front().back().toBool(), false);
+        QCOMPARE(counted.back().back().toBool(), true);
+        const auto last = counted.back().front().value<EquityResult>();
+        QCOMPARE(last.enumerated, budget.count() > 0);
+        QCOMPARE(last.deals, budget.count() > 0 ? 1'712'304u : 10'000u);
+        QVERIFY(!job.busy());
+    }
 }
 
 QTEST_MAIN(WinChanceTest)
