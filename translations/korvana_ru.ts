@@ -168,7 +168,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>The turn card. Click to take it off the table</source>
-        <translation>Карта тёрна. Щелчок убирает её со стола</translation>
+        <translation>Карта терна. Щелчок убирает её со стола</translation>
     </message>
     <message>
         <source>The river card. Click to take it off the table</source>
@@ -180,7 +180,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>Let the round follow the cards on the table: flop below five cards, turn with five, river with six or seven</source>
-        <translation>Раунд следует за картами на столе: флоп при меньше чем пяти картах, тёрн при пяти, ривер при шести или семи</translation>
+        <translation>Раунд следует за картами на столе: флоп при меньше чем пяти картах, терн при пяти, ривер при шести или семи</translation>
     </message>
     <message>
         <source>Each hand: complete, impossible, or possible with the odds 1:x of making it by the round</source>
