@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPalette>
 #include <algorithm>
 
 #include "failure.h"
@@ -36,6 +38,8 @@ PotOddsFields::PotOddsFields(SettingsStore settings, ErrorReporter reportError,
     pot_->setObjectName(QStringLiteral("potAmount"));
     call_->setObjectName(QStringLiteral("callAmount"));
     verdict_->setObjectName(QStringLiteral("potOddsVerdict"));
+    // In the menu bar a label would take the bar's button text colour.
+    verdict_->setForegroundRole(QPalette::WindowText);
     for (QLineEdit* box : {pot_, call_}) {
         box->setFixedSize(kAmountWidth, fontMetrics().height() + 3);
         box->setTextMargins(0, -2, 0, -2);
@@ -93,6 +97,9 @@ void PotOddsFields::retranslate() {
                  fontMetrics().horizontalAdvance(
                      tr("needs %1%, has %2%: does not pay").arg(full, full))) +
         4);
+    // A menu bar lays its corner out anew only when it is given one.
+    if (auto* bar = qobject_cast<QMenuBar*>(parentWidget()))
+        bar->setCornerWidget(this, Qt::TopRightCorner);
     showVerdict();
 }
 
@@ -102,10 +109,13 @@ void PotOddsFields::showVerdict() {
                                                                  decimalSeparator_);
     };
     const std::optional<double> pot = amountIn(pot_), call = amountIn(call_);
+    // Colours by palette, not style sheet: a style sheet would give the
+    // widget the application's font instead of the window's.
     for (auto [box, amount] : {std::pair{pot_, pot}, std::pair{call_, call}}) {
         const bool bad = !box->text().trimmed().isEmpty() && !amount;
-        box->setStyleSheet(bad ? QStringLiteral("QLineEdit { border: 1px solid red; }")
-                               : QString());
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Text, bad ? QColor(Qt::red) : palette().color(QPalette::Text));
+        box->setPalette(colours);
     }
     const std::optional<double> needed =
         pot && call ? neededEquity({*pot, *call}) : std::nullopt;
@@ -119,15 +129,16 @@ void PotOddsFields::showVerdict() {
     }
     if (!equity_) {
         verdict_->setText(tr("needs %1%").arg(percent(*needed)));
-        verdict_->setStyleSheet(QString());
+        verdict_->setPalette(palette());
     } else {
         const bool pays = callPays(*equity_, *needed);
         // The words carry the verdict; the colour only repeats it.
         verdict_->setText((pays ? tr("needs %1%, has %2%: pays")
                                 : tr("needs %1%, has %2%: does not pay"))
                               .arg(percent(*needed), percent(*equity_)));
-        verdict_->setStyleSheet(pays ? QStringLiteral("color: #006400;")
-                                     : QStringLiteral("color: #b00000;"));
+        QPalette colours = verdict_->palette();
+        colours.setColor(QPalette::WindowText, pays ? QColor(0x00, 0x64, 0x00) : QColor(0xb0, 0, 0));
+        verdict_->setPalette(colours);
     }
     verdict_->setToolTip(
         tr("A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run "

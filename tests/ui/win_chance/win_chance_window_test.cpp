@@ -60,6 +60,7 @@ private Q_SLOTS:
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
     void everyDealAfterTheSampleWhenItFits();
+    void potOddsBesideTheEquity();
 };
 
 void WinChanceTest::figureOfAKnownSpot() {
@@ -231,6 +232,45 @@ void WinChanceTest::everyDealAfterTheSampleWhenItFits() {
         QCOMPARE(last.deals, budget.count() > 0 ? 1'712'304u : 10'000u);
         QVERIFY(!job.busy());
     }
+}
+
+// The pot odds say what a call needs against the equity on show, and keep
+// the amounts as typed.
+void WinChanceTest::potOddsBesideTheEquity() {
+    const auto verdict = [](const MainWindow& window) {
+        return part<QLabel>(window, "potOddsVerdict")->text();
+    };
+    const auto type = [](MainWindow& window, const char* box, const QString& text) {
+        auto* edit = part<QLineEdit>(window, box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    WindowFixture fixture;
+    {
+        auto window = fixture.window();
+        QCOMPARE(verdict(*window), QString());
+        type(*window, "potAmount", QStringLiteral("100"));
+        QCOMPARE(verdict(*window), QString());  // no call yet
+        type(*window, "callAmount", QStringLiteral("50"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%"));  // no equity yet
+        // Aces against kings, every board counted: 81.9% of the pot.
+        clickCards(*window, {"Ah", "Ad"});
+        typeRange(*window, QStringLiteral("KK"));
+        finalFigure(*window);
+        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%, has 81.9%: pays"));
+        type(*window, "callAmount", QStringLiteral("1000"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 90.9%, has 81.9%: does not pay"));
+        type(*window, "potAmount", QStringLiteral("1e3"));  // not an amount: not kept
+        QCOMPARE(verdict(*window), QString());
+        QCOMPARE(fixture.errors, QStringList());
+    }
+    const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("pot")).toString(), QStringLiteral("100"));
+    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QStringLiteral("1000"));
+    auto window = fixture.window();
+    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QStringLiteral("1000"));
 }
 
 QTEST_MAIN(WinChanceTest)
