@@ -134,19 +134,21 @@ std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv,
 // starts; known here so that the rest can be judged before it starts, on a
 // console too. Those of X11 are included: they are Qt's on xcb.
 void acceptWindowSystemOptions(QCommandLineParser& parser) {
-    static constexpr const char* withValue[] = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "qmljsdebugger",
-        "display", "geometry", "title", "icon", "name", "visual", "dialogs", "fontengine"};
-    static constexpr const char* flags[] = {"reverse", "widgetcount", "testability",
-                                            "nograb", "dograb", "sync"};
-    for (const char* name : withValue) {
-        QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
+    const QStringList withValue = QStringLiteral(
+                                      "platform platformpluginpath platformtheme plugin "
+                                      "qwindowgeometry qwindowicon qwindowtitle session style "
+                                      "stylesheet qmljsdebugger display geometry title icon name "
+                                      "visual dialogs fontengine")
+                                      .split(QLatin1Char(' '));
+    const QStringList flags = QStringLiteral("reverse widgetcount testability nograb dograb sync")
+                                  .split(QLatin1Char(' '));
+    for (const QString& name : withValue) {
+        QCommandLineOption option(name, {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : flags) {
-        QCommandLineOption option(QString::fromLatin1(name));
+    for (const QString& name : flags) {
+        QCommandLineOption option(name);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }

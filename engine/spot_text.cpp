@@ -20,7 +20,8 @@ bool isBlank(char c) {
 
 std::string withoutBlanks(std::string_view text) {
     std::string kept;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), [](char c) { return !isBlank(c); });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return !isBlank(c); });
     return kept;
 }
 
@@ -57,7 +58,8 @@ std::variant<Hand, SpotTextError> handOf(std::string_view cardsText) {
     Hand hand;
     int slot = 0;
     for (const TypedSlot& typedSlot : typed.slots) {
-        if (++slot > kSlotCount) return problem(SpotTextError::Problem::TooManySlots, typedSlot.typed);
+        if (++slot > kSlotCount)
+            return problem(SpotTextError::Problem::TooManySlots, typedSlot.typed);
         if (typedSlot.card && !hand.place(slot, *typedSlot.card))
             return problem(SpotTextError::Problem::CardTwice, typedSlot.typed);
     }
@@ -91,8 +93,9 @@ std::string spotText(const Hand& hand, int opponents, std::string_view range) {
 std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
     const std::vector<std::string_view> words = wordsOf(text);
     const auto firstOption = std::find_if(words.begin(), words.end(), isOption);
-    const size_t cardsEnd =
-        firstOption == words.end() ? text.size() : static_cast<size_t>(firstOption->data() - text.data());
+    const size_t cardsEnd = firstOption == words.end()
+                                ? text.size()
+                                : static_cast<size_t>(firstOption->data() - text.data());
     auto hand = handOf(text.substr(0, cardsEnd));
     if (const auto* error = std::get_if<SpotTextError>(&hand)) return *error;
 
@@ -129,8 +132,9 @@ std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
     }
     if (!ranges.empty()) {
         // The window gives every opponent the one range.
-        const bool oneRange = std::all_of(ranges.begin(), ranges.end(),
-                                          [&](const std::string& r) { return r == ranges.front(); });
+        const bool oneRange = std::all_of(ranges.begin(), ranges.end(), [&](const std::string& r) {
+            return r == ranges.front();
+        });
         const bool everyOpponent = !opponents || *opponents == static_cast<int>(ranges.size());
         if (!oneRange || !everyOpponent) return problem(SpotTextError::Problem::MixedRanges);
         spot.opponents = static_cast<int>(ranges.size());

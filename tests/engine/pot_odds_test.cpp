@@ -13,8 +13,7 @@ TEST(PotOdds, NeededEquityAndVerdict) {
         {100, 20, 20.0 / 120},  // a sixth
         {200, 100, 1.0 / 3},    // a pot-sized bet to call: a third
         {0, 50, 1.0},           // nothing to win but the call back
-        {100, 0, std::nullopt},
-        {-5, 10, std::nullopt},
+        {100, 0, std::nullopt}, {-5, 10, std::nullopt},
     };
     for (const auto& row : rows) {
         const auto needed = neededEquity({row.pot, row.call});
@@ -30,9 +29,18 @@ TEST(PotOdds, NeededEquityAndVerdict) {
 
 TEST(PotOdds, ChipsAsTyped) {
     const std::pair<const char*, std::optional<double>> rows[] = {
-        {"150", 150},  {" 2.5 ", 2.5},       {"2,5", 2.5},          {".5", 0.5},
-        {"0", 0},      {"", std::nullopt},   {"-3", std::nullopt},  {"1e3", std::nullopt},
-        {"1.2.3", std::nullopt}, {"inf", std::nullopt}, {".", std::nullopt}, {"12 000", std::nullopt},
+        {"150", 150},
+        {" 2.5 ", 2.5},
+        {"2,5", 2.5},
+        {".5", 0.5},
+        {"0", 0},
+        {"", std::nullopt},
+        {"-3", std::nullopt},
+        {"1e3", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"inf", std::nullopt},
+        {".", std::nullopt},
+        {"12 000", std::nullopt},
     };
     for (const auto& [text, value] : rows) EXPECT_EQ(readChips(text), value) << text;
 }

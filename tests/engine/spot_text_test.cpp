@@ -29,7 +29,8 @@ TEST(SpotText, CopiedTextReadsBack) {
     hand.place(1, *parseCardCode("Ah"));
     hand.place(2, *parseCardCode("Kh"));
     hand.place(4, *parseCardCode("Qd"));
-    EXPECT_EQ(spotText(hand, 2, "QQ+, AKs"), "Ah Kh - Qd - - -\n--opponents 2 --vs QQ+,AKs --vs QQ+,AKs\n");
+    EXPECT_EQ(spotText(hand, 2, "QQ+, AKs"),
+              "Ah Kh - Qd - - -\n--opponents 2 --vs QQ+,AKs --vs QQ+,AKs\n");
     EXPECT_EQ(read(spotText(hand, 2, "QQ+, AKs")), "Ah Kh - Qd - - - | 2 | QQ+,AKs");
     EXPECT_EQ(spotText(hand, 3, " "), "Ah Kh - Qd - - -\n--opponents 3\n");
     EXPECT_EQ(read(spotText(hand, 3, "")), "Ah Kh - Qd - - - | 3 | ");

@@ -128,12 +128,12 @@ TEST(WinChancePasses, EveryDealOnlyWithinTheBudget) {
         double done, seconds;
         bool fits;
     } rows[] = {
-        {0.0, 0.2, true},    // too early to tell
-        {0.0, 0.5, false},   // no pace at all
-        {0.25, 0.6, true},   // 2.4 s in all
-        {0.1, 0.5, false},   // 5 s
-        {0.99, 2.9, true},   // 2.93 s
-        {0.9, 2.9, false},   // 3.2 s
+        {0.0, 0.2, true},   // too early to tell
+        {0.0, 0.5, false},  // no pace at all
+        {0.25, 0.6, true},  // 2.4 s in all
+        {0.1, 0.5, false},  // 5 s
+        {0.99, 2.9, true},  // 2.93 s
+        {0.9, 2.9, false},  // 3.2 s
     };
     for (const auto& row : rows)
         EXPECT_EQ(exactCountFits(row.done, std::chrono::duration<double>(row.seconds)), row.fits)

@@ -101,10 +101,15 @@ TEST(OddsEquity, PotOddsFollowTheWinChances) {
         std::vector<std::string> more;
         std::string input, expected;
     } rows[] = {
-        {{}, "", "\nPot odds: 20 to call into 100 needs 16.67% equity; yours is 46.21%: the call pays\n"},
-        {{"--lang", "ru"}, "",
-         "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл окупается\n"},
-        {{"--json"}, "",
+        {{},
+         "",
+         "\nPot odds: 20 to call into 100 needs 16.67% equity; yours is 46.21%: the call pays\n"},
+        {{"--lang", "ru"},
+         "",
+         "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
+         "окупается\n"},
+        {{"--json"},
+         "",
          ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
          "\"equity\": 0.46214457245909607, \"call_pays\": true}, \"cards\""},
     };

@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "card_input.h"
-#include "pot_odds.h"
 #include "json_text.h"
+#include "pot_odds.h"
 #include "terminal_text.h"
 
 namespace korvana {

@@ -22,9 +22,9 @@ std::string amount(double value, std::string_view decimalSeparator) {
 
 std::string percent(double fraction, std::string_view decimalSeparator) {
     char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0,
-                                   std::chars_format::fixed, 2)
-                         .ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 2)
+            .ptr;
     return withSeparator(std::string(buffer, end), decimalSeparator) + "%";
 }
 
@@ -48,8 +48,8 @@ std::string potOddsText(const PotOdds& odds, double equity, Language language,
 
 std::string potOddsJson(const PotOdds& odds, double equity) {
     const double needed = neededEquity(odds).value_or(1.0);
-    return "\"pot_odds\": {\"pot\": " + jsonNumber(odds.pot) + ", \"call\": " +
-           jsonNumber(odds.call) + ", \"needed_equity\": " + jsonNumber(needed) +
+    return "\"pot_odds\": {\"pot\": " + jsonNumber(odds.pot) +
+           ", \"call\": " + jsonNumber(odds.call) + ", \"needed_equity\": " + jsonNumber(needed) +
            ", \"equity\": " + jsonNumber(equity) +
            ", \"call_pays\": " + (callPays(equity, needed) ? "true" : "false") + "}";
 }

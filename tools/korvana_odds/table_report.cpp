@@ -173,9 +173,9 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
     text += facts.best + "\n";
     if (facts.equity) text += equityText(*facts.equity, options.language, env.decimalSeparator);
     if (facts.potOdds)
-        text += potOddsText(*facts.potOdds, heroEquity(facts), options.language,
-                            env.decimalSeparator) +
-                "\n";
+        text +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator) +
+            "\n";
     return text;
 }
 
@@ -194,8 +194,8 @@ std::string line(const Hand& hand, const TableFacts& facts, const OddsOptions& o
             if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
     }
     if (facts.potOdds)
-        (text += " | ") += potOddsText(*facts.potOdds, heroEquity(facts), options.language,
-                                       env.decimalSeparator);
+        (text += " | ") +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator);
     return text + "\n";
 }
 

@@ -19,11 +19,11 @@
 #include "main_window.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
+#include "pot_odds_fields.h"
 #include "radio_group.h"
 #include "slot_picture.h"
 #include "status_panels.h"
 #include "tooltip_texts.h"
-#include "pot_odds_fields.h"
 #include "win_chance_view.h"
 #include "window_texts.h"
 
@@ -191,8 +191,8 @@ void MainWindow::createComponents() {
     winChance_ =
         new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
                           std::max(1, QThread::idealThreadCount() - 1));
-    potOdds_ = new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator,
-                                 client_);
+    potOdds_ =
+        new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);
     potOdds_->setObjectName(QStringLiteral("potOdds"));
     potOdds_->setFont(client_->font());
     connect(winChance_, &WinChanceView::equityShown, potOdds_, &PotOddsFields::showEquity);

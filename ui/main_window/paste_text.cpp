@@ -30,15 +30,14 @@ QString pasteProblemText(const SpotTextError& error) {
             return withLead(
                 QCoreApplication::translate("Paste", "card %1 is given twice").arg(piece));
         case Problem::TooManySlots:
-            return withLead(
-                QCoreApplication::translate("Paste", "more than seven slots, at \"%1\"").arg(piece));
-        case Problem::UnknownOption:
-            return withLead(QCoreApplication::translate(
-                                "Paste", "\"%1\" is neither --opponents nor --vs")
+            return withLead(QCoreApplication::translate("Paste", "more than seven slots, at \"%1\"")
                                 .arg(piece));
-        case Problem::MissingValue:
+        case Problem::UnknownOption:
             return withLead(
-                QCoreApplication::translate("Paste", "%1 needs a value").arg(piece));
+                QCoreApplication::translate("Paste", "\"%1\" is neither --opponents nor --vs")
+                    .arg(piece));
+        case Problem::MissingValue:
+            return withLead(QCoreApplication::translate("Paste", "%1 needs a value").arg(piece));
         case Problem::BadOpponents:
             return withLead(QCoreApplication::translate(
                                 "Paste", "\"%1\" is not a number of opponents from 1 to 9")

@@ -6,9 +6,9 @@
 #include <QString>
 
 #include "clock.h"
-#include "text_clipboard.h"
 #include "error_reporter.h"
 #include "settings_store.h"
+#include "text_clipboard.h"
 
 namespace korvana::ui {
 

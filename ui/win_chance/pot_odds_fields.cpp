@@ -105,8 +105,8 @@ void PotOddsFields::retranslate() {
 
 void PotOddsFields::showVerdict() {
     const auto percent = [this](double fraction) {
-        return QString::number(100.0 * fraction, 'f', 1).replace(QLatin1Char('.'),
-                                                                 decimalSeparator_);
+        return QString::number(100.0 * fraction, 'f', 1)
+            .replace(QLatin1Char('.'), decimalSeparator_);
     };
     const std::optional<double> pot = amountIn(pot_), call = amountIn(call_);
     // Colours by palette, not style sheet: a style sheet would give the
@@ -117,8 +117,7 @@ void PotOddsFields::showVerdict() {
         colours.setColor(QPalette::Text, bad ? QColor(Qt::red) : palette().color(QPalette::Text));
         box->setPalette(colours);
     }
-    const std::optional<double> needed =
-        pot && call ? neededEquity({*pot, *call}) : std::nullopt;
+    const std::optional<double> needed = pot && call ? neededEquity({*pot, *call}) : std::nullopt;
     if (!needed) {
         verdict_->clear();
         verdict_->setToolTip(
@@ -133,11 +132,12 @@ void PotOddsFields::showVerdict() {
     } else {
         const bool pays = callPays(*equity_, *needed);
         // The words carry the verdict; the colour only repeats it.
-        verdict_->setText((pays ? tr("needs %1%, has %2%: pays")
-                                : tr("needs %1%, has %2%: does not pay"))
-                              .arg(percent(*needed), percent(*equity_)));
+        verdict_->setText(
+            (pays ? tr("needs %1%, has %2%: pays") : tr("needs %1%, has %2%: does not pay"))
+                .arg(percent(*needed), percent(*equity_)));
         QPalette colours = verdict_->palette();
-        colours.setColor(QPalette::WindowText, pays ? QColor(0x00, 0x64, 0x00) : QColor(0xb0, 0, 0));
+        colours.setColor(QPalette::WindowText,
+                         pays ? QColor(0x00, 0x64, 0x00) : QColor(0xb0, 0, 0));
         verdict_->setPalette(colours);
     }
     verdict_->setToolTip(

@@ -358,21 +358,37 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
     QTest::addColumn<QString>("opposition");  // opponents, then the range box
     QTest::addColumn<QString>("message");     // its start
     QTest::addColumn<QString>("copied");      // the clipboard afterwards
-    QTest::newRow("copied and pasted back")
-        << "" << "Ah Kd ^c fold ^v" << "Ah Kd - - - - -" << "1 " << ""
-        << "Ah Kd - - - - -\n--opponents 1\n";
-    QTest::newRow("a paste is one undo step")
-        << "" << "Ah Kd ^c fold ^v ^z" << "- - - - - - -" << "1 " << ""
-        << "Ah Kd - - - - -\n--opponents 1\n";
+    QTest::newRow("copied and pasted back") << ""
+                                            << "Ah Kd ^c fold ^v"
+                                            << "Ah Kd - - - - -"
+                                            << "1 "
+                                            << ""
+                                            << "Ah Kd - - - - -\n--opponents 1\n";
+    QTest::newRow("a paste is one undo step") << ""
+                                              << "Ah Kd ^c fold ^v ^z"
+                                              << "- - - - - - -"
+                                              << "1 "
+                                              << ""
+                                              << "Ah Kd - - - - -\n--opponents 1\n";
     QTest::newRow("opponents and range come along, and are copied")
-        << "Qs,-,2c\n--vs 'KK, QQ' --vs KK,QQ" << "^v ^c" << "Qs - 2c - - - -" << "2 KK,QQ" << ""
+        << "Qs,-,2c\n--vs 'KK, QQ' --vs KK,QQ"
+        << "^v ^c"
+        << "Qs - 2c - - - -"
+        << "2 KK,QQ"
+        << ""
         << "Qs - 2c - - - -\n--opponents 2 --vs KK,QQ --vs KK,QQ\n";
-    QTest::newRow("not a card")
-        << "hello" << "Ah ^v" << "Ah - - - - - -" << "1 "
-        << "Cannot paste: \"hello\" is not a card" << "hello";
-    QTest::newRow("a range that does not read")
-        << "Kh --vs KKs" << "Ah ^v" << "Ah - - - - - -" << "1 " << "Cannot paste: \"KKs\""
-        << "Kh --vs KKs";
+    QTest::newRow("not a card") << "hello"
+                                << "Ah ^v"
+                                << "Ah - - - - - -"
+                                << "1 "
+                                << "Cannot paste: \"hello\" is not a card"
+                                << "hello";
+    QTest::newRow("a range that does not read") << "Kh --vs KKs"
+                                                << "Ah ^v"
+                                                << "Ah - - - - - -"
+                                                << "1 "
+                                                << "Cannot paste: \"KKs\""
+                                                << "Kh --vs KKs";
 }
 
 void KeyboardAndUndoTest::copyAndPaste() {

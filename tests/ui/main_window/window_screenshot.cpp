@@ -53,9 +53,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-                               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [CARD...]\n";
+        QTextStream(stderr)
+            << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
+               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
