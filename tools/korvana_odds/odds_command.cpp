@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
-    "                    [--max-deals N] [SLOT ...]\n"
+    "                    [--max-deals N] [--pot P --call C] [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
@@ -78,7 +78,7 @@ constexpr const char* kUsage =
     "  --threads N    threads to work on (default: all cores)\n"
     "  --pot P --call C  pot odds: a call of C into a pot of P needs the equity\n"
     "                 C / (P + C); a line after the win chances says whether\n"
-    "                 yours is enough (in chips or any unit, e.g. --pot 100 --call 20)\n"
+    "                 yours is enough (in chips or any unit: --pot 100 --call 20)\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
