@@ -253,22 +253,22 @@ void WinChanceTest::potOddsBesideTheEquity() {
         type(*window, "potAmount", QStringLiteral("100"));
         type(*window, "callAmount", QStringLiteral("50"));
         QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%"));  // no equity yet
-        // Aces against kings, every board counted: 81.9% of the pot.
-        clickCards(*window, {"Ah", "Ad"});
+        // Aces against kings at the turn, every river counted: 95.5% of the pot.
+        clickCards(*window, {"Ah", "Ad", "2c", "7d", "9h", "Js"});
         typeRange(*window, QStringLiteral("KK"));
         finalFigure(*window);
-        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%, has 81.9%: pays"));
-        type(*window, "callAmount", QStringLiteral("1000"));
-        QCOMPARE(verdict(*window), QStringLiteral("needs 90.9%, has 81.9%: does not pay"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%, has 95.5%: pays"));
+        type(*window, "callAmount", QStringLiteral("5000"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 98.0%, has 95.5%: does not pay"));
         type(*window, "potAmount", QStringLiteral("1e3"));  // not an amount: not kept
         QCOMPARE(verdict(*window), QString());
         QCOMPARE(fixture.errors, QStringList());
     }
     const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("pot")).toString(), QStringLiteral("100"));
-    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QStringLiteral("1000"));
+    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QStringLiteral("5000"));
     auto window = fixture.window();
-    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QStringLiteral("1000"));
+    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QStringLiteral("5000"));
 }
 
 QTEST_MAIN(WinChanceTest)
