@@ -124,6 +124,41 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
               std::string::npos);
 }
 
+// The pot odds follow the win chances: in the text, on the batch line and in JSON.
+TEST(OddsEquity, PotOddsFollowTheWinChances) {
+    const std::vector<std::string> spot{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "20"};
+    const struct {
+        std::vector<std::string> more;
+        std::string input, expected;
+    } rows[] = {
+        {{},
+         "",
+         "\nPot odds: 20 to call into 100 needs 16.67% equity; yours is 46.21%: the call pays\n"},
+        {{"--lang", "ru"},
+         "",
+         "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
+         "окупается\n"},
+        {{"--json"},
+         "",
+         ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
+         "\"equity\": 0.46214457245909607, \"call_pays\": true}, \"cards\""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = spot;
+        args.insert(args.end(), row.more.begin(), row.more.end());
+        const auto outcome = run(args);
+        EXPECT_NE(outcome.out.find(row.expected), std::string::npos) << outcome.out;
+    }
+    // A call of 120 into 100 needs 54.55%: not with 46.21%.
+    std::istringstream table("Ah Kh\n");
+    OddsCommandEnvironment env;
+    env.input = &table;
+    EXPECT_NE(run({"-", "--vs", "QdQc", "--pot", "100", "--call", "120"}, env)
+                  .out.find(" | Pot odds: 120 to call into 100 needs 54.55% equity; yours is "
+                            "46.21%: the call does not pay\n"),
+              std::string::npos);
+}
+
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
     struct Case {
         std::vector<std::string> args;
@@ -153,6 +188,10 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "not '" + std::string(59, '9') + "\u2026' (see"},
         {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
          "is too long: a range has at most 10 000 characters"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "0"},
+         "--call needs an amount of chips above 0, e.g. 20, not '0'"},
+        {{"Ah", "Kh", "--pot", "100", "--call", "20"}, "option '--pot' needs --vs or --opponents"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

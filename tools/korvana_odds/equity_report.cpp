@@ -7,6 +7,7 @@
 
 #include "card_input.h"
 #include "json_text.h"
+#include "pot_odds.h"
 #include "terminal_text.h"
 
 namespace korvana {
@@ -148,7 +149,7 @@ std::string problemText(const EquityError& error, const EquityReport& report,
 bool isEquityOption(std::string_view name) {
     return name == "--vs" || name == "--opponents" || name == "--dead" || name == "--samples" ||
            name == "--precision" || name == "--seed" || name == "--threads" ||
-           name == "--max-deals";
+           name == "--max-deals" || name == "--pot" || name == "--call";
 }
 
 std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
@@ -201,6 +202,12 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
     } else if (name == "--max-deals") {
         request.maxDeals = wholeNumber(1, ~std::uint64_t{0});
         if (!request.maxDeals) return notA("a number of deals");
+    } else if (name == "--pot" || name == "--call") {
+        const auto chips = readChips(value);
+        if (!chips || (name == "--call" && !(*chips > 0)))
+            return notA(name == "--pot" ? "an amount of chips, e.g. 150"
+                                        : "an amount of chips above 0, e.g. 20");
+        (name == "--pot" ? request.pot : request.call) = *chips;
     }
     return std::nullopt;
 }

@@ -32,9 +32,12 @@ QString winChanceNoteText(WinChanceNote note) {
     switch (note) {
         case WinChanceNote::ChooseCards:
             return QCoreApplication::translate("WinChance", "Win chance: choose your two cards");
-        case WinChanceNote::NoDeal:
+        case WinChanceNote::RangeEmpty:
             return QCoreApplication::translate("WinChance",
                                                "Win chance: no hands left in the range");
+        case WinChanceNote::NoDeal:
+            return QCoreApplication::translate(
+                "WinChance", "Win chance: the range leaves no way to deal every opponent a hand");
     }
     return {};
 }

@@ -16,7 +16,8 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
 // What the panel says instead of a figure.
 enum class WinChanceNote {
     ChooseCards,  // a pocket card is missing
-    NoDeal,       // the range leaves the opponents no hands beside the known cards
+    RangeEmpty,   // the range lost every hand to the known cards
+    NoDeal,       // the range leaves no way to deal every opponent a hand at once
 };
 QString winChanceNoteText(WinChanceNote note);
 

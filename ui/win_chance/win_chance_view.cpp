@@ -15,7 +15,7 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), this)) {
+      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
@@ -78,6 +78,21 @@ void WinChanceView::chooseOpponents(int opponents) {
     }
 }
 
+void WinChanceView::chooseOpposition(int opponents, const QString& range) {
+    opposition_.opponents = opponents;
+    panel_->setOpponents(opponents);
+    panel_->setRangeText(range);
+    takeRange(range);
+    rangeToKeep_ = false;
+    recount();
+    try {
+        settings_.setOpponents(opponents);
+        settings_.setOpponentRange(range);
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    }
+}
+
 void WinChanceView::editRange(const QString& text) {
     if (!takeRange(text)) return;
     rangeToKeep_ = true;
@@ -115,6 +130,7 @@ void WinChanceView::recount() {
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
+        Q_EMIT equityShown(std::nullopt);
         return;
     }
     job_->start(std::move(*spot));
@@ -126,18 +142,24 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
         panel_->setContent(WinChanceNote::NoDeal);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(std::nullopt);
     }
     panel_->setBusy(!final);
 }
 
-void WinChanceView::showFailure(const EquityError&) {
+void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
-    // leave enough cards, so only the range can leave no deal.
-    panel_->setContent(WinChanceNote::NoDeal);
+    // leave enough cards, so only the range can leave no deal: either it has
+    // no hand left beside the known cards, or too few for every opponent
+    // at once (three aces left cannot give three players a pair of aces each).
+    panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
+                                                                         : WinChanceNote::NoDeal);
+    Q_EMIT equityShown(std::nullopt);
     panel_->setCurrent(true);
     panel_->setBusy(false);
 }
