@@ -7,6 +7,8 @@
 //   anything       random or any
 //   a share        15%, top 15%, 2.5% (see top_share.h)
 // in a comma-separated list. Pieces may overlap; each hand counts once.
+// Reading takes the same memory whatever the text's length.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,6 +18,10 @@
 
 namespace korvana {
 
+// The longest range text that reads, in characters: room for every pair of
+// cards written out one by one ("A♥ K♥, " each), far beyond any range typed by hand.
+inline constexpr size_t kMaxRangeCharacters = 10'000;
+
 struct RangeError {
     enum class Problem {
         NoHands,        // nothing but blanks and commas
@@ -24,6 +30,7 @@ struct RangeError {
         UnmatchedEnds,  // "AKs-QJo", "QQ-AK", "AKs-T8s": ends of different kinds or gaps
         SameCardTwice,  // "AhAh"
         PlusOnOneHand,  // "AhKh+"
+        TooLong,        // more than kMaxRangeCharacters characters; piece is empty
         ShareOutOfRange,  // "0%", "120%": a share is more than 0% and at most 100%
     };
     Problem problem = Problem::UnknownText;

@@ -66,7 +66,7 @@ constexpr Entry kEntries[] = {
      {"Outs: any card not on the table.", "Ауты: любая карта, которой нет на столе."}},
     {Phrase::Outs, {"Outs (%1):", "Ауты (%1):"}},
     {Phrase::RangeHitsHeading,
-     {"Range %1 on this board, %2 combinations:", "Диапазон %1 на этом борде, комбинаций: %2"}},
+     {"Range %1 on this board, %2 combinations:", "Диапазон %1 на этой доске, комбинаций: %2"}},
     {Phrase::FlushDraw, {"Flush draw", "Флеш-дро"}},
     {Phrase::OpenEndedDraw, {"Open-ended straight draw", "Двустороннее стрит-дро"}},
     {Phrase::Gutshot, {"Gutshot", "Гатшот"}},

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "hand_builder.h"
 #include "hand_range.h"
@@ -64,10 +65,16 @@ TEST(HandRange, HandsOfEachForm) {
     }
 }
 
+std::string afterBlanks(size_t blanks, std::string_view text) {
+    std::string padded(blanks, ' ');
+    padded.append(text);
+    return padded;
+}
+
 TEST(HandRange, ErrorsNameTheBadPiece) {
     using Problem = RangeError::Problem;
     const struct {
-        const char* text;
+        std::string text;
         RangeError error;
     } cases[] = {
         {"", {Problem::NoHands, ""}},
@@ -84,6 +91,8 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"0%", {Problem::ShareOutOfRange, "0%"}},
         {"QQ, top 100.5%", {Problem::ShareOutOfRange, "top 100.5%"}},
         {"top x%", {Problem::UnknownText, "top x%"}},
+        {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
+        {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

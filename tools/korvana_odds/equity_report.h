@@ -25,6 +25,8 @@ struct EquityRequest {
     std::optional<std::uint64_t> samples, maxDeals, seed;
     std::optional<double> precision;  // percentage points
     std::optional<int> threads;
+    // --pot and --call: the price of a call, in chips; both or neither.
+    std::optional<double> pot, call;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };

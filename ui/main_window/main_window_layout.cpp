@@ -19,6 +19,7 @@
 #include "main_window.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
+#include "pot_odds_fields.h"
 #include "radio_group.h"
 #include "slot_picture.h"
 #include "status_panels.h"
@@ -190,6 +191,11 @@ void MainWindow::createComponents() {
     winChance_ =
         new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
                           std::max(1, QThread::idealThreadCount() - 1));
+    potOdds_ =
+        new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);
+    potOdds_->setObjectName(QStringLiteral("potOdds"));
+    potOdds_->setFont(client_->font());
+    connect(winChance_, &WinChanceView::equityShown, potOdds_, &PotOddsFields::showEquity);
 }
 
 void MainWindow::createMenus() {
@@ -253,6 +259,10 @@ void MainWindow::showLayoutCaptions() {
     setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();
+
+    // The pot odds at the right-hand end of the menu bar; its boxes are no
+    // taller than the bar's captions, so the client area stays where it was.
+    menuBar()->setCornerWidget(potOdds_, Qt::TopRightCorner);
 }
 
 void MainWindow::connectHandlers() {

@@ -43,6 +43,8 @@ constexpr StoredChoice kChoices[] = {
     {SettingsStore::Choice::OpponentRange7, "opponentrange7", ValueKind::TextOrList},
     {SettingsStore::Choice::OpponentRange8, "opponentrange8", ValueKind::TextOrList},
     {SettingsStore::Choice::OpponentRange9, "opponentrange9", ValueKind::TextOrList},
+    {SettingsStore::Choice::Pot, "pot", ValueKind::Text},
+    {SettingsStore::Choice::Call, "call", ValueKind::Text},
 };
 
 const StoredChoice& storedChoice(SettingsStore::Choice choice) {
@@ -275,6 +277,25 @@ std::optional<QString> SettingsStore::opponentRange(int opponent) const {
 
 void SettingsStore::setOpponentRange(int opponent, const QString& range) const {
     write(opponentRangeChoice(opponent), range);
+}
+
+std::optional<QString> SettingsStore::potAmount() const {
+    return text(Choice::Pot);
+}
+void SettingsStore::setPotAmount(const QString& amount) const {
+    write(Choice::Pot, amount);
+}
+std::optional<QString> SettingsStore::callAmount() const {
+    return text(Choice::Call);
+}
+void SettingsStore::setCallAmount(const QString& amount) const {
+    write(Choice::Call, amount);
+}
+
+QStringList SettingsStore::keys() {
+    QStringList keys;
+    for (const StoredChoice& stored : kChoices) keys << QString::fromLatin1(stored.key);
+    return keys;
 }
 
 }  // namespace korvana::ui

@@ -66,6 +66,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
     note_->setWordWrap(true);
+    text_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
     QFont symbols = text_->font();
     symbols.setStyleStrategy(QFont::PreferDefault);
     text_->setFont(symbols);

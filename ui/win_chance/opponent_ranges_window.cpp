@@ -30,6 +30,7 @@ OpponentRangesWindow::OpponentRangesWindow(QString decimalSeparator, QWidget* pa
                 new QToolButton(this), new QToolButton(this), std::nullopt};
         row.range->setObjectName(QStringLiteral("opponentRange") + number);
         row.range->setMinimumWidth(kRangeWidth);
+        row.range->setMaxLength(static_cast<int>(kMaxRangeCharacters));
         // Cards may be typed with suit symbols, which the window's fonts may
         // lack; the box takes them from another font then.
         QFont symbols = row.range->font();

@@ -7,6 +7,7 @@
 #include "range_grid_dialog.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
+#include "win_chance_text.h"
 
 namespace korvana::ui {
 
@@ -16,7 +17,7 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(decimalSeparator, clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), this)),
+      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
       decimalSeparator_(std::move(decimalSeparator)),
       threads_(threads) {
     for (int i = 0; i < kMaxOpponents; ++i) {
@@ -57,9 +58,16 @@ void WinChanceView::applyStoredChoices() {
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
     if (ranges_) ranges_->setOpponents(opponents);
+    bool tooLong = false;
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
-        const QString range =
+        QString range =
             stored([this, opponent] { return settings_.opponentRange(opponent); }, QString());
+        // More than the box holds is no range a player typed: it is not read at
+        // all, and only it falls back to any two cards.
+        if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
+            range.clear();
+            tooLong = true;
+        }
         // A stored range that no longer reads is shown marked; the count goes
         // on against any two cards.
         if (!takeRange(opponent, range)) {
@@ -68,7 +76,31 @@ void WinChanceView::applyStoredChoices() {
         }
         showRangeRow(opponent);
     }
+    // Said once the stored language is in place, which the window applies after this.
+    if (tooLong)
+        QMetaObject::invokeMethod(
+            this, [this] { reportError_(storedRangeTooLongText(settings_.location())); },
+            Qt::QueuedConnection);
     recount();
+}
+
+void WinChanceView::chooseOpposition(int opponents, const QString& range) {
+    opposition_.opponents = opponents;
+    panel_->setOpponents(opponents);
+    if (ranges_) ranges_->setOpponents(opponents);
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        takeRange(opponent, range);
+        showRangeRow(opponent);
+        rangeToKeep_[static_cast<size_t>(opponent - 1)] = false;
+    }
+    recount();
+    try {
+        settings_.setOpponents(opponents);
+        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent)
+            settings_.setOpponentRange(opponent, range);
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    }
 }
 
 void WinChanceView::showRanges() {
@@ -178,6 +210,7 @@ void WinChanceView::recount() {
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
+        Q_EMIT equityShown(std::nullopt);
         return;
     }
     job_->start(std::move(*spot));
@@ -189,18 +222,24 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
         panel_->setContent(WinChanceNote::NoDeal);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(std::nullopt);
     }
     panel_->setBusy(!final);
 }
 
-void WinChanceView::showFailure(const EquityError&) {
+void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
-    // leave enough cards, so only the range can leave no deal.
-    panel_->setContent(WinChanceNote::NoDeal);
+    // leave enough cards, so only the ranges can leave no deal: one has no
+    // hand left beside the known cards, or too few for every opponent at
+    // once (three aces left cannot give three players a pair of aces each).
+    panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
+                                                                         : WinChanceNote::NoDeal);
+    Q_EMIT equityShown(std::nullopt);
     panel_->setCurrent(true);
     panel_->setBusy(false);
 }

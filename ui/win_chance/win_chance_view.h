@@ -51,6 +51,19 @@ public:
     // Null until first opened.
     OpponentRangesWindow* rangesWindow() const { return ranges_; }
 
+    // The opposition counted against: the number of opponents and the text
+    // of the first one's range ("" for any two cards), as a spot is copied.
+    int opponents() const { return opposition_.opponents; }
+    QString rangeText() const { return goodRange_.front(); }
+    // Both at once, every opponent holding the range, as if the player had
+    // set them (a pasted spot): shown, counted and stored. The range must
+    // read (see opponentRange).
+    void chooseOpposition(int opponents, const QString& range);
+
+Q_SIGNALS:
+    // The hand's equity (0..1) of the figure on show; nullopt while none is.
+    void equityShown(std::optional<double> equity);
+
 private:
     void chooseOpponents(int opponents);
     void editRange(int opponent, const QString& text);

@@ -2,11 +2,14 @@
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
+//                             [--pot=P --call=C]
 //                             [--about [--check-failed] [--link-fails]] [--ranges]
 //                             [--grid] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
-// --opponents and --range set the win chance's opponents as if stored.
+// --opponents and --range set the win chance's opponents as if stored, --pot
+// and --call the pot odds. The photograph waits for the win chance's final
+// figure (up to a minute).
 // --ranges photographs the window of the opponents' ranges, opened with its button;
 // --grid the grid window of the first opponent's range, once its equities are in.
 // --about photographs the About window, opened over the main window, instead;
@@ -16,8 +19,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,7 +61,8 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr)
             << "usage: korvana_window_screenshot OUTPUT.png english|russian "
                "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-               "[--about [--check-failed] [--link-fails]] [--ranges] [--grid] [CARD...]\n";
+               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [--ranges] "
+               "[--grid] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -77,6 +83,8 @@ int main(int argc, char* argv[]) {
             services.settings.setOpponents(arg.mid(12).toInt());
         if (arg.startsWith(QLatin1String("--range=")))
             services.settings.setOpponentRange(arg.mid(8));
+        if (arg.startsWith(QLatin1String("--pot="))) services.settings.setPotAmount(arg.mid(6));
+        if (arg.startsWith(QLatin1String("--call="))) services.settings.setCallAmount(arg.mid(7));
     }
     services.reportError = [](const QString& message) { QTextStream(stderr) << message << '\n'; };
     MainWindow window(services);
@@ -107,6 +115,11 @@ int main(int argc, char* argv[]) {
             QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
     if (photographAbout && args.contains(QLatin1String("--link-fails")))
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("siteAddress")), Qt::LeftButton);
+    // The final figure of the win chance, then a moment for the last paint.
+    auto* busy = window.findChild<QProgressBar*>(QStringLiteral("winChanceBusy"));
+    QElapsedTimer waited;
+    waited.start();
+    while (busy && busy->isVisible() && waited.elapsed() < 60000) QTest::qWait(50);
     const bool grid = args.contains(QLatin1String("--grid"));
     if (grid || args.contains(QLatin1String("--ranges")))
         window.findChild<QPushButton*>(QStringLiteral("winChanceRanges"))->click();
