@@ -17,7 +17,6 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
       job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
-    panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
     connect(panel_, &WinChancePanel::rangeEdited, this, &WinChanceView::editRange);
@@ -27,6 +26,10 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
 }
 
 WinChanceView::~WinChanceView() = default;
+
+void WinChanceView::place(const QRect& strip) {
+    panel_->setGeometry(strip);
+}
 
 void WinChanceView::showTable(const Hand& hand) {
     hand_ = hand;
