@@ -48,8 +48,6 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Client area below the menu bar.
-    static constexpr int kClientWidth = 924;
-    static constexpr int kClientHeight = 508;
 
     // Builds the window and its start-up state: no cards, nothing counted, the
     // clock started, fully opaque. The stored choices are applied when the

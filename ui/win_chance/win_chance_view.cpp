@@ -27,7 +27,6 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
     problem_.resize(kMaxOpponents);
     rangeToKeep_.resize(kMaxOpponents);
     panel_->setObjectName(QStringLiteral("winChancePanel"));
-    panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
     connect(panel_, &WinChancePanel::rangesRequested, this, &WinChanceView::showRanges);
@@ -36,6 +35,10 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
 }
 
 WinChanceView::~WinChanceView() = default;
+
+void WinChanceView::place(const QRect& strip) {
+    panel_->setGeometry(strip);
+}
 
 void WinChanceView::showTable(const Hand& hand) {
     hand_ = hand;

@@ -36,6 +36,9 @@ public:
                   QString decimalSeparator, int threads);
     ~WinChanceView() override;
 
+    // Where the strip sits in the client area.
+    void place(const QRect& strip);
+
     // After every table change.
     void showTable(const Hand& hand);
     // The opponents and ranges as stored (1 opponent holding any two cards when
