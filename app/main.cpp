@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/quit_on_signal.h"
+#include "ui/main_window/window_plan.h"
 #include "ui/online/online_services.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     auto* mainWindow = window.get();
     auto* online = new korvana::ui::OnlineServices(  // owned by the client area
         mainWindow->clientArea(), [mainWindow] { return mainWindow->language(); },
-        korvana::ui::kMainWindowOnlinePlaces);
+        korvana::ui::kWindowPlan.online);
     using korvana::ui::MainWindow;
     using korvana::ui::OnlineServices;
     QObject::connect(mainWindow, &MainWindow::shown, online, &OnlineServices::windowShown);

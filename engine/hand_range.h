@@ -5,7 +5,10 @@
 //                  KTo+ (KTo, KJo, KQo), T9s-65s, A5s-A2s
 //   one hand       AhKh (any card spelling korvana-odds accepts)
 //   anything       random or any
+//   a share        15%, top 15%, 2.5% (see top_share.h)
 // in a comma-separated list. Pieces may overlap; each hand counts once.
+// Reading takes the same memory whatever the text's length.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,14 +18,20 @@
 
 namespace korvana {
 
+// The longest range text that reads, in characters: room for every pair of
+// cards written out one by one ("A♥ K♥, " each), far beyond any range typed by hand.
+inline constexpr size_t kMaxRangeCharacters = 10'000;
+
 struct RangeError {
     enum class Problem {
-        NoHands,        // nothing but blanks and commas
-        UnknownText,    // not a hand, a card pair or a range of them
-        SuitedPair,     // "QQs": a pair is never suited, nor written offsuit
-        UnmatchedEnds,  // "AKs-QJo", "QQ-AK", "AKs-T8s": ends of different kinds or gaps
-        SameCardTwice,  // "AhAh"
-        PlusOnOneHand,  // "AhKh+"
+        NoHands,          // nothing but blanks and commas
+        UnknownText,      // not a hand, a card pair or a range of them
+        SuitedPair,       // "QQs": a pair is never suited, nor written offsuit
+        UnmatchedEnds,    // "AKs-QJo", "QQ-AK", "AKs-T8s": ends of different kinds or gaps
+        SameCardTwice,    // "AhAh"
+        PlusOnOneHand,    // "AhKh+"
+        TooLong,          // more than kMaxRangeCharacters characters; piece is empty
+        ShareOutOfRange,  // "0%", "120%": a share is more than 0% and at most 100%
     };
     Problem problem = Problem::UnknownText;
     std::string piece;  // the piece of text at fault, as written

@@ -33,14 +33,19 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
         {"Ah Kd - Jc - 9s", "Ah Kd | Jc 9s"},  // holes in the board are skipped
         {"Ah Kd Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s"},
     };
-    // Every opponent holds the range.
+    // Each opponent holds his own range; those beyond the number chosen are left out.
     const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
+    const HandRange aces = std::get<HandRange>(parseHandRange("AA"));
+    Opposition opposition{3};
+    opposition.ranges[1] = kings;
+    opposition.ranges[3] = aces;
     for (const auto& row : rows) {
-        const auto spot = winChanceSpot(handOf(row.table), Opposition{3, kings});
+        const auto spot = winChanceSpot(handOf(row.table), opposition);
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());
-            EXPECT_EQ(spot->opponents, std::vector<HandRange>(3, kings));
+            EXPECT_EQ(spot->opponents, (std::vector<HandRange>{HandRange::anyTwoCards(), kings,
+                                                               HandRange::anyTwoCards()}));
         }
     }
 }
@@ -112,6 +117,32 @@ TEST(WinChancePasses, QuickThenPrecise) {
                            {},
                            {HandRange::anyTwoCards()}};
     EXPECT_TRUE(isFinalCount(std::get<EquityResult>(computeEquity(river, passes.front()))));
+}
+
+// Every deal is counted after a sample of a spot whose deals are known in
+// number, and only while its pace keeps it within the budget.
+TEST(WinChancePasses, EveryDealOnlyWithinTheBudget) {
+    EquityResult sample = counted(2'000'000, 0, 0, false, false, 1);
+    sample.allDeals = 2'097'572'400;
+    EXPECT_TRUE(mayCountEveryDeal(sample));
+    sample.allDeals = 0;  // too many to know
+    EXPECT_FALSE(mayCountEveryDeal(sample));
+    EXPECT_FALSE(mayCountEveryDeal(counted(1'712'304, 0, 0, true, true, 1)));
+
+    const struct {
+        double done, seconds;
+        bool fits;
+    } rows[] = {
+        {0.0, 0.2, true},   // too early to tell
+        {0.0, 0.5, false},  // no pace at all
+        {0.25, 0.6, true},  // 2.4 s in all
+        {0.1, 0.5, false},  // 5 s
+        {0.99, 2.9, true},  // 2.93 s
+        {0.9, 2.9, false},  // 3.2 s
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(exactCountFits(row.done, std::chrono::duration<double>(row.seconds)), row.fits)
+            << row.done << " in " << row.seconds << " s";
 }
 
 }  // namespace

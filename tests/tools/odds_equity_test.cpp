@@ -47,6 +47,32 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " JJ+     win  51.95%  tie   0.55%  equity  52.18%\n"
          " random  win  14.03%  tie   0.70%  equity  14.32%\n"
          "40 000 sampled deals, \u00b10.25%\n"},
+        {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win   0.00%  tie   0.00%  equity   0.00%\n"
+         " random  win 100.00%  tie   0.00%  equity 100.00%\n"
+         "1 sampled deal, too few to estimate the error\n"},
+        {{"Ah", "Kh", "Qh", "Jh", "Th", "2c", "3c", "--opponents", "1", "--dead",
+          "2d3d4d5d6d7d8d9dTdJdQdKdAd2s3s4s5s6s7s8s9sTsJsQsKsAs4c5c6c7c8c9cTcJcQcKcAc2h3h4h5h6h7h"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win 100.00%  tie   0.00%  equity 100.00%\n"
+         " random  win   0.00%  tie   0.00%  equity   0.00%\n"
+         "the only board\n"},
+        {{"Ah", "Kh", "--vs", "KK", "--dead", "Kc"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh  win  36.97%  tie   0.88%  equity  37.41%\n"
+         " KK    win  62.15%  tie   0.88%  equity  62.59%\n"
+         "all 1 533 939 boards\n"},
+        {{"Ah", "Kh", "--vs", "QQ+,\t" + std::string(29 * 3, ',') + "AK", "--samples", "100"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh                                      win  20.00%  tie  33.00%  equity  36.50%\n"
+         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  47.00%  tie  33.00%  equity  "
+         "63.50%\n"
+         "100 sampled deals, \u00b13.86%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -92,6 +118,65 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
                   "\"equity\": {\"method\": \"sampled\", \"deals\": 5000, \"std_error\": 0.0"),
               std::string::npos)
         << sampled.out;
+    // One deal tells nothing of the error.
+    EXPECT_NE(run({"--json", "Ah", "Kh", "--opponents", "1", "--samples", "1"})
+                  .out.find("\"deals\": 1, \"std_error\": null"),
+              std::string::npos);
+}
+
+// The pot odds follow the win chances: in the text, on the batch line and in JSON.
+TEST(OddsEquity, PotOddsFollowTheWinChances) {
+    const std::vector<std::string> spot{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "20"};
+    const struct {
+        std::vector<std::string> more;
+        std::string input, expected;
+    } rows[] = {
+        {{},
+         "",
+         "\nPot odds: 20 to call into 100 needs 16.67% equity; yours is 46.21%: the call pays\n"},
+        {{"--lang", "ru"},
+         "",
+         "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
+         "окупается\n"},
+        {{"--json"},
+         "",
+         ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
+         "\"equity\": 0.46214457245909607, \"call_pays\": true}, \"cards\""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = spot;
+        args.insert(args.end(), row.more.begin(), row.more.end());
+        const auto outcome = run(args);
+        EXPECT_NE(outcome.out.find(row.expected), std::string::npos) << outcome.out;
+    }
+    // A call of 120 into 100 needs 54.55%: not with 46.21%.
+    std::istringstream table("Ah Kh\n");
+    OddsCommandEnvironment env;
+    env.input = &table;
+    EXPECT_NE(run({"-", "--vs", "QdQc", "--pot", "100", "--call", "120"}, env)
+                  .out.find(" | Pot odds: 120 to call into 100 needs 54.55% equity; yours is "
+                            "46.21%: the call does not pay\n"),
+              std::string::npos);
+}
+
+// What a range holds on the board: the JSON object as scripts read it, the
+// same counts in the text block, the known cards left out.
+TEST(OddsEquity, RangeHitsInJsonAndText) {
+    const auto json = run({"--json", "Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(
+        json.out.find("\"range_hits\": {\"range\": \"QQ+, T9s\", \"combos\": 13, \"categories\": "
+                      "{\"royal_flush\": 0, \"straight_flush\": 0, \"four_of_a_kind\": 0, "
+                      "\"full_house\": 0, \"flush\": 0, \"straight\": 0, \"three_of_a_kind\": 3, "
+                      "\"two_pairs\": 0, \"pair\": 6, \"high_card\": 4}, \"draws\": "
+                      "{\"flush_draw\": 0, \"open_ended\": 4, \"gutshot\": 0}}"),
+        std::string::npos)
+        << json.out;
+    const auto text = run({"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
+    EXPECT_NE(text.out.find("Range QQ+, T9s on this board, 13 combinations:\n"), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find(" Open-ended straight draw     4   30.8%\n"), std::string::npos)
+        << text.out;
 }
 
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
@@ -121,6 +206,14 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--precision needs percentage points above 0"},
         {{"Ah", "Kh", "--opponents", std::string(100, '9')},
          "not '" + std::string(59, '9') + "\u2026' (see"},
+        {{"Ah", "Kh", "--range-hits", "0%"}, "'0%': a share of hands is more than 0% and at most"},
+        {{"Ah", "Kh", "Qs", "--range-hits", "QQ+"}, "--range-hits needs the flop"},
+        {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
+         "is too long: a range has at most 10 000 characters"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "0"},
+         "--call needs an amount of chips above 0, e.g. 20, not '0'"},
+        {{"Ah", "Kh", "--pot", "100", "--call", "20"}, "option '--pot' needs --vs or --opponents"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -25,9 +25,14 @@ struct EquityRequest {
     std::optional<std::uint64_t> samples, maxDeals, seed;
     std::optional<double> precision;  // percentage points
     std::optional<int> threads;
+    // --pot and --call: the price of a call, in chips; both or neither.
+    std::optional<double> pot, call;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };
+
+// What is wrong with a range text, naming the piece at fault, as one line.
+std::string rangeProblem(const RangeError& error, const std::string& text);
 
 // Whether the option belongs to the win chances; they all take a value.
 bool isEquityOption(std::string_view name);

@@ -10,6 +10,7 @@
 #include "tools/korvana_odds/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/range_hits_report.h"
 #include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/table_report.h"
 #include "tools/korvana_odds/terminal_text.h"
@@ -21,7 +22,8 @@ constexpr const char* kUsage =
     "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
-    "                    [--max-deals N] [SLOT ...]\n"
+    "                    [--max-deals N] [--pot P --call C] [--range-hits RANGE]\n"
+    "                    [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
@@ -40,7 +42,8 @@ constexpr const char* kUsage =
     "written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a comment, blank\n"
     "lines are skipped. Each table gives one line: its seven slots, then the lines\n"
     "of the usual text trimmed and joined by \" | \"; with --json one object per\n"
-    "line (JSON Lines). A bad line is named on stderr with its line number, the\n"
+    "line (JSON Lines) with its input \"line\" number. A bad line is named on stderr\n"
+    "with its line number (with --json also by {\"line\": N, \"error\": \"...\"}), the\n"
     "other lines still run, and the exit status is 2. All other options apply to\n"
     "every line.\n"
     "\n"
@@ -75,6 +78,14 @@ constexpr const char* kUsage =
     "                 (default 0.05); every deal is counted when that is quick\n"
     "  --seed S       the seed of the sample: the same seed gives the same sample\n"
     "  --threads N    threads to work on (default: all cores)\n"
+    "  --pot P --call C  pot odds: a call of C into a pot of P needs the equity\n"
+    "                 C / (P + C); a line after the win chances says whether\n"
+    "                 yours is enough (in chips or any unit: --pot 100 --call 20)\n"
+    "\n"
+    "What an opponent's range holds on the board (from the flop on):\n"
+    "  --range-hits RANGE  how many of the range's combinations make each hand now,\n"
+    "                 and the flush draws, open-ended straight draws and gutshots;\n"
+    "                 those holding a known card are left out\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -159,6 +170,11 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (!language)
                     return UsageError{"unknown language " + quoted(value) + " (use en or ru)"};
                 request.options.language = *language;
+            } else if (name == "--range-hits") {
+                if (auto e = takeValue()) return e;
+                auto hits = readRangeHits(value);
+                if (auto* problem = std::get_if<std::string>(&hits)) return UsageError{*problem};
+                request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
             } else if (isEquityOption(name)) {
                 if (auto e = takeValue()) return e;
                 if (auto problem = readEquityOption(name, value, request.options.equity))
@@ -193,6 +209,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
     }
     if (request.equityDetail && !request.options.equity.asked())
         return UsageError{"option " + quoted(*request.equityDetail) + " needs --vs or --opponents"};
+    if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
+        return UsageError{"--pot and --call go together: the pot and the amount to call"};
     // "-" alone is no table of one empty slot but the sign to read tables from
     // standard input; among other slots it stays an empty slot.
     const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";

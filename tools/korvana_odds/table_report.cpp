@@ -12,6 +12,7 @@
 #include "engine/row_text.h"
 #include "engine/string_table.h"
 #include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/pot_odds_report.h"
 
 namespace korvana {
 namespace {
@@ -23,8 +24,14 @@ struct TableFacts {
     std::string best;
     ExactChances exact;
     std::optional<EquityReport> equity;
+    std::optional<PotOdds> potOdds;  // asked with the win chances
+    std::optional<RangeHits> rangeHits;
     bool roundSwitched = false;
 };
+
+double heroEquity(const TableFacts& facts) {
+    return facts.equity->result.players.front().equity;
+}
 
 // Rows are lit like the odds list: impossible red, possible yellow, complete green.
 std::string_view lightName(RowState state) {
@@ -118,7 +125,7 @@ size_t columns(std::string_view text) {
     }));
 }
 
-std::string json(const Hand& hand, const TableFacts& facts) {
+std::string json(const Hand& hand, const TableFacts& facts, const OddsOptions& options) {
     std::ostringstream text;
     text << "{\"round\": " << jsonString(roundName(facts.analysis.round)) << ", \"rows\": [";
     for (size_t i = 0; i < facts.rows.size(); ++i) {
@@ -137,6 +144,8 @@ std::string json(const Hand& hand, const TableFacts& facts) {
     text << "], \"best_hand\": " << jsonString(facts.best)
          << ", \"best_category\": " << (best ? jsonString(categoryId(*best)) : std::string("null"));
     if (facts.equity) text << ", " << equityJson(*facts.equity);
+    if (facts.potOdds) text << ", " << potOddsJson(*facts.potOdds, heroEquity(facts));
+    if (facts.rangeHits) text << ", " << rangeHitsJson(*options.rangeHits, *facts.rangeHits);
     text << ", \"cards\": " << jsonSlots(hand) << "}\n";
     return text.str();
 }
@@ -165,6 +174,13 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
     if (facts.roundSwitched) text += roundLine(options.language, facts.analysis.round) + "\n";
     text += facts.best + "\n";
     if (facts.equity) text += equityText(*facts.equity, options.language, env.decimalSeparator);
+    if (facts.potOdds)
+        text +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator) +
+            "\n";
+    if (facts.rangeHits)
+        text += rangeHitsText(*options.rangeHits, *facts.rangeHits, options.language,
+                              env.decimalSeparator);
     return text;
 }
 
@@ -180,6 +196,15 @@ std::string line(const Hand& hand, const TableFacts& facts, const OddsOptions& o
         std::istringstream equity(
             equityText(*facts.equity, options.language, env.decimalSeparator));
         for (std::string part; std::getline(equity, part);)
+            if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
+    }
+    if (facts.potOdds)
+        (text += " | ") +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator);
+    if (facts.rangeHits) {
+        std::istringstream hits(rangeHitsText(*options.rangeHits, *facts.rangeHits,
+                                              options.language, env.decimalSeparator));
+        for (std::string part; std::getline(hits, part);)
             if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
     }
     return text + "\n";
@@ -202,9 +227,17 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         if (auto* problem = std::get_if<std::string>(&outcome))
             return TableProblem{std::move(*problem)};
         facts.equity = std::get<EquityReport>(std::move(outcome));
+        if (options.equity.pot && options.equity.call)
+            facts.potOdds = PotOdds{*options.equity.pot, *options.equity.call};
+    }
+    if (options.rangeHits) {
+        auto outcome = runRangeHits(*options.rangeHits, hand, options.equity.dead);
+        if (auto* problem = std::get_if<std::string>(&outcome))
+            return TableProblem{std::move(*problem)};
+        facts.rangeHits = std::get<RangeHits>(outcome);
     }
     switch (layout) {
-        case TableLayout::Json: return json(hand, facts);
+        case TableLayout::Json: return json(hand, facts, options);
         case TableLayout::Line: return line(hand, facts, options, env);
         case TableLayout::Block: break;
     }

@@ -7,6 +7,7 @@
 
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
+#include "ui/main_window/text_clipboard.h"
 #include "ui/status/clock.h"
 
 namespace korvana::ui {
@@ -20,6 +21,8 @@ struct WindowServices {
     ErrorReporter reportError;
     // Written into the odds numbers, e.g. "." or ",".
     QString decimalSeparator = QStringLiteral(".");
+    // Where Copy and Paste put and take their text.
+    TextClipboard clipboard = systemClipboard();
 };
 
 }  // namespace korvana::ui

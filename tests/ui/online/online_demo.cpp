@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "ui/main_window/translation.h"
+#include "ui/main_window/window_plan.h"
 #include "ui/online/about_window.h"
 #include "ui/online/online_services.h"
 
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
         };
     }
     auto* online = new korvana::ui::OnlineServices(
-        &window, [language] { return language; }, korvana::ui::kMainWindowOnlinePlaces, options);
+        &window, [language] { return language; }, korvana::ui::kWindowPlan.online, options);
     window.show();
     online->startWebCheck();  // as at the window's first showing
     const bool about = parser.isSet(aboutOption);
