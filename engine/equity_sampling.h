@@ -4,6 +4,7 @@
 // out the blocks.
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "deal_plan.h"
 #include "equity_tally.h"
@@ -12,9 +13,39 @@ namespace korvana {
 
 inline constexpr std::uint64_t kDealsPerBlock = 4096;
 
-// 'deals' deals (at most kDealsPerBlock), each equally likely among all deals
-// of the plan. Stops early, with what it has, once 'stop' is set.
-EquityTally sampleBlock(const DealPlan& plan, std::uint64_t seed, std::uint64_t block,
-                        std::uint64_t deals, const std::atomic<bool>& stop);
+// Draws the deals of one plan; made once and shared by the threads.
+//
+// Opponents on ranges get their hands drawn together, drawn again when two
+// share a card, as long as that mostly works. Narrow ranges that overlap
+// (nine players on the same few hands) would throw nearly every draw away:
+// their hands then walk from one deal to the next, one or two players'
+// hands redrawn among those that fit the others'. Each step leaves every
+// deal of the ranges equally likely, so the walk, started from one deal and
+// run for a while, draws them all equally often.
+class DealSampler {
+public:
+    explicit DealSampler(const DealPlan& plan);
+
+    // False when the search found that the ranges have no deal at all.
+    bool anyDeal() const { return anyDeal_; }
+
+    // 'deals' deals (at most kDealsPerBlock). Stops early, with what it has,
+    // once 'stop' is set.
+    EquityTally block(std::uint64_t seed, std::uint64_t block, std::uint64_t deals,
+                      const std::atomic<bool>& stop) const;
+
+private:
+    class Draw;
+    // Redraws one ranged opponent's hand, or two together, among the hands
+    // that fit the others' cards ('used' holds every ranged hand).
+    void redrawOne(Draw& draw, PocketCards* held, CardMask& used) const;
+    void redrawTwo(Draw& draw, PocketCards* held, CardMask& used) const;
+
+    const DealPlan& plan_;
+    size_t ranged_ = 0;
+    bool walk_ = false;
+    bool anyDeal_ = true;
+    std::vector<PocketCards> start_;  // where the walk starts from
+};
 
 }  // namespace korvana

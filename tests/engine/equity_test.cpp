@@ -235,6 +235,36 @@ TEST(Equity, SamplesLandNearTheExactAnswerAndRepeatWithTheirSeed) {
     }
 }
 
+// Narrow ranges that overlap leave few deals among all the combinations of
+// hands: the sample must still find every deal equally often.
+TEST(Equity, NarrowOverlappingRangesAreSampledFairly) {
+    const Spot spots[] = {
+        {"five on the same range", "4c 4d", "2c 7d 9s Th 3h", "",
+         std::vector<const char*>(5, "QQ+, AK")},
+        {"six holding all twelve cards", "4c 4d", "2c 7d 9s Th 3h", "",
+         std::vector<const char*>(6, "QQ+, AK")},
+        {"turn, three ranges and a random hand",
+         "9h 9d",
+         "2c 7d Ts Jh",
+         "",
+         {"JJ+, AKs", "TT+, AQs+", "JJ+, AKs", "random"}},
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.name);
+        const EquitySpot spot = spotOf(s);
+        const EquityResult exact = computed(spot);
+        EquityOptions options;
+        options.method = EquityMethod::Sample;
+        options.sampleDeals = 200'000;
+        options.targetStandardError = 0;
+        const EquityResult sample = computed(spot, options);
+        EXPECT_EQ(sample.deals, options.sampleDeals);
+        for (size_t p = 0; p < exact.players.size(); ++p)
+            EXPECT_NEAR(sample.players[p].equity, exact.players[p].equity,
+                        4 * sample.standardError);
+    }
+}
+
 TEST(Equity, StopsAtTheTargetStandardError) {
     EquityOptions options;
     options.method = EquityMethod::Sample;
