@@ -24,6 +24,7 @@ struct EquityRequest {
     bool exact = false;
     std::optional<std::uint64_t> samples, maxDeals, seed;
     std::optional<double> precision;  // percentage points
+    std::optional<double> timeLimit;  // seconds
     std::optional<int> threads;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }

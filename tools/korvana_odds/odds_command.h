@@ -17,7 +17,7 @@ struct OddsCommandEnvironment {
     int threads = 1;
     std::ostream* progress = nullptr;
     std::istream* input = nullptr;  // nothing reads as no tables
-    bool inputIsPipe = false;  // standard input is a pipe (not a terminal, file or /dev/null)
+    bool inputIsPipe = false;       // standard input is a pipe (not a terminal, file or /dev/null)
 };
 
 // Runs one analysis pass for the slots given on the command line and writes the
