@@ -1,6 +1,7 @@
 #include "equity_sampling.h"
 
 #include <array>
+#include <bit>
 
 namespace korvana {
 namespace {
@@ -11,7 +12,7 @@ constexpr int kTrialDraws = 1024;
 constexpr int kFewestFitting = kTrialDraws / 8;
 // Steps of the walk before a block's first deal, per ranged opponent: the
 // start is one fixed deal, and the walk must forget it.
-constexpr int kStepsBeforeFirstDeal = 64;
+constexpr int kStepsBeforeFirstDeal = 16;
 // Every so many deals the walk also redraws two players' hands at once:
 // some spots let no single hand change (six players holding the only twelve
 // cards of their ranges), and two at a time they still move.
@@ -84,6 +85,12 @@ private:
 };
 
 DealSampler::DealSampler(const DealPlan& plan) : plan_(plan), ranged_(plan.rangedCount()) {
+    for (const int index : plan.deck) deckCards_ |= cardBit(index);
+    for (size_t i = 0; i < ranged_; ++i) {
+        masks_.emplace_back();
+        for (const PocketCards& hand : plan.opponents[i].hands)
+            masks_.back().push_back(hand.mask());
+    }
     if (ranged_ < 2) return;
     Draw draw(mixed(ranged_));
     int fitting = 0;
@@ -106,64 +113,83 @@ DealSampler::DealSampler(const DealPlan& plan) : plan_(plan), ranged_(plan.range
     start_ = *start;
 }
 
-void DealSampler::redrawOne(Draw& draw, PocketCards* held, CardMask& used) const {
-    const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
-    const CardMask others = used & ~held[i].mask();
-    const auto& hands = plan_.opponents[i].hands;
-    // A few blind draws, then one among the hands that fit: either way each
-    // fitting hand is as likely as any other.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const PocketCards hand = draw.oneOf(hands);
-        if ((hand.mask() & others) == 0) {
-            held[i] = hand;
-            used = others | hand.mask();
-            return;
-        }
+namespace {
+
+// Blind draws that a redraw tries before it lists the hands that fit: worth
+// it for wide ranges, where most hands fit.
+constexpr int kBlindDraws = 4;
+constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are listed at once
+
+// The places in 'hands' of those that hold none of the cards; 'into' has room for all.
+std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::uint16_t* into) {
+    std::uint32_t n = 0;
+    for (size_t h = 0; h < hands.size(); ++h) {
+        into[n] = static_cast<std::uint16_t>(h);
+        n += (hands[h] & cards) == 0 ? 1 : 0;
     }
-    std::uint32_t fitting = 0;
-    for (const PocketCards& hand : hands) fitting += (hand.mask() & others) == 0 ? 1 : 0;
-    std::uint32_t pick = draw.below(fitting);  // at least the hand held now fits
-    for (const PocketCards& hand : hands)
-        if ((hand.mask() & others) == 0 && pick-- == 0) {
-            held[i] = hand;
-            break;
-        }
-    used = others | held[i].mask();
+    return n;
 }
 
-void DealSampler::redrawTwo(Draw& draw, PocketCards* held, CardMask& used) const {
+}  // namespace
+
+void DealSampler::redrawOne(Draw& draw, Held& held, Scratch& scratch) const {
+    const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
+    const CardMask others = held.used & ~held.masks[i];
+    const auto& masks = masks_[i];
+    const auto take = [&](std::uint32_t h) {
+        held.hands[i] = plan_.opponents[i].hands[h];
+        held.masks[i] = masks[h];
+        held.used = others | masks[h];
+    };
+    // A few blind draws, then one among the hands that fit: either way each
+    // fitting hand is as likely as any other.
+    for (int attempt = 0; masks.size() > kListAtOnce && attempt < kBlindDraws; ++attempt) {
+        const auto h = draw.below(static_cast<std::uint32_t>(masks.size()));
+        if ((masks[h] & others) == 0) return take(h);
+    }
+    const std::uint32_t n = fitting(masks, others, scratch.first.data());
+    take(scratch.first[draw.below(n)]);  // at least the hand held now fits
+}
+
+void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
     const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
     auto j = draw.below(static_cast<std::uint32_t>(ranged_ - 1));
     j += j >= i ? 1 : 0;
-    const CardMask others = used & ~held[i].mask() & ~held[j].mask();
-    const auto& first = plan_.opponents[i].hands;
-    const auto& second = plan_.opponents[j].hands;
-    const auto fit = [&](const PocketCards& a, const PocketCards& b) {
-        return (a.mask() & others) == 0 && (b.mask() & (others | a.mask())) == 0;
+    const CardMask others = held.used & ~held.masks[i] & ~held.masks[j];
+    const auto& first = masks_[i];
+    const auto& second = masks_[j];
+    const auto take = [&](std::uint32_t a, std::uint32_t b) {
+        held.hands[i] = plan_.opponents[i].hands[a];
+        held.hands[j] = plan_.opponents[j].hands[b];
+        held.masks[i] = first[a];
+        held.masks[j] = second[b];
+        held.used = others | first[a] | second[b];
     };
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const PocketCards a = draw.oneOf(first), b = draw.oneOf(second);
-        if (fit(a, b)) {
-            held[i] = a;
-            held[j] = b;
-            used = others | a.mask() | b.mask();
-            return;
-        }
+    const bool wide = first.size() > kListAtOnce && second.size() > kListAtOnce;
+    for (int attempt = 0; wide && attempt < kBlindDraws; ++attempt) {
+        const auto a = draw.below(static_cast<std::uint32_t>(first.size()));
+        const auto b = draw.below(static_cast<std::uint32_t>(second.size()));
+        if ((first[a] & others) == 0 && (second[b] & (others | first[a])) == 0) return take(a, b);
     }
-    std::uint32_t fitting = 0;
-    for (const PocketCards& a : first)
-        if ((a.mask() & others) == 0)
-            for (const PocketCards& b : second) fitting += fit(a, b) ? 1 : 0;
-    std::uint32_t pick = draw.below(fitting);  // at least the hands held now fit
-    for (const PocketCards& a : first)
-        if ((a.mask() & others) == 0)
-            for (const PocketCards& b : second)
-                if (fit(a, b) && pick-- == 0) {
-                    held[i] = a;
-                    held[j] = b;
-                    used = others | a.mask() | b.mask();
-                    return;
-                }
+    // A pair of the hands that fit the others, and not each other: blindly
+    // among those that fit the others, then by listing every such pair.
+    const std::uint16_t* fitFirst = scratch.first.data();
+    const std::uint16_t* fitSecond = scratch.second.data();
+    const std::uint32_t m = fitting(first, others, scratch.first.data());
+    const std::uint32_t n = fitting(second, others, scratch.second.data());
+    for (int attempt = 0; attempt < 4 * kBlindDraws; ++attempt) {
+        const auto a = fitFirst[draw.below(m)], b = fitSecond[draw.below(n)];
+        if ((first[a] & second[b]) == 0) return take(a, b);
+    }
+    std::uint32_t pairs = 0;
+    for (size_t a = 0; a < m; ++a)
+        for (size_t b = 0; b < n; ++b)
+            pairs += (first[fitFirst[a]] & second[fitSecond[b]]) == 0 ? 1 : 0;
+    std::uint32_t pick = draw.below(pairs);  // at least the hands held now fit
+    for (size_t a = 0; a < m; ++a)
+        for (size_t b = 0; b < n; ++b)
+            if ((first[fitFirst[a]] & second[fitSecond[b]]) == 0 && pick-- == 0)
+                return take(fitFirst[a], fitSecond[b]);
 }
 
 EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uint64_t deals,
@@ -173,24 +199,28 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
     const size_t ranged = ranged_;
     Draw draw(mixed(seed ^ mixed(block)));
     EquityTally tally, batch;
+    Scratch scratch{std::vector<std::uint16_t>(kPocketCardPairs),
+                    std::vector<std::uint16_t>(kPocketCardPairs)};
     std::vector<int> cards;
-    std::array<PocketCards, kMaxOpponents> held{};
-    CardMask used = 0;
+    Held walked;
+    std::array<PocketCards, kMaxOpponents>& held = walked.hands;
+    CardMask& used = walked.used;
     if (walk_) {
         for (size_t i = 0; i < ranged; ++i) {
             held[i] = start_[i];
-            used |= held[i].mask();
+            walked.masks[i] = held[i].mask();
+            used |= walked.masks[i];
         }
         for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step) {
-            redrawOne(draw, held.data(), used);
-            redrawTwo(draw, held.data(), used);
+            redrawOne(draw, walked, scratch);
+            redrawTwo(draw, walked, scratch);
         }
     }
 
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
-            redrawOne(draw, held.data(), used);
-            if (n % kDealsPerTwoHandStep == 0) redrawTwo(draw, held.data(), used);
+            redrawOne(draw, walked, scratch);
+            if (n % kDealsPerTwoHandStep == 0) redrawTwo(draw, walked, scratch);
             if (n % kDealsPerBatch == 0) {
                 tally.addBatch(batch);
                 batch = {};
@@ -216,8 +246,8 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         // whatever order the cards were left in by the deal before.
         if (ranged > 0 || cards.empty()) {
             cards.clear();
-            for (const int index : plan.deck)
-                if ((used & cardBit(index)) == 0) cards.push_back(index);
+            for (CardMask left = deckCards_ & ~used; left != 0; left &= left - 1)
+                cards.push_back(std::countr_zero(left));
         }
         size_t dealt = 0;
         const auto next = [&] {

@@ -2,6 +2,7 @@
 // Deals drawn at random, in numbered blocks. A block's deals depend on nothing
 // but the seed and its number, so a sample is the same however threads share
 // out the blocks.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <vector>
@@ -36,16 +37,27 @@ public:
 
 private:
     class Draw;
+    struct Scratch {
+        std::vector<std::uint16_t> first, second;  // room for every hand of a range
+    };
+    // The opponents' hands of a deal, the ranged ones first.
+    struct Held {
+        std::array<PocketCards, kMaxOpponents> hands{};
+        std::array<CardMask, kMaxOpponents> masks{};  // of the ranged hands
+        CardMask used = 0;                            // every ranged hand's cards
+    };
     // Redraws one ranged opponent's hand, or two together, among the hands
-    // that fit the others' cards ('used' holds every ranged hand).
-    void redrawOne(Draw& draw, PocketCards* held, CardMask& used) const;
-    void redrawTwo(Draw& draw, PocketCards* held, CardMask& used) const;
+    // that fit the others' cards.
+    void redrawOne(Draw& draw, Held& held, Scratch& scratch) const;
+    void redrawTwo(Draw& draw, Held& held, Scratch& scratch) const;
 
     const DealPlan& plan_;
     size_t ranged_ = 0;
     bool walk_ = false;
     bool anyDeal_ = true;
     std::vector<PocketCards> start_;  // where the walk starts from
+    CardMask deckCards_ = 0;
+    std::vector<std::vector<CardMask>> masks_;  // of each ranged opponent's hands
 };
 
 }  // namespace korvana
