@@ -201,7 +201,9 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
     EquityTally tally, batch;
     Scratch scratch{std::vector<std::uint16_t>(kPocketCardPairs),
                     std::vector<std::uint16_t>(kPocketCardPairs)};
-    std::vector<int> cards;
+    std::array<int, kDeckSize> cards{};
+    size_t cardsLeft = 0;
+    CardMask dealtFrom = ~CardMask{0};  // the ranged hands' cards when 'cards' was filled
     Held walked;
     std::array<PocketCards, kMaxOpponents>& held = walked.hands;
     CardMask& used = walked.used;
@@ -244,14 +246,15 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         // The others' hands and the board from the cards left, by the first
         // steps of a shuffle; each of those deals is as likely as any other,
         // whatever order the cards were left in by the deal before.
-        if (ranged > 0 || cards.empty()) {
-            cards.clear();
+        if (used != dealtFrom) {
+            dealtFrom = used;
+            cardsLeft = 0;
             for (CardMask left = deckCards_ & ~used; left != 0; left &= left - 1)
-                cards.push_back(std::countr_zero(left));
+                cards[cardsLeft++] = std::countr_zero(left);
         }
         size_t dealt = 0;
         const auto next = [&] {
-            const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cards.size() - dealt));
+            const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cardsLeft - dealt));
             std::swap(cards[dealt], cards[pick]);
             return cards[dealt++];
         };
