@@ -13,6 +13,7 @@
 
 #include "card.h"
 #include "card_index.h"
+#include "evaluator_tables.h"
 #include "hand_rank.h"
 #include "rank_count_table.h"
 
@@ -79,8 +80,8 @@ private:
     std::uint64_t suits_ = 0;
 };
 
-// The ranking tables, built once per process on first use (a few milliseconds)
-// and only read afterwards, so any number of threads may share them.
+// The ranking tables, made at build time and copied in on first use (some
+// microseconds), only read afterwards, so any number of threads may share them.
 class HandEvaluator {
 public:
     // The best five-card hand among the 5, 6 or 7 cards of the partial hand.
@@ -101,13 +102,10 @@ public:
         return fiveOrSixCards_.at(counts);
     }
 
-    HandEvaluator();
+    HandEvaluator();  // the tables the build made
+    explicit HandEvaluator(const EvaluatorTables& tables);
 
 private:
-    // The rank counts of all hands by their number of cards (index 0..7).
-    using RankCountsBySize = std::array<std::vector<std::uint32_t>, 8>;
-    explicit HandEvaluator(const RankCountsBySize& bySize);
-
     std::array<HandRank, 1 << 13> flushRanks_{};  // by the ranks of the flush suit
     // Hands without a flush.
     RankCountTable<13, 16> sevenCards_;
