@@ -68,6 +68,20 @@ public:
         return static_cast<int>((counts_ >> (32 + 4 * suitIndex(suit))) & 0xf) - 3;
     }
 
+    // Whether some suit would hold five cards or more with 'extra' more cards
+    // of each suit (see suitCounts).
+    bool fiveOfASuitWith(std::uint64_t extra) const {
+        return ((counts_ + extra) & CardKey::kFiveOfASuit) != 0;
+    }
+    // A number of cards of each suit, by suitIndex, for fiveOfASuitWith: at
+    // most nine each, with at most three cards of a suit held.
+    static std::uint64_t suitCounts(const std::array<int, 4>& bySuit) {
+        std::uint64_t counts = 0;
+        for (size_t suit = 0; suit < bySuit.size(); ++suit)
+            counts += static_cast<std::uint64_t>(bySuit[suit]) << (32 + 4 * suit);
+        return counts;
+    }
+
     // Two partial hands with no card in common.
     friend PartialHand operator+(const PartialHand& a, const PartialHand& b) {
         return {a.counts_ + b.counts_ - CardKey::kNoCardCounts, a.suits_ | b.suits_};
@@ -100,6 +114,12 @@ public:
         if ((hand.counts_ >> 48) == 7) [[likely]]
             return sevenCards_.at(counts);
         return fiveOrSixCards_.at(counts);
+    }
+
+    // The best five of seven cards by their ranks alone, as when no five of
+    // them share a suit.
+    HandRank rankWithoutFlush(const PartialHand& sevenCards) const {
+        return sevenCards_.at(static_cast<std::uint32_t>(sevenCards.counts_));
     }
 
     HandEvaluator();  // the tables the build made
