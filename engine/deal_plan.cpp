@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 
 namespace korvana {
 namespace {
@@ -9,15 +10,12 @@ namespace {
 // Ways to give the ranged opponents from 'from' onwards disjoint hands avoiding
 // 'used', counted into 'ways' until 'effort' steps are spent (then false).
 bool countRanged(const std::vector<DealPlan::Opponent>& ranged, size_t from, CardMask used,
-                 std::uint64_t& ways, std::uint64_t& effort) {
-    if (from == ranged.size()) {
-        ++ways;
-        return true;
-    }
+                 std::uint64_t& ways, std::uint64_t& effort, std::uint64_t most) {
+    if (from == ranged.size()) return ++ways <= most;
     for (const PocketCards& hand : ranged[from].hands) {
         if (effort-- == 0) return false;
         if ((hand.mask() & used) == 0 &&
-            !countRanged(ranged, from + 1, used | hand.mask(), ways, effort))
+            !countRanged(ranged, from + 1, used | hand.mask(), ways, effort, most))
             return false;
     }
     return true;
@@ -51,14 +49,21 @@ std::uint64_t chooseCards(int n, int k) {
     return ways;
 }
 
-std::optional<DealPlan::DealCount> DealPlan::deals(std::uint64_t effort) const {
+std::optional<DealPlan::DealCount> DealPlan::deals(std::uint64_t effort, double most) const {
     const std::vector<Opponent> ranged(opponents.begin(),
                                        opponents.begin() + static_cast<long>(rangedCount()));
     const int anyTwo = static_cast<int>(opponents.size() - ranged.size());
-    std::uint64_t rangedWays = 0;
-    if (!countRanged(ranged, 0, 0, rangedWays, effort)) return std::nullopt;
     // Every ranged deal leaves the same number of cards for the rest.
     int left = static_cast<int>(deck.size()) - 2 * static_cast<int>(ranged.size());
+    double restPerRangedDeal = static_cast<double>(chooseCards(left - 2 * anyTwo, boardToCome));
+    for (int i = 0, cards = left; i < anyTwo; ++i, cards -= 2)
+        restPerRangedDeal *= static_cast<double>(chooseCards(cards, 2));
+    const double mostRanged = std::floor(most / std::max(restPerRangedDeal, 1.0));
+    std::uint64_t rangedWays = 0;
+    if (!countRanged(
+            ranged, 0, 0, rangedWays, effort,
+            mostRanged >= 1.8e19 ? ~std::uint64_t{0} : static_cast<std::uint64_t>(mostRanged)))
+        return std::nullopt;
     DealCount count{rangedWays, static_cast<double>(rangedWays)};
     std::uint64_t ways = rangedWays;
     const auto times = [&](std::uint64_t factor) {

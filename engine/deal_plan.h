@@ -46,7 +46,8 @@ struct DealPlan {
         std::optional<std::uint64_t> whole;  // nullopt beyond 64 bits
         double about = 0;
     };
-    std::optional<DealCount> deals(std::uint64_t effort) const;
+    // Also nullopt as soon as they prove more than 'most'.
+    std::optional<DealCount> deals(std::uint64_t effort, double most = 1e300) const;
     // An upper bound of the deals that costs nothing to work out.
     double dealsAtMost() const;
     // The opponents whose ranges cannot be dealt together, as players: a

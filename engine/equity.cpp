@@ -200,7 +200,11 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
     if (auto* error = std::get_if<EquityError>(&planned)) return *error;
     const DealPlan& plan = std::get<DealPlan>(planned);
 
-    const auto count = plan.deals(kCountingEffort);
+    // Beyond what Automatic enumerates, a sample needs no count.
+    const auto count =
+        plan.deals(kCountingEffort, options.method == EquityMethod::Enumerate
+                                        ? 1e300
+                                        : static_cast<double>(options.automaticEnumerationDeals));
     if (count && count->whole == 0u) return noDeal(plan);
     // Too many combinations to count them: a group of ranges short of cards
     // shows at once that there is no deal.

@@ -202,8 +202,9 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
     Scratch scratch{std::vector<std::uint16_t>(kPocketCardPairs),
                     std::vector<std::uint16_t>(kPocketCardPairs)};
     std::array<int, kDeckSize> cards{};
+    std::array<int, kDeckSize> place{};  // where each card is in 'cards'
     size_t cardsLeft = 0;
-    CardMask dealtFrom = ~CardMask{0};  // the ranged hands' cards when 'cards' was filled
+    CardMask dealtFrom = ~CardMask{0};  // the ranged hands' cards when 'cards' was last set
     Held walked;
     std::array<PocketCards, kMaxOpponents>& held = walked.hands;
     CardMask& used = walked.used;
@@ -246,16 +247,34 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         // The others' hands and the board from the cards left, by the first
         // steps of a shuffle; each of those deals is as likely as any other,
         // whatever order the cards were left in by the deal before.
-        if (used != dealtFrom) {
-            dealtFrom = used;
-            cardsLeft = 0;
-            for (CardMask left = deckCards_ & ~used; left != 0; left &= left - 1)
-                cards[cardsLeft++] = std::countr_zero(left);
+        if (dealtFrom == ~CardMask{0}) {
+            for (CardMask left = deckCards_ & ~used; left != 0; left &= left - 1) {
+                const int card = std::countr_zero(left);
+                place[static_cast<size_t>(card)] = static_cast<int>(cardsLeft);
+                cards[cardsLeft++] = card;
+            }
+        } else if (used != dealtFrom) {
+            // Only a hand or two changed: their cards leave the list or join it.
+            for (CardMask gone = used & ~dealtFrom; gone != 0; gone &= gone - 1) {
+                const int card = std::countr_zero(gone);
+                const int at = place[static_cast<size_t>(card)];
+                const int moved = cards[--cardsLeft];
+                cards[static_cast<size_t>(at)] = moved;
+                place[static_cast<size_t>(moved)] = at;
+            }
+            for (CardMask back = dealtFrom & ~used; back != 0; back &= back - 1) {
+                const int card = std::countr_zero(back);
+                place[static_cast<size_t>(card)] = static_cast<int>(cardsLeft);
+                cards[cardsLeft++] = card;
+            }
         }
+        dealtFrom = used;
         size_t dealt = 0;
         const auto next = [&] {
             const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cardsLeft - dealt));
             std::swap(cards[dealt], cards[pick]);
+            place[static_cast<size_t>(cards[dealt])] = static_cast<int>(dealt);
+            place[static_cast<size_t>(cards[pick])] = static_cast<int>(pick);
             return cards[dealt++];
         };
         for (size_t i = ranged; i < plan.opponents.size(); ++i) {

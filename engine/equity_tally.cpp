@@ -41,9 +41,10 @@ EquityResult EquityTally::result(int players) const {
             player.equity = static_cast<double>(shares[p]) / static_cast<double>(kPot) / n;
             const double variance =
                 std::max(0.0, squaredShares[p] / n - player.equity * player.equity);
-            result.standardError = std::max(
-                result.standardError,
-                std::sqrt(variance / static_cast<double>(std::max<std::uint64_t>(observations, 1))));
+            result.standardError =
+                std::max(result.standardError,
+                         std::sqrt(variance /
+                                   static_cast<double>(std::max<std::uint64_t>(observations, 1))));
         }
         result.players.push_back(player);
     }

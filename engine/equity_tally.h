@@ -46,7 +46,7 @@ struct EquityTally {
     // Sums of the squared shares (in pots), for a sample's standard error:
     // of each deal, or of each batch of deals as one (see addBatch).
     std::array<double, kMaxPlayers> squaredShares{};
-    std::uint64_t observations = 0;  // deals, or batches of them
+    std::uint64_t observations = 0;             // deals, or batches of them
     std::array<std::uint64_t, 10> heroFinal{};  // list order
 
     // 'count' deals in which the players of 'best' share the pot and the
