@@ -43,9 +43,9 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
         {{"Ah", "Kh", "--vs", "JJ+", "--opponents", "2", "--samples", "40000", "--seed", "7"},
          {},
          "\n\nWin chances against 2 opponents:\n"
-         " AhKh    win  33.25%  tie   0.81%  equity  33.60%\n"
-         " JJ+     win  51.85%  tie   0.70%  equity  52.14%\n"
-         " random  win  13.93%  tie   0.77%  equity  14.26%\n"
+         " AhKh    win  33.80%  tie   0.82%  equity  34.15%\n"
+         " JJ+     win  51.41%  tie   0.64%  equity  51.68%\n"
+         " random  win  13.85%  tie   0.76%  equity  14.17%\n"
          "40 000 sampled deals, \u00b10.25%\n"},
     };
     for (const auto& c : cases) {
