@@ -299,6 +299,21 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
               result.deals);
 }
 
+// Out of time halfway through its blocks, a sample still counts every deal it drew.
+TEST(Equity, ASampleOutOfTimeKeepsEveryDeal) {
+    EquityOptions options;
+    options.method = EquityMethod::Sample;
+    options.targetStandardError = 0;
+    options.timeBudget = std::chrono::milliseconds(1);
+    const EquityResult result =
+        computed(spotOf({"", "9h 9d", "", "", std::vector<const char*>(9, "TT+, AQs+")}), options);
+    EXPECT_FALSE(result.complete);
+    EXPECT_TRUE(result.timeLimitReached);
+    EXPECT_GT(result.deals, 0u);
+    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), std::uint64_t{0}),
+              result.deals);
+}
+
 TEST(Equity, ProblemsComeBackAsErrors) {
     using Problem = EquityError::Problem;
     const auto problemOf = [](const Spot& s, EquityMethod method = EquityMethod::Automatic) {
