@@ -13,12 +13,13 @@ constexpr int kFewestFitting = kTrialDraws / 8;
 // Steps of the walk before a block's first deal, per ranged opponent: the
 // start is one fixed deal, and the walk must forget it.
 constexpr int kStepsBeforeFirstDeal = 16;
-// Every so many deals the walk also redraws two players' hands at once:
-// some spots let no single hand change (six players holding the only twelve
-// cards of their ranges), and two at a time they still move.
-constexpr std::uint64_t kDealsPerTwoHandStep = 4;
 // The walk's deals count for the standard error in batches of this many.
 constexpr std::uint64_t kDealsPerBatch = 256;
+// Blind draws that a redraw tries before it lists the hands that fit: worth
+// it for wide ranges, where most hands fit.
+constexpr int kBlindDraws = 4;
+constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are listed at once
+
 // The search for the walk's start gives up after this many steps.
 constexpr std::uint64_t kSearchEffort = 20'000'000;
 
@@ -115,11 +116,6 @@ DealSampler::DealSampler(const DealPlan& plan) : plan_(plan), ranged_(plan.range
 
 namespace {
 
-// Blind draws that a redraw tries before it lists the hands that fit: worth
-// it for wide ranges, where most hands fit.
-constexpr int kBlindDraws = 4;
-constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are listed at once
-
 // The places in 'hands' of those that hold none of the cards; 'into' has room for all.
 std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::uint16_t* into) {
     std::uint32_t n = 0;
@@ -131,25 +127,6 @@ std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::u
 }
 
 }  // namespace
-
-void DealSampler::redrawOne(Draw& draw, Held& held, Scratch& scratch) const {
-    const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
-    const CardMask others = held.used & ~held.masks[i];
-    const auto& masks = masks_[i];
-    const auto take = [&](std::uint32_t h) {
-        held.hands[i] = plan_.opponents[i].hands[h];
-        held.masks[i] = masks[h];
-        held.used = others | masks[h];
-    };
-    // A few blind draws, then one among the hands that fit: either way each
-    // fitting hand is as likely as any other.
-    for (int attempt = 0; masks.size() > kListAtOnce && attempt < kBlindDraws; ++attempt) {
-        const auto h = draw.below(static_cast<std::uint32_t>(masks.size()));
-        if ((masks[h] & others) == 0) return take(h);
-    }
-    const std::uint32_t n = fitting(masks, others, scratch.first.data());
-    take(scratch.first[draw.below(n)]);  // at least the hand held now fits
-}
 
 void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
     const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
@@ -214,16 +191,13 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             walked.masks[i] = held[i].mask();
             used |= walked.masks[i];
         }
-        for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step) {
-            redrawOne(draw, walked, scratch);
+        for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step)
             redrawTwo(draw, walked, scratch);
-        }
     }
 
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
-            redrawOne(draw, walked, scratch);
-            if (n % kDealsPerTwoHandStep == 0) redrawTwo(draw, walked, scratch);
+            redrawTwo(draw, walked, scratch);
             if (n % kDealsPerBatch == 0) {
                 tally.addBatch(batch);
                 batch = {};

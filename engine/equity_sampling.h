@@ -19,10 +19,12 @@ inline constexpr std::uint64_t kDealsPerBlock = 4096;
 // Opponents on ranges get their hands drawn together, drawn again when two
 // share a card, as long as that mostly works. Narrow ranges that overlap
 // (nine players on the same few hands) would throw nearly every draw away:
-// their hands then walk from one deal to the next, one or two players'
-// hands redrawn among those that fit the others'. Each step leaves every
-// deal of the ranges equally likely, so the walk, started from one deal and
-// run for a while, draws them all equally often.
+// their hands then walk from one deal to the next, two players' hands
+// redrawn together among those that fit the others' (two, not one: six
+// players holding the only twelve cards of their ranges could not change
+// a single hand). Each step leaves every deal of the ranges equally likely,
+// so the walk, started from one deal and run for a while, draws them all
+// equally often.
 class DealSampler {
 public:
     explicit DealSampler(const DealPlan& plan);
@@ -46,9 +48,8 @@ private:
         std::array<CardMask, kMaxOpponents> masks{};  // of the ranged hands
         CardMask used = 0;                            // every ranged hand's cards
     };
-    // Redraws one ranged opponent's hand, or two together, among the hands
-    // that fit the others' cards.
-    void redrawOne(Draw& draw, Held& held, Scratch& scratch) const;
+    // Redraws two ranged opponents' hands together among the hands that fit
+    // the others' cards.
     void redrawTwo(Draw& draw, Held& held, Scratch& scratch) const;
 
     const DealPlan& plan_;
