@@ -1,29 +1,58 @@
 #include "settings_store.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <stdexcept>
+
 #include "failure.h"
-#include "regular_file.h"
 #include "settings_file.h"
 
 namespace korvana::ui {
 namespace {
 
-const QString kLanguageKey = QStringLiteral("language");
-const QString kAutoswitchKey = QStringLiteral("autoswitch");
+// Every stored choice: its key in the store and what kind of value it holds.
+enum class ValueKind {
+    Text,         // text; a list (a comma-separated line written by hand) is an error
+    OnOff,        // a 32-bit whole number, non-zero = on, written as 1 or 0
+    WholeNumber,  // a 32-bit whole number
+    TextOrList,   // text; a list is joined back with commas
+};
+struct StoredChoice {
+    SettingsStore::Choice choice;
+    const char* key;
+    ValueKind kind;
+};
+constexpr StoredChoice kChoices[] = {
+    {SettingsStore::Choice::Language, "language", ValueKind::Text},
+    {SettingsStore::Choice::AutoSwitch, "autoswitch", ValueKind::OnOff},
+    {SettingsStore::Choice::ExactChances, "exactchances", ValueKind::OnOff},
+    {SettingsStore::Choice::HighContrastLights, "highcontrastlights", ValueKind::OnOff},
+    {SettingsStore::Choice::Transparency, "transparency", ValueKind::WholeNumber},
+    {SettingsStore::Choice::FontColour, "fontcolour", ValueKind::WholeNumber},
+    {SettingsStore::Choice::Opponents, "opponents", ValueKind::WholeNumber},
+    {SettingsStore::Choice::OpponentRange, "opponentrange", ValueKind::TextOrList},
+};
+
+const StoredChoice& storedChoice(SettingsStore::Choice choice) {
+    for (const StoredChoice& stored : kChoices)
+        if (stored.choice == choice) return stored;
+    throw std::logic_error("a choice without a key");
+}
+
+QString keyOf(SettingsStore::Choice choice) {
+    return QString::fromLatin1(storedChoice(choice).key);
+}
+
+bool isWholeNumberText(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
+    return digits.match(text).hasMatch();
+}
+
 const QString kEnglishValue = QStringLiteral("english");
 const QString kRussianValue = QStringLiteral("russian");
-const QString kExactChancesKey = QStringLiteral("exactchances");
-const QString kHighContrastLightsKey = QStringLiteral("highcontrastlights");
-const QString kTransparencyKey = QStringLiteral("transparency");
-const QString kFontColourKey = QStringLiteral("fontcolour");
-const QString kOpponentsKey = QStringLiteral("opponents");
-const QString kOpponentRangeKey = QStringLiteral("opponentrange");
 
 #ifdef Q_OS_WIN
 // The registry keeps value types, so text is never taken for a number.
@@ -33,37 +62,6 @@ const QString kRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Korvan
 // An INI file holds every plain value as text.
 constexpr bool kStoreKeepsTypes = false;
 #endif
-
-// Puts key = value into the INI file at path (a regular file or nothing),
-// leaving the rest of the file as it is.
-bool saveInFile(const QString& path, const QString& key, const QString& value, QString* error) {
-    QByteArray text;
-    const QFileInfo before(path);
-    const bool existed = before.exists();
-    const qint64 oldSize = existed ? before.size() : -1;
-    const QDateTime oldTime = existed ? before.lastModified() : QDateTime();
-    if (existed) {
-        QFile file(path);
-        if (!openRegularFile(file, error)) return false;
-        text = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            *error = file.errorString();
-            return false;
-        }
-    }
-    if (!replaceSettingsFile(path, withGeneralValue(text, key.toLatin1(), iniValue(value)), error))
-        return false;
-    // QSettings takes a file whose size and time (to the millisecond) are
-    // unchanged for the one it read last; a second save within the same
-    // millisecond must not read as the first.
-    const QFileInfo after(path);
-    if (existed && after.size() == oldSize && after.lastModified() == oldTime) {
-        QFile file(path);
-        if (file.open(QIODevice::Append))
-            file.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -111,13 +109,8 @@ std::unique_ptr<QSettings> SettingsStore::openStore() const {
     return store;
 }
 
-std::optional<QVariant> SettingsStore::read(const QString& key) const {
-    const auto store = openStore();
-    if (!store || !store->contains(key)) return std::nullopt;
-    return store->value(key);
-}
-
-void SettingsStore::write(const QString& key, const QVariant& value) const {
+void SettingsStore::write(Choice choice, const QVariant& value) const {
+    const QString key = keyOf(choice);
     const auto store = openStore();
     if (!store) return;  // refused: the defaults are not saved anywhere
     const auto fail = [&](const QString& why) {
@@ -139,91 +132,30 @@ void SettingsStore::write(const QString& key, const QVariant& value) const {
         if (store->status() != QSettings::NoError) throw fail({});
         return;
     }
-
     QString why;
-    if (!saveInFile(path_, key, value.toString(), &why)) throw fail(why);
+    if (!saveSettingsValue(path_, key, value, &why)) throw fail(why);
 }
 
-StoredLanguage SettingsStore::language() const {
-    const auto value = read(kLanguageKey);
-    if (!value) return {};
-    if (value->typeId() != QMetaType::QString)
-        throw Failure(
-            QStringLiteral("The setting \"language\" in \"%1\" is not text.").arg(location()));
-    const QString text = value->toString();
-    if (text == kEnglishValue) return {true, Language::English};
-    if (text == kRussianValue) return {true, Language::Russian};
-    return {true, std::nullopt};
+std::optional<QVariant> SettingsStore::read(Choice choice) const {
+    const auto store = openStore();
+    const QString key = keyOf(choice);
+    if (!store || !store->contains(key)) return std::nullopt;
+    return store->value(key);
 }
 
-void SettingsStore::setLanguage(Language language) const {
-    write(kLanguageKey, language == Language::Russian ? kRussianValue : kEnglishValue);
-}
-
-std::optional<bool> SettingsStore::autoSwitch() const {
-    return onOff(kAutoswitchKey);
-}
-
-void SettingsStore::setAutoSwitch(bool on) const {
-    setWholeNumber(kAutoswitchKey, on ? 1 : 0);
-}
-
-std::optional<bool> SettingsStore::exactChances() const {
-    return onOff(kExactChancesKey);
-}
-
-void SettingsStore::setExactChances(bool on) const {
-    setWholeNumber(kExactChancesKey, on ? 1 : 0);
-}
-
-std::optional<bool> SettingsStore::highContrastLights() const {
-    return onOff(kHighContrastLightsKey);
-}
-
-void SettingsStore::setHighContrastLights(bool on) const {
-    setWholeNumber(kHighContrastLightsKey, on ? 1 : 0);
-}
-
-std::optional<int> SettingsStore::transparency() const {
-    return wholeNumber(kTransparencyKey);
-}
-
-void SettingsStore::setTransparency(int position) const {
-    setWholeNumber(kTransparencyKey, position);
-}
-
-std::optional<int> SettingsStore::fontColour() const {
-    return wholeNumber(kFontColourKey);
-}
-
-void SettingsStore::setFontColour(int position) const {
-    setWholeNumber(kFontColourKey, position);
-}
-
-std::optional<int> SettingsStore::opponents() const {
-    return wholeNumber(kOpponentsKey);
-}
-
-void SettingsStore::setOpponents(int opponents) const {
-    setWholeNumber(kOpponentsKey, opponents);
-}
-
-std::optional<QString> SettingsStore::opponentRange() const {
-    const auto value = read(kOpponentRangeKey);
+std::optional<QString> SettingsStore::text(Choice choice) const {
+    const auto value = read(choice);
     if (!value) return std::nullopt;
     if (value->typeId() == QMetaType::QString) return value->toString();
-    if (value->typeId() == QMetaType::QStringList)
+    if (value->typeId() == QMetaType::QStringList &&
+        storedChoice(choice).kind == ValueKind::TextOrList)
         return value->toStringList().join(QStringLiteral(", "));
-    throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not text.")
-                      .arg(kOpponentRangeKey, location()));
+    throw Failure(
+        QStringLiteral("The setting \"%1\" in \"%2\" is not text.").arg(keyOf(choice), location()));
 }
 
-void SettingsStore::setOpponentRange(const QString& range) const {
-    write(kOpponentRangeKey, range);
-}
-
-std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
-    const auto value = read(key);
+std::optional<int> SettingsStore::wholeNumber(Choice choice) const {
+    const auto value = read(choice);
     if (!value) return std::nullopt;
     bool ok = false;
     int number = 0;
@@ -233,25 +165,88 @@ std::optional<int> SettingsStore::wholeNumber(const QString& key) const {
             number = static_cast<int>(value->toUInt(&ok));
             break;
         case QMetaType::QString:
-            if (!kStoreKeepsTypes) number = value->toString().toInt(&ok, 10);
+            if (!kStoreKeepsTypes) {
+                number = value->toString().toInt(&ok, 10);
+                // Digits that do not fit are a number all the same, just too big.
+                if (!ok && isWholeNumberText(value->toString()))
+                    throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is out of range.")
+                                      .arg(keyOf(choice), location()));
+            }
             break;
         default: break;
     }
     if (!ok)
         throw Failure(QStringLiteral("The setting \"%1\" in \"%2\" is not a whole number.")
-                          .arg(key, location()));
+                          .arg(keyOf(choice), location()));
     return number;
 }
 
 // Any whole number but 0 is on, so a value another version wrote still reads.
-std::optional<bool> SettingsStore::onOff(const QString& key) const {
-    const std::optional<int> value = wholeNumber(key);
+std::optional<bool> SettingsStore::onOff(Choice choice) const {
+    const std::optional<int> value = wholeNumber(choice);
     if (!value) return std::nullopt;
     return *value != 0;
 }
 
-void SettingsStore::setWholeNumber(const QString& key, int value) const {
-    write(key, value);
+StoredLanguage SettingsStore::language() const {
+    const auto value = text(Choice::Language);
+    if (!value) return {};
+    if (*value == kEnglishValue) return {true, Language::English};
+    if (*value == kRussianValue) return {true, Language::Russian};
+    return {true, std::nullopt};
+}
+
+void SettingsStore::setLanguage(Language language) const {
+    write(Choice::Language, language == Language::Russian ? kRussianValue : kEnglishValue);
+}
+
+std::optional<bool> SettingsStore::autoSwitch() const {
+    return onOff(Choice::AutoSwitch);
+}
+void SettingsStore::setAutoSwitch(bool on) const {
+    write(Choice::AutoSwitch, on ? 1 : 0);
+}
+
+std::optional<bool> SettingsStore::exactChances() const {
+    return onOff(Choice::ExactChances);
+}
+void SettingsStore::setExactChances(bool on) const {
+    write(Choice::ExactChances, on ? 1 : 0);
+}
+
+std::optional<bool> SettingsStore::highContrastLights() const {
+    return onOff(Choice::HighContrastLights);
+}
+void SettingsStore::setHighContrastLights(bool on) const {
+    write(Choice::HighContrastLights, on ? 1 : 0);
+}
+
+std::optional<int> SettingsStore::transparency() const {
+    return wholeNumber(Choice::Transparency);
+}
+void SettingsStore::setTransparency(int position) const {
+    write(Choice::Transparency, position);
+}
+
+std::optional<int> SettingsStore::fontColour() const {
+    return wholeNumber(Choice::FontColour);
+}
+void SettingsStore::setFontColour(int position) const {
+    write(Choice::FontColour, position);
+}
+
+std::optional<int> SettingsStore::opponents() const {
+    return wholeNumber(Choice::Opponents);
+}
+void SettingsStore::setOpponents(int opponents) const {
+    write(Choice::Opponents, opponents);
+}
+
+std::optional<QString> SettingsStore::opponentRange() const {
+    return text(Choice::OpponentRange);
+}
+void SettingsStore::setOpponentRange(const QString& range) const {
+    write(Choice::OpponentRange, range);
 }
 
 }  // namespace korvana::ui

@@ -35,6 +35,18 @@ struct StoredLanguage {
 
 class SettingsStore {
 public:
+    // Every remembered choice; the .cpp gives each its key and kind of value.
+    enum class Choice {
+        Language,
+        AutoSwitch,
+        ExactChances,
+        HighContrastLights,
+        Transparency,
+        FontColour,
+        Opponents,
+        OpponentRange,
+    };
+
     // The player's own store: the registry key HKEY_CURRENT_USER\Software\Korvana
     // on Windows, elsewhere the INI file Software/Korvana.conf in the user's
     // configuration folder ($XDG_CONFIG_HOME, or ~/.config).
@@ -102,12 +114,13 @@ private:
     // The store opened for reading; null once it has been refused.
     std::unique_ptr<QSettings> openStore() const;
     [[noreturn]] void refuse(const QString& why) const;
-    // nullopt when never written (or refused).
-    std::optional<QVariant> read(const QString& key) const;
-    void write(const QString& key, const QVariant& value) const;
-    std::optional<int> wholeNumber(const QString& key) const;
-    std::optional<bool> onOff(const QString& key) const;
-    void setWholeNumber(const QString& key, int value) const;
+    // nullopt when never written (or refused); each throws Failure, naming
+    // the key, when the stored value is not of the choice's kind.
+    std::optional<QVariant> read(Choice choice) const;
+    std::optional<QString> text(Choice choice) const;
+    std::optional<int> wholeNumber(Choice choice) const;
+    std::optional<bool> onOff(Choice choice) const;
+    void write(Choice choice, const QVariant& value) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
         : kind_(kind),

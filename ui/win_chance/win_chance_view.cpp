@@ -33,8 +33,19 @@ void WinChanceView::showTable(const Hand& hand) {
 }
 
 void WinChanceView::applyStoredChoices() {
-    const int opponents = std::clamp(settings_.opponents().value_or(1), 1, kMaxOpponents);
-    const QString range = settings_.opponentRange().value_or(QString());
+    // Each value falls back to its default on its own: a bad number of
+    // opponents keeps the stored range, and the other way round.
+    const auto stored = [this](auto read, auto fallback) {
+        try {
+            return read().value_or(fallback);
+        } catch (const Failure& failure) {
+            reportError_(failure.message());
+            return fallback;
+        }
+    };
+    const int opponents =
+        std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
+    const QString range = stored([this] { return settings_.opponentRange(); }, QString());
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
     panel_->setRangeText(range);

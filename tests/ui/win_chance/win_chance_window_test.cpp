@@ -140,6 +140,14 @@ void WinChanceTest::choicesAreStoredAndRestored() {
     clickCards(*window, {"2c", "3c"});
     QVERIFY2(finalFigure(*window).contains(QStringLiteral("vs 3 opponents")),
              qPrintable(figureText(*window)));
+
+    // A bad number of opponents falls back alone: the stored range stays.
+    QSettings(fixture.settingsPath(), QSettings::IniFormat).setValue("opponents", "abc");
+    auto again = fixture.window();
+    QCOMPARE(part<QSpinBox>(*again, "winChanceOpponents")->value(), 1);
+    QCOMPARE(part<QLineEdit>(*again, "winChanceRange")->text(),
+             QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+    QCOMPARE(fixture.errors.size(), 1);
 }
 
 void WinChanceTest::newerTableReplacesTheCount() {
