@@ -17,7 +17,10 @@ HandEvaluator::HandEvaluator(const EvaluatorTables& tables)
 }
 
 const HandEvaluator& handEvaluator() {
-    static const HandEvaluator evaluator;
+    // On the heap, on pages of its own: among the program's statics the
+    // tables measured a tenth slower for hands in random order. Never freed,
+    // so that no thread still counting at exit reads freed memory.
+    static const HandEvaluator& evaluator = *new HandEvaluator;
     return evaluator;
 }
 
