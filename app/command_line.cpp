@@ -130,6 +130,30 @@ std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv,
     return app;
 }
 
+// The window system's own options, which it takes off the command line when it
+// starts; known here so that the rest can be judged before it starts, on a
+// console too. Those of X11 are included: they are Qt's on xcb.
+void acceptWindowSystemOptions(QCommandLineParser& parser) {
+    const QStringList withValue = QStringLiteral(
+                                      "platform platformpluginpath platformtheme plugin "
+                                      "qwindowgeometry qwindowicon qwindowtitle session style "
+                                      "stylesheet qmljsdebugger display geometry title icon name "
+                                      "visual dialogs fontengine")
+                                      .split(QLatin1Char(' '));
+    const QStringList flags = QStringLiteral("reverse widgetcount testability nograb dograb sync")
+                                  .split(QLatin1Char(' '));
+    for (const QString& name : withValue) {
+        QCommandLineOption option(name, {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : flags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -158,9 +182,10 @@ QString missingDisplayLine(const QStringList& arguments, const QProcessEnvironme
                ": cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
 }
 
-QString leftoverArgumentsLine(const QStringList& arguments) {
+QString badArgumentsLine(const QStringList& arguments) {
     QCommandLineParser parser;
     describeOptions(parser);
+    acceptWindowSystemOptions(parser);
     if (!parser.parse(arguments))
         return printable(kCommand + QStringLiteral(": ") + parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -172,6 +197,10 @@ QString leftoverArgumentsLine(const QStringList& arguments) {
 WindowStart startFromCommandLine(int& argc, char** argv) {
     const QStringList arguments = argumentList(argc, argv);
     if (asksForInformation(arguments)) answerInformation(argc, argv);
+    if (const QString line = badArgumentsLine(arguments); !line.isEmpty()) {
+        printLine(stderr, line);
+        return {nullptr, EXIT_FAILURE};
+    }
 
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (const QString line = missingDisplayLine(arguments, environment); !line.isEmpty()) {
@@ -182,11 +211,6 @@ WindowStart startFromCommandLine(int& argc, char** argv) {
         kCommand + QStringLiteral(": cannot open the window: the window system did not start (") +
         displaySetting(arguments, environment) + QLatin1Char(')');
     WindowStart start{startWindowSystem(argc, argv, failureLine), EXIT_SUCCESS};
-    if (const QString line = leftoverArgumentsLine(QCoreApplication::arguments());
-        !line.isEmpty()) {
-        printLine(stderr, line);
-        return {nullptr, EXIT_FAILURE};
-    }
     QCommandLineParser parser;
     describeOptions(parser);
     parser.parse(QCoreApplication::arguments());

@@ -34,8 +34,9 @@ bool asksForInformation(const QStringList& arguments);
 // nor WAYLAND_DISPLAY set. Empty when there may be one.
 QString missingDisplayLine(const QStringList& arguments, const QProcessEnvironment& environment);
 
-// The one line to print for what is left once the window system has taken
-// its own options ("korvana: Unknown option 'x'."); empty when nothing is.
-QString leftoverArgumentsLine(const QStringList& arguments);
+// The one line to print for an argument that is neither the window's nor one
+// of the window system's own options ("korvana: Unknown option 'x'."); empty
+// when there is none. Needs no display, so it is settled before one is looked for.
+QString badArgumentsLine(const QStringList& arguments);
 
 }  // namespace korvana::ui

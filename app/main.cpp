@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "online_services.h"
 #include "quit_on_signal.h"
+#include "window_plan.h"
 
 int main(int argc, char* argv[]) {
     auto start = korvana::ui::startFromCommandLine(argc, argv);
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     auto* mainWindow = window.get();
     auto* online = new korvana::ui::OnlineServices(  // owned by the client area
         mainWindow->clientArea(), [mainWindow] { return mainWindow->language(); },
-        korvana::ui::kMainWindowOnlinePlaces);
+        korvana::ui::kWindowPlan.online);
     using korvana::ui::MainWindow;
     using korvana::ui::OnlineServices;
     QObject::connect(mainWindow, &MainWindow::shown, online, &OnlineServices::windowShown);

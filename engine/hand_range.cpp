@@ -1,12 +1,18 @@
 #include "hand_range.h"
 
 #include <algorithm>
+#include <bitset>
 #include <optional>
 
 #include "card_input.h"
+#include "utf8.h"
 
 namespace korvana {
 namespace {
+
+// Every pair of cards, one bit each by PocketCards::number(): a piece adds its
+// hands as it reads, so repeats cost nothing however long the text.
+using HandSet = std::bitset<kPocketCardPairs>;
 
 // Two ranks and which suits: "AK", "AKs", "AKo", "QQ".
 struct HandClass {
@@ -37,14 +43,15 @@ ClassOrError readClass(std::string_view token) {
     return hand;
 }
 
-void addClass(const HandClass& hand, std::vector<PocketCards>& hands) {
+void addClass(const HandClass& hand, HandSet& hands) {
     for (const Suit suitA : kSuits)
         for (const Suit suitB : kSuits) {
             if (hand.isPair() && suitA >= suitB) continue;
             const bool suited = suitA == suitB;
             if (hand.suits == HandClass::Suits::Suited && !suited) continue;
             if (hand.suits == HandClass::Suits::Offsuit && suited) continue;
-            hands.push_back(PocketCards::of({hand.high, suitA}, {hand.low, suitB}));
+            hands.set(static_cast<size_t>(
+                PocketCards::of({hand.high, suitA}, {hand.low, suitB}).number()));
         }
 }
 
@@ -69,8 +76,7 @@ bool isWord(std::string_view text, std::string_view word) {
 }
 
 // "QQ-66", "T9s-65s", "A5s-A2s": every class between the two ends.
-std::optional<RangeError::Problem> addSpan(const HandClass& a, const HandClass& b,
-                                           std::vector<PocketCards>& hands) {
+std::optional<RangeError::Problem> addSpan(const HandClass& a, const HandClass& b, HandSet& hands) {
     if (a.isPair() != b.isPair() || a.suits != b.suits) return RangeError::Problem::UnmatchedEnds;
     if (a.isPair()) {
         for (int rank = std::min(a.high, b.high); rank <= std::max(a.high, b.high); ++rank)
@@ -88,11 +94,9 @@ std::optional<RangeError::Problem> addSpan(const HandClass& a, const HandClass& 
     return std::nullopt;
 }
 
-std::optional<RangeError::Problem> addPiece(std::string_view piece,
-                                            std::vector<PocketCards>& hands) {
+std::optional<RangeError::Problem> addPiece(std::string_view piece, HandSet& hands) {
     if (isWord(piece, "random") || isWord(piece, "any")) {
-        const HandRange every = HandRange::anyTwoCards();
-        hands.insert(hands.end(), every.hands().begin(), every.hands().end());
+        hands.set();
         return std::nullopt;
     }
     if (piece.size() > 1 && piece.back() == '+') {
@@ -113,13 +117,25 @@ std::optional<RangeError::Problem> addPiece(std::string_view piece,
     }
     if (const auto cards = readTwoCards(piece)) {
         if (const auto* problem = std::get_if<RangeError::Problem>(&*cards)) return *problem;
-        hands.push_back(std::get<PocketCards>(*cards));
+        hands.set(static_cast<size_t>(std::get<PocketCards>(*cards).number()));
         return std::nullopt;
     }
     const ClassOrError hand = readClass(piece);
     if (const auto* problem = std::get_if<RangeError::Problem>(&hand)) return *problem;
     addClass(std::get<HandClass>(hand), hands);
     return std::nullopt;
+}
+
+// Whether the text holds more than kMaxRangeCharacters characters; a byte
+// that is not UTF-8 counts as one. Stops reading at the limit.
+bool isTooLong(std::string_view text) {
+    size_t characters = 0;
+    for (size_t pos = 0; pos < text.size(); ++characters) {
+        if (characters == kMaxRangeCharacters) return true;
+        const auto character = utf8CharacterAt(text, pos);
+        pos += character ? character->length : 1;
+    }
+    return false;
 }
 
 }  // namespace
@@ -137,7 +153,8 @@ HandRange HandRange::anyTwoCards() {
 }
 
 std::variant<HandRange, RangeError> parseHandRange(std::string_view text) {
-    std::vector<PocketCards> hands;
+    if (isTooLong(text)) return RangeError{RangeError::Problem::TooLong, {}};
+    HandSet hands;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t comma = std::min(text.find(',', start), text.size());
@@ -147,8 +164,14 @@ std::variant<HandRange, RangeError> parseHandRange(std::string_view text) {
         if (const auto problem = addPiece(piece, hands))
             return RangeError{*problem, std::string(piece)};
     }
-    if (hands.empty()) return RangeError{RangeError::Problem::NoHands, std::string(trimmed(text))};
-    return HandRange(std::move(hands));
+    if (hands.none()) return RangeError{RangeError::Problem::NoHands, std::string(trimmed(text))};
+    std::vector<PocketCards> held;
+    held.reserve(hands.count());
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low)
+            if (hands.test(static_cast<size_t>(PocketCards{low, high}.number())))
+                held.push_back({low, high});
+    return HandRange(std::move(held));
 }
 
 }  // namespace korvana

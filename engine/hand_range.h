@@ -6,6 +6,8 @@
 //   one hand       AhKh (any card spelling korvana-odds accepts)
 //   anything       random or any
 // in a comma-separated list. Pieces may overlap; each hand counts once.
+// Reading takes the same memory whatever the text's length.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,6 +17,10 @@
 
 namespace korvana {
 
+// The longest range text that reads, in characters: room for every pair of
+// cards written out one by one ("A♥ K♥, " each), far beyond any range typed by hand.
+inline constexpr size_t kMaxRangeCharacters = 10'000;
+
 struct RangeError {
     enum class Problem {
         NoHands,        // nothing but blanks and commas
@@ -23,6 +29,7 @@ struct RangeError {
         UnmatchedEnds,  // "AKs-QJo", "QQ-AK", "AKs-T8s": ends of different kinds or gaps
         SameCardTwice,  // "AhAh"
         PlusOnOneHand,  // "AhKh+"
+        TooLong,        // more than kMaxRangeCharacters characters; piece is empty
     };
     Problem problem = Problem::UnknownText;
     std::string piece;  // the piece of text at fault, as written

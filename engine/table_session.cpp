@@ -49,6 +49,11 @@ TableUpdate TableSession::takeOff(int slot) {
     return change({slot});
 }
 
+TableUpdate TableSession::placeHand(const Hand& hand) {
+    table_.hand = hand;
+    return change(kEverySlot);
+}
+
 TableUpdate TableSession::fold() {
     if (table_.hand.clear() >= 2) ++table_.handsPlayed;
     return change(kEverySlot);

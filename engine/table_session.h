@@ -46,6 +46,9 @@ public:
     TableUpdate toggleCard(Card card);
     // Empties slot 1..7, whether or not it holds a card.
     TableUpdate takeOff(int slot);
+    // Puts these cards on the table in place of those there (a pasted spot):
+    // one step, and no hand played.
+    TableUpdate placeHand(const Hand& hand);
     // Empties every slot; only a hand that was really dealt (two cards or more)
     // counts as played.
     TableUpdate fold();

@@ -46,6 +46,25 @@ std::vector<EquityOptions> winChancePasses(int threads) {
     return {quick, precise};
 }
 
+EquityOptions winChanceExactPass(int threads) {
+    EquityOptions exact;
+    exact.method = EquityMethod::Enumerate;
+    exact.threads = threads;
+    exact.timeBudget = kExactCountBudget;
+    return exact;
+}
+
+bool mayCountEveryDeal(const EquityResult& last) {
+    return !isFinalCount(last) && last.allDeals > 0;
+}
+
+bool exactCountFits(double done, std::chrono::duration<double> elapsed,
+                    std::chrono::milliseconds budget) {
+    const std::chrono::duration<double> whole = budget;
+    if (elapsed <= whole / 10) return true;
+    return done > 0 && elapsed / done <= whole;
+}
+
 std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     if (result.deals == 0 || result.players.empty()) return std::nullopt;
     const PlayerEquity& hero = result.players.front();

@@ -34,6 +34,23 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& oppo
 // whichever pass it was.
 std::vector<EquityOptions> winChancePasses(int threads);
 
+// Counting every deal after a sample (heads-up before the flop, say) is
+// worth it when it ends within this much work; else the sample stays final.
+inline constexpr std::chrono::milliseconds kExactCountBudget{3000};
+
+// The count of every deal that may follow the passes: cut off at the budget.
+EquityOptions winChanceExactPass(int threads);
+
+// Whether to count every deal after this count: a sample of a spot whose
+// deals are known in number.
+bool mayCountEveryDeal(const EquityResult& last);
+
+// Whether a count of every deal that has done `done` (0..1) of its work in
+// `elapsed` is on course to end within the budget. Its pace says little in
+// the first tenth of the budget, so any pace fits until then.
+bool exactCountFits(double done, std::chrono::duration<double> elapsed,
+                    std::chrono::milliseconds budget = kExactCountBudget);
+
 // What the player reads of a count.
 struct WinChanceFigure {
     double winPercent = 0;  // the hero alone has the best hand

@@ -114,6 +114,45 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>Paste</name>
+    <message>
+        <source>Cannot paste: %1</source>
+        <translation>Не удалось вставить: %1</translation>
+    </message>
+    <message>
+        <source>the clipboard holds no cards (e.g. Ah Kh - Qd Jd)</source>
+        <translation>в буфере обмена нет карт (например, Ah Kh - Qd Jd)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card (e.g. Ah, Td, 10h, - for an empty slot)</source>
+        <translation>«%1» — не карта (например, Ah, Td, 10h или - для пустого слота)</translation>
+    </message>
+    <message>
+        <source>card %1 is given twice</source>
+        <translation>карта %1 указана дважды</translation>
+    </message>
+    <message>
+        <source>more than seven slots, at &quot;%1&quot;</source>
+        <translation>больше семи слотов, лишний — «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither --opponents nor --vs</source>
+        <translation>«%1» — не --opponents и не --vs</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>у %1 нет значения</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of opponents from 1 to 9</source>
+        <translation>«%1» — не число соперников от 1 до 9</translation>
+    </message>
+    <message>
+        <source>the opponents hold different ranges; the window gives them all one</source>
+        <translation>у соперников разные диапазоны, а окно даёт всем соперникам один</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Click to put this card on the table; click again to take it off</source>
@@ -129,7 +168,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>The turn card. Click to take it off the table</source>
-        <translation>Карта тёрна. Щелчок убирает её со стола</translation>
+        <translation>Карта терна. Щелчок убирает её со стола</translation>
     </message>
     <message>
         <source>The river card. Click to take it off the table</source>
@@ -141,7 +180,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>Let the round follow the cards on the table: flop below five cards, turn with five, river with six or seven</source>
-        <translation>Раунд следует за картами на столе: флоп при меньше чем пяти картах, тёрн при пяти, ривер при шести или семи</translation>
+        <translation>Раунд следует за картами на столе: флоп при меньше чем пяти картах, терн при пяти, ривер при шести или семи</translation>
     </message>
     <message>
         <source>Each hand: complete, impossible, or possible with the odds 1:x of making it by the round</source>
@@ -296,6 +335,26 @@ command line, without a window, use korvana-odds.</source>
         <source>Auto-switch chooses the round from the cards on the table; turn it off to choose the round yourself</source>
         <translation>Раунд выбирает автопереключение по картам на столе; выключите его, чтобы выбрать раунд самому</translation>
     </message>
+    <message>
+        <source>Copy the table as card codes, with the opponents and their range on a second line, for korvana-odds or another window (Ctrl+C)</source>
+        <translation>Скопировать стол кодами карт, а соперников и их диапазон — второй строкой, для korvana-odds или другого окна (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Put the cards of copied text on the table, and its opponents and range if it names them (Ctrl+V)</source>
+        <translation>Положить на стол карты из скопированного текста, а также соперников и диапазон, если они в нём указаны (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
 </context>
 <context>
     <name>WinChance</name>
@@ -309,7 +368,7 @@ command line, without a window, use korvana-odds.</source>
     </message>
     <message>
         <source>Win %1%  Tie %2%  %3 (all boards)</source>
-        <translation>Выигрыш %1%  Ничья %2%  %3 (все борды)</translation>
+        <translation>Выигрыш %1%  Ничья %2%  %3 (все доски)</translation>
     </message>
     <message>
         <source>Win %1% ±%2%  Tie %3%  %4</source>
@@ -338,6 +397,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>&quot;%1&quot;: + follows a pair or two ranks (QQ+, A2s+), not one hand.</source>
         <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
+    </message>
+    <message>
+        <source>The range is longer than %1 characters.</source>
+        <translation>Диапазон длиннее %1 символов.</translation>
+    </message>
+    <message>
+        <source>The setting &quot;opponentrange&quot; in &quot;%1&quot; is longer than %2 characters and is not read: the win chance is counted against any two cards.</source>
+        <translation>Параметр «opponentrange» в «%1» длиннее %2 символов и не прочитан: шанс выигрыша считается против любых двух карт.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</source>
@@ -370,6 +437,10 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Win chance: no hands left in the range</source>
         <translation>Шанс выигрыша: в диапазоне не осталось рук</translation>
+    </message>
+    <message>
+        <source>Win chance: the range leaves no way to deal every opponent a hand</source>
+        <translation>Шанс выигрыша: диапазон не позволяет раздать руку каждому сопернику</translation>
     </message>
     <message>
         <source>Range</source>
@@ -517,6 +588,45 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>&amp;Fold</source>
         <translation>&amp;Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::PotOddsFields</name>
+    <message>
+        <source>Pot:</source>
+        <translation>Банк:</translation>
+    </message>
+    <message>
+        <source>Call:</source>
+        <translation>Колл:</translation>
+    </message>
+    <message>
+        <source>The chips in the pot before your call, the bets you face included</source>
+        <translation>Фишки в банке до вашего колла, включая ставки, на которые вы отвечаете</translation>
+    </message>
+    <message>
+        <source>The chips you must put in to call</source>
+        <translation>Сколько фишек нужно поставить, чтобы уравнять ставку</translation>
+    </message>
+    <message>
+        <source>Pot odds: fill in the pot and the amount to call to see the equity a call needs, call / (pot + call), beside your hand&apos;s equity</source>
+        <translation>Шансы банка: впишите банк и сумму колла, чтобы увидеть долю банка, которая нужна для колла, колл / (банк + колл), рядом с долей банка вашей руки</translation>
+    </message>
+    <message>
+        <source>needs %1%</source>
+        <translation>нужно %1%</translation>
+    </message>
+    <message>
+        <source>needs %1%, has %2%: pays</source>
+        <translation>нужно %1%, есть %2%: окупается</translation>
+    </message>
+    <message>
+        <source>needs %1%, has %2%: does not pay</source>
+        <translation>нужно %1%, есть %2%: не окупается</translation>
+    </message>
+    <message>
+        <source>A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run to pay: call / (pot + call). Your hand&apos;s equity is its share of the pot over all deals, ties split.</source>
+        <translation>Колл %1 в банк %2 окупается в долгой игре, если рука забирает не меньше %3% банка: колл / (банк + колл). Доля банка вашей руки — её доля по всем раздачам, с делёжом банка при ничьей.</translation>
     </message>
 </context>
 </TS>

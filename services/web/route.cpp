@@ -4,7 +4,15 @@ namespace korvana::online {
 
 Route findRoute(const QUrl& url, const ProxyFinder& proxies, const NameResolver& resolver) {
     Route route;
-    if (proxies) route.proxy = proxies(url);
+    if (proxies) {
+        ProxyChoice choice = proxies(url);
+        if (!choice.unusable.isEmpty()) {
+            route.failure = ErrorKind::Proxy;
+            route.error = QStringLiteral("proxy setting not usable: %1").arg(choice.unusable);
+            return route;
+        }
+        route.proxy = std::move(choice.proxy);
+    }
     const bool direct = route.proxy.type() == QNetworkProxy::NoProxy;
     const QString host = direct ? url.host() : route.proxy.hostName();
     if (const QHostAddress literal(host); !literal.isNull()) {

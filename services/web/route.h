@@ -17,7 +17,9 @@ namespace korvana::online {
 struct Route {
     QNetworkProxy proxy{QNetworkProxy::NoProxy};
     QList<QHostAddress> addresses;
-    ErrorKind failure = ErrorKind::None;  // Lookup, or Proxy when the proxy's name does not resolve
+    // Lookup, or Proxy when the proxy's name does not resolve or the proxy
+    // setting is not usable.
+    ErrorKind failure = ErrorKind::None;
     QString error;
 };
 

@@ -43,6 +43,11 @@ check "unknown option" 1 "" "korvana: Unknown option 'bogus'." QT_QPA_PLATFORM=o
 check "stray argument" 1 "" "korvana: Unexpected argument 'cards'." QT_QPA_PLATFORM=offscreen "$korvana" cards
 check "argument holding a newline" 1 "" "korvana: Unexpected argument 'a?b'." \
     QT_QPA_PLATFORM=offscreen "$korvana" "a${nl}b"
+# Options are judged before a display is looked for.
+check "unknown option without a display" 1 "" "korvana: Unknown option 'bogus'." "$korvana" --bogus
+check "stray argument after a Qt option, no display" 1 "" "korvana: Unexpected argument 'x'." \
+    "$korvana" -style fusion x
+check "Qt options without a display" 1 "" "$no_display" "$korvana" -style=fusion -reverse -name k
 
 # description, signal, what lies at the settings file's name: korvana starts
 # offscreen without a network (so no web check leaves the machine), shows its

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "hand_builder.h"
 #include "hand_range.h"
@@ -56,10 +57,16 @@ TEST(HandRange, HandsOfEachForm) {
     }
 }
 
+std::string afterBlanks(size_t blanks, std::string_view text) {
+    std::string padded(blanks, ' ');
+    padded.append(text);
+    return padded;
+}
+
 TEST(HandRange, ErrorsNameTheBadPiece) {
     using Problem = RangeError::Problem;
     const struct {
-        const char* text;
+        std::string text;
         RangeError error;
     } cases[] = {
         {"", {Problem::NoHands, ""}},
@@ -73,6 +80,8 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"AhAh", {Problem::SameCardTwice, "AhAh"}},
         {"AhKh+", {Problem::PlusOnOneHand, "AhKh+"}},
         {"AK, random+", {Problem::UnknownText, "random+"}},
+        {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
+        {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

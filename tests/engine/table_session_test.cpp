@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "spot_text.h"
 #include "string_table.h"
 
 namespace korvana {
@@ -25,7 +26,8 @@ struct Table {
 };
 
 // Plays player moves: a card code toggles the card, slotN takes slot N off,
-// fold, flop / turn / river, auto, undo, redo; stored-on / stored-off restore
+// fold, flop / turn / river, auto, undo, redo, paste:CARDS (a pasted table,
+// "paste:Qs,-,2c"); stored-on / stored-off restore
 // the stored option; refuse / allow set the keeper's answer. Every update
 // must be the session's table with its own analysis.
 void play(Table& table, const std::string& moves) {
@@ -52,6 +54,8 @@ void play(Table& table, const std::string& moves) {
             update = s.restoreAutoSwitch(move == "stored-on");
         else if (move == "refuse" || move == "allow")
             table.refuse = move == "refuse";
+        else if (move.starts_with("paste:"))
+            update = s.placeHand(std::get<PastedSpot>(readSpotText(move.substr(6))).hand);
         else if (move.starts_with("slot"))
             update = s.takeOff(std::stoi(move.substr(4)));
         else
@@ -180,6 +184,9 @@ TEST(TableSession, UndoRedo) {
         // A change that leaves the table as it was is no step.
         {"Ah flop undo", "", false, true},
         {"2c 3c 4c 5c 6c 7c 8c 9c undo", "2c 3c 4c 5c 6c 7c", true, true},
+        // A pasted table is one step, and no hand played.
+        {"Ah Kd paste:Qs,-,2c", "Qs Jd 2c slot2", true, false},
+        {"Ah Kd paste:Qs,-,2c undo", "Ah Kd", true, true},
     };
     for (const auto& c : cases) {
         Table table(true);

@@ -114,5 +114,31 @@ TEST(WinChancePasses, QuickThenPrecise) {
     EXPECT_TRUE(isFinalCount(std::get<EquityResult>(computeEquity(river, passes.front()))));
 }
 
+// Every deal is counted after a sample of a spot whose deals are known in
+// number, and only while its pace keeps it within the budget.
+TEST(WinChancePasses, EveryDealOnlyWithinTheBudget) {
+    EquityResult sample = counted(2'000'000, 0, 0, false, false, 1);
+    sample.allDeals = 2'097'572'400;
+    EXPECT_TRUE(mayCountEveryDeal(sample));
+    sample.allDeals = 0;  // too many to know
+    EXPECT_FALSE(mayCountEveryDeal(sample));
+    EXPECT_FALSE(mayCountEveryDeal(counted(1'712'304, 0, 0, true, true, 1)));
+
+    const struct {
+        double done, seconds;
+        bool fits;
+    } rows[] = {
+        {0.0, 0.2, true},   // too early to tell
+        {0.0, 0.5, false},  // no pace at all
+        {0.25, 0.6, true},  // 2.4 s in all
+        {0.1, 0.5, false},  // 5 s
+        {0.99, 2.9, true},  // 2.93 s
+        {0.9, 2.9, false},  // 3.2 s
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(exactCountFits(row.done, std::chrono::duration<double>(row.seconds)), row.fits)
+            << row.done << " in " << row.seconds << " s";
+}
+
 }  // namespace
 }  // namespace korvana

@@ -49,6 +49,13 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
          2,
          {"Ah Kh - - - - - | K A - Royal Flash odds - 1:19600 |"},
          {"korvana-odds: line 2: win chances need both pocket cards"}},
+        {{"-"},
+         "\xEF\xBB\xBFKh Ah\n" + std::string(600, 'A') + "\nKh Ah # " + std::string(9'000, 'x') +
+             "\nKh Ah\u200b\n",
+         2,
+         {kKhAhLine, kKhAhLine},
+         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #",
+          "korvana-odds: line 4: unknown card code '\\u200b' in 'Ah\\u200b'"}},
         {{"-"}, "", 0, {}, {}},
         {{"--batch", "Ah"}, "Kh\n", 2, {}, {"korvana-odds: with - or --batch the tables come"}},
     };
@@ -72,11 +79,22 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
               std::string::npos);
 }
 
-// A JSON line is the object --json prints for the same cards.
-TEST(OddsBatch, JsonLinesAreTheSingleTableObjects) {
-    const auto batch = run({"--json", "-", "--round", "river"}, {}, "Kh Ah\nTh Jh Qh Kh 2c\n");
-    EXPECT_EQ(batch.out, run({"--json", "--round", "river", "Kh", "Ah"}).out +
-                             run({"--json", "--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}).out);
+// A JSON line is the object --json prints for the same cards, numbered by its
+// input line; a refused line gives an error object in its place.
+TEST(OddsBatch, JsonLinesAreTheSingleTableObjectsOnePerTable) {
+    const auto numbered = [](long line, const std::string& object) {
+        return "{\"line\": " + std::to_string(line) + ", " + object.substr(1);
+    };
+    const auto batch = run({"--json", "-", "--round", "river"}, {},
+                           "Kh Ah\n# note\nAh Ah\nTh Jh Qh Kh 2c\n2c 3c 4c 5c 6c 7c 8c 9c\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(
+        batch.out,
+        numbered(1, run({"--json", "--round", "river", "Kh", "Ah"}).out) +
+            "{\"line\": 3, \"error\": \"card 'Ah' is given twice\"}\n" +
+            numbered(4, run({"--json", "--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}).out) +
+            "{\"line\": 5, \"error\": \"too many slots at '9c': a hand has at most seven\"}\n");
+    EXPECT_EQ(linesOf(batch.err).size(), 2u);
 }
 
 TEST(OddsBatch, BrokenOutputStopsTheBatch) {

@@ -165,6 +165,7 @@ TEST(OddsCommand, ErrorIsAlwaysOneEscapedLine) {
          "31m",
          "'\\u009b31m'"},
         {"\u2028Ah", "'\\u2028Ah'"},
+        {"A\u200bh\ufeff\U000e0041", "'A\\u200bh\\ufeff\\U000e0041'"},
         {"\xff\xc3", "'\\xff\\xc3'"},
         {"\u0416h", "'\u0416h'"},
     };

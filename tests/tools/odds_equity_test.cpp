@@ -47,6 +47,32 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " JJ+     win  51.41%  tie   0.64%  equity  51.68%\n"
          " random  win  13.85%  tie   0.76%  equity  14.17%\n"
          "40 000 sampled deals, \u00b10.25%\n"},
+        {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win   0.00%  tie   0.00%  equity   0.00%\n"
+         " random  win 100.00%  tie   0.00%  equity 100.00%\n"
+         "1 sampled deal, too few to estimate the error\n"},
+        {{"Ah", "Kh", "Qh", "Jh", "Th", "2c", "3c", "--opponents", "1", "--dead",
+          "2d3d4d5d6d7d8d9dTdJdQdKdAd2s3s4s5s6s7s8s9sTsJsQsKsAs4c5c6c7c8c9cTcJcQcKcAc2h3h4h5h6h7h"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh    win 100.00%  tie   0.00%  equity 100.00%\n"
+         " random  win   0.00%  tie   0.00%  equity   0.00%\n"
+         "the only board\n"},
+        {{"Ah", "Kh", "--vs", "KK", "--dead", "Kc"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh  win  36.97%  tie   0.88%  equity  37.41%\n"
+         " KK    win  62.15%  tie   0.88%  equity  62.59%\n"
+         "all 1 533 939 boards\n"},
+        {{"Ah", "Kh", "--vs", "QQ+,\t" + std::string(29 * 3, ',') + "AK", "--samples", "100"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " AhKh                                      win  20.00%  tie  33.00%  equity  36.50%\n"
+         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  47.00%  tie  33.00%  equity  "
+         "63.50%\n"
+         "100 sampled deals, \u00b13.86%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -93,6 +119,45 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
                   "\"equity\": {\"method\": \"sampled\", \"deals\": 5000, \"std_error\": 0.0"),
               std::string::npos)
         << sampled.out;
+    // One deal tells nothing of the error.
+    EXPECT_NE(run({"--json", "Ah", "Kh", "--opponents", "1", "--samples", "1"})
+                  .out.find("\"deals\": 1, \"std_error\": null"),
+              std::string::npos);
+}
+
+// The pot odds follow the win chances: in the text, on the batch line and in JSON.
+TEST(OddsEquity, PotOddsFollowTheWinChances) {
+    const std::vector<std::string> spot{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "20"};
+    const struct {
+        std::vector<std::string> more;
+        std::string input, expected;
+    } rows[] = {
+        {{},
+         "",
+         "\nPot odds: 20 to call into 100 needs 16.67% equity; yours is 46.21%: the call pays\n"},
+        {{"--lang", "ru"},
+         "",
+         "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
+         "окупается\n"},
+        {{"--json"},
+         "",
+         ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
+         "\"equity\": 0.46214457245909607, \"call_pays\": true}, \"cards\""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = spot;
+        args.insert(args.end(), row.more.begin(), row.more.end());
+        const auto outcome = run(args);
+        EXPECT_NE(outcome.out.find(row.expected), std::string::npos) << outcome.out;
+    }
+    // A call of 120 into 100 needs 54.55%: not with 46.21%.
+    std::istringstream table("Ah Kh\n");
+    OddsCommandEnvironment env;
+    env.input = &table;
+    EXPECT_NE(run({"-", "--vs", "QdQc", "--pot", "100", "--call", "120"}, env)
+                  .out.find(" | Pot odds: 120 to call into 100 needs 54.55% equity; yours is "
+                            "46.21%: the call does not pay\n"),
+              std::string::npos);
 }
 
 // A run the time limit stops says so, with every deal it counted.
@@ -147,6 +212,12 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--precision needs percentage points above 0"},
         {{"Ah", "Kh", "--opponents", std::string(100, '9')},
          "not '" + std::string(59, '9') + "\u2026' (see"},
+        {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
+         "is too long: a range has at most 10 000 characters"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "0"},
+         "--call needs an amount of chips above 0, e.g. 20, not '0'"},
+        {{"Ah", "Kh", "--pot", "100", "--call", "20"}, "option '--pot' needs --vs or --opponents"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -43,10 +43,13 @@ public:
 
     QDateTime now = QDateTime(QDate(2024, 3, 1), QTime(12, 0));
     QStringList errors;
+    QString clipboard;  // what Copy wrote and Paste reads
 
     WindowServices services(const QString& pictureFolder) {
         WindowServices services{store(), [this] { return now; }, pictureFolder,
                                 [this](const QString& message) { errors << message; }};
+        services.clipboard = {[this] { return clipboard; },
+                              [this](const QString& text) { clipboard = text; }};
         return services;
     }
     // The same over a settings file the program may read but not write.

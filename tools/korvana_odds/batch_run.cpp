@@ -8,6 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "batch_json.h"
+#include "batch_lines.h"
 #include "command_output.h"
 #include "table_cards.h"
 #include "terminal_text.h"
@@ -42,24 +44,35 @@ bool isBlank(std::string_view line) {
 int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout,
              const OddsCommandEnvironment& env, std::ostream& out, std::ostream& err) {
     bool refused = false;
+    const bool json = layout == TableLayout::Json;
+    // Named on err in any layout; in JSON also by an object in its place.
     const auto refuse = [&](long number, const std::string& problem) {
         err << "korvana-odds: line " << number << ": " << oneLine(problem) << "\n";
         refused = true;
+        return json ? written(out, err, lineErrorObject(number, problem)) : 0;
     };
-    std::string line;
-    for (long number = 1; std::getline(input, line); ++number) {
-        if (isBlank(line)) continue;
-        auto table = tableOf(line);
+    BatchLines lines(input);
+    while (const std::optional<BatchLine> line = lines.next()) {
+        const long number = line->number;
+        if (line->tooLong) {
+            if (refuse(number, "too long for a table: more than " +
+                                   std::to_string(kMaxTableLineBytes) + " bytes before any #") != 0)
+                return 1;
+            continue;
+        }
+        if (isBlank(line->table)) continue;
+        auto table = tableOf(line->table);
         if (const auto* problem = std::get_if<std::string>(&table)) {
-            refuse(number, *problem);
+            if (refuse(number, *problem) != 0) return 1;
             continue;
         }
         auto output = tableOutput(std::get<TableCards>(table).hand, options, layout, env);
         if (const auto* problem = std::get_if<TableProblem>(&output)) {
-            refuse(number, problem->message);
+            if (refuse(number, problem->message) != 0) return 1;
             continue;
         }
-        if (written(out, err, std::get<std::string>(output)) != 0) return 1;
+        const std::string& result = std::get<std::string>(output);
+        if (written(out, err, json ? numberedObject(number, result) : result) != 0) return 1;
     }
     // A read that failed part way (an I/O error, a directory for a file) must
     // not pass for the end of the tables.

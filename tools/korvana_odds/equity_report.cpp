@@ -7,6 +7,7 @@
 
 #include "card_input.h"
 #include "json_text.h"
+#include "pot_odds.h"
 #include "terminal_text.h"
 
 namespace korvana {
@@ -30,6 +31,17 @@ std::optional<Number> numberOf(const std::string& text) {
     return value;
 }
 
+// "1 712 304"
+std::string grouped(std::uint64_t number) {
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ' ';
+        text += digits[i];
+    }
+    return text;
+}
+
 std::string rangeProblem(const RangeError& error, const std::string& text) {
     const std::string piece = quoted(error.piece);
     const std::string where = error.piece == text ? "" : " in " + quoted(text);
@@ -44,21 +56,13 @@ std::string rangeProblem(const RangeError& error, const std::string& text) {
         case RangeError::Problem::SameCardTwice: return piece + where + " holds one card twice";
         case RangeError::Problem::PlusOnOneHand:
             return piece + where + ": + follows a pair or two ranks (QQ+, A2s+), not one hand";
+        case RangeError::Problem::TooLong:
+            return "range " + quoted(text) + " is too long: a range has at most " +
+                   grouped(kMaxRangeCharacters) + " characters";
         case RangeError::Problem::UnknownText: break;
     }
     return "unknown hand " + piece + where +
            " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, random)";
-}
-
-// "1 712 304"
-std::string grouped(std::uint64_t number) {
-    const std::string digits = std::to_string(number);
-    std::string text;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += ' ';
-        text += digits[i];
-    }
-    return text;
 }
 
 // "64.21%"
@@ -104,6 +108,42 @@ std::string opponentsNamed(const std::vector<int>& opponents, const EquityReport
     return (opponents.size() == 1 ? "opponent " : "opponents ") + numbers + " (" + ranges + ")";
 }
 
+// One deal of a sample says nothing of how far off the figures may be.
+bool hasErrorEstimate(const EquityResult& result) {
+    return !result.enumerated && result.deals >= 2;
+}
+
+// A player's name in the report: a --vs text may be a whole range, and may
+// hold anything a shell lets through.
+std::string shownName(const std::string& name) {
+    constexpr size_t kNameColumns = 40;
+    return oneLine(clipped(name, kNameColumns));
+}
+
+// Whether the known cards leave every opponent one hand (a range may be
+// narrowed to one by the cards of the table and of the others' hands): a
+// deal is then only a board.
+bool onlyBoardsToDeal(const EquitySpot& spot) {
+    CardMask known = cardBit(spot.hero[0]) | cardBit(spot.hero[1]);
+    for (const Card card : spot.board) known |= cardBit(card);
+    for (const Card card : spot.dead) known |= cardBit(card);
+    std::vector<bool> settled(spot.opponents.size(), false);
+    for (bool found = true; found;) {
+        found = false;
+        for (size_t i = 0; i < spot.opponents.size(); ++i) {
+            if (settled[i]) continue;
+            int left = 0;
+            CardMask only = 0;
+            for (const PocketCards& hand : spot.opponents[i].hands())
+                if ((hand.mask() & known) == 0 && ++left == 1) only = hand.mask();
+            if (left != 1) continue;
+            known |= only;
+            settled[i] = found = true;
+        }
+    }
+    return std::all_of(settled.begin(), settled.end(), [](bool one) { return one; });
+}
+
 std::string problemText(const EquityError& error, const EquityReport& report,
                         std::uint64_t maxDeals) {
     using Problem = EquityError::Problem;
@@ -139,7 +179,7 @@ std::string problemText(const EquityError& error, const EquityReport& report,
 bool isEquityOption(std::string_view name) {
     return name == "--vs" || name == "--opponents" || name == "--dead" || name == "--samples" ||
            name == "--precision" || name == "--seed" || name == "--threads" ||
-           name == "--max-deals" || name == "--time-limit";
+           name == "--max-deals" || name == "--time-limit" || name == "--pot" || name == "--call";
 }
 
 std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
@@ -197,6 +237,12 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
     } else if (name == "--max-deals") {
         request.maxDeals = wholeNumber(1, ~std::uint64_t{0});
         if (!request.maxDeals) return notA("a number of deals");
+    } else if (name == "--pot" || name == "--call") {
+        const auto chips = readChips(value);
+        if (!chips || (name == "--call" && !(*chips > 0)))
+            return notA(name == "--pot" ? "an amount of chips, e.g. 150"
+                                        : "an amount of chips above 0, e.g. 20");
+        (name == "--pot" ? request.pot : request.call) = *chips;
     }
     return std::nullopt;
 }
@@ -224,9 +270,7 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
         spot.opponents.push_back(HandRange::anyTwoCards());
         report.opponentHands.push_back("random");
     }
-    report.boardsOnly =
-        std::all_of(spot.opponents.begin(), spot.opponents.end(),
-                    [](const HandRange& range) { return range.hands().size() == 1; });
+    report.boardsOnly = onlyBoardsToDeal(spot);
 
     EquityOptions options;
     options.method = request.exact     ? EquityMethod::Enumerate
@@ -281,7 +325,10 @@ std::string equityText(const EquityReport& report, Language language,
     std::vector<std::string> names = {report.hero};
     names.insert(names.end(), report.opponentHands.begin(), report.opponentHands.end());
     size_t width = 0;
-    for (const auto& name : names) width = std::max(width, columns(name));
+    for (auto& name : names) {
+        name = shownName(name);
+        width = std::max(width, columns(name));
+    }
     const double deals = result.deals > 0 ? static_cast<double>(result.deals) : 1.0;
     const auto column = [&](const std::string& label, double fraction) {
         const std::string figure = percent(fraction, decimalSeparator);
@@ -299,12 +346,19 @@ std::string equityText(const EquityReport& report, Language language,
     const std::string outOfTime = !result.timeLimitReached ? ""
                                   : russian                ? " (время вышло)"
                                                            : " (time limit reached)";
-    if (result.enumerated && result.complete)
+    if (result.enumerated && result.complete && result.deals == 1)
+        text += russian ? (report.boardsOnly ? "единственная доска" : "единственная раздача")
+                        : (report.boardsOnly ? "the only board" : "the only deal");
+    else if (result.enumerated && result.complete)
         text += russian ? (report.boardsOnly ? "все доски: " : "все раздачи: ") + counted
                         : "all " + counted + (report.boardsOnly ? " boards" : " deals");
     else if (result.enumerated)
         text += russian ? "посчитано раздач: " + counted + " из " + grouped(result.allDeals)
                         : counted + " of all " + grouped(result.allDeals) + " deals counted";
+    else if (!hasErrorEstimate(result))
+        text += russian ? "случайных раздач: " + counted + ", слишком мало для оценки погрешности"
+                        : counted + (result.deals == 1 ? " sampled deal" : " sampled deals") +
+                              ", too few to estimate the error";
     else
         text += (russian ? "случайных раздач: " + counted : counted + " sampled deals") +
                 ", \u00b1" + percent(result.standardError, decimalSeparator);
@@ -316,7 +370,7 @@ std::string equityJson(const EquityReport& report) {
     std::string json = "\"equity\": {\"method\": ";
     json += result.enumerated ? "\"enumerated\"" : "\"sampled\"";
     json += ", \"deals\": " + std::to_string(result.deals) + ", \"std_error\": " +
-            (result.enumerated ? std::string("null") : jsonNumber(result.standardError)) +
+            (hasErrorEstimate(result) ? jsonNumber(result.standardError) : std::string("null")) +
             ", \"time_limit_reached\": " + (result.timeLimitReached ? "true" : "false") +
             ", \"players\": [";
     for (size_t p = 0; p < result.players.size(); ++p) {

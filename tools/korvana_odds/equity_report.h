@@ -26,6 +26,8 @@ struct EquityRequest {
     std::optional<double> precision;  // percentage points
     std::optional<double> timeLimit;  // seconds
     std::optional<int> threads;
+    // --pot and --call: the price of a call, in chips; both or neither.
+    std::optional<double> pot, call;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };

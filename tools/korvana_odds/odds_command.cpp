@@ -21,7 +21,8 @@ constexpr const char* kUsage =
     "Usage: korvana-odds [--round flop|turn|river] [--auto|--no-auto] [--lang en|ru] [--exact]\n"
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
-    "                    [--max-deals N] [--time-limit S] [SLOT ...]\n"
+    "                    [--max-deals N] [--time-limit S] [--pot P --call C]\n"
+    "                    [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
@@ -40,7 +41,8 @@ constexpr const char* kUsage =
     "written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a comment, blank\n"
     "lines are skipped. Each table gives one line: its seven slots, then the lines\n"
     "of the usual text trimmed and joined by \" | \"; with --json one object per\n"
-    "line (JSON Lines). A bad line is named on stderr with its line number, the\n"
+    "line (JSON Lines) with its input \"line\" number. A bad line is named on stderr\n"
+    "with its line number (with --json also by {\"line\": N, \"error\": \"...\"}), the\n"
     "other lines still run, and the exit status is 2. All other options apply to\n"
     "every line.\n"
     "\n"
@@ -77,6 +79,9 @@ constexpr const char* kUsage =
     "                 what was counted, with \"time limit reached\"\n"
     "  --seed S       the seed of the sample: the same seed gives the same sample\n"
     "  --threads N    threads to work on (default: all cores)\n"
+    "  --pot P --call C  pot odds: a call of C into a pot of P needs the equity\n"
+    "                 C / (P + C); a line after the win chances says whether\n"
+    "                 yours is enough (in chips or any unit: --pot 100 --call 20)\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -195,6 +200,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
     }
     if (request.equityDetail && !request.options.equity.asked())
         return UsageError{"option " + quoted(*request.equityDetail) + " needs --vs or --opponents"};
+    if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
+        return UsageError{"--pot and --call go together: the pot and the amount to call"};
     // "-" alone is no table of one empty slot but the sign to read tables from
     // standard input; among other slots it stays an empty slot.
     const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";

@@ -10,6 +10,7 @@
 #include "exact_text.h"
 #include "json_text.h"
 #include "odds_math.h"
+#include "pot_odds_report.h"
 #include "row_text.h"
 #include "string_table.h"
 
@@ -23,8 +24,13 @@ struct TableFacts {
     std::string best;
     ExactChances exact;
     std::optional<EquityReport> equity;
+    std::optional<PotOdds> potOdds;  // asked with the win chances
     bool roundSwitched = false;
 };
+
+double heroEquity(const TableFacts& facts) {
+    return facts.equity->result.players.front().equity;
+}
 
 // Rows are lit like the odds list: impossible red, possible yellow, complete green.
 std::string_view lightName(RowState state) {
@@ -137,6 +143,7 @@ std::string json(const Hand& hand, const TableFacts& facts) {
     text << "], \"best_hand\": " << jsonString(facts.best)
          << ", \"best_category\": " << (best ? jsonString(categoryId(*best)) : std::string("null"));
     if (facts.equity) text << ", " << equityJson(*facts.equity);
+    if (facts.potOdds) text << ", " << potOddsJson(*facts.potOdds, heroEquity(facts));
     text << ", \"cards\": " << jsonSlots(hand) << "}\n";
     return text.str();
 }
@@ -165,6 +172,10 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
     if (facts.roundSwitched) text += roundLine(options.language, facts.analysis.round) + "\n";
     text += facts.best + "\n";
     if (facts.equity) text += equityText(*facts.equity, options.language, env.decimalSeparator);
+    if (facts.potOdds)
+        text +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator) +
+            "\n";
     return text;
 }
 
@@ -182,6 +193,9 @@ std::string line(const Hand& hand, const TableFacts& facts, const OddsOptions& o
         for (std::string part; std::getline(equity, part);)
             if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
     }
+    if (facts.potOdds)
+        (text += " | ") +=
+            potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator);
     return text + "\n";
 }
 
@@ -202,6 +216,8 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         if (auto* problem = std::get_if<std::string>(&outcome))
             return TableProblem{std::move(*problem)};
         facts.equity = std::get<EquityReport>(std::move(outcome));
+        if (options.equity.pot && options.equity.call)
+            facts.potOdds = PotOdds{*options.equity.pot, *options.equity.call};
     }
     switch (layout) {
         case TableLayout::Json: return json(hand, facts);

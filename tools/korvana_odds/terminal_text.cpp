@@ -13,6 +13,21 @@ std::string hexEscape(const char* format, unsigned value) {
     return buffer;
 }
 
+// Characters that show as nothing at all, so that a message would hide them:
+// the format and filler characters a terminal draws no mark for (zero-width
+// spaces and joiners, direction marks, the byte-order mark, variation
+// selectors, tags).
+bool isInvisible(char32_t point) {
+    const auto within = [point](char32_t first, char32_t last) {
+        return point >= first && point <= last;
+    };
+    return point == 0xAD || point == 0x34F || point == 0x61C || within(0x115F, 0x1160) ||
+           within(0x17B4, 0x17B5) || within(0x180B, 0x180F) || within(0x200B, 0x200F) ||
+           within(0x202A, 0x202E) || within(0x2060, 0x206F) || point == 0x3164 ||
+           within(0xFE00, 0xFE0F) || point == 0xFEFF || point == 0xFFA0 || within(0xFFF0, 0xFFFB) ||
+           within(0x1BCA0, 0x1BCA3) || within(0x1D173, 0x1D17A) || within(0xE0000, 0xE0FFF);
+}
+
 // The next character at text[pos] as oneLine() shows it; length is how many
 // bytes of text it takes.
 std::string shownCharacter(std::string_view text, size_t pos, size_t& length) {
@@ -34,8 +49,8 @@ std::string shownCharacter(std::string_view text, size_t pos, size_t& length) {
     if (!character) return hexEscape("\\x%02x", byte);
     length = character->length;
     const char32_t point = character->point;
-    if (point <= 0x9F || point == 0x2028 || point == 0x2029)
-        return hexEscape("\\u%04x", static_cast<unsigned>(point));
+    if (point <= 0x9F || point == 0x2028 || point == 0x2029 || isInvisible(point))
+        return hexEscape(point > 0xFFFF ? "\\U%08x" : "\\u%04x", static_cast<unsigned>(point));
     return std::string(text.substr(pos, character->length));
 }
 

@@ -6,9 +6,11 @@
 namespace korvana {
 
 // The text as one printable line: control characters (C0, DEL, C1), the
-// Unicode line and paragraph separators, backslashes and bytes that are not
-// well-formed UTF-8 come out as backslash escapes (\n, \t, \r, \e, \\, \xHH,
-// \u2028), so an argument can neither break the line nor steer the terminal.
+// Unicode line and paragraph separators, characters that show as nothing
+// (zero-width spaces, direction marks, the byte-order mark), backslashes and
+// bytes that are not well-formed UTF-8 come out as backslash escapes (\n, \t,
+// \r, \e, \\, \xHH, \u2028, \ufeff, \U000e0041), so an argument can neither
+// break the line, steer the terminal nor hide in it.
 // Other UTF-8 text passes unchanged.
 std::string oneLine(std::string_view text);
 

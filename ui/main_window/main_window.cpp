@@ -21,6 +21,7 @@
 #include "odds_list.h"
 #include "picture_density.h"
 #include "picture_loader.h"
+#include "pot_odds_fields.h"
 #include "radio_group.h"
 #include "row_text.h"
 #include "slot_picture.h"
@@ -142,6 +143,24 @@ void MainWindow::showSlotPictures(const TableUpdate& update) {
     }
 }
 
+void MainWindow::showBlankSlotPictures() {
+    QImage empty;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        SlotPicture* picture = slotPictures_[static_cast<size_t>(slot - 1)];
+        if (!picture->picture().isNull()) continue;
+        if (const std::optional<Card> card = hand().card(slot)) {
+            loadSlotPicture(slot, cardPicturePath(services_.pictureFolder,
+                                                  QString::fromStdString(cardCode(*card))));
+            continue;
+        }
+        // One file read for all the empty slots: a cold start stays quick.
+        if (empty.isNull())
+            empty = loadPictureForScreen(emptySlotPicturePath(services_.pictureFolder),
+                                         picture->devicePixelRatioF());
+        picture->setPicture(empty);
+    }
+}
+
 void MainWindow::pickCard(int pickerItem) {
     const Card card = pickerCard(pickerItem);
     // A full table takes no eighth card: say so, as for a typed one. The
@@ -246,6 +265,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
+        // An empty slot shows what it is from the first paint on.
+        guarded([&] { showBlankSlotPictures(); });
         restoreStoredChoices();
         Q_EMIT shown();
     }
@@ -256,6 +277,7 @@ void MainWindow::restoreStoredChoices() {
     guarded([&] { exactChances_->applyStoredOption(); });
     restoreSliderPositions();
     guarded([&] { winChance_->applyStoredChoices(); });
+    guarded([&] { potOdds_->applyStoredChoices(); });
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);
         showLights(highContrast ? LightPalette::HighContrast : LightPalette::Classic);

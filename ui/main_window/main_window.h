@@ -38,6 +38,7 @@ class CardPicker;
 class DesktopCentring;
 class ExactChancesView;
 class OddsList;
+class PotOddsFields;
 class RadioGroup;
 class SlotPicture;
 class StatusMessage;
@@ -47,8 +48,6 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Client area below the menu bar.
-    static constexpr int kClientWidth = 924;
-    static constexpr int kClientHeight = 508;
 
     // Builds the window and its start-up state: no cards, nothing counted, the
     // clock started, fully opaque. The stored choices are applied when the
@@ -115,6 +114,8 @@ private:
     enum class Pictures { First, Last };
     void showTable(const TableUpdate& update, Pictures pictures = Pictures::Last);
     void showSlotPictures(const TableUpdate& update);
+    // The picture of every slot that has none yet: its card's, or the empty slot's.
+    void showBlankSlotPictures();
     // The table as it is, again (its texts follow the language).
     void showAnalysis();
     void showBestHand();
@@ -163,7 +164,12 @@ private:
 
     // --- Keyboard entry and undo --------------------------------------------
     void createCardEntry();
+    // Undo, Redo, Copy and Paste.
+    void createEditMenu();
     void setCardEntryCaptions();
+    // The table, the opponents and their range as text on the clipboard, and back.
+    void copySpot();
+    void pasteSpot();
     void clickCard(Card card);  // a picker click, whether by mouse or by keys
     void typeCard(Card card);
     void takeLastCardOff();
@@ -200,10 +206,14 @@ private:
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
     QAction* highContrastAction_ = nullptr;     // in the View menu
     StatusMessage* statusMessage_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
     CardKeys cardKeys_;
     WinChanceView* winChance_ = nullptr;  // the strip above the card table
+    PotOddsFields* potOdds_ = nullptr;    // beside it
 
     // Auto-switch is off until the stored option is known, as the box is drawn.
     TableSession session_;

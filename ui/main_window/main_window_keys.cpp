@@ -1,8 +1,6 @@
-// Keyboard card entry and the Undo and Redo entries of the main window; the
-// table session keeps the history.
+// Keyboard card entry of the main window.
 #include <QAction>
 #include <QKeyEvent>
-#include <QMenuBar>
 
 #include "main_window.h"
 #include "status_message.h"
@@ -12,21 +10,7 @@ namespace korvana::ui {
 
 void MainWindow::createCardEntry() {
     foldAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-
-    // Next to Fold, as direct entries of the menu bar like Fold itself.
-    undoAction_ = menuBar()->addAction(QString());
-    undoAction_->setObjectName(QStringLiteral("undoAction"));
-    undoAction_->setShortcut(QKeySequence::Undo);
-    redoAction_ = menuBar()->addAction(QString());
-    redoAction_->setObjectName(QStringLiteral("redoAction"));
-    redoAction_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    undoAction_->setEnabled(false);
-    redoAction_->setEnabled(false);
-    connect(undoAction_, &QAction::triggered, this,
-            [this] { guarded([&] { showTable(session_.undo()); }); });
-    connect(redoAction_, &QAction::triggered, this,
-            [this] { guarded([&] { showTable(session_.redo()); }); });
+    createEditMenu();
 
     // Over the time-passed, hands-played and best-hand panels: the widest
     // stretch of the bar that no slider lies on.
@@ -35,13 +19,6 @@ void MainWindow::createCardEntry() {
     const QRect bestHand = statusPanels_->panelRect(StatusPanel::BestHand);
     statusMessage_->setGeometry(statusPanels_->x(), statusPanels_->y(), bestHand.right() + 1,
                                 statusPanels_->height());
-}
-
-void MainWindow::setCardEntryCaptions() {
-    undoAction_->setText(menuEntryText(MenuEntry::Undo));
-    redoAction_->setText(menuEntryText(MenuEntry::Redo));
-    undoAction_->setToolTip(tooltipText(TooltipControl::Undo));
-    redoAction_->setToolTip(tooltipText(TooltipControl::Redo));
 }
 
 QString MainWindow::statusMessage() const {
@@ -111,11 +88,6 @@ void MainWindow::takeLastCardOff() {
         clickSlot(*slot);
     else
         showCardKeyMessage(CardKeyMessage::NothingToTakeOff);
-}
-
-void MainWindow::enableHistoryActions() {
-    undoAction_->setEnabled(session_.canUndo());
-    redoAction_->setEnabled(session_.canRedo());
 }
 
 }  // namespace korvana::ui

@@ -19,11 +19,13 @@
 #include "main_window.h"
 #include "odds_list.h"
 #include "odds_list_painter.h"
+#include "pot_odds_fields.h"
 #include "radio_group.h"
 #include "slot_picture.h"
 #include "status_panels.h"
 #include "tooltip_texts.h"
 #include "win_chance_view.h"
+#include "window_plan.h"
 #include "window_texts.h"
 
 namespace korvana::ui {
@@ -102,7 +104,8 @@ void MainWindow::createComponents() {
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(kClientWidth, kClientHeight);
+    const WindowPlan& plan = kWindowPlan;
+    client_->setFixedSize(plan.client);
     client_->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     client_->setAutoFillBackground(true);
     QPalette white = client_->palette();
@@ -111,66 +114,56 @@ void MainWindow::createComponents() {
     setCentralWidget(client_);
 
     // Captions over the slot groups, each underlined by a one-pixel line.
-    struct Group {
-        const char* name;
-        QRect box;
-    };
-    constexpr std::array<Group, 4> kGroups{{{"pocketCardsCaption", {11, 30, 169, 15}},
-                                            {"flopCaption", {203, 30, 258, 15}},
-                                            {"turnCaption", {481, 30, 80, 15}},
-                                            {"riverCaption", {573, 30, 80, 15}}}};
-    for (size_t group = 0; group < kGroups.size(); ++group) {
-        groupCaptions_[group] = makeCaption(client_, kGroups[group].name, kGroups[group].box);
-        const QRect box = kGroups[group].box;
-        makeLine(client_, QRect(box.left(), 46, box.width(), 1));
+    constexpr std::array<const char*, 4> kGroupNames{"pocketCardsCaption", "flopCaption",
+                                                     "turnCaption", "riverCaption"};
+    for (size_t group = 0; group < kGroupNames.size(); ++group) {
+        const QRect box = plan.groupCaptions[group];
+        groupCaptions_[group] = makeCaption(client_, kGroupNames[group], box);
+        makeLine(client_, QRect(box.left(), plan.captionLine, box.width(), 1));
     }
 
-    constexpr std::array<QPoint, kSlotCount> slotCorners{
-        {{8, 50}, {97, 50}, {200, 50}, {289, 50}, {378, 50}, {478, 51}, {570, 50}}};
-    for (size_t slot = 0; slot < slotCorners.size(); ++slot) {
+    for (size_t slot = 0; slot < plan.slotCorners.size(); ++slot) {
         auto* picture = new SlotPicture(client_);
         picture->setObjectName(QStringLiteral("slotPicture%1").arg(slot + 1));
-        picture->setGeometry(QRect(slotCorners[slot], QSize(86, 123)));
+        picture->setGeometry(QRect(plan.slotCorners[slot], plan.slotSize));
         slotPictures_[slot] = picture;
     }
 
     cardPicker_ = new CardPicker(loadCardFaces(), client_);
     cardPicker_->setObjectName(QStringLiteral("cardPicker"));
-    cardPicker_->setGeometry(8, 180, 600, 240);
+    cardPicker_->setGeometry(plan.cardPicker);
 
     foldButton_ = new QToolButton(client_);
     foldButton_->setObjectName(QStringLiteral("foldButton"));
-    foldButton_->setGeometry(610, 178, 46, 240);
+    foldButton_->setGeometry(plan.foldButton);
     foldButton_->setFont(timesFont());
     foldButton_->setFocusPolicy(Qt::NoFocus);
 
     roundSelector_ = new RadioGroup(3, 3, client_);
     roundSelector_->setObjectName(QStringLiteral("roundSelector"));
     roundSelector_->setFont(timesFont());
-    roundSelector_->setGeometry(662, -2, 220, 34);
+    roundSelector_->setGeometry(plan.roundSelector);
     roundSelector_->setItemIndex(0);
 
     autoSwitchBox_ = new QCheckBox(client_);
     autoSwitchBox_->setObjectName(QStringLiteral("autoSwitchBox"));
     autoSwitchBox_->setFont(timesFont());
-    autoSwitchBox_->setGeometry(662, 34, 230, 15);
+    autoSwitchBox_->setGeometry(plan.autoSwitchBox);
 
     oddsList_ = new OddsList(client_);
     oddsList_->setObjectName(QStringLiteral("oddsList"));
     oddsList_->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    oddsList_->setGeometry(662, 50, 252, 164);
+    oddsList_->setGeometry(plan.oddsList);
     oddsList_->setEnabled(false);  // never takes focus, never shows a selection
-
-    // 662, 400 is kept free for the new-version notice; 8..914, 424..484 for the banners.
 
     statusPanels_ = new StatusPanels(client_);
     statusPanels_->setObjectName(QStringLiteral("statusPanels"));
-    statusPanels_->setGeometry(0, 488, 924, 20);
+    statusPanels_->setGeometry(plan.statusPanels);
 
     // The sliders lie over the right part of the transparency and font-colour
     // panels, whose texts serve as their captions.
-    transparencySlider_ = makeSlider(client_, "transparencySlider", {542, 490, 100, 20}, 20, 0);
-    fontColourSlider_ = makeSlider(client_, "fontColourSlider", {730, 490, 100, 20}, 25, 25);
+    transparencySlider_ = makeSlider(client_, "transparencySlider", plan.transparencySlider, 20, 0);
+    fontColourSlider_ = makeSlider(client_, "fontColourSlider", plan.fontColourSlider, 25, 25);
     // A thumb 10 pixels along the track: on a 100-pixel track of 21 or 26
     // positions it points at its position more closely than the style's own.
     // One style serves both sliders, as each builds a whole copy of the
@@ -190,6 +183,12 @@ void MainWindow::createComponents() {
     winChance_ =
         new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
                           std::max(1, QThread::idealThreadCount() - 1));
+    winChance_->place(plan.winChance);
+    potOdds_ =
+        new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);
+    potOdds_->setObjectName(QStringLiteral("potOdds"));
+    potOdds_->setFont(client_->font());
+    connect(winChance_, &WinChanceView::equityShown, potOdds_, &PotOddsFields::showEquity);
 }
 
 void MainWindow::createMenus() {
@@ -227,6 +226,7 @@ void MainWindow::createMenus() {
     // Under the odds list, with its own menu after the others.
     exactChances_ = new ExactChancesView(client_, oddsList_, cardPicker_, menuBar(),
                                          services_.settings, reportError_);
+    exactChances_->place(kWindowPlan.exactPanel);
 
     // The lights are a view option too.
     highContrastAction_ = addAction(exactChances_->menu(), "highContrastLightsAction");
@@ -253,6 +253,10 @@ void MainWindow::showLayoutCaptions() {
     setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();
+
+    // The pot odds at the right-hand end of the menu bar; its boxes are no
+    // taller than the bar's captions, so the client area stays where it was.
+    menuBar()->setCornerWidget(potOdds_, Qt::TopRightCorner);
 }
 
 void MainWindow::connectHandlers() {

@@ -34,6 +34,8 @@ constexpr StoredChoice kChoices[] = {
     {SettingsStore::Choice::FontColour, "fontcolour", ValueKind::WholeNumber},
     {SettingsStore::Choice::Opponents, "opponents", ValueKind::WholeNumber},
     {SettingsStore::Choice::OpponentRange, "opponentrange", ValueKind::TextOrList},
+    {SettingsStore::Choice::Pot, "pot", ValueKind::Text},
+    {SettingsStore::Choice::Call, "call", ValueKind::Text},
 };
 
 const StoredChoice& storedChoice(SettingsStore::Choice choice) {
@@ -247,6 +249,25 @@ std::optional<QString> SettingsStore::opponentRange() const {
 }
 void SettingsStore::setOpponentRange(const QString& range) const {
     write(Choice::OpponentRange, range);
+}
+
+std::optional<QString> SettingsStore::potAmount() const {
+    return text(Choice::Pot);
+}
+void SettingsStore::setPotAmount(const QString& amount) const {
+    write(Choice::Pot, amount);
+}
+std::optional<QString> SettingsStore::callAmount() const {
+    return text(Choice::Call);
+}
+void SettingsStore::setCallAmount(const QString& amount) const {
+    write(Choice::Call, amount);
+}
+
+QStringList SettingsStore::keys() {
+    QStringList keys;
+    for (const StoredChoice& stored : kChoices) keys << QString::fromLatin1(stored.key);
+    return keys;
 }
 
 }  // namespace korvana::ui

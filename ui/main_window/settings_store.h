@@ -1,7 +1,8 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
-// "highcontrastlights", the two sliders, "transparency" and "fontcolour", and
-// the win chance's "opponents" and "opponentrange".
+// "highcontrastlights", the two sliders, "transparency" and "fontcolour",
+// the win chance's "opponents" and "opponentrange", and the pot odds' "pot"
+// and "call".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -16,6 +17,7 @@
 // the file only once the new text is wholly written: on a full disk the old
 // file stays as it was.
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
@@ -45,7 +47,11 @@ public:
         FontColour,
         Opponents,
         OpponentRange,
+        Pot,
+        Call,
     };
+    // The key of every choice, in the order above: what the store may hold.
+    static QStringList keys();
 
     // The player's own store: the registry key HKEY_CURRENT_USER\Software\Korvana
     // on Windows, elsewhere the INI file Software/Korvana.conf in the user's
@@ -100,6 +106,13 @@ public:
     // reads) is joined back with commas. Throws when the value is neither.
     std::optional<QString> opponentRange() const;
     void setOpponentRange(const QString& range) const;
+
+    // The pot odds' amounts as the player typed them ("150", "2,5"); nullopt
+    // when never written. Throws when the value is not text.
+    std::optional<QString> potAmount() const;
+    void setPotAmount(const QString& amount) const;
+    std::optional<QString> callAmount() const;
+    void setCallAmount(const QString& amount) const;
 
     // Where the values live, as the player would look for them.
     QString location() const;

@@ -8,6 +8,7 @@
 #include "clock.h"
 #include "error_reporter.h"
 #include "settings_store.h"
+#include "text_clipboard.h"
 
 namespace korvana::ui {
 
@@ -20,6 +21,8 @@ struct WindowServices {
     ErrorReporter reportError;
     // Written into the odds numbers, e.g. "." or ",".
     QString decimalSeparator = QStringLiteral(".");
+    // Where Copy and Paste put and take their text.
+    TextClipboard clipboard = systemClipboard();
 };
 
 }  // namespace korvana::ui

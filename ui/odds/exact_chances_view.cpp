@@ -36,7 +36,6 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
       settings_(std::move(settings)),
       reportError_(std::move(reportError)) {
     panel_->setObjectName(QStringLiteral("exactPanel"));
-    panel_->setGeometry(kPanelGeometry);
     panel_->setFont(list->font());
     menu_->setObjectName(QStringLiteral("viewMenu"));
     option_->setObjectName(QStringLiteral("exactChancesAction"));
@@ -52,6 +51,10 @@ ExactChancesView::ExactChancesView(QWidget* clientArea, OddsList* list, CardPick
     list_->installEventFilter(this);
     connect(panel_, &ExactPanel::hoveredLineChanged, this, &ExactChancesView::hoverRow);
     connect(option_, &QAction::triggered, this, &ExactChancesView::optionTriggered);
+}
+
+void ExactChancesView::place(const QRect& panel) {
+    panel_->setGeometry(panel);
 }
 
 void ExactChancesView::show(const Analysis& analysis, Language language,

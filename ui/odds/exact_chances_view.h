@@ -30,12 +30,11 @@ class OddsList;
 class ExactChancesView : public QObject {
     Q_OBJECT
 public:
-    // In client pixels: the free area between the bottom of the odds list
-    // (214) and the new-version notice (400), as wide as the list.
-    static constexpr QRect kPanelGeometry{662, 218, 252, 178};
-
     ExactChancesView(QWidget* clientArea, OddsList* list, CardPicker* picker, QMenuBar* menuBar,
                      SettingsStore settings, ErrorReporter reportError);
+
+    // Where the panel sits in the client area.
+    void place(const QRect& panel);
 
     // After every analysis pass: the chances of its counted cards by its round.
     void show(const Analysis& analysis, Language language, const std::string& decimalSeparator);

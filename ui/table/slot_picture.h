@@ -11,8 +11,8 @@ class SlotPicture : public QWidget {
 public:
     explicit SlotPicture(QWidget* parent = nullptr);
 
-    // Until the first card or empty-slot picture arrives the slot shows a plain
-    // white card-sized area.
+    // Until a picture arrives (the window gives every slot one when it is
+    // first shown) the slot shows a plain white card-sized area.
     void setPicture(QImage picture);
     const QImage& picture() const { return picture_; }
 

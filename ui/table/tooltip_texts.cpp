@@ -62,6 +62,16 @@ QString tooltipText(TooltipControl control) {
         case TooltipControl::Redo:
             return QCoreApplication::translate(
                 "Tooltips", "Make the change you took back again (Ctrl+Shift+Z or Ctrl+Y)");
+        case TooltipControl::Copy:
+            return QCoreApplication::translate(
+                "Tooltips",
+                "Copy the table as card codes, with the opponents and their range on a second "
+                "line, for korvana-odds or another window (Ctrl+C)");
+        case TooltipControl::Paste:
+            return QCoreApplication::translate(
+                "Tooltips",
+                "Put the cards of copied text on the table, and its opponents and range if it "
+                "names them (Ctrl+V)");
         case TooltipControl::HelpEntry:
             return QCoreApplication::translate("Tooltips",
                                                "Open the Korvana help pages in your web browser");
@@ -91,8 +101,11 @@ QString tooltipText(TooltipControl control) {
 
 QString menuEntryText(MenuEntry entry) {
     switch (entry) {
+        case MenuEntry::Edit: return QCoreApplication::translate("Tooltips", "&Edit");
         case MenuEntry::Undo: return QCoreApplication::translate("Tooltips", "Undo");
         case MenuEntry::Redo: return QCoreApplication::translate("Tooltips", "Redo");
+        case MenuEntry::Copy: return QCoreApplication::translate("Tooltips", "Copy");
+        case MenuEntry::Paste: return QCoreApplication::translate("Tooltips", "Paste");
         case MenuEntry::HighContrastLights: break;
     }
     return QCoreApplication::translate("Tooltips", "High-contrast lights");

@@ -26,6 +26,8 @@ enum class TooltipControl {
     Fold,
     Undo,
     Redo,
+    Copy,
+    Paste,
     HighContrastLights,
     // The other menu entries.
     HelpEntry,
@@ -36,7 +38,7 @@ enum class TooltipControl {
     ExactChancesEntry,
 };
 
-inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
+inline constexpr std::array<TooltipControl, 26> kAllTooltipControls = {
     TooltipControl::PickerCard,
     TooltipControl::PocketCardSlot,
     TooltipControl::FlopCardSlot,
@@ -54,6 +56,8 @@ inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
     TooltipControl::Fold,
     TooltipControl::Undo,
     TooltipControl::Redo,
+    TooltipControl::Copy,
+    TooltipControl::Paste,
     TooltipControl::HighContrastLights,
     TooltipControl::HelpEntry,
     TooltipControl::AboutEntry,
@@ -65,8 +69,8 @@ inline constexpr std::array<TooltipControl, 24> kAllTooltipControls = {
 
 QString tooltipText(TooltipControl control);
 
-// Captions of the undo, redo and high-contrast lights entries.
-enum class MenuEntry { Undo, Redo, HighContrastLights };
+// Captions of the Edit menu and its entries, and of the high-contrast lights entry.
+enum class MenuEntry { Edit, Undo, Redo, Copy, Paste, HighContrastLights };
 QString menuEntryText(MenuEntry entry);
 
 // The name of a card as a player says it: "Ace of hearts", "Туз червей".

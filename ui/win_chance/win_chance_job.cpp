@@ -1,13 +1,16 @@
 #include "win_chance_job.h"
 
 #include <QMetaObject>
+#include <atomic>
+#include <chrono>
 
 #include "win_chance.h"
 
 namespace korvana::ui {
 
-WinChanceJob::WinChanceJob(std::vector<EquityOptions> passes, QObject* parent)
-    : QObject(parent), passes_(std::move(passes)) {}
+WinChanceJob::WinChanceJob(std::vector<EquityOptions> passes,
+                           std::optional<EquityOptions> exactPass, QObject* parent)
+    : QObject(parent), passes_(std::move(passes)), exactPass_(std::move(exactPass)) {}
 
 WinChanceJob::~WinChanceJob() {
     {
@@ -73,13 +76,45 @@ void WinChanceJob::work() {
                 break;
             }
             const EquityResult& result = std::get<EquityResult>(outcome);
-            const bool final = pass + 1 == passes_.size() || isFinalCount(result);
+            const bool last = pass + 1 == passes_.size() || isFinalCount(result);
+            const bool everyDeal = last && exactPass_ && mayCountEveryDeal(result);
+            const bool final = last && !everyDeal;
             deliver(order.number, final, [this, result, final] { Q_EMIT counted(result, final); });
-            if (final) break;
+            if (everyDeal) countEveryDeal(order, result);
+            if (last) break;
         }
         const std::lock_guard lock(mutex_);
         running_.reset();
     }
+}
+
+bool WinChanceJob::countEveryDeal(const Order& order, const EquityResult& sample) {
+    // A control of its own, which a newer spot cancels like the passes' one,
+    // and which this count cancels itself once its pace shows it will not
+    // end within the budget.
+    auto control = std::make_shared<EquityControl>();
+    {
+        const std::lock_guard lock(mutex_);
+        if (quitting_ || next_) return false;
+        running_ = control;
+    }
+    std::atomic<bool> givenUp{false};
+    const auto begun = std::chrono::steady_clock::now();
+    control->onProgress = [&](const EquityResult&, double done) {
+        if (!exactCountFits(done, std::chrono::steady_clock::now() - begun,
+                            exactPass_->timeBudget)) {
+            givenUp = true;
+            control->cancel();
+        }
+    };
+    auto outcome = computeEquity(order.spot, *exactPass_, control.get());
+    if (control->cancelled() && !givenUp) return false;
+    const auto* counted = std::get_if<EquityResult>(&outcome);
+    // Given up, or out of time after all (a busy machine): the sample stays,
+    // now final.
+    const EquityResult shown = counted && isFinalCount(*counted) ? *counted : sample;
+    deliver(order.number, true, [this, shown] { Q_EMIT this->counted(shown, true); });
+    return true;
 }
 
 }  // namespace korvana::ui

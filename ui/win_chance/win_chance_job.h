@@ -4,7 +4,10 @@
 // older table is cancelled, and nothing of it is delivered afterwards. The
 // counts of a spot come one pass after another (see winChancePasses), each
 // delivered to the thread that owns the job through its event loop; after the
-// last the thread sleeps until the next spot. Destroying the job cancels what
+// last the thread sleeps until the next spot. When the last pass is a sample,
+// every deal is counted after it while that stays on course to end within
+// the budget (see exactCountFits): that count is final if it ends, else the
+// sample is delivered again as final. Destroying the job cancels what
 // runs and returns as soon as the count notices (a few milliseconds).
 #include <QObject>
 #include <condition_variable>
@@ -22,7 +25,11 @@ namespace korvana::ui {
 class WinChanceJob : public QObject {
     Q_OBJECT
 public:
-    explicit WinChanceJob(std::vector<EquityOptions> passes, QObject* parent = nullptr);
+    // exactPass: the count of every deal that may follow, its time budget the
+    // budget it must fit; none when nullopt.
+    explicit WinChanceJob(std::vector<EquityOptions> passes,
+                          std::optional<EquityOptions> exactPass = std::nullopt,
+                          QObject* parent = nullptr);
     ~WinChanceJob() override;
 
     // Starts counting the spot, dropping the spot before.
@@ -45,12 +52,15 @@ private:
         EquitySpot spot;
     };
     void work();
+    // Counts every deal after the sample; false when a newer spot came.
+    bool countEveryDeal(const Order& order, const EquityResult& sample);
     // Posts a delivery to the owner's thread, dropped there when a newer
     // spot came in the meantime.
     template <class Deliver>
     void deliver(std::uint64_t number, bool last, Deliver&& send);
 
     const std::vector<EquityOptions> passes_;
+    const std::optional<EquityOptions> exactPass_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Order> next_;               // under mutex_

@@ -42,6 +42,7 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
     opponentsCaption_->setBuddy(opponents_);
     range_->setObjectName(QStringLiteral("winChanceRange"));
     range_->setFixedWidth(kRangeWidth);
+    range_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
     // Cards may be typed with suit symbols, which the window's fonts may lack;
     // the box takes them from another font then.
     QFont symbols = range_->font();

@@ -21,10 +21,6 @@ namespace korvana::ui {
 class WinChancePanel : public QWidget {
     Q_OBJECT
 public:
-    // In client pixels: the free strip between the menu bar and the slot
-    // captions, as wide as the card table.
-    static constexpr QRect kGeometry{8, 4, 648, 22};
-
     WinChancePanel(QString decimalSeparator, QWidget* parent = nullptr);
 
     using Content = std::variant<WinChanceNote, WinChanceFigure>;

@@ -32,15 +32,21 @@ QString winChanceNoteText(WinChanceNote note) {
     switch (note) {
         case WinChanceNote::ChooseCards:
             return QCoreApplication::translate("WinChance", "Win chance: choose your two cards");
-        case WinChanceNote::NoDeal:
+        case WinChanceNote::RangeEmpty:
             return QCoreApplication::translate("WinChance",
                                                "Win chance: no hands left in the range");
+        case WinChanceNote::NoDeal:
+            return QCoreApplication::translate(
+                "WinChance", "Win chance: the range leaves no way to deal every opponent a hand");
     }
     return {};
 }
 
 QString rangeProblemText(const RangeError& error) {
-    const QString piece = QString::fromStdString(error.piece);
+    // A piece may be most of a pasted text; the tooltip shows its start.
+    constexpr qsizetype kShownPiece = 60;
+    QString piece = QString::fromStdString(error.piece);
+    if (piece.size() > kShownPiece) piece = piece.left(kShownPiece - 1) + QChar(0x2026);
     switch (error.problem) {
         case RangeError::Problem::NoHands:
             return QCoreApplication::translate("WinChance", "The range holds no hands.");
@@ -62,12 +68,25 @@ QString rangeProblemText(const RangeError& error) {
                        "WinChance",
                        "\"%1\": + follows a pair or two ranks (QQ+, A2s+), not one hand.")
                 .arg(piece);
+        case RangeError::Problem::TooLong:
+            return QCoreApplication::translate("WinChance",
+                                               "The range is longer than %1 characters.")
+                .arg(static_cast<qulonglong>(kMaxRangeCharacters));
         case RangeError::Problem::UnknownText: break;
     }
     return QCoreApplication::translate(
                "WinChance",
                "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).")
         .arg(piece);
+}
+
+QString storedRangeTooLongText(const QString& location) {
+    return QCoreApplication::translate(
+               "WinChance",
+               "The setting \"opponentrange\" in \"%1\" is longer than %2 characters and is not "
+               "read: the win chance is counted against any two cards.")
+        .arg(location)
+        .arg(static_cast<qulonglong>(kMaxRangeCharacters));
 }
 
 QString winChanceCaption(WinChanceControl control) {

@@ -16,12 +16,15 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
 // What the panel says instead of a figure.
 enum class WinChanceNote {
     ChooseCards,  // a pocket card is missing
-    NoDeal,       // the range leaves the opponents no hands beside the known cards
+    RangeEmpty,   // the range lost every hand to the known cards
+    NoDeal,       // the range leaves no way to deal every opponent a hand at once
 };
 QString winChanceNoteText(WinChanceNote note);
 
 // What is wrong with a range the player typed, naming the piece at fault.
 QString rangeProblemText(const RangeError& error);
+// A stored range longer than the range box holds, in the settings at location.
+QString storedRangeTooLongText(const QString& location);
 
 enum class WinChanceControl { Figure, Opponents, Range, Busy };
 // The opponents' caption and the range box's name; empty for the others.

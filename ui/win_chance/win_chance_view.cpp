@@ -5,6 +5,7 @@
 #include "failure.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
+#include "win_chance_text.h"
 
 namespace korvana::ui {
 
@@ -14,9 +15,8 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), this)) {
+      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
-    panel_->setGeometry(WinChancePanel::kGeometry);
     panel_->setOpponents(opposition_.opponents);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
     connect(panel_, &WinChancePanel::rangeEdited, this, &WinChanceView::editRange);
@@ -26,6 +26,10 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
 }
 
 WinChanceView::~WinChanceView() = default;
+
+void WinChanceView::place(const QRect& strip) {
+    panel_->setGeometry(strip);
+}
 
 void WinChanceView::showTable(const Hand& hand) {
     hand_ = hand;
@@ -45,7 +49,16 @@ void WinChanceView::applyStoredChoices() {
     };
     const int opponents =
         std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
-    const QString range = stored([this] { return settings_.opponentRange(); }, QString());
+    QString range = stored([this] { return settings_.opponentRange(); }, QString());
+    // More than the box holds is no range a player typed: it is not read at
+    // all, and only it falls back to any two cards. Said once the stored
+    // language is in place, which the window applies after this.
+    if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
+        range.clear();
+        QMetaObject::invokeMethod(
+            this, [this] { reportError_(storedRangeTooLongText(settings_.location())); },
+            Qt::QueuedConnection);
+    }
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
     panel_->setRangeText(range);
@@ -63,6 +76,21 @@ void WinChanceView::chooseOpponents(int opponents) {
     recount();
     try {
         settings_.setOpponents(opponents);
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    }
+}
+
+void WinChanceView::chooseOpposition(int opponents, const QString& range) {
+    opposition_.opponents = opponents;
+    panel_->setOpponents(opponents);
+    panel_->setRangeText(range);
+    takeRange(range);
+    rangeToKeep_ = false;
+    recount();
+    try {
+        settings_.setOpponents(opponents);
+        settings_.setOpponentRange(range);
     } catch (const Failure& failure) {
         reportError_(failure.message());
     }
@@ -105,6 +133,7 @@ void WinChanceView::recount() {
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
+        Q_EMIT equityShown(std::nullopt);
         return;
     }
     job_->start(std::move(*spot));
@@ -116,18 +145,24 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
         panel_->setContent(WinChanceNote::NoDeal);
         panel_->setCurrent(true);
+        Q_EMIT equityShown(std::nullopt);
     }
     panel_->setBusy(!final);
 }
 
-void WinChanceView::showFailure(const EquityError&) {
+void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
-    // leave enough cards, so only the range can leave no deal.
-    panel_->setContent(WinChanceNote::NoDeal);
+    // leave enough cards, so only the range can leave no deal: either it has
+    // no hand left beside the known cards, or too few for every opponent
+    // at once (three aces left cannot give three players a pair of aces each).
+    panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
+                                                                         : WinChanceNote::NoDeal);
+    Q_EMIT equityShown(std::nullopt);
     panel_->setCurrent(true);
     panel_->setBusy(false);
 }

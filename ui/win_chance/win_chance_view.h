@@ -10,6 +10,7 @@
 // and its figure stay.
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "error_reporter.h"
 #include "hand.h"
@@ -31,6 +32,9 @@ public:
                   QString decimalSeparator, int threads);
     ~WinChanceView() override;
 
+    // Where the strip sits in the client area.
+    void place(const QRect& strip);
+
     // After every table change.
     void showTable(const Hand& hand);
     // The opponents and range as stored (1 opponent holding any two cards when
@@ -39,6 +43,18 @@ public:
     void applyStoredChoices();
 
     WinChancePanel* panel() const { return panel_; }
+
+    // The opposition counted against: the number of opponents and the text
+    // of the range they hold ("" for any two cards).
+    int opponents() const { return opposition_.opponents; }
+    QString rangeText() const { return goodRange_; }
+    // Both at once, as if the player had set them (a pasted spot): shown,
+    // counted and stored. The range must read (see opponentRange).
+    void chooseOpposition(int opponents, const QString& range);
+
+Q_SIGNALS:
+    // The hand's equity (0..1) of the figure on show; nullopt while none is.
+    void equityShown(std::optional<double> equity);
 
 private:
     void chooseOpponents(int opponents);

@@ -49,6 +49,7 @@ enum class Network {
     HttpsProxy,           // https through a proxy's tunnel
     ProxyRefuses,         // the proxy refuses the tunnel
     ProxyAbsent,          // nothing listens where the proxy should be
+    ProxyUnusable,        // the proxy variable names no proxy that can be used
     FirstAddressRefuses,  // the site's first address refuses, the second answers
     FirstAddressSilent,   // the site's first address never answers, the second does
 };
@@ -260,6 +261,7 @@ private Q_SLOTS:
         QTest::newRow("https through a proxy") << Network::HttpsProxy << ErrorKind::None;
         QTest::newRow("proxy refuses") << Network::ProxyRefuses << ErrorKind::Proxy;
         QTest::newRow("proxy not there") << Network::ProxyAbsent << ErrorKind::Proxy;
+        QTest::newRow("proxy not usable") << Network::ProxyUnusable << ErrorKind::Proxy;
         QTest::newRow("first address refuses") << Network::FirstAddressRefuses << ErrorKind::None;
         QTest::newRow("first address silent") << Network::FirstAddressSilent << ErrorKind::None;
     }
@@ -302,6 +304,7 @@ private Q_SLOTS:
                 proxyVariable = "http://127.0.0.1:" + QByteArray::number(closed.serverPort());
                 break;
             }
+            case Network::ProxyUnusable: proxyVariable = "socks4://127.0.0.1:3128"; break;
             case Network::FirstAddressRefuses: addresses.prepend("127.0.0.2"); break;
             case Network::FirstAddressSilent:
                 silent.setListenBacklogSize(0);
@@ -331,8 +334,11 @@ private Q_SLOTS:
                      "localhost:" + QByteArray::number(https.port()));
         QVERIFY(http.requests().empty() || network == Network::HttpToHttps ||
                 network == Network::HttpProxy);
-        const bool proxied = !proxyVariable.isEmpty() && network != Network::ProxyAbsent;
+        const bool proxied = !proxyVariable.isEmpty() && network != Network::ProxyAbsent &&
+                             network != Network::ProxyUnusable;
         QCOMPARE(proxy.requestLines().isEmpty(), !proxied);
+        // Not past the proxy the player set, straight to the site.
+        if (network == Network::ProxyUnusable) QVERIFY(https.requests().empty());
     }
 
     void cookieStorm_data() {

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include "radio_group.h"
@@ -130,6 +132,8 @@ private Q_SLOTS:
     void undoRedo_data();
     void undoRedo();
     void readOnlyStore();
+    void copyAndPaste_data();
+    void copyAndPaste();
 };
 
 void KeyboardAndUndoTest::typedCards_data() {
@@ -342,6 +346,72 @@ void KeyboardAndUndoTest::readOnlyStore() {
     QCOMPARE(slotsShown(*other), "- - - - - - -");
     QVERIFY(other->autoSwitch());
     QVERIFY(enabled(*other, "redoAction"));
+}
+
+// Ctrl+C writes the spot as text; Ctrl+V reads it back (or any card codes)
+// as one step, with its opponents and range; text that does not read is
+// named and changes nothing.
+void KeyboardAndUndoTest::copyAndPaste_data() {
+    QTest::addColumn<QString>("clipboard");  // before the moves
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("opposition");  // opponents, then the range box
+    QTest::addColumn<QString>("message");     // its start
+    QTest::addColumn<QString>("copied");      // the clipboard afterwards
+    QTest::newRow("copied and pasted back") << ""
+                                            << "Ah Kd ^c fold ^v"
+                                            << "Ah Kd - - - - -"
+                                            << "1 "
+                                            << ""
+                                            << "Ah Kd - - - - -\n--opponents 1\n";
+    QTest::newRow("a paste is one undo step") << ""
+                                              << "Ah Kd ^c fold ^v ^z"
+                                              << "- - - - - - -"
+                                              << "1 "
+                                              << ""
+                                              << "Ah Kd - - - - -\n--opponents 1\n";
+    QTest::newRow("opponents and range come along, and are copied")
+        << "Qs,-,2c\n--vs 'KK, QQ' --vs KK,QQ"
+        << "^v ^c"
+        << "Qs - 2c - - - -"
+        << "2 KK,QQ"
+        << ""
+        << "Qs - 2c - - - -\n--opponents 2 --vs KK,QQ --vs KK,QQ\n";
+    QTest::newRow("not a card") << "hello"
+                                << "Ah ^v"
+                                << "Ah - - - - - -"
+                                << "1 "
+                                << "Cannot paste: \"hello\" is not a card"
+                                << "hello";
+    QTest::newRow("a range that does not read") << "Kh --vs KKs"
+                                                << "Ah ^v"
+                                                << "Ah - - - - - -"
+                                                << "1 "
+                                                << "Cannot paste: \"KKs\""
+                                                << "Kh --vs KKs";
+}
+
+void KeyboardAndUndoTest::copyAndPaste() {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, moves);
+    QFETCH(QString, table);
+    QFETCH(QString, opposition);
+    QFETCH(QString, message);
+    QFETCH(QString, copied);
+    WindowFixture fixture;
+    fixture.clipboard = clipboard;
+    auto window = fixture.window();
+    window->activateWindow();  // the shortcuts work in the active window
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    play(*window, moves);
+    QCOMPARE(slotsShown(*window), table);
+    QCOMPARE(QString::number(part<QSpinBox>(*window, "winChanceOpponents")->value()) + ' ' +
+                 part<QLineEdit>(*window, "winChanceRange")->text(),
+             opposition);
+    QVERIFY2(message.isEmpty() ? window->statusMessage().isEmpty()
+                               : window->statusMessage().startsWith(message),
+             qPrintable(window->statusMessage()));
+    QCOMPARE(fixture.clipboard, copied);
 }
 
 QTEST_MAIN(KeyboardAndUndoTest)

@@ -2,18 +2,23 @@
 // for checking the layout by eye:
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
+//                             [--pot=P --call=C]
 //                             [--about [--check-failed] [--link-fails]] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
-// --opponents and --range set the win chance's opponents as if stored.
+// --opponents and --range set the win chance's opponents as if stored, --pot
+// and --call the pot odds. The photograph waits for the win chance's final
+// figure (up to a minute).
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
 // The settings live in a throw-away folder, so the player's own are untouched.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -48,9 +53,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: korvana_window_screenshot OUTPUT.png english|russian "
-                               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-                               "[--about [--check-failed] [--link-fails]] [CARD...]\n";
+        QTextStream(stderr)
+            << "usage: korvana_window_screenshot OUTPUT.png english|russian "
+               "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
+               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -71,6 +77,8 @@ int main(int argc, char* argv[]) {
             services.settings.setOpponents(arg.mid(12).toInt());
         if (arg.startsWith(QLatin1String("--range=")))
             services.settings.setOpponentRange(arg.mid(8));
+        if (arg.startsWith(QLatin1String("--pot="))) services.settings.setPotAmount(arg.mid(6));
+        if (arg.startsWith(QLatin1String("--call="))) services.settings.setCallAmount(arg.mid(7));
     }
     services.reportError = [](const QString& message) { QTextStream(stderr) << message << '\n'; };
     MainWindow window(services);
@@ -101,6 +109,11 @@ int main(int argc, char* argv[]) {
             QDateTime::currentDateTime(), korvana::online::ErrorKind::Tls, {}, {}});
     if (photographAbout && args.contains(QLatin1String("--link-fails")))
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("siteAddress")), Qt::LeftButton);
+    // The final figure of the win chance, then a moment for the last paint.
+    auto* busy = window.findChild<QProgressBar*>(QStringLiteral("winChanceBusy"));
+    QElapsedTimer waited;
+    waited.start();
+    while (busy && busy->isVisible() && waited.elapsed() < 60000) QTest::qWait(50);
     QTimer::singleShot(300, &app, [&] {
         QWidget* linkMessage = nullptr;
         for (QWidget* shownWindow : QApplication::topLevelWidgets())

@@ -14,6 +14,7 @@
 #include "about_window.h"
 #include "online_services.h"
 #include "translation.h"
+#include "window_plan.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
         };
     }
     auto* online = new korvana::ui::OnlineServices(
-        &window, [language] { return language; }, korvana::ui::kMainWindowOnlinePlaces, options);
+        &window, [language] { return language; }, korvana::ui::kWindowPlan.online, options);
     window.show();
     online->startWebCheck();  // as at the window's first showing
     const bool about = parser.isSet(aboutOption);

@@ -20,6 +20,7 @@
 #include "online_services.h"
 #include "test_main.h"
 #include "translation.h"
+#include "window_plan.h"
 
 using korvana::Language;
 using namespace korvana::online;
@@ -60,7 +61,7 @@ struct Rig {
                 translation.use(language);
                 return language;
             },
-            kMainWindowOnlinePlaces, options);
+            kWindowPlan.online, options);
         window.show();
     }
 
@@ -395,7 +396,7 @@ private Q_SLOTS:
         rig.serveBanners(1, QStringLiteral("wide_frame.gif"), "http://wide.test/");
         QVERIFY(rig.check());
         for (int n = 1; n <= 4; ++n) {
-            const QRect place = kMainWindowOnlinePlaces.banners[std::size_t(n - 1)];
+            const QRect place = kWindowPlan.online.banners[std::size_t(n - 1)];
             QVERIFY(place.contains(rig.online->banner(n)->geometry()));
             const QPoint inside = place.topLeft() + QPoint(20, 10);
             QWidget* hit = rig.window.childAt(inside);
@@ -794,7 +795,7 @@ private Q_SLOTS:
             return std::make_unique<Checks>(&started);
         };
         auto* online = new OnlineServices(
-            &window, [&] { return language; }, kMainWindowOnlinePlaces, options);
+            &window, [&] { return language; }, kWindowPlan.online, options);
         window.show();
         online->languageChanged();
         online->windowShown();
@@ -826,7 +827,7 @@ private Q_SLOTS:
         options.checkInterval = 0ms;
         options.opener = rig->opener;
         QPointer<OnlineServices> online = new OnlineServices(
-            window, [] { return Language::English; }, kMainWindowOnlinePlaces, options);
+            window, [] { return Language::English; }, kWindowPlan.online, options);
         online->startWebCheck();
         QVERIFY(QTest::qWaitFor([&] { return site.openConnections() == 4; }, 2000));
         delete window;

@@ -24,7 +24,8 @@ QStringList textsIn(Language language) {
     translation.use(language);
     QStringList texts;
     for (const TooltipControl control : kAllTooltipControls) texts << tooltipText(control);
-    for (const MenuEntry entry : {MenuEntry::Undo, MenuEntry::Redo, MenuEntry::HighContrastLights})
+    for (const MenuEntry entry : {MenuEntry::Edit, MenuEntry::Undo, MenuEntry::Redo,
+                                  MenuEntry::Copy, MenuEntry::Paste, MenuEntry::HighContrastLights})
         texts << menuEntryText(entry);
     return texts;
 }

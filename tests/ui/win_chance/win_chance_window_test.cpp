@@ -57,8 +57,11 @@ private Q_SLOTS:
     void withoutThePocketCards();
     void badRangeIsMarkedAndKeepsTheFigure();
     void choicesAreStoredAndRestored();
+    void overlongRangeIsNeitherReadNorTaken();
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
+    void everyDealAfterTheSampleWhenItFits();
+    void potOddsBesideTheEquity();
 };
 
 void WinChanceTest::figureOfAKnownSpot() {
@@ -108,6 +111,11 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
+    // Hands are left, but not one for each of three opponents at once.
+    typeRange(*window, QStringLiteral("KK"));
+    part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
+    QCOMPARE(finalFigure(*window),
+             QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
 }
 
 void WinChanceTest::choicesAreStoredAndRestored() {
@@ -148,6 +156,28 @@ void WinChanceTest::choicesAreStoredAndRestored() {
     QCOMPARE(part<QLineEdit>(*again, "winChanceRange")->text(),
              QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
     QCOMPARE(fixture.errors.size(), 1);
+}
+
+// A megabyte of range in the settings is reported once and only it is
+// dropped; the box takes no more than a range may hold.
+void WinChanceTest::overlongRangeIsNeitherReadNorTaken() {
+    WindowFixture fixture;
+    {
+        QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+        stored.setValue(QStringLiteral("opponents"), 3);
+        stored.setValue(QStringLiteral("opponentrange"),
+                        QStringLiteral("any,").repeated(262'144).chopped(1));
+    }
+    auto window = fixture.window();
+    QTRY_COMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.front().contains(QStringLiteral("\"opponentrange\"")),
+             qPrintable(fixture.errors.front()));
+    QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 3);
+    auto* range = part<QLineEdit>(*window, "winChanceRange");
+    QCOMPARE(range->text(), QString());
+    QVERIFY(range->styleSheet().isEmpty());
+    range->insert(QStringLiteral("AK,").repeated(40'000));  // as a paste does
+    QCOMPARE(range->text().size(), static_cast<qsizetype>(kMaxRangeCharacters));
 }
 
 void WinChanceTest::newerTableReplacesTheCount() {
@@ -199,6 +229,69 @@ void WinChanceTest::newerSpotCancelsTheCountAndClosingIsQuick() {
         timer.restart();
     }
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+}
+
+// A sample is followed by the count of every deal, final when it ends within
+// its budget; else the sample comes again as final.
+void WinChanceTest::everyDealAfterTheSampleWhenItFits() {
+    const auto card = [](const char* code) { return *parseCardCode(code); };
+    const EquitySpot queens{
+        {card("Ah"), card("Kh")}, {}, {}, {std::get<HandRange>(parseHandRange("QdQc"))}};
+    EquityOptions sample;
+    sample.method = EquityMethod::Sample;
+    sample.sampleDeals = 10'000;
+    for (const auto budget : {std::chrono::milliseconds(60'000), std::chrono::milliseconds(0)}) {
+        EquityOptions everyDeal;
+        everyDeal.method = EquityMethod::Enumerate;
+        everyDeal.timeBudget = budget;
+        WinChanceJob job({sample}, everyDeal);
+        QSignalSpy counted(&job, &WinChanceJob::counted);
+        job.start(queens);
+        QVERIFY(QTest::qWaitFor([&] { return counted.size() == 2; }, 60'000));
+        QCOMPARE(counted.front().back().toBool(), false);
+        QCOMPARE(counted.back().back().toBool(), true);
+        const auto last = counted.back().front().value<EquityResult>();
+        QCOMPARE(last.enumerated, budget.count() > 0);
+        QCOMPARE(last.deals, budget.count() > 0 ? 1'712'304u : 10'000u);
+        QVERIFY(!job.busy());
+    }
+}
+
+// The pot odds say what a call needs against the equity on show, and keep
+// the amounts as typed.
+void WinChanceTest::potOddsBesideTheEquity() {
+    const auto verdict = [](const MainWindow& window) {
+        return part<QLabel>(window, "potOddsVerdict")->text();
+    };
+    const auto type = [](MainWindow& window, const char* box, const QString& text) {
+        auto* edit = part<QLineEdit>(window, box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    WindowFixture fixture;
+    {
+        auto window = fixture.window();
+        type(*window, "potAmount", QStringLiteral("100"));
+        type(*window, "callAmount", QStringLiteral("50"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%"));  // no equity yet
+        // Aces against kings at the turn, every river counted: 95.5% of the pot.
+        clickCards(*window, {"Ah", "Ad", "2c", "7d", "9h", "Js"});
+        typeRange(*window, QStringLiteral("KK"));
+        finalFigure(*window);
+        QCOMPARE(verdict(*window), QStringLiteral("needs 33.3%, has 95.5%: pays"));
+        type(*window, "callAmount", QStringLiteral("5000"));
+        QCOMPARE(verdict(*window), QStringLiteral("needs 98.0%, has 95.5%: does not pay"));
+        type(*window, "potAmount", QStringLiteral("1e3"));  // not an amount: not kept
+        QCOMPARE(verdict(*window), QString());
+        QCOMPARE(fixture.errors, QStringList());
+    }
+    const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("pot")).toString(), QStringLiteral("100"));
+    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QStringLiteral("5000"));
+    auto window = fixture.window();
+    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QStringLiteral("5000"));
 }
 
 QTEST_MAIN(WinChanceTest)

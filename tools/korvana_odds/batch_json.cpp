@@ -1,0 +1,18 @@
+#include "batch_json.h"
+
+#include "json_text.h"
+
+namespace korvana {
+
+std::string numberedObject(long line, std::string_view object) {
+    std::string text = "{\"line\": " + std::to_string(line);
+    object.remove_prefix(1);  // the object's "{"
+    if (!object.starts_with('}')) text += ", ";
+    return text += object;
+}
+
+std::string lineErrorObject(long line, std::string_view problem) {
+    return "{\"line\": " + std::to_string(line) + ", \"error\": " + jsonString(problem) + "}\n";
+}
+
+}  // namespace korvana

@@ -1,0 +1,36 @@
+#pragma once
+// The lines of batch input, read so that no line costs more memory than a
+// table can take, however long it is or whatever bytes it holds.
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace korvana {
+
+// Far more than seven cards and their blanks need, even spelt "10♥".
+inline constexpr size_t kMaxTableLineBytes = 512;
+
+struct BatchLine {
+    long number = 0;    // from 1
+    std::string table;  // the text before any "#", without the line's end
+    // The table text went on past kMaxTableLineBytes: table holds only its
+    // start, the rest of the line was skipped unread.
+    bool tooLong = false;
+};
+
+class BatchLines {
+public:
+    explicit BatchLines(std::istream& input) : input_(input) {}
+
+    // The next line, or nullopt at the end of the input (or where a read
+    // failed: the stream says which). A comment is skipped unkept, and so is
+    // a byte-order mark before the first line, as some editors write it.
+    std::optional<BatchLine> next();
+
+private:
+    std::istream& input_;
+    long number_ = 0;
+};
+
+}  // namespace korvana

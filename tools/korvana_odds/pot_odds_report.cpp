@@ -1,0 +1,57 @@
+#include "pot_odds_report.h"
+
+#include <charconv>
+
+#include "json_text.h"
+
+namespace korvana {
+namespace {
+
+std::string withSeparator(std::string text, std::string_view decimalSeparator) {
+    if (const auto dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, decimalSeparator);
+    return text;
+}
+
+// An amount as short as it reads: "100", "2.5".
+std::string amount(double value, std::string_view decimalSeparator) {
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return withSeparator(std::string(buffer, end), decimalSeparator);
+}
+
+std::string percent(double fraction, std::string_view decimalSeparator) {
+    char buffer[40];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 2)
+            .ptr;
+    return withSeparator(std::string(buffer, end), decimalSeparator) + "%";
+}
+
+}  // namespace
+
+std::string potOddsText(const PotOdds& odds, double equity, Language language,
+                        std::string_view decimalSeparator) {
+    const double needed = neededEquity(odds).value_or(1.0);
+    const bool pays = callPays(equity, needed);
+    const std::string call = amount(odds.call, decimalSeparator);
+    const std::string pot = amount(odds.pot, decimalSeparator);
+    if (language == Language::Russian)
+        return "Шансы банка: колл " + call + " в банк " + pot + " требует доли банка " +
+               percent(needed, decimalSeparator) + "; у вас " + percent(equity, decimalSeparator) +
+               (pays ? ": колл окупается" : ": колл не окупается");
+    return "Pot odds: " + call + " to call into " + pot + " needs " +
+           percent(needed, decimalSeparator) + " equity; yours is " +
+           percent(equity, decimalSeparator) +
+           (pays ? ": the call pays" : ": the call does not pay");
+}
+
+std::string potOddsJson(const PotOdds& odds, double equity) {
+    const double needed = neededEquity(odds).value_or(1.0);
+    return "\"pot_odds\": {\"pot\": " + jsonNumber(odds.pot) +
+           ", \"call\": " + jsonNumber(odds.call) + ", \"needed_equity\": " + jsonNumber(needed) +
+           ", \"equity\": " + jsonNumber(equity) +
+           ", \"call_pays\": " + (callPays(equity, needed) ? "true" : "false") + "}";
+}
+
+}  // namespace korvana
