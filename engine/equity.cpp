@@ -38,6 +38,12 @@ struct Run {
     template <typename Work>
     void runWorkers(Work work) {
         const int threads = std::max(1, options.threads);
+        // No time at all counts nothing: the watcher below looks only every
+        // few milliseconds, long enough for a quick count to end.
+        if (options.timeBudget <= std::chrono::milliseconds::zero()) {
+            outOfTime = true;
+            stop.store(true, std::memory_order_relaxed);
+        }
         std::vector<std::thread> workers;
         for (int i = 0; i < threads; ++i)
             workers.emplace_back([&] {

@@ -69,10 +69,10 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
         {{"Ah", "Kh", "--vs", "QQ+,\t" + std::string(29 * 3, ',') + "AK", "--samples", "100"},
          {},
          "\n\nWin chances against 1 opponent:\n"
-         " AhKh                                      win  20.00%  tie  33.00%  equity  36.50%\n"
-         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  47.00%  tie  33.00%  equity  "
-         "63.50%\n"
-         "100 sampled deals, \u00b13.86%\n"},
+         " AhKh                                      win  29.00%  tie  40.00%  equity  49.00%\n"
+         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  31.00%  tie  40.00%  equity  "
+         "51.00%\n"
+         "100 sampled deals, \u00b13.87%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
