@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "card_input.h"
+#include "top_share.h"
 #include "utf8.h"
 
 namespace korvana {
@@ -97,6 +98,12 @@ std::optional<RangeError::Problem> addSpan(const HandClass& a, const HandClass& 
 std::optional<RangeError::Problem> addPiece(std::string_view piece, HandSet& hands) {
     if (isWord(piece, "random") || isWord(piece, "any")) {
         hands.set();
+        return std::nullopt;
+    }
+    if (auto share = readTopShare(piece)) {
+        if (const auto* problem = std::get_if<RangeError::Problem>(&*share)) return *problem;
+        for (const PocketCards cards : std::get<std::vector<PocketCards>>(*share))
+            hands.set(static_cast<size_t>(cards.number()));
         return std::nullopt;
     }
     if (piece.size() > 1 && piece.back() == '+') {

@@ -5,6 +5,7 @@
 //                  KTo+ (KTo, KJo, KQo), T9s-65s, A5s-A2s
 //   one hand       AhKh (any card spelling korvana-odds accepts)
 //   anything       random or any
+//   a share        15%, top 15%, 2.5% (see top_share.h)
 // in a comma-separated list. Pieces may overlap; each hand counts once.
 // Reading takes the same memory whatever the text's length.
 #include <cstddef>
@@ -30,6 +31,7 @@ struct RangeError {
         SameCardTwice,  // "AhAh"
         PlusOnOneHand,  // "AhKh+"
         TooLong,        // more than kMaxRangeCharacters characters; piece is empty
+        ShareOutOfRange,  // "0%", "120%": a share is more than 0% and at most 100%
     };
     Problem problem = Problem::UnknownText;
     std::string piece;  // the piece of text at fault, as written

@@ -65,6 +65,11 @@ constexpr Entry kEntries[] = {
     {Phrase::EveryCardIsAnOut,
      {"Outs: any card not on the table.", "Ауты: любая карта, которой нет на столе."}},
     {Phrase::Outs, {"Outs (%1):", "Ауты (%1):"}},
+    {Phrase::RangeHitsHeading,
+     {"Range %1 on this board, %2 combinations:", "Диапазон %1 на этой доске, комбинаций: %2"}},
+    {Phrase::FlushDraw, {"Flush draw", "Флеш-дро"}},
+    {Phrase::OpenEndedDraw, {"Open-ended straight draw", "Двустороннее стрит-дро"}},
+    {Phrase::Gutshot, {"Gutshot", "Гатшот"}},
 };
 
 // Looking a phrase up by its position needs every phrase in its place.
@@ -72,7 +77,7 @@ constexpr bool inPhraseOrder() {
     size_t position = 0;
     for (const Entry& entry : kEntries)
         if (static_cast<size_t>(entry.phrase) != position++) return false;
-    return position == static_cast<size_t>(Phrase::Outs) + 1;
+    return position == static_cast<size_t>(Phrase::Gutshot) + 1;
 }
 static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
 

@@ -44,6 +44,11 @@ enum class Phrase {
     NoOuts,
     EveryCardIsAnOut,
     Outs,  // %1 the number of outs
+    // What a range holds on the board (korvana-odds --range-hits).
+    RangeHitsHeading,  // %1 the range as given, %2 its combinations left
+    FlushDraw,
+    OpenEndedDraw,
+    Gutshot,
 };
 
 // The phrase in the given language; a value outside Language reads as English.

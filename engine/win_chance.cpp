@@ -20,7 +20,9 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& oppo
     spot.hero = {*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand.card(slot)) spot.board.push_back(*card);
-    spot.opponents.assign(static_cast<size_t>(std::max(0, opposition.opponents)), opposition.range);
+    const int opponents =
+        std::clamp(opposition.opponents, 0, static_cast<int>(opposition.ranges.size()));
+    spot.opponents.assign(opposition.ranges.begin(), opposition.ranges.begin() + opponents);
     return spot;
 }
 
@@ -73,6 +75,7 @@ std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     WinChanceFigure figure;
     figure.winPercent = 100.0 * win;
     figure.tiePercent = 100.0 * static_cast<double>(hero.ties) / deals;
+    figure.equityPercent = 100.0 * hero.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
     if (!figure.allBoards) {

@@ -1,6 +1,6 @@
 #pragma once
 // The win chance shown beside the table: the hero's pocket cards (slots 1-2)
-// against a number of opponents who all hold hands from one range, over the
+// against a number of opponents, each holding a hand from his own range, over the
 // board cards placed so far; how it is counted, a quick figure first and a
 // better one after; and the figure the player reads.
 #include <chrono>
@@ -17,8 +17,10 @@ namespace korvana {
 
 // Who the hero plays against, as the player set it.
 struct Opposition {
-    int opponents = 1;                           // 1..kMaxOpponents
-    HandRange range = HandRange::anyTwoCards();  // every opponent's
+    int opponents = 1;  // 1..kMaxOpponents
+    // kMaxOpponents ranges, opponent n's at n - 1; those beyond 'opponents'
+    // are kept for when the player adds opponents again.
+    std::vector<HandRange> ranges = std::vector<HandRange>(kMaxOpponents, HandRange::anyTwoCards());
 };
 
 // The range as the player types it: blank text means any two cards.
@@ -53,8 +55,9 @@ bool exactCountFits(double done, std::chrono::duration<double> elapsed,
 
 // What the player reads of a count.
 struct WinChanceFigure {
-    double winPercent = 0;  // the hero alone has the best hand
-    double tiePercent = 0;  // the hero shares the best hand
+    double equityPercent = 0;  // the hero's share of the pot: wins plus shares of split pots
+    double winPercent = 0;     // the hero alone has the best hand
+    double tiePercent = 0;     // the hero shares the best hand
     // Of a sample: half the width of the 95% interval of the win share, in
     // percent, rounded up to a tenth (never below 0.1). 0 when every board was counted.
     double marginPercent = 0;

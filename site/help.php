@@ -18,6 +18,7 @@
 <li>Add the flop, turn and river as they are dealt. Click a slot picture to take a card back.</li>
 <li>Each line of the list is one hand: <b>green</b> complete, <b>yellow</b> possible, <b>red</b> impossible. "1:x" means one success in x tries.</li>
 <li>Choose the round the odds refer to, or let <i>Automatically switch round</i> follow the cards.</li>
+<li>The strip above the cards shows your equity, win and tie chance. <i>Opponents…</i> (Ctrl+R) gives each opponent his own range, as text (<code>QQ+, AKs</code>, <code>15%</code>) or on the grid of starting hands.</li>
 <li>Press <i>Fold</i> to clear the table for the next hand.</li>
 </ol>
 </section>
@@ -28,6 +29,7 @@
 <li>Добавляйте флоп, терн и ривер по мере раздачи. Щелчок по карте на столе убирает её.</li>
 <li>Каждая строка списка - одна комбинация: <b>зелёная</b> собрана, <b>жёлтая</b> возможна, <b>красная</b> невозможна. "1:x" - один успех на x попыток.</li>
 <li>Выберите раунд, к которому относятся шансы, или включите <i>Автоматически переключать раунд</i>.</li>
+<li>Полоса над картами показывает вашу эквити, шанс выигрыша и ничьей. <i>Соперники…</i> (Ctrl+R) задаёт каждому сопернику свой диапазон — текстом (<code>QQ+, AKs</code>, <code>15%</code>) или на сетке стартовых рук.</li>
 <li>Кнопка <i>Сброс</i> очищает стол для следующей раздачи.</li>
 </ol>
 </section>

@@ -367,14 +367,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>против %1 соперников</translation>
     </message>
     <message>
-        <source>Win %1%  Tie %2%  %3 (all boards)</source>
-        <translation>Выигрыш %1%  Ничья %2%  %3 (все доски)</translation>
-    </message>
-    <message>
-        <source>Win %1% ±%2%  Tie %3%  %4</source>
-        <translation>Выигрыш %1% ±%2%  Ничья %3%  %4</translation>
-    </message>
-    <message>
         <source>Win chance: choose your two cards</source>
         <translation>Шанс выигрыша: выберите свои две карты</translation>
     </message>
@@ -399,16 +391,16 @@ command line, without a window, use korvana-odds.</source>
         <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</source>
+        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</translation>
+    </message>
+    <message>
         <source>The range is longer than %1 characters.</source>
         <translation>Диапазон длиннее %1 символов.</translation>
     </message>
     <message>
         <source>The setting &quot;opponentrange&quot; in &quot;%1&quot; is longer than %2 characters and is not read: the win chance is counted against any two cards.</source>
         <translation>Параметр «opponentrange» в «%1» длиннее %2 символов и не прочитан: шанс выигрыша считается против любых двух карт.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</source>
-        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).</translation>
     </message>
     <message>
         <source>Opponents:</source>
@@ -421,10 +413,6 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>How many opponents the win chance is counted against</source>
         <translation>Против скольких соперников считается шанс выигрыша</translation>
-    </message>
-    <message>
-        <source>The hands every opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s; empty for any two cards</source>
-        <translation>Руки, которые может держать каждый соперник, например QQ+, AKs, KQo, T9s-65s; пусто — любые две карты</translation>
     </message>
     <message>
         <source>Counting...</source>
@@ -445,6 +433,34 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Range</source>
         <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Equity %1%  Win %2%  Tie %3%  %4 (all boards)</source>
+        <translation>Доля банка %1%  Выигрыш %2%  Ничья %3%  %4 (все доски)</translation>
+    </message>
+    <message>
+        <source>Equity %1%  Win %2% ±%3%  Tie %4%  %5</source>
+        <translation>Доля банка %1%  Выигрыш %2% ±%3%  Ничья %4%  %5</translation>
+    </message>
+    <message>
+        <source>%1%, %2 combos</source>
+        <translation>%1%, %2 комб.</translation>
+    </message>
+    <message>
+        <source>Opponents…</source>
+        <translation>Соперники…</translation>
+    </message>
+    <message>
+        <source>The hands this opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s, 15%; empty for any two cards</source>
+        <translation>Руки, которые может держать этот соперник, например QQ+, AKs, KQo, T9s-65s, 15%; пусто — любые две карты</translation>
+    </message>
+    <message>
+        <source>The hands each opponent may hold</source>
+        <translation>Руки, которые может держать каждый соперник</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a share of hands is more than 0% and at most 100%.</source>
+        <translation>«%1»: доля рук — больше 0% и не больше 100%.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +581,13 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>korvana::ui::EquityLegend</name>
+    <message>
+        <source>Your equity against the hand</source>
+        <translation>Ваша доля банка против руки</translation>
+    </message>
+</context>
+<context>
     <name>korvana::ui::ExactChancesView</name>
     <message>
         <source>View</source>
@@ -588,6 +611,37 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>&amp;Fold</source>
         <translation>&amp;Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::OpponentRangesWindow</name>
+    <message>
+        <source>Opponents&apos; ranges</source>
+        <translation>Диапазоны соперников</translation>
+    </message>
+    <message>
+        <source>Opponent &amp;%1:</source>
+        <translation>Соперник &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Grid…</source>
+        <translation>Сетка…</translation>
+    </message>
+    <message>
+        <source>Choose the range on the grid of starting hands</source>
+        <translation>Выбрать диапазон на сетке стартовых рук</translation>
+    </message>
+    <message>
+        <source>Copy to others</source>
+        <translation>Копировать другим</translation>
+    </message>
+    <message>
+        <source>Give every other opponent this range</source>
+        <translation>Дать этот диапазон всем остальным соперникам</translation>
+    </message>
+    <message>
+        <source>The share of all two-card combinations the range holds</source>
+        <translation>Доля всех комбинаций двух карт, которую охватывает диапазон</translation>
     </message>
 </context>
 <context>
@@ -627,6 +681,55 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run to pay: call / (pot + call). Your hand&apos;s equity is its share of the pot over all deals, ties split.</source>
         <translation>Колл %1 в банк %2 окупается в долгой игре, если рука забирает не меньше %3% банка: колл / (банк + колл). Доля банка вашей руки — её доля по всем раздачам, с делёжом банка при ничьей.</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeGridDialog</name>
+    <message>
+        <source>Range of opponent %1</source>
+        <translation>Диапазон соперника %1</translation>
+    </message>
+    <message>
+        <source>The strongest hands making up this share of all hands</source>
+        <translation>Сильнейшие руки, составляющие эту долю всех рук</translation>
+    </message>
+    <message>
+        <source>Each picked hand is coloured by your equity against it on this board; point at a hand for the figure.</source>
+        <translation>Каждая выбранная рука окрашена по вашей доле банка против неё на этой доске; наведите на руку, чтобы увидеть число.</translation>
+    </message>
+    <message>
+        <source>Choose your two cards to see your equity against each hand.</source>
+        <translation>Выберите свои две карты, чтобы увидеть долю банка против каждой руки.</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeGridWidget</name>
+    <message>
+        <source>%1: %2 of %3 combos picked</source>
+        <translation>%1: выбрано %2 из %3 комб.</translation>
+    </message>
+    <message>
+        <source>Your equity against it: %1%</source>
+        <translation>Ваша доля банка против неё: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeHitsTable</name>
+    <message>
+        <source>On this board, of %1 combos:</source>
+        <translation>На этой доске, из %1 комб.:</translation>
+    </message>
+    <message>
+        <source>Flush draw</source>
+        <translation>Флеш-дро</translation>
+    </message>
+    <message>
+        <source>Open-ended straight draw</source>
+        <translation>Двустороннее стрит-дро</translation>
+    </message>
+    <message>
+        <source>Gutshot</source>
+        <translation>Гатшот</translation>
     </message>
 </context>
 </TS>

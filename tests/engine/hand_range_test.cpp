@@ -36,6 +36,14 @@ TEST(HandRange, HandsOfEachForm) {
         {" jj , aks ", 10, "Jd Jc", ""},
         {"random", 1326, "2c 3d", ""},
         {"any", 1326, "As Ks", ""},
+        // Shares: the strongest starting hands nearest that part of 1 326.
+        {"15%", 200, "Ah 6h", "Ah 6d"},
+        {"top 15%", 200, "Qs Js", "2c 2d"},
+        {"2.5%", 36, "9c 9d", "Ah Kh"},
+        {"0.1%", 6, "Ah Ad", "Kh Kd"},
+        {"100%", 1326, "3c 2d", ""},
+        {"15%, 22+", 218, "2c 2d", ""},  // 55+ in both
+        {"TOP 50 %", 658, "Jh 5h", "Jh 5d"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -80,6 +88,9 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"AhAh", {Problem::SameCardTwice, "AhAh"}},
         {"AhKh+", {Problem::PlusOnOneHand, "AhKh+"}},
         {"AK, random+", {Problem::UnknownText, "random+"}},
+        {"0%", {Problem::ShareOutOfRange, "0%"}},
+        {"QQ, top 100.5%", {Problem::ShareOutOfRange, "top 100.5%"}},
+        {"top x%", {Problem::UnknownText, "top x%"}},
         {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
         {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };

@@ -33,14 +33,19 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
         {"Ah Kd - Jc - 9s", "Ah Kd | Jc 9s"},  // holes in the board are skipped
         {"Ah Kd Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s"},
     };
-    // Every opponent holds the range.
+    // Each opponent holds his own range; those beyond the number chosen are left out.
     const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
+    const HandRange aces = std::get<HandRange>(parseHandRange("AA"));
+    Opposition opposition{3};
+    opposition.ranges[1] = kings;
+    opposition.ranges[3] = aces;
     for (const auto& row : rows) {
-        const auto spot = winChanceSpot(handOf(row.table), Opposition{3, kings});
+        const auto spot = winChanceSpot(handOf(row.table), opposition);
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());
-            EXPECT_EQ(spot->opponents, std::vector<HandRange>(3, kings));
+            EXPECT_EQ(spot->opponents, (std::vector<HandRange>{HandRange::anyTwoCards(), kings,
+                                                               HandRange::anyTwoCards()}));
         }
     }
 }

@@ -173,6 +173,26 @@ TEST(OddsEquity, TimeLimitIsNamedInTextAndJson) {
     EXPECT_NE(run(json).out.find("\"time_limit_reached\": true"), std::string::npos);
 }
 
+// What a range holds on the board: the JSON object as scripts read it, the
+// same counts in the text block, the known cards left out.
+TEST(OddsEquity, RangeHitsInJsonAndText) {
+    const auto json = run({"--json", "Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(
+        json.out.find("\"range_hits\": {\"range\": \"QQ+, T9s\", \"combos\": 13, \"categories\": "
+                      "{\"royal_flush\": 0, \"straight_flush\": 0, \"four_of_a_kind\": 0, "
+                      "\"full_house\": 0, \"flush\": 0, \"straight\": 0, \"three_of_a_kind\": 3, "
+                      "\"two_pairs\": 0, \"pair\": 6, \"high_card\": 4}, \"draws\": "
+                      "{\"flush_draw\": 0, \"open_ended\": 4, \"gutshot\": 0}}"),
+        std::string::npos)
+        << json.out;
+    const auto text = run({"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
+    EXPECT_NE(text.out.find("Range QQ+, T9s on this board, 13 combinations:\n"), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find(" Open-ended straight draw     4   30.8%\n"), std::string::npos)
+        << text.out;
+}
+
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
     struct Case {
         std::vector<std::string> args;
@@ -212,6 +232,8 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--precision needs percentage points above 0"},
         {{"Ah", "Kh", "--opponents", std::string(100, '9')},
          "not '" + std::string(59, '9') + "\u2026' (see"},
+        {{"Ah", "Kh", "--range-hits", "0%"}, "'0%': a share of hands is more than 0% and at most"},
+        {{"Ah", "Kh", "Qs", "--range-hits", "QQ+"}, "--range-hits needs the flop"},
         {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
          "is too long: a range has at most 10 000 characters"},
         {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},

@@ -42,6 +42,8 @@ std::string grouped(std::uint64_t number) {
     return text;
 }
 
+}  // namespace
+
 std::string rangeProblem(const RangeError& error, const std::string& text) {
     const std::string piece = quoted(error.piece);
     const std::string where = error.piece == text ? "" : " in " + quoted(text);
@@ -59,11 +61,15 @@ std::string rangeProblem(const RangeError& error, const std::string& text) {
         case RangeError::Problem::TooLong:
             return "range " + quoted(text) + " is too long: a range has at most " +
                    grouped(kMaxRangeCharacters) + " characters";
+        case RangeError::Problem::ShareOutOfRange:
+            return piece + where + ": a share of hands is more than 0% and at most 100%";
         case RangeError::Problem::UnknownText: break;
     }
     return "unknown hand " + piece + where +
-           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, random)";
+           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random)";
 }
+
+namespace {
 
 // "64.21%"
 std::string percent(double fraction, std::string_view decimalSeparator) {

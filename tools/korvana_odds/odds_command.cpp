@@ -9,6 +9,7 @@
 #include "batch_run.h"
 #include "command_output.h"
 #include "equity_report.h"
+#include "range_hits_report.h"
 #include "string_table.h"
 #include "table_cards.h"
 #include "table_report.h"
@@ -22,7 +23,7 @@ constexpr const char* kUsage =
     "                    [--json] [--vs RANGE]... [--opponents N] [--dead CARDS]\n"
     "                    [--samples N] [--precision P] [--seed S] [--threads N]\n"
     "                    [--max-deals N] [--time-limit S] [--pot P --call C]\n"
-    "                    [SLOT ...]\n"
+    "                    [--range-hits RANGE] [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the round.\n"
@@ -82,6 +83,11 @@ constexpr const char* kUsage =
     "  --pot P --call C  pot odds: a call of C into a pot of P needs the equity\n"
     "                 C / (P + C); a line after the win chances says whether\n"
     "                 yours is enough (in chips or any unit: --pot 100 --call 20)\n"
+    "\n"
+    "What an opponent's range holds on the board (from the flop on):\n"
+    "  --range-hits RANGE  how many of the range's combinations make each hand now,\n"
+    "                 and the flush draws, open-ended straight draws and gutshots;\n"
+    "                 those holding a known card are left out\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
@@ -166,6 +172,11 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, Request& r
                 if (!language)
                     return UsageError{"unknown language " + quoted(value) + " (use en or ru)"};
                 request.options.language = *language;
+            } else if (name == "--range-hits") {
+                if (auto e = takeValue()) return e;
+                auto hits = readRangeHits(value);
+                if (auto* problem = std::get_if<std::string>(&hits)) return UsageError{*problem};
+                request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
             } else if (isEquityOption(name)) {
                 if (auto e = takeValue()) return e;
                 if (auto problem = readEquityOption(name, value, request.options.equity))

@@ -25,6 +25,7 @@ struct TableFacts {
     ExactChances exact;
     std::optional<EquityReport> equity;
     std::optional<PotOdds> potOdds;  // asked with the win chances
+    std::optional<RangeHits> rangeHits;
     bool roundSwitched = false;
 };
 
@@ -124,7 +125,7 @@ size_t columns(std::string_view text) {
     }));
 }
 
-std::string json(const Hand& hand, const TableFacts& facts) {
+std::string json(const Hand& hand, const TableFacts& facts, const OddsOptions& options) {
     std::ostringstream text;
     text << "{\"round\": " << jsonString(roundName(facts.analysis.round)) << ", \"rows\": [";
     for (size_t i = 0; i < facts.rows.size(); ++i) {
@@ -144,6 +145,7 @@ std::string json(const Hand& hand, const TableFacts& facts) {
          << ", \"best_category\": " << (best ? jsonString(categoryId(*best)) : std::string("null"));
     if (facts.equity) text << ", " << equityJson(*facts.equity);
     if (facts.potOdds) text << ", " << potOddsJson(*facts.potOdds, heroEquity(facts));
+    if (facts.rangeHits) text << ", " << rangeHitsJson(*options.rangeHits, *facts.rangeHits);
     text << ", \"cards\": " << jsonSlots(hand) << "}\n";
     return text.str();
 }
@@ -176,6 +178,9 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
         text +=
             potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator) +
             "\n";
+    if (facts.rangeHits)
+        text += rangeHitsText(*options.rangeHits, *facts.rangeHits, options.language,
+                              env.decimalSeparator);
     return text;
 }
 
@@ -196,6 +201,12 @@ std::string line(const Hand& hand, const TableFacts& facts, const OddsOptions& o
     if (facts.potOdds)
         (text += " | ") +=
             potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator);
+    if (facts.rangeHits) {
+        std::istringstream hits(rangeHitsText(*options.rangeHits, *facts.rangeHits,
+                                              options.language, env.decimalSeparator));
+        for (std::string part; std::getline(hits, part);)
+            if (!trimmed(part).empty()) (text += " | ") += trimmed(part);
+    }
     return text + "\n";
 }
 
@@ -219,8 +230,14 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         if (options.equity.pot && options.equity.call)
             facts.potOdds = PotOdds{*options.equity.pot, *options.equity.call};
     }
+    if (options.rangeHits) {
+        auto outcome = runRangeHits(*options.rangeHits, hand, options.equity.dead);
+        if (auto* problem = std::get_if<std::string>(&outcome))
+            return TableProblem{std::move(*problem)};
+        facts.rangeHits = std::get<RangeHits>(outcome);
+    }
     switch (layout) {
-        case TableLayout::Json: return json(hand, facts);
+        case TableLayout::Json: return json(hand, facts, options);
         case TableLayout::Line: return line(hand, facts, options, env);
         case TableLayout::Block: break;
     }

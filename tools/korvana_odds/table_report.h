@@ -1,6 +1,7 @@
 #pragma once
 // One table's analysis as korvana-odds prints it: the rows as a block, the
 // same on one line for batch mode, or one JSON object.
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -9,6 +10,7 @@
 #include "hand.h"
 #include "language.h"
 #include "odds_command.h"
+#include "range_hits_report.h"
 
 namespace korvana {
 
@@ -19,6 +21,7 @@ struct OddsOptions {
     Language language = Language::English;
     bool exact = false;  // the exact chance before each row
     EquityRequest equity;
+    std::optional<RangeHitsRequest> rangeHits;
 };
 
 enum class TableLayout {

@@ -313,6 +313,7 @@ void MainWindow::menuLanguageChosen(QAction* action) {
 
 void MainWindow::applyLanguage(Language language) {
     language_ = language;
+    winChance_->setLanguage(language);
     // A new translation reaches every text through changeEvent; the same one
     // again still replaces the captions the window was built with.
     if (!translation_.use(language)) retranslate();

@@ -34,6 +34,15 @@ constexpr StoredChoice kChoices[] = {
     {SettingsStore::Choice::FontColour, "fontcolour", ValueKind::WholeNumber},
     {SettingsStore::Choice::Opponents, "opponents", ValueKind::WholeNumber},
     {SettingsStore::Choice::OpponentRange, "opponentrange", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange1, "opponentrange1", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange2, "opponentrange2", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange3, "opponentrange3", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange4, "opponentrange4", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange5, "opponentrange5", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange6, "opponentrange6", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange7, "opponentrange7", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange8, "opponentrange8", ValueKind::TextOrList},
+    {SettingsStore::Choice::OpponentRange9, "opponentrange9", ValueKind::TextOrList},
     {SettingsStore::Choice::Pot, "pot", ValueKind::Text},
     {SettingsStore::Choice::Call, "call", ValueKind::Text},
 };
@@ -249,6 +258,25 @@ std::optional<QString> SettingsStore::opponentRange() const {
 }
 void SettingsStore::setOpponentRange(const QString& range) const {
     write(Choice::OpponentRange, range);
+}
+
+namespace {
+
+SettingsStore::Choice opponentRangeChoice(int opponent) {
+    if (opponent < 1 || opponent > 9) throw std::logic_error("no such opponent");
+    return static_cast<SettingsStore::Choice>(
+        static_cast<int>(SettingsStore::Choice::OpponentRange1) + opponent - 1);
+}
+
+}  // namespace
+
+std::optional<QString> SettingsStore::opponentRange(int opponent) const {
+    if (auto own = text(opponentRangeChoice(opponent))) return own;
+    return opponentRange();
+}
+
+void SettingsStore::setOpponentRange(int opponent, const QString& range) const {
+    write(opponentRangeChoice(opponent), range);
 }
 
 std::optional<QString> SettingsStore::potAmount() const {

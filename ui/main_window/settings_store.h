@@ -1,8 +1,9 @@
 #pragma once
 // The player's remembered choices, "language", "autoswitch", "exactchances",
 // "highcontrastlights", the two sliders, "transparency" and "fontcolour",
-// the win chance's "opponents" and "opponentrange", and the pot odds' "pot"
-// and "call".
+// the win chance's "opponents", each opponent's "opponentrange1" ..
+// "opponentrange9" and the older single "opponentrange", and the pot odds'
+// "pot" and "call".
 //
 // Every call opens the store, does its one job and closes it again, so a
 // choice is saved the moment it is made and nothing is left to save at exit.
@@ -49,6 +50,16 @@ public:
         OpponentRange,
         Pot,
         Call,
+        // Opponent n's range is OpponentRange1 + (n - 1).
+        OpponentRange1,
+        OpponentRange2,
+        OpponentRange3,
+        OpponentRange4,
+        OpponentRange5,
+        OpponentRange6,
+        OpponentRange7,
+        OpponentRange8,
+        OpponentRange9,
     };
     // The key of every choice, in the order above: what the store may hold.
     static QStringList keys();
@@ -106,6 +117,12 @@ public:
     // reads) is joined back with commas. Throws when the value is neither.
     std::optional<QString> opponentRange() const;
     void setOpponentRange(const QString& range) const;
+
+    // Opponent n's range (n = 1..9), read as the single range is; the single
+    // range when his own was never written (it was every opponent's before
+    // each had his own), nullopt when neither was.
+    std::optional<QString> opponentRange(int opponent) const;
+    void setOpponentRange(int opponent, const QString& range) const;
 
     // The pot odds' amounts as the player typed them ("150", "2,5"); nullopt
     // when never written. Throws when the value is not text.

@@ -1,10 +1,12 @@
 #include "win_chance_panel.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -12,9 +14,8 @@ namespace korvana::ui {
 
 namespace {
 
-// Room for a range of a few pieces; the box scrolls beyond it. The strip
-// leaves the figure about 380 pixels, which its longest Russian text needs.
-constexpr int kRangeWidth = 118;
+// Ctrl+R, for ranges: the window takes plain keys as cards.
+constexpr auto kRangesKey = Qt::CTRL | Qt::Key_R;
 
 }  // namespace
 
@@ -25,7 +26,7 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
       busy_(new QProgressBar(this)),
       opponentsCaption_(new QLabel(this)),
       opponents_(new QSpinBox(this)),
-      range_(new QLineEdit(this)) {
+      ranges_(new QPushButton(this)) {
     figure_->setObjectName(QStringLiteral("winChanceFigure"));
     // A long text is cut rather than pushing the controls off the strip.
     figure_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -40,14 +41,13 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
     opponents_->setObjectName(QStringLiteral("winChanceOpponents"));
     opponents_->setRange(1, kMaxOpponents);
     opponentsCaption_->setBuddy(opponents_);
-    range_->setObjectName(QStringLiteral("winChanceRange"));
-    range_->setFixedWidth(kRangeWidth);
-    range_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
-    // Cards may be typed with suit symbols, which the window's fonts may lack;
-    // the box takes them from another font then.
-    QFont symbols = range_->font();
-    symbols.setStyleStrategy(QFont::PreferDefault);
-    range_->setFont(symbols);
+    ranges_->setObjectName(QStringLiteral("winChanceRanges"));
+    auto* rangesKey = new QAction(this);
+    rangesKey->setShortcut(QKeySequence(kRangesKey));
+    addAction(rangesKey);
+    connect(rangesKey, &QAction::triggered, this, &WinChancePanel::rangesRequested);
+    // Clicks leave the keys with the window, where they type cards.
+    ranges_->setFocusPolicy(Qt::NoFocus);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -57,15 +57,10 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
     row->addSpacing(8);
     row->addWidget(opponentsCaption_);
     row->addWidget(opponents_);
-    // "Opponents: 3, any two cards": the range box needs no caption of its
-    // own beside the opponents' one; its tooltip says what goes in it.
-    row->addWidget(range_);
+    row->addWidget(ranges_);
 
     connect(opponents_, &QSpinBox::valueChanged, this, &WinChancePanel::opponentsChanged);
-    connect(range_, &QLineEdit::textEdited, this, &WinChancePanel::rangeEdited);
-    connect(range_, &QLineEdit::editingFinished, this, &WinChancePanel::rangeDone);
-    // Return hands the keys back to the window, where they type cards.
-    connect(range_, &QLineEdit::returnPressed, range_, &QWidget::clearFocus);
+    connect(ranges_, &QPushButton::clicked, this, &WinChancePanel::rangesRequested);
     retranslate();
 }
 
@@ -87,22 +82,6 @@ void WinChancePanel::setOpponents(int opponents) {
     opponents_->setValue(opponents);
 }
 
-void WinChancePanel::setRangeText(const QString& text) {
-    range_->setText(text);  // textEdited comes from the player alone
-}
-
-void WinChancePanel::markRange(const std::optional<RangeError>& problem) {
-    rangeProblem_ = problem;
-    range_->setStyleSheet(problem ? QStringLiteral("QLineEdit { border: 1px solid red; }")
-                                  : QString());
-    showRangeTooltip();
-}
-
-void WinChancePanel::showRangeTooltip() {
-    range_->setToolTip(rangeProblem_ ? rangeProblemText(*rangeProblem_)
-                                     : winChanceTooltip(WinChanceControl::Range));
-}
-
 void WinChancePanel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QWidget::changeEvent(event);
@@ -110,12 +89,13 @@ void WinChancePanel::changeEvent(QEvent* event) {
 
 void WinChancePanel::retranslate() {
     opponentsCaption_->setText(winChanceCaption(WinChanceControl::Opponents));
-    range_->setAccessibleName(winChanceCaption(WinChanceControl::Range));
-    range_->setPlaceholderText(anyTwoCardsText());
+    ranges_->setText(winChanceCaption(WinChanceControl::Ranges));
+    ranges_->setToolTip(winChanceTooltip(WinChanceControl::Ranges) + QStringLiteral(" (") +
+                        QKeySequence(kRangesKey).toString(QKeySequence::NativeText) +
+                        QStringLiteral(")"));
     figure_->setToolTip(winChanceTooltip(WinChanceControl::Figure));
     busy_->setToolTip(winChanceTooltip(WinChanceControl::Busy));
     opponents_->setToolTip(winChanceTooltip(WinChanceControl::Opponents));
-    showRangeTooltip();
     showContent();
 }
 

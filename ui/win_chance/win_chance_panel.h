@@ -1,8 +1,8 @@
 #pragma once
 // The win chance panel: one line above the card table with the figure (or
 // what stands in for it), a busy mark while counting, the number of opponents
-// and their range. It only shows what it is given and says what the player
-// changed; its texts follow the installed translation.
+// and the button that opens their ranges. It only shows what it is given and
+// says what the player changed; its texts follow the installed translation.
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -12,8 +12,8 @@
 #include "win_chance_text.h"
 
 class QLabel;
-class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QSpinBox;
 
 namespace korvana::ui {
@@ -29,18 +29,13 @@ public:
     void setCurrent(bool current);
     void setBusy(bool busy);
 
-    // The player's choices as stored; neither signals a change.
+    // The player's choice as stored; it does not signal a change.
     void setOpponents(int opponents);
-    void setRangeText(const QString& text);
-    // Outlines the range box in red with the problem as its tooltip;
-    // nullopt clears the mark.
-    void markRange(const std::optional<RangeError>& problem);
 
 Q_SIGNALS:
     void opponentsChanged(int opponents);
-    void rangeEdited(const QString& text);
-    // Return pressed in the range box, or the box left.
-    void rangeDone();
+    // The Opponents… button, or its shortcut.
+    void rangesRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -48,16 +43,14 @@ protected:
 private:
     void retranslate();
     void showContent();
-    void showRangeTooltip();
 
     QString decimalSeparator_;
     Content content_ = WinChanceNote::ChooseCards;
-    std::optional<RangeError> rangeProblem_;
     QLabel* figure_;
     QProgressBar* busy_;
     QLabel* opponentsCaption_;
     QSpinBox* opponents_;
-    QLineEdit* range_;
+    QPushButton* ranges_;
 };
 
 }  // namespace korvana::ui

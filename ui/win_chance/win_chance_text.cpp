@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "pocket_cards.h"
+
 namespace korvana::ui {
 
 namespace {
@@ -19,13 +21,20 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
         figure.opponents == 1
             ? QCoreApplication::translate("WinChance", "vs 1 opponent")
             : QCoreApplication::translate("WinChance", "vs %1 opponents").arg(figure.opponents);
+    const QString equity = percent(figure.equityPercent, decimalSeparator);
     const QString win = percent(figure.winPercent, decimalSeparator);
     const QString tie = percent(figure.tiePercent, decimalSeparator);
     if (figure.allBoards)
-        return QCoreApplication::translate("WinChance", "Win %1%  Tie %2%  %3 (all boards)")
-            .arg(win, tie, opponents);
-    return QCoreApplication::translate("WinChance", "Win %1% \u00b1%2%  Tie %3%  %4")
-        .arg(win, percent(figure.marginPercent, decimalSeparator), tie, opponents);
+        return QCoreApplication::translate("WinChance",
+                                           "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
+            .arg(equity, win, tie, opponents);
+    return QCoreApplication::translate("WinChance", "Equity %1%  Win %2% \u00b1%3%  Tie %4%  %5")
+        .arg(equity, win, percent(figure.marginPercent, decimalSeparator), tie, opponents);
+}
+
+QString rangeShareText(int combinations, const QString& decimalSeparator) {
+    const QString share = percent(100.0 * combinations / kPocketCardPairs, decimalSeparator);
+    return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
 }
 
 QString winChanceNoteText(WinChanceNote note) {
@@ -68,6 +77,10 @@ QString rangeProblemText(const RangeError& error) {
                        "WinChance",
                        "\"%1\": + follows a pair or two ranks (QQ+, A2s+), not one hand.")
                 .arg(piece);
+        case RangeError::Problem::ShareOutOfRange:
+            return QCoreApplication::translate(
+                       "WinChance", "\"%1\": a share of hands is more than 0% and at most 100%.")
+                .arg(piece);
         case RangeError::Problem::TooLong:
             return QCoreApplication::translate("WinChance",
                                                "The range is longer than %1 characters.")
@@ -76,7 +89,8 @@ QString rangeProblemText(const RangeError& error) {
     }
     return QCoreApplication::translate(
                "WinChance",
-               "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh).")
+               "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, "
+               "15%).")
         .arg(piece);
 }
 
@@ -94,6 +108,8 @@ QString winChanceCaption(WinChanceControl control) {
         case WinChanceControl::Opponents:
             return QCoreApplication::translate("WinChance", "Opponents:");
         case WinChanceControl::Range: return QCoreApplication::translate("WinChance", "Range");
+        case WinChanceControl::Ranges:
+            return QCoreApplication::translate("WinChance", "Opponents\u2026");
         case WinChanceControl::Figure:
         case WinChanceControl::Busy: break;
     }
@@ -113,8 +129,10 @@ QString winChanceTooltip(WinChanceControl control) {
         case WinChanceControl::Range:
             return QCoreApplication::translate(
                 "WinChance",
-                "The hands every opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s; empty for "
+                "The hands this opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s, 15%; empty for "
                 "any two cards");
+        case WinChanceControl::Ranges:
+            return QCoreApplication::translate("WinChance", "The hands each opponent may hold");
         case WinChanceControl::Busy: return QCoreApplication::translate("WinChance", "Counting...");
     }
     return {};

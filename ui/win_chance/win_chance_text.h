@@ -9,9 +9,12 @@
 
 namespace korvana::ui {
 
-// "Win 64.2% ±0.3%  Tie 1.1%  vs 2 opponents", or "... (all boards)" when
-// every deal was counted.
+// "Equity 65.0%  Win 64.2% ±0.3%  Tie 1.1%  vs 2 opponents", or "... (all
+// boards)" when every deal was counted.
 QString winChanceText(const WinChanceFigure& figure, const QString& decimalSeparator);
+
+// How much of all two-card combinations a range holds: "15.1%, 200 combos".
+QString rangeShareText(int combinations, const QString& decimalSeparator);
 
 // What the panel says instead of a figure.
 enum class WinChanceNote {
@@ -26,8 +29,9 @@ QString rangeProblemText(const RangeError& error);
 // A stored range longer than the range box holds, in the settings at location.
 QString storedRangeTooLongText(const QString& location);
 
-enum class WinChanceControl { Figure, Opponents, Range, Busy };
-// The opponents' caption and the range box's name; empty for the others.
+enum class WinChanceControl { Figure, Opponents, Range, Ranges, Busy };
+// The opponents' caption, the range box's name and the Opponents… button's
+// text; empty for the others.
 QString winChanceCaption(WinChanceControl control);
 QString winChanceTooltip(WinChanceControl control);
 // Shown in the empty range box.

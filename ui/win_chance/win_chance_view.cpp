@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "failure.h"
+#include "opponent_ranges_window.h"
+#include "range_grid_dialog.h"
 #include "win_chance_job.h"
 #include "win_chance_panel.h"
 #include "win_chance_text.h"
@@ -14,13 +16,20 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
     : QObject(clientArea),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
-      panel_(new WinChancePanel(std::move(decimalSeparator), clientArea)),
-      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)) {
+      panel_(new WinChancePanel(decimalSeparator, clientArea)),
+      job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
+      decimalSeparator_(std::move(decimalSeparator)),
+      threads_(threads) {
+    for (int i = 0; i < kMaxOpponents; ++i) {
+        typed_.append(QString());
+        goodRange_.append(QString());
+    }
+    problem_.resize(kMaxOpponents);
+    rangeToKeep_.resize(kMaxOpponents);
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setOpponents(opposition_.opponents);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
-    connect(panel_, &WinChancePanel::rangeEdited, this, &WinChanceView::editRange);
-    connect(panel_, &WinChancePanel::rangeDone, this, &WinChanceView::keepRange);
+    connect(panel_, &WinChancePanel::rangesRequested, this, &WinChanceView::showRanges);
     connect(job_, &WinChanceJob::counted, this, &WinChanceView::showCount);
     connect(job_, &WinChanceJob::failed, this, &WinChanceView::showFailure);
 }
@@ -38,7 +47,7 @@ void WinChanceView::showTable(const Hand& hand) {
 
 void WinChanceView::applyStoredChoices() {
     // Each value falls back to its default on its own: a bad number of
-    // opponents keeps the stored range, and the other way round.
+    // opponents keeps the stored ranges, and the other way round.
     const auto stored = [this](auto read, auto fallback) {
         try {
             return read().value_or(fallback);
@@ -49,81 +58,152 @@ void WinChanceView::applyStoredChoices() {
     };
     const int opponents =
         std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
-    QString range = stored([this] { return settings_.opponentRange(); }, QString());
-    // More than the box holds is no range a player typed: it is not read at
-    // all, and only it falls back to any two cards. Said once the stored
-    // language is in place, which the window applies after this.
-    if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
-        range.clear();
+    opposition_.opponents = opponents;
+    panel_->setOpponents(opponents);
+    if (ranges_) ranges_->setOpponents(opponents);
+    bool tooLong = false;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        QString range =
+            stored([this, opponent] { return settings_.opponentRange(opponent); }, QString());
+        // More than the box holds is no range a player typed: it is not read at
+        // all, and only it falls back to any two cards.
+        if (range.size() > static_cast<qsizetype>(kMaxRangeCharacters)) {
+            range.clear();
+            tooLong = true;
+        }
+        // A stored range that no longer reads is shown marked; the count goes
+        // on against any two cards.
+        if (!takeRange(opponent, range)) {
+            opposition_.ranges[static_cast<size_t>(opponent - 1)] = HandRange::anyTwoCards();
+            goodRange_[opponent - 1].clear();
+        }
+        showRangeRow(opponent);
+    }
+    // Said once the stored language is in place, which the window applies after this.
+    if (tooLong)
         QMetaObject::invokeMethod(
             this, [this] { reportError_(storedRangeTooLongText(settings_.location())); },
             Qt::QueuedConnection);
-    }
-    opposition_.opponents = opponents;
-    panel_->setOpponents(opponents);
-    panel_->setRangeText(range);
-    // A stored range that no longer reads is shown marked; the count goes
-    // on against any two cards.
-    if (!takeRange(range)) {
-        opposition_.range = HandRange::anyTwoCards();
-        goodRange_.clear();
-    }
     recount();
-}
-
-void WinChanceView::chooseOpponents(int opponents) {
-    opposition_.opponents = opponents;
-    recount();
-    try {
-        settings_.setOpponents(opponents);
-    } catch (const Failure& failure) {
-        reportError_(failure.message());
-    }
 }
 
 void WinChanceView::chooseOpposition(int opponents, const QString& range) {
     opposition_.opponents = opponents;
     panel_->setOpponents(opponents);
-    panel_->setRangeText(range);
-    takeRange(range);
-    rangeToKeep_ = false;
+    if (ranges_) ranges_->setOpponents(opponents);
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        takeRange(opponent, range);
+        showRangeRow(opponent);
+        rangeToKeep_[static_cast<size_t>(opponent - 1)] = false;
+    }
     recount();
     try {
         settings_.setOpponents(opponents);
-        settings_.setOpponentRange(range);
+        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent)
+            settings_.setOpponentRange(opponent, range);
     } catch (const Failure& failure) {
         reportError_(failure.message());
     }
 }
 
-void WinChanceView::editRange(const QString& text) {
-    if (!takeRange(text)) return;
-    rangeToKeep_ = true;
+void WinChanceView::showRanges() {
+    if (!ranges_) {
+        ranges_ = new OpponentRangesWindow(decimalSeparator_, panel_->window());
+        ranges_->setOpponents(opposition_.opponents);
+        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
+        connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);
+        connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
+        connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
+        connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
+    }
+    ranges_->show();
+    ranges_->raise();
+    ranges_->activateWindow();
+}
+
+void WinChanceView::chooseOpponents(int opponents) {
+    opposition_.opponents = opponents;
+    if (ranges_) ranges_->setOpponents(opponents);
     recount();
-}
-
-// The range is stored once the player is done with it, not at every key:
-// a store that cannot be written then complains once.
-void WinChanceView::keepRange() {
-    if (!rangeToKeep_) return;
-    rangeToKeep_ = false;
     try {
-        settings_.setOpponentRange(goodRange_);
+        settings_.setOpponents(opponents);
     } catch (const Failure& failure) {
         reportError_(failure.message());
     }
 }
 
-bool WinChanceView::takeRange(const QString& text) {
+void WinChanceView::editRange(int opponent, const QString& text) {
+    const bool good = takeRange(opponent, text);
+    showRangeRow(opponent);
+    if (!good) return;
+    rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
+    if (opponent <= opposition_.opponents) recount();
+}
+
+// A range is stored once the player is done with it, not at every key:
+// a store that cannot be written then complains once.
+void WinChanceView::keepRange(int opponent) {
+    const auto at = static_cast<size_t>(opponent - 1);
+    if (!rangeToKeep_[at]) return;
+    rangeToKeep_[at] = false;
+    try {
+        settings_.setOpponentRange(opponent, goodRange_[opponent - 1]);
+    } catch (const Failure& failure) {
+        reportError_(failure.message());
+    }
+}
+
+// The row's last good range goes to every other row, and is stored at once.
+void WinChanceView::copyRange(int from) {
+    const QString text = goodRange_[from - 1];
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        if (opponent == from) continue;
+        takeRange(opponent, text);
+        showRangeRow(opponent);
+        rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
+    }
+    rangeToKeep_[static_cast<size_t>(from - 1)] = true;
+    recount();
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) keepRange(opponent);
+}
+
+void WinChanceView::openGrid(int opponent) {
+    GridTable table;
+    const std::optional<Card> first = hand_.card(1), second = hand_.card(2);
+    if (first && second) table.hero = std::array<Card, 2>{*first, *second};
+    for (int slot = 3; slot <= kSlotCount; ++slot)
+        if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
+    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, language_,
+                                     decimalSeparator_, threads_, ranges_);
+    grid->setAttribute(Qt::WA_DeleteOnClose);
+    connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
+        editRange(opponent, grid->rangeText());
+        keepRange(opponent);
+    });
+    grid->open();
+}
+
+bool WinChanceView::takeRange(int opponent, const QString& text) {
+    const auto at = static_cast<size_t>(opponent - 1);
+    typed_[opponent - 1] = text;
     auto range = opponentRange(text.toStdString());
     if (const auto* error = std::get_if<RangeError>(&range)) {
-        panel_->markRange(*error);
+        problem_[at] = *error;
         return false;
     }
-    panel_->markRange(std::nullopt);
-    opposition_.range = std::move(std::get<HandRange>(range));
-    goodRange_ = text;
+    problem_[at].reset();
+    opposition_.ranges[at] = std::move(std::get<HandRange>(range));
+    goodRange_[opponent - 1] = text;
     return true;
+}
+
+void WinChanceView::showRangeRow(int opponent) {
+    if (!ranges_) return;
+    const auto at = static_cast<size_t>(opponent - 1);
+    if (ranges_->rangeText(opponent) != typed_[opponent - 1])
+        ranges_->setRangeText(opponent, typed_[opponent - 1]);
+    ranges_->markRange(opponent, problem_[at]);
+    ranges_->setCombinations(opponent, static_cast<int>(opposition_.ranges[at].hands().size()));
 }
 
 void WinChanceView::recount() {
@@ -157,9 +237,9 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
 
 void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
-    // leave enough cards, so only the range can leave no deal: either it has
-    // no hand left beside the known cards, or too few for every opponent
-    // at once (three aces left cannot give three players a pair of aces each).
+    // leave enough cards, so only the ranges can leave no deal: one has no
+    // hand left beside the known cards, or too few for every opponent at
+    // once (three aces left cannot give three players a pair of aces each).
     panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
                                                                          : WinChanceNote::NoDeal);
     Q_EMIT equityShown(std::nullopt);

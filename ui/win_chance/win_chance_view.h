@@ -1,19 +1,22 @@
 #pragma once
 // The win chance beside the table: the panel above the card table, the count
-// behind it and the player's choices of opponents and range, which the
-// settings keep.
+// behind it, the window of the opponents' ranges and the player's choices of
+// opponents and their ranges, which the settings keep.
 //
 // After every table change the count starts again for the new table and the
 // figure on show is greyed until the first figure of the new table comes
 // (well within a fifth of a second), then refined until it is final. A range
-// that does not read is marked and changes nothing else: the last good range
-// and its figure stay.
+// that does not read is marked on its row and changes nothing else: the last
+// good range and its figure stay.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "error_reporter.h"
 #include "hand.h"
+#include "language.h"
 #include "settings_store.h"
 #include "win_chance.h"
 
@@ -21,6 +24,7 @@ class QWidget;
 
 namespace korvana::ui {
 
+class OpponentRangesWindow;
 class WinChanceJob;
 class WinChancePanel;
 
@@ -37,19 +41,26 @@ public:
 
     // After every table change.
     void showTable(const Hand& hand);
-    // The opponents and range as stored (1 opponent holding any two cards when
+    // The opponents and ranges as stored (1 opponent holding any two cards when
     // never chosen); nothing is written. Throws Failure when a stored value
     // cannot be read.
     void applyStoredChoices();
 
     WinChancePanel* panel() const { return panel_; }
+    // The language of the engine's texts (the hand names of the grid window).
+    void setLanguage(Language language) { language_ = language; }
+    // Opens (or raises) the window of the opponents' ranges.
+    void showRanges();
+    // Null until first opened.
+    OpponentRangesWindow* rangesWindow() const { return ranges_; }
 
     // The opposition counted against: the number of opponents and the text
-    // of the range they hold ("" for any two cards).
+    // of the first one's range ("" for any two cards), as a spot is copied.
     int opponents() const { return opposition_.opponents; }
-    QString rangeText() const { return goodRange_; }
-    // Both at once, as if the player had set them (a pasted spot): shown,
-    // counted and stored. The range must read (see opponentRange).
+    QString rangeText() const { return goodRange_.front(); }
+    // Both at once, every opponent holding the range, as if the player had
+    // set them (a pasted spot): shown, counted and stored. The range must
+    // read (see opponentRange).
     void chooseOpposition(int opponents, const QString& range);
 
 Q_SIGNALS:
@@ -58,10 +69,14 @@ Q_SIGNALS:
 
 private:
     void chooseOpponents(int opponents);
-    void editRange(const QString& text);
-    void keepRange();
-    // Applies a range text; false when it does not read (and is marked so).
-    bool takeRange(const QString& text);
+    void editRange(int opponent, const QString& text);
+    void keepRange(int opponent);
+    void copyRange(int opponent);
+    // Applies opponent n's range text; false when it does not read (and is
+    // marked so).
+    bool takeRange(int opponent, const QString& text);
+    void showRangeRow(int opponent);
+    void openGrid(int opponent);
     void recount();
     void showCount(const EquityResult& result, bool final);
     void showFailure(const EquityError& error);
@@ -71,9 +86,18 @@ private:
     WinChancePanel* panel_;
     WinChanceJob* job_;
     Hand hand_;
+    QString decimalSeparator_;
+    int threads_;
+    Language language_ = Language::English;
+    OpponentRangesWindow* ranges_ = nullptr;
     Opposition opposition_;
-    QString goodRange_;         // the text of opposition_'s range
-    bool rangeToKeep_ = false;  // the player changed it since it was last stored
+    // Per opponent, from 1 at 0: the text as typed, the text of his range in
+    // opposition_, what is wrong with the typed one, and whether the player
+    // changed it since it was last stored.
+    QStringList typed_;
+    QStringList goodRange_;
+    std::vector<std::optional<RangeError>> problem_;
+    std::vector<bool> rangeToKeep_;
 };
 
 }  // namespace korvana::ui

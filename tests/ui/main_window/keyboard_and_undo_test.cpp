@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSlider>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -405,8 +406,9 @@ void KeyboardAndUndoTest::copyAndPaste() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     play(*window, moves);
     QCOMPARE(slotsShown(*window), table);
+    part<QPushButton>(*window, "winChanceRanges")->click();  // the first opponent's range
     QCOMPARE(QString::number(part<QSpinBox>(*window, "winChanceOpponents")->value()) + ' ' +
-                 part<QLineEdit>(*window, "winChanceRange")->text(),
+                 part<QLineEdit>(*window, "opponentRange1")->text(),
              opposition);
     QVERIFY2(message.isEmpty() ? window->statusMessage().isEmpty()
                                : window->statusMessage().startsWith(message),

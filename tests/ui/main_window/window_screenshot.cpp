@@ -3,22 +3,27 @@
 //   korvana_window_screenshot OUTPUT.png english|russian [--point=ROW]
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
 //                             [--pot=P --call=C]
-//                             [--about [--check-failed] [--link-fails]] [CARD...]
+//                             [--about [--check-failed] [--link-fails]] [--ranges]
+//                             [--grid] [CARD...]
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
 // --opponents and --range set the win chance's opponents as if stored, --pot
 // and --call the pot odds. The photograph waits for the win chance's final
 // figure (up to a minute).
+// --ranges photographs the window of the opponents' ranges, opened with its button;
+// --grid the grid window of the first opponent's range, once its equities are in.
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
 // The settings live in a throw-away folder, so the player's own are untouched.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -56,7 +61,8 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr)
             << "usage: korvana_window_screenshot OUTPUT.png english|russian "
                "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
-               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [CARD...]\n";
+               "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [--ranges] "
+               "[--grid] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -114,10 +120,21 @@ int main(int argc, char* argv[]) {
     QElapsedTimer waited;
     waited.start();
     while (busy && busy->isVisible() && waited.elapsed() < 60000) QTest::qWait(50);
-    QTimer::singleShot(300, &app, [&] {
+    const bool grid = args.contains(QLatin1String("--grid"));
+    if (grid || args.contains(QLatin1String("--ranges")))
+        window.findChild<QPushButton*>(QStringLiteral("winChanceRanges"))->click();
+    if (grid)
+        for (QWidget* shownWindow : QApplication::topLevelWidgets())
+            if (auto* button =
+                    shownWindow->findChild<QAbstractButton*>(QStringLiteral("opponentGrid1")))
+                button->click();
+    QTimer::singleShot(grid ? 3000 : 300, &app, [&] {
         QWidget* linkMessage = nullptr;
         for (QWidget* shownWindow : QApplication::topLevelWidgets())
-            if (shownWindow->objectName() == QLatin1String("linkMessage"))
+            if (shownWindow->objectName() == QLatin1String("linkMessage") ||
+                (shownWindow->objectName() ==
+                     QLatin1String(grid ? "rangeGridDialog" : "opponentRangesWindow") &&
+                 shownWindow->isVisible()))
                 linkMessage = shownWindow;
         QWidget& shown = linkMessage       ? *linkMessage
                          : photographAbout ? static_cast<QWidget&>(about)

@@ -1,10 +1,12 @@
 // The win chance panel in the window: the figure of a known spot, what it
-// says without the hero's cards, a range that does not read, the stored
-// choices, and a newer table replacing a count still running.
+// says without the hero's cards, the opponents' ranges and one that does not
+// read, the stored choices, and a newer table replacing a count still running.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -32,14 +34,24 @@ QString finalFigure(const MainWindow& window) {
     return figureText(window);
 }
 
-// The win percentage of a figure text, or -1.
-double winOf(const QString& text) {
-    const auto match = QRegularExpression(QStringLiteral("^Win (\\d+\\.\\d)%")).match(text);
+// A percentage of a figure text ("Equity", "Win"), or -1.
+double figureOf(const QString& text, const QString& name = QStringLiteral("Win")) {
+    const auto match = QRegularExpression(name + QStringLiteral(" (\\d+\\.\\d)%")).match(text);
     return match.hasMatch() ? match.captured(1).toDouble() : -1;
 }
+double winOf(const QString& text) {
+    return figureOf(text);
+}
 
-void typeRange(MainWindow& window, const QString& text) {
-    auto* range = part<QLineEdit>(window, "winChanceRange");
+// The range box of an opponent in the window of ranges.
+QLineEdit* rangeBox(MainWindow& window, int opponent) {
+    part<QPushButton>(window, "winChanceRanges")->click();
+    const QByteArray name = "opponentRange" + QByteArray::number(opponent);
+    return part<QLineEdit>(window, name.constData());
+}
+
+void typeRange(MainWindow& window, const QString& text, int opponent = 1) {
+    auto* range = rangeBox(window, opponent);
     range->setFocus();
     range->selectAll();
     // Key by key, as typed; suit symbols too, which keyClicks cannot send.
@@ -55,8 +67,10 @@ class WinChanceTest : public QObject {
 private Q_SLOTS:
     void figureOfAKnownSpot();
     void withoutThePocketCards();
+    void rangesKey();
     void badRangeIsMarkedAndKeepsTheFigure();
     void choicesAreStoredAndRestored();
+    void singleStoredRangeIsEveryOpponents();
     void overlongRangeIsNeitherReadNorTaken();
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
@@ -73,10 +87,27 @@ void WinChanceTest::figureOfAKnownSpot() {
     QVERIFY2(text.contains(QStringLiteral("vs 1 opponent")), qPrintable(text));
     QVERIFY2(qAbs(winOf(text) - 84.9) <= 0.3, qPrintable(text));
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
+    // The equity comes first: AKs against one random hand has 67.0%.
+    clickSlot(*window, 1);
+    clickSlot(*window, 2);
+    clickCards(*window, {"Ah", "Kh"});
+    const QString suited = finalFigure(*window);
+    QVERIFY2(suited.startsWith(QStringLiteral("Equity ")), qPrintable(suited));
+    QVERIFY2(qAbs(figureOf(suited, QStringLiteral("Equity")) - 67.0) <= 0.15, qPrintable(suited));
     // On the river against one hand every deal is counted.
     clickCards(*window, {"2c", "7d", "9h", "Js", "Kc"});
     QVERIFY2(finalFigure(*window).endsWith(QStringLiteral("(all boards)")),
              qPrintable(figureText(*window)));
+}
+
+void WinChanceTest::rangesKey() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QTRY_VERIFY(window->findChild<QWidget*>(QStringLiteral("opponentRangesWindow")));
 }
 
 void WinChanceTest::withoutThePocketCards() {
@@ -100,19 +131,30 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // Aces win 81.5% against kings.
     const QString before = finalFigure(*window);
     QVERIFY2(qAbs(winOf(before) - 81.5) <= 0.3, qPrintable(before));
-    auto* range = part<QLineEdit>(*window, "winChanceRange");
+    auto* range = rangeBox(*window, 1);
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(), QStringLiteral("0.5%, 6 combos"));
     QTest::keyClick(range, Qt::Key_S);
     QVERIFY(range->styleSheet().contains(QStringLiteral("red")));
     QVERIFY2(range->toolTip().contains(QStringLiteral("\"KKs\"")), qPrintable(range->toolTip()));
     QCOMPARE(finalFigure(*window), before);
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(), QStringLiteral("0.5%, 6 combos"));
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
     QTest::keyClick(range, Qt::Key_Backspace);
     QVERIFY(range->styleSheet().isEmpty());
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
-    // Hands are left, but not one for each of three opponents at once.
+    // Each opponent has his own range: a second one holding kings too.
     typeRange(*window, QStringLiteral("KK"));
+    part<QSpinBox>(*window, "winChanceOpponents")->setValue(2);
+    const QString one = finalFigure(*window);
+    typeRange(*window, QStringLiteral("15%"), 2);
+    QCOMPARE(part<QLabel>(*window, "opponentShare2")->text(), QStringLiteral("15.1%, 200 combos"));
+    QVERIFY(finalFigure(*window) != one);
+    QTest::mouseClick(part<QWidget>(*window, "opponentCopy1"), Qt::LeftButton);
+    for (const int opponent : {2, 9})
+        QCOMPARE(rangeBox(*window, opponent)->text(), QStringLiteral("KK"));
+    // Hands are left, but not one for each of three opponents at once.
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
              QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
@@ -123,28 +165,26 @@ void WinChanceTest::choicesAreStoredAndRestored() {
     {
         auto window = fixture.window();
         QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 1);
-        QCOMPARE(part<QLineEdit>(*window, "winChanceRange")->text(), QString());
+        QCOMPARE(rangeBox(*window, 1)->text(), QString());
         // The defaults are not written.
         const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
-        QVERIFY(!stored.contains(QStringLiteral("opponents")));
-        QVERIFY(!stored.contains(QStringLiteral("opponentrange")));
+        QVERIFY(stored.allKeys().filter(QStringLiteral("opponent")).isEmpty());
 
         part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
-        typeRange(*window, QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
-        QTest::keyClick(part<QLineEdit>(*window, "winChanceRange"), Qt::Key_Return);
+        typeRange(*window, QStringLiteral("QQ+, AKs, A\u2665K\u2665"), 2);
+        QTest::keyClick(rangeBox(*window, 2), Qt::Key_Return);
         QCOMPARE(fixture.errors, QStringList());
-        // Keys typed next are cards again.
-        QVERIFY(!part<QLineEdit>(*window, "winChanceRange")->hasFocus());
     }
     // Another reader takes the range as the same text, commas and all.
     const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("opponents")).toInt(), 3);
-    QCOMPARE(stored.value(QStringLiteral("opponentrange")),
+    QCOMPARE(stored.value(QStringLiteral("opponentrange2")),
              QVariant(QStringLiteral("QQ+, AKs, A\u2665K\u2665")));
+    QVERIFY(!stored.contains(QStringLiteral("opponentrange1")));
     auto window = fixture.window();
     QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 3);
-    QCOMPARE(part<QLineEdit>(*window, "winChanceRange")->text(),
-             QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+    QCOMPARE(rangeBox(*window, 2)->text(), QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+    QCOMPARE(rangeBox(*window, 1)->text(), QString());
     clickCards(*window, {"2c", "3c"});
     QVERIFY2(finalFigure(*window).contains(QStringLiteral("vs 3 opponents")),
              qPrintable(figureText(*window)));
@@ -153,9 +193,30 @@ void WinChanceTest::choicesAreStoredAndRestored() {
     QSettings(fixture.settingsPath(), QSettings::IniFormat).setValue("opponents", "abc");
     auto again = fixture.window();
     QCOMPARE(part<QSpinBox>(*again, "winChanceOpponents")->value(), 1);
-    QCOMPARE(part<QLineEdit>(*again, "winChanceRange")->text(),
-             QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
+    QCOMPARE(rangeBox(*again, 2)->text(), QStringLiteral("QQ+, AKs, A\u2665K\u2665"));
     QCOMPARE(fixture.errors.size(), 1);
+}
+
+// The single range of earlier versions becomes every opponent's, and
+// reading it changes nothing in the file.
+void WinChanceTest::singleStoredRangeIsEveryOpponents() {
+    WindowFixture fixture;
+    {
+        QFile file(fixture.settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nopponentrange=\"QQ+, AKs\"\nopponents=2\n");
+    }
+    {
+        auto window = fixture.window();
+        for (const int opponent : {1, 2, 9})
+            QCOMPARE(rangeBox(*window, opponent)->text(), QStringLiteral("QQ+, AKs"));
+        QCOMPARE(part<QLabel>(*window, "opponentShare9")->text(),
+                 QStringLiteral("1.7%, 22 combos"));
+    }
+    const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.allKeys().filter(QStringLiteral("opponent")),
+             QStringList({QStringLiteral("opponentrange"), QStringLiteral("opponents")}));
+    QCOMPARE(stored.value(QStringLiteral("opponentrange")), QVariant(QStringLiteral("QQ+, AKs")));
 }
 
 // A megabyte of range in the settings is reported once and only it is
@@ -173,7 +234,7 @@ void WinChanceTest::overlongRangeIsNeitherReadNorTaken() {
     QVERIFY2(fixture.errors.front().contains(QStringLiteral("\"opponentrange\"")),
              qPrintable(fixture.errors.front()));
     QCOMPARE(part<QSpinBox>(*window, "winChanceOpponents")->value(), 3);
-    auto* range = part<QLineEdit>(*window, "winChanceRange");
+    auto* range = rangeBox(*window, 1);
     QCOMPARE(range->text(), QString());
     QVERIFY(range->styleSheet().isEmpty());
     range->insert(QStringLiteral("AK,").repeated(40'000));  // as a paste does
@@ -190,7 +251,7 @@ void WinChanceTest::newerTableReplacesTheCount() {
     clickCards(*window, {"Kc", "Kd", "Kh", "Ks", "2c"});
     const QString text = finalFigure(*window);
     const auto match =
-        QRegularExpression(QStringLiteral("^Win (\\S+)% \\S+  Tie (\\S+)%  vs 9 opponents$"))
+        QRegularExpression(QStringLiteral("Win (\\S+)% \\S+  Tie (\\S+)%  vs 9 opponents$"))
             .match(text);
     QVERIFY2(match.hasMatch(), qPrintable(text));
     QVERIFY2(match.captured(1).toDouble() + match.captured(2).toDouble() >= 99.9, qPrintable(text));

@@ -1,0 +1,84 @@
+// What a range holds on the board, against a plain count: each combination's
+// best category by the rules of poker, its draws by trying every rank and
+// suit of a card to come.
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "hand_builder.h"
+#include "hand_range.h"
+#include "poker_reference.h"
+#include "range_hits.h"
+
+namespace korvana {
+namespace {
+
+RangeHits plainCount(const HandRange& range, const std::vector<Card>& board, CardMask known) {
+    RangeHits hits;
+    const auto makesStraight = [](std::vector<Card> cards, int rank) {
+        cards.push_back({rank, Suit::Clubs});
+        const auto made = test::madeCategories(cards);
+        return made.has(Category::Straight);
+    };
+    for (const PocketCards pocket : range.hands()) {
+        if (pocket.mask() & known) continue;
+        ++hits.combos;
+        std::vector<Card> cards = board;
+        cards.push_back(cardAt(pocket.low));
+        cards.push_back(cardAt(pocket.high));
+        const auto made = test::madeCategories(cards);
+        for (const Category category : kCategoriesInListOrder)
+            if (made.has(category)) {
+                ++hits.categories[static_cast<size_t>(listIndex(category))];
+                break;
+            }
+        if (board.size() == 5) continue;
+        for (const Suit suit : kSuits) {
+            int ofSuit = 0;
+            for (const Card card : cards) ofSuit += card.suit == suit;
+            const bool pocketHelps =
+                cardAt(pocket.low).suit == suit || cardAt(pocket.high).suit == suit;
+            if (ofSuit == 4 && pocketHelps && !made.has(Category::Flush)) ++hits.flushDraws;
+        }
+        if (made.has(Category::Straight)) continue;
+        int makers = 0;
+        for (int rank = 2; rank <= 14; ++rank)
+            makers += makesStraight(cards, rank) && !makesStraight(board, rank);
+        if (makers >= 2) ++hits.openEnded;
+        if (makers == 1) ++hits.gutshots;
+    }
+    return hits;
+}
+
+TEST(RangeHits, AgainstAPlainCount) {
+    const struct {
+        const char* hero;
+        const char* board;
+        const char* range;
+    } spots[] = {
+        {"2d 3d", "Ah Kh 5c", "random"},       {"2d 3d", "Ah Kh 5c", "QQ+, AKs, T9s, 43s, 15%"},
+        {"Ac Ad", "9h 8h 2c Js", "15%"},       {"Ac Ad", "Ts 9s 8d 2c Kh", "random"},
+        {"7c 7d", "6h 5h 4h", "T9s-54s, 22+"},
+    };
+    for (const auto& spot : spots) {
+        SCOPED_TRACE(std::string(spot.board) + " / " + spot.range);
+        const auto range = std::get<HandRange>(parseHandRange(spot.range));
+        const auto board = test::cardsOf(spot.board);
+        CardMask known = 0;
+        for (const Card card : test::cardsOf(spot.hero)) known |= cardBit(card);
+        const auto hits = countRangeHits(range, board, known);
+        ASSERT_TRUE(hits);
+        for (const Card card : board) known |= cardBit(card);
+        const RangeHits plain = plainCount(range, board, known);
+        EXPECT_EQ(hits->combos, plain.combos);
+        EXPECT_EQ(hits->categories, plain.categories);
+        EXPECT_EQ(hits->flushDraws, plain.flushDraws);
+        EXPECT_EQ(hits->openEnded, plain.openEnded);
+        EXPECT_EQ(hits->gutshots, plain.gutshots);
+    }
+    // Before the flop there is nothing to hit.
+    EXPECT_FALSE(countRangeHits(HandRange::anyTwoCards(), test::cardsOf("Ah Kh"), 0));
+}
+
+}  // namespace
+}  // namespace korvana

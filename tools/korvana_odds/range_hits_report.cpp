@@ -1,0 +1,96 @@
+#include "range_hits_report.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "equity_report.h"
+#include "json_text.h"
+#include "string_table.h"
+
+namespace korvana {
+namespace {
+
+// "12.5%" with the language's decimal separator; "0.0%" for an empty range.
+std::string share(int count, int of, std::string_view decimalSeparator) {
+    const double percent = of > 0 ? 100.0 * count / of : 0.0;
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 1).ptr;
+    std::string text(buffer, end);
+    if (const auto dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, decimalSeparator);
+    return text + "%";
+}
+
+// Characters on screen: UTF-8 continuation bytes take no column.
+size_t columns(std::string_view text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
+}
+
+}  // namespace
+
+std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value) {
+    auto range = parseHandRange(value);
+    if (const auto* error = std::get_if<RangeError>(&range)) return rangeProblem(*error, value);
+    return RangeHitsRequest{value, std::get<HandRange>(std::move(range))};
+}
+
+std::variant<RangeHits, std::string> runRangeHits(const RangeHitsRequest& request, const Hand& hand,
+                                                  const std::vector<Card>& dead) {
+    std::vector<Card> board;
+    for (int slot = 3; slot <= kSlotCount; ++slot)
+        if (const auto card = hand.card(slot)) board.push_back(*card);
+    CardMask known = 0;
+    for (int slot = 1; slot <= 2; ++slot)
+        if (const auto card = hand.card(slot)) known |= cardBit(*card);
+    for (const Card card : dead) known |= cardBit(card);
+    const auto hits = countRangeHits(request.range, board, known);
+    if (!hits) return std::string("--range-hits needs the flop: at least three board cards");
+    return *hits;
+}
+
+std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits, Language language,
+                          std::string_view decimalSeparator) {
+    std::vector<std::pair<std::string_view, int>> lines;
+    for (const Category category : kCategoriesInListOrder)
+        lines.emplace_back(categoryName(language, category),
+                           hits.categories[static_cast<size_t>(listIndex(category))]);
+    lines.emplace_back(phrase(language, Phrase::FlushDraw), hits.flushDraws);
+    lines.emplace_back(phrase(language, Phrase::OpenEndedDraw), hits.openEnded);
+    lines.emplace_back(phrase(language, Phrase::Gutshot), hits.gutshots);
+    size_t width = 0;
+    for (const auto& [name, count] : lines) width = std::max(width, columns(name));
+
+    std::string text = "\n" +
+                       fillIn(phrase(language, Phrase::RangeHitsHeading),
+                              {request.text, std::to_string(hits.combos)}) +
+                       "\n";
+    for (const auto& [name, count] : lines) {
+        const std::string number = std::to_string(count);
+        const std::string percent = share(count, hits.combos, decimalSeparator);
+        text += " " + std::string(name) + std::string(width - columns(name), ' ') +
+                std::string(6 - std::min<size_t>(6, number.size()), ' ') + number +
+                std::string(8 - std::min<size_t>(8, percent.size()), ' ') + percent + "\n";
+    }
+    return text;
+}
+
+std::string rangeHitsJson(const RangeHitsRequest& request, const RangeHits& hits) {
+    std::string text = "\"range_hits\": {\"range\": " + jsonString(request.text) +
+                       ", \"combos\": " + std::to_string(hits.combos) + ", \"categories\": {";
+    bool first = true;
+    for (const Category category : kCategoriesInListOrder) {
+        if (!first) text += ", ";
+        first = false;
+        text += jsonString(categoryId(category)) + ": " +
+                std::to_string(hits.categories[static_cast<size_t>(listIndex(category))]);
+    }
+    text += "}, \"draws\": {\"flush_draw\": " + std::to_string(hits.flushDraws) +
+            ", \"open_ended\": " + std::to_string(hits.openEnded) +
+            ", \"gutshot\": " + std::to_string(hits.gutshots) + "}}";
+    return text;
+}
+
+}  // namespace korvana
