@@ -1,16 +1,17 @@
-// Win chances of the spots with a time target, on every core:
-//   heads-up, known hands, empty board, every board          (target: 20 ms, whole process)
-//   one hand against a random hand, empty board, every deal  (target: 2 s)
-//   the same sampled to a standard error of 0.1 points       (target: 100 ms)
-//   four players with ranges of about 10%, flop known, every deal (target: 1 s)
+// Win chances on one thread, in CPU time of the whole process (the counting
+// runs on a thread of its own):
+//   heads-up, known hands, every board                         (target: 4 ms)
+//   one hand against a random hand, every deal                 (target: 750 ms)
+//   one hand against 1 and 3 random hands, sampled to 0.1 points (5 ms, 20 ms)
+//   a pair against 5 and 9 players on TT+, AQs+, sampled to 0.1 points (15 ms, 60 ms)
+//   four players with ranges of about 10%, flop known, every deal
 // Run: build/bin/equity_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-// The whole korvana-odds process of the first spot:
+// The whole korvana-odds process of the first spot (target: 12 ms):
 //   hyperfine -N --warmup 3 'build/bin/korvana-odds Ah Kh --vs QdQc'
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 #include <string>
-#include <thread>
 #include <variant>
 #include <vector>
 
@@ -32,15 +33,27 @@ struct Spot {
     double standardError;
 };
 
+constexpr const char* kTensUp = "TT+, AQs+";
+
 const Spot kSpots[] = {
     {"known hands, every board", "Ah Kh", "", {"QdQc"}, EquityMethod::Enumerate, 0},
-    {"against a random hand, every deal", "Ah Kd", "", {"random"}, EquityMethod::Enumerate, 0},
+    {"against a random hand, every deal", "Ah As", "", {"random"}, EquityMethod::Enumerate, 0},
     {"against a random hand, sampled to 0.1 points",
-     "Ah Kd",
+     "Ah As",
      "",
      {"random"},
      EquityMethod::Sample,
      0.001},
+    {"against 3 random hands, sampled to 0.1 points",
+     "Ah As",
+     "",
+     {"random", "random", "random"},
+     EquityMethod::Sample,
+     0.001},
+    {"against 5 players on TT+, AQs+, sampled to 0.1 points", "9h 9d", "",
+     std::vector<const char*>(5, kTensUp), EquityMethod::Sample, 0.001},
+    {"against 9 players on TT+, AQs+, sampled to 0.1 points", "9h 9d", "",
+     std::vector<const char*>(9, kTensUp), EquityMethod::Sample, 0.001},
     {"four players with 10% ranges, flop, every deal",
      "Ah Kd",
      "Qs Jc 2h",
@@ -68,7 +81,7 @@ void WinChances(benchmark::State& state) {
     EquityOptions options;
     options.method = s.method;
     options.targetStandardError = s.standardError;
-    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    options.threads = 1;
     std::uint64_t deals = 0;
     for (auto _ : state) {
         const auto result = computeEquity(spot, options);
@@ -81,7 +94,7 @@ void WinChances(benchmark::State& state) {
 BENCHMARK(WinChances)
     ->DenseRange(0, std::size(kSpots) - 1)
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->MeasureProcessCPUTime();
 
 }  // namespace
 

@@ -41,9 +41,27 @@ struct DealPlan {
     // The number of deals: ways to give the varying opponents their hands,
     // times the ways to complete the board from what is left. Nullopt when
     // counting the ranges' combinations would take longer than 'effort' steps.
-    std::optional<std::uint64_t> deals(std::uint64_t effort) const;
+    // Beyond 64 bits (nine random hands) only the double is left.
+    struct DealCount {
+        std::optional<std::uint64_t> whole;  // nullopt beyond 64 bits
+        double about = 0;
+    };
+    // Also nullopt as soon as they prove more than 'most'.
+    std::optional<DealCount> deals(std::uint64_t effort, double most = 1e300) const;
     // An upper bound of the deals that costs nothing to work out.
     double dealsAtMost() const;
+    // The opponents whose ranges cannot be dealt together, as players: a
+    // group whose ranges hold fewer cards between them than their hands
+    // need. Empty when every group has cards enough (which does not yet
+    // prove that a deal exists).
+    std::vector<int> crowdedRanges() const;
+    // The ranged opponents' hands of one deal, in the order of 'opponents';
+    // empty when there is none, nullopt when the search gave up after
+    // 'effort' steps.
+    std::optional<std::vector<PocketCards>> someRangedDeal(std::uint64_t effort) const;
+    // The opponents with a range narrower than any two cards come first in
+    // 'opponents'; this many.
+    size_t rangedCount() const;
 };
 
 std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot);

@@ -38,6 +38,12 @@ struct Run {
     template <typename Work>
     void runWorkers(Work work) {
         const int threads = std::max(1, options.threads);
+        // No time at all counts nothing: the watcher below looks only every
+        // few milliseconds, long enough for a quick count to end.
+        if (options.timeBudget <= std::chrono::milliseconds::zero()) {
+            outOfTime = true;
+            stop.store(true, std::memory_order_relaxed);
+        }
         std::vector<std::thread> workers;
         for (int i = 0; i < threads; ++i)
             workers.emplace_back([&] {
@@ -50,8 +56,11 @@ struct Run {
             std::unique_lock lock(mutex);
             while (finishedWorkers < threads) {
                 changed.wait_for(lock, std::chrono::milliseconds(5));
-                if ((control && control->cancelled()) || Clock::now() - start >= options.timeBudget)
+                if (control && control->cancelled()) stop.store(true, std::memory_order_relaxed);
+                if (Clock::now() - start >= options.timeBudget) {
+                    outOfTime = true;
                     stop.store(true, std::memory_order_relaxed);
+                }
             }
         }
         for (auto& worker : workers) worker.join();
@@ -62,6 +71,7 @@ struct Run {
     EquityControl* control;
     const Clock::time_point start;
     std::atomic<bool> stop{false};
+    bool outOfTime = false;  // only read once the workers have stopped
     std::mutex mutex;
     std::condition_variable changed;
     int finishedWorkers = 0;
@@ -114,11 +124,12 @@ EquityResult enumerate(const DealPlan& plan, const EquityOptions& options, Equit
     result.complete = tasksDone == tasks.size();
     result.standardError = 0.0;
     result.allDeals = result.complete ? result.deals : allDeals.value_or(0);
+    result.timeLimitReached = !result.complete && run.outOfTime;
     return result;
 }
 
-EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityControl* control,
-                    std::optional<std::uint64_t> allDeals) {
+EquityResult sample(const DealPlan& plan, const DealSampler& sampler, const EquityOptions& options,
+                    EquityControl* control, std::optional<std::uint64_t> allDeals) {
     Run run(plan, options, control);
     const std::uint64_t blocks = options.sampleDeals == 0
                                      ? ~std::uint64_t{0}
@@ -131,16 +142,20 @@ EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityCo
     // Blocks are counted in the order of their numbers, so that where a sample
     // ends depends on the seed and the options alone, not on the threads.
     std::map<std::uint64_t, EquityTally> waiting;
+    EquityTally cutShort;  // blocks stopped halfway
     std::uint64_t counted = 0;
     bool enough = false;
     run.runWorkers([&] {
         for (;;) {
             const std::uint64_t block = nextBlock.fetch_add(1);
             if (block >= blocks || run.stop.load(std::memory_order_relaxed)) return;
-            EquityTally tally = sampleBlock(plan, options.seed, block, dealsIn(block), run.stop);
-            if (tally.deals < dealsIn(block)) return;  // stopped halfway: left out
+            EquityTally tally = sampler.block(options.seed, block, dealsIn(block), run.stop);
             const std::lock_guard lock(run.mutex);
             if (enough) return;
+            if (tally.deals < dealsIn(block)) {
+                cutShort.add(tally);
+                return;
+            }
             waiting.emplace(block, std::move(tally));
             while (!enough && !waiting.empty() && waiting.begin()->first == counted) {
                 run.total.add(waiting.begin()->second);
@@ -162,10 +177,24 @@ EquityResult sample(const DealPlan& plan, const EquityOptions& options, EquityCo
             if (enough) run.stop.store(true, std::memory_order_relaxed);
         }
     });
+    // Stopped before the end: every deal drawn so far counts, whatever its block.
+    if (!enough) {
+        for (const auto& [block, tally] : waiting) run.total.add(tally);
+        run.total.add(cutShort);
+    }
     EquityResult result = run.total.result(plan.players);
     result.complete = enough;
+    result.timeLimitReached = !enough && run.outOfTime;
     result.allDeals = allDeals.value_or(0);
     return result;
+}
+
+EquityError noDeal(const DealPlan& plan) {
+    std::vector<int> opponents = plan.crowdedRanges();
+    if (opponents.empty())
+        for (size_t i = 0; i < plan.rangedCount(); ++i)
+            opponents.push_back(plan.opponents[i].player);
+    return EquityError{EquityError::Problem::NoDeal, 0, {}, 0, 0, std::move(opponents)};
 }
 
 }  // namespace
@@ -177,9 +206,18 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
     if (auto* error = std::get_if<EquityError>(&planned)) return *error;
     const DealPlan& plan = std::get<DealPlan>(planned);
 
-    const std::optional<std::uint64_t> allDeals = plan.deals(kCountingEffort);
-    if (allDeals == 0u) return EquityError{EquityError::Problem::NoDeal};
-    const double deals = allDeals ? static_cast<double>(*allDeals) : plan.dealsAtMost();
+    // Beyond what Automatic enumerates, a sample needs no count.
+    const auto count =
+        plan.deals(kCountingEffort, options.method == EquityMethod::Enumerate
+                                        ? 1e300
+                                        : static_cast<double>(options.automaticEnumerationDeals));
+    if (count && count->whole == 0u) return noDeal(plan);
+    // Too many combinations to count them: a group of ranges short of cards
+    // shows at once that there is no deal.
+    if (!count && !plan.crowdedRanges().empty()) return noDeal(plan);
+    const std::optional<std::uint64_t> allDeals =
+        count ? count->whole : std::optional<std::uint64_t>();
+    const double deals = count ? count->about : plan.dealsAtMost();
     bool enumerated = false;
     switch (options.method) {
         case EquityMethod::Enumerate:
@@ -187,7 +225,8 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
                 return EquityError{EquityError::Problem::TooManyDeals,
                                    0,
                                    {},
-                                   static_cast<std::uint64_t>(std::min(deals, 1.8e19))};
+                                   allDeals.value_or(~std::uint64_t{0}),
+                                   deals};
             enumerated = true;
             break;
         case EquityMethod::Automatic:
@@ -195,8 +234,10 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
             break;
         case EquityMethod::Sample: break;
     }
-    return enumerated ? enumerate(plan, options, control, allDeals)
-                      : sample(plan, options, control, allDeals);
+    if (enumerated) return enumerate(plan, options, control, allDeals);
+    const DealSampler sampler(plan);
+    if (!sampler.anyDeal()) return noDeal(plan);
+    return sample(plan, sampler, options, control, allDeals);
 }
 
 }  // namespace korvana

@@ -41,7 +41,7 @@ struct EquityOptions {
     std::uint64_t enumerationDealLimit = 20'000'000'000;
     // A sample stops at whichever comes first: this standard error (a
     // fraction of a pot; 0 for none), this many deals (0 for no limit), or the
-    // time budget.
+    // time budget. The time budget stops an enumeration too.
     double targetStandardError = 0.0005;
     std::uint64_t sampleDeals = 0;
     std::chrono::milliseconds timeBudget{10'000};
@@ -60,6 +60,9 @@ struct EquityResult {
     // then holds the deals counted so far, which are spread over the boards
     // but are not all of them.
     bool complete = false;
+    // Stopped by the time budget (not by a cancel) before the end: the
+    // figures hold every deal counted until then.
+    bool timeLimitReached = false;
     std::uint64_t deals = 0;
     std::uint64_t allDeals = 0;  // every possible deal; 0 when not counted
     // Of a sample: the largest standard error of the players' equities
@@ -83,7 +86,10 @@ struct EquityError {
     Problem problem = Problem::NoDeal;
     int opponent = 0;         // 1-based, for RangeEmpty
     Card card{};              // for CardTwice
-    std::uint64_t deals = 0;  // for TooManyDeals: at most this many deals
+    std::uint64_t deals = 0;  // for TooManyDeals: at most this many deals, or 2^64 - 1 for more
+    double dealsAbout = 0;    // for TooManyDeals: the same whatever its size
+    // For NoDeal: the opponents (1-based) whose ranges cannot be dealt together.
+    std::vector<int> opponents{};
 };
 
 // Lets another thread follow and stop a computation.

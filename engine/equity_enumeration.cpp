@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <span>
 
 #include "engine/sorted_hands.h"
 
@@ -38,8 +39,25 @@ public:
         // per board: from his hands in order of rank rather than one by one.
         countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
         onBoard_.resize(listed_);
+        // A flush of a suit needs five of its cards among the board's and a
+        // player's two. flushReach_[n]: the most cards of each suit a player
+        // holds, and n more, which each of n ranks to come may bring.
+        std::array<int, 4> reach{};
+        for (const Suit suit : kSuits) {
+            int& most = reach[suitIndex(suit)];
+            most = plan.hero.cardsOfSuit(suit);
+            for (const auto& known : plan.knownOpponents)
+                most = std::max(most, known.cards.cardsOfSuit(suit));
+        }
+        for (auto& counts : flushReach_) {
+            counts = PartialHand::suitCounts(reach);
+            for (int& n : reach) ++n;
+        }
         for (const int index : plan.deck)
             ofRank_[static_cast<size_t>(cardAt(index).rank - 2)].push_back(index);
+        for (size_t rank = 0; rank < choices_.size(); ++rank)
+            for (int count = 1; count <= 4; ++count)
+                choices_[rank][static_cast<size_t>(count)] = choicesOf(rank, count);
     }
 
     bool stopped() const { return stopped_; }
@@ -52,12 +70,16 @@ public:
         steps_.clear();
         for (size_t rank = 0; rank < task.toComeOfRank.size(); ++rank)
             if (task.toComeOfRank[rank] > 0)
-                steps_.push_back(choicesOf(rank, task.toComeOfRank[rank]));
+                steps_.push_back(choices_[rank][task.toComeOfRank[rank]]);
         if (steps_.empty()) {
             if (plan_.opponents.empty())
                 knownHandsShowdown(plan_.board);
             else
                 showdowns(plan_.board, 0);
+            return tally_;
+        }
+        if (plan_.opponents.empty()) {
+            if (!stopNow()) knownHandsOnEveryBoard();
             return tally_;
         }
         // The boards are every combination of one choice per rank, walked like
@@ -73,16 +95,9 @@ public:
             cards[s + 1] = cards[s] | steps_[s][0].mask;
         }
         for (;;) {
-            if (plan_.opponents.empty()) {
-                // Known hands only: the one deal of each board, kept to a tight loop.
+            for (const Choice& choice : steps_[last]) {
                 if (stopNow()) return tally_;
-                for (const Choice& choice : steps_[last])
-                    knownHandsShowdown(board[last] + choice.cards);
-            } else {
-                for (const Choice& choice : steps_[last]) {
-                    if (stopNow()) return tally_;
-                    showdowns(board[last] + choice.cards, cards[last] | choice.mask);
-                }
+                showdowns(board[last] + choice.cards, cards[last] | choice.mask);
             }
             size_t s = last;
             while (s > 0 && ++at[s - 1] == steps_[s - 1].size()) at[--s] = 0;
@@ -117,6 +132,48 @@ private:
         };
         take(take, 0, count, {});
         return choices;
+    }
+
+    // Known hands only: the one deal of each board of the task. The task's
+    // boards share their ranks, so where nobody can make a flush every hand
+    // ranks the same on all of them: those count at once, and only boards
+    // with enough cards of one suit for someone's flush are shown down one
+    // by one.
+    void knownHandsOnEveryBoard() {
+        std::uint64_t boards = 1;
+        for (const auto& choices : steps_) boards *= choices.size();
+        const std::uint64_t maybeFlush = boardsWithFlushCards(0, plan_.board);
+        if (boards == maybeFlush) return;
+        PartialHand someBoard = plan_.board;  // any board of the task: its ranks are what count
+        for (const auto& choices : steps_) someBoard = someBoard + choices.front().cards;
+        const HandRank hero = evaluator_.rankWithoutFlush(someBoard + plan_.hero);
+        HandRank best = hero;
+        PlayerSet sharing = PlayerSet::only(0);
+        for (const auto& known : plan_.knownOpponents)
+            settle(evaluator_.rankWithoutFlush(someBoard + known.cards), known.player, best,
+                   sharing);
+        tally_.add(sharing, hero.category(), boards - maybeFlush);
+    }
+
+    // Shows down the boards from this step on that bring some suit the cards
+    // a flush needs, and returns how many there were.
+    std::uint64_t boardsWithFlushCards(size_t step, const PartialHand& board) {
+        const size_t left = steps_.size() - step;
+        if (!board.fiveOfASuitWith(flushReach_[left])) return 0;
+        std::uint64_t shown = 0;
+        if (left == 1) {
+            for (const Choice& choice : steps_[step]) {
+                const PartialHand full = board + choice.cards;
+                if (full.fiveOfASuitWith(flushReach_[0])) {
+                    knownHandsShowdown(full);
+                    ++shown;
+                }
+            }
+            return shown;
+        }
+        for (const Choice& choice : steps_[step])
+            shown += boardsWithFlushCards(step + 1, board + choice.cards);
+        return shown;
     }
 
     void knownHandsShowdown(const PartialHand& board) {
@@ -215,7 +272,9 @@ private:
     const HandEvaluator& evaluator_;
     CardMask deckCards_ = 0, available_ = 0;
     std::array<std::vector<int>, 13> ofRank_;  // the deck's cards by rank
-    std::vector<std::vector<Choice>> steps_;   // the task's choices, rank by rank
+    // Every choice of suits for each rank and number of its cards.
+    std::array<std::array<std::vector<Choice>, 5>, 13> choices_;
+    std::vector<std::span<const Choice>> steps_;  // the task's choices, rank by rank
     bool countLastByRanks_ = false, countLastInOrder_ = false;
     std::vector<PocketCards> lastHands_;
     std::vector<HandRank> lastRanks_;
@@ -225,6 +284,7 @@ private:
     Category heroCategory_ = Category::HighCard;
     EquityTally tally_;
     bool stopped_ = false;
+    std::array<std::uint64_t, 6> flushReach_{};  // see the constructor
 };
 
 std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads) {

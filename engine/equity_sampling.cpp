@@ -1,43 +1,27 @@
 #include "engine/equity_sampling.h"
 
 #include <array>
-#include <random>
-#include <vector>
+#include <bit>
 
 namespace korvana {
 namespace {
 
-// Uniform whole numbers below a bound, from 32-bit halves of the generator's
-// output: a multiplication, and a division only on the rare draw that must be
-// thrown away to keep every number equally likely.
-class Draw {
-public:
-    explicit Draw(std::uint64_t seed) : generator_(seed) {}
+// Draws of all ranged hands at once that may be thrown away before the walk
+// takes over: below one draw in eight that fits, the walk is faster.
+constexpr int kTrialDraws = 1024;
+constexpr int kFewestFitting = kTrialDraws / 8;
+// Steps of the walk before a block's first deal, per ranged opponent: the
+// start is one fixed deal, and the walk must forget it.
+constexpr int kStepsBeforeFirstDeal = 16;
+// The walk's deals count for the standard error in batches of this many.
+constexpr std::uint64_t kDealsPerBatch = 256;
+// Blind draws that a redraw tries before it lists the hands that fit: worth
+// it for wide ranges, where most hands fit.
+constexpr int kBlindDraws = 4;
+constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are listed at once
 
-    std::uint32_t below(std::uint32_t bound) {
-        std::uint64_t product = std::uint64_t{next()} * bound;
-        if (static_cast<std::uint32_t>(product) < bound) {
-            const std::uint32_t threshold = (0u - bound) % bound;
-            while (static_cast<std::uint32_t>(product) < threshold)
-                product = std::uint64_t{next()} * bound;
-        }
-        return static_cast<std::uint32_t>(product >> 32);
-    }
-
-private:
-    std::uint32_t next() {
-        if (spare_) {
-            spare_ = false;
-            return static_cast<std::uint32_t>(word_ >> 32);
-        }
-        word_ = generator_();
-        spare_ = true;
-        return static_cast<std::uint32_t>(word_);
-    }
-    std::mt19937_64 generator_;
-    std::uint64_t word_ = 0;
-    bool spare_ = false;
-};
+// The search for the walk's start gives up after this many steps.
+constexpr std::uint64_t kSearchEffort = 20'000'000;
 
 // Spreads the bits of a number over the whole word, so that neighbouring
 // block numbers seed unrelated generators.
@@ -50,44 +34,221 @@ std::uint64_t mixed(std::uint64_t x) {
 
 }  // namespace
 
-EquityTally sampleBlock(const DealPlan& plan, std::uint64_t seed, std::uint64_t block,
-                        std::uint64_t deals, const std::atomic<bool>& stop) {
+// xoshiro256**: fast, with no pattern a deal could show. Uniform whole
+// numbers below a bound come from 32-bit halves of its output by a
+// multiplication, and a division only on the rare draw that must be thrown
+// away to keep every number equally likely.
+class DealSampler::Draw {
+public:
+    explicit Draw(std::uint64_t seed) {
+        for (auto& word : state_) word = seed = mixed(seed);
+    }
+
+    std::uint32_t below(std::uint32_t bound) {
+        std::uint64_t product = std::uint64_t{next()} * bound;
+        if (static_cast<std::uint32_t>(product) < bound) {
+            const std::uint32_t threshold = (0u - bound) % bound;
+            while (static_cast<std::uint32_t>(product) < threshold)
+                product = std::uint64_t{next()} * bound;
+        }
+        return static_cast<std::uint32_t>(product >> 32);
+    }
+    template <typename List>
+    const auto& oneOf(const List& list) {
+        return list[below(static_cast<std::uint32_t>(list.size()))];
+    }
+
+private:
+    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+    std::uint64_t word() {
+        const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
+        const std::uint64_t t = state_[1] << 17;
+        state_[2] ^= state_[0];
+        state_[3] ^= state_[1];
+        state_[1] ^= state_[2];
+        state_[0] ^= state_[3];
+        state_[2] ^= t;
+        state_[3] = rotl(state_[3], 45);
+        return result;
+    }
+    std::uint32_t next() {
+        if (spare_) {
+            spare_ = false;
+            return static_cast<std::uint32_t>(word_ >> 32);
+        }
+        word_ = word();
+        spare_ = true;
+        return static_cast<std::uint32_t>(word_);
+    }
+    std::array<std::uint64_t, 4> state_{};
+    std::uint64_t word_ = 0;
+    bool spare_ = false;
+};
+
+DealSampler::DealSampler(const DealPlan& plan) : plan_(plan), ranged_(plan.rangedCount()) {
+    for (const int index : plan.deck) deckCards_ |= cardBit(index);
+    for (size_t i = 0; i < ranged_; ++i) {
+        masks_.emplace_back();
+        for (const PocketCards& hand : plan.opponents[i].hands)
+            masks_.back().push_back(hand.mask());
+    }
+    if (ranged_ < 2) return;
+    Draw draw(mixed(ranged_));
+    int fitting = 0;
+    for (int trial = 0; trial < kTrialDraws; ++trial) {
+        CardMask used = 0;
+        size_t i = 0;
+        for (; i < ranged_; ++i) {
+            const CardMask hand = draw.oneOf(plan.opponents[i].hands).mask();
+            if ((hand & used) != 0) break;
+            used |= hand;
+        }
+        fitting += i == ranged_ ? 1 : 0;
+    }
+    if (fitting >= kFewestFitting) return;
+    const auto start = plan.someRangedDeal(kSearchEffort);
+    // A search that gave up leaves the draws, which find what deals there are.
+    if (!start) return;
+    anyDeal_ = !start->empty();
+    walk_ = anyDeal_;
+    start_ = *start;
+}
+
+namespace {
+
+// The places in 'hands' of those that hold none of the cards; 'into' has room for all.
+std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::uint16_t* into) {
+    std::uint32_t n = 0;
+    for (size_t h = 0; h < hands.size(); ++h) {
+        into[n] = static_cast<std::uint16_t>(h);
+        n += (hands[h] & cards) == 0 ? 1 : 0;
+    }
+    return n;
+}
+
+}  // namespace
+
+void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
+    const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
+    auto j = draw.below(static_cast<std::uint32_t>(ranged_ - 1));
+    j += j >= i ? 1 : 0;
+    const CardMask others = held.used & ~held.masks[i] & ~held.masks[j];
+    const auto& first = masks_[i];
+    const auto& second = masks_[j];
+    const auto take = [&](std::uint32_t a, std::uint32_t b) {
+        held.hands[i] = plan_.opponents[i].hands[a];
+        held.hands[j] = plan_.opponents[j].hands[b];
+        held.masks[i] = first[a];
+        held.masks[j] = second[b];
+        held.used = others | first[a] | second[b];
+    };
+    const bool wide = first.size() > kListAtOnce && second.size() > kListAtOnce;
+    for (int attempt = 0; wide && attempt < kBlindDraws; ++attempt) {
+        const auto a = draw.below(static_cast<std::uint32_t>(first.size()));
+        const auto b = draw.below(static_cast<std::uint32_t>(second.size()));
+        if ((first[a] & others) == 0 && (second[b] & (others | first[a])) == 0) return take(a, b);
+    }
+    // A pair of the hands that fit the others, and not each other: blindly
+    // among those that fit the others, then by listing every such pair.
+    const std::uint16_t* fitFirst = scratch.first.data();
+    const std::uint16_t* fitSecond = scratch.second.data();
+    const std::uint32_t m = fitting(first, others, scratch.first.data());
+    const std::uint32_t n = fitting(second, others, scratch.second.data());
+    for (int attempt = 0; attempt < 4 * kBlindDraws; ++attempt) {
+        const auto a = fitFirst[draw.below(m)], b = fitSecond[draw.below(n)];
+        if ((first[a] & second[b]) == 0) return take(a, b);
+    }
+    std::uint32_t pairs = 0;
+    for (size_t a = 0; a < m; ++a)
+        for (size_t b = 0; b < n; ++b)
+            pairs += (first[fitFirst[a]] & second[fitSecond[b]]) == 0 ? 1 : 0;
+    std::uint32_t pick = draw.below(pairs);  // at least the hands held now fit
+    for (size_t a = 0; a < m; ++a)
+        for (size_t b = 0; b < n; ++b)
+            if ((first[fitFirst[a]] & second[fitSecond[b]]) == 0 && pick-- == 0)
+                return take(fitFirst[a], fitSecond[b]);
+}
+
+EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uint64_t deals,
+                               const std::atomic<bool>& stop) const {
     const HandEvaluator& evaluator = handEvaluator();
+    const DealPlan& plan = plan_;
+    const size_t ranged = ranged_;
     Draw draw(mixed(seed ^ mixed(block)));
-    EquityTally tally;
-    std::vector<int> cards;
-    std::array<PocketCards, kMaxOpponents> held{};
-    size_t ranged = 0;
-    while (ranged < plan.opponents.size() && !plan.opponents[ranged].anyTwoCards) ++ranged;
+    EquityTally tally, batch;
+    Scratch scratch{std::vector<std::uint16_t>(kPocketCardPairs),
+                    std::vector<std::uint16_t>(kPocketCardPairs)};
+    std::array<int, kDeckSize> cards{};
+    std::array<int, kDeckSize> place{};  // where each card is in 'cards'
+    size_t cardsLeft = 0;
+    CardMask dealtFrom = ~CardMask{0};  // the ranged hands' cards when 'cards' was last set
+    Held walked;
+    std::array<PocketCards, kMaxOpponents>& held = walked.hands;
+    CardMask& used = walked.used;
+    if (walk_) {
+        for (size_t i = 0; i < ranged; ++i) {
+            held[i] = start_[i];
+            walked.masks[i] = held[i].mask();
+            used |= walked.masks[i];
+        }
+        for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step)
+            redrawTwo(draw, walked, scratch);
+    }
 
     for (std::uint64_t n = 0; n < deals; ++n) {
-        // The ranged opponents' hands are drawn together and drawn again when
-        // two of them share a card: every possible combination stays equally likely.
-        CardMask used = 0;
-        for (std::uint64_t attempt = 1;; ++attempt) {
-            used = 0;
-            size_t i = 0;
-            for (; i < ranged; ++i) {
-                const auto& hands = plan.opponents[i].hands;
-                held[i] = hands[draw.below(static_cast<std::uint32_t>(hands.size()))];
-                if ((held[i].mask() & used) != 0) break;
-                used |= held[i].mask();
+        if (walk_) {
+            redrawTwo(draw, walked, scratch);
+            if (n % kDealsPerBatch == 0) {
+                tally.addBatch(batch);
+                batch = {};
+                if (stop.load(std::memory_order_relaxed)) return tally;
             }
-            if (i == ranged) break;
-            if (attempt % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
+        } else {
+            // The ranged opponents' hands are drawn together and drawn again
+            // when two of them share a card: every combination stays equally likely.
+            for (std::uint64_t attempt = 1;; ++attempt) {
+                used = 0;
+                size_t i = 0;
+                for (; i < ranged; ++i) {
+                    held[i] = draw.oneOf(plan.opponents[i].hands);
+                    if ((held[i].mask() & used) != 0) break;
+                    used |= held[i].mask();
+                }
+                if (i == ranged) break;
+                if (attempt % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
+            }
         }
         // The others' hands and the board from the cards left, by the first
         // steps of a shuffle; each of those deals is as likely as any other,
         // whatever order the cards were left in by the deal before.
-        if (ranged > 0 || cards.empty()) {
-            cards.clear();
-            for (const int index : plan.deck)
-                if ((used & cardBit(index)) == 0) cards.push_back(index);
+        if (dealtFrom == ~CardMask{0}) {
+            for (CardMask left = deckCards_ & ~used; left != 0; left &= left - 1) {
+                const int card = std::countr_zero(left);
+                place[static_cast<size_t>(card)] = static_cast<int>(cardsLeft);
+                cards[cardsLeft++] = card;
+            }
+        } else if (used != dealtFrom) {
+            // Only a hand or two changed: their cards leave the list or join it.
+            for (CardMask gone = used & ~dealtFrom; gone != 0; gone &= gone - 1) {
+                const int card = std::countr_zero(gone);
+                const int at = place[static_cast<size_t>(card)];
+                const int moved = cards[--cardsLeft];
+                cards[static_cast<size_t>(at)] = moved;
+                place[static_cast<size_t>(moved)] = at;
+            }
+            for (CardMask back = dealtFrom & ~used; back != 0; back &= back - 1) {
+                const int card = std::countr_zero(back);
+                place[static_cast<size_t>(card)] = static_cast<int>(cardsLeft);
+                cards[cardsLeft++] = card;
+            }
         }
+        dealtFrom = used;
         size_t dealt = 0;
         const auto next = [&] {
-            const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cards.size() - dealt));
+            const auto pick = dealt + draw.below(static_cast<std::uint32_t>(cardsLeft - dealt));
             std::swap(cards[dealt], cards[pick]);
+            place[static_cast<size_t>(cards[dealt])] = static_cast<int>(dealt);
+            place[static_cast<size_t>(cards[pick])] = static_cast<int>(pick);
             return cards[dealt++];
         };
         for (size_t i = ranged; i < plan.opponents.size(); ++i) {
@@ -113,8 +274,9 @@ EquityTally sampleBlock(const DealPlan& plan, std::uint64_t seed, std::uint64_t 
         for (size_t i = 0; i < plan.opponents.size(); ++i)
             settle(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
                    plan.opponents[i].player);
-        tally.add(sharing, hero.category(), 1);
+        (walk_ ? batch : tally).add(sharing, hero.category(), 1);
     }
+    tally.addBatch(batch);
     return tally;
 }
 

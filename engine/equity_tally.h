@@ -43,8 +43,10 @@ struct EquityTally {
 
     std::uint64_t deals = 0;
     std::array<std::uint64_t, kMaxPlayers> wins{}, ties{}, shares{};
-    // Sums of the squared shares (in pots), for a sample's standard error.
+    // Sums of the squared shares (in pots), for a sample's standard error:
+    // of each deal, or of each batch of deals as one (see addBatch).
     std::array<double, kMaxPlayers> squaredShares{};
+    std::uint64_t observations = 0;             // deals, or batches of them
     std::array<std::uint64_t, 10> heroFinal{};  // list order
 
     // 'count' deals in which the players of 'best' share the pot and the
@@ -52,6 +54,7 @@ struct EquityTally {
     void add(PlayerSet best, Category heroCategory, std::uint64_t count) {
         if (count == 0) return;
         deals += count;
+        observations += count;
         heroFinal[static_cast<size_t>(listIndex(heroCategory))] += count;
         const int sharing = best.size();
         const std::uint64_t share = kPot / static_cast<std::uint64_t>(sharing);
@@ -66,6 +69,10 @@ struct EquityTally {
     }
 
     void add(const EquityTally& other);
+    // The deals of 'batch' as one observation of their mean share: deals that
+    // follow from each other (a walk) vary less from deal to deal than they
+    // do over the whole sample, and batches of them show how much.
+    void addBatch(const EquityTally& batch);
     // The figures of 'players' players (the hero included); standard errors
     // only mean something for a sample.
     EquityResult result(int players) const;

@@ -13,6 +13,7 @@
 
 #include "engine/card.h"
 #include "engine/card_index.h"
+#include "engine/evaluator_tables.h"
 #include "engine/hand_rank.h"
 #include "engine/rank_count_table.h"
 
@@ -67,6 +68,20 @@ public:
         return static_cast<int>((counts_ >> (32 + 4 * suitIndex(suit))) & 0xf) - 3;
     }
 
+    // Whether some suit would hold five cards or more with 'extra' more cards
+    // of each suit (see suitCounts).
+    bool fiveOfASuitWith(std::uint64_t extra) const {
+        return ((counts_ + extra) & CardKey::kFiveOfASuit) != 0;
+    }
+    // A number of cards of each suit, by suitIndex, for fiveOfASuitWith: at
+    // most nine each, with at most three cards of a suit held.
+    static std::uint64_t suitCounts(const std::array<int, 4>& bySuit) {
+        std::uint64_t counts = 0;
+        for (size_t suit = 0; suit < bySuit.size(); ++suit)
+            counts += static_cast<std::uint64_t>(bySuit[suit]) << (32 + 4 * suit);
+        return counts;
+    }
+
     // Two partial hands with no card in common.
     friend PartialHand operator+(const PartialHand& a, const PartialHand& b) {
         return {a.counts_ + b.counts_ - CardKey::kNoCardCounts, a.suits_ | b.suits_};
@@ -79,8 +94,8 @@ private:
     std::uint64_t suits_ = 0;
 };
 
-// The ranking tables, built once per process on first use (a few milliseconds)
-// and only read afterwards, so any number of threads may share them.
+// The ranking tables, made at build time and copied in on first use (some
+// microseconds), only read afterwards, so any number of threads may share them.
 class HandEvaluator {
 public:
     // The best five-card hand among the 5, 6 or 7 cards of the partial hand.
@@ -101,13 +116,16 @@ public:
         return fiveOrSixCards_.at(counts);
     }
 
-    HandEvaluator();
+    // The best five of seven cards by their ranks alone, as when no five of
+    // them share a suit.
+    HandRank rankWithoutFlush(const PartialHand& sevenCards) const {
+        return sevenCards_.at(static_cast<std::uint32_t>(sevenCards.counts_));
+    }
+
+    HandEvaluator();  // the tables the build made
+    explicit HandEvaluator(const EvaluatorTables& tables);
 
 private:
-    // The rank counts of all hands by their number of cards (index 0..7).
-    using RankCountsBySize = std::array<std::vector<std::uint32_t>, 8>;
-    explicit HandEvaluator(const RankCountsBySize& bySize);
-
     std::array<HandRank, 1 << 13> flushRanks_{};  // by the ranks of the flush suit
     // Hands without a flush.
     RankCountTable<13, 16> sevenCards_;

@@ -39,16 +39,16 @@ RankCountTable<BucketBits, PlaceBits>::RankCountTable(const std::vector<std::uin
     // table sizes cannot leave the evaluator without tables.
     for (std::uint64_t multiplier = 0x9E3779B97F4A7C15ull;; multiplier += 0x6A09E667F3BCC908ull) {
         const Buckets buckets = bucketsOf(allCounts, multiplier, kBucketShift, kPlaceShift,
-                                          kPlaces - 1, displacement_.size());
+                                          kPlaces - 1, table_.displacement.size());
         // Two hands at one place of a bucket: no displacement separates them.
         bool clash = false;
-        for (size_t b = 0; b < displacement_.size() && !clash; ++b)
+        for (size_t b = 0; b < table_.displacement.size() && !clash; ++b)
             for (auto p = buckets.begin(b); p != buckets.end(b) && !clash; ++p)
                 clash = std::find(buckets.begin(b), p, *p) != p;
         if (clash) continue;
 
         // The fullest buckets first, while the table still has room for them.
-        std::vector<std::uint32_t> order(displacement_.size());
+        std::vector<std::uint32_t> order(table_.displacement.size());
         for (std::uint32_t b = 0; b < order.size(); ++b) order[b] = b;
         std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             return buckets.size(a) > buckets.size(b);
@@ -66,11 +66,11 @@ RankCountTable<BucketBits, PlaceBits>::RankCountTable(const std::vector<std::uin
                 placedAll = false;
                 break;
             }
-            displacement_[b] = static_cast<std::uint16_t>(d);
+            table_.displacement[b] = static_cast<std::uint16_t>(d);
             for (auto p = buckets.begin(b); p != buckets.end(b); ++p) taken[*p ^ d] = true;
         }
         if (placedAll) {
-            multiplier_ = multiplier;
+            table_.multiplier = multiplier;
             return;
         }
     }

@@ -13,18 +13,32 @@
 
 namespace korvana {
 
+// The numbers that make up a table, as the build writes them out.
+template <int BucketBits, int PlaceBits>
+struct RankCountLayout {
+    std::uint64_t multiplier = 0;
+    std::array<std::uint16_t, size_t{1} << BucketBits> displacement{};
+    std::array<std::uint16_t, size_t{1} << PlaceBits> ranks{};  // HandRank values
+};
+
 // 1 << PlaceBits places (at most 16 bits) spread over 1 << BucketBits buckets.
-// Built for the two sizes the evaluator uses (see rank_count_table.cpp).
+// Made for the two sizes the evaluator uses (see rank_count_table.cpp).
 template <int BucketBits, int PlaceBits>
 class RankCountTable {
 public:
+    using Layout = RankCountLayout<BucketBits, PlaceBits>;
+
     // Room for the given distinct rank counts, fewer than the places. Every
-    // rank is empty until set.
+    // rank is empty until set. Only the program that makes the tables at
+    // build time does this.
     explicit RankCountTable(const std::vector<std::uint32_t>& allCounts);
+    // A table made before.
+    explicit RankCountTable(const Layout& layout) : table_(layout) {}
 
     // Rank counts that were not given to the constructor read some other hand's rank.
-    HandRank at(std::uint32_t counts) const { return ranks_[placeOf(counts)]; }
-    void set(std::uint32_t counts, HandRank rank) { ranks_[placeOf(counts)] = rank; }
+    HandRank at(std::uint32_t counts) const { return HandRank{table_.ranks[placeOf(counts)]}; }
+    void set(std::uint32_t counts, HandRank rank) { table_.ranks[placeOf(counts)] = rank.value; }
+    const Layout& layout() const { return table_; }
 
 private:
     static constexpr int kBucketShift = 64 - BucketBits;
@@ -32,14 +46,12 @@ private:
     static constexpr std::uint32_t kPlaces = 1u << PlaceBits;
 
     size_t placeOf(std::uint32_t counts) const {
-        const std::uint64_t hash = counts * multiplier_;
+        const std::uint64_t hash = counts * table_.multiplier;
         const auto place = static_cast<std::uint32_t>(hash >> kPlaceShift) & (kPlaces - 1);
-        return place ^ displacement_[static_cast<size_t>(hash >> kBucketShift)];
+        return place ^ table_.displacement[static_cast<size_t>(hash >> kBucketShift)];
     }
 
-    std::uint64_t multiplier_ = 0;
-    std::array<std::uint16_t, size_t{1} << BucketBits> displacement_{};
-    std::array<HandRank, kPlaces> ranks_{};
+    Layout table_;
 };
 
 }  // namespace korvana

@@ -235,6 +235,36 @@ TEST(Equity, SamplesLandNearTheExactAnswerAndRepeatWithTheirSeed) {
     }
 }
 
+// Narrow ranges that overlap leave few deals among all the combinations of
+// hands: the sample must still find every deal equally often.
+TEST(Equity, NarrowOverlappingRangesAreSampledFairly) {
+    const Spot spots[] = {
+        {"five on the same range", "4c 4d", "2c 7d 9s Th 3h", "",
+         std::vector<const char*>(5, "QQ+, AK")},
+        {"six holding all twelve cards", "4c 4d", "2c 7d 9s Th 3h", "",
+         std::vector<const char*>(6, "QQ+, AK")},
+        {"turn, three ranges and a random hand",
+         "9h 9d",
+         "2c 7d Ts Jh",
+         "",
+         {"JJ+, AKs", "TT+, AQs+", "JJ+, AKs", "random"}},
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.name);
+        const EquitySpot spot = spotOf(s);
+        const EquityResult exact = computed(spot);
+        EquityOptions options;
+        options.method = EquityMethod::Sample;
+        options.sampleDeals = 200'000;
+        options.targetStandardError = 0;
+        const EquityResult sample = computed(spot, options);
+        EXPECT_EQ(sample.deals, options.sampleDeals);
+        for (size_t p = 0; p < exact.players.size(); ++p)
+            EXPECT_NEAR(sample.players[p].equity, exact.players[p].equity,
+                        4 * sample.standardError);
+    }
+}
+
 TEST(Equity, StopsAtTheTargetStandardError) {
     EquityOptions options;
     options.method = EquityMethod::Sample;
@@ -265,6 +295,21 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
     EXPECT_GT(result.deals, 0u);
     EXPECT_LT(result.deals, result.allDeals);
     EXPECT_NEAR(result.players[0].equity + result.players[1].equity, 1.0, 1e-12);
+    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), std::uint64_t{0}),
+              result.deals);
+}
+
+// Out of time halfway through its blocks, a sample still counts every deal it drew.
+TEST(Equity, ASampleOutOfTimeKeepsEveryDeal) {
+    EquityOptions options;
+    options.method = EquityMethod::Sample;
+    options.targetStandardError = 0;
+    options.timeBudget = std::chrono::milliseconds(1);
+    const EquityResult result =
+        computed(spotOf({"", "9h 9d", "", "", std::vector<const char*>(9, "TT+, AQs+")}), options);
+    EXPECT_FALSE(result.complete);
+    EXPECT_TRUE(result.timeLimitReached);
+    EXPECT_GT(result.deals, 0u);
     EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), std::uint64_t{0}),
               result.deals);
 }

@@ -14,8 +14,16 @@ check "unknown card" 2 "" "$odds" Ah 1h
 check "card twice" 2 "" "$odds" Ah Ah
 check "unknown option" 2 "" "$odds" --fast
 check "version" 0 "korvana-odds $version" "$odds" --version
+# A region that writes a decimal comma: made here when the system lacks it.
+if ! locale -a 2>/dev/null | grep -q -i -x 'de_DE.utf-\{0,1\}8'; then
+    mkdir -p ./odds_locales
+    localedef -i de_DE -f UTF-8 ./odds_locales/de_DE.UTF-8 >/dev/null 2>&1
+    export LOCPATH="$PWD/odds_locales"
+fi
 check "decimal comma from the region" 0 " T J Q K - Royal Flash odds - 1:23,5  " \
     sh -c "LC_ALL=de_DE.UTF-8 '$odds' --round river Th Jh Qh Kh 2c | head -n 1"
+unset LOCPATH
+rm -rf ./odds_locales
 check "decimal point from the region" 0 " T J Q K - Royal Flash odds - 1:23.5  " \
     sh -c "LC_ALL=C LANG=en_GB.UTF-8 '$odds' --round river Th Jh Qh Kh 2c | head -n 1"
 check "piped output has no colour" 0 "0" sh -c "'$odds' Kc Kd | tr -d -c '\\033' | wc -c"

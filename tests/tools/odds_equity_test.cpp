@@ -43,9 +43,9 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
         {{"Ah", "Kh", "--vs", "JJ+", "--opponents", "2", "--samples", "40000", "--seed", "7"},
          {},
          "\n\nWin chances against 2 opponents:\n"
-         " AhKh    win  33.17%  tie   0.76%  equity  33.50%\n"
-         " JJ+     win  51.95%  tie   0.55%  equity  52.18%\n"
-         " random  win  14.03%  tie   0.70%  equity  14.32%\n"
+         " AhKh    win  33.80%  tie   0.82%  equity  34.15%\n"
+         " JJ+     win  51.41%  tie   0.64%  equity  51.68%\n"
+         " random  win  13.85%  tie   0.76%  equity  14.17%\n"
          "40 000 sampled deals, \u00b10.25%\n"},
         {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
          {},
@@ -69,10 +69,10 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
         {{"Ah", "Kh", "--vs", "QQ+,\t" + std::string(29 * 3, ',') + "AK", "--samples", "100"},
          {},
          "\n\nWin chances against 1 opponent:\n"
-         " AhKh                                      win  20.00%  tie  33.00%  equity  36.50%\n"
-         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  47.00%  tie  33.00%  equity  "
-         "63.50%\n"
-         "100 sampled deals, \u00b13.86%\n"},
+         " AhKh                                      win  29.00%  tie  40.00%  equity  49.00%\n"
+         " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  31.00%  tie  40.00%  equity  "
+         "51.00%\n"
+         "100 sampled deals, \u00b13.87%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -102,7 +102,8 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
     EXPECT_NE(
         enumerated.out.find(
             ", \"best_category\": \"pair\", \"equity\": {\"method\": \"enumerated\", "
-            "\"deals\": 893970, \"std_error\": null, \"players\": [{\"spec\": \"AhKh\", "
+            "\"deals\": 893970, \"std_error\": null, \"time_limit_reached\": false, \"players\": "
+            "[{\"spec\": \"AhKh\", "
             "\"wins\": 0, \"ties\": 0, \"equity\": 0}, {\"spec\": \"7s7d\", \"wins\": 893868, "
             "\"ties\": 0, \"equity\": 0.9998859022114837}, {\"spec\": \"random\", \"wins\": 102, "
             "\"ties\": 0, \"equity\": 0.00011409778851639317}], \"hero_final\": {\"royal_flush\": "
@@ -159,6 +160,19 @@ TEST(OddsEquity, PotOddsFollowTheWinChances) {
               std::string::npos);
 }
 
+// A run the time limit stops says so, with every deal it counted.
+TEST(OddsEquity, TimeLimitIsNamedInTextAndJson) {
+    const std::vector<std::string> args = {"Ah",          "Kh",    "--opponents",  "3",
+                                           "--precision", "0.002", "--time-limit", "0.05"};
+    const auto text = run(args);
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find(" sampled deals, \u00b10."), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("% (time limit reached)\n"), std::string::npos) << text.out;
+    std::vector<std::string> json = args;
+    json.push_back("--json");
+    EXPECT_NE(run(json).out.find("\"time_limit_reached\": true"), std::string::npos);
+}
+
 // What a range holds on the board: the JSON object as scripts read it, the
 // same counts in the text block, the known cards left out.
 TEST(OddsEquity, RangeHitsInJsonAndText) {
@@ -198,7 +212,19 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
         {{"Ah", "--vs", "random"}, "win chances need both pocket cards"},
         {{"Ah", "Kh", "--vs", "AhAs"},
          "opponent 1 ('AhAs') holds no hand without a card that is already known"},
-        {{"Ah", "Kh", "--vs", "QQ", "--vs", "QQ", "--vs", "QQ"}, "leave no way to deal them"},
+        {{"Ah", "Kh", "--vs", "QQ", "--vs", "QQ", "--vs", "QQ"},
+         "no way to deal: the ranges of opponents 1, 2 and 3 ('QQ', 'QQ', 'QQ') cannot all"},
+        // Twelve cards hold six hands: too many combinations to count, and no deal.
+        {{"2c",   "3d",     "--vs", "QQ+,AK", "--vs", "QQ+,AK", "--vs", "QQ+,AK", "--vs", "QQ+,AK",
+          "--vs", "QQ+,AK", "--vs", "QQ+,AK", "--vs", "QQ+,AK", "--vs", "QQ+,AK", "--vs", "QQ+,AK"},
+         "no way to deal: the ranges of opponents 1, 2, 3, 4, 5, 6 and 7 ('QQ+,AK',"},
+        {{"--json", "Ah", "Kh", "--vs", "AdKd", "--vs", "AdKd"},
+         "no way to deal: the range of opponent 2 ('AdKd') holds no hand the others leave"},
+        // Nine random hands: about 4.5 x 10^31 deals, more than 64 bits hold.
+        {{"Ah", "Kh", "--opponents", "9", "--exact", "--max-deals", "18446744073709551615"},
+         "--exact would count about 4.5e+31 deals, more than the limit of 18 446 744 073 709 "
+         "551 615"},
+        {{"Ah", "Kh", "--vs", "random", "--time-limit", "0"}, "--time-limit needs seconds above 0"},
         {{"Ah", "Kh", "--vs", "random", "--exact", "--max-deals", "1000000000"},
          "--exact would count 2 097 572 400 deals, more than the limit of 1 000 000 000"},
         {{"Ah", "Kh", "--vs", "random", "--exact", "--samples", "10"}, "leave out --samples"},

@@ -18,6 +18,8 @@ namespace {
 constexpr std::uint64_t kDefaultMaxDeals = 10'000'000'000;
 // A sample stops at this standard error unless told otherwise: 0.05 percentage points.
 constexpr double kDefaultPrecision = 0.05;
+// A run that is not --exact stops after this long, with what it has.
+constexpr double kDefaultTimeLimit = 10;
 // Progress shows once a run has taken this long.
 constexpr auto kQuietTime = std::chrono::seconds(1);
 
@@ -92,6 +94,26 @@ std::string padded(const std::string& text, size_t width) {
     return text + std::string(width - std::min(width, columns(text)), ' ');
 }
 
+// "4.5e+31": a number of deals too large to write out.
+std::string scientific(double number) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific, 1).ptr;
+    return std::string(buffer, end);
+}
+
+// "opponents 1, 2 and 3 ('QQ', 'QQ', 'QQ')"
+std::string opponentsNamed(const std::vector<int>& opponents, const EquityReport& report) {
+    std::string numbers, ranges;
+    for (size_t i = 0; i < opponents.size(); ++i) {
+        const char* before = i == 0 ? "" : i + 1 == opponents.size() ? " and " : ", ";
+        numbers += before + std::to_string(opponents[i]);
+        ranges += (i == 0 ? "" : ", ") +
+                  quoted(report.opponentHands[static_cast<size_t>(opponents[i] - 1)]);
+    }
+    return (opponents.size() == 1 ? "opponent " : "opponents ") + numbers + " (" + ranges + ")";
+}
+
 // One deal of a sample says nothing of how far off the figures may be.
 bool hasErrorEstimate(const EquityResult& result) {
     return !result.enumerated && result.deals >= 2;
@@ -142,12 +164,20 @@ std::string problemText(const EquityError& error, const EquityReport& report,
                    quoted(report.opponentHands[static_cast<size_t>(error.opponent - 1)]) +
                    ") holds no hand without a card that is already known";
         case Problem::TooManyDeals:
-            return "--exact would count " + grouped(error.deals) +
+            return "--exact would count " +
+                   (error.deals == ~std::uint64_t{0} ? "about " + scientific(error.dealsAbout)
+                                                     : grouped(error.deals)) +
                    " deals, more than the limit of " + grouped(maxDeals) +
                    " (raise it with --max-deals, or leave out --exact to sample)";
         case Problem::NoDeal: break;
     }
-    return "the opponents' ranges leave no way to deal them their hands together";
+    if (error.opponents.empty())
+        return "the opponents' ranges leave no way to deal them their hands together";
+    if (error.opponents.size() == 1)
+        return "no way to deal: the range of " + opponentsNamed(error.opponents, report) +
+               " holds no hand the others leave";
+    return "no way to deal: the ranges of " + opponentsNamed(error.opponents, report) +
+           " cannot all be dealt a hand together";
 }
 
 }  // namespace
@@ -155,7 +185,7 @@ std::string problemText(const EquityError& error, const EquityReport& report,
 bool isEquityOption(std::string_view name) {
     return name == "--vs" || name == "--opponents" || name == "--dead" || name == "--samples" ||
            name == "--precision" || name == "--seed" || name == "--threads" ||
-           name == "--max-deals" || name == "--pot" || name == "--call";
+           name == "--max-deals" || name == "--time-limit" || name == "--pot" || name == "--call";
 }
 
 std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
@@ -198,6 +228,11 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
         if (!points || !(*points > 0.0) || *points > 50.0)
             return notA("percentage points above 0, e.g. 0.1");
         request.precision = *points;
+    } else if (name == "--time-limit") {
+        const auto seconds = numberOf<double>(value);
+        if (!seconds || !(*seconds > 0.0) || *seconds > 1e6)
+            return notA("seconds above 0, at most 1000000, e.g. 30");
+        request.timeLimit = *seconds;
     } else if (name == "--seed") {
         request.seed = numberOf<std::uint64_t>(value);
         if (!request.seed) return notA("a whole number");
@@ -253,8 +288,10 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
     options.targetStandardError = request.precision ? *request.precision / 100.0
                                   : request.samples ? 0.0
                                                     : kDefaultPrecision / 100.0;
-    // Asked to count everything, it takes the time that needs.
-    if (request.exact) options.timeBudget = std::chrono::hours(24 * 365);
+    // Asked to count everything, it takes the time that needs unless told otherwise.
+    const double seconds =
+        request.timeLimit.value_or(request.exact ? 365.0 * 24 * 3600 : kDefaultTimeLimit);
+    options.timeBudget = std::chrono::milliseconds(static_cast<std::int64_t>(seconds * 1000));
     options.seed = request.seed.value_or(1);
 
     EquityControl control;
@@ -273,6 +310,12 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
     if (const auto* error = std::get_if<EquityError>(&outcome))
         return problemText(*error, report, options.enumerationDealLimit);
     report.result = std::get<EquityResult>(std::move(outcome));
+    if (report.result.deals == 0)
+        return report.result.timeLimitReached
+                   ? std::string(
+                         "time limit reached before a single deal was counted "
+                         "(raise it with --time-limit)")
+                   : std::string("cancelled before a single deal was counted");
     return report;
 }
 
@@ -306,6 +349,9 @@ std::string equityText(const EquityReport& report, Language language,
                 column(russian ? "доля банка" : "equity", player.equity) + "\n";
     }
     const std::string counted = grouped(result.deals);
+    const std::string outOfTime = !result.timeLimitReached ? ""
+                                  : russian                ? " (время вышло)"
+                                                           : " (time limit reached)";
     if (result.enumerated && result.complete && result.deals == 1)
         text += russian ? (report.boardsOnly ? "единственная доска" : "единственная раздача")
                         : (report.boardsOnly ? "the only board" : "the only deal");
@@ -322,7 +368,7 @@ std::string equityText(const EquityReport& report, Language language,
     else
         text += (russian ? "случайных раздач: " + counted : counted + " sampled deals") +
                 ", \u00b1" + percent(result.standardError, decimalSeparator);
-    return text + "\n";
+    return text + outOfTime + "\n";
 }
 
 std::string equityJson(const EquityReport& report) {
@@ -331,6 +377,7 @@ std::string equityJson(const EquityReport& report) {
     json += result.enumerated ? "\"enumerated\"" : "\"sampled\"";
     json += ", \"deals\": " + std::to_string(result.deals) + ", \"std_error\": " +
             (hasErrorEstimate(result) ? jsonNumber(result.standardError) : std::string("null")) +
+            ", \"time_limit_reached\": " + (result.timeLimitReached ? "true" : "false") +
             ", \"players\": [";
     for (size_t p = 0; p < result.players.size(); ++p) {
         const PlayerEquity& player = result.players[p];

@@ -24,6 +24,7 @@ struct EquityRequest {
     bool exact = false;
     std::optional<std::uint64_t> samples, maxDeals, seed;
     std::optional<double> precision;  // percentage points
+    std::optional<double> timeLimit;  // seconds
     std::optional<int> threads;
     // --pot and --call: the price of a call, in chips; both or neither.
     std::optional<double> pot, call;
