@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/card_index.h"
-#include "engine/equity.h"
+#include "engine/equity_count.h"
 #include "engine/hand_evaluator.h"
 #include "engine/pocket_cards.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "engine/category.h"
-#include "engine/equity.h"
+#include "engine/equity_count.h"
 
 namespace korvana {
 
