@@ -3,30 +3,22 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/decimal_text.h"
 #include "engine/odds_math.h"
 
 namespace korvana {
 namespace {
 
-std::string withSeparator(std::string text, std::string_view decimalSeparator) {
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, decimalSeparator);
-    return text;
-}
-
 // One decimal, independent of the process locale.
 std::string oneDecimal(double value) {
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    return std::string(buffer, result.ptr);
+    return decimalText(value, 1, ".");
 }
 
 // Tries per success to a tenth, halves up, without a trailing ".0": "11.8", "1".
 std::string tenthsText(double x, std::string_view decimalSeparator) {
     std::string text = oneDecimal(std::floor(x * 10.0 + 0.5) / 10.0);
     if (text.ends_with(".0")) text.resize(text.size() - 2);
-    return withSeparator(text, decimalSeparator);
+    return withDecimalSeparator(text, decimalSeparator);
 }
 
 }  // namespace
@@ -35,9 +27,9 @@ std::string percentText(double probability, std::string_view decimalSeparator) {
     if (probability <= 0.0) return "0%";
     if (probability >= 1.0) return "100%";
     const std::string rounded = oneDecimal(probability * 100.0);
-    if (rounded == "0.0") return "<" + withSeparator("0.1", decimalSeparator) + "%";
-    if (rounded == "100.0") return ">" + withSeparator("99.9", decimalSeparator) + "%";
-    return withSeparator(rounded, decimalSeparator) + "%";
+    if (rounded == "0.0") return "<" + withDecimalSeparator("0.1", decimalSeparator) + "%";
+    if (rounded == "100.0") return ">" + withDecimalSeparator("99.9", decimalSeparator) + "%";
+    return withDecimalSeparator(rounded, decimalSeparator) + "%";
 }
 
 std::string oneInText(double probability, Language language, std::string_view decimalSeparator) {
@@ -95,7 +87,7 @@ std::string rowExplanation(const OddsRow& row, const CategoryChance& chance, Rou
 
     if (formulaDisagrees(row, exact)) {
         text += '\n';
-        text += fillIn(say(Phrase::FormulaDiffers), {withSeparator("1.5", separator)});
+        text += fillIn(say(Phrase::FormulaDiffers), {withDecimalSeparator("1.5", separator)});
     }
 
     // Outs only make sense while a card is still to come and the hand is not there yet.

@@ -13,17 +13,24 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
     return parseHandRange(text);
 }
 
-std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition) {
+std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
+                                        std::vector<Card> dead) {
     const std::optional<Card> first = hand.card(1), second = hand.card(2);
     if (!first || !second) return std::nullopt;
     EquitySpot spot;
     spot.hero = {*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand.card(slot)) spot.board.push_back(*card);
+    spot.dead = std::move(dead);
+    spot.opponents = std::move(opponents);
+    return spot;
+}
+
+std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition) {
     const int opponents =
         std::clamp(opposition.opponents, 0, static_cast<int>(opposition.ranges.size()));
-    spot.opponents.assign(opposition.ranges.begin(), opposition.ranges.begin() + opponents);
-    return spot;
+    return winChanceSpot(hand, std::vector<HandRange>(opposition.ranges.begin(),
+                                                      opposition.ranges.begin() + opponents));
 }
 
 std::vector<EquityOptions> winChancePasses(int threads) {

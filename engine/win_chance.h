@@ -29,6 +29,10 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text);
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition);
+// The same for given opponents' ranges and cards seen folded (the command
+// line's): the window and the command line build their spots here alike.
+std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
+                                        std::vector<Card> dead = {});
 
 // The counts that make one figure, each better than the one before: a quick
 // one that is on show well within the time a player notices, then one precise

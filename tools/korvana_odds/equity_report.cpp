@@ -6,7 +6,9 @@
 #include <ostream>
 
 #include "engine/card_input.h"
+#include "engine/decimal_text.h"
 #include "engine/pot_odds.h"
+#include "engine/win_chance.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/terminal_text.h"
 
@@ -73,21 +75,7 @@ namespace {
 
 // "64.21%"
 std::string percent(double fraction, std::string_view decimalSeparator) {
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 2)
-            .ptr;
-    std::string text(buffer, end);
-    if (const auto dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text + "%";
-}
-
-// Characters on screen: UTF-8 continuation bytes take no column.
-size_t columns(std::string_view text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
+    return percentOf(fraction, 2, decimalSeparator);
 }
 
 std::string padded(const std::string& text, size_t width) {
@@ -263,12 +251,7 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
         return "--opponents " + std::to_string(opponents) + " is fewer than the " +
                std::to_string(request.vs.size()) + " opponents given with --vs";
 
-    EquitySpot spot;
-    spot.hero = {*hand.card(1), *hand.card(2)};
-    for (int slot = 3; slot <= kSlotCount; ++slot)
-        if (const auto card = hand.card(slot)) spot.board.push_back(*card);
-    spot.dead = request.dead;
-    spot.opponents = request.ranges;
+    EquitySpot spot = *winChanceSpot(hand, request.ranges, request.dead);
     EquityReport report;
     report.hero = cardCode(spot.hero[0]) + cardCode(spot.hero[1]);
     report.opponentHands = request.vs;

@@ -2,30 +2,22 @@
 
 #include <charconv>
 
+#include "engine/decimal_text.h"
+
 #include "tools/korvana_odds/json_text.h"
 
 namespace korvana {
 namespace {
 
-std::string withSeparator(std::string text, std::string_view decimalSeparator) {
-    if (const auto dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text;
-}
-
 // An amount as short as it reads: "100", "2.5".
 std::string amount(double value, std::string_view decimalSeparator) {
     char buffer[40];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return withSeparator(std::string(buffer, end), decimalSeparator);
+    return withDecimalSeparator(std::string(buffer, end), decimalSeparator);
 }
 
 std::string percent(double fraction, std::string_view decimalSeparator) {
-    char buffer[40];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 2)
-            .ptr;
-    return withSeparator(std::string(buffer, end), decimalSeparator) + "%";
+    return percentOf(fraction, 2, decimalSeparator);
 }
 
 }  // namespace

@@ -3,30 +3,18 @@
 #include <algorithm>
 #include <charconv>
 
+#include "engine/decimal_text.h"
 #include "engine/string_table.h"
 #include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {
 
 // "12.5%" with the language's decimal separator; "0.0%" for an empty range.
 std::string share(int count, int of, std::string_view decimalSeparator) {
-    const double percent = of > 0 ? 100.0 * count / of : 0.0;
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 1).ptr;
-    std::string text(buffer, end);
-    if (const auto dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text + "%";
-}
-
-// Characters on screen: UTF-8 continuation bytes take no column.
-size_t columns(std::string_view text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
+    return decimalText(of > 0 ? 100.0 * count / of : 0.0, 1, decimalSeparator) + "%";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/korvana_odds/terminal_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/utf8.h"
@@ -87,6 +88,12 @@ std::string clipped(std::string_view text, size_t columns) {
 std::string quoted(std::string_view argument) {
     constexpr size_t kQuotedColumns = 60;
     return "'" + clipped(argument, kQuotedColumns) + "'";
+}
+
+size_t columns(std::string_view text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace korvana

@@ -14,6 +14,9 @@ namespace korvana {
 // Other UTF-8 text passes unchanged.
 std::string oneLine(std::string_view text);
 
+// Columns the text takes on a terminal: UTF-8 continuation bytes take none.
+size_t columns(std::string_view text);
+
 // The text cut so that oneLine() shows at most `columns` characters of it, an
 // ellipsis standing for what was left out; shorter text comes back whole.
 // Cuts fall between characters, never inside one or inside its escape.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "engine/decimal_text.h"
 #include "engine/pocket_cards.h"
 
 namespace korvana::ui {
@@ -9,7 +10,7 @@ namespace korvana::ui {
 namespace {
 
 QString percent(double value, const QString& decimalSeparator) {
-    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), decimalSeparator);
+    return QString::fromStdString(decimalText(value, 1, decimalSeparator.toStdString()));
 }
 
 }  // namespace
