@@ -70,6 +70,40 @@ constexpr Entry kEntries[] = {
     {Phrase::FlushDraw, {"Flush draw", "Флеш-дро"}},
     {Phrase::OpenEndedDraw, {"Open-ended straight draw", "Двустороннее стрит-дро"}},
     {Phrase::Gutshot, {"Gutshot", "Гатшот"}},
+    {Phrase::RoundSwitchedFlop,
+     {"Odds by the flop (round switched automatically)",
+      "Шансы к флопу (раунд переключён автоматически)"}},
+    {Phrase::RoundSwitchedTurn,
+     {"Odds by the turn (round switched automatically)",
+      "Шансы к терну (раунд переключён автоматически)"}},
+    {Phrase::RoundSwitchedRiver,
+     {"Odds by the river (round switched automatically)",
+      "Шансы к риверу (раунд переключён автоматически)"}},
+    {Phrase::WinChancesAgainstOne,
+     {"Win chances against %1 opponent:", "Шансы против %1 соперника:"}},
+    {Phrase::WinChancesAgainstMany,
+     {"Win chances against %1 opponents:", "Шансы против %1 соперников:"}},
+    {Phrase::Win, {"win", "выигрыш"}},
+    {Phrase::Tie, {"tie", "ничья"}},
+    {Phrase::Equity, {"equity", "доля банка"}},
+    {Phrase::TheOnlyBoard, {"the only board", "единственная доска"}},
+    {Phrase::TheOnlyDeal, {"the only deal", "единственная раздача"}},
+    {Phrase::AllBoards, {"all %1 boards", "все доски: %1"}},
+    {Phrase::AllDeals, {"all %1 deals", "все раздачи: %1"}},
+    {Phrase::DealsCounted, {"%1 of all %2 deals counted", "посчитано раздач: %1 из %2"}},
+    {Phrase::OneSampledDeal,
+     {"%1 sampled deal, too few to estimate the error",
+      "случайных раздач: %1, слишком мало для оценки погрешности"}},
+    {Phrase::TooFewSampled,
+     {"%1 sampled deals, too few to estimate the error",
+      "случайных раздач: %1, слишком мало для оценки погрешности"}},
+    {Phrase::SampledDeals, {"%1 sampled deals, \u00b1%2", "случайных раздач: %1, \u00b1%2"}},
+    {Phrase::TimeLimitReached, {"(time limit reached)", "(время вышло)"}},
+    {Phrase::PotOdds,
+     {"Pot odds: %1 to call into %2 needs %3 equity; yours is %4: %5",
+      "Шансы банка: колл %1 в банк %2 требует доли банка %3; у вас %4: %5"}},
+    {Phrase::CallPays, {"the call pays", "колл окупается"}},
+    {Phrase::CallDoesNotPay, {"the call does not pay", "колл не окупается"}},
 };
 
 // Looking a phrase up by its position needs every phrase in its place.
@@ -77,7 +111,7 @@ constexpr bool inPhraseOrder() {
     size_t position = 0;
     for (const Entry& entry : kEntries)
         if (static_cast<size_t>(entry.phrase) != position++) return false;
-    return position == static_cast<size_t>(Phrase::Gutshot) + 1;
+    return position == static_cast<size_t>(Phrase::CallDoesNotPay) + 1;
 }
 static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
 

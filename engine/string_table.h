@@ -49,6 +49,27 @@ enum class Phrase {
     FlushDraw,
     OpenEndedDraw,
     Gutshot,
+    // korvana-odds: the round it switched to, the win chances, the pot odds.
+    RoundSwitchedFlop,
+    RoundSwitchedTurn,
+    RoundSwitchedRiver,
+    WinChancesAgainstOne,   // %1 the number of opponents
+    WinChancesAgainstMany,  // %1 the number of opponents
+    Win,
+    Tie,
+    Equity,
+    TheOnlyBoard,
+    TheOnlyDeal,
+    AllBoards,       // %1 the number of boards
+    AllDeals,        // %1 the number of deals
+    DealsCounted,    // %1 the deals counted, %2 all deals
+    OneSampledDeal,  // %1 the number of deals (1)
+    TooFewSampled,   // %1 the number of deals
+    SampledDeals,    // %1 the number of deals, %2 the error
+    TimeLimitReached,
+    PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
+    CallPays,
+    CallDoesNotPay,
 };
 
 // The phrase in the given language; a value outside Language reads as English.

@@ -8,6 +8,7 @@
 #include "engine/card_input.h"
 #include "engine/decimal_text.h"
 #include "engine/pot_odds.h"
+#include "engine/string_table.h"
 #include "engine/win_chance.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/terminal_text.h"
@@ -304,13 +305,16 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
 
 std::string equityText(const EquityReport& report, Language language,
                        std::string_view decimalSeparator) {
-    const bool russian = language == Language::Russian;
     const EquityResult& result = report.result;
     const size_t opponents = report.opponentHands.size();
-    std::string text = russian ? "\nШансы против " + std::to_string(opponents) +
-                                     (opponents == 1 ? " соперника" : " соперников") + ":\n"
-                               : "\nWin chances against " + std::to_string(opponents) +
-                                     (opponents == 1 ? " opponent" : " opponents") + ":\n";
+    const auto say = [language](Phrase words, std::initializer_list<std::string_view> values) {
+        return fillIn(phrase(language, words), values);
+    };
+    std::string text =
+        "\n" +
+        say(opponents == 1 ? Phrase::WinChancesAgainstOne : Phrase::WinChancesAgainstMany,
+            {std::to_string(opponents)}) +
+        "\n";
     std::vector<std::string> names = {report.hero};
     names.insert(names.end(), report.opponentHands.begin(), report.opponentHands.end());
     size_t width = 0;
@@ -327,31 +331,26 @@ std::string equityText(const EquityReport& report, Language language,
     for (size_t p = 0; p < names.size(); ++p) {
         const PlayerEquity& player = result.players[p];
         text += " " + padded(names[p], width) +
-                column(russian ? "выигрыш" : "win", static_cast<double>(player.wins) / deals) +
-                column(russian ? "ничья" : "tie", static_cast<double>(player.ties) / deals) +
-                column(russian ? "доля банка" : "equity", player.equity) + "\n";
+                column(std::string(phrase(language, Phrase::Win)),
+                       static_cast<double>(player.wins) / deals) +
+                column(std::string(phrase(language, Phrase::Tie)),
+                       static_cast<double>(player.ties) / deals) +
+                column(std::string(phrase(language, Phrase::Equity)), player.equity) + "\n";
     }
     const std::string counted = grouped(result.deals);
-    const std::string outOfTime = !result.timeLimitReached ? ""
-                                  : russian                ? " (время вышло)"
-                                                           : " (time limit reached)";
     if (result.enumerated && result.complete && result.deals == 1)
-        text += russian ? (report.boardsOnly ? "единственная доска" : "единственная раздача")
-                        : (report.boardsOnly ? "the only board" : "the only deal");
+        text += say(report.boardsOnly ? Phrase::TheOnlyBoard : Phrase::TheOnlyDeal, {});
     else if (result.enumerated && result.complete)
-        text += russian ? (report.boardsOnly ? "все доски: " : "все раздачи: ") + counted
-                        : "all " + counted + (report.boardsOnly ? " boards" : " deals");
+        text += say(report.boardsOnly ? Phrase::AllBoards : Phrase::AllDeals, {counted});
     else if (result.enumerated)
-        text += russian ? "посчитано раздач: " + counted + " из " + grouped(result.allDeals)
-                        : counted + " of all " + grouped(result.allDeals) + " deals counted";
+        text += say(Phrase::DealsCounted, {counted, grouped(result.allDeals)});
     else if (!hasErrorEstimate(result))
-        text += russian ? "случайных раздач: " + counted + ", слишком мало для оценки погрешности"
-                        : counted + (result.deals == 1 ? " sampled deal" : " sampled deals") +
-                              ", too few to estimate the error";
+        text += say(result.deals == 1 ? Phrase::OneSampledDeal : Phrase::TooFewSampled, {counted});
     else
-        text += (russian ? "случайных раздач: " + counted : counted + " sampled deals") +
-                ", \u00b1" + percent(result.standardError, decimalSeparator);
-    return text + outOfTime + "\n";
+        text +=
+            say(Phrase::SampledDeals, {counted, percent(result.standardError, decimalSeparator)});
+    if (result.timeLimitReached) text += " " + say(Phrase::TimeLimitReached, {});
+    return text + "\n";
 }
 
 std::string equityJson(const EquityReport& report) {

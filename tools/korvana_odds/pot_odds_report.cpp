@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "engine/decimal_text.h"
+#include "engine/string_table.h"
 
 #include "tools/korvana_odds/json_text.h"
 
@@ -28,14 +29,9 @@ std::string potOddsText(const PotOdds& odds, double equity, Language language,
     const bool pays = callPays(equity, needed);
     const std::string call = amount(odds.call, decimalSeparator);
     const std::string pot = amount(odds.pot, decimalSeparator);
-    if (language == Language::Russian)
-        return "Шансы банка: колл " + call + " в банк " + pot + " требует доли банка " +
-               percent(needed, decimalSeparator) + "; у вас " + percent(equity, decimalSeparator) +
-               (pays ? ": колл окупается" : ": колл не окупается");
-    return "Pot odds: " + call + " to call into " + pot + " needs " +
-           percent(needed, decimalSeparator) + " equity; yours is " +
-           percent(equity, decimalSeparator) +
-           (pays ? ": the call pays" : ": the call does not pay");
+    return fillIn(phrase(language, Phrase::PotOdds),
+                  {call, pot, percent(needed, decimalSeparator), percent(equity, decimalSeparator),
+                   phrase(language, pays ? Phrase::CallPays : Phrase::CallDoesNotPay)});
 }
 
 std::string potOddsJson(const PotOdds& odds, double equity) {

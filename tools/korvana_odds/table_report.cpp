@@ -63,18 +63,12 @@ std::string_view ansiColour(RowState state) {
 
 // The player reads the round off the rows' odds, so a round he did not pick is named.
 std::string roundLine(Language language, Round round) {
-    const bool russian = language == Language::Russian;
     switch (round) {
-        case Round::Turn:
-            return russian ? "Шансы к терну (раунд переключён автоматически)"
-                           : "Odds by the turn (round switched automatically)";
-        case Round::River:
-            return russian ? "Шансы к риверу (раунд переключён автоматически)"
-                           : "Odds by the river (round switched automatically)";
+        case Round::Turn: return std::string(phrase(language, Phrase::RoundSwitchedTurn));
+        case Round::River: return std::string(phrase(language, Phrase::RoundSwitchedRiver));
         case Round::Flop: break;
     }
-    return russian ? "Шансы к флопу (раунд переключён автоматически)"
-                   : "Odds by the flop (round switched automatically)";
+    return std::string(phrase(language, Phrase::RoundSwitchedFlop));
 }
 
 // The x of "1:x" as the row writes it, rounded to a tenth.
