@@ -86,9 +86,13 @@ std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
     if (!figure.allBoards) {
-        // Deals of a sample are drawn independently, so the win share's
-        // standard error is that of a proportion.
-        const double margin = 1.96 * std::sqrt(win * (1.0 - win) / deals) * 100.0;
+        // Independent deals give the win share the standard error of a
+        // proportion; deals walked one from the next (narrow ranges of many
+        // players) are alike, and the count's own error, taken over batches
+        // of deals, is then the larger one.
+        const double independent = std::sqrt(win * (1.0 - win) / deals);
+        const double margin =
+            1.96 * std::max(independent, result.enumerated ? 0.0 : result.standardError) * 100.0;
         figure.marginPercent = std::max(0.1, std::ceil(margin * 10.0 - 1e-9) / 10.0);
     }
     return figure;

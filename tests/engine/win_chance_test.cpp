@@ -70,6 +70,10 @@ EquityResult counted(std::uint64_t deals, std::uint64_t wins, std::uint64_t ties
 }
 
 TEST(WinChanceFigure, WhatThePlayerReads) {
+    const auto walked = [](EquityResult result, double standardError) {
+        result.standardError = standardError;
+        return result;
+    };
     const struct {
         EquityResult result;
         double win, tie, margin;
@@ -81,6 +85,9 @@ TEST(WinChanceFigure, WhatThePlayerReads) {
         {counted(1000, 500, 0, true, false, 2), 50.0, 0.0, 3.1, false},
         // 1.96 x sqrt(0.5 x 0.5 / 10000) = 0.98 percent, rounded up to 1.0.
         {counted(10000, 5000, 100, false, true, 2), 50.0, 1.0, 1.0, false},
+        // Deals walked one from the next are alike: the count's own, larger
+        // error sets the margin (1.96 x 1% = 1.96, rounded up to 2.0).
+        {walked(counted(10000, 5000, 100, false, true, 2), 0.01), 50.0, 1.0, 2.0, false},
         // A precise sample still shows a margin of at least a tenth.
         {counted(100'000'000, 85'000'000, 0, false, true, 1), 85.0, 0.0, 0.1, false},
         // A sure win has no spread, but a sample is never certain.
