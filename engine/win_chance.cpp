@@ -85,17 +85,21 @@ std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     figure.equityPercent = 100.0 * hero.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
-    if (!figure.allBoards) {
-        // Independent deals give the win share the standard error of a
-        // proportion; deals walked one from the next (narrow ranges of many
-        // players) are alike, and the count's own error, taken over batches
-        // of deals, is then the larger one.
-        const double independent = std::sqrt(win * (1.0 - win) / deals);
-        const double margin =
-            1.96 * std::max(independent, result.enumerated ? 0.0 : result.standardError) * 100.0;
-        figure.marginPercent = std::max(0.1, std::ceil(margin * 10.0 - 1e-9) / 10.0);
-    }
+    if (!figure.allBoards)
+        figure.marginPercent =
+            std::max(0.1, std::ceil(equityMargin(result).value_or(0.0) * 1000.0 - 1e-9) / 10.0);
     return figure;
+}
+
+std::optional<double> equityMargin(const EquityResult& result) {
+    if ((result.enumerated && result.complete) || result.deals < 2) return std::nullopt;
+    double standardError = result.standardError;
+    if (standardError <= 0.0)
+        for (const PlayerEquity& player : result.players)
+            standardError =
+                std::max(standardError, std::sqrt(player.equity * (1.0 - player.equity) /
+                                                  static_cast<double>(result.deals)));
+    return 1.96 * standardError;
 }
 
 bool isFinalCount(const EquityResult& result) {

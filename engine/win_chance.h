@@ -62,8 +62,8 @@ struct WinChanceFigure {
     double equityPercent = 0;  // the hero's share of the pot: wins plus shares of split pots
     double winPercent = 0;     // the hero alone has the best hand
     double tiePercent = 0;     // the hero shares the best hand
-    // Of a sample: half the width of the 95% interval of the win share, in
-    // percent, rounded up to a tenth (never below 0.1). 0 when every board was counted.
+    // Of a sample: equityMargin in percent, rounded up to a tenth (never
+    // below 0.1). 0 when every board was counted.
     double marginPercent = 0;
     bool allBoards = false;  // every deal counted
     int opponents = 0;
@@ -71,6 +71,14 @@ struct WinChanceFigure {
 
 // nullopt when the count holds no deal yet.
 std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result);
+
+// What "±" means wherever Korvana writes it, in the window and in korvana-odds:
+// half the width of the 95% interval of the players' equities (1.96 standard
+// errors), a fraction of a pot. nullopt when every deal was counted, or fewer
+// than two were. The count's own error is used when it has one (it allows for
+// deals walked one from the next); the deals of an enumeration cut short
+// stand for a sample of the boards.
+std::optional<double> equityMargin(const EquityResult& result);
 
 // Whether a count needs no better one after it.
 bool isFinalCount(const EquityResult& result);

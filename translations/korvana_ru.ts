@@ -407,8 +407,8 @@ command line, without a window, use korvana-odds.</source>
         <translation>Соперники:</translation>
     </message>
     <message>
-        <source>How often your two cards win or tie against the opponents, over the cards still to come</source>
-        <translation>Как часто ваши две карты выигрывают или делят банк против соперников, по всем картам, которые ещё откроются</translation>
+        <source>How often your two cards win or tie against the opponents, over the cards still to come; while the figure comes from a sample, ± is half the width of the 95% interval of the equity</source>
+        <translation>Как часто ваши две карты выигрывают или делят банк против соперников, по всем картам, которые ещё откроются; пока цифра получена по случайным раздачам, ± — половина ширины 95-процентного интервала доли банка</translation>
     </message>
     <message>
         <source>How many opponents the win chance is counted against</source>
@@ -439,8 +439,8 @@ command line, without a window, use korvana-odds.</source>
         <translation>Доля банка %1%  Выигрыш %2%  Ничья %3%  %4 (все доски)</translation>
     </message>
     <message>
-        <source>Equity %1%  Win %2% ±%3%  Tie %4%  %5</source>
-        <translation>Доля банка %1%  Выигрыш %2% ±%3%  Ничья %4%  %5</translation>
+        <source>Equity %1% ±%2%  Win %3%  Tie %4%  %5</source>
+        <translation>Доля банка %1% ±%2%  Выигрыш %3%  Ничья %4%  %5</translation>
     </message>
     <message>
         <source>%1%, %2 combos</source>

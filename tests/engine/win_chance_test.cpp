@@ -66,6 +66,8 @@ EquityResult counted(std::uint64_t deals, std::uint64_t wins, std::uint64_t ties
     result.players.resize(static_cast<size_t>(opponents) + 1);
     result.players[0].wins = wins;
     result.players[0].ties = ties;
+    result.players[0].equity = (static_cast<double>(wins) + static_cast<double>(ties) / 2.0) /
+                               static_cast<double>(deals == 0 ? 1 : deals);
     return result;
 }
 
@@ -83,7 +85,7 @@ TEST(WinChanceFigure, WhatThePlayerReads) {
         {counted(990, 660, 33, true, true, 1), 66.6667, 3.3333, 0.0, true},
         // An enumeration cut short is a part of the boards only.
         {counted(1000, 500, 0, true, false, 2), 50.0, 0.0, 3.1, false},
-        // 1.96 x sqrt(0.5 x 0.5 / 10000) = 0.98 percent, rounded up to 1.0.
+        // 1.96 x sqrt(0.505 x 0.495 / 10000) = 0.98 percent, rounded up to 1.0.
         {counted(10000, 5000, 100, false, true, 2), 50.0, 1.0, 1.0, false},
         // Deals walked one from the next are alike: the count's own, larger
         // error sets the margin (1.96 x 1% = 1.96, rounded up to 2.0).

@@ -46,7 +46,7 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " AhKh    win  33.80%  tie   0.82%  equity  34.15%\n"
          " JJ+     win  51.41%  tie   0.64%  equity  51.68%\n"
          " random  win  13.85%  tie   0.76%  equity  14.17%\n"
-         "40 000 sampled deals, \u00b10.25%\n"},
+         "40 000 sampled deals, \u00b10.49%\n"},
         {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
          {},
          "\n\nWin chances against 1 opponent:\n"
@@ -72,7 +72,7 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " AhKh                                      win  29.00%  tie  40.00%  equity  49.00%\n"
          " QQ+,\\t,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\u2026  win  31.00%  tie  40.00%  equity  "
          "51.00%\n"
-         "100 sampled deals, \u00b13.87%\n"},
+         "100 sampled deals, \u00b17.59%\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());

@@ -347,8 +347,8 @@ std::string equityText(const EquityReport& report, Language language,
     else if (!hasErrorEstimate(result))
         text += say(result.deals == 1 ? Phrase::OneSampledDeal : Phrase::TooFewSampled, {counted});
     else
-        text +=
-            say(Phrase::SampledDeals, {counted, percent(result.standardError, decimalSeparator)});
+        text += say(Phrase::SampledDeals,
+                    {counted, percent(equityMargin(result).value_or(0.0), decimalSeparator)});
     if (result.timeLimitReached) text += " " + say(Phrase::TimeLimitReached, {});
     return text + "\n";
 }

@@ -29,8 +29,8 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
         return QCoreApplication::translate("WinChance",
                                            "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
             .arg(equity, win, tie, opponents);
-    return QCoreApplication::translate("WinChance", "Equity %1%  Win %2% \u00b1%3%  Tie %4%  %5")
-        .arg(equity, win, percent(figure.marginPercent, decimalSeparator), tie, opponents);
+    return QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
+        .arg(equity, percent(figure.marginPercent, decimalSeparator), win, tie, opponents);
 }
 
 QString rangeShareText(int combinations, const QString& decimalSeparator) {
@@ -123,7 +123,8 @@ QString winChanceTooltip(WinChanceControl control) {
             return QCoreApplication::translate(
                 "WinChance",
                 "How often your two cards win or tie against the opponents, over the cards "
-                "still to come");
+                "still to come; while the figure comes from a sample, \u00b1 is half the width "
+                "of the 95% interval of the equity");
         case WinChanceControl::Opponents:
             return QCoreApplication::translate(
                 "WinChance", "How many opponents the win chance is counted against");
