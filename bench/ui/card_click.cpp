@@ -19,6 +19,7 @@
 
 #include "app/application.h"
 #include "bench/ui/bench_pictures.h"
+#include "bench/ui/paint_counter.h"
 #include "ui/odds/exact_panel.h"
 #include "ui/odds/odds_list.h"
 #include "ui/table/card_picker.h"
@@ -27,20 +28,7 @@
 using namespace korvana;
 using namespace korvana::ui;
 
-namespace {
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

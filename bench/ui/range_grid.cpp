@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/ui/paint_counter.h"
 #include "ui/range_grid/range_grid_dialog.h"
 #include "ui/range_grid/range_grid_widget.h"
 
@@ -20,17 +21,6 @@ using namespace korvana;
 using namespace korvana::ui;
 
 namespace {
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 void report(const char* what, std::vector<double>& microseconds, const char* target) {
     std::sort(microseconds.begin(), microseconds.end());
