@@ -104,6 +104,29 @@ constexpr Entry kEntries[] = {
       "Шансы банка: колл %1 в банк %2 требует доли банка %3; у вас %4: %5"}},
     {Phrase::CallPays, {"the call pays", "колл окупается"}},
     {Phrase::CallDoesNotPay, {"the call does not pay", "колл не окупается"}},
+    {Phrase::QuotedPiece, {"\"%1\"", "«%1»"}},
+    {Phrase::RangeHoldsNoHands, {"The range holds no hands.", "В диапазоне нет ни одной руки."}},
+    {Phrase::RangeNotAHand,
+     {"%1 is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random).",
+      "%1 — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, "
+      "random)."}},
+    {Phrase::RangeSuitedPair,
+     {"%1: a pair is neither suited nor offsuit.",
+      "%1: пара не бывает ни одномастной, ни разномастной."}},
+    {Phrase::RangeUnmatchedEnds,
+     {"%1: both ends must be pairs, or both two ranks of the same kind with the same first rank "
+      "or the same gap (T9s-65s, A5s-A2s).",
+      "%1: оба конца должны быть парами либо двумя рангами одного вида с одинаковым старшим "
+      "рангом или одинаковым разрывом (T9s-65s, A5s-A2s)."}},
+    {Phrase::RangeSameCardTwice, {"%1 holds one card twice.", "В %1 одна карта указана дважды."}},
+    {Phrase::RangePlusOnOneHand,
+     {"%1: + follows a pair or two ranks (QQ+, A2s+), not one hand.",
+      "%1: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки."}},
+    {Phrase::RangeShareOutOfRange,
+     {"%1: a share of hands is more than 0% and at most 100%.",
+      "%1: доля рук — больше 0% и не больше 100%."}},
+    {Phrase::RangeTooLong,
+     {"The range is longer than %1 characters.", "Диапазон длиннее %1 символов."}},
 };
 
 // Looking a phrase up by its position needs every phrase in its place.
@@ -111,7 +134,7 @@ constexpr bool inPhraseOrder() {
     size_t position = 0;
     for (const Entry& entry : kEntries)
         if (static_cast<size_t>(entry.phrase) != position++) return false;
-    return position == static_cast<size_t>(Phrase::CallDoesNotPay) + 1;
+    return position == static_cast<size_t>(Phrase::RangeTooLong) + 1;
 }
 static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
 

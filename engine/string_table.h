@@ -70,6 +70,16 @@ enum class Phrase {
     PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
     CallPays,
     CallDoesNotPay,
+    // What is wrong with a range; %1 stands for the faulty piece, quoted.
+    QuotedPiece,  // %1 the piece as shown
+    RangeHoldsNoHands,
+    RangeNotAHand,
+    RangeSuitedPair,
+    RangeUnmatchedEnds,
+    RangeSameCardTwice,
+    RangePlusOnOneHand,
+    RangeShareOutOfRange,
+    RangeTooLong,  // %1 the most characters a range has
 };
 
 // The phrase in the given language; a value outside Language reads as English.

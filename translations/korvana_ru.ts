@@ -371,34 +371,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>Шанс выигрыша: выберите свои две карты</translation>
     </message>
     <message>
-        <source>The range holds no hands.</source>
-        <translation>В диапазоне нет ни одной руки.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a pair is neither suited nor offsuit.</source>
-        <translation>«%1»: пара не бывает ни одномастной, ни разномастной.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: both ends must be pairs, or both two ranks of the same kind with the same first rank or the same gap (T9s-65s, A5s-A2s).</source>
-        <translation>«%1»: оба конца должны быть парами либо двумя рангами одного вида с одинаковым старшим рангом или одинаковым разрывом (T9s-65s, A5s-A2s).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds one card twice.</source>
-        <translation>В «%1» одна карта указана дважды.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: + follows a pair or two ranks (QQ+, A2s+), not one hand.</source>
-        <translation>«%1»: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</source>
-        <translation>«%1» — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%).</translation>
-    </message>
-    <message>
-        <source>The range is longer than %1 characters.</source>
-        <translation>Диапазон длиннее %1 символов.</translation>
-    </message>
-    <message>
         <source>The setting &quot;opponentrange&quot; in &quot;%1&quot; is longer than %2 characters and is not read: the win chance is counted against any two cards.</source>
         <translation>Параметр «opponentrange» в «%1» длиннее %2 символов и не прочитан: шанс выигрыша считается против любых двух карт.</translation>
     </message>
@@ -457,10 +429,6 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>The hands each opponent may hold</source>
         <translation>Руки, которые может держать каждый соперник</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: a share of hands is more than 0% and at most 100%.</source>
-        <translation>«%1»: доля рук — больше 0% и не больше 100%.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/range_error_text.h"
+
 namespace korvana {
 namespace {
 
@@ -24,9 +26,27 @@ TEST(StringTable, FillIn) {
 }
 
 TEST(StringTable, EveryPhraseInEveryLanguage) {
-    for (auto p = static_cast<int>(Phrase::HighCard); p <= static_cast<int>(Phrase::Gutshot); ++p)
+    for (auto p = static_cast<int>(Phrase::HighCard); p <= static_cast<int>(Phrase::RangeTooLong);
+         ++p)
         for (const Language language : {Language::English, Language::Russian})
             EXPECT_FALSE(phrase(language, static_cast<Phrase>(p)).empty()) << p;
+}
+
+// The window and korvana-odds both tell a range's problem with these.
+TEST(StringTable, RangeErrorQuotesThePieceInTheLanguagesWay) {
+    using Problem = RangeError::Problem;
+    struct Case {
+        Language language;
+        Problem problem;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {Language::English, Problem::SameCardTwice, "\"AhAh\" holds one card twice."},
+        {Language::Russian, Problem::SameCardTwice, "В «AhAh» одна карта указана дважды."},
+        {Language::English, Problem::NoHands, "The range holds no hands."},
+        {Language::Russian, Problem::TooLong, "Диапазон длиннее 10000 символов."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(rangeErrorText(c.language, c.problem, "AhAh"), c.text);
 }
 
 }  // namespace

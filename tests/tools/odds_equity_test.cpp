@@ -199,10 +199,10 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
         std::string message;
     };
     const Case cases[] = {
-        {{"Ah", "Kh", "--vs", "QQ, AKx"}, "unknown hand 'AKx' in 'QQ, AKx'"},
-        {{"Ah", "Kh", "--vs", "QQs"}, "'QQs': a pair is neither suited nor offsuit"},
-        {{"Ah", "Kh", "--vs", "AKs-QJo"}, "'AKs-QJo': the two ends must both be pairs"},
-        {{"Ah", "Kh", "--vs", ""}, "no hand in range ''"},
+        {{"Ah", "Kh", "--vs", "QQ, AKx"}, "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. QQ"},
+        {{"Ah", "Kh", "--vs", "QQs"}, "\"QQs\": a pair is neither suited nor offsuit (see"},
+        {{"Ah", "Kh", "--vs", "AKs-QJo"}, "\"AKs-QJo\": both ends must be pairs"},
+        {{"Ah", "Kh", "--vs", ""}, "The range holds no hands (see"},
         {{"Ah", "Kh", "--opponents", "10"},
          "--opponents needs a number of opponents from 1 to 9, not '10'"},
         {{"Ah", "Kh", "--opponents", "1", "--vs", "QQ", "--vs", "JJ"},
@@ -232,10 +232,11 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--precision needs percentage points above 0"},
         {{"Ah", "Kh", "--opponents", std::string(100, '9')},
          "not '" + std::string(59, '9') + "\u2026' (see"},
-        {{"Ah", "Kh", "--range-hits", "0%"}, "'0%': a share of hands is more than 0% and at most"},
+        {{"Ah", "Kh", "--range-hits", "0%"},
+         "\"0%\": a share of hands is more than 0% and at most 100% (see"},
         {{"Ah", "Kh", "Qs", "--range-hits", "QQ+"}, "--range-hits needs the flop"},
         {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
-         "is too long: a range has at most 10 000 characters"},
+         "': The range is longer than 10000 characters (see"},
         {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},
         {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100", "--call", "0"},
          "--call needs an amount of chips above 0, e.g. 20, not '0'"},

@@ -8,6 +8,7 @@
 #include "engine/card_input.h"
 #include "engine/decimal_text.h"
 #include "engine/pot_odds.h"
+#include "engine/range_error_text.h"
 #include "engine/string_table.h"
 #include "engine/win_chance.h"
 #include "tools/korvana_odds/json_text.h"
@@ -47,29 +48,16 @@ std::string grouped(std::uint64_t number) {
 
 }  // namespace
 
-std::string rangeProblem(const RangeError& error, const std::string& text) {
-    const std::string piece = quoted(error.piece);
-    const std::string where = error.piece == text ? "" : " in " + quoted(text);
-    switch (error.problem) {
-        case RangeError::Problem::NoHands: return "no hand in range " + quoted(text);
-        case RangeError::Problem::SuitedPair:
-            return piece + where + ": a pair is neither suited nor offsuit";
-        case RangeError::Problem::UnmatchedEnds:
-            return piece + where +
-                   ": the two ends must both be pairs, or both two ranks with the same suits "
-                   "and the same first rank or the same gap (T9s-65s, A5s-A2s)";
-        case RangeError::Problem::SameCardTwice: return piece + where + " holds one card twice";
-        case RangeError::Problem::PlusOnOneHand:
-            return piece + where + ": + follows a pair or two ranks (QQ+, A2s+), not one hand";
-        case RangeError::Problem::TooLong:
-            return "range " + quoted(text) + " is too long: a range has at most " +
-                   grouped(kMaxRangeCharacters) + " characters";
-        case RangeError::Problem::ShareOutOfRange:
-            return piece + where + ": a share of hands is more than 0% and at most 100%";
-        case RangeError::Problem::UnknownText: break;
-    }
-    return "unknown hand " + piece + where +
-           " (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random)";
+std::string rangeProblem(std::string_view option, const RangeError& error,
+                         const std::string& text) {
+    constexpr size_t kShownPiece = 60;
+    std::string sentence =
+        rangeErrorText(Language::English, error.problem, clipped(error.piece, kShownPiece));
+    // The line goes on with a pointer to --help: a clause, not a sentence.
+    if (sentence.ends_with('.')) sentence.pop_back();
+    // A piece of a longer range is named with the option that gave it.
+    if (error.piece == text) return sentence;
+    return std::string(option) + " " + quoted(text) + ": " + sentence;
 }
 
 namespace {
@@ -191,7 +179,8 @@ std::optional<std::string> readEquityOption(std::string_view name, const std::st
     };
     if (name == "--vs") {
         auto range = parseHandRange(value);
-        if (const auto* error = std::get_if<RangeError>(&range)) return rangeProblem(*error, value);
+        if (const auto* error = std::get_if<RangeError>(&range))
+            return rangeProblem(name, *error, value);
         request.vs.push_back(value);
         request.ranges.push_back(std::get<HandRange>(std::move(range)));
     } else if (name == "--opponents") {

@@ -32,8 +32,9 @@ struct EquityRequest {
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };
 
-// What is wrong with a range text, naming the piece at fault, as one line.
-std::string rangeProblem(const RangeError& error, const std::string& text);
+// What is wrong with the range text given with the option, as one line:
+// "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. ...)".
+std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text);
 
 // Whether the option belongs to the win chances; they all take a value.
 bool isEquityOption(std::string_view name);

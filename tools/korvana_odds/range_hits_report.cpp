@@ -21,7 +21,8 @@ std::string share(int count, int of, std::string_view decimalSeparator) {
 
 std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value) {
     auto range = parseHandRange(value);
-    if (const auto* error = std::get_if<RangeError>(&range)) return rangeProblem(*error, value);
+    if (const auto* error = std::get_if<RangeError>(&range))
+        return rangeProblem("--range-hits", *error, value);
     return RangeHitsRequest{value, std::get<HandRange>(std::move(range))};
 }
 

@@ -80,7 +80,7 @@ void MainWindow::pasteSpot() {
     if (spot.range) {
         const auto range = opponentRange(*spot.range);
         if (const auto* error = std::get_if<RangeError>(&range)) {
-            statusMessage_->showMessage(pastedRangeProblemText(*error),
+            statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
                                         StatusMessage::Duration::Passing);
             return;
         }

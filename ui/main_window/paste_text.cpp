@@ -48,8 +48,8 @@ QString pasteProblemText(const SpotTextError& error) {
         "Paste", "the opponents hold different ranges; the window gives them all one"));
 }
 
-QString pastedRangeProblemText(const RangeError& error) {
-    return withLead(rangeProblemText(error));
+QString pastedRangeProblemText(Language language, const RangeError& error) {
+    return withLead(rangeProblemText(language, error));
 }
 
 }  // namespace korvana::ui

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "engine/hand_range.h"
+#include "engine/language.h"
 #include "engine/spot_text.h"
 
 namespace korvana::ui {
@@ -11,6 +12,6 @@ namespace korvana::ui {
 // "Cannot paste: "hello" is not a card (e.g. Ah, Td, 10♥, - for an empty slot)".
 QString pasteProblemText(const SpotTextError& error);
 // The pasted range does not read: the range box's own explanation after the same lead.
-QString pastedRangeProblemText(const RangeError& error);
+QString pastedRangeProblemText(Language language, const RangeError& error);
 
 }  // namespace korvana::ui

@@ -134,7 +134,7 @@ void RangeGridDialog::typeText(const QString& text) {
     const auto range = opponentRange(text.toStdString());
     if (const auto* error = std::get_if<RangeError>(&range)) {
         text_->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
-        text_->setToolTip(rangeProblemText(*error));
+        text_->setToolTip(rangeProblemText(language_, *error));
         buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
         return;
     }

@@ -18,8 +18,9 @@ constexpr int kRangeWidth = 260;
 
 }  // namespace
 
-OpponentRangesWindow::OpponentRangesWindow(QString decimalSeparator, QWidget* parent)
-    : QDialog(parent), decimalSeparator_(std::move(decimalSeparator)) {
+OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSeparator,
+                                           QWidget* parent)
+    : QDialog(parent), language_(language), decimalSeparator_(std::move(decimalSeparator)) {
     setObjectName(QStringLiteral("opponentRangesWindow"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
@@ -67,6 +68,11 @@ OpponentRangesWindow::~OpponentRangesWindow() {
     for (const Row& r : rows_) r.range->disconnect(this);
 }
 
+void OpponentRangesWindow::setLanguage(Language language) {
+    language_ = language;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showTooltip(opponent);
+}
+
 void OpponentRangesWindow::setOpponents(int opponents) {
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
         const bool playing = opponent <= opponents;
@@ -98,7 +104,7 @@ void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeErro
 
 void OpponentRangesWindow::showTooltip(int opponent) {
     Row& r = row(opponent);
-    r.range->setToolTip(r.problem ? rangeProblemText(*r.problem)
+    r.range->setToolTip(r.problem ? rangeProblemText(language_, *r.problem)
                                   : winChanceTooltip(WinChanceControl::Range));
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/hand_range.h"
+#include "engine/language.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,8 +22,11 @@ namespace korvana::ui {
 class OpponentRangesWindow : public QDialog {
     Q_OBJECT
 public:
-    OpponentRangesWindow(QString decimalSeparator, QWidget* parent = nullptr);
+    // language: that of the hand names, in which a range's problem is told.
+    OpponentRangesWindow(Language language, QString decimalSeparator, QWidget* parent = nullptr);
     ~OpponentRangesWindow() override;
+
+    void setLanguage(Language language);
 
     // Opponent numbers are 1..kMaxOpponents. None of these signals a change.
     void setOpponents(int opponents);
@@ -58,6 +62,7 @@ private:
     void retranslate();
     void showTooltip(int opponent);
 
+    Language language_;
     QString decimalSeparator_;
     std::vector<Row> rows_;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/decimal_text.h"
 #include "engine/pocket_cards.h"
+#include "engine/range_error_text.h"
 
 namespace korvana::ui {
 
@@ -52,47 +53,12 @@ QString winChanceNoteText(WinChanceNote note) {
     return {};
 }
 
-QString rangeProblemText(const RangeError& error) {
+QString rangeProblemText(Language language, const RangeError& error) {
     // A piece may be most of a pasted text; the tooltip shows its start.
     constexpr qsizetype kShownPiece = 60;
     QString piece = QString::fromStdString(error.piece);
     if (piece.size() > kShownPiece) piece = piece.left(kShownPiece - 1) + QChar(0x2026);
-    switch (error.problem) {
-        case RangeError::Problem::NoHands:
-            return QCoreApplication::translate("WinChance", "The range holds no hands.");
-        case RangeError::Problem::SuitedPair:
-            return QCoreApplication::translate("WinChance",
-                                               "\"%1\": a pair is neither suited nor offsuit.")
-                .arg(piece);
-        case RangeError::Problem::UnmatchedEnds:
-            return QCoreApplication::translate(
-                       "WinChance",
-                       "\"%1\": both ends must be pairs, or both two ranks of the same kind with "
-                       "the same first rank or the same gap (T9s-65s, A5s-A2s).")
-                .arg(piece);
-        case RangeError::Problem::SameCardTwice:
-            return QCoreApplication::translate("WinChance", "\"%1\" holds one card twice.")
-                .arg(piece);
-        case RangeError::Problem::PlusOnOneHand:
-            return QCoreApplication::translate(
-                       "WinChance",
-                       "\"%1\": + follows a pair or two ranks (QQ+, A2s+), not one hand.")
-                .arg(piece);
-        case RangeError::Problem::ShareOutOfRange:
-            return QCoreApplication::translate(
-                       "WinChance", "\"%1\": a share of hands is more than 0% and at most 100%.")
-                .arg(piece);
-        case RangeError::Problem::TooLong:
-            return QCoreApplication::translate("WinChance",
-                                               "The range is longer than %1 characters.")
-                .arg(static_cast<qulonglong>(kMaxRangeCharacters));
-        case RangeError::Problem::UnknownText: break;
-    }
-    return QCoreApplication::translate(
-               "WinChance",
-               "\"%1\" is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, "
-               "15%).")
-        .arg(piece);
+    return QString::fromStdString(rangeErrorText(language, error.problem, piece.toStdString()));
 }
 
 QString storedRangeTooLongText(const QString& location) {

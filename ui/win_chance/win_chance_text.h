@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "engine/hand_range.h"
+#include "engine/language.h"
 #include "engine/win_chance.h"
 
 namespace korvana::ui {
@@ -24,8 +25,9 @@ enum class WinChanceNote {
 };
 QString winChanceNoteText(WinChanceNote note);
 
-// What is wrong with a range the player typed, naming the piece at fault.
-QString rangeProblemText(const RangeError& error);
+// What is wrong with a range the player typed, naming the piece at fault; in
+// the language of the hand names, as korvana-odds says it.
+QString rangeProblemText(Language language, const RangeError& error);
 // A stored range longer than the range box holds, in the settings at location.
 QString storedRangeTooLongText(const QString& location);
 

@@ -106,9 +106,14 @@ void WinChanceView::chooseOpposition(int opponents, const QString& range) {
     }
 }
 
+void WinChanceView::setLanguage(Language language) {
+    language_ = language;
+    if (ranges_) ranges_->setLanguage(language);
+}
+
 void WinChanceView::showRanges() {
     if (!ranges_) {
-        ranges_ = new OpponentRangesWindow(decimalSeparator_, panel_->window());
+        ranges_ = new OpponentRangesWindow(language_, decimalSeparator_, panel_->window());
         ranges_->setOpponents(opposition_.opponents);
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
         connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);

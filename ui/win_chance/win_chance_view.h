@@ -47,8 +47,9 @@ public:
     void applyStoredChoices();
 
     WinChancePanel* panel() const { return panel_; }
-    // The language of the engine's texts (the hand names of the grid window).
-    void setLanguage(Language language) { language_ = language; }
+    // The language of the engine's texts (the hand names of the grid window,
+    // what is wrong with a range).
+    void setLanguage(Language language);
     // Opens (or raises) the window of the opponents' ranges.
     void showRanges();
     // Null until first opened.
