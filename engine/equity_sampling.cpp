@@ -1,5 +1,6 @@
 #include "engine/equity_sampling.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -19,6 +20,13 @@ constexpr std::uint64_t kDealsPerBatch = 256;
 // it for wide ranges, where most hands fit.
 constexpr int kBlindDraws = 4;
 constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are listed at once
+
+// Up to this many ranged opponents are drawn at once, from every way to give
+// them hands that fit, as long as their ranges make at most so many ways
+// (three ranges of 40 hands): a list of a few megabytes at most, made in
+// about a millisecond.
+constexpr size_t kMostJoined = 3;
+constexpr size_t kMostJoinedWays = 1 << 16;
 
 // The search for the walk's start gives up after this many steps.
 constexpr std::uint64_t kSearchEffort = 20'000'000;
@@ -85,25 +93,61 @@ private:
     bool spare_ = false;
 };
 
-DealSampler::DealSampler(const DealPlan& plan) : plan_(plan), ranged_(plan.rangedCount()) {
+std::vector<DealSampler::DrawGroup> DealSampler::drawGroups(const DealPlan& plan, size_t ranged) {
+    std::vector<DrawGroup> groups;
+    for (size_t i = 0; i < ranged;) {
+        DrawGroup& group = groups.emplace_back();
+        group.first = i;
+        size_t ways = plan.opponents[i].hands.size();
+        while (group.players < kMostJoined && i + group.players < ranged &&
+               ways * plan.opponents[i + group.players].hands.size() <= kMostJoinedWays)
+            ways *= plan.opponents[i + group.players++].hands.size();
+        // Every way, one opponent's hand after the other, as a counter would run.
+        std::array<PocketCards, kMostJoined> held{};
+        const auto add = [&](auto& self, size_t k, CardMask used) -> void {
+            if (k == group.players) {
+                group.hands.insert(group.hands.end(), held.begin(), held.begin() + k);
+                group.cards.push_back(used);
+                return;
+            }
+            for (const PocketCards& hand : plan.opponents[i + k].hands) {
+                if ((hand.mask() & used) != 0) continue;
+                held[k] = hand;
+                self(self, k + 1, used | hand.mask());
+            }
+        };
+        add(add, 0, 0);
+        i += group.players;
+    }
+    return groups;
+}
+
+DealSampler::DealSampler(const DealPlan& plan)
+    : plan_(plan), ranged_(plan.rangedCount()), groups_(drawGroups(plan, ranged_)) {
     for (const int index : plan.deck) deckCards_ |= cardBit(index);
     for (size_t i = 0; i < ranged_; ++i) {
         masks_.emplace_back();
         for (const PocketCards& hand : plan.opponents[i].hands)
             masks_.back().push_back(hand.mask());
     }
-    if (ranged_ < 2) return;
+    // Opponents without a way to hold hands that fit each other have no deal.
+    if (std::any_of(groups_.begin(), groups_.end(),
+                    [](const DrawGroup& group) { return group.hands.empty(); })) {
+        anyDeal_ = false;
+        return;
+    }
+    if (groups_.size() < 2) return;
     Draw draw(mixed(ranged_));
     int fitting = 0;
     for (int trial = 0; trial < kTrialDraws; ++trial) {
         CardMask used = 0;
-        size_t i = 0;
-        for (; i < ranged_; ++i) {
-            const CardMask hand = draw.oneOf(plan.opponents[i].hands).mask();
-            if ((hand & used) != 0) break;
-            used |= hand;
+        size_t g = 0;
+        for (; g < groups_.size(); ++g) {
+            const CardMask cards = draw.oneOf(groups_[g].cards);
+            if ((cards & used) != 0) break;
+            used |= cards;
         }
-        fitting += i == ranged_ ? 1 : 0;
+        fitting += g == groups_.size() ? 1 : 0;
     }
     if (fitting >= kFewestFitting) return;
     const auto start = plan.someRangedDeal(kSearchEffort);
@@ -182,6 +226,7 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
     std::array<int, kDeckSize> place{};  // where each card is in 'cards'
     size_t cardsLeft = 0;
     CardMask dealtFrom = ~CardMask{0};  // the ranged hands' cards when 'cards' was last set
+    std::array<std::uint32_t, kMaxOpponents> ways{};  // of each group, in a draw
     Held walked;
     std::array<PocketCards, kMaxOpponents>& held = walked.hands;
     CardMask& used = walked.used;
@@ -208,14 +253,22 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             // when two of them share a card: every combination stays equally likely.
             for (std::uint64_t attempt = 1;; ++attempt) {
                 used = 0;
-                size_t i = 0;
-                for (; i < ranged; ++i) {
-                    held[i] = draw.oneOf(plan.opponents[i].hands);
-                    if ((held[i].mask() & used) != 0) break;
-                    used |= held[i].mask();
+                size_t g = 0;
+                for (; g < groups_.size(); ++g) {
+                    const DrawGroup& group = groups_[g];
+                    ways[g] = draw.below(static_cast<std::uint32_t>(group.cards.size()));
+                    if ((group.cards[ways[g]] & used) != 0) break;
+                    used |= group.cards[ways[g]];
                 }
-                if (i == ranged) break;
+                if (g == groups_.size()) break;
                 if (attempt % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
+            }
+            for (size_t g = 0; g < groups_.size(); ++g) {
+                const DrawGroup& group = groups_[g];
+                const auto from =
+                    group.hands.begin() + static_cast<std::ptrdiff_t>(ways[g] * group.players);
+                std::copy_n(from, group.players,
+                            held.begin() + static_cast<std::ptrdiff_t>(group.first));
             }
         }
         // The others' hands and the board from the cards left, by the first

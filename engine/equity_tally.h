@@ -35,6 +35,13 @@ struct EquityTally {
     // A pot in units that 1..kMaxPlayers players split without a remainder.
     static constexpr std::uint64_t kPot = 2520;
     // The square of a split pot's share, by the number of players splitting it.
+    // A split pot's share, by the number of players splitting it: a look-up,
+    // as a division would cost more than the rest of a sampled deal's count.
+    static constexpr std::array<std::uint64_t, kMaxPlayers + 1> kShare = [] {
+        std::array<std::uint64_t, kMaxPlayers + 1> shares{};
+        for (size_t n = 1; n < shares.size(); ++n) shares[n] = kPot / n;
+        return shares;
+    }();
     static constexpr std::array<double, kMaxPlayers + 1> kSquaredShare = [] {
         std::array<double, kMaxPlayers + 1> squares{};
         for (size_t n = 1; n < squares.size(); ++n) squares[n] = 1.0 / static_cast<double>(n * n);
@@ -57,7 +64,7 @@ struct EquityTally {
         observations += count;
         heroFinal[static_cast<size_t>(listIndex(heroCategory))] += count;
         const int sharing = best.size();
-        const std::uint64_t share = kPot / static_cast<std::uint64_t>(sharing);
+        const std::uint64_t share = kShare[static_cast<size_t>(sharing)];
         const double squared =
             static_cast<double>(count) * kSquaredShare[static_cast<size_t>(sharing)];
         best.forEach([&](int player) {
