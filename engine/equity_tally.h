@@ -34,7 +34,6 @@ private:
 struct EquityTally {
     // A pot in units that 1..kMaxPlayers players split without a remainder.
     static constexpr std::uint64_t kPot = 2520;
-    // The square of a split pot's share, by the number of players splitting it.
     // A split pot's share, by the number of players splitting it: a look-up,
     // as a division would cost more than the rest of a sampled deal's count.
     static constexpr std::array<std::uint64_t, kMaxPlayers + 1> kShare = [] {
@@ -42,6 +41,7 @@ struct EquityTally {
         for (size_t n = 1; n < shares.size(); ++n) shares[n] = kPot / n;
         return shares;
     }();
+    // The square of a split pot's share, by the number of players splitting it.
     static constexpr std::array<double, kMaxPlayers + 1> kSquaredShare = [] {
         std::array<double, kMaxPlayers + 1> squares{};
         for (size_t n = 1; n < squares.size(); ++n) squares[n] = 1.0 / static_cast<double>(n * n);
