@@ -91,7 +91,9 @@ QString OpponentRangesWindow::rangeText(int opponent) const {
 }
 
 void OpponentRangesWindow::setCombinations(int opponent, int combinations) {
-    row(opponent).share->setText(rangeShareText(combinations, decimalSeparator_));
+    Row& r = row(opponent);
+    r.combinations = combinations;
+    r.share->setText(rangeShareText(combinations, decimalSeparator_));
 }
 
 void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeError>& problem) {
@@ -123,6 +125,7 @@ void OpponentRangesWindow::retranslate() {
         r.grid->setToolTip(tr("Choose the range on the grid of starting hands"));
         r.copy->setText(tr("Copy to others"));
         r.copy->setToolTip(tr("Give every other opponent this range"));
+        r.share->setText(rangeShareText(r.combinations, decimalSeparator_));
         r.share->setToolTip(tr("The share of all two-card combinations the range holds"));
         showTooltip(opponent);
     }

@@ -56,6 +56,7 @@ private:
         QToolButton* grid;
         QToolButton* copy;
         std::optional<RangeError> problem;
+        int combinations = 0;  // shown again in a new language
     };
     Row& row(int opponent) { return rows_[static_cast<size_t>(opponent - 1)]; }
     const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent - 1)]; }

@@ -136,6 +136,12 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     QTest::keyClick(range, Qt::Key_S);
     QVERIFY(range->styleSheet().contains(QStringLiteral("red")));
     QVERIFY2(range->toolTip().contains(QStringLiteral("\"KKs\"")), qPrintable(range->toolTip()));
+    // The open window follows a change of language, problem and share included.
+    window->chooseLanguage(Language::Russian);
+    QCOMPARE(range->toolTip(),
+             QStringLiteral("«KKs»: пара не бывает ни одномастной, ни разномастной."));
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(), QStringLiteral("0.5%, 6 комб."));
+    window->chooseLanguage(Language::English);
     QCOMPARE(finalFigure(*window), before);
     QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(), QStringLiteral("0.5%, 6 combos"));
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
@@ -251,8 +257,7 @@ void WinChanceTest::newerTableReplacesTheCount() {
     clickCards(*window, {"Kc", "Kd", "Kh", "Ks", "2c"});
     const QString text = finalFigure(*window);
     const auto match =
-        QRegularExpression(QStringLiteral("Win (\\S+)%  Tie (\\S+)%  vs 9 opponents$"))
-            .match(text);
+        QRegularExpression(QStringLiteral("Win (\\S+)%  Tie (\\S+)%  vs 9 opponents$")).match(text);
     QVERIFY2(match.hasMatch(), qPrintable(text));
     QVERIFY2(match.captured(1).toDouble() + match.captured(2).toDouble() >= 99.9, qPrintable(text));
 }
