@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/string_table.h"
+#include "engine/text/string_table.h"
 #include "services/failure.h"
 #include "settings/settings_store.h"
 #include "ui/main_window/translation.h"

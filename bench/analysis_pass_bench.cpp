@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "engine/analysis.h"
-#include "engine/row_text.h"
+#include "engine/rows/analysis.h"
+#include "engine/rows/row_text.h"
 
 namespace {
 

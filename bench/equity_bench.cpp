@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "engine/equity.h"
+#include "engine/equity/equity.h"
 
 namespace {
 

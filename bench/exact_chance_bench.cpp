@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/exact_chance.h"
+#include "engine/rows/exact_chance.h"
 
 namespace {
 

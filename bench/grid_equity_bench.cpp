@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/grid_equity.h"
+#include "engine/equity/grid_equity.h"
 
 namespace {
 

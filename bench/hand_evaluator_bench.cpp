@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/hand_evaluator.h"
+#include "engine/evaluator/hand_evaluator.h"
 
 namespace {
 

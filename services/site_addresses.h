@@ -5,7 +5,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 
 namespace korvana::online {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 #include "services/error_kind.h"
 #include "services/http_limits.h"
 #include "services/name_lookup.h"

@@ -23,7 +23,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 
 class QSettings;
 

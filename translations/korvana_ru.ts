@@ -403,10 +403,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>Шанс выигрыша: диапазон не позволяет раздать руку каждому сопернику</translation>
     </message>
     <message>
-        <source>Range</source>
-        <translation>Диапазон</translation>
-    </message>
-    <message>
         <source>Equity %1%  Win %2%  Tie %3%  %4 (all boards)</source>
         <translation>Доля банка %1%  Выигрыш %2%  Ничья %3%  %4 (все доски)</translation>
     </message>

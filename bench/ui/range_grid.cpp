@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bench/ui/paint_counter.h"
-#include "ui/range_grid/range_grid_dialog.h"
-#include "ui/range_grid/range_grid_widget.h"
+#include "ui/ranges/range_grid_dialog.h"
+#include "ui/ranges/range_grid_widget.h"
 
 using namespace korvana;
 using namespace korvana::ui;

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 #include "services/banner_store.h"
 #include "services/site_addresses.h"
 #include "services/web/web_check_part.h"

@@ -3,8 +3,8 @@
 #include <random>
 #include <set>
 
-#include "engine/analysis.h"
-#include "engine/row_text.h"
+#include "engine/rows/analysis.h"
+#include "engine/rows/row_text.h"
 #include "tests/engine/hand_builder.h"
 #include "tests/engine/poker_reference.h"
 

@@ -1,4 +1,4 @@
-#include "engine/card_input.h"
+#include "engine/cards/card_input.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "engine/analysis.h"
-#include "engine/row_text.h"
+#include "engine/rows/analysis.h"
+#include "engine/rows/row_text.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

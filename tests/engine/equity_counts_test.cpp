@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/equity.h"
+#include "engine/equity/equity.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <numeric>
 
-#include "engine/equity.h"
-#include "engine/hand_evaluator.h"
+#include "engine/equity/equity.h"
+#include "engine/evaluator/hand_evaluator.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/exact_chance.h"
-#include "engine/string_table.h"
+#include "engine/rows/exact_chance.h"
+#include "engine/text/string_table.h"
 #include "tests/engine/hand_builder.h"
 #include "tests/engine/poker_reference.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/exact_text.h"
+#include "engine/rows/exact_text.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/hand.h"
+#include "engine/cards/hand.h"
 
 namespace korvana::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/hand_evaluator.h"
+#include "engine/evaluator/hand_evaluator.h"
 #include "tests/engine/hand_builder.h"
 #include "tests/engine/poker_strength.h"
 

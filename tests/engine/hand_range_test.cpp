@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/hand_range.h"
+#include "engine/ranges/hand_range.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/card.h"
-#include "engine/hand.h"
+#include "engine/cards/card.h"
+#include "engine/cards/hand.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <random>
 
-#include "engine/odds_math.h"
+#include "engine/rows/odds_math.h"
 
 namespace korvana {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "engine/card.h"
-#include "engine/hand_contents.h"
+#include "engine/cards/card.h"
+#include "engine/rows/hand_contents.h"
 
 namespace korvana::test {
 

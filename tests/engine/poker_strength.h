@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "engine/card.h"
-#include "engine/category.h"
+#include "engine/cards/card.h"
+#include "engine/cards/category.h"
 
 namespace korvana::test {
 

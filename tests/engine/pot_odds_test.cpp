@@ -1,4 +1,4 @@
-#include "engine/pot_odds.h"
+#include "engine/table/pot_odds.h"
 
 #include <gtest/gtest.h>
 

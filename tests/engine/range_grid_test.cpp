@@ -4,9 +4,9 @@
 
 #include <variant>
 
-#include "engine/grid_equity.h"
-#include "engine/hand_range.h"
-#include "engine/range_grid.h"
+#include "engine/equity/grid_equity.h"
+#include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_grid.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

@@ -5,8 +5,8 @@
 
 #include <variant>
 
-#include "engine/hand_range.h"
-#include "engine/range_hits.h"
+#include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_hits.h"
 #include "tests/engine/hand_builder.h"
 #include "tests/engine/poker_reference.h"
 

@@ -1,4 +1,4 @@
-#include "engine/spot_text.h"
+#include "engine/table/spot_text.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,9 @@
 #include <set>
 #include <string>
 
-#include "engine/strength_order.h"
+#include "engine/ranges/strength_order.h"
+
+#include "engine/equity/strength_count.h"
 
 namespace korvana {
 namespace {

@@ -1,9 +1,9 @@
 // The engine's text catalogue: filling values into a phrase.
-#include "engine/string_table.h"
+#include "engine/text/string_table.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/range_error_text.h"
+#include "engine/ranges/range_error_text.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/table_history.h"
+#include "engine/table/table_history.h"
 
 #include <gtest/gtest.h>
 

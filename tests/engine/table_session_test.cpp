@@ -1,12 +1,12 @@
-#include "engine/table_session.h"
+#include "engine/table/table_session.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "engine/spot_text.h"
-#include "engine/string_table.h"
+#include "engine/table/spot_text.h"
+#include "engine/text/string_table.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/win_chance.h"
+#include "engine/equity/win_chance.h"
 
 #include <gtest/gtest.h>
 

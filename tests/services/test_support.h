@@ -19,7 +19,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 #include "services/error_kind.h"
 #include "services/name_lookup.h"
 #include "services/url_opener.h"

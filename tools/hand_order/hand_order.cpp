@@ -1,7 +1,8 @@
-// Writes engine/strength_order.cpp: every starting hand's exact equity
+// Writes engine/ranges/strength_order.cpp: every starting hand's exact equity
 // against one random hand, preflop, and the hands in that order. Run from
 // the source folder, then format it:
-//   build/bin/hand_order > engine/strength_order.cpp && clang-format -i engine/strength_order.cpp
+//   build/bin/hand_order > engine/ranges/strength_order.cpp && clang-format -i
+//   engine/ranges/strength_order.cpp
 // (a few minutes on two cores).
 #include <algorithm>
 #include <iostream>
@@ -9,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/strength_order.h"
+#include "engine/equity/strength_count.h"
+#include "engine/ranges/strength_order.h"
 
 namespace {
 
@@ -49,7 +51,7 @@ int main() {
 
     std::cout
         << "// Written by tools/hand_order: do not edit by hand.\n"
-           "#include \"strength_order.h\"\n\n"
+           "#include \"engine/ranges/strength_order.h\"\n\n"
            "namespace korvana {\n\n"
            "const std::array<RankedStartingHand, kStartingHands>& startingHandsByStrength() {\n"
            "    using enum StartingHand::Suits;\n"

@@ -5,12 +5,12 @@
 #include <chrono>
 #include <ostream>
 
-#include "engine/card_input.h"
-#include "engine/decimal_text.h"
-#include "engine/pot_odds.h"
-#include "engine/range_error_text.h"
-#include "engine/string_table.h"
-#include "engine/win_chance.h"
+#include "engine/cards/card_input.h"
+#include "engine/equity/win_chance.h"
+#include "engine/ranges/range_error_text.h"
+#include "engine/table/pot_odds.h"
+#include "engine/text/decimal_text.h"
+#include "engine/text/string_table.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/terminal_text.h"
 

@@ -9,10 +9,10 @@
 #include <variant>
 #include <vector>
 
-#include "engine/equity.h"
-#include "engine/hand.h"
-#include "engine/hand_range.h"
-#include "engine/language.h"
+#include "engine/cards/hand.h"
+#include "engine/equity/equity.h"
+#include "engine/ranges/hand_range.h"
+#include "engine/text/language.h"
 
 namespace korvana {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/category.h"
+#include "engine/cards/category.h"
 
 namespace korvana {
 

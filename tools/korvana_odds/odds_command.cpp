@@ -5,8 +5,8 @@
 #include <sstream>
 #include <variant>
 
-#include "engine/analysis.h"
-#include "engine/string_table.h"
+#include "engine/rows/analysis.h"
+#include "engine/text/string_table.h"
 #include "tools/korvana_odds/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/equity_report.h"

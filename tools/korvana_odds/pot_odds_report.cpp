@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "engine/decimal_text.h"
-#include "engine/string_table.h"
+#include "engine/text/decimal_text.h"
+#include "engine/text/string_table.h"
 
 #include "tools/korvana_odds/json_text.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/language.h"
-#include "engine/pot_odds.h"
+#include "engine/table/pot_odds.h"
+#include "engine/text/language.h"
 
 namespace korvana {
 

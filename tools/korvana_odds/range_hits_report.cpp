@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "engine/decimal_text.h"
-#include "engine/string_table.h"
+#include "engine/text/decimal_text.h"
+#include "engine/text/string_table.h"
 #include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/terminal_text.h"

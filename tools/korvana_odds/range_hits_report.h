@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
-#include "engine/hand.h"
-#include "engine/hand_range.h"
-#include "engine/language.h"
-#include "engine/range_hits.h"
+#include "engine/cards/hand.h"
+#include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_hits.h"
+#include "engine/text/language.h"
 
 namespace korvana {
 

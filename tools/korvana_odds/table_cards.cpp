@@ -1,6 +1,6 @@
 #include "tools/korvana_odds/table_cards.h"
 
-#include "engine/card_input.h"
+#include "engine/cards/card_input.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {

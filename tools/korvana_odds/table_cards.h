@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/hand.h"
+#include "engine/cards/hand.h"
 
 namespace korvana {
 

@@ -5,12 +5,12 @@
 #include <optional>
 #include <sstream>
 
-#include "engine/card.h"
-#include "engine/exact_chance.h"
-#include "engine/exact_text.h"
-#include "engine/odds_math.h"
-#include "engine/row_text.h"
-#include "engine/string_table.h"
+#include "engine/cards/card.h"
+#include "engine/rows/exact_chance.h"
+#include "engine/rows/exact_text.h"
+#include "engine/rows/odds_math.h"
+#include "engine/rows/row_text.h"
+#include "engine/text/string_table.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/pot_odds_report.h"
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
-#include "engine/analysis.h"
-#include "engine/hand.h"
-#include "engine/language.h"
+#include "engine/cards/hand.h"
+#include "engine/rows/analysis.h"
+#include "engine/text/language.h"
 #include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/odds_command.h"
 #include "tools/korvana_odds/range_hits_report.h"

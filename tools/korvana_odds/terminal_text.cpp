@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/utf8.h"
+#include "engine/text/utf8.h"
 
 namespace korvana {
 namespace {

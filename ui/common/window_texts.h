@@ -6,7 +6,7 @@
 // from the engine's own catalogue.
 #include <QString>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 
 namespace korvana::ui {
 

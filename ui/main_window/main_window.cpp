@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/row_text.h"
+#include "engine/rows/row_text.h"
 #include "services/failure.h"
 #include "ui/common/window_texts.h"
 #include "ui/desktop/desktop_centring.h"

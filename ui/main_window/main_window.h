@@ -13,8 +13,8 @@
 #include <QStringList>
 #include <array>
 
-#include "engine/analysis.h"
-#include "engine/table_session.h"
+#include "engine/rows/analysis.h"
+#include "engine/table/table_session.h"
 #include "services/failure.h"
 #include "ui/main_window/translation.h"
 #include "ui/main_window/window_services.h"

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "engine/spot_text.h"
-#include "engine/win_chance.h"
+#include "engine/equity/win_chance.h"
+#include "engine/table/spot_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/paste_text.h"
 #include "ui/status/status_message.h"

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "ui/win_chance/win_chance_text.h"
+#include "ui/ranges/range_texts.h"
 
 namespace korvana::ui {
 

@@ -3,9 +3,9 @@
 // language of the installed translation.
 #include <QString>
 
-#include "engine/hand_range.h"
-#include "engine/language.h"
-#include "engine/spot_text.h"
+#include "engine/ranges/hand_range.h"
+#include "engine/table/spot_text.h"
+#include "engine/text/language.h"
 
 namespace korvana::ui {
 

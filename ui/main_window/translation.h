@@ -12,7 +12,7 @@
 #include <QString>
 #include <memory>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 
 class QTranslator;
 

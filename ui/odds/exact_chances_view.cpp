@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-#include "engine/exact_chance.h"
-#include "engine/exact_text.h"
+#include "engine/rows/exact_chance.h"
+#include "engine/rows/exact_text.h"
 #include "services/failure.h"
 #include "ui/odds/exact_panel.h"
 #include "ui/odds/odds_list.h"

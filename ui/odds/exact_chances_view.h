@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/analysis.h"
-#include "engine/exact_chance.h"
-#include "engine/string_table.h"
+#include "engine/rows/analysis.h"
+#include "engine/rows/exact_chance.h"
+#include "engine/text/string_table.h"
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
 

@@ -15,7 +15,7 @@
 #include <QColor>
 #include <QString>
 
-#include "engine/odds_row.h"
+#include "engine/rows/odds_row.h"
 
 class QPainter;
 class QRect;

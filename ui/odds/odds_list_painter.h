@@ -4,7 +4,7 @@
 // the player chose.
 #include <QString>
 
-#include "engine/odds_row.h"
+#include "engine/rows/odds_row.h"
 #include "ui/odds/light_palette.h"
 
 class QPainter;

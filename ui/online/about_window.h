@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 #include "services/site_addresses.h"
 #include "services/web_checks.h"
 

@@ -21,7 +21,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/language.h"
+#include "engine/text/language.h"
 #include "services/banner_store.h"
 #include "services/web_checks.h"
 #include "ui/common/online_places.h"

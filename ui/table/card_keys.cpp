@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "engine/card_input.h"
+#include "engine/cards/card_input.h"
 
 namespace korvana::ui {
 namespace {

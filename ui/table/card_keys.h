@@ -9,8 +9,8 @@
 #include <Qt>
 #include <optional>
 
-#include "engine/card.h"
-#include "engine/hand.h"
+#include "engine/cards/card.h"
+#include "engine/cards/hand.h"
 
 class QKeyEvent;
 

@@ -8,9 +8,9 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "engine/card.h"
-#include "engine/exact_text.h"
-#include "engine/hand.h"
+#include "engine/cards/card.h"
+#include "engine/cards/hand.h"
+#include "engine/rows/exact_text.h"
 #include "ui/table/card_table.h"
 #include "ui/table/picture_density.h"
 

@@ -1,6 +1,6 @@
 #include "ui/table/card_table.h"
 
-#include "engine/card.h"
+#include "engine/cards/card.h"
 
 namespace korvana::ui {
 

@@ -2,7 +2,7 @@
 // The card picker's items: which card each of its 52 buttons stands for.
 #include <QString>
 
-#include "engine/card.h"
+#include "engine/cards/card.h"
 
 namespace korvana::ui {
 

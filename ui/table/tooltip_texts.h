@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/card.h"
+#include "engine/cards/card.h"
 
 namespace korvana::ui {
 

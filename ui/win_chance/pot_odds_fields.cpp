@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "engine/pot_odds.h"
+#include "engine/table/pot_odds.h"
 #include "services/failure.h"
 
 namespace korvana::ui {

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <chrono>
 
-#include "engine/win_chance.h"
+#include "engine/equity/win_chance.h"
 
 namespace korvana::ui {
 

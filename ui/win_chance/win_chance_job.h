@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/equity.h"
+#include "engine/equity/equity.h"
 
 namespace korvana::ui {
 

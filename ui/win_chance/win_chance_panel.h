@@ -8,7 +8,7 @@
 #include <optional>
 #include <variant>
 
-#include "engine/win_chance.h"
+#include "engine/equity/win_chance.h"
 #include "ui/win_chance/win_chance_text.h"
 
 class QLabel;

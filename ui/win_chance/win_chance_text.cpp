@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/decimal_text.h"
-#include "engine/pocket_cards.h"
-#include "engine/range_error_text.h"
+#include "engine/text/decimal_text.h"
 
 namespace korvana::ui {
 
@@ -34,11 +32,6 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
         .arg(equity, percent(figure.marginPercent, decimalSeparator), win, tie, opponents);
 }
 
-QString rangeShareText(int combinations, const QString& decimalSeparator) {
-    const QString share = percent(100.0 * combinations / kPocketCardPairs, decimalSeparator);
-    return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
-}
-
 QString winChanceNoteText(WinChanceNote note) {
     switch (note) {
         case WinChanceNote::ChooseCards:
@@ -53,28 +46,10 @@ QString winChanceNoteText(WinChanceNote note) {
     return {};
 }
 
-QString rangeProblemText(Language language, const RangeError& error) {
-    // A piece may be most of a pasted text; the tooltip shows its start.
-    constexpr qsizetype kShownPiece = 60;
-    QString piece = QString::fromStdString(error.piece);
-    if (piece.size() > kShownPiece) piece = piece.left(kShownPiece - 1) + QChar(0x2026);
-    return QString::fromStdString(rangeErrorText(language, error.problem, piece.toStdString()));
-}
-
-QString storedRangeTooLongText(const QString& location) {
-    return QCoreApplication::translate(
-               "WinChance",
-               "The setting \"opponentrange\" in \"%1\" is longer than %2 characters and is not "
-               "read: the win chance is counted against any two cards.")
-        .arg(location)
-        .arg(static_cast<qulonglong>(kMaxRangeCharacters));
-}
-
 QString winChanceCaption(WinChanceControl control) {
     switch (control) {
         case WinChanceControl::Opponents:
             return QCoreApplication::translate("WinChance", "Opponents:");
-        case WinChanceControl::Range: return QCoreApplication::translate("WinChance", "Range");
         case WinChanceControl::Ranges:
             return QCoreApplication::translate("WinChance", "Opponents\u2026");
         case WinChanceControl::Figure:
@@ -94,20 +69,11 @@ QString winChanceTooltip(WinChanceControl control) {
         case WinChanceControl::Opponents:
             return QCoreApplication::translate(
                 "WinChance", "How many opponents the win chance is counted against");
-        case WinChanceControl::Range:
-            return QCoreApplication::translate(
-                "WinChance",
-                "The hands this opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s, 15%; empty for "
-                "any two cards");
         case WinChanceControl::Ranges:
             return QCoreApplication::translate("WinChance", "The hands each opponent may hold");
         case WinChanceControl::Busy: return QCoreApplication::translate("WinChance", "Counting...");
     }
     return {};
-}
-
-QString anyTwoCardsText() {
-    return QCoreApplication::translate("WinChance", "any two cards");
 }
 
 }  // namespace korvana::ui

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "services/failure.h"
-#include "ui/range_grid/range_grid_dialog.h"
-#include "ui/win_chance/opponent_ranges_window.h"
+#include "ui/ranges/opponent_ranges_window.h"
+#include "ui/ranges/range_grid_dialog.h"
+#include "ui/ranges/range_texts.h"
 #include "ui/win_chance/win_chance_job.h"
 #include "ui/win_chance/win_chance_panel.h"
 #include "ui/win_chance/win_chance_text.h"

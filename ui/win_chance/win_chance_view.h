@@ -14,9 +14,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/hand.h"
-#include "engine/language.h"
-#include "engine/win_chance.h"
+#include "engine/cards/hand.h"
+#include "engine/equity/win_chance.h"
+#include "engine/text/language.h"
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
 

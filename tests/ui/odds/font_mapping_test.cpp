@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "engine/row_text.h"
+#include "engine/rows/row_text.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/main_window/radio_group.h"
 #include "ui/odds/font_mapping.h"

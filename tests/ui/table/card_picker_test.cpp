@@ -4,9 +4,9 @@
 #include <QTest>
 #include <cmath>
 
-#include "engine/card.h"
-#include "engine/exact_text.h"
-#include "engine/hand.h"
+#include "engine/cards/card.h"
+#include "engine/cards/hand.h"
+#include "engine/rows/exact_text.h"
 #include "ui/table/card_picker.h"
 #include "ui/table/card_table.h"
 

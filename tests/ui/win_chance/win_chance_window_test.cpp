@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "engine/hand_range.h"
+#include "engine/ranges/hand_range.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/win_chance/win_chance_job.h"
 

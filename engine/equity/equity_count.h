@@ -1,0 +1,103 @@
+#pragma once
+// A count of equity: what it is asked (the spot and how to count it) and what
+// it gives back (the result, or why there is none), apart from the count
+// itself, so that the parts of the count can name them.
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "engine/cards/card.h"
+#include "engine/cards/category.h"
+#include "engine/ranges/hand_range.h"
+
+namespace korvana {
+
+inline constexpr int kMaxOpponents = 9;
+
+struct EquitySpot {
+    std::array<Card, 2> hero;
+    std::vector<Card> board;           // 0..5 cards
+    std::vector<Card> dead;            // seen folded or burnt: dealt to nobody
+    std::vector<HandRange> opponents;  // 1..kMaxOpponents
+};
+
+enum class EquityMethod { Automatic, Enumerate, Sample };
+
+struct EquityOptions {
+    EquityMethod method = EquityMethod::Automatic;
+    int threads = 1;
+    // Automatic enumerates when the deals are at most this many.
+    std::uint64_t automaticEnumerationDeals = 200'000'000;
+    // Enumerate refuses spots with more deals than this.
+    std::uint64_t enumerationDealLimit = 20'000'000'000;
+    // A sample stops at whichever comes first: this standard error (a
+    // fraction of a pot; 0 for none), this many deals (0 for no limit), or the
+    // time budget. The time budget stops an enumeration too.
+    double targetStandardError = 0.0005;
+    std::uint64_t sampleDeals = 0;
+    std::chrono::milliseconds timeBudget{10'000};
+    std::uint64_t seed = 1;  // the same seed and options give the same sample
+};
+
+struct PlayerEquity {
+    std::uint64_t wins = 0;  // deals won alone
+    std::uint64_t ties = 0;  // deals where the player shares the best hand
+    double equity = 0.0;     // wins plus each split pot's share, over all deals
+};
+
+struct EquityResult {
+    bool enumerated = false;  // every deal counted, or a sample
+    // False when cancelled or out of time before the end: an enumeration
+    // then holds the deals counted so far, which are spread over the boards
+    // but are not all of them.
+    bool complete = false;
+    // Stopped by the time budget (not by a cancel) before the end: the
+    // figures hold every deal counted until then.
+    bool timeLimitReached = false;
+    std::uint64_t deals = 0;
+    std::uint64_t allDeals = 0;  // every possible deal; 0 when not counted
+    // Of a sample: the largest standard error of the players' equities
+    // (a fraction of a pot). 0 when enumerated.
+    double standardError = 0.0;
+    std::vector<PlayerEquity> players;  // the hero, then the opponents as given
+    // Deals in which the hero ends with each category, in list order (Royal Flash first).
+    std::array<std::uint64_t, 10> heroFinal{};
+};
+
+struct EquityError {
+    enum class Problem {
+        OpponentCount,  // not 1..kMaxOpponents opponents
+        BoardSize,      // more than five board cards
+        CardTwice,      // a card given twice among hero, board and dead cards
+        TooFewCards,    // not enough cards left to deal every opponent and the board
+        RangeEmpty,     // an opponent's range lost every hand to the known cards
+        NoDeal,         // the ranges together leave no way to deal
+        TooManyDeals,   // Enumerate asked for more than enumerationDealLimit
+    };
+    Problem problem = Problem::NoDeal;
+    int opponent = 0;         // 1-based, for RangeEmpty
+    Card card{};              // for CardTwice
+    std::uint64_t deals = 0;  // for TooManyDeals: at most this many deals, or 2^64 - 1 for more
+    double dealsAbout = 0;    // for TooManyDeals: the same whatever its size
+    // For NoDeal: the opponents (1-based) whose ranges cannot be dealt together.
+    std::vector<int> opponents{};
+};
+
+// Lets another thread follow and stop a computation.
+class EquityControl {
+public:
+    void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
+    bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+
+    // Called now and then with the result so far and the share of the work
+    // done (0..1), from the computing threads but never two at once.
+    std::function<void(const EquityResult& soFar, double done)> onProgress;
+
+private:
+    std::atomic<bool> cancelled_{false};
+};
+
+}  // namespace korvana

@@ -1,0 +1,45 @@
+#include "engine/equity/grid_equity.h"
+
+#include <variant>
+
+#include "engine/cards/card_index.h"
+#include "engine/ranges/range_grid.h"
+
+namespace korvana {
+
+std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads) {
+    EquityOptions quick;
+    quick.method = flopKnown ? EquityMethod::Enumerate : EquityMethod::Sample;
+    quick.threads = threads;
+    quick.targetStandardError = 0;
+    quick.sampleDeals = 3'000;
+    if (flopKnown) return {quick};
+    // About 0.2 points of standard error per cell.
+    EquityOptions fine = quick;
+    fine.sampleDeals = 60'000;
+    return {quick, fine};
+}
+
+GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,
+                               const EquityOptions& options, EquityControl* control) {
+    CardMask known = cardBit(hero[0]) | cardBit(hero[1]);
+    for (const Card card : board) known |= cardBit(card);
+    GridEquities equities;
+    for (int row = 0; row < kGridSide; ++row)
+        for (int column = 0; column < kGridSide; ++column) {
+            if (control && control->cancelled()) return equities;
+            std::vector<PocketCards> left;
+            for (const PocketCards cards : startingHandAt(row, column).hands())
+                if ((cards.mask() & known) == 0) left.push_back(cards);
+            if (left.empty()) continue;
+            const EquitySpot spot{hero, board, {}, {HandRange(std::move(left))}};
+            const auto result = computeEquity(spot, options, control);
+            if (const auto* counted = std::get_if<EquityResult>(&result);
+                counted && counted->complete && counted->deals > 0)
+                equities[static_cast<size_t>(row * kGridSide + column)] =
+                    counted->players.front().equity;
+        }
+    return equities;
+}
+
+}  // namespace korvana

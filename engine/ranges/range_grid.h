@@ -1,0 +1,29 @@
+#pragma once
+// The 13 x 13 grid of starting hands as players draw it: aces first, pairs
+// on the diagonal, suited hands above it and offsuit below; and the shortest
+// usual text of a set of hands picked on it ("TT+, AQs+, AKo").
+#include <bitset>
+#include <string>
+
+#include "engine/ranges/starting_hand.h"
+
+namespace korvana {
+
+inline constexpr int kGridSide = 13;
+
+// Row and column 0..12, the ace first.
+StartingHand startingHandAt(int row, int column);
+struct GridPlace {
+    int row = 0, column = 0;
+};
+GridPlace gridPlaceOf(const StartingHand& hand);
+
+// A set of two-card combinations, by PocketCards::number().
+using HandSet = std::bitset<kPocketCardPairs>;
+
+// The text the range parser reads back as exactly these hands: whole
+// starting hands in runs (QQ+, 22-66, A2s+, KTo+, A5s-A2s), the rest as
+// single hands ("AhKh"); empty for every hand (any two cards) or none.
+std::string shortestRangeText(const HandSet& hands);
+
+}  // namespace korvana

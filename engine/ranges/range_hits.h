@@ -1,0 +1,30 @@
+#pragma once
+// What an opponent's range holds on the board: how many of its combinations
+// make each hand category now, and how many hold the usual draws. The
+// combinations that share a card with a known card (the hero's, the
+// board's, dead ones) are left out.
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "engine/cards/card_index.h"
+#include "engine/ranges/hand_range.h"
+
+namespace korvana {
+
+struct RangeHits {
+    int combos = 0;                    // the range's combinations the known cards leave
+    std::array<int, 10> categories{};  // in list order: Royal Flush first
+    // Draws only count while the board is still to come (flop, turn), when
+    // the hand is not already made that way, and when a pocket card helps.
+    int flushDraws = 0;  // four of a suit, a pocket card among them
+    int openEnded = 0;   // two or more ranks would make a straight
+    int gutshots = 0;    // exactly one rank would
+};
+
+// Nullopt before the flop (fewer than three board cards). 'known' holds the
+// board and every other card no opponent can hold.
+std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vector<Card>& board,
+                                        CardMask known);
+
+}  // namespace korvana

@@ -1,0 +1,50 @@
+#pragma once
+// A spot as text, for copying and pasting it: the seven slots in slot order
+// as korvana-odds writes them, and on a second line the opponents as its
+// options, so the same text goes back into the window or, as arguments, into
+// korvana-odds:
+//
+//   Ah Kh Qd Jd Td - -
+//   --opponents 3 --vs QQ+,AKs --vs QQ+,AKs --vs QQ+,AKs
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/cards/hand.h"
+
+namespace korvana {
+
+// The range is written without blanks, so that the second line splits into
+// arguments as a shell splits it; an empty range (any two cards) names no --vs.
+std::string spotText(const Hand& hand, int opponents, std::string_view range);
+
+struct PastedSpot {
+    Hand hand;
+    // Only when the text names them; the range as written, "" for any two cards.
+    std::optional<int> opponents;
+    std::optional<std::string> range;
+};
+
+struct SpotTextError {
+    enum class Problem {
+        NoCards,        // nothing that reads as a card or a slot
+        UnknownCard,    // piece: the word that is no card
+        CardTwice,      // piece: the card
+        TooManySlots,   // piece: the eighth slot
+        UnknownOption,  // piece: the option
+        MissingValue,   // piece: the option without its value
+        BadOpponents,   // piece: the value of --opponents
+        MixedRanges,    // opponents holding different ranges (the window has one)
+    };
+    Problem problem = Problem::NoCards;
+    std::string piece;
+};
+
+// Reads card codes ("Ah Kh - Qd", "AhKh", "ah,kh", "T♥") into slots 1..7 in
+// order, "-" for an empty slot, then any --opponents N and --vs RANGE (or
+// --vs=RANGE); a value runs up to the next option, quotes around it dropped.
+// Whether a range reads is for the caller to judge.
+std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text);
+
+}  // namespace korvana

@@ -1,0 +1,104 @@
+#include "engine/table/table_session.h"
+
+#include <utility>
+
+namespace korvana {
+
+namespace {
+
+TableSnapshot startTable(bool autoSwitch) {
+    TableSnapshot table;
+    table.autoSwitch = autoSwitch;
+    return table;
+}
+
+const std::vector<int> kEverySlot = {1, 2, 3, 4, 5, 6, 7};
+
+}  // namespace
+
+TableSession::TableSession(bool autoSwitch, AutoSwitchKeeper keeper, std::size_t undoSteps)
+    : keep_(std::move(keeper)), table_(startTable(autoSwitch)), history_(table_, undoSteps) {
+    analyse();
+    history_.replaceCurrent(table_);
+}
+
+TableUpdate TableSession::now() const {
+    return {table_, analysis_, {}};
+}
+
+void TableSession::analyse() {
+    analysis_ = korvana::analyse(table_.hand, table_.round, table_.autoSwitch, table_.best);
+    table_.round = analysis_.round;
+    table_.best = analysis_.best;
+}
+
+TableUpdate TableSession::change(std::vector<int> touchedSlots) {
+    analyse();
+    history_.record(table_);
+    return {table_, analysis_, std::move(touchedSlots)};
+}
+
+TableUpdate TableSession::toggleCard(Card card) {
+    const CardToggle toggle = table_.hand.toggleCard(card);
+    if (toggle.outcome == CardToggle::Outcome::NoRoom) return change();
+    return change({toggle.slot});
+}
+
+TableUpdate TableSession::takeOff(int slot) {
+    table_.hand.empty(slot);
+    return change({slot});
+}
+
+TableUpdate TableSession::placeHand(const Hand& hand) {
+    table_.hand = hand;
+    return change(kEverySlot);
+}
+
+TableUpdate TableSession::fold() {
+    if (table_.hand.clear() >= 2) ++table_.handsPlayed;
+    return change(kEverySlot);
+}
+
+TableUpdate TableSession::chooseRound(Round round) {
+    table_.round = round;
+    return change();
+}
+
+TableUpdate TableSession::switchAutoSwitch() {
+    const bool on = !table_.autoSwitch;
+    if (keep_ && !keep_(on)) return now();
+    table_.autoSwitch = on;
+    return change();
+}
+
+TableUpdate TableSession::undo() {
+    return step(Step::Back);
+}
+
+TableUpdate TableSession::redo() {
+    return step(Step::Forward);
+}
+
+TableUpdate TableSession::step(Step step) {
+    const bool back = step == Step::Back;
+    const std::optional<TableSnapshot> target = back ? history_.undo() : history_.redo();
+    if (!target) return now();
+    if (target->autoSwitch != table_.autoSwitch && keep_ && !keep_(target->autoSwitch)) {
+        // Not taken: the history stays where it was.
+        back ? history_.redo() : history_.undo();
+        return now();
+    }
+    // The pass starts from that moment's round and best hand, so both come back.
+    table_ = *target;
+    analyse();
+    return {table_, analysis_, kEverySlot};
+}
+
+TableUpdate TableSession::restoreAutoSwitch(bool on) {
+    table_.autoSwitch = on;
+    analyse();
+    history_.replaceCurrent(table_);
+    return now();
+}
+
+}  // namespace korvana

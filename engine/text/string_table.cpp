@@ -1,0 +1,187 @@
+#include "engine/text/string_table.h"
+
+#include <array>
+
+#include "korvana_version.h"
+
+namespace korvana {
+namespace {
+
+// A new language takes the next column, here and in every entry below.
+constexpr size_t kLanguageCount = 2;
+
+// The column of a language in the table.
+constexpr size_t columnOf(Language language) {
+    switch (language) {
+        case Language::English: return 0;
+        case Language::Russian: return 1;
+    }
+    return 0;
+}
+
+struct Entry {
+    Phrase phrase;
+    std::array<std::string_view, kLanguageCount> texts;  // in column order
+};
+
+// In the order of Phrase. The odds list has always written "Flash" for a
+// flush; players know its rows by those words, so they stay.
+constexpr Entry kEntries[] = {
+    {Phrase::HighCard, {"High card", "Высшая карта"}},
+    {Phrase::Pair, {"Pair", "Пара"}},
+    {Phrase::TwoPairs, {"Two Pairs", "Две пары"}},
+    {Phrase::ThreeOfAKind, {"Three of a kind", "Сет"}},
+    {Phrase::Straight, {"Straight", "Стрейт"}},
+    {Phrase::Flush, {"Flash", "Флеш"}},
+    {Phrase::FullHouse, {"Full house", "Фул Хаус"}},
+    {Phrase::FourOfAKind, {"Four of a kind", "Каре"}},
+    {Phrase::StraightFlush, {"Straight Flash", "Стрейт Флеш"}},
+    {Phrase::RoyalFlush, {"Royal Flash", "Роял Флеш"}},
+    {Phrase::Complete, {"complete", "завершен"}},
+    {Phrase::Impossible, {"impossible", "невозможен"}},
+    {Phrase::No, {"no", "нет"}},
+    {Phrase::And, {"and", "и"}},
+    {Phrase::Odds, {"odds", "шансы"}},
+    {Phrase::BestHand, {"Best hand", "Лучшая рука"}},
+    {Phrase::OneIn, {"1 in %1", "1 из %1"}},
+    {Phrase::ExactChanceByFlop, {"Exact chance by the flop", "Точный шанс к флопу"}},
+    {Phrase::ExactChanceByTurn, {"Exact chance by the turn", "Точный шанс к терну"}},
+    {Phrase::ExactChanceByRiver, {"Exact chance by the river", "Точный шанс к риверу"}},
+    {Phrase::ListedOdds,
+     {"1:%1 in the list: the formula's odds, one success in %1 tries (%2).",
+      "1:%1 в списке: шансы по формуле, в среднем одна удача на %1 попыток (%2)."}},
+    {Phrase::ListedImpossible,
+     {"In the list: the formula finds no way to this hand.",
+      "В списке: по формуле эта комбинация невозможна."}},
+    {Phrase::ListedComplete,
+     {"In the list: the hand is complete.", "В списке: комбинация собрана."}},
+    {Phrase::CannotCome, {", this hand cannot come.", ", эта комбинация не соберётся."}},
+    {Phrase::FormulaDiffers,
+     {"The formula and the exact chance differ by more than %1 times.",
+      "Формула расходится с точным шансом больше чем в %1 раза."}},
+    {Phrase::NoOuts,
+     {"No outs: no single next card makes this hand.",
+      "Аутов нет: ни одна следующая карта не собирает комбинацию."}},
+    {Phrase::EveryCardIsAnOut,
+     {"Outs: any card not on the table.", "Ауты: любая карта, которой нет на столе."}},
+    {Phrase::Outs, {"Outs (%1):", "Ауты (%1):"}},
+    {Phrase::RangeHitsHeading,
+     {"Range %1 on this board, %2 combinations:", "Диапазон %1 на этой доске, комбинаций: %2"}},
+    {Phrase::FlushDraw, {"Flush draw", "Флеш-дро"}},
+    {Phrase::OpenEndedDraw, {"Open-ended straight draw", "Двустороннее стрит-дро"}},
+    {Phrase::Gutshot, {"Gutshot", "Гатшот"}},
+    {Phrase::RoundSwitchedFlop,
+     {"Odds by the flop (round switched automatically)",
+      "Шансы к флопу (раунд переключён автоматически)"}},
+    {Phrase::RoundSwitchedTurn,
+     {"Odds by the turn (round switched automatically)",
+      "Шансы к терну (раунд переключён автоматически)"}},
+    {Phrase::RoundSwitchedRiver,
+     {"Odds by the river (round switched automatically)",
+      "Шансы к риверу (раунд переключён автоматически)"}},
+    {Phrase::WinChancesAgainstOne,
+     {"Win chances against %1 opponent:", "Шансы против %1 соперника:"}},
+    {Phrase::WinChancesAgainstMany,
+     {"Win chances against %1 opponents:", "Шансы против %1 соперников:"}},
+    {Phrase::Win, {"win", "выигрыш"}},
+    {Phrase::Tie, {"tie", "ничья"}},
+    {Phrase::Equity, {"equity", "доля банка"}},
+    {Phrase::TheOnlyBoard, {"the only board", "единственная доска"}},
+    {Phrase::TheOnlyDeal, {"the only deal", "единственная раздача"}},
+    {Phrase::AllBoards, {"all %1 boards", "все доски: %1"}},
+    {Phrase::AllDeals, {"all %1 deals", "все раздачи: %1"}},
+    {Phrase::DealsCounted, {"%1 of all %2 deals counted", "посчитано раздач: %1 из %2"}},
+    {Phrase::OneSampledDeal,
+     {"%1 sampled deal, too few to estimate the error",
+      "случайных раздач: %1, слишком мало для оценки погрешности"}},
+    {Phrase::TooFewSampled,
+     {"%1 sampled deals, too few to estimate the error",
+      "случайных раздач: %1, слишком мало для оценки погрешности"}},
+    {Phrase::SampledDeals, {"%1 sampled deals, \u00b1%2", "случайных раздач: %1, \u00b1%2"}},
+    {Phrase::TimeLimitReached, {"(time limit reached)", "(время вышло)"}},
+    {Phrase::PotOdds,
+     {"Pot odds: %1 to call into %2 needs %3 equity; yours is %4: %5",
+      "Шансы банка: колл %1 в банк %2 требует доли банка %3; у вас %4: %5"}},
+    {Phrase::CallPays, {"the call pays", "колл окупается"}},
+    {Phrase::CallDoesNotPay, {"the call does not pay", "колл не окупается"}},
+    {Phrase::QuotedPiece, {"\"%1\"", "«%1»"}},
+    {Phrase::RangeHoldsNoHands, {"The range holds no hands.", "В диапазоне нет ни одной руки."}},
+    {Phrase::RangeNotAHand,
+     {"%1 is not a hand (e.g. QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, random).",
+      "%1 — не рука (например, QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, T9s-65s, AhKh, 15%, "
+      "random)."}},
+    {Phrase::RangeSuitedPair,
+     {"%1: a pair is neither suited nor offsuit.",
+      "%1: пара не бывает ни одномастной, ни разномастной."}},
+    {Phrase::RangeUnmatchedEnds,
+     {"%1: both ends must be pairs, or both two ranks of the same kind with the same first rank "
+      "or the same gap (T9s-65s, A5s-A2s).",
+      "%1: оба конца должны быть парами либо двумя рангами одного вида с одинаковым старшим "
+      "рангом или одинаковым разрывом (T9s-65s, A5s-A2s)."}},
+    {Phrase::RangeSameCardTwice, {"%1 holds one card twice.", "В %1 одна карта указана дважды."}},
+    {Phrase::RangePlusOnOneHand,
+     {"%1: + follows a pair or two ranks (QQ+, A2s+), not one hand.",
+      "%1: «+» ставится после пары или двух рангов (QQ+, A2s+), а не после одной руки."}},
+    {Phrase::RangeShareOutOfRange,
+     {"%1: a share of hands is more than 0% and at most 100%.",
+      "%1: доля рук — больше 0% и не больше 100%."}},
+    {Phrase::RangeTooLong,
+     {"The range is longer than %1 characters.", "Диапазон длиннее %1 символов."}},
+};
+
+// Looking a phrase up by its position needs every phrase in its place.
+constexpr bool inPhraseOrder() {
+    size_t position = 0;
+    for (const Entry& entry : kEntries)
+        if (static_cast<size_t>(entry.phrase) != position++) return false;
+    return position == static_cast<size_t>(Phrase::RangeTooLong) + 1;
+}
+static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
+
+Phrase phraseOf(Category category) {
+    switch (category) {
+        case Category::HighCard: return Phrase::HighCard;
+        case Category::Pair: return Phrase::Pair;
+        case Category::TwoPairs: return Phrase::TwoPairs;
+        case Category::ThreeOfAKind: return Phrase::ThreeOfAKind;
+        case Category::Straight: return Phrase::Straight;
+        case Category::Flush: return Phrase::Flush;
+        case Category::FullHouse: return Phrase::FullHouse;
+        case Category::FourOfAKind: return Phrase::FourOfAKind;
+        case Category::StraightFlush: return Phrase::StraightFlush;
+        case Category::RoyalFlush: break;
+    }
+    return Phrase::RoyalFlush;
+}
+
+}  // namespace
+
+std::string_view phrase(Language language, Phrase phrase) {
+    return kEntries[static_cast<size_t>(phrase)].texts[columnOf(language)];
+}
+
+std::string_view categoryName(Language language, Category category) {
+    return phrase(language, phraseOf(category));
+}
+
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto n = static_cast<size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < values.size()) {
+            text += values.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string_view programVersion() {
+    return KORVANA_VERSION;
+}
+
+}  // namespace korvana

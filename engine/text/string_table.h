@@ -1,0 +1,98 @@
+#pragma once
+// Every text the engine writes: the odds rows, the best hand and the exact
+// chances, one phrase per entry with its text in each language (UTF-8). The
+// window's own texts go through Qt's translations; these are the ones
+// korvana-odds prints too, so they live here, without Qt.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "engine/cards/category.h"
+#include "engine/text/language.h"
+
+namespace korvana {
+
+enum class Phrase {
+    // The category names.
+    HighCard,
+    Pair,
+    TwoPairs,
+    ThreeOfAKind,
+    Straight,
+    Flush,
+    FullHouse,
+    FourOfAKind,
+    StraightFlush,
+    RoyalFlush,
+    // The words of the odds rows and the best-hand text.
+    Complete,
+    Impossible,
+    No,
+    And,
+    Odds,
+    BestHand,
+    // The exact chances; %1, %2 stand for the values filled in.
+    OneIn,  // "1 in %1"
+    ExactChanceByFlop,
+    ExactChanceByTurn,
+    ExactChanceByRiver,
+    ListedOdds,  // %1 the list's x, %2 the formula's chance in percent
+    ListedImpossible,
+    ListedComplete,
+    CannotCome,
+    FormulaDiffers,  // %1 the factor
+    NoOuts,
+    EveryCardIsAnOut,
+    Outs,  // %1 the number of outs
+    // What a range holds on the board (korvana-odds --range-hits).
+    RangeHitsHeading,  // %1 the range as given, %2 its combinations left
+    FlushDraw,
+    OpenEndedDraw,
+    Gutshot,
+    // korvana-odds: the round it switched to, the win chances, the pot odds.
+    RoundSwitchedFlop,
+    RoundSwitchedTurn,
+    RoundSwitchedRiver,
+    WinChancesAgainstOne,   // %1 the number of opponents
+    WinChancesAgainstMany,  // %1 the number of opponents
+    Win,
+    Tie,
+    Equity,
+    TheOnlyBoard,
+    TheOnlyDeal,
+    AllBoards,       // %1 the number of boards
+    AllDeals,        // %1 the number of deals
+    DealsCounted,    // %1 the deals counted, %2 all deals
+    OneSampledDeal,  // %1 the number of deals (1)
+    TooFewSampled,   // %1 the number of deals
+    SampledDeals,    // %1 the number of deals, %2 the error
+    TimeLimitReached,
+    PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
+    CallPays,
+    CallDoesNotPay,
+    // What is wrong with a range; %1 stands for the faulty piece, quoted.
+    QuotedPiece,  // %1 the piece as shown
+    RangeHoldsNoHands,
+    RangeNotAHand,
+    RangeSuitedPair,
+    RangeUnmatchedEnds,
+    RangeSameCardTwice,
+    RangePlusOnOneHand,
+    RangeShareOutOfRange,
+    RangeTooLong,  // %1 the most characters a range has
+};
+
+// The phrase in the given language; a value outside Language reads as English.
+std::string_view phrase(Language language, Phrase phrase);
+
+// The name of a category as the odds list and the best-hand panel show it.
+std::string_view categoryName(Language language, Category category);
+
+// The pattern with %1 .. %9 replaced by the values in order, in one pass, so
+// a value that holds "%2" itself stays as it is.
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// The program version, e.g. "1.5.3".
+std::string_view programVersion();
+
+}  // namespace korvana

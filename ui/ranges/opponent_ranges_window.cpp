@@ -1,0 +1,133 @@
+#include "ui/ranges/opponent_ranges_window.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "engine/equity/equity.h"
+#include "ui/ranges/range_texts.h"
+
+namespace korvana::ui {
+
+namespace {
+
+// Room for a range of several pieces; the box scrolls beyond it.
+constexpr int kRangeWidth = 260;
+
+}  // namespace
+
+OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSeparator,
+                                           QWidget* parent)
+    : QDialog(parent), language_(language), decimalSeparator_(std::move(decimalSeparator)) {
+    setObjectName(QStringLiteral("opponentRangesWindow"));
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        const QString number = QString::number(opponent);
+        Row row{new QLabel(this),      new QLineEdit(this),   new QLabel(this),
+                new QToolButton(this), new QToolButton(this), std::nullopt};
+        row.range->setObjectName(QStringLiteral("opponentRange") + number);
+        row.range->setMinimumWidth(kRangeWidth);
+        row.range->setMaxLength(static_cast<int>(kMaxRangeCharacters));
+        // Cards may be typed with suit symbols, which the window's fonts may
+        // lack; the box takes them from another font then.
+        QFont symbols = row.range->font();
+        symbols.setStyleStrategy(QFont::PreferDefault);
+        row.range->setFont(symbols);
+        row.caption->setBuddy(row.range);
+        row.share->setObjectName(QStringLiteral("opponentShare") + number);
+        row.grid->setObjectName(QStringLiteral("opponentGrid") + number);
+        row.copy->setObjectName(QStringLiteral("opponentCopy") + number);
+        const int line = opponent - 1;
+        grid->addWidget(row.caption, line, 0);
+        grid->addWidget(row.range, line, 1);
+        grid->addWidget(row.share, line, 2);
+        grid->addWidget(row.grid, line, 3);
+        grid->addWidget(row.copy, line, 4);
+        connect(row.range, &QLineEdit::textEdited, this,
+                [this, opponent](const QString& text) { Q_EMIT rangeEdited(opponent, text); });
+        connect(row.range, &QLineEdit::editingFinished, this,
+                [this, opponent] { Q_EMIT rangeDone(opponent); });
+        connect(row.grid, &QToolButton::clicked, this,
+                [this, opponent] { Q_EMIT gridRequested(opponent); });
+        connect(row.copy, &QToolButton::clicked, this,
+                [this, opponent] { Q_EMIT copyToOthers(opponent); });
+        rows_.push_back(row);
+        setCombinations(opponent, kPocketCardPairs);
+    }
+    grid->setColumnStretch(1, 1);
+    retranslate();
+}
+
+// A box losing its focus as the window goes says it is finished; by then
+// this window is no longer one to say so for it.
+OpponentRangesWindow::~OpponentRangesWindow() {
+    for (const Row& r : rows_) r.range->disconnect(this);
+}
+
+void OpponentRangesWindow::setLanguage(Language language) {
+    language_ = language;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showTooltip(opponent);
+}
+
+void OpponentRangesWindow::setOpponents(int opponents) {
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        const bool playing = opponent <= opponents;
+        Row& r = row(opponent);
+        for (QWidget* part : {static_cast<QWidget*>(r.caption), static_cast<QWidget*>(r.share)})
+            part->setEnabled(playing);
+    }
+}
+
+void OpponentRangesWindow::setRangeText(int opponent, const QString& text) {
+    row(opponent).range->setText(text);  // textEdited comes from the player alone
+}
+
+QString OpponentRangesWindow::rangeText(int opponent) const {
+    return row(opponent).range->text();
+}
+
+void OpponentRangesWindow::setCombinations(int opponent, int combinations) {
+    Row& r = row(opponent);
+    r.combinations = combinations;
+    r.share->setText(rangeShareText(combinations, decimalSeparator_));
+}
+
+void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeError>& problem) {
+    Row& r = row(opponent);
+    r.problem = problem;
+    r.range->setStyleSheet(problem ? QStringLiteral("QLineEdit { border: 1px solid red; }")
+                                   : QString());
+    showTooltip(opponent);
+}
+
+void OpponentRangesWindow::showTooltip(int opponent) {
+    Row& r = row(opponent);
+    r.range->setToolTip(r.problem ? rangeProblemText(language_, *r.problem) : rangeBoxTooltip());
+}
+
+void OpponentRangesWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
+}
+
+void OpponentRangesWindow::retranslate() {
+    setWindowTitle(tr("Opponents' ranges"));
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        Row& r = row(opponent);
+        r.caption->setText(tr("Opponent &%1:").arg(opponent));
+        r.range->setPlaceholderText(anyTwoCardsText());
+        r.grid->setText(tr("Grid\u2026"));
+        r.grid->setToolTip(tr("Choose the range on the grid of starting hands"));
+        r.copy->setText(tr("Copy to others"));
+        r.copy->setToolTip(tr("Give every other opponent this range"));
+        r.share->setText(rangeShareText(r.combinations, decimalSeparator_));
+        r.share->setToolTip(tr("The share of all two-card combinations the range holds"));
+        showTooltip(opponent);
+    }
+}
+
+}  // namespace korvana::ui

@@ -1,0 +1,71 @@
+#pragma once
+// The small window of the opponents' ranges: a row per opponent with his
+// range as text (empty for any two cards), the share of hands it holds, a
+// button that opens the grid for the row and one that copies the row's range
+// to every other opponent. Rows beyond the number of opponents stay
+// editable but greyed. It only shows what it is given and says what the
+// player changed.
+#include <QDialog>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "engine/ranges/hand_range.h"
+#include "engine/text/language.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace korvana::ui {
+
+class OpponentRangesWindow : public QDialog {
+    Q_OBJECT
+public:
+    // language: that of the hand names, in which a range's problem is told.
+    OpponentRangesWindow(Language language, QString decimalSeparator, QWidget* parent = nullptr);
+    ~OpponentRangesWindow() override;
+
+    void setLanguage(Language language);
+
+    // Opponent numbers are 1..kMaxOpponents. None of these signals a change.
+    void setOpponents(int opponents);
+    void setRangeText(int opponent, const QString& text);
+    QString rangeText(int opponent) const;
+    // The share of all combinations the row's last good range holds.
+    void setCombinations(int opponent, int combinations);
+    // Outlines the row's range in red with the problem as its tooltip;
+    // nullopt clears the mark.
+    void markRange(int opponent, const std::optional<RangeError>& problem);
+
+Q_SIGNALS:
+    void rangeEdited(int opponent, const QString& text);
+    // Return pressed in a row's range, or the row left.
+    void rangeDone(int opponent);
+    void copyToOthers(int opponent);
+    void gridRequested(int opponent);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Row {
+        QLabel* caption;
+        QLineEdit* range;
+        QLabel* share;
+        QToolButton* grid;
+        QToolButton* copy;
+        std::optional<RangeError> problem;
+        int combinations = 0;  // shown again in a new language
+    };
+    Row& row(int opponent) { return rows_[static_cast<size_t>(opponent - 1)]; }
+    const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent - 1)]; }
+    void retranslate();
+    void showTooltip(int opponent);
+
+    Language language_;
+    QString decimalSeparator_;
+    std::vector<Row> rows_;
+};
+
+}  // namespace korvana::ui

@@ -1,0 +1,85 @@
+#include "ui/ranges/range_hits_table.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "engine/cards/category.h"
+#include "engine/text/string_table.h"
+
+namespace korvana::ui {
+
+namespace {
+
+constexpr int kLines = 13;  // ten categories and three draws
+
+}  // namespace
+
+RangeHitsTable::RangeHitsTable(Language language, QString decimalSeparator, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)), caption_(new QLabel(this)) {
+    setObjectName(QStringLiteral("rangeHits"));
+    QFont bold = caption_->font();
+    bold.setBold(true);
+    caption_->setFont(bold);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(0);
+    grid->addWidget(caption_, 0, 0, 1, 3);
+    const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("100.0%")) + 6;
+    for (int line = 0; line < kLines; ++line) {
+        auto* name = new QLabel(this);
+        auto* count = new QLabel(this);
+        auto* share = new QLabel(this);
+        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        count->setFixedWidth(numberWidth);
+        share->setFixedWidth(numberWidth);
+        if (line < 10)
+            name->setText(QString::fromUtf8(
+                categoryName(language, kCategoriesInListOrder[static_cast<size_t>(line)])));
+        grid->addWidget(name, line + 1, 0);
+        grid->addWidget(count, line + 1, 1);
+        grid->addWidget(share, line + 1, 2);
+        names_.push_back(name);
+        counts_.push_back(count);
+        shares_.push_back(share);
+    }
+    grid->setColumnStretch(0, 1);
+    retranslate();
+}
+
+void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
+    hits_ = hits;
+    const int counts[kLines] = {hits.categories[0], hits.categories[1], hits.categories[2],
+                                hits.categories[3], hits.categories[4], hits.categories[5],
+                                hits.categories[6], hits.categories[7], hits.categories[8],
+                                hits.categories[9], hits.flushDraws,    hits.openEnded,
+                                hits.gutshots};
+    for (int line = 0; line < kLines; ++line) {
+        const auto at = static_cast<size_t>(line);
+        const double percent = hits.combos > 0 ? 100.0 * counts[line] / hits.combos : 0.0;
+        counts_[at]->setText(QString::number(counts[line]));
+        shares_[at]->setText(
+            QString::number(percent, 'f', 1).replace(QLatin1Char('.'), decimalSeparator_) +
+            QLatin1Char('%'));
+        const bool shown = line < 10 || draws;
+        names_[at]->setVisible(shown);
+        counts_[at]->setVisible(shown);
+        shares_[at]->setVisible(shown);
+    }
+    retranslate();
+}
+
+void RangeHitsTable::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void RangeHitsTable::retranslate() {
+    caption_->setText(tr("On this board, of %1 combos:").arg(hits_.combos));
+    names_[10]->setText(tr("Flush draw"));
+    names_[11]->setText(tr("Open-ended straight draw"));
+    names_[12]->setText(tr("Gutshot"));
+}
+
+}  // namespace korvana::ui

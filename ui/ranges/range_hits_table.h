@@ -1,0 +1,37 @@
+#pragma once
+// What a range holds on the board, in the grid window: a caption, then a
+// line per hand category in the odds list's order and per draw, each with
+// its combinations and their share of the range. The labels are made once
+// and only their numbers change, so that a drag over the grid stays smooth.
+#include <QWidget>
+#include <vector>
+
+#include "engine/ranges/range_hits.h"
+#include "engine/text/language.h"
+
+class QLabel;
+
+namespace korvana::ui {
+
+class RangeHitsTable : public QWidget {
+    Q_OBJECT
+public:
+    // language: that of the hand names, as the odds list shows them.
+    RangeHitsTable(Language language, QString decimalSeparator, QWidget* parent = nullptr);
+
+    // draws: whether cards are still to come (the draw lines are shown).
+    void setHits(const RangeHits& hits, bool draws);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+
+    QString decimalSeparator_;
+    RangeHits hits_;
+    QLabel* caption_;
+    std::vector<QLabel*> names_, counts_, shares_;  // categories, then the three draws
+};
+
+}  // namespace korvana::ui

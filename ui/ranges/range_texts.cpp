@@ -1,0 +1,45 @@
+#include "ui/ranges/range_texts.h"
+
+#include <QCoreApplication>
+
+#include "engine/cards/pocket_cards.h"
+#include "engine/ranges/range_error_text.h"
+#include "engine/text/decimal_text.h"
+
+namespace korvana::ui {
+
+QString rangeShareText(int combinations, const QString& decimalSeparator) {
+    const QString share = QString::fromStdString(
+        decimalText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator.toStdString()));
+    return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
+}
+
+QString rangeProblemText(Language language, const RangeError& error) {
+    // A piece may be most of a pasted text; the tooltip shows its start.
+    constexpr qsizetype kShownPiece = 60;
+    QString piece = QString::fromStdString(error.piece);
+    if (piece.size() > kShownPiece) piece = piece.left(kShownPiece - 1) + QChar(0x2026);
+    return QString::fromStdString(rangeErrorText(language, error.problem, piece.toStdString()));
+}
+
+QString storedRangeTooLongText(const QString& location) {
+    return QCoreApplication::translate(
+               "WinChance",
+               "The setting \"opponentrange\" in \"%1\" is longer than %2 characters and is not "
+               "read: the win chance is counted against any two cards.")
+        .arg(location)
+        .arg(static_cast<qulonglong>(kMaxRangeCharacters));
+}
+
+QString rangeBoxTooltip() {
+    return QCoreApplication::translate(
+        "WinChance",
+        "The hands this opponent may hold, e.g. QQ+, AKs, KQo, T9s-65s, 15%; empty for "
+        "any two cards");
+}
+
+QString anyTwoCardsText() {
+    return QCoreApplication::translate("WinChance", "any two cards");
+}
+
+}  // namespace korvana::ui

@@ -1,0 +1,25 @@
+#pragma once
+// The texts about ranges that the Opponents window, the grid and Paste share,
+// in the language of the installed translation.
+#include <QString>
+
+#include "engine/ranges/range_error.h"
+#include "engine/text/language.h"
+
+namespace korvana::ui {
+
+// How much of all two-card combinations a range holds: "15.1%, 200 combos".
+QString rangeShareText(int combinations, const QString& decimalSeparator);
+
+// What is wrong with a range the player typed, naming the piece at fault; in
+// the language of the hand names, as korvana-odds says it.
+QString rangeProblemText(Language language, const RangeError& error);
+// A stored range longer than the range box holds, in the settings at location.
+QString storedRangeTooLongText(const QString& location);
+
+// What the range box is for.
+QString rangeBoxTooltip();
+// Shown in the empty range box.
+QString anyTwoCardsText();
+
+}  // namespace korvana::ui
