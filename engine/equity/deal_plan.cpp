@@ -39,6 +39,30 @@ bool findRanged(const std::vector<const DealPlan::Opponent*>& ranged, size_t fro
     return false;
 }
 
+// Leaves out the hands that hold a known card, with their weights.
+void dropKnown(DealPlan::Opponent& opponent, CardMask known) {
+    size_t kept = 0;
+    for (size_t h = 0; h < opponent.hands.size(); ++h) {
+        if ((opponent.hands[h].mask() & known) != 0) continue;
+        opponent.hands[kept] = opponent.hands[h];
+        if (!opponent.weights.empty()) opponent.weights[kept] = opponent.weights[h];
+        ++kept;
+    }
+    opponent.hands.resize(kept);
+    if (!opponent.weights.empty()) opponent.weights.resize(kept);
+}
+
+// Only the weights' proportions count: the heaviest hand left weighs 1, and
+// a range whose hands all weigh the same is counted as unweighted.
+void weighAgainstHeaviest(DealPlan::Opponent& opponent) {
+    if (opponent.weights.empty()) return;
+    const double heaviest = *std::max_element(opponent.weights.begin(), opponent.weights.end());
+    for (double& weight : opponent.weights) weight /= heaviest;
+    if (std::all_of(opponent.weights.begin(), opponent.weights.end(),
+                    [](double weight) { return weight == 1; }))
+        opponent.weights.clear();
+}
+
 }  // namespace
 
 std::uint64_t chooseCards(int n, int k) {
@@ -157,10 +181,16 @@ std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot) {
     // one hand is a known hand.
     std::vector<DealPlan::Opponent> ranged, anyTwo;
     for (int i = 0; i < opponentCount; ++i) {
+        const HandRange& range = spot.opponents[static_cast<size_t>(i)];
+        // Every hand at one weight is as good as any two cards.
+        const bool even = range.hasEvenWeights();
         DealPlan::Opponent opponent{
-            i + 1, {}, spot.opponents[static_cast<size_t>(i)].isAnyTwoCards()};
-        for (const PocketCards& hand : spot.opponents[static_cast<size_t>(i)].hands())
-            if ((hand.mask() & plan.known) == 0) opponent.hands.push_back(hand);
+            i + 1, {}, even && range.hands().size() == static_cast<size_t>(kPocketCardPairs)};
+        for (size_t h = 0; h < range.hands().size(); ++h)
+            if ((range.hands()[h].mask() & plan.known) == 0) {
+                opponent.hands.push_back(range.hands()[h]);
+                if (!even) opponent.weights.push_back(range.weightAt(h));
+            }
         if (opponent.hands.empty()) return EquityError{Problem::RangeEmpty, i + 1};
         (opponent.anyTwoCards ? anyTwo : ranged).push_back(std::move(opponent));
     }
@@ -177,16 +207,14 @@ std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot) {
         it = ranged.erase(it);
     }
     for (auto& opponent : ranged) {
-        std::erase_if(opponent.hands,
-                      [&](const PocketCards& hand) { return (hand.mask() & plan.known) != 0; });
+        dropKnown(opponent, plan.known);
         if (opponent.hands.empty()) return EquityError{Problem::RangeEmpty, opponent.player};
+        weighAgainstHeaviest(opponent);
     }
     plan.opponents = std::move(ranged);
     plan.opponents.insert(plan.opponents.end(), anyTwo.begin(), anyTwo.end());
     for (auto& opponent : plan.opponents)
-        if (opponent.anyTwoCards)
-            std::erase_if(opponent.hands,
-                          [&](const PocketCards& hand) { return (hand.mask() & plan.known) != 0; });
+        if (opponent.anyTwoCards) dropKnown(opponent, plan.known);
 
     for (int index = 0; index < kDeckSize; ++index)
         if ((plan.known & cardBit(index)) == 0) plan.deck.push_back(index);

@@ -19,6 +19,9 @@ struct DealPlan {
         int player = 1;  // 1.. in the order given
         std::vector<PocketCards> hands;
         bool anyTwoCards = false;
+        // One per hand, the heaviest 1; empty when every hand weighs the same.
+        std::vector<double> weights{};
+        double weightAt(size_t hand) const { return weights.empty() ? 1.0 : weights[hand]; }
     };
     // An opponent whose range is one hand: his cards are as known as the board.
     struct KnownOpponent {

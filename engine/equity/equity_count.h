@@ -42,10 +42,12 @@ struct EquityOptions {
     std::uint64_t seed = 1;  // the same seed and options give the same sample
 };
 
+// Deals count with their weights (see EquityResult::weight): whole numbers
+// when no range is weighted.
 struct PlayerEquity {
-    std::uint64_t wins = 0;  // deals won alone
-    std::uint64_t ties = 0;  // deals where the player shares the best hand
-    double equity = 0.0;     // wins plus each split pot's share, over all deals
+    double wins = 0;      // deals won alone
+    double ties = 0;      // deals where the player shares the best hand
+    double equity = 0.0;  // wins plus each split pot's share, over all deals
 };
 
 struct EquityResult {
@@ -58,13 +60,18 @@ struct EquityResult {
     // figures hold every deal counted until then.
     bool timeLimitReached = false;
     std::uint64_t deals = 0;
+    // The deals' weights added up: each deal weighs the product of the
+    // weights of the hands dealt from the ranges (relative to each range's
+    // heaviest hand), so that equals 'deals' when no range is weighted. The
+    // wins, ties and categories are of this weight.
+    double weight = 0;
     std::uint64_t allDeals = 0;  // every possible deal; 0 when not counted
     // Of a sample: the largest standard error of the players' equities
     // (a fraction of a pot). 0 when enumerated.
     double standardError = 0.0;
     std::vector<PlayerEquity> players;  // the hero, then the opponents as given
     // Deals in which the hero ends with each category, in list order (Royal Flash first).
-    std::array<std::uint64_t, 10> heroFinal{};
+    std::array<double, 10> heroFinal{};
 };
 
 struct EquityError {

@@ -15,9 +15,11 @@ namespace {
 struct RankedHands {
     std::vector<CardMask> cards;
     std::vector<std::uint16_t> ranks;  // HandRank values
+    std::vector<double> weights;       // of a weighted range's hands, else empty
     void clear() {
         cards.clear();
         ranks.clear();
+        weights.clear();
     }
 };
 
@@ -196,7 +198,8 @@ private:
             settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
         ranks_.setBoard(board, boardCards | plan_.boardCards);
         for (size_t i = 0; i < listed_; ++i) {
-            const auto& hands = plan_.opponents[i].hands;
+            const auto& opponent = plan_.opponents[i];
+            const auto& hands = opponent.hands;
             const size_t first = i == 0 ? task_->firstHand : 0;
             const size_t end = i == 0 ? task_->endHand : hands.size();
             RankedHands& ranked = onBoard_[i];
@@ -205,20 +208,24 @@ private:
                 if ((hands[h].mask() & boardCards) == 0) {
                     ranked.cards.push_back(hands[h].mask());
                     ranked.ranks.push_back(ranks_.of(hands[h]).value);
+                    if (!opponent.weights.empty()) ranked.weights.push_back(opponent.weights[h]);
                 }
         }
         if (countLastInOrder_) {
+            const auto& last = plan_.opponents.back();
             lastHands_.clear();
             lastRanks_.clear();
-            for (const PocketCards& hand : plan_.opponents.back().hands)
-                if ((hand.mask() & boardCards) == 0) {
-                    lastHands_.push_back(hand);
-                    lastRanks_.push_back(ranks_.of(hand));
+            lastWeights_.clear();
+            for (size_t h = 0; h < last.hands.size(); ++h)
+                if ((last.hands[h].mask() & boardCards) == 0) {
+                    lastHands_.push_back(last.hands[h]);
+                    lastRanks_.push_back(ranks_.of(last.hands[h]));
+                    if (!last.weights.empty()) lastWeights_.push_back(last.weights[h]);
                 }
-            sortedLast_.set(lastHands_, lastRanks_);
+            sortedLast_.set(lastHands_, lastRanks_, lastWeights_);
         }
         available_ = deckCards_ & ~boardCards;
-        deal(0, 0, best, sharing);
+        deal(0, 0, best, sharing, 1.0);
     }
 
     static void settle(HandRank rank, int player, HandRank& best, PlayerSet& sharing) {
@@ -230,15 +237,22 @@ private:
         }
     }
 
-    void deal(size_t level, CardMask used, HandRank best, PlayerSet sharing) {
+    // 'weight': of the hands dealt so far, the product of their weights.
+    void deal(size_t level, CardMask used, HandRank best, PlayerSet sharing, double weight) {
         const int player = plan_.opponents[level].player;
         const bool last = level + 1 == plan_.opponents.size();
+        const bool weighed = !plan_.opponents[level].weights.empty();
         if (last) {
-            RankSplit split;
+            WeighedSplit split;
             if (countLastByRanks_) {
-                split = splitAnyTwoCards(ranks_, available_ & ~used, best);
+                split.hands = splitAnyTwoCards(ranks_, available_ & ~used, best);
             } else if (countLastInOrder_) {
-                split = sortedLast_.split(used, best);
+                if (weighed)
+                    split = sortedLast_.splitWeighed(used, best);
+                else
+                    split.hands = sortedLast_.split(used, best);
+            } else if (weighed) {
+                split = splitWeighed(onBoard_[level], used, best);
             } else {
                 const RankedHands& hands = onBoard_[level];
                 std::uint64_t below = 0, equal = 0, above = 0;
@@ -248,11 +262,18 @@ private:
                     equal += free & (hands.ranks[h] == best.value);
                     above += free & (hands.ranks[h] > best.value);
                 }
-                split = {below, equal, above};
+                split.hands = {below, equal, above};
             }
-            tally_.add(sharing, heroCategory_, split.below);
-            tally_.add(sharing.with(player), heroCategory_, split.equal);
-            tally_.add(PlayerSet::only(player), heroCategory_, split.above);
+            if (!weighed) {
+                split.below = static_cast<double>(split.hands.below);
+                split.equal = static_cast<double>(split.hands.equal);
+                split.above = static_cast<double>(split.hands.above);
+            }
+            tally_.add(sharing, heroCategory_, split.hands.below, weight * split.below);
+            tally_.add(sharing.with(player), heroCategory_, split.hands.equal,
+                       weight * split.equal);
+            tally_.add(PlayerSet::only(player), heroCategory_, split.hands.above,
+                       weight * split.above);
             return;
         }
         const RankedHands& hands = onBoard_[level];
@@ -261,8 +282,28 @@ private:
             HandRank nextBest = best;
             PlayerSet nextSharing = sharing;
             settle(HandRank{hands.ranks[h]}, player, nextBest, nextSharing);
-            deal(level + 1, used | hands.cards[h], nextBest, nextSharing);
+            deal(level + 1, used | hands.cards[h], nextBest, nextSharing,
+                 weighed ? weight * hands.weights[h] : weight);
         }
+    }
+
+    // The hands of a weighted range, one by one, with their weights: the
+    // same loop without branches as the unweighted count above.
+    static WeighedSplit splitWeighed(const RankedHands& hands, CardMask used, HandRank best) {
+        std::uint64_t below = 0, equal = 0, above = 0;
+        double belowWeight = 0, equalWeight = 0, aboveWeight = 0;
+        for (size_t h = 0; h < hands.cards.size(); ++h) {
+            const std::uint64_t free = (hands.cards[h] & used) == 0;
+            const double weight = free != 0 ? hands.weights[h] : 0.0;
+            const bool lower = hands.ranks[h] < best.value, level = hands.ranks[h] == best.value;
+            below += free & lower;
+            equal += free & level;
+            above += free & !(lower || level);
+            belowWeight += lower ? weight : 0.0;
+            equalWeight += level ? weight : 0.0;
+            aboveWeight += !(lower || level) ? weight : 0.0;
+        }
+        return {{below, equal, above}, belowWeight, equalWeight, aboveWeight};
     }
 
     const DealPlan& plan_;
@@ -278,6 +319,7 @@ private:
     bool countLastByRanks_ = false, countLastInOrder_ = false;
     std::vector<PocketCards> lastHands_;
     std::vector<HandRank> lastRanks_;
+    std::vector<double> lastWeights_;
     SortedHands sortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;

@@ -61,6 +61,8 @@ public:
         }
         return static_cast<std::uint32_t>(product >> 32);
     }
+    // Uniform in [0, 1).
+    double unit() { return static_cast<double>(next()) * 0x1p-32; }
     template <typename List>
     const auto& oneOf(const List& list) {
         return list[below(static_cast<std::uint32_t>(list.size()))];
@@ -130,6 +132,15 @@ DealSampler::DealSampler(const DealPlan& plan)
         for (const PocketCards& hand : plan.opponents[i].hands)
             masks_.back().push_back(hand.mask());
     }
+    const auto weighed = [](const DealPlan::Opponent& o) { return !o.weights.empty(); };
+    if (std::any_of(plan.opponents.begin(), plan.opponents.begin() + static_cast<long>(ranged_),
+                    weighed))
+        for (size_t i = 0; i < ranged_; ++i) {
+            const DealPlan::Opponent& opponent = plan.opponents[i];
+            auto& weights = weightOf_.emplace_back(kPocketCardPairs, 1.0);
+            for (size_t h = 0; h < opponent.hands.size(); ++h)
+                weights[static_cast<size_t>(opponent.hands[h].number())] = opponent.weightAt(h);
+        }
     // Opponents without a way to hold hands that fit each other have no deal.
     if (std::any_of(groups_.begin(), groups_.end(),
                     [](const DrawGroup& group) { return group.hands.empty(); })) {
@@ -213,6 +224,13 @@ void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
                 return take(fitFirst[a], fitSecond[b]);
 }
 
+bool DealSampler::keeps(Draw& draw, const std::array<PocketCards, kMaxOpponents>& held) const {
+    double weight = 1;
+    for (size_t i = 0; i < weightOf_.size(); ++i)
+        weight *= weightOf_[i][static_cast<size_t>(held[i].number())];
+    return weight == 1 || draw.unit() < weight;
+}
+
 EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uint64_t deals,
                                const std::atomic<bool>& stop) const {
     const HandEvaluator& evaluator = handEvaluator();
@@ -240,6 +258,7 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             redrawTwo(draw, walked, scratch);
     }
 
+    std::uint64_t thrownAway = 0;
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
             redrawTwo(draw, walked, scratch);
@@ -270,6 +289,11 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
                 std::copy_n(from, group.players,
                             held.begin() + static_cast<std::ptrdiff_t>(group.first));
             }
+        }
+        if (!weightOf_.empty() && !keeps(draw, held)) {
+            if (++thrownAway % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
+            --n;  // another deal takes this one's place
+            continue;
         }
         // The others' hands and the board from the cards left, by the first
         // steps of a shuffle; each of those deals is as likely as any other,

@@ -26,7 +26,9 @@ inline constexpr std::uint64_t kDealsPerBlock = 4096;
 // players holding the only twelve cards of their ranges could not change
 // a single hand). Each step leaves every deal of the ranges equally likely,
 // so the walk, started from one deal and run for a while, draws them all
-// equally often.
+// equally often. Of weighted ranges, a deal so drawn is kept with the
+// chance of its weight (the heaviest hand's is 1) and else drawn again, so
+// that deals come in proportion to their weights.
 class DealSampler {
 public:
     explicit DealSampler(const DealPlan& plan);
@@ -72,6 +74,10 @@ private:
     std::vector<PocketCards> start_;  // where the walk starts from
     CardMask deckCards_ = 0;
     std::vector<std::vector<CardMask>> masks_;  // of each ranged opponent's hands
+    // Of each ranged opponent's hands by number, when some range is weighted.
+    std::vector<std::vector<double>> weightOf_;
+    // Whether to keep a deal of these hands: with the chance of its weight.
+    bool keeps(Draw& draw, const std::array<PocketCards, kMaxOpponents>& held) const;
 };
 
 }  // namespace korvana

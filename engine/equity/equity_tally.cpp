@@ -7,6 +7,7 @@ namespace korvana {
 
 void EquityTally::add(const EquityTally& other) {
     deals += other.deals;
+    weight += other.weight;
     observations += other.observations;
     for (size_t p = 0; p < wins.size(); ++p) {
         wins[p] += other.wins[p];
@@ -21,9 +22,9 @@ void EquityTally::addBatch(const EquityTally& batch) {
     if (batch.deals == 0) return;
     EquityTally one = batch;
     one.observations = 1;
-    const double n = static_cast<double>(batch.deals);
+    const double n = batch.weight;
     for (size_t p = 0; p < shares.size(); ++p) {
-        const double mean = static_cast<double>(batch.shares[p]) / static_cast<double>(kPot) / n;
+        const double mean = batch.shares[p] / kPot / n;
         // Weighted by its deals, as 'deals' deals of the mean share each.
         one.squaredShares[p] = mean * mean * n;
     }
@@ -33,12 +34,13 @@ void EquityTally::addBatch(const EquityTally& batch) {
 EquityResult EquityTally::result(int players) const {
     EquityResult result;
     result.deals = deals;
+    result.weight = weight;
     result.heroFinal = heroFinal;
-    const double n = static_cast<double>(deals);
+    const double n = weight;
     for (size_t p = 0; p < static_cast<size_t>(players); ++p) {
         PlayerEquity player{wins[p], ties[p], 0.0};
-        if (deals > 0) {
-            player.equity = static_cast<double>(shares[p]) / static_cast<double>(kPot) / n;
+        if (deals > 0 && weight > 0) {
+            player.equity = shares[p] / kPot / n;
             const double variance =
                 std::max(0.0, squaredShares[p] / n - player.equity * player.equity);
             result.standardError =

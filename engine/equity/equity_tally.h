@@ -33,12 +33,12 @@ private:
 
 struct EquityTally {
     // A pot in units that 1..kMaxPlayers players split without a remainder.
-    static constexpr std::uint64_t kPot = 2520;
+    static constexpr double kPot = 2520;
     // A split pot's share, by the number of players splitting it: a look-up,
     // as a division would cost more than the rest of a sampled deal's count.
-    static constexpr std::array<std::uint64_t, kMaxPlayers + 1> kShare = [] {
-        std::array<std::uint64_t, kMaxPlayers + 1> shares{};
-        for (size_t n = 1; n < shares.size(); ++n) shares[n] = kPot / n;
+    static constexpr std::array<double, kMaxPlayers + 1> kShare = [] {
+        std::array<double, kMaxPlayers + 1> shares{};
+        for (size_t n = 1; n < shares.size(); ++n) shares[n] = kPot / static_cast<double>(n);
         return shares;
     }();
     // The square of a split pot's share, by the number of players splitting it.
@@ -48,31 +48,40 @@ struct EquityTally {
         return squares;
     }();
 
+    // Each deal counts with its weight, the product of the weights of the
+    // hands dealt from weighted ranges (1 for every deal when none is):
+    // 'deals' counts them, 'weight' and the sums below add their weights.
+    // Whole numbers stay exact as doubles far beyond any count's reach.
     std::uint64_t deals = 0;
-    std::array<std::uint64_t, kMaxPlayers> wins{}, ties{}, shares{};
+    double weight = 0;
+    std::array<double, kMaxPlayers> wins{}, ties{}, shares{};
     // Sums of the squared shares (in pots), for a sample's standard error:
     // of each deal, or of each batch of deals as one (see addBatch).
     std::array<double, kMaxPlayers> squaredShares{};
-    std::uint64_t observations = 0;             // deals, or batches of them
-    std::array<std::uint64_t, 10> heroFinal{};  // list order
+    std::uint64_t observations = 0;      // deals, or batches of them
+    std::array<double, 10> heroFinal{};  // list order
 
-    // 'count' deals in which the players of 'best' share the pot and the
-    // hero ends with 'heroCategory'.
-    void add(PlayerSet best, Category heroCategory, std::uint64_t count) {
+    // 'count' deals of total weight 'weighing' in which the players of
+    // 'best' share the pot and the hero ends with 'heroCategory'.
+    void add(PlayerSet best, Category heroCategory, std::uint64_t count, double weighing) {
         if (count == 0) return;
         deals += count;
+        weight += weighing;
         observations += count;
-        heroFinal[static_cast<size_t>(listIndex(heroCategory))] += count;
+        heroFinal[static_cast<size_t>(listIndex(heroCategory))] += weighing;
         const int sharing = best.size();
-        const std::uint64_t share = kShare[static_cast<size_t>(sharing)];
-        const double squared =
-            static_cast<double>(count) * kSquaredShare[static_cast<size_t>(sharing)];
+        const double share = kShare[static_cast<size_t>(sharing)] * weighing;
+        const double squared = weighing * kSquaredShare[static_cast<size_t>(sharing)];
         best.forEach([&](int player) {
             const auto p = static_cast<size_t>(player);
-            (sharing == 1 ? wins : ties)[p] += count;
-            shares[p] += share * count;
+            (sharing == 1 ? wins : ties)[p] += weighing;
+            shares[p] += share;
             squaredShares[p] += squared;
         });
+    }
+    // 'count' deals of full weight.
+    void add(PlayerSet best, Category heroCategory, std::uint64_t count) {
+        add(best, heroCategory, count, static_cast<double>(count));
     }
 
     void add(const EquityTally& other);

@@ -19,7 +19,8 @@ std::uint64_t countEquityPoints(const StartingHand& hand, int threads) {
     options.threads = threads;
     const auto result = computeEquity(spot, options);
     const auto& hero = std::get<EquityResult>(result).players.front();
-    return 2 * hero.wins + hero.ties;
+    // No range is weighted: the counts are whole numbers.
+    return static_cast<std::uint64_t>(2 * hero.wins + hero.ties);
 }
 
 bool breaksTieBefore(const StartingHand& a, const StartingHand& b) {

@@ -75,13 +75,11 @@ bool exactCountFits(double done, std::chrono::duration<double> elapsed,
 }
 
 std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
-    if (result.deals == 0 || result.players.empty()) return std::nullopt;
+    if (result.deals == 0 || result.weight <= 0 || result.players.empty()) return std::nullopt;
     const PlayerEquity& hero = result.players.front();
-    const double deals = static_cast<double>(result.deals);
-    const double win = static_cast<double>(hero.wins) / deals;
     WinChanceFigure figure;
-    figure.winPercent = 100.0 * win;
-    figure.tiePercent = 100.0 * static_cast<double>(hero.ties) / deals;
+    figure.winPercent = 100.0 * hero.wins / result.weight;
+    figure.tiePercent = 100.0 * hero.ties / result.weight;
     figure.equityPercent = 100.0 * hero.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;

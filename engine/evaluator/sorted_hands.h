@@ -14,14 +14,27 @@
 
 namespace korvana {
 
+// The hands of a split and their weights added up, by how they rank.
+struct WeighedSplit {
+    RankSplit hands;
+    double below = 0, equal = 0, above = 0;
+};
+
 class SortedHands {
 public:
-    // The hands the board leaves the opponent, and their ranks on it.
-    void set(const std::vector<PocketCards>& hands, const std::vector<HandRank>& ranks);
+    // The hands the board leaves the opponent, their ranks on it and their
+    // weights (one per hand, or none when they weigh the same).
+    void set(const std::vector<PocketCards>& hands, const std::vector<HandRank>& ranks,
+             const std::vector<double>& weights = {});
     // The hands holding none of the taken cards, by how they rank against 'against'.
     RankSplit split(CardMask taken, HandRank against) const;
+    // The same with their weights, of hands set with weights.
+    WeighedSplit splitWeighed(CardMask taken, HandRank against) const;
 
 private:
+    void setWeights(const std::vector<PocketCards>& hands, const std::vector<HandRank>& ranks,
+                    const std::vector<double>& weights);
+
     std::vector<std::uint16_t> ranks_;  // HandRank values, ascending
     // The ranks of the hands holding card c: byCard_[start_[c]] .. byCard_[start_[c + 1] - 1].
     std::array<std::uint32_t, kDeckSize + 1> start_{};
@@ -29,6 +42,10 @@ private:
     // By the number of a hand: its rank value plus one, 0 for a hand not in the set.
     std::array<std::uint16_t, kPocketCardPairs> rankAfter_{};
     std::vector<int> numbers_;  // of the hands set, to forget them at the next board
+    // With weights: the weight of ranks_[0 .. i - 1] at i, of card c's hands
+    // byCard_[start_[c] .. j - 1] at j + c, and of each hand by its number.
+    std::vector<double> weightBefore_, cardWeightBefore_;
+    std::array<double, kPocketCardPairs> weightOf_{};
 };
 
 }  // namespace korvana

@@ -1,7 +1,11 @@
 #include "engine/ranges/hand_range.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
+#include <charconv>
+#include <cmath>
+#include <functional>
 #include <optional>
 
 #include "engine/cards/card_input.h"
@@ -133,6 +137,103 @@ std::optional<RangeError::Problem> addPiece(std::string_view piece, HandSet& han
     return std::nullopt;
 }
 
+// A plain decimal number, "0.35", ".5", "1"; nullopt for anything else.
+std::optional<double> readNumber(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty()) return std::nullopt;
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A weight written as a number from 0 to 'whole' (1, or 100 for a percent).
+std::variant<double, RangeError::Problem> readWeight(std::string_view text, double whole) {
+    const auto number = readNumber(text);
+    if (!number) return RangeError::Problem::WeightNotANumber;
+    if (*number < 0 || *number > whole) return RangeError::Problem::WeightOutOfRange;
+    return *number / whole;
+}
+
+// The pieces of a range as written between commas, with the bracket groups
+// that give several of them one weight: "[50]AQs, AJs[/50]".
+class PieceReader {
+public:
+    struct Piece {
+        std::string_view written;  // as in the text, for naming it in an error
+        std::string_view hands;    // without its weight or brackets
+        double weight = 1;
+    };
+
+    explicit PieceReader(std::string_view text) : text_(text) {}
+
+    // The next piece, nullopt after the last; a problem names the piece at fault.
+    std::optional<std::variant<Piece, RangeError>> next() {
+        while (start_ <= text_.size()) {
+            const size_t comma = std::min(text_.find(',', start_), text_.size());
+            const std::string_view written = trimmed(text_.substr(start_, comma - start_));
+            start_ = comma + 1;
+            if (written.empty()) continue;
+            auto piece = read(written);
+            if (const auto* read = std::get_if<Piece>(&piece); read && read->hands.empty())
+                continue;
+            return piece;
+        }
+        if (inGroup_) return RangeError{RangeError::Problem::UnclosedBracket, std::string(group_)};
+        return std::nullopt;
+    }
+
+private:
+    std::variant<Piece, RangeError> read(std::string_view written) {
+        const auto fault = [&](RangeError::Problem problem) {
+            return RangeError{problem, std::string(written)};
+        };
+        Piece piece{written, written, groupWeight_};
+        if (piece.hands.front() == '[' && piece.hands.substr(0, 2) != "[/") {
+            if (inGroup_)
+                return RangeError{RangeError::Problem::UnclosedBracket, std::string(group_)};
+            const size_t close = piece.hands.find(']');
+            if (close == std::string_view::npos) return fault(RangeError::Problem::UnclosedBracket);
+            const auto weight = readWeight(piece.hands.substr(1, close - 1), 100);
+            if (const auto* problem = std::get_if<RangeError::Problem>(&weight))
+                return fault(*problem);
+            group_ = written;
+            inGroup_ = true;
+            piece.weight = groupWeight_ = std::get<double>(weight);
+            piece.hands = trimmed(piece.hands.substr(close + 1));
+        }
+        bool closes = false;
+        if (const size_t closer = piece.hands.rfind("[/");
+            closer != std::string_view::npos && piece.hands.back() == ']') {
+            if (!inGroup_) return fault(RangeError::Problem::UnknownText);
+            closes = true;
+            piece.hands = trimmed(piece.hands.substr(0, closer));
+        }
+        // A weight of its own holds over the group's.
+        if (const size_t colon = piece.hands.rfind(':'); colon != std::string_view::npos) {
+            const auto weight = readWeight(piece.hands.substr(colon + 1), 1);
+            if (const auto* problem = std::get_if<RangeError::Problem>(&weight))
+                return fault(*problem);
+            piece.weight = std::get<double>(weight);
+            piece.hands = trimmed(piece.hands.substr(0, colon));
+            if (piece.hands.empty()) return fault(RangeError::Problem::UnknownText);
+        }
+        if (closes) {
+            inGroup_ = false;
+            groupWeight_ = 1;
+        }
+        return piece;  // no hands at all for a bracket on its own: "[50], AQs, AJs[/50]"
+    }
+
+    std::string_view text_;
+    size_t start_ = 0;
+    bool inGroup_ = false;    // within brackets
+    std::string_view group_;  // the piece that opened them
+    double groupWeight_ = 1;
+};
+
 // Whether the text holds more than kMaxRangeCharacters characters; a byte
 // that is not UTF-8 counts as one. Stops reading at the limit.
 bool isTooLong(std::string_view text) {
@@ -152,6 +253,36 @@ HandRange::HandRange(std::vector<PocketCards> hands) : hands_(std::move(hands)) 
     hands_.erase(std::unique(hands_.begin(), hands_.end()), hands_.end());
 }
 
+HandRange::HandRange(const std::vector<PocketCards>& hands, const std::vector<double>& weights) {
+    std::array<double, kPocketCardPairs> byNumber{};
+    for (size_t i = 0; i < hands.size() && i < weights.size(); ++i)
+        byNumber[static_cast<size_t>(hands[i].number())] = std::clamp(weights[i], 0.0, 1.0);
+    bool whole = true;
+    // In the order of PocketCards, as the hands of full weight are.
+    for (int low = 0; low < kDeckSize; ++low)
+        for (int high = low + 1; high < kDeckSize; ++high)
+            if (const double weight =
+                    byNumber[static_cast<size_t>(PocketCards{low, high}.number())];
+                weight > 0) {
+                hands_.push_back({low, high});
+                weights_.push_back(weight);
+                whole = whole && weight == 1;
+            }
+    if (whole) weights_.clear();
+}
+
+bool HandRange::hasEvenWeights() const {
+    return std::adjacent_find(weights_.begin(), weights_.end(), std::not_equal_to<>()) ==
+           weights_.end();
+}
+
+double HandRange::weighedCombos() const {
+    if (weights_.empty()) return static_cast<double>(hands_.size());
+    double combos = 0;
+    for (const double weight : weights_) combos += weight;
+    return combos;
+}
+
 HandRange HandRange::anyTwoCards() {
     std::vector<PocketCards> all;
     for (int high = 1; high < kDeckSize; ++high)
@@ -161,24 +292,30 @@ HandRange HandRange::anyTwoCards() {
 
 std::variant<HandRange, RangeError> parseHandRange(std::string_view text) {
     if (isTooLong(text)) return RangeError{RangeError::Problem::TooLong, {}};
-    HandSet hands;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t comma = std::min(text.find(',', start), text.size());
-        const std::string_view piece = trimmed(text.substr(start, comma - start));
-        start = comma + 1;
-        if (piece.empty()) continue;
-        if (const auto problem = addPiece(piece, hands))
-            return RangeError{*problem, std::string(piece)};
+    // Each hand's weight by its number; below 0 for a hand no piece names.
+    std::array<double, kPocketCardPairs> weights;
+    weights.fill(-1);
+    PieceReader reader(text);
+    while (auto next = reader.next()) {
+        if (auto* error = std::get_if<RangeError>(&*next)) return std::move(*error);
+        const auto& piece = std::get<PieceReader::Piece>(*next);
+        HandSet hands;
+        if (const auto problem = addPiece(piece.hands, hands))
+            return RangeError{*problem, std::string(piece.written)};
+        for (size_t number = 0; number < hands.size(); ++number)
+            if (hands.test(number)) weights[number] = piece.weight;
     }
-    if (hands.none()) return RangeError{RangeError::Problem::NoHands, std::string(trimmed(text))};
     std::vector<PocketCards> held;
-    held.reserve(hands.count());
+    std::vector<double> heldWeights;
     for (int high = 1; high < kDeckSize; ++high)
         for (int low = 0; low < high; ++low)
-            if (hands.test(static_cast<size_t>(PocketCards{low, high}.number())))
+            if (const double weight = weights[static_cast<size_t>(PocketCards{low, high}.number())];
+                weight > 0) {
                 held.push_back({low, high});
-    return HandRange(std::move(held));
+                heldWeights.push_back(weight);
+            }
+    if (held.empty()) return RangeError{RangeError::Problem::NoHands, std::string(trimmed(text))};
+    return HandRange(held, heldWeights);
 }
 
 }  // namespace korvana

@@ -14,6 +14,9 @@ Phrase phraseOf(RangeError::Problem problem) {
         case Problem::SameCardTwice: return Phrase::RangeSameCardTwice;
         case Problem::PlusOnOneHand: return Phrase::RangePlusOnOneHand;
         case Problem::ShareOutOfRange: return Phrase::RangeShareOutOfRange;
+        case Problem::WeightOutOfRange: return Phrase::RangeWeightOutOfRange;
+        case Problem::WeightNotANumber: return Phrase::RangeWeightNotANumber;
+        case Problem::UnclosedBracket: return Phrase::RangeUnclosedBracket;
         case Problem::TooLong: return Phrase::RangeTooLong;
         case Problem::UnknownText: break;
     }

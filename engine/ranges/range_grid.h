@@ -1,10 +1,13 @@
 #pragma once
 // The 13 x 13 grid of starting hands as players draw it: aces first, pairs
 // on the diagonal, suited hands above it and offsuit below; and the shortest
-// usual text of a set of hands picked on it ("TT+, AQs+, AKo").
+// usual text of a set of hands picked on it ("TT+, AQs+, AKo"), weighted
+// or not ("TT+, AQs+:0.5").
+#include <array>
 #include <bitset>
 #include <string>
 
+#include "engine/ranges/hand_range.h"
 #include "engine/ranges/starting_hand.h"
 
 namespace korvana {
@@ -25,5 +28,19 @@ using HandSet = std::bitset<kPocketCardPairs>;
 // starting hands in runs (QQ+, 22-66, A2s+, KTo+, A5s-A2s), the rest as
 // single hands ("AhKh"); empty for every hand (any two cards) or none.
 std::string shortestRangeText(const HandSet& hands);
+
+// Each combination's weight by PocketCards::number(), 0 for one not held.
+using HandWeights = std::array<double, kPocketCardPairs>;
+HandWeights weightsOf(const HandRange& range);
+
+// The same for weighted hands, each weight after its pieces: the hands of
+// each weight in turn, the heaviest or the lightest first, whichever is
+// shorter, a later piece overriding an earlier one where that saves
+// pieces ("QQ+, AKs:0.5", "AK:0.5, AhKh", "random, 72o:0.1"). Empty for
+// every hand at full weight, or none.
+std::string shortestRangeText(const HandWeights& weights);
+
+// A weight as a range writes it: the shortest decimal that reads back the same, "0.35".
+std::string weightText(double weight);
 
 }  // namespace korvana

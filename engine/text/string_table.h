@@ -79,6 +79,9 @@ enum class Phrase {
     RangeSameCardTwice,
     RangePlusOnOneHand,
     RangeShareOutOfRange,
+    RangeWeightOutOfRange,
+    RangeWeightNotANumber,
+    RangeUnclosedBracket,
     RangeTooLong,  // %1 the most characters a range has
 };
 

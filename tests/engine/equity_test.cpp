@@ -35,21 +35,24 @@ EquitySpot spotOf(const Spot& s) {
 }
 
 // Every deal the slow way: each opponent's hands in turn, then every board,
-// each player's seven cards ranked from scratch.
+// each player's seven cards ranked from scratch; each deal weighs the product
+// of the weights of the hands dealt, and the figures are shares of the weight.
 struct Counted {
     std::uint64_t deals = 0;
-    std::vector<std::uint64_t> wins, ties;
-    std::vector<double> equity;
-    std::array<std::uint64_t, 10> heroFinal{};
+    double weight = 0;
+    std::vector<double> wins, ties, equity;
+    std::array<double, 10> heroFinal{};
 };
 
 Counted countEveryDeal(const EquitySpot& spot) {
     const size_t players = spot.opponents.size() + 1;
     Counted counted{0,
-                    std::vector<std::uint64_t>(players),
-                    std::vector<std::uint64_t>(players),
+                    0,
+                    std::vector<double>(players),
+                    std::vector<double>(players),
                     std::vector<double>(players),
                     {}};
+    double weight = 1;  // of the hands dealt
     std::array<bool, kDeckSize> used{};
     for (const auto* cards : {&spot.board, &spot.dead})
         for (const Card& card : *cards) used[static_cast<size_t>(cardIndex(card))] = true;
@@ -70,11 +73,12 @@ Counted countEveryDeal(const EquitySpot& spot) {
         const auto sharing = static_cast<size_t>(std::count(ranks.begin(), ranks.end(), best));
         for (size_t p = 0; p < players; ++p) {
             if (ranks[p] != best) continue;
-            ++(sharing == 1 ? counted.wins : counted.ties)[p];
-            counted.equity[p] += 1.0 / static_cast<double>(sharing);
+            (sharing == 1 ? counted.wins : counted.ties)[p] += weight;
+            counted.equity[p] += weight / static_cast<double>(sharing);
         }
-        ++counted.heroFinal[static_cast<size_t>(listIndex(ranks[0].category()))];
+        counted.heroFinal[static_cast<size_t>(listIndex(ranks[0].category()))] += weight;
         ++counted.deals;
+        counted.weight += weight;
     };
     const std::function<void(int)> completeBoard = [&](int from) {
         if (board.size() == 5) return showdown();
@@ -90,19 +94,25 @@ Counted countEveryDeal(const EquitySpot& spot) {
     };
     const std::function<void(size_t)> dealOpponent = [&](size_t i) {
         if (i == held.size()) return completeBoard(0);
-        for (const PocketCards& hand : spot.opponents[i].hands()) {
-            const Card low = cardAt(hand.low), high = cardAt(hand.high);
+        const HandRange& range = spot.opponents[i];
+        for (size_t h = 0; h < range.hands().size(); ++h) {
+            const Card low = cardAt(range.hands()[h].low), high = cardAt(range.hands()[h].high);
             if (isUsed(low) || isUsed(high)) continue;
             held[i] = {low, high};
             use(low, true);
             use(high, true);
+            const double before = weight;
+            weight *= range.weightAt(h);
             dealOpponent(i + 1);
+            weight = before;
             use(low, false);
             use(high, false);
         }
     };
     dealOpponent(0);
-    for (double& e : counted.equity) e /= static_cast<double>(counted.deals);
+    for (auto* figures : {&counted.wins, &counted.ties, &counted.equity})
+        for (double& figure : *figures) figure /= counted.weight;
+    for (double& deals : counted.heroFinal) deals /= counted.weight;
     return counted;
 }
 
@@ -127,6 +137,16 @@ const Spot kSpots[] = {
     {"flop, known hands", "Ah Kh", "Qh 7h 2c", "", {"QdQc"}},
     {"flop, three-way ranges", "Ah Kh", "Qh 7h 2c", "3d", {"QQ", "AKs, 76s"}},
     {"flop, a random hand", "Jc Tc", "9c 8d 2h", "", {"random"}},
+    // Weighted: one range hand by hand, then in order of rank behind another,
+    // then behind a random hand counted by ranks.
+    {"flop, a weighted range", "Ah Kh", "Qh 7h 2c", "", {"QQ:0.3, AK:0.55, 72o:0.1, 77"}},
+    {"river, weighted ranges",
+     "Ah Kh",
+     "Qh Jh 2c 7d 9s",
+     "",
+     {"QQ+:0.7, AK", "[35]TT+, AQs[/35], AKo:0.2"}},
+    {"turn, weighted and random", "9s 8s", "9h 9c 5d 2s", "", {"55:0.4, A2s+:0.9", "random"}},
+    {"turn, all hands at one weight", "9s 8s", "9h 9c 5d 2s", "", {"random:0.5"}},
 };
 
 TEST(Equity, MatchesEveryDealCountedSlowly) {
@@ -142,14 +162,16 @@ TEST(Equity, MatchesEveryDealCountedSlowly) {
         EXPECT_TRUE(result.complete);
         EXPECT_EQ(result.deals, expected.deals);
         EXPECT_EQ(result.allDeals, expected.deals);
-        EXPECT_EQ(result.heroFinal, expected.heroFinal);
+        // The slow count adds up a weight at a time, which may cost the last ten digits.
+        for (size_t c = 0; c < result.heroFinal.size(); ++c)
+            EXPECT_NEAR(result.heroFinal[c] / result.weight, expected.heroFinal[c], 1e-9);
         ASSERT_EQ(result.players.size(), expected.wins.size());
         double sum = 0;
         for (size_t p = 0; p < result.players.size(); ++p) {
             SCOPED_TRACE(p);
-            EXPECT_EQ(result.players[p].wins, expected.wins[p]);
-            EXPECT_EQ(result.players[p].ties, expected.ties[p]);
-            EXPECT_NEAR(result.players[p].equity, expected.equity[p], 1e-12);
+            EXPECT_NEAR(result.players[p].wins / result.weight, expected.wins[p], 1e-9);
+            EXPECT_NEAR(result.players[p].ties / result.weight, expected.ties[p], 1e-9);
+            EXPECT_NEAR(result.players[p].equity, expected.equity[p], 1e-9);
             sum += result.players[p].equity;
         }
         EXPECT_NEAR(sum, 1.0, 1e-12);
@@ -195,23 +217,31 @@ TEST(Equity, RenamedSuitsChangeNothing) {
         for (Card& card : other.dead) card = renamed(card);
         for (HandRange& range : other.opponents) {
             std::vector<PocketCards> hands;
-            for (const PocketCards& hand : range.hands())
+            std::vector<double> weights;
+            for (size_t h = 0; h < range.hands().size(); ++h) {
+                const PocketCards hand = range.hands()[h];
                 hands.push_back(
                     PocketCards::of(renamed(cardAt(hand.low)), renamed(cardAt(hand.high))));
-            range = HandRange(hands);
+                weights.push_back(range.weightAt(h));
+            }
+            range = HandRange(hands, weights);
         }
         const EquityResult a = computed(spot), b = computed(other);
         EXPECT_EQ(a.deals, b.deals);
-        EXPECT_EQ(a.heroFinal, b.heroFinal);
+        // Weights add up in another order: equal but for the last digits.
+        for (size_t c = 0; c < a.heroFinal.size(); ++c)
+            EXPECT_NEAR(a.heroFinal[c], b.heroFinal[c], 1e-12 * a.weight);
         for (size_t p = 0; p < a.players.size(); ++p) {
-            EXPECT_EQ(a.players[p].wins, b.players[p].wins);
-            EXPECT_EQ(a.players[p].ties, b.players[p].ties);
+            EXPECT_NEAR(a.players[p].wins, b.players[p].wins, 1e-12 * a.weight);
+            EXPECT_NEAR(a.players[p].ties, b.players[p].ties, 1e-12 * a.weight);
         }
     }
 }
 
 TEST(Equity, SamplesLandNearTheExactAnswerAndRepeatWithTheirSeed) {
-    for (const Spot& s : {kSpots[1], kSpots[4], kSpots[9], kSpots[10]}) {
+    constexpr size_t last = std::size(kSpots) - 1;
+    for (const Spot& s : {kSpots[1], kSpots[4], kSpots[9], kSpots[10], kSpots[last - 3],
+                          kSpots[last - 2], kSpots[last - 1]}) {
         SCOPED_TRACE(s.name);
         const EquitySpot spot = spotOf(s);
         const EquityResult exact = computed(spot);
@@ -243,6 +273,8 @@ TEST(Equity, NarrowOverlappingRangesAreSampledFairly) {
          std::vector<const char*>(5, "QQ+, AK")},
         {"six holding all twelve cards", "4c 4d", "2c 7d 9s Th 3h", "",
          std::vector<const char*>(6, "QQ+, AK")},
+        {"five on the same weighted range", "4c 4d", "2c 7d 9s Th 3h", "",
+         std::vector<const char*>(5, "QQ+:0.3, AK")},
         {"turn, three ranges and a random hand",
          "9h 9d",
          "2c 7d Ts Jh",
@@ -295,8 +327,8 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
     EXPECT_GT(result.deals, 0u);
     EXPECT_LT(result.deals, result.allDeals);
     EXPECT_NEAR(result.players[0].equity + result.players[1].equity, 1.0, 1e-12);
-    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), std::uint64_t{0}),
-              result.deals);
+    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), 0.0),
+              static_cast<double>(result.deals));
 }
 
 // Out of time halfway through its blocks, a sample still counts every deal it drew.
@@ -310,8 +342,8 @@ TEST(Equity, ASampleOutOfTimeKeepsEveryDeal) {
     EXPECT_FALSE(result.complete);
     EXPECT_TRUE(result.timeLimitReached);
     EXPECT_GT(result.deals, 0u);
-    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), std::uint64_t{0}),
-              result.deals);
+    EXPECT_EQ(std::accumulate(result.heroFinal.begin(), result.heroFinal.end(), 0.0),
+              static_cast<double>(result.deals));
 }
 
 TEST(Equity, ProblemsComeBackAsErrors) {

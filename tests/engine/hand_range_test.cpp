@@ -65,6 +65,46 @@ TEST(HandRange, HandsOfEachForm) {
     }
 }
 
+TEST(HandRange, WeightsOfEachForm) {
+    const struct {
+        const char* text;
+        const char* hand;
+        double weight;  // 0: not in the range
+        double combos;  // the range's hands as its weights count them
+    } cases[] = {
+        {"AA:0.5", "Ah Ad", 0.5, 3},
+        {"AKs:0.25", "Ah Kh", 0.25, 1},
+        {"AhKh:1", "Ah Kh", 1, 1},
+        {"QQ+:0.5", "Kh Kd", 0.5, 9},
+        {"QQ+ : .5", "Qh Qd", 0.5, 9},
+        {"15%:0.3", "Ah 6h", 0.3, 60},
+        {"random:0.5", "7c 2d", 0.5, 663},
+        {"[50]AQs, AJs[/50], ATs", "Ah Jh", 0.5, 8},
+        {"[50]AQs, AJs[/50], ATs", "Ah Th", 1, 8},
+        {"[50] AQs, AJs [/50]", "Ad Qd", 0.5, 4},
+        {"[50], AQs, [/50]", "Ad Qd", 0.5, 2},
+        {"[40]AQs:0.8[/40]", "Ad Qd", 0.8, 3.2},
+        {"[12.5]AQs[/12.5]", "Ad Qd", 0.125, 0.5},
+        {"QQ+:0.5, AA", "Ah Ad", 1, 12},  // the later piece holds
+        {"AA, QQ+:0.5", "Ah Ad", 0.5, 9},
+        {"QQ+, KK:0", "Kh Kd", 0, 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto parsed = parseHandRange(c.text);
+        ASSERT_TRUE(std::holds_alternative<HandRange>(parsed));
+        const HandRange& range = std::get<HandRange>(parsed);
+        const auto cards = test::cardsOf(c.hand);
+        const auto at = std::find(range.hands().begin(), range.hands().end(),
+                                  PocketCards::of(cards[0], cards[1]));
+        const double weight = at == range.hands().end()
+                                  ? 0
+                                  : range.weightAt(static_cast<size_t>(at - range.hands().begin()));
+        EXPECT_DOUBLE_EQ(weight, c.weight);
+        EXPECT_NEAR(range.weighedCombos(), c.combos, 1e-9);
+    }
+}
+
 std::string afterBlanks(size_t blanks, std::string_view text) {
     std::string padded(blanks, ' ');
     padded.append(text);
@@ -91,6 +131,19 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"0%", {Problem::ShareOutOfRange, "0%"}},
         {"QQ, top 100.5%", {Problem::ShareOutOfRange, "top 100.5%"}},
         {"top x%", {Problem::UnknownText, "top x%"}},
+        {"QQ, AA:1.5", {Problem::WeightOutOfRange, "AA:1.5"}},
+        {"AA:-0.5", {Problem::WeightOutOfRange, "AA:-0.5"}},
+        {"[150]AQs[/150]", {Problem::WeightOutOfRange, "[150]AQs[/150]"}},
+        {"AA:x", {Problem::WeightNotANumber, "AA:x"}},
+        {"AA:", {Problem::WeightNotANumber, "AA:"}},
+        {"AA:nan", {Problem::WeightNotANumber, "AA:nan"}},
+        {"[half]AQs", {Problem::WeightNotANumber, "[half]AQs"}},
+        {"[50]AQs, AJs", {Problem::UnclosedBracket, "[50]AQs"}},
+        {"[50]AQs, [25]AJs[/25]", {Problem::UnclosedBracket, "[50]AQs"}},
+        {"[50 AQs", {Problem::UnclosedBracket, "[50 AQs"}},
+        {"AQs[/50]", {Problem::UnknownText, "AQs[/50]"}},
+        {"QQ, :0.5", {Problem::UnknownText, ":0.5"}},
+        {"KK:0", {Problem::NoHands, "KK:0"}},
         {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
         {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };

@@ -59,6 +59,28 @@ TEST(RangeGrid, ShortestTextReadsBackTheSameHands) {
     }
 }
 
+TEST(RangeGrid, WeightedTextReadsBackTheSameWeights) {
+    const struct {
+        const char* typed;
+        const char* written;
+    } rows[] = {
+        {"QQ+:0.5, AKs", "AKs, QQ+:0.5"},
+        {"QQ+:0.5, AKs:0.5", "QQ+:0.5, AKs:0.5"},
+        {"QQ+:0.5, AA", "AA, KK-QQ:0.5"},
+        {"[25]AQs, AJs[/25], TT:0.35", "TT:0.35, AQs-AJs:0.25"},
+        {"AK:0.5, AhKh", "AKs:0.5, AKo:0.5, AhKh"},
+        {"random:0.5", "random:0.5"},
+        {"random, 72o:0.1", "random, 72o:0.1"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const auto range = std::get<HandRange>(parseHandRange(row.typed));
+        const std::string written = shortestRangeText(weightsOf(range));
+        EXPECT_EQ(written, row.written);
+        EXPECT_EQ(std::get<HandRange>(parseHandRange(written)), range);
+    }
+}
+
 TEST(GridEquities, AgainstEachCellOnTheRiver) {
     const auto hero = test::cardsOf("Ah Ad");
     const auto board = test::cardsOf("As Kd 7c 2h 3s");

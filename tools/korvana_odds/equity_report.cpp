@@ -311,7 +311,7 @@ std::string equityText(const EquityReport& report, Language language,
         name = shownName(name);
         width = std::max(width, columns(name));
     }
-    const double deals = result.deals > 0 ? static_cast<double>(result.deals) : 1.0;
+    const double deals = result.weight > 0 ? result.weight : 1.0;
     const auto column = [&](const std::string& label, double fraction) {
         const std::string figure = percent(fraction, decimalSeparator);
         return "  " + label + " " + std::string(7 - std::min<size_t>(7, figure.size()), ' ') +
@@ -320,10 +320,8 @@ std::string equityText(const EquityReport& report, Language language,
     for (size_t p = 0; p < names.size(); ++p) {
         const PlayerEquity& player = result.players[p];
         text += " " + padded(names[p], width) +
-                column(std::string(phrase(language, Phrase::Win)),
-                       static_cast<double>(player.wins) / deals) +
-                column(std::string(phrase(language, Phrase::Tie)),
-                       static_cast<double>(player.ties) / deals) +
+                column(std::string(phrase(language, Phrase::Win)), player.wins / deals) +
+                column(std::string(phrase(language, Phrase::Tie)), player.ties / deals) +
                 column(std::string(phrase(language, Phrase::Equity)), player.equity) + "\n";
     }
     const std::string counted = grouped(result.deals);
@@ -346,7 +344,11 @@ std::string equityJson(const EquityReport& report) {
     const EquityResult& result = report.result;
     std::string json = "\"equity\": {\"method\": ";
     json += result.enumerated ? "\"enumerated\"" : "\"sampled\"";
-    json += ", \"deals\": " + std::to_string(result.deals) + ", \"std_error\": " +
+    json += ", \"deals\": " + std::to_string(result.deals);
+    // Weighted ranges: what the deals weigh together, which the wins and ties are of.
+    if (result.weight != static_cast<double>(result.deals))
+        json += ", \"weight\": " + jsonNumber(result.weight);
+    json += std::string(", \"std_error\": ") +
             (hasErrorEstimate(result) ? jsonNumber(result.standardError) : std::string("null")) +
             ", \"time_limit_reached\": " + (result.timeLimitReached ? "true" : "false") +
             ", \"players\": [";
@@ -354,14 +356,13 @@ std::string equityJson(const EquityReport& report) {
         const PlayerEquity& player = result.players[p];
         json += (p ? ", " : "") + std::string("{\"spec\": ") +
                 jsonString(p == 0 ? report.hero : report.opponentHands[p - 1]) +
-                ", \"wins\": " + std::to_string(player.wins) +
-                ", \"ties\": " + std::to_string(player.ties) +
+                ", \"wins\": " + jsonCount(player.wins) + ", \"ties\": " + jsonCount(player.ties) +
                 ", \"equity\": " + jsonNumber(player.equity) + "}";
     }
     json += "], \"hero_final\": {";
     for (size_t i = 0; i < kCategoriesInListOrder.size(); ++i)
         json += (i ? ", " : "") + jsonString(categoryId(kCategoriesInListOrder[i])) + ": " +
-                std::to_string(result.heroFinal[i]);
+                jsonCount(result.heroFinal[i]);
     return json + "}}";
 }
 

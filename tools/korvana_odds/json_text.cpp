@@ -1,6 +1,8 @@
 #include "tools/korvana_odds/json_text.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace korvana {
@@ -27,6 +29,12 @@ std::string jsonNumber(double value) {
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string jsonCount(double value) {
+    if (value >= 0 && value < 0x1p63 && value == std::floor(value))
+        return std::to_string(static_cast<std::uint64_t>(value));
+    return jsonNumber(value);
 }
 
 std::string_view categoryId(Category category) {

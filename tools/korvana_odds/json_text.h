@@ -14,6 +14,10 @@ std::string jsonString(std::string_view text);
 // (up to 17 significant digits), whatever the process locale.
 std::string jsonNumber(double value);
 
+// A count of deals, which weights make a decimal: whole numbers as integers
+// ("1712304"), the rest as jsonNumber.
+std::string jsonCount(double value);
+
 // "royal_flush" .. "high_card".
 std::string_view categoryId(Category category);
 
