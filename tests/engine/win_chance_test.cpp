@@ -61,11 +61,12 @@ EquityResult counted(std::uint64_t deals, std::uint64_t wins, std::uint64_t ties
                      bool complete, int opponents) {
     EquityResult result;
     result.deals = deals;
+    result.weight = static_cast<double>(deals);
     result.enumerated = enumerated;
     result.complete = complete;
     result.players.resize(static_cast<size_t>(opponents) + 1);
-    result.players[0].wins = wins;
-    result.players[0].ties = ties;
+    result.players[0].wins = static_cast<double>(wins);
+    result.players[0].ties = static_cast<double>(ties);
     result.players[0].equity = (static_cast<double>(wins) + static_cast<double>(ties) / 2.0) /
                                static_cast<double>(deals == 0 ? 1 : deals);
     return result;
