@@ -48,15 +48,17 @@ std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vecto
 
     RangeHits hits;
     std::vector<Card> cards = board;
-    for (const PocketCards pocket : range.hands()) {
+    for (size_t h = 0; h < range.hands().size(); ++h) {
+        const PocketCards pocket = range.hands()[h];
         if ((pocket.mask() & known) != 0) continue;
-        ++hits.combos;
+        const double weight = range.weightAt(h);
+        hits.combos += weight;
         const Card first = cardAt(pocket.low), second = cardAt(pocket.high);
         cards.resize(board.size());
         cards.push_back(first);
         cards.push_back(second);
         const Category category = handEvaluator().rank(PartialHand(cards)).category();
-        ++hits.categories[static_cast<size_t>(listIndex(category))];
+        hits.categories[static_cast<size_t>(listIndex(category))] += weight;
         if (!cardsToCome) continue;
 
         std::array<int, 4> suits = boardSuits;
@@ -66,16 +68,16 @@ std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vecto
                            category == Category::RoyalFlush;
         const bool flushDraw =
             (suits[suitIndex(first.suit)] == 4) || (suits[suitIndex(second.suit)] == 4);
-        if (!flush && flushDraw) ++hits.flushDraws;
+        if (!flush && flushDraw) hits.flushDraws += weight;
 
         const unsigned ranks = rankBits(cards);
         if (hasStraight(ranks)) continue;
         // Ranks that make a straight only with the pocket cards' help.
         const int makers = std::popcount(straightMakers(ranks) & ~boardMakers);
         if (makers >= 2)
-            ++hits.openEnded;
+            hits.openEnded += weight;
         else if (makers == 1)
-            ++hits.gutshots;
+            hits.gutshots += weight;
     }
     return hits;
 }

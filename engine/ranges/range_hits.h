@@ -12,14 +12,15 @@
 
 namespace korvana {
 
+// Each combination counts with its weight: whole numbers for a range without weights.
 struct RangeHits {
-    int combos = 0;                    // the range's combinations the known cards leave
-    std::array<int, 10> categories{};  // in list order: Royal Flush first
+    double combos = 0;                    // the range's combinations the known cards leave
+    std::array<double, 10> categories{};  // in list order: Royal Flush first
     // Draws only count while the board is still to come (flop, turn), when
     // the hand is not already made that way, and when a pocket card helps.
-    int flushDraws = 0;  // four of a suit, a pocket card among them
-    int openEnded = 0;   // two or more ranks would make a straight
-    int gutshots = 0;    // exactly one rank would
+    double flushDraws = 0;  // four of a suit, a pocket card among them
+    double openEnded = 0;   // two or more ranks would make a straight
+    double gutshots = 0;    // exactly one rank would
 };
 
 // Nullopt before the flop (fewer than three board cards). 'known' holds the

@@ -1,5 +1,7 @@
 #include "engine/text/decimal_text.h"
 
+#include <cmath>
+
 #include <charconv>
 
 namespace korvana {
@@ -20,6 +22,12 @@ std::string decimalText(double value, int decimals, std::string_view decimalSepa
 
 std::string percentOf(double fraction, int decimals, std::string_view decimalSeparator) {
     return decimalText(fraction * 100.0, decimals, decimalSeparator) + "%";
+}
+
+std::string comboCountText(double count, std::string_view decimalSeparator) {
+    const double whole = std::round(count);
+    if (std::abs(count - whole) < 1e-9) return decimalText(whole, 0, decimalSeparator);
+    return decimalText(count, count < 0.1 ? 2 : 1, decimalSeparator);
 }
 
 }  // namespace korvana

@@ -20,16 +20,18 @@ RangeHits plainCount(const HandRange& range, const std::vector<Card>& board, Car
         const auto made = test::madeCategories(cards);
         return made.has(Category::Straight);
     };
-    for (const PocketCards pocket : range.hands()) {
+    for (size_t h = 0; h < range.hands().size(); ++h) {
+        const PocketCards pocket = range.hands()[h];
         if (pocket.mask() & known) continue;
-        ++hits.combos;
+        const double weight = range.weightAt(h);
+        hits.combos += weight;
         std::vector<Card> cards = board;
         cards.push_back(cardAt(pocket.low));
         cards.push_back(cardAt(pocket.high));
         const auto made = test::madeCategories(cards);
         for (const Category category : kCategoriesInListOrder)
             if (made.has(category)) {
-                ++hits.categories[static_cast<size_t>(listIndex(category))];
+                hits.categories[static_cast<size_t>(listIndex(category))] += weight;
                 break;
             }
         if (board.size() == 5) continue;
@@ -38,14 +40,14 @@ RangeHits plainCount(const HandRange& range, const std::vector<Card>& board, Car
             for (const Card card : cards) ofSuit += card.suit == suit;
             const bool pocketHelps =
                 cardAt(pocket.low).suit == suit || cardAt(pocket.high).suit == suit;
-            if (ofSuit == 4 && pocketHelps && !made.has(Category::Flush)) ++hits.flushDraws;
+            if (ofSuit == 4 && pocketHelps && !made.has(Category::Flush)) hits.flushDraws += weight;
         }
         if (made.has(Category::Straight)) continue;
         int makers = 0;
         for (int rank = 2; rank <= 14; ++rank)
             makers += makesStraight(cards, rank) && !makesStraight(board, rank);
-        if (makers >= 2) ++hits.openEnded;
-        if (makers == 1) ++hits.gutshots;
+        if (makers >= 2) hits.openEnded += weight;
+        if (makers == 1) hits.gutshots += weight;
     }
     return hits;
 }
@@ -59,6 +61,7 @@ TEST(RangeHits, AgainstAPlainCount) {
         {"2d 3d", "Ah Kh 5c", "random"},       {"2d 3d", "Ah Kh 5c", "QQ+, AKs, T9s, 43s, 15%"},
         {"Ac Ad", "9h 8h 2c Js", "15%"},       {"Ac Ad", "Ts 9s 8d 2c Kh", "random"},
         {"7c 7d", "6h 5h 4h", "T9s-54s, 22+"},
+        {"7c 7d", "6h 5h 4h", "T9s-54s:0.5, 22+:0.25, 87o:0.75"},
     };
     for (const auto& spot : spots) {
         SCOPED_TRACE(std::string(spot.board) + " / " + spot.range);

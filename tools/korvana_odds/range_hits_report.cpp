@@ -13,7 +13,7 @@ namespace korvana {
 namespace {
 
 // "12.5%" with the language's decimal separator; "0.0%" for an empty range.
-std::string share(int count, int of, std::string_view decimalSeparator) {
+std::string share(double count, double of, std::string_view decimalSeparator) {
     return decimalText(of > 0 ? 100.0 * count / of : 0.0, 1, decimalSeparator) + "%";
 }
 
@@ -42,7 +42,7 @@ std::variant<RangeHits, std::string> runRangeHits(const RangeHitsRequest& reques
 
 std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits, Language language,
                           std::string_view decimalSeparator) {
-    std::vector<std::pair<std::string_view, int>> lines;
+    std::vector<std::pair<std::string_view, double>> lines;
     for (const Category category : kCategoriesInListOrder)
         lines.emplace_back(categoryName(language, category),
                            hits.categories[static_cast<size_t>(listIndex(category))]);
@@ -54,10 +54,10 @@ std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits
 
     std::string text = "\n" +
                        fillIn(phrase(language, Phrase::RangeHitsHeading),
-                              {request.text, std::to_string(hits.combos)}) +
+                              {request.text, comboCountText(hits.combos, decimalSeparator)}) +
                        "\n";
     for (const auto& [name, count] : lines) {
-        const std::string number = std::to_string(count);
+        const std::string number = comboCountText(count, decimalSeparator);
         const std::string percent = share(count, hits.combos, decimalSeparator);
         text += " " + std::string(name) + std::string(width - columns(name), ' ') +
                 std::string(6 - std::min<size_t>(6, number.size()), ' ') + number +
@@ -68,17 +68,17 @@ std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits
 
 std::string rangeHitsJson(const RangeHitsRequest& request, const RangeHits& hits) {
     std::string text = "\"range_hits\": {\"range\": " + jsonString(request.text) +
-                       ", \"combos\": " + std::to_string(hits.combos) + ", \"categories\": {";
+                       ", \"combos\": " + jsonCount(hits.combos) + ", \"categories\": {";
     bool first = true;
     for (const Category category : kCategoriesInListOrder) {
         if (!first) text += ", ";
         first = false;
         text += jsonString(categoryId(category)) + ": " +
-                std::to_string(hits.categories[static_cast<size_t>(listIndex(category))]);
+                jsonCount(hits.categories[static_cast<size_t>(listIndex(category))]);
     }
-    text += "}, \"draws\": {\"flush_draw\": " + std::to_string(hits.flushDraws) +
-            ", \"open_ended\": " + std::to_string(hits.openEnded) +
-            ", \"gutshot\": " + std::to_string(hits.gutshots) + "}}";
+    text += "}, \"draws\": {\"flush_draw\": " + jsonCount(hits.flushDraws) +
+            ", \"open_ended\": " + jsonCount(hits.openEnded) +
+            ", \"gutshot\": " + jsonCount(hits.gutshots) + "}}";
     return text;
 }
 

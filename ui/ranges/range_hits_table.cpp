@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "engine/cards/category.h"
+#include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
 
 namespace korvana::ui {
@@ -48,9 +49,13 @@ RangeHitsTable::RangeHitsTable(Language language, QString decimalSeparator, QWid
     retranslate();
 }
 
+QString RangeHitsTable::comboCount(double count) const {
+    return QString::fromStdString(comboCountText(count, decimalSeparator_.toStdString()));
+}
+
 void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
     hits_ = hits;
-    const int counts[kLines] = {hits.categories[0], hits.categories[1], hits.categories[2],
+    const double counts[kLines] = {hits.categories[0], hits.categories[1], hits.categories[2],
                                 hits.categories[3], hits.categories[4], hits.categories[5],
                                 hits.categories[6], hits.categories[7], hits.categories[8],
                                 hits.categories[9], hits.flushDraws,    hits.openEnded,
@@ -58,7 +63,7 @@ void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
     for (int line = 0; line < kLines; ++line) {
         const auto at = static_cast<size_t>(line);
         const double percent = hits.combos > 0 ? 100.0 * counts[line] / hits.combos : 0.0;
-        counts_[at]->setText(QString::number(counts[line]));
+        counts_[at]->setText(comboCount(counts[line]));
         shares_[at]->setText(
             QString::number(percent, 'f', 1).replace(QLatin1Char('.'), decimalSeparator_) +
             QLatin1Char('%'));
@@ -76,7 +81,7 @@ void RangeHitsTable::changeEvent(QEvent* event) {
 }
 
 void RangeHitsTable::retranslate() {
-    caption_->setText(tr("On this board, of %1 combos:").arg(hits_.combos));
+    caption_->setText(tr("On this board, of %1 combos:").arg(comboCount(hits_.combos)));
     names_[10]->setText(tr("Flush draw"));
     names_[11]->setText(tr("Open-ended straight draw"));
     names_[12]->setText(tr("Gutshot"));

@@ -27,6 +27,8 @@ protected:
 
 private:
     void retranslate();
+    // A count of weighted combinations: "164", "164.5".
+    QString comboCount(double count) const;
 
     QString decimalSeparator_;
     RangeHits hits_;
