@@ -5,6 +5,8 @@
 //   one hand against 1 and 3 random hands, sampled to 0.1 points (5 ms, 20 ms)
 //   a pair against 5 and 9 players on TT+, AQs+, sampled to 0.1 points (15 ms, 60 ms)
 //   four players with ranges of about 10%, flop known, every deal
+//   weighted ranges against the same ranges unweighted: heads-up and four
+//   players on the flop, every deal, and 5 players sampled (no slower)
 // Run: build/bin/equity_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // The whole korvana-odds process of the first spot (target: 12 ms):
 //   hyperfine -N --warmup 3 'build/bin/korvana-odds Ah Kh --vs QdQc'
@@ -34,6 +36,10 @@ struct Spot {
 };
 
 constexpr const char* kTensUp = "TT+, AQs+";
+// The same hands, weighted.
+constexpr const char* kTenPercentWeighted =
+    "77+:0.6, A9s+, KTs+:0.35, QTs+, JTs:0.8, AJo+:0.5, KQo:0.25";
+constexpr const char* kTensUpWeighted = "TT+:0.7, AKs:0.4, AQs";
 
 const Spot kSpots[] = {
     {"known hands, every board", "Ah Kh", "", {"QdQc"}, EquityMethod::Enumerate, 0},
@@ -60,6 +66,26 @@ const Spot kSpots[] = {
      {kTenPercent, kTenPercent, kTenPercent},
      EquityMethod::Enumerate,
      0},
+    {"four players with weighted 10% ranges, flop, every deal",
+     "Ah Kd",
+     "Qs Jc 2h",
+     {kTenPercentWeighted, kTenPercentWeighted, kTenPercentWeighted},
+     EquityMethod::Enumerate,
+     0},
+    {"against a 10% range, flop, every deal",
+     "Ah Kd",
+     "Qs Jc 2h",
+     {kTenPercent},
+     EquityMethod::Enumerate,
+     0},
+    {"against a weighted 10% range, flop, every deal",
+     "Ah Kd",
+     "Qs Jc 2h",
+     {kTenPercentWeighted},
+     EquityMethod::Enumerate,
+     0},
+    {"against 5 players on weighted TT+, AQs+, sampled to 0.1 points", "9h 9d", "",
+     std::vector<const char*>(5, kTensUpWeighted), EquityMethod::Sample, 0.001},
 };
 
 std::vector<Card> cardsOf(const std::string& codes) {

@@ -61,8 +61,6 @@ public:
         }
         return static_cast<std::uint32_t>(product >> 32);
     }
-    // Uniform in [0, 1).
-    double unit() { return static_cast<double>(next()) * 0x1p-32; }
     template <typename List>
     const auto& oneOf(const List& list) {
         return list[below(static_cast<std::uint32_t>(list.size()))];
@@ -224,11 +222,11 @@ void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
                 return take(fitFirst[a], fitSecond[b]);
 }
 
-bool DealSampler::keeps(Draw& draw, const std::array<PocketCards, kMaxOpponents>& held) const {
+double DealSampler::weightOf(const std::array<PocketCards, kMaxOpponents>& held) const {
     double weight = 1;
     for (size_t i = 0; i < weightOf_.size(); ++i)
         weight *= weightOf_[i][static_cast<size_t>(held[i].number())];
-    return weight == 1 || draw.unit() < weight;
+    return weight;
 }
 
 EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uint64_t deals,
@@ -258,7 +256,6 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             redrawTwo(draw, walked, scratch);
     }
 
-    std::uint64_t thrownAway = 0;
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
             redrawTwo(draw, walked, scratch);
@@ -289,11 +286,6 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
                 std::copy_n(from, group.players,
                             held.begin() + static_cast<std::ptrdiff_t>(group.first));
             }
-        }
-        if (!weightOf_.empty() && !keeps(draw, held)) {
-            if (++thrownAway % 4096 == 0 && stop.load(std::memory_order_relaxed)) return tally;
-            --n;  // another deal takes this one's place
-            continue;
         }
         // The others' hands and the board from the cards left, by the first
         // steps of a shuffle; each of those deals is as likely as any other,
@@ -351,7 +343,7 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         for (size_t i = 0; i < plan.opponents.size(); ++i)
             settle(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
                    plan.opponents[i].player);
-        (walk_ ? batch : tally).add(sharing, hero.category(), 1);
+        (walk_ ? batch : tally).add(sharing, hero.category(), 1, weightOf(held));
     }
     tally.addBatch(batch);
     return tally;

@@ -26,9 +26,8 @@ inline constexpr std::uint64_t kDealsPerBlock = 4096;
 // players holding the only twelve cards of their ranges could not change
 // a single hand). Each step leaves every deal of the ranges equally likely,
 // so the walk, started from one deal and run for a while, draws them all
-// equally often. Of weighted ranges, a deal so drawn is kept with the
-// chance of its weight (the heaviest hand's is 1) and else drawn again, so
-// that deals come in proportion to their weights.
+// equally often. Of weighted ranges, each deal drawn counts with its weight:
+// throwing deals away in proportion would cost a draw and a walk's step each.
 class DealSampler {
 public:
     explicit DealSampler(const DealPlan& plan);
@@ -76,8 +75,8 @@ private:
     std::vector<std::vector<CardMask>> masks_;  // of each ranged opponent's hands
     // Of each ranged opponent's hands by number, when some range is weighted.
     std::vector<std::vector<double>> weightOf_;
-    // Whether to keep a deal of these hands: with the chance of its weight.
-    bool keeps(Draw& draw, const std::array<PocketCards, kMaxOpponents>& held) const;
+    // The weight of a deal of these hands: 1 when no range is weighted.
+    double weightOf(const std::array<PocketCards, kMaxOpponents>& held) const;
 };
 
 }  // namespace korvana

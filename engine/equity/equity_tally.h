@@ -58,7 +58,10 @@ struct EquityTally {
     // Sums of the squared shares (in pots), for a sample's standard error:
     // of each deal, or of each batch of deals as one (see addBatch).
     std::array<double, kMaxPlayers> squaredShares{};
-    std::uint64_t observations = 0;      // deals, or batches of them
+    std::uint64_t observations = 0;  // deals, or batches of them
+    // Of the observations' weights, their squares: deals of unequal weights
+    // tell less than as many of one weight (see result()).
+    double squaredWeights = 0;
     std::array<double, 10> heroFinal{};  // list order
 
     // 'count' deals of total weight 'weighing' in which the players of
@@ -68,6 +71,7 @@ struct EquityTally {
         deals += count;
         weight += weighing;
         observations += count;
+        squaredWeights += weighing * weighing / static_cast<double>(count);
         heroFinal[static_cast<size_t>(listIndex(heroCategory))] += weighing;
         const int sharing = best.size();
         const double share = kShare[static_cast<size_t>(sharing)] * weighing;
