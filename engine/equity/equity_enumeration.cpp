@@ -1,6 +1,7 @@
 #include "engine/equity/equity_enumeration.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <numeric>
 #include <span>
@@ -12,10 +13,17 @@ namespace {
 
 // An opponent's hands that a board leaves possible, with their ranks on it;
 // in two arrays, so that counting them is a loop the compiler can widen.
+// A weight in whole units of 2^-40: sums of them are exact in any order, so
+// that adding them up is a loop the compiler can widen, and a weight keeps
+// twelve digits.
+using FixedWeight = std::uint64_t;
+constexpr double kWeightUnit = 0x1p40;
+
 struct RankedHands {
     std::vector<CardMask> cards;
     std::vector<std::uint16_t> ranks;  // HandRank values
-    std::vector<double> weights;       // of a weighted range's hands, else empty
+    std::vector<FixedWeight> weights;  // of a weighted range's hands, else empty
+    FixedWeight weight = 0;            // theirs together
     void clear() {
         cards.clear();
         ranks.clear();
@@ -41,6 +49,11 @@ public:
         // per board: from his hands in order of rank rather than one by one.
         countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
         onBoard_.resize(listed_);
+        for (const auto& opponent : opponents) {
+            auto& fixed = fixedWeights_.emplace_back();
+            for (const double weight : opponent.weights)
+                fixed.push_back(static_cast<FixedWeight>(std::llround(weight * kWeightUnit)));
+        }
         // A flush of a suit needs five of its cards among the board's and a
         // player's two. flushReach_[n]: the most cards of each suit a player
         // holds, and n more, which each of n ranks to come may bring.
@@ -204,12 +217,31 @@ private:
             const size_t end = i == 0 ? task_->endHand : hands.size();
             RankedHands& ranked = onBoard_[i];
             ranked.clear();
+            if (opponent.weights.empty()) {
+                for (size_t h = first; h < end; ++h)
+                    if ((hands[h].mask() & boardCards) == 0) {
+                        ranked.cards.push_back(hands[h].mask());
+                        ranked.ranks.push_back(ranks_.of(hands[h]).value);
+                    }
+                continue;
+            }
+            // Written in place: three growing lists would cost more than the count.
+            ranked.cards.resize(end - first);
+            ranked.ranks.resize(end - first);
+            ranked.weights.resize(end - first);
+            ranked.weight = 0;
+            size_t n = 0;
             for (size_t h = first; h < end; ++h)
                 if ((hands[h].mask() & boardCards) == 0) {
-                    ranked.cards.push_back(hands[h].mask());
-                    ranked.ranks.push_back(ranks_.of(hands[h]).value);
-                    if (!opponent.weights.empty()) ranked.weights.push_back(opponent.weights[h]);
+                    ranked.cards[n] = hands[h].mask();
+                    ranked.ranks[n] = ranks_.of(hands[h]).value;
+                    ranked.weights[n] = fixedWeights_[i][h];
+                    ranked.weight += fixedWeights_[i][h];
+                    ++n;
                 }
+            ranked.cards.resize(n);
+            ranked.ranks.resize(n);
+            ranked.weights.resize(n);
         }
         if (countLastInOrder_) {
             const auto& last = plan_.opponents.back();
@@ -283,27 +315,49 @@ private:
             PlayerSet nextSharing = sharing;
             settle(HandRank{hands.ranks[h]}, player, nextBest, nextSharing);
             deal(level + 1, used | hands.cards[h], nextBest, nextSharing,
-                 weighed ? weight * hands.weights[h] : weight);
+                 weighed ? weight * (static_cast<double>(hands.weights[h]) / kWeightUnit) : weight);
         }
     }
 
     // The hands of a weighted range, one by one, with their weights: the
-    // same loop without branches as the unweighted count above.
+    // same loop as the unweighted count above, as wide.
     static WeighedSplit splitWeighed(const RankedHands& hands, CardMask used, HandRank best) {
-        std::uint64_t below = 0, equal = 0, above = 0;
-        double belowWeight = 0, equalWeight = 0, aboveWeight = 0;
+        const auto real = [](FixedWeight weight) {
+            return static_cast<double>(weight) / kWeightUnit;
+        };
+        std::uint64_t below = 0, equal = 0;
+        FixedWeight belowWeight = 0, equalWeight = 0;
+        // The only opponent, or the first: every hand is free, and those
+        // above are what the others leave.
+        if (used == 0) {
+            for (size_t h = 0; h < hands.cards.size(); ++h) {
+                const std::uint64_t lower = hands.ranks[h] < best.value;
+                const std::uint64_t level = hands.ranks[h] == best.value;
+                below += lower;
+                equal += level;
+                belowWeight += hands.weights[h] & (0 - lower);
+                equalWeight += hands.weights[h] & (0 - level);
+            }
+            return {{below, equal, hands.cards.size() - below - equal},
+                    real(belowWeight),
+                    real(equalWeight),
+                    real(hands.weight - belowWeight - equalWeight)};
+        }
+        std::uint64_t above = 0;
+        FixedWeight aboveWeight = 0;
         for (size_t h = 0; h < hands.cards.size(); ++h) {
             const std::uint64_t free = (hands.cards[h] & used) == 0;
-            const double weight = free != 0 ? hands.weights[h] : 0.0;
-            const bool lower = hands.ranks[h] < best.value, level = hands.ranks[h] == best.value;
-            below += free & lower;
-            equal += free & level;
-            above += free & !(lower || level);
-            belowWeight += lower ? weight : 0.0;
-            equalWeight += level ? weight : 0.0;
-            aboveWeight += !(lower || level) ? weight : 0.0;
+            const std::uint64_t lower = free & (hands.ranks[h] < best.value);
+            const std::uint64_t level = free & (hands.ranks[h] == best.value);
+            const std::uint64_t higher = free & (hands.ranks[h] > best.value);
+            below += lower;
+            equal += level;
+            above += higher;
+            belowWeight += hands.weights[h] & (0 - lower);
+            equalWeight += hands.weights[h] & (0 - level);
+            aboveWeight += hands.weights[h] & (0 - higher);
         }
-        return {{below, equal, above}, belowWeight, equalWeight, aboveWeight};
+        return {{below, equal, above}, real(belowWeight), real(equalWeight), real(aboveWeight)};
     }
 
     const DealPlan& plan_;
@@ -320,6 +374,7 @@ private:
     std::vector<PocketCards> lastHands_;
     std::vector<HandRank> lastRanks_;
     std::vector<double> lastWeights_;
+    std::vector<std::vector<FixedWeight>> fixedWeights_;  // of each opponent's hands
     SortedHands sortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;

@@ -71,7 +71,8 @@ struct EquityTally {
         deals += count;
         weight += weighing;
         observations += count;
-        squaredWeights += weighing * weighing / static_cast<double>(count);
+        // Only samples, one deal at a time, need the spread of the weights.
+        if (count == 1) squaredWeights += weighing * weighing;
         heroFinal[static_cast<size_t>(listIndex(heroCategory))] += weighing;
         const int sharing = best.size();
         const double share = kShare[static_cast<size_t>(sharing)] * weighing;

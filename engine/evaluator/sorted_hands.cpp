@@ -19,47 +19,55 @@ void SortedHands::set(const std::vector<PocketCards>& hands, const std::vector<H
         rankAfter_[static_cast<size_t>(hands[h].number())] =
             static_cast<std::uint16_t>(ranks[h].value + 1);
     }
-    std::sort(ranks_.begin(), ranks_.end());
     for (size_t c = 0; c < kDeckSize; ++c) start_[c + 1] += start_[c];
     byCard_.resize(start_[kDeckSize]);
     std::array<std::uint32_t, kDeckSize> next{};
     std::copy(start_.begin(), start_.end() - 1, next.begin());
+    if (!weights.empty()) return setWeighed(hands, ranks, weights, next);
+    std::sort(ranks_.begin(), ranks_.end());
     for (size_t h = 0; h < hands.size(); ++h) {
         byCard_[next[static_cast<size_t>(hands[h].low)]++] = ranks[h].value;
         byCard_[next[static_cast<size_t>(hands[h].high)]++] = ranks[h].value;
     }
     for (size_t c = 0; c < kDeckSize; ++c)
         std::sort(byCard_.begin() + start_[c], byCard_.begin() + start_[c + 1]);
-    if (!weights.empty()) setWeights(hands, ranks, weights);
 }
 
-void SortedHands::setWeights(const std::vector<PocketCards>& hands,
-                             const std::vector<HandRank>& ranks,
-                             const std::vector<double>& weights) {
-    // The hands in order of rank, each with its weight, overall and by card.
-    std::vector<std::pair<std::uint16_t, double>> ranked(hands.size());
+void SortedHands::setWeighed(const std::vector<PocketCards>& hands,
+                             const std::vector<HandRank>& ranks, const std::vector<double>& weights,
+                             std::array<std::uint32_t, kDeckSize>& next) {
+    // Each hand as its rank above its place, sorted as cheaply as the ranks
+    // alone, so that each rank in order finds its hand's weight.
+    const auto key = [&](size_t h) {
+        return static_cast<std::uint32_t>(ranks[h].value) << 16 | static_cast<std::uint32_t>(h);
+    };
+    const auto rankOf = [](std::uint32_t key) { return static_cast<std::uint16_t>(key >> 16); };
+    const auto weightOf = [&](std::uint32_t key) { return weights[key & 0xffff]; };
+    keys_.resize(hands.size());
     for (size_t h = 0; h < hands.size(); ++h) {
-        ranked[h] = {ranks[h].value, weights[h]};
+        keys_[h] = key(h);
         weightOf_[static_cast<size_t>(hands[h].number())] = weights[h];
     }
-    const auto byRank = [](const auto& a, const auto& b) { return a.first < b.first; };
-    std::sort(ranked.begin(), ranked.end(), byRank);
-    weightBefore_.assign(ranked.size() + 1, 0.0);
-    for (size_t i = 0; i < ranked.size(); ++i)
-        weightBefore_[i + 1] = weightBefore_[i] + ranked[i].second;
-
-    std::vector<std::pair<std::uint16_t, double>> byCard(byCard_.size());
-    std::array<std::uint32_t, kDeckSize> next{};
-    std::copy(start_.begin(), start_.end() - 1, next.begin());
-    for (size_t h = 0; h < hands.size(); ++h) {
-        byCard[next[static_cast<size_t>(hands[h].low)]++] = {ranks[h].value, weights[h]};
-        byCard[next[static_cast<size_t>(hands[h].high)]++] = {ranks[h].value, weights[h]};
+    std::sort(keys_.begin(), keys_.end());
+    weightBefore_.resize(hands.size() + 1);
+    weightBefore_[0] = 0;
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        ranks_[i] = rankOf(keys_[i]);
+        weightBefore_[i + 1] = weightBefore_[i] + weightOf(keys_[i]);
     }
-    cardWeightBefore_.assign(byCard.size() + kDeckSize, 0.0);
+    keys_.resize(byCard_.size());
+    for (size_t h = 0; h < hands.size(); ++h) {
+        keys_[next[static_cast<size_t>(hands[h].low)]++] = key(h);
+        keys_[next[static_cast<size_t>(hands[h].high)]++] = key(h);
+    }
+    cardWeightBefore_.resize(byCard_.size() + kDeckSize);
     for (size_t c = 0; c < kDeckSize; ++c) {
-        std::sort(byCard.begin() + start_[c], byCard.begin() + start_[c + 1], byRank);
-        for (size_t j = start_[c]; j < start_[c + 1]; ++j)
-            cardWeightBefore_[j + c + 1] = cardWeightBefore_[j + c] + byCard[j].second;
+        std::sort(keys_.begin() + start_[c], keys_.begin() + start_[c + 1]);
+        cardWeightBefore_[start_[c] + c] = 0;
+        for (size_t j = start_[c]; j < start_[c + 1]; ++j) {
+            byCard_[j] = rankOf(keys_[j]);
+            cardWeightBefore_[j + c + 1] = cardWeightBefore_[j + c] + weightOf(keys_[j]);
+        }
     }
 }
 
@@ -122,29 +130,27 @@ WeighedSplit SortedHands::splitWeighed(CardMask taken, HandRank against) const {
         below -= low - first;
         equal -= high - low;
         above -= last - high;
-        const auto weightTo = [&](auto place) {
-            return cardWeightBefore_[static_cast<size_t>(place - byCard_.begin()) + card];
-        };
-        split.below -= weightTo(low) - weightTo(first);
-        split.equal -= weightTo(high) - weightTo(low);
-        split.above -= weightTo(last) - weightTo(high);
+        // A card's weights start from 0 at its first hand.
+        const double* before = cardWeightBefore_.data() + card;
+        const double toLow = before[low - byCard_.begin()], toHigh = before[high - byCard_.begin()];
+        split.below -= toLow;
+        split.equal -= toHigh - toLow;
+        split.above -= before[last - byCard_.begin()] - toHigh;
         for (CardMask more = rest & (rest - 1); more != 0; more &= more - 1) {
             const PocketCards both{static_cast<int>(card), std::countr_zero(more)};
             const auto number = static_cast<size_t>(both.number());
             const std::uint16_t after = rankAfter_[number];
-            if (after == 0) continue;
             const auto rank = static_cast<std::uint16_t>(after - 1);
+            const bool held = after != 0;
+            const bool under = held && rank < against.value, even = held && rank == against.value,
+                       over = held && rank > against.value;
             const double weight = weightOf_[number];
-            if (rank < against.value) {
-                ++below;
-                split.below += weight;
-            } else if (rank == against.value) {
-                ++equal;
-                split.equal += weight;
-            } else {
-                ++above;
-                split.above += weight;
-            }
+            below += under;
+            equal += even;
+            above += over;
+            split.below += under ? weight : 0.0;
+            split.equal += even ? weight : 0.0;
+            split.above += over ? weight : 0.0;
         }
     }
     split.hands = {static_cast<std::uint64_t>(below), static_cast<std::uint64_t>(equal),

@@ -32,8 +32,8 @@ public:
     WeighedSplit splitWeighed(CardMask taken, HandRank against) const;
 
 private:
-    void setWeights(const std::vector<PocketCards>& hands, const std::vector<HandRank>& ranks,
-                    const std::vector<double>& weights);
+    void setWeighed(const std::vector<PocketCards>& hands, const std::vector<HandRank>& ranks,
+                    const std::vector<double>& weights, std::array<std::uint32_t, kDeckSize>& next);
 
     std::vector<std::uint16_t> ranks_;  // HandRank values, ascending
     // The ranks of the hands holding card c: byCard_[start_[c]] .. byCard_[start_[c + 1] - 1].
@@ -45,6 +45,7 @@ private:
     // With weights: the weight of ranks_[0 .. i - 1] at i, of card c's hands
     // byCard_[start_[c] .. j - 1] at j + c, and of each hand by its number.
     std::vector<double> weightBefore_, cardWeightBefore_;
+    std::vector<std::uint32_t> keys_;  // room to sort the hands by rank
     std::array<double, kPocketCardPairs> weightOf_{};
 };
 
