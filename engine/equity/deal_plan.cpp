@@ -21,6 +21,24 @@ bool countRanged(const std::vector<DealPlan::Opponent>& ranged, size_t from, Car
     return true;
 }
 
+// The same with the weights: each way weighs the product of its hands' weights.
+bool weighRanged(const std::vector<DealPlan::Opponent>& ranged, size_t from, CardMask used,
+                 double weight, double& ways, std::uint64_t& effort) {
+    if (from == ranged.size()) {
+        ways += weight;
+        return true;
+    }
+    const DealPlan::Opponent& opponent = ranged[from];
+    for (size_t h = 0; h < opponent.hands.size(); ++h) {
+        if (effort-- == 0) return false;
+        const CardMask cards = opponent.hands[h].mask();
+        if ((cards & used) == 0 && !weighRanged(ranged, from + 1, used | cards,
+                                                weight * opponent.weightAt(h), ways, effort))
+            return false;
+    }
+    return true;
+}
+
 // One hand per ranged opponent from 'from' onwards, none touching 'used' or
 // another: the narrowest ranges are tried first, so that a dead end shows early.
 bool findRanged(const std::vector<const DealPlan::Opponent*>& ranged, size_t from, CardMask used,
@@ -54,13 +72,15 @@ void dropKnown(DealPlan::Opponent& opponent, CardMask known) {
 
 // Only the weights' proportions count: the heaviest hand left weighs 1, and
 // a range whose hands all weigh the same is counted as unweighted.
-void weighAgainstHeaviest(DealPlan::Opponent& opponent) {
-    if (opponent.weights.empty()) return;
+// Returns what they were divided by.
+double weighAgainstHeaviest(DealPlan::Opponent& opponent) {
+    if (opponent.weights.empty()) return 1;
     const double heaviest = *std::max_element(opponent.weights.begin(), opponent.weights.end());
     for (double& weight : opponent.weights) weight /= heaviest;
     if (std::all_of(opponent.weights.begin(), opponent.weights.end(),
                     [](double weight) { return weight == 1; }))
         opponent.weights.clear();
+    return heaviest;
 }
 
 }  // namespace
@@ -98,6 +118,17 @@ std::optional<DealPlan::DealCount> DealPlan::deals(std::uint64_t effort, double 
     times(chooseCards(left, boardToCome));
     if (count.whole) count.whole = ways;
     return count;
+}
+
+std::optional<double> DealPlan::weighedDeals(std::uint64_t effort) const {
+    const std::vector<Opponent> ranged(opponents.begin(),
+                                       opponents.begin() + static_cast<long>(rangedCount()));
+    double ways = 0;
+    if (!weighRanged(ranged, 0, 0, 1.0, ways, effort)) return std::nullopt;
+    int left = static_cast<int>(deck.size()) - 2 * static_cast<int>(ranged.size());
+    for (size_t i = ranged.size(); i < opponents.size(); ++i, left -= 2)
+        ways *= static_cast<double>(chooseCards(left, 2));
+    return ways * static_cast<double>(chooseCards(left, boardToCome)) * weightScale;
 }
 
 size_t DealPlan::rangedCount() const {
@@ -186,6 +217,7 @@ std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot) {
         const bool even = range.hasEvenWeights();
         DealPlan::Opponent opponent{
             i + 1, {}, even && range.hands().size() == static_cast<size_t>(kPocketCardPairs)};
+        if (even && range.hands().size() > 1) plan.weightScale *= range.weightAt(0);
         for (size_t h = 0; h < range.hands().size(); ++h)
             if ((range.hands()[h].mask() & plan.known) == 0) {
                 opponent.hands.push_back(range.hands()[h]);
@@ -209,7 +241,7 @@ std::variant<DealPlan, EquityError> planDeals(const EquitySpot& spot) {
     for (auto& opponent : ranged) {
         dropKnown(opponent, plan.known);
         if (opponent.hands.empty()) return EquityError{Problem::RangeEmpty, opponent.player};
-        weighAgainstHeaviest(opponent);
+        plan.weightScale *= weighAgainstHeaviest(opponent);
     }
     plan.opponents = std::move(ranged);
     plan.opponents.insert(plan.opponents.end(), anyTwo.begin(), anyTwo.end());

@@ -51,6 +51,13 @@ struct DealPlan {
     };
     // Also nullopt as soon as they prove more than 'most'.
     std::optional<DealCount> deals(std::uint64_t effort, double most = 1e300) const;
+    // The deals' weights added up, as the ranges weigh their hands; nullopt
+    // when that would take more than 'effort' steps.
+    std::optional<double> weighedDeals(std::uint64_t effort) const;
+    // Each range's weights are counted relative to its heaviest hand left
+    // (and an even range as unweighted): a deal's weight as the ranges give
+    // it is its weight in the count times this.
+    double weightScale = 1;
     // An upper bound of the deals that costs nothing to work out.
     double dealsAtMost() const;
     // The opponents whose ranges cannot be dealt together, as players: a

@@ -12,6 +12,7 @@
 #include "engine/equity/equity_enumeration.h"
 #include "engine/equity/equity_sampling.h"
 #include "engine/equity/equity_tally.h"
+#include "engine/equity/range_equity.h"
 #include "engine/evaluator/board_ranks.h"
 
 namespace korvana {
@@ -202,6 +203,7 @@ EquityError noDeal(const DealPlan& plan) {
 std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
                                                       const EquityOptions& options,
                                                       EquityControl* control) {
+    if (spot.heroRange) return computeRangeEquity(spot, options, control);
     auto planned = planDeals(spot);
     if (auto* error = std::get_if<EquityError>(&planned)) return *error;
     const DealPlan& plan = std::get<DealPlan>(planned);

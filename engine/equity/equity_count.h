@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/cards/card.h"
@@ -22,6 +23,8 @@ struct EquitySpot {
     std::vector<Card> board;           // 0..5 cards
     std::vector<Card> dead;            // seen folded or burnt: dealt to nobody
     std::vector<HandRange> opponents;  // 1..kMaxOpponents
+    // The hero's range when his cards are not known: then 'hero' is not read.
+    std::optional<HandRange> heroRange{};
 };
 
 enum class EquityMethod { Automatic, Enumerate, Sample };
@@ -80,7 +83,7 @@ struct EquityError {
         BoardSize,      // more than five board cards
         CardTwice,      // a card given twice among hero, board and dead cards
         TooFewCards,    // not enough cards left to deal every opponent and the board
-        RangeEmpty,     // an opponent's range lost every hand to the known cards
+        RangeEmpty,     // a range lost every hand to the known cards (the hero's: opponent 0)
         NoDeal,         // the ranges together leave no way to deal
         TooManyDeals,   // Enumerate asked for more than enumerationDealLimit
     };

@@ -21,16 +21,20 @@ struct Spot {
     const char* board;
     const char* dead;
     std::vector<const char*> opponents;  // range texts
+    const char* heroRange = nullptr;     // instead of his cards
 };
 
 EquitySpot spotOf(const Spot& s) {
     EquitySpot spot;
-    const auto hero = test::cardsOf(s.hero);
-    spot.hero = {hero[0], hero[1]};
+    if (*s.hero) {
+        const auto hero = test::cardsOf(s.hero);
+        spot.hero = {hero[0], hero[1]};
+    }
     spot.board = test::cardsOf(s.board);
     spot.dead = test::cardsOf(s.dead);
     for (const char* text : s.opponents)
         spot.opponents.push_back(std::get<HandRange>(parseHandRange(text)));
+    if (s.heroRange) spot.heroRange = std::get<HandRange>(parseHandRange(s.heroRange));
     return spot;
 }
 
@@ -56,7 +60,7 @@ Counted countEveryDeal(const EquitySpot& spot) {
     std::array<bool, kDeckSize> used{};
     for (const auto* cards : {&spot.board, &spot.dead})
         for (const Card& card : *cards) used[static_cast<size_t>(cardIndex(card))] = true;
-    for (const Card& card : spot.hero) used[static_cast<size_t>(cardIndex(card))] = true;
+    std::array<Card, 2> hero = spot.hero;
     const auto isUsed = [&](Card card) { return used[static_cast<size_t>(cardIndex(card))]; };
     const auto use = [&](Card card, bool now) { used[static_cast<size_t>(cardIndex(card))] = now; };
     std::vector<std::array<Card, 2>> held(spot.opponents.size());
@@ -66,7 +70,7 @@ Counted countEveryDeal(const EquitySpot& spot) {
         std::vector<HandRank> ranks;
         const PartialHand onBoard(board);
         for (size_t p = 0; p < players; ++p) {
-            const auto& two = p == 0 ? spot.hero : held[p - 1];
+            const auto& two = p == 0 ? hero : held[p - 1];
             ranks.push_back(handEvaluator().rank(onBoard + PartialHand(two)));
         }
         const HandRank best = *std::max_element(ranks.begin(), ranks.end());
@@ -109,7 +113,19 @@ Counted countEveryDeal(const EquitySpot& spot) {
             use(high, false);
         }
     };
-    dealOpponent(0);
+    // The hero's hands, each with its weight, or his two cards.
+    const HandRange heroRange =
+        spot.heroRange.value_or(HandRange({PocketCards::of(spot.hero[0], spot.hero[1])}));
+    for (size_t h = 0; h < heroRange.hands().size(); ++h) {
+        hero = {cardAt(heroRange.hands()[h].low), cardAt(heroRange.hands()[h].high)};
+        if (isUsed(hero[0]) || isUsed(hero[1])) continue;
+        use(hero[0], true);
+        use(hero[1], true);
+        weight = heroRange.weightAt(h);
+        dealOpponent(0);
+        use(hero[0], false);
+        use(hero[1], false);
+    }
     for (auto* figures : {&counted.wins, &counted.ties, &counted.equity})
         for (double& figure : *figures) figure /= counted.weight;
     for (double& deals : counted.heroFinal) deals /= counted.weight;
@@ -147,6 +163,10 @@ const Spot kSpots[] = {
      {"QQ+:0.7, AK", "[35]TT+, AQs[/35], AKo:0.2"}},
     {"turn, weighted and random", "9s 8s", "9h 9c 5d 2s", "", {"55:0.4, A2s+:0.9", "random"}},
     {"turn, all hands at one weight", "9s 8s", "9h 9c 5d 2s", "", {"random:0.5"}},
+    // The hero's range: his hands and the opponents' take cards from each other.
+    {"river, range against range", "", "Qh Jh 2c 7d 9s", "", {"QQ+, AK"}, "JJ+, AQs+, KQo"},
+    {"turn, weighted ranges", "", "Kc 8d 3s 2h", "Ac", {"KK-88:0.5, AK"}, "QQ+, AK:0.3, 98s"},
+    {"turn, a range against two", "", "Kc 8d 3s 7h", "", {"AA, KQs", "random"}, "AhAd, AK:0.5"},
 };
 
 TEST(Equity, MatchesEveryDealCountedSlowly) {
@@ -215,7 +235,7 @@ TEST(Equity, RenamedSuitsChangeNothing) {
         for (Card& card : other.hero) card = renamed(card);
         for (Card& card : other.board) card = renamed(card);
         for (Card& card : other.dead) card = renamed(card);
-        for (HandRange& range : other.opponents) {
+        const auto renamedRange = [&](const HandRange& range) {
             std::vector<PocketCards> hands;
             std::vector<double> weights;
             for (size_t h = 0; h < range.hands().size(); ++h) {
@@ -224,8 +244,10 @@ TEST(Equity, RenamedSuitsChangeNothing) {
                     PocketCards::of(renamed(cardAt(hand.low)), renamed(cardAt(hand.high))));
                 weights.push_back(range.weightAt(h));
             }
-            range = HandRange(hands, weights);
-        }
+            return HandRange(hands, weights);
+        };
+        for (HandRange& range : other.opponents) range = renamedRange(range);
+        if (spot.heroRange) other.heroRange = renamedRange(*spot.heroRange);
         const EquityResult a = computed(spot), b = computed(other);
         EXPECT_EQ(a.deals, b.deals);
         // Weights add up in another order: equal but for the last digits.
@@ -366,6 +388,9 @@ TEST(Equity, ProblemsComeBackAsErrors) {
     const EquityError empty = problemOf({"empty", "Ah As", "Ad", "", {"random", "AA"}});
     EXPECT_EQ(empty.problem, Problem::RangeEmpty);
     EXPECT_EQ(empty.opponent, 2);
+    const EquityError heroless = problemOf({"hero's empty", "", "Ad Ac", "", {"random"}, "AA"});
+    EXPECT_EQ(heroless.problem, Problem::RangeEmpty);
+    EXPECT_EQ(heroless.opponent, 0);
     EXPECT_EQ(problemOf({"no deal", "Ah Kh", "", "", {"QQ", "QQ", "QQ"}}).problem, Problem::NoDeal);
     EXPECT_EQ(problemOf({"no deal", "Ah Kh", "", "", {"QsJs", "QsTs"}}).problem, Problem::NoDeal);
     const EquityError tooMany =
