@@ -388,7 +388,7 @@ TEST(Equity, ProblemsComeBackAsErrors) {
     const EquityError empty = problemOf({"empty", "Ah As", "Ad", "", {"random", "AA"}});
     EXPECT_EQ(empty.problem, Problem::RangeEmpty);
     EXPECT_EQ(empty.opponent, 2);
-    const EquityError heroless = problemOf({"hero's empty", "", "Ad Ac", "", {"random"}, "AA"});
+    const EquityError heroless = problemOf({"hero's empty", "", "Ad Ac Ah", "", {"random"}, "AA"});
     EXPECT_EQ(heroless.problem, Problem::RangeEmpty);
     EXPECT_EQ(heroless.opponent, 0);
     EXPECT_EQ(problemOf({"no deal", "Ah Kh", "", "", {"QQ", "QQ", "QQ"}}).problem, Problem::NoDeal);
