@@ -90,7 +90,7 @@ QString OpponentRangesWindow::rangeText(int opponent) const {
     return row(opponent).range->text();
 }
 
-void OpponentRangesWindow::setCombinations(int opponent, int combinations) {
+void OpponentRangesWindow::setCombinations(int opponent, double combinations) {
     Row& r = row(opponent);
     r.combinations = combinations;
     r.share->setText(rangeShareText(combinations, decimalSeparator_));

@@ -32,8 +32,9 @@ public:
     void setOpponents(int opponents);
     void setRangeText(int opponent, const QString& text);
     QString rangeText(int opponent) const;
-    // The share of all combinations the row's last good range holds.
-    void setCombinations(int opponent, int combinations);
+    // The share of all combinations the row's last good range holds, each
+    // counted with its weight.
+    void setCombinations(int opponent, double combinations);
     // Outlines the row's range in red with the problem as its tooltip;
     // nullopt clears the mark.
     void markRange(int opponent, const std::optional<RangeError>& problem);
@@ -56,7 +57,7 @@ private:
         QToolButton* grid;
         QToolButton* copy;
         std::optional<RangeError> problem;
-        int combinations = 0;  // shown again in a new language
+        double combinations = 0;  // shown again in a new language
     };
     Row& row(int opponent) { return rows_[static_cast<size_t>(opponent - 1)]; }
     const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent - 1)]; }

@@ -31,10 +31,17 @@ constexpr int kSliderSteps = 1000;
 // Room for a range text of a few pieces, the legend and the notes.
 constexpr int kSideWidth = 280;
 
-HandSet handSetOf(const HandRange& range) {
-    HandSet set;
-    for (const PocketCards cards : range.hands()) set.set(static_cast<size_t>(cards.number()));
-    return set;
+HandRange rangeOf(const HandWeights& weights) {
+    std::vector<PocketCards> hands;
+    std::vector<double> handWeights;
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low)
+            if (const PocketCards cards{low, high};
+                weights[static_cast<size_t>(cards.number())] > 0) {
+                hands.push_back(cards);
+                handWeights.push_back(weights[static_cast<size_t>(cards.number())]);
+            }
+    return HandRange(hands, handWeights);
 }
 
 }  // namespace
@@ -49,6 +56,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       text_(new QLineEdit(this)),
       slider_(new QSlider(Qt::Horizontal, this)),
       share_(new QDoubleSpinBox(this)),
+      weightCaption_(new QLabel(this)),
+      weight_(new QDoubleSpinBox(this)),
       combos_(new QLabel(this)),
       note_(new QLabel(this)),
       hits_(new RangeHitsTable(language, decimalSeparator_, this)),
@@ -65,6 +74,13 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSingleStep(0.5);
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
+    weight_->setObjectName(QStringLiteral("rangeGridWeight"));
+    weight_->setRange(1.0, 100.0);
+    weight_->setDecimals(0);
+    weight_->setSingleStep(5.0);
+    weight_->setSuffix(QStringLiteral("%"));
+    weight_->setValue(100.0);
+    weightCaption_->setBuddy(weight_);
     note_->setWordWrap(true);
     text_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
     QFont symbols = text_->font();
@@ -76,6 +92,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     auto* shareRow = new QGridLayout;
     shareRow->addWidget(slider_, 0, 0);
     shareRow->addWidget(share_, 0, 1);
+    shareRow->addWidget(weightCaption_, 1, 0, Qt::AlignRight);
+    shareRow->addWidget(weight_, 1, 1);
     side->addLayout(shareRow);
     side->addWidget(combos_);
     side->addSpacing(8);
@@ -95,7 +113,9 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     body->setColumnStretch(1, 1);
 
     connect(text_, &QLineEdit::textEdited, this, &RangeGridDialog::typeText);
-    connect(grid_, &RangeGridWidget::handsChanged, this, &RangeGridDialog::pickOnGrid);
+    connect(grid_, &RangeGridWidget::weightsChanged, this, &RangeGridDialog::pickOnGrid);
+    connect(weight_, &QDoubleSpinBox::valueChanged, this,
+            [this](double percent) { grid_->setPaintWeight(percent / 100.0); });
     connect(slider_, &QSlider::valueChanged, this,
             [this](int step) { chooseShare(step * 100.0 / kSliderSteps); });
     connect(share_, &QDoubleSpinBox::valueChanged, this, &RangeGridDialog::chooseShare);
@@ -140,12 +160,12 @@ void RangeGridDialog::typeText(const QString& text) {
     }
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
-    grid_->setHands(handSetOf(std::get<HandRange>(range)));
+    grid_->setWeights(weightsOf(std::get<HandRange>(range)));
     showShare();
 }
 
-void RangeGridDialog::pickOnGrid(const HandSet& hands) {
-    text_->setText(QString::fromStdString(shortestRangeText(hands)));
+void RangeGridDialog::pickOnGrid(const HandWeights& weights) {
+    text_->setText(QString::fromStdString(shortestRangeText(weights)));
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
     showShare();
@@ -160,7 +180,8 @@ void RangeGridDialog::chooseShare(double percent) {
 }
 
 void RangeGridDialog::showShare() {
-    const int combinations = static_cast<int>(grid_->hands().count());
+    double combinations = 0;
+    for (const double weight : grid_->weights()) combinations += weight;
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
     showHits();
@@ -174,13 +195,7 @@ void RangeGridDialog::showShare() {
 // What the picked combinations the known cards leave make now.
 void RangeGridDialog::showHits() {
     if (board_.size() < 3) return;
-    std::vector<PocketCards> picked;
-    const HandSet& hands = grid_->hands();
-    for (int high = 1; high < kDeckSize; ++high)
-        for (int low = 0; low < high; ++low)
-            if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
-                picked.push_back(cards);
-    if (const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_))
+    if (const auto hits = countRangeHits(rangeOf(grid_->weights()), board_, known_))
         hits_->setHits(*hits, board_.size() < 5);
 }
 
@@ -189,6 +204,10 @@ void RangeGridDialog::retranslate() {
     text_->setPlaceholderText(anyTwoCardsText());
     slider_->setToolTip(tr("The strongest hands making up this share of all hands"));
     share_->setToolTip(slider_->toolTip());
+    weightCaption_->setText(tr("&Weight of the hands you paint:"));
+    weight_->setToolTip(
+        tr("A click or a drag on the grid gives hands this weight: the share of "
+           "them the opponent plays this way (AQo:0.35)"));
     note_->setText(heroKnown_ ? tr("Each picked hand is coloured by your equity against it on this "
                                    "board; point at a hand for the figure.")
                               : tr("Choose your two cards to see your equity against each hand."));

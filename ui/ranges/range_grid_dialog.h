@@ -1,8 +1,8 @@
 #pragma once
 // The grid window of one opponent's range: the 13 x 13 grid, the range as
-// text (the two always agree), a top-N% slider and field, the share of hands
-// picked, once the hero's cards are known the hero's equity against each
-// hand with its legend, and from the flop on what the range holds on the
+// text (the two always agree), a top-N% slider and field, the weight the grid
+// paints with, the share of hands picked (each by its weight), once the hero's cards are known the
+// hero's equity against each hand with its legend, and from the flop on what the range holds on the
 // board. Enter keeps the range, Escape drops it.
 #include <QDialog>
 #include <QString>
@@ -49,7 +49,7 @@ public:
 
 private:
     void typeText(const QString& text);
-    void pickOnGrid(const HandSet& hands);
+    void pickOnGrid(const HandWeights& weights);
     void chooseShare(double percent);
     void showShare();
     void showHits();
@@ -61,6 +61,8 @@ private:
     QLineEdit* text_;
     QSlider* slider_;
     QDoubleSpinBox* share_;
+    QLabel* weightCaption_;
+    QDoubleSpinBox* weight_;
     QLabel* combos_;
     QLabel* note_;
     RangeHitsTable* hits_;

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
+
+#include "engine/text/decimal_text.h"
 
 #include "ui/ranges/equity_colour.h"
 
@@ -30,9 +33,16 @@ RangeGridWidget::RangeGridWidget(QString decimalSeparator, QWidget* parent)
     setMinimumSize(sizeHint());
 }
 
-void RangeGridWidget::setHands(const HandSet& hands) {
-    hands_ = hands;
+void RangeGridWidget::setWeights(const HandWeights& weights) {
+    weights_ = weights;
     update();
+}
+
+HandSet RangeGridWidget::hands() const {
+    HandSet hands;
+    for (size_t number = 0; number < weights_.size(); ++number)
+        hands.set(number, weights_[number] > 0);
+    return hands;
 }
 
 void RangeGridWidget::setKnownCards(CardMask known) {
@@ -66,12 +76,18 @@ std::optional<GridPlace> RangeGridWidget::placeAt(QPoint point) const {
     return GridPlace{row, column};
 }
 
-int RangeGridWidget::picked(const GridPlace& place) const {
-    int count = 0;
+double RangeGridWidget::picked(const GridPlace& place) const {
+    double count = 0;
     for (const PocketCards cards : startingHandAt(place.row, place.column).hands())
-        if (hands_.test(static_cast<size_t>(cards.number())) && (cards.mask() & known_) == 0)
-            ++count;
+        if ((cards.mask() & known_) == 0) count += weights_[static_cast<size_t>(cards.number())];
     return count;
+}
+
+bool RangeGridWidget::paintedAlready(const GridPlace& place) const {
+    const auto cards = startingHandAt(place.row, place.column).hands();
+    return std::all_of(cards.begin(), cards.end(), [&](PocketCards hand) {
+        return weights_[static_cast<size_t>(hand.number())] == paintWeight_;
+    });
 }
 
 int RangeGridWidget::available(const GridPlace& place) const {
@@ -82,23 +98,21 @@ int RangeGridWidget::available(const GridPlace& place) const {
 }
 
 void RangeGridWidget::setCell(const GridPlace& place, bool on) {
+    const double weight = on ? paintWeight_ : 0.0;
     bool changed = false;
     for (const PocketCards cards : startingHandAt(place.row, place.column).hands()) {
-        const auto bit = static_cast<size_t>(cards.number());
-        changed = changed || hands_.test(bit) != on;
-        hands_.set(bit, on);
+        double& held = weights_[static_cast<size_t>(cards.number())];
+        changed = changed || held != weight;
+        held = weight;
     }
     if (!changed) return;
     update(cellRect(place.row, place.column));
-    Q_EMIT handsChanged(hands_);
+    Q_EMIT weightsChanged(weights_);
 }
 
-// A cell with any of its hands picked is cleared; an empty one filled.
+// A cell wholly of the painting weight is cleared; any other is painted.
 void RangeGridWidget::toggle(const GridPlace& place) {
-    bool any = false;
-    for (const PocketCards cards : startingHandAt(place.row, place.column).hands())
-        any = any || hands_.test(static_cast<size_t>(cards.number()));
-    setCell(place, !any);
+    setCell(place, !paintedAlready(place));
 }
 
 void RangeGridWidget::paintEvent(QPaintEvent* event) {
@@ -113,18 +127,22 @@ void RangeGridWidget::paintEvent(QPaintEvent* event) {
             const GridPlace place{row, column};
             const StartingHand hand = startingHandAt(row, column);
             painter.fillRect(cell, kUnpicked);
-            const int count = picked(place);
+            const double count = picked(place);
             QColor fill = kPicked;
             const auto& equity = equities_ ? (*equities_)[cellIndex(place)] : std::nullopt;
             if (equity) fill = equityColour(*equity);
-            // Filled from the bottom as far as its combinations are picked.
-            const int height = cell.height() * count / hand.combinations();
+            // Filled from the bottom as far as its combinations are picked,
+            // each by its weight; a sliver at least for any.
+            const int height = count > 0
+                                   ? std::max(2, static_cast<int>(std::lround(
+                                                     cell.height() * count / hand.combinations())))
+                                   : 0;
             if (count > 0)
                 painter.fillRect(
                     QRect(cell.left(), cell.bottom() + 1 - height, cell.width(), height), fill);
-            painter.setPen(count == hand.combinations() ? textColourOn(fill)
-                           : count > 0                  ? Qt::black
-                                                        : QColor(110, 110, 110));
+            painter.setPen(height * 2 > cell.height() ? textColourOn(fill)
+                           : count > 0                ? Qt::black
+                                                      : QColor(110, 110, 110));
             painter.drawText(cell, Qt::AlignCenter, QString::fromStdString(hand.name()));
             painter.setPen(QColor(170, 170, 170));
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -141,10 +159,7 @@ void RangeGridWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !place) return QWidget::mousePressEvent(event);
     update(cellRect(cursor_.row, cursor_.column));
     cursor_ = *place;
-    bool any = false;
-    for (const PocketCards cards : startingHandAt(place->row, place->column).hands())
-        any = any || hands_.test(static_cast<size_t>(cards.number()));
-    paintOn_ = !any;
+    paintOn_ = !paintedAlready(*place);
     painting_ = true;
     setCell(*place, paintOn_);
 }
@@ -190,7 +205,8 @@ QString RangeGridWidget::cellTooltip(int row, int column) const {
     const StartingHand hand = startingHandAt(place.row, place.column);
     QString text = tr("%1: %2 of %3 combos picked")
                        .arg(QString::fromStdString(hand.name()))
-                       .arg(picked(place))
+                       .arg(QString::fromStdString(
+                           comboCountText(picked(place), decimalSeparator_.toStdString())))
                        .arg(available(place));
     if (equities_)
         if (const auto& equity = (*equities_)[cellIndex(place)])

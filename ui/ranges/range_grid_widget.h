@@ -1,8 +1,9 @@
 #pragma once
 // The 13 x 13 grid of starting hands: a cell per hand, filled as far as its
-// combinations are picked (cards on the table take some away), coloured by
-// the hero's equity against it once that is known. A click adds or removes a
-// hand, a drag paints the same over every cell it crosses; the arrows move
+// combinations are picked, each with its weight (cards on the table take some
+// away), coloured by the hero's equity against it once that is known. A click
+// gives a hand the painting weight, or takes it out when it has that weight
+// already; a drag paints the same over every cell it crosses; the arrows move
 // the keyboard's cell and Space toggles it.
 #include <QWidget>
 #include <optional>
@@ -19,8 +20,12 @@ public:
     explicit RangeGridWidget(QString decimalSeparator, QWidget* parent = nullptr);
 
     // None of these signals a change.
-    void setHands(const HandSet& hands);
-    const HandSet& hands() const { return hands_; }
+    void setWeights(const HandWeights& weights);
+    const HandWeights& weights() const { return weights_; }
+    // The hands picked, whatever their weight.
+    HandSet hands() const;
+    // The weight a click or a drag gives a hand (0..1].
+    void setPaintWeight(double weight) { paintWeight_ = weight; }
     // Cards on the table: no one else holds them.
     void setKnownCards(CardMask known);
     // nullopt hides the colours (the hero's cards not known).
@@ -32,7 +37,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    void handsChanged(const korvana::HandSet& hands);
+    void weightsChanged(const korvana::HandWeights& weights);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,15 +49,18 @@ protected:
 
 private:
     std::optional<GridPlace> placeAt(QPoint point) const;
-    // Picked combinations of the cell, and those the table leaves.
-    int picked(const GridPlace& place) const;
+    // Picked combinations of the cell, each by its weight, and those the table leaves.
+    double picked(const GridPlace& place) const;
     int available(const GridPlace& place) const;
+    // Whether every combination of the cell has the painting weight.
+    bool paintedAlready(const GridPlace& place) const;
     void setCell(const GridPlace& place, bool on);
     void toggle(const GridPlace& place);
     int cellSide() const;
 
     QString decimalSeparator_;
-    HandSet hands_;
+    HandWeights weights_{};
+    double paintWeight_ = 1;
     CardMask known_ = 0;
     std::optional<GridEquities> equities_;
     GridPlace cursor_;

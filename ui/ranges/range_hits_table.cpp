@@ -56,10 +56,10 @@ QString RangeHitsTable::comboCount(double count) const {
 void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
     hits_ = hits;
     const double counts[kLines] = {hits.categories[0], hits.categories[1], hits.categories[2],
-                                hits.categories[3], hits.categories[4], hits.categories[5],
-                                hits.categories[6], hits.categories[7], hits.categories[8],
-                                hits.categories[9], hits.flushDraws,    hits.openEnded,
-                                hits.gutshots};
+                                   hits.categories[3], hits.categories[4], hits.categories[5],
+                                   hits.categories[6], hits.categories[7], hits.categories[8],
+                                   hits.categories[9], hits.flushDraws,    hits.openEnded,
+                                   hits.gutshots};
     for (int line = 0; line < kLines; ++line) {
         const auto at = static_cast<size_t>(line);
         const double percent = hits.combos > 0 ? 100.0 * counts[line] / hits.combos : 0.0;

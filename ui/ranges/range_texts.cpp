@@ -8,10 +8,12 @@
 
 namespace korvana::ui {
 
-QString rangeShareText(int combinations, const QString& decimalSeparator) {
+QString rangeShareText(double combinations, const QString& decimalSeparator) {
     const QString share = QString::fromStdString(
         decimalText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator.toStdString()));
-    return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
+    return QCoreApplication::translate("WinChance", "%1%, %2 combos")
+        .arg(share)
+        .arg(QString::fromStdString(comboCountText(combinations, decimalSeparator.toStdString())));
 }
 
 QString rangeProblemText(Language language, const RangeError& error) {

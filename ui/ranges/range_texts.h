@@ -8,8 +8,9 @@
 
 namespace korvana::ui {
 
-// How much of all two-card combinations a range holds: "15.1%, 200 combos".
-QString rangeShareText(int combinations, const QString& decimalSeparator);
+// How much of all two-card combinations a range holds, each counted with its
+// weight: "15.1%, 200 combos", "12.4%, 164.5 combos".
+QString rangeShareText(double combinations, const QString& decimalSeparator);
 
 // What is wrong with a range the player typed, naming the piece at fault; in
 // the language of the hand names, as korvana-odds says it.

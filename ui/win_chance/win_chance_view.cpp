@@ -209,7 +209,7 @@ void WinChanceView::showRangeRow(int opponent) {
     if (ranges_->rangeText(opponent) != typed_[opponent - 1])
         ranges_->setRangeText(opponent, typed_[opponent - 1]);
     ranges_->markRange(opponent, problem_[at]);
-    ranges_->setCombinations(opponent, static_cast<int>(opposition_.ranges[at].hands().size()));
+    ranges_->setCombinations(opponent, opposition_.ranges[at].weighedCombos());
 }
 
 void WinChanceView::recount() {

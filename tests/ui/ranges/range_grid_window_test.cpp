@@ -65,9 +65,18 @@ void RangeGridTest::textAndGridAgree() {
         {"right space", "TT+, AQs-ATs, AKo", "4.1%, 54 combos"},
         {"share 15", "15%", "15.1%, 200 combos"},
         {"type QQ+, AhKh", "QQ+, AhKh", "1.4%, 19 combos"},
+        // Painting with a weight, and a cell painted with it cleared.
+        {"weight 50 click 0 1", "QQ+, AKs:0.5", "1.5%, 20 combos"},
+        {"type QQ+:0.5, AKs", "QQ+:0.5, AKs", "1.0%, 13 combos"},
+        {"click 0 0", "AKs, KK-QQ:0.5", "0.8%, 10 combos"},
+        {"weight 25 click 2 2", "AKs, KK:0.5, QQ:0.25", "0.6%, 8.5 combos"},
     };
     for (const auto& step : steps) {
-        const QStringList words = QString::fromLatin1(step.action).split(QLatin1Char(' '));
+        QStringList words = QString::fromLatin1(step.action).split(QLatin1Char(' '));
+        if (words.front() == QLatin1String("weight")) {
+            part<QDoubleSpinBox>(*dialog, "rangeGridWeight")->setValue(words[1].toDouble());
+            words = words.mid(2);
+        }
         const QString verb = words.front();
         if (verb == QLatin1String("type")) {
             text->selectAll();
