@@ -203,7 +203,7 @@ EquityError noDeal(const DealPlan& plan) {
 std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
                                                       const EquityOptions& options,
                                                       EquityControl* control) {
-    if (spot.heroRange) return computeRangeEquity(spot, options, control);
+    if (spot.heroRange) return computeRangeEquity(spot, options, control, computeEquity);
     auto planned = planDeals(spot);
     if (auto* error = std::get_if<EquityError>(&planned)) return *error;
     const DealPlan& plan = std::get<DealPlan>(planned);

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "engine/equity/deal_plan.h"
-#include "engine/equity/equity.h"
 
 namespace korvana {
 namespace {
@@ -72,7 +71,8 @@ EquityResult combined(const std::vector<Counted>& counts, double dealWeight, boo
 
 std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spot,
                                                            const EquityOptions& options,
-                                                           EquityControl* control) {
+                                                           EquityControl* control,
+                                                           const SpotCount& countSpot) {
     const auto start = Clock::now();
     CardMask known = 0;
     for (const auto* cards : {&spot.board, &spot.dead})
@@ -191,7 +191,7 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
                 control->onProgress(combined(sofar, dealWeight, enumerated),
                                     shareDone + share * done);
             };
-        auto result = computeEquity(hand.spot, one, control ? &own : nullptr);
+        auto result = countSpot(hand.spot, one, control ? &own : nullptr);
         if (const auto* error = std::get_if<EquityError>(&result)) {
             if (error->problem == EquityError::Problem::NoDeal) continue;
             return *error;
