@@ -720,6 +720,14 @@ command line, without a window, use korvana-odds.</source>
         <source>Your equity by the next card and against each hand of the range</source>
         <translation>Ваша доля банка по следующей карте и против каждой руки диапазона</translation>
     </message>
+    <message>
+        <source>&amp;Weight of the hands you paint:</source>
+        <translation>&amp;Вес рук, которые вы рисуете:</translation>
+    </message>
+    <message>
+        <source>A click or a drag on the grid gives hands this weight: the share of them the opponent plays this way (AQo:0.35)</source>
+        <translation>Щелчок или протяжка по сетке дают рукам этот вес: долю их, которую соперник разыгрывает так (AQo:0.35)</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridWidget</name>
