@@ -23,46 +23,41 @@ struct HeroHand {
     std::optional<std::uint64_t> allDeals;
 };
 
-// A hand's count and its share of the hero's range.
+// A hand's count and the weight of its deals (its dealWeight).
 struct Counted {
-    double share = 0;
+    double dealWeight = 0;
     EquityResult result;
 };
 
-// The hero's hands' counts as one: each figure the share-weighted mean of
-// the hands' own (a sample's error too, as the strata of one sample).
-EquityResult combined(const std::vector<Counted>& counts, double dealWeight, bool enumerated) {
+// The hero's hands' counts as one: each count stands for the weight of its
+// hand's deals, the figures of a sample scaled up to it (the error as of
+// the strata of one sample). Counts of every deal of unweighted ranges
+// stand for themselves, and stay whole numbers.
+EquityResult combined(const std::vector<Counted>& counts, bool enumerated) {
     EquityResult total;
     total.enumerated = enumerated;
-    double shares = 0;
     for (const Counted& count : counts)
-        if (count.result.deals > 0 && count.result.weight > 0) shares += count.share;
+        if (count.result.deals > 0 && count.result.weight > 0) total.weight += count.dealWeight;
     double variance = 0;
     for (const Counted& count : counts) {
         const EquityResult& result = count.result;
         if (result.deals == 0 || result.weight <= 0) continue;
-        const double share = count.share / shares;
+        const double scale = count.dealWeight / result.weight;
+        const double share = count.dealWeight / total.weight;
         total.deals += result.deals;
         total.allDeals += result.allDeals;
         if (total.players.size() < result.players.size())
             total.players.resize(result.players.size());
         for (size_t p = 0; p < result.players.size(); ++p) {
-            total.players[p].wins += share * result.players[p].wins / result.weight;
-            total.players[p].ties += share * result.players[p].ties / result.weight;
+            total.players[p].wins += scale * result.players[p].wins;
+            total.players[p].ties += scale * result.players[p].ties;
             total.players[p].equity += share * result.players[p].equity;
         }
         for (size_t c = 0; c < total.heroFinal.size(); ++c)
-            total.heroFinal[c] += share * result.heroFinal[c] / result.weight;
+            total.heroFinal[c] += scale * result.heroFinal[c];
         variance += share * share * result.standardError * result.standardError;
         total.timeLimitReached = total.timeLimitReached || result.timeLimitReached;
     }
-    // Shares of the weight, given back as weighted deals.
-    total.weight = dealWeight * shares;
-    for (PlayerEquity& player : total.players) {
-        player.wins *= total.weight;
-        player.ties *= total.weight;
-    }
-    for (double& deals : total.heroFinal) deals *= total.weight;
     total.standardError = enumerated ? 0.0 : std::sqrt(variance);
     return total;
 }
@@ -187,9 +182,8 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
                 if (control->cancelled()) own.cancel();
                 if (!control->onProgress) return;
                 std::vector<Counted> sofar = counts;
-                sofar.push_back({share, soFar});
-                control->onProgress(combined(sofar, dealWeight, enumerated),
-                                    shareDone + share * done);
+                sofar.push_back({hand.dealWeight, soFar});
+                control->onProgress(combined(sofar, enumerated), shareDone + share * done);
             };
         auto result = countSpot(hand.spot, one, control ? &own : nullptr);
         if (const auto* error = std::get_if<EquityError>(&result)) {
@@ -199,10 +193,10 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
         auto& counted = std::get<EquityResult>(result);
         complete = complete && counted.complete;
         outOfTime = outOfTime || counted.timeLimitReached;
-        counts.push_back({share, std::move(counted)});
+        counts.push_back({hand.dealWeight, std::move(counted)});
         shareDone += share;
     }
-    EquityResult total = combined(counts, dealWeight, enumerated);
+    EquityResult total = combined(counts, enumerated);
     total.complete = complete && counts.size() == hands.size();
     total.timeLimitReached = !total.complete && outOfTime;
     total.allDeals = 0;

@@ -14,11 +14,16 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
 }
 
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
-                                        std::vector<Card> dead) {
+                                        std::vector<Card> dead,
+                                        std::optional<HandRange> heroRange) {
     const std::optional<Card> first = hand.card(1), second = hand.card(2);
-    if (!first || !second) return std::nullopt;
     EquitySpot spot;
-    spot.hero = {*first, *second};
+    if (first && second)
+        spot.hero = {*first, *second};
+    else if (!first && !second && heroRange)
+        spot.heroRange = std::move(heroRange);
+    else
+        return std::nullopt;
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand.card(slot)) spot.board.push_back(*card);
     spot.dead = std::move(dead);
@@ -29,8 +34,10 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange>
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition) {
     const int opponents =
         std::clamp(opposition.opponents, 0, static_cast<int>(opposition.ranges.size()));
-    return winChanceSpot(hand, std::vector<HandRange>(opposition.ranges.begin(),
-                                                      opposition.ranges.begin() + opponents));
+    return winChanceSpot(
+        hand,
+        std::vector<HandRange>(opposition.ranges.begin(), opposition.ranges.begin() + opponents),
+        {}, opposition.heroRange);
 }
 
 std::vector<EquityOptions> winChancePasses(int threads) {

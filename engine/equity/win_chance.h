@@ -21,6 +21,9 @@ struct Opposition {
     // kMaxOpponents ranges, opponent n's at n - 1; those beyond 'opponents'
     // are kept for when the player adds opponents again.
     std::vector<HandRange> ranges = std::vector<HandRange>(kMaxOpponents, HandRange::anyTwoCards());
+    // The hero's range, counted while his pocket slots are both empty;
+    // nullopt for none (then his cards are waited for).
+    std::optional<HandRange> heroRange{};
 };
 
 // The range as the player types it: blank text means any two cards.
@@ -28,11 +31,13 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
+// With both pocket slots empty and a range for the hero, the hero holds it.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition);
 // The same for given opponents' ranges and cards seen folded (the command
 // line's): the window and the command line build their spots here alike.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
-                                        std::vector<Card> dead = {});
+                                        std::vector<Card> dead = {},
+                                        std::optional<HandRange> heroRange = std::nullopt);
 
 // The counts that make one figure, each better than the one before: a quick
 // one that is on show well within the time a player notices, then one precise

@@ -15,7 +15,9 @@ using test::handOf;
 // The table as "hero | board" card codes, or "none" without a spot.
 std::string spotText(const std::optional<EquitySpot>& spot) {
     if (!spot) return "none";
-    std::string text = cardCode(spot->hero[0]) + " " + cardCode(spot->hero[1]) + " |";
+    std::string text = spot->heroRange
+                           ? "range |"
+                           : cardCode(spot->hero[0]) + " " + cardCode(spot->hero[1]) + " |";
     for (const Card& card : spot->board) text += " " + cardCode(card);
     return text;
 }
@@ -24,14 +26,16 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
     const struct {
         const char* table;
         const char* spot;
+        const char* withRange;  // when the hero has a range: counted with both pocket slots empty
     } rows[] = {
-        {"", "none"},
-        {"Ah", "none"},
-        {"- Kd Qs Jc Tc", "none"},  // the board alone says nothing about the hero
-        {"Ah Kd", "Ah Kd |"},
-        {"Ah Kd Qs Jc Tc", "Ah Kd | Qs Jc Tc"},
-        {"Ah Kd - Jc - 9s", "Ah Kd | Jc 9s"},  // holes in the board are skipped
-        {"Ah Kd Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s"},
+        {"", "none", "range |"},
+        {"Ah", "none", "none"},
+        {"- Kd Qs Jc Tc", "none", "none"},  // the board alone says nothing about the hero
+        {"- - Qs Jc Tc", "none", "range | Qs Jc Tc"},
+        {"Ah Kd", "Ah Kd |", "Ah Kd |"},
+        {"Ah Kd Qs Jc Tc", "Ah Kd | Qs Jc Tc", "Ah Kd | Qs Jc Tc"},
+        {"Ah Kd - Jc - 9s", "Ah Kd | Jc 9s", "Ah Kd | Jc 9s"},  // holes in the board are skipped
+        {"Ah Kd Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s", "Ah Kd | Qs Jc Tc 9s 8s"},
     };
     // Each opponent holds his own range; those beyond the number chosen are left out.
     const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
@@ -42,6 +46,10 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
     for (const auto& row : rows) {
         const auto spot = winChanceSpot(handOf(row.table), opposition);
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
+        Opposition withRange = opposition;
+        withRange.heroRange = aces;
+        EXPECT_EQ(spotText(winChanceSpot(handOf(row.table), withRange)), row.withRange)
+            << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());
             EXPECT_EQ(spot->opponents, (std::vector<HandRange>{HandRange::anyTwoCards(), kings,

@@ -129,6 +129,9 @@ std::string problemText(const EquityError& error, const EquityReport& report,
         case Problem::TooFewCards:
             return "not enough cards left to deal every opponent and the board";
         case Problem::RangeEmpty:
+            if (error.opponent == 0)
+                return "your range (" + quoted(report.hero) +
+                       ") holds no hand without a card that is already known";
             return "opponent " + std::to_string(error.opponent) + " (" +
                    quoted(report.opponentHands[static_cast<size_t>(error.opponent - 1)]) +
                    ") holds no hand without a card that is already known";
@@ -153,7 +156,14 @@ std::string problemText(const EquityError& error, const EquityReport& report,
 
 std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, const Hand& hand,
                                                   const EquityRunEnvironment& environment) {
-    if (!hand.card(1) || !hand.card(2)) return std::string("win chances need both pocket cards");
+    if (request.heroRange && (hand.card(1) || hand.card(2)))
+        return std::string(
+            "--hero gives you a range instead of two cards: leave both pocket "
+            "slots empty (- -)");
+    if (request.heroRange && (request.nextCard || request.distribution))
+        return std::string("--next-card and --distribution need your two cards, not --hero");
+    if (!request.heroRange && (!hand.card(1) || !hand.card(2)))
+        return std::string("win chances need both pocket cards (or --hero with a range)");
     if (request.exact && request.samples)
         return std::string("--exact counts every deal: leave out --samples");
     const int opponents = request.opponents.value_or(static_cast<int>(request.vs.size()));
@@ -161,9 +171,10 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
         return "--opponents " + std::to_string(opponents) + " is fewer than the " +
                std::to_string(request.vs.size()) + " opponents given with --vs";
 
-    EquitySpot spot = *winChanceSpot(hand, request.ranges, request.dead);
+    EquitySpot spot = *winChanceSpot(hand, request.ranges, request.dead, request.heroRange);
     EquityReport report;
-    report.hero = cardCode(spot.hero[0]) + cardCode(spot.hero[1]);
+    report.hero =
+        spot.heroRange ? *request.heroText : cardCode(spot.hero[0]) + cardCode(spot.hero[1]);
     report.opponentHands = request.vs;
     while (static_cast<int>(spot.opponents.size()) < opponents) {
         spot.opponents.push_back(HandRange::anyTwoCards());

@@ -30,6 +30,9 @@ struct EquityRequest {
     std::optional<double> pot, call;
     // --next-card and --distribution: the counts behind the figure.
     bool nextCard = false, distribution = false;
+    // --hero: the hero's range, his pocket slots left empty.
+    std::optional<std::string> heroText;
+    std::optional<HandRange> heroRange;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };

@@ -74,6 +74,15 @@ Problem readVs(const std::string& value, CommandRequest& request, Language langu
     return std::nullopt;
 }
 
+Problem readHero(const std::string& value, CommandRequest& request, Language language) {
+    auto range = parseHandRange(value);
+    if (const auto* error = std::get_if<RangeError>(&range))
+        return rangeProblem("--hero", *error, value, language);
+    request.options.equity.heroText = value;
+    request.options.equity.heroRange = std::get<HandRange>(std::move(range));
+    return std::nullopt;
+}
+
 Problem readDead(const std::string& value, CommandRequest& request, Language language) {
     const TypedCards typed = parseCardsLeniently(value);
     std::vector<Card>& dead = request.options.equity.dead;
@@ -226,8 +235,17 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "T9s-65s, or a share of the strongest hands: 15% (or top 15%)\n"
      "is the strongest starting hands making up 15% of the 1 326\n"
      "two-card combinations; several of these with commas:\n"
-     "--vs 'QQ+, AKs'; at most 10 000 characters",
+     "--vs 'QQ+, AKs'; at most 10 000 characters. A piece may\n"
+     "carry a weight from 0 to 1, the share of its hands played\n"
+     "so: 'AA, AQo:0.35', or in percent in brackets: '[50]AQs,\n"
+     "AJs[/50]'; the later piece's weight holds where they overlap",
      readVs},
+    {"--hero", "", "RANGE", OptionGroup::Equity,
+     "give yourself a range instead of two cards, written as for\n"
+     "--vs, with both pocket slots empty: - - Kc 8d 3s --hero\n"
+     "'QQ+, AK' --vs 15%; each of your hands counts with the deals\n"
+     "it leaves the others",
+     readHero, true},
     {"--opponents", "", "N", OptionGroup::Equity,
      "N opponents (1 to 9); those not named with --vs hold random\n"
      "hands",
