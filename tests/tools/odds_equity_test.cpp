@@ -47,6 +47,13 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
          " JJ+     win  51.41%  tie   0.64%  equity  51.68%\n"
          " random  win  13.85%  tie   0.76%  equity  14.17%\n"
          "40 000 sampled deals, \u00b10.49%\n"},
+        // A weighted range for the hero: his kings at one half win 3 x 5 x 0.5 of 127.5.
+        {{"-", "-", "Kc", "8d", "3s", "2h", "7c", "--hero", "QQ+:0.5, AK", "--vs", "KK, 88, 73s"},
+         {},
+         "\n\nWin chances against 1 opponent:\n"
+         " QQ+:0.5, AK  win   5.88%  tie   0.00%  equity   5.88%\n"
+         " KK, 88, 73s  win  94.12%  tie   0.00%  equity  94.12%\n"
+         "all 183 deals\n"},
         {{"Ah", "Kh", "--vs", "random", "--samples", "1"},
          {},
          "\n\nWin chances against 1 opponent:\n"
@@ -114,6 +121,14 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
             "null]}\n"),
         std::string::npos)
         << enumerated.out;
+    // The hero's range is his spec; weighted deals add up to their weight.
+    const auto ranged = run({"--json", "-", "-", "Kc", "8d", "3s", "2h", "7c", "--hero",
+                             "QQ+:0.5, AK", "--vs", "KK, 88, 73s"});
+    EXPECT_NE(ranged.out.find("\"deals\": 183, \"weight\": 127.5, \"std_error\": null, "
+                              "\"time_limit_reached\": false, \"players\": [{\"spec\": "
+                              "\"QQ+:0.5, AK\", \"wins\": 7.5, \"ties\": 0"),
+              std::string::npos)
+        << ranged.out;
     const auto sampled = run({"--json", "Ah", "Kh", "--opponents", "2", "--samples", "5000"});
     EXPECT_NE(sampled.out.find(
                   "\"equity\": {\"method\": \"sampled\", \"deals\": 5000, \"std_error\": 0.0"),
@@ -210,6 +225,13 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
         {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs or --opponents"},
         {{"Ah", "Kh", "--vs", "random", "--dead", "Kh"}, "card 'Kh' is given twice"},
         {{"Ah", "--vs", "random"}, "win chances need both pocket cards"},
+        {{"Ah", "-", "--hero", "AA", "--vs", "random"}, "leave both pocket slots empty (- -)"},
+        {{"-", "-", "Ac", "Ad", "Ah", "--hero", "AA", "--vs", "KK"},
+         "your range ('AA') holds no hand without a card that is already known"},
+        {{"-", "-", "--hero", "AA", "--vs", "KK", "--next-card"},
+         "need your two cards, not --hero"},
+        {{"-", "-", "--hero", "AA:2", "--vs", "KK"},
+         "\"AA:2\": a weight is from 0 to 1"},
         {{"Ah", "Kh", "--vs", "AhAs"},
          "opponent 1 ('AhAs') holds no hand without a card that is already known"},
         {{"Ah", "Kh", "--vs", "QQ", "--vs", "QQ", "--vs", "QQ"},
