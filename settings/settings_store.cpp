@@ -43,6 +43,7 @@ constexpr StoredChoice kChoices[] = {
     {SettingsStore::Choice::OpponentRange7, "opponentrange7", ValueKind::TextOrList},
     {SettingsStore::Choice::OpponentRange8, "opponentrange8", ValueKind::TextOrList},
     {SettingsStore::Choice::OpponentRange9, "opponentrange9", ValueKind::TextOrList},
+    {SettingsStore::Choice::HeroRange, "herorange", ValueKind::TextOrList},
     {SettingsStore::Choice::Pot, "pot", ValueKind::Text},
     {SettingsStore::Choice::Call, "call", ValueKind::Text},
 };
@@ -277,6 +278,14 @@ std::optional<QString> SettingsStore::opponentRange(int opponent) const {
 
 void SettingsStore::setOpponentRange(int opponent, const QString& range) const {
     write(opponentRangeChoice(opponent), range);
+}
+
+std::optional<QString> SettingsStore::heroRange() const {
+    return text(Choice::HeroRange);
+}
+
+void SettingsStore::setHeroRange(const QString& range) const {
+    write(Choice::HeroRange, range);
 }
 
 std::optional<QString> SettingsStore::potAmount() const {

@@ -60,6 +60,7 @@ public:
         OpponentRange7,
         OpponentRange8,
         OpponentRange9,
+        HeroRange,
     };
     // The key of every choice, in the order above: what the store may hold.
     static QStringList keys();
@@ -123,6 +124,11 @@ public:
     // each had his own), nullopt when neither was.
     std::optional<QString> opponentRange(int opponent) const;
     void setOpponentRange(int opponent, const QString& range) const;
+
+    // The hero's own range, counted while his pocket slots are empty; read
+    // as an opponent's is, nullopt when never written.
+    std::optional<QString> heroRange() const;
+    void setHeroRange(const QString& range) const;
 
     // The pot odds' amounts as the player typed them ("150", "2,5"); nullopt
     // when never written. Throws when the value is not text.

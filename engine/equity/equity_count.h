@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,7 +25,8 @@ struct EquitySpot {
     std::vector<Card> dead;            // seen folded or burnt: dealt to nobody
     std::vector<HandRange> opponents;  // 1..kMaxOpponents
     // The hero's range when his cards are not known: then 'hero' is not read.
-    std::optional<HandRange> heroRange{};
+    // Shared, as spots are copied to the threads that count them.
+    std::shared_ptr<const HandRange> heroRange{};
 };
 
 enum class EquityMethod { Automatic, Enumerate, Sample };

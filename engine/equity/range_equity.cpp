@@ -81,7 +81,7 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
         const PocketCards cards = range.hands()[h];
         if ((cards.mask() & known) != 0) continue;
         HeroHand hand{spot, 0, 0, {}};
-        hand.spot.heroRange.reset();
+        hand.spot.heroRange = nullptr;
         hand.spot.hero = {cardAt(cards.low), cardAt(cards.high)};
         auto planned = planDeals(hand.spot);
         if (const auto* error = std::get_if<EquityError>(&planned)) {

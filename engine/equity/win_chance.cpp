@@ -15,7 +15,7 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
 
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead,
-                                        std::optional<HandRange> heroRange) {
+                                        std::shared_ptr<const HandRange> heroRange) {
     const std::optional<Card> first = hand.card(1), second = hand.card(2);
     EquitySpot spot;
     if (first && second)
@@ -81,7 +81,7 @@ bool exactCountFits(double done, std::chrono::duration<double> elapsed,
     return done > 0 && elapsed / done <= whole;
 }
 
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, bool heroRange) {
     if (result.deals == 0 || result.weight <= 0 || result.players.empty()) return std::nullopt;
     const PlayerEquity& hero = result.players.front();
     WinChanceFigure figure;
@@ -90,6 +90,7 @@ std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
     figure.equityPercent = 100.0 * hero.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
+    figure.heroRange = heroRange;
     if (!figure.allBoards)
         figure.marginPercent =
             std::max(0.1, std::ceil(equityMargin(result).value_or(0.0) * 1000.0 - 1e-9) / 10.0);

@@ -4,6 +4,7 @@
 // board cards placed so far; how it is counted, a quick figure first and a
 // better one after; and the figure the player reads.
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -23,7 +24,7 @@ struct Opposition {
     std::vector<HandRange> ranges = std::vector<HandRange>(kMaxOpponents, HandRange::anyTwoCards());
     // The hero's range, counted while his pocket slots are both empty;
     // nullopt for none (then his cards are waited for).
-    std::optional<HandRange> heroRange{};
+    std::shared_ptr<const HandRange> heroRange{};
 };
 
 // The range as the player types it: blank text means any two cards.
@@ -37,7 +38,7 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& oppo
 // line's): the window and the command line build their spots here alike.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead = {},
-                                        std::optional<HandRange> heroRange = std::nullopt);
+                                        std::shared_ptr<const HandRange> heroRange = nullptr);
 
 // The counts that make one figure, each better than the one before: a quick
 // one that is on show well within the time a player notices, then one precise
@@ -72,10 +73,12 @@ struct WinChanceFigure {
     double marginPercent = 0;
     bool allBoards = false;  // every deal counted
     int opponents = 0;
+    bool heroRange = false;  // counted for the hero's range, not two cards
 };
 
-// nullopt when the count holds no deal yet.
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result);
+// nullopt when the count holds no deal yet. heroRange: the count was of the
+// hero's range.
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, bool heroRange = false);
 
 // What "±" means wherever Korvana writes it, in the window and in korvana-odds:
 // half the width of the 95% interval of the players' equities (1.96 standard

@@ -34,7 +34,9 @@ EquitySpot spotOf(const Spot& s) {
     spot.dead = test::cardsOf(s.dead);
     for (const char* text : s.opponents)
         spot.opponents.push_back(std::get<HandRange>(parseHandRange(text)));
-    if (s.heroRange) spot.heroRange = std::get<HandRange>(parseHandRange(s.heroRange));
+    if (s.heroRange)
+        spot.heroRange =
+            std::make_shared<const HandRange>(std::get<HandRange>(parseHandRange(s.heroRange)));
     return spot;
 }
 
@@ -115,7 +117,7 @@ Counted countEveryDeal(const EquitySpot& spot) {
     };
     // The hero's hands, each with its weight, or his two cards.
     const HandRange heroRange =
-        spot.heroRange.value_or(HandRange({PocketCards::of(spot.hero[0], spot.hero[1])}));
+        spot.heroRange ? *spot.heroRange : HandRange({PocketCards::of(spot.hero[0], spot.hero[1])});
     for (size_t h = 0; h < heroRange.hands().size(); ++h) {
         hero = {cardAt(heroRange.hands()[h].low), cardAt(heroRange.hands()[h].high)};
         if (isUsed(hero[0]) || isUsed(hero[1])) continue;
@@ -247,7 +249,8 @@ TEST(Equity, RenamedSuitsChangeNothing) {
             return HandRange(hands, weights);
         };
         for (HandRange& range : other.opponents) range = renamedRange(range);
-        if (spot.heroRange) other.heroRange = renamedRange(*spot.heroRange);
+        if (spot.heroRange)
+            other.heroRange = std::make_shared<const HandRange>(renamedRange(*spot.heroRange));
         const EquityResult a = computed(spot), b = computed(other);
         EXPECT_EQ(a.deals, b.deals);
         // Weights add up in another order: equal but for the last digits.

@@ -58,8 +58,10 @@ TEST(RangeHits, AgainstAPlainCount) {
         const char* board;
         const char* range;
     } spots[] = {
-        {"2d 3d", "Ah Kh 5c", "random"},       {"2d 3d", "Ah Kh 5c", "QQ+, AKs, T9s, 43s, 15%"},
-        {"Ac Ad", "9h 8h 2c Js", "15%"},       {"Ac Ad", "Ts 9s 8d 2c Kh", "random"},
+        {"2d 3d", "Ah Kh 5c", "random"},
+        {"2d 3d", "Ah Kh 5c", "QQ+, AKs, T9s, 43s, 15%"},
+        {"Ac Ad", "9h 8h 2c Js", "15%"},
+        {"Ac Ad", "Ts 9s 8d 2c Kh", "random"},
         {"7c 7d", "6h 5h 4h", "T9s-54s, 22+"},
         {"7c 7d", "6h 5h 4h", "T9s-54s:0.5, 22+:0.25, 87o:0.75"},
     };

@@ -47,7 +47,7 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
         const auto spot = winChanceSpot(handOf(row.table), opposition);
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
         Opposition withRange = opposition;
-        withRange.heroRange = aces;
+        withRange.heroRange = std::make_shared<const HandRange>(aces);
         EXPECT_EQ(spotText(winChanceSpot(handOf(row.table), withRange)), row.withRange)
             << row.table;
         if (spot) {

@@ -171,7 +171,9 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
         return "--opponents " + std::to_string(opponents) + " is fewer than the " +
                std::to_string(request.vs.size()) + " opponents given with --vs";
 
-    EquitySpot spot = *winChanceSpot(hand, request.ranges, request.dead, request.heroRange);
+    EquitySpot spot = *winChanceSpot(
+        hand, request.ranges, request.dead,
+        request.heroRange ? std::make_shared<const HandRange>(*request.heroRange) : nullptr);
     EquityReport report;
     report.hero =
         spot.heroRange ? *request.heroText : cardCode(spot.hero[0]) + cardCode(spot.hero[1]);

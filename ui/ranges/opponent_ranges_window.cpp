@@ -25,11 +25,12 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
-        const QString number = QString::number(opponent);
+    for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) {
+        const QString number = opponent == 0 ? QStringLiteral("You") : QString::number(opponent);
         Row row{new QLabel(this),      new QLineEdit(this),   new QLabel(this),
                 new QToolButton(this), new QToolButton(this), std::nullopt};
-        row.range->setObjectName(QStringLiteral("opponentRange") + number);
+        row.range->setObjectName(opponent == 0 ? QStringLiteral("heroRange")
+                                               : QStringLiteral("opponentRange") + number);
         row.range->setMinimumWidth(kRangeWidth);
         row.range->setMaxLength(static_cast<int>(kMaxRangeCharacters));
         // Cards may be typed with suit symbols, which the window's fonts may
@@ -38,10 +39,12 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
         symbols.setStyleStrategy(QFont::PreferDefault);
         row.range->setFont(symbols);
         row.caption->setBuddy(row.range);
-        row.share->setObjectName(QStringLiteral("opponentShare") + number);
-        row.grid->setObjectName(QStringLiteral("opponentGrid") + number);
+        row.share->setObjectName(opponent == 0 ? QStringLiteral("heroShare")
+                                               : QStringLiteral("opponentShare") + number);
+        row.grid->setObjectName(opponent == 0 ? QStringLiteral("heroGrid")
+                                              : QStringLiteral("opponentGrid") + number);
         row.copy->setObjectName(QStringLiteral("opponentCopy") + number);
-        const int line = opponent - 1;
+        const int line = opponent;
         grid->addWidget(row.caption, line, 0);
         grid->addWidget(row.range, line, 1);
         grid->addWidget(row.share, line, 2);
@@ -58,6 +61,8 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
         rows_.push_back(row);
         setCombinations(opponent, kPocketCardPairs);
     }
+    rows_.front().copy->hide();
+    showHeroRow(false);
     grid->setColumnStretch(1, 1);
     retranslate();
 }
@@ -70,7 +75,14 @@ OpponentRangesWindow::~OpponentRangesWindow() {
 
 void OpponentRangesWindow::setLanguage(Language language) {
     language_ = language;
-    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showTooltip(opponent);
+    for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) showTooltip(opponent);
+}
+
+void OpponentRangesWindow::showHeroRow(bool shown) {
+    Row& r = row(0);
+    for (QWidget* part : {static_cast<QWidget*>(r.caption), static_cast<QWidget*>(r.range),
+                          static_cast<QWidget*>(r.share), static_cast<QWidget*>(r.grid)})
+        part->setVisible(shown);
 }
 
 void OpponentRangesWindow::setOpponents(int opponents) {
@@ -93,7 +105,9 @@ QString OpponentRangesWindow::rangeText(int opponent) const {
 void OpponentRangesWindow::setCombinations(int opponent, double combinations) {
     Row& r = row(opponent);
     r.combinations = combinations;
-    r.share->setText(rangeShareText(combinations, decimalSeparator_));
+    r.share->setText(opponent == 0 && combinations == 0
+                         ? QString()
+                         : rangeShareText(combinations, decimalSeparator_));
 }
 
 void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeError>& problem) {
@@ -106,7 +120,11 @@ void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeErro
 
 void OpponentRangesWindow::showTooltip(int opponent) {
     Row& r = row(opponent);
-    r.range->setToolTip(r.problem ? rangeProblemText(language_, *r.problem) : rangeBoxTooltip());
+    r.range->setToolTip(r.problem       ? rangeProblemText(language_, *r.problem)
+                        : opponent == 0 ? tr("Your own range while your two cards are not "
+                                             "chosen: the win chance counts each of its hands "
+                                             "against the opponents, e.g. QQ+, AKs:0.5")
+                                        : rangeBoxTooltip());
 }
 
 void OpponentRangesWindow::changeEvent(QEvent* event) {
@@ -116,15 +134,18 @@ void OpponentRangesWindow::changeEvent(QEvent* event) {
 
 void OpponentRangesWindow::retranslate() {
     setWindowTitle(tr("Opponents' ranges"));
-    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+    for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) {
         Row& r = row(opponent);
-        r.caption->setText(tr("Opponent &%1:").arg(opponent));
-        r.range->setPlaceholderText(anyTwoCardsText());
+        r.caption->setText(opponent == 0 ? tr("&You:") : tr("Opponent &%1:").arg(opponent));
+        r.range->setPlaceholderText(opponent == 0 ? tr("none: your two cards count")
+                                                  : anyTwoCardsText());
         r.grid->setText(tr("Grid\u2026"));
         r.grid->setToolTip(tr("Choose the range on the grid of starting hands"));
         r.copy->setText(tr("Copy to others"));
         r.copy->setToolTip(tr("Give every other opponent this range"));
-        r.share->setText(rangeShareText(r.combinations, decimalSeparator_));
+        r.share->setText(opponent == 0 && r.combinations == 0
+                             ? QString()
+                             : rangeShareText(r.combinations, decimalSeparator_));
         r.share->setToolTip(tr("The share of all two-card combinations the range holds"));
         showTooltip(opponent);
     }

@@ -3,8 +3,9 @@
 // range as text (empty for any two cards), the share of hands it holds, a
 // button that opens the grid for the row and one that copies the row's range
 // to every other opponent. Rows beyond the number of opponents stay
-// editable but greyed. It only shows what it is given and says what the
-// player changed.
+// editable but greyed. While the hero's pocket cards are not chosen, a first
+// row "You" holds a range for him instead. It only shows what it is given and
+// says what the player changed.
 #include <QDialog>
 #include <QString>
 #include <optional>
@@ -33,11 +34,15 @@ public:
     void setRangeText(int opponent, const QString& text);
     QString rangeText(int opponent) const;
     // The share of all combinations the row's last good range holds, each
-    // counted with its weight.
+    // counted with its weight (none shown for the hero's row at 0).
     void setCombinations(int opponent, double combinations);
     // Outlines the row's range in red with the problem as its tooltip;
     // nullopt clears the mark.
     void markRange(int opponent, const std::optional<RangeError>& problem);
+
+    // The row of the hero's own range: opponent 0 in the calls above and
+    // the signals below (it has no copy button), shown only on demand.
+    void showHeroRow(bool shown);
 
 Q_SIGNALS:
     void rangeEdited(int opponent, const QString& text);
@@ -59,8 +64,9 @@ private:
         std::optional<RangeError> problem;
         double combinations = 0;  // shown again in a new language
     };
-    Row& row(int opponent) { return rows_[static_cast<size_t>(opponent - 1)]; }
-    const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent - 1)]; }
+    // Opponent 0 is the hero.
+    Row& row(int opponent) { return rows_[static_cast<size_t>(opponent)]; }
+    const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent)]; }
     void retranslate();
     void showTooltip(int opponent);
 

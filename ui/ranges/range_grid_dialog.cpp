@@ -222,7 +222,7 @@ void RangeGridDialog::showCharts() {
 }
 
 void RangeGridDialog::retranslate() {
-    setWindowTitle(tr("Range of opponent %1").arg(opponent_));
+    setWindowTitle(opponent_ == 0 ? tr("Your range") : tr("Range of opponent %1").arg(opponent_));
     text_->setPlaceholderText(anyTwoCardsText());
     slider_->setToolTip(tr("The strongest hands making up this share of all hands"));
     charts_->setText(tr("Charts\u2026"));

@@ -1,10 +1,9 @@
 #pragma once
-// The grid window of one opponent's range: the 13 x 13 grid, the range as
-// text (the two always agree), a top-N% slider and field, the weight the
-// grid paints with, the share of hands picked (each by its weight), once the
-// hero's cards are known the hero's equity against each hand with its legend
-// and the charts behind it, and from the flop on what the range holds on the
-// board. Enter keeps the range, Escape drops it.
+// The grid window of one opponent's range (or the hero's own, as opponent 0): the 13 x 13 grid, the
+// range as text (the two always agree), a top-N% slider and field, the weight the grid paints with,
+// the share of hands picked (each by its weight), once the hero's cards are known the hero's equity
+// against each hand with its legend and the charts behind it, and from the flop on what the range
+// holds on the board. Enter keeps the range, Escape drops it.
 #include <QDialog>
 #include <QString>
 #include <array>

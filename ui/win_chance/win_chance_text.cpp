@@ -16,12 +16,17 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
     const QString equity = numberText(figure.equityPercent, 1, decimalSeparator);
     const QString win = numberText(figure.winPercent, 1, decimalSeparator);
     const QString tie = numberText(figure.tiePercent, 1, decimalSeparator);
+    // Your range's figure says so first: it is not of two cards on the table.
+    const QString of =
+        figure.heroRange ? QCoreApplication::translate("WinChance", "Your range: ") : QString();
     if (figure.allBoards)
-        return QCoreApplication::translate("WinChance",
-                                           "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
-            .arg(equity, win, tie, opponents);
-    return QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
-        .arg(equity, numberText(figure.marginPercent, 1, decimalSeparator), win, tie, opponents);
+        return of + QCoreApplication::translate("WinChance",
+                                                "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
+                        .arg(equity, win, tie, opponents);
+    return of +
+           QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
+               .arg(equity, numberText(figure.marginPercent, 1, decimalSeparator), win, tie,
+                    opponents);
 }
 
 QString winChanceNoteText(WinChanceNote note) {

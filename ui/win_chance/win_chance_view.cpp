@@ -43,6 +43,7 @@ void WinChanceView::place(const QRect& strip) {
 
 void WinChanceView::showTable(const Hand& hand) {
     hand_ = hand;
+    if (ranges_) ranges_->showHeroRow(!hand_.card(1) && !hand_.card(2));
     recount();
 }
 
@@ -80,6 +81,13 @@ void WinChanceView::applyStoredChoices() {
         }
         showRangeRow(opponent);
     }
+    const QString hero = stored([this] { return settings_.heroRange(); }, QString());
+    if (!takeHeroRange(hero.size() > static_cast<qsizetype>(kMaxRangeCharacters) ? QString()
+                                                                                 : hero)) {
+        opposition_.heroRange = nullptr;
+        heroGood_.clear();
+    }
+    showHeroRow();
     // Said once the stored language is in place, which the window applies after this.
     if (tooLong)
         QMetaObject::invokeMethod(
@@ -117,6 +125,8 @@ void WinChanceView::showRanges() {
         ranges_ = new OpponentRangesWindow(language_, decimalSeparator_, panel_->window());
         ranges_->setOpponents(opposition_.opponents);
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
+        showHeroRow();
+        ranges_->showHeroRow(!hand_.card(1) && !hand_.card(2));
         connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);
         connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
         connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
@@ -139,6 +149,14 @@ void WinChanceView::chooseOpponents(int opponents) {
 }
 
 void WinChanceView::editRange(int opponent, const QString& text) {
+    if (opponent == 0) {
+        const bool good = takeHeroRange(text);
+        showHeroRow();
+        if (!good) return;
+        heroToKeep_ = true;
+        recount();
+        return;
+    }
     const bool good = takeRange(opponent, text);
     showRangeRow(opponent);
     if (!good) return;
@@ -149,6 +167,16 @@ void WinChanceView::editRange(int opponent, const QString& text) {
 // A range is stored once the player is done with it, not at every key:
 // a store that cannot be written then complains once.
 void WinChanceView::keepRange(int opponent) {
+    if (opponent == 0) {
+        if (!heroToKeep_) return;
+        heroToKeep_ = false;
+        try {
+            settings_.setHeroRange(heroGood_);
+        } catch (const Failure& failure) {
+            reportError_(failure.message());
+        }
+        return;
+    }
     const auto at = static_cast<size_t>(opponent - 1);
     if (!rangeToKeep_[at]) return;
     rangeToKeep_[at] = false;
@@ -176,11 +204,12 @@ void WinChanceView::copyRange(int from) {
 void WinChanceView::openGrid(int opponent) {
     GridTable table;
     const std::optional<Card> first = hand_.card(1), second = hand_.card(2);
-    if (first && second) table.hero = std::array<Card, 2>{*first, *second};
+    // The hero's own grid has no equities of his against it.
+    if (first && second && opponent > 0) table.hero = std::array<Card, 2>{*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
-    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, language_,
-                                     decimalSeparator_, threads_, ranges_);
+    auto* grid = new RangeGridDialog(opponent, opponent == 0 ? heroGood_ : goodRange_[opponent - 1],
+                                     table, language_, decimalSeparator_, threads_, ranges_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
     connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
         editRange(opponent, grid->rangeText());
@@ -203,6 +232,33 @@ bool WinChanceView::takeRange(int opponent, const QString& text) {
     return true;
 }
 
+bool WinChanceView::takeHeroRange(const QString& text) {
+    heroTyped_ = text;
+    if (text.trimmed().isEmpty()) {
+        heroProblem_.reset();
+        opposition_.heroRange = nullptr;
+        heroGood_.clear();
+        return true;
+    }
+    auto range = parseHandRange(text.toStdString());
+    if (const auto* error = std::get_if<RangeError>(&range)) {
+        heroProblem_ = *error;
+        return false;
+    }
+    heroProblem_.reset();
+    opposition_.heroRange =
+        std::make_shared<const HandRange>(std::move(std::get<HandRange>(range)));
+    heroGood_ = text;
+    return true;
+}
+
+void WinChanceView::showHeroRow() {
+    if (!ranges_) return;
+    if (ranges_->rangeText(0) != heroTyped_) ranges_->setRangeText(0, heroTyped_);
+    ranges_->markRange(0, heroProblem_);
+    ranges_->setCombinations(0, opposition_.heroRange ? opposition_.heroRange->weighedCombos() : 0);
+}
+
 void WinChanceView::showRangeRow(int opponent) {
     if (!ranges_) return;
     const auto at = static_cast<size_t>(opponent - 1);
@@ -222,13 +278,14 @@ void WinChanceView::recount() {
         Q_EMIT equityShown(std::nullopt);
         return;
     }
+    countingHeroRange_ = spot->heroRange != nullptr;
     job_->start(std::move(*spot));
     panel_->setCurrent(false);
     panel_->setBusy(true);
 }
 
 void WinChanceView::showCount(const EquityResult& result, bool final) {
-    if (const auto figure = winChanceFigure(result)) {
+    if (const auto figure = winChanceFigure(result, countingHeroRange_)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
         Q_EMIT equityShown(result.players.front().equity);

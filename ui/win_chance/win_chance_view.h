@@ -76,6 +76,9 @@ private:
     // Applies opponent n's range text; false when it does not read (and is
     // marked so).
     bool takeRange(int opponent, const QString& text);
+    // The same for the hero's own range (opponent 0 of the window): blank for none.
+    bool takeHeroRange(const QString& text);
+    void showHeroRow();
     void showRangeRow(int opponent);
     void openGrid(int opponent);
     void recount();
@@ -99,6 +102,12 @@ private:
     QStringList goodRange_;
     std::vector<std::optional<RangeError>> problem_;
     std::vector<bool> rangeToKeep_;
+    // The hero's own range as typed, as counted, what is wrong with it, and
+    // whether it is to be stored; and whether the count on show is of it.
+    QString heroTyped_, heroGood_;
+    std::optional<RangeError> heroProblem_;
+    bool heroToKeep_ = false;
+    bool countingHeroRange_ = false;
 };
 
 }  // namespace korvana::ui

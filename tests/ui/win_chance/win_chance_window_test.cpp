@@ -121,6 +121,22 @@ void WinChanceTest::withoutThePocketCards() {
     QCOMPARE(figureText(*window), choose);
     QVERIFY(part<QProgressBar>(*window, "winChanceBusy")->isHidden());
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
+    // With both pocket slots empty, the Opponents window's "You" row gives
+    // the hero a range, which the strip counts and names.
+    rangeBox(*window, 1);
+    auto* hero = part<QLineEdit>(*window, "heroRange");
+    QVERIFY(!hero->isVisible());
+    clickSlot(*window, 1);
+    QVERIFY(hero->isVisible());
+    hero->setFocus();
+    QTest::keyClicks(hero, QStringLiteral("AA:0.5, 72o"));
+    QCOMPARE(part<QLabel>(*window, "heroShare")->text(), QStringLiteral("1.1%, 15 combos"));
+    const QString ranged = finalFigure(*window);
+    QVERIFY2(ranged.startsWith(QStringLiteral("Your range: Equity ")), qPrintable(ranged));
+    QVERIFY2(winOf(ranged) > 20 && winOf(ranged) < 80, qPrintable(ranged));
+    clickCards(*window, {"Ah", "Ad"});
+    QVERIFY(!hero->isVisible());
+    QVERIFY(!finalFigure(*window).startsWith(QStringLiteral("Your range")));
 }
 
 void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
@@ -301,8 +317,9 @@ void WinChanceTest::newerSpotCancelsTheCountAndClosingIsQuick() {
 // its budget; else the sample comes again as final.
 void WinChanceTest::everyDealAfterTheSampleWhenItFits() {
     const auto card = [](const char* code) { return *parseCardCode(code); };
-    const EquitySpot queens{
-        {card("Ah"), card("Kh")}, {}, {}, {std::get<HandRange>(parseHandRange("QdQc"))}};
+    EquitySpot queens;
+    queens.hero = {card("Ah"), card("Kh")};
+    queens.opponents = {std::get<HandRange>(parseHandRange("QdQc"))};
     EquityOptions sample;
     sample.method = EquityMethod::Sample;
     sample.sampleDeals = 10'000;
