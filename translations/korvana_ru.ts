@@ -426,6 +426,10 @@ command line, without a window, use korvana-odds.</source>
         <source>The hands each opponent may hold</source>
         <translation>Руки, которые может держать каждый соперник</translation>
     </message>
+    <message>
+        <source>Your range: </source>
+        <translation>Ваш диапазон: </translation>
+    </message>
 </context>
 <context>
     <name>WindowTexts</name>
@@ -654,6 +658,18 @@ command line, without a window, use korvana-odds.</source>
         <source>The share of all two-card combinations the range holds</source>
         <translation>Доля всех комбинаций двух карт, которую охватывает диапазон</translation>
     </message>
+    <message>
+        <source>Your own range while your two cards are not chosen: the win chance counts each of its hands against the opponents, e.g. QQ+, AKs:0.5</source>
+        <translation>Ваш собственный диапазон, пока две ваши карты не выбраны: шансы считаются для каждой его руки против соперников, например QQ+, AKs:0.5</translation>
+    </message>
+    <message>
+        <source>&amp;You:</source>
+        <translation>&amp;Вы:</translation>
+    </message>
+    <message>
+        <source>none: your two cards count</source>
+        <translation>нет: считаются ваши две карты</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::PotOddsFields</name>
@@ -727,6 +743,10 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>A click or a drag on the grid gives hands this weight: the share of them the opponent plays this way (AQo:0.35)</source>
         <translation>Щелчок или протяжка по сетке дают рукам этот вес: долю их, которую соперник разыгрывает так (AQo:0.35)</translation>
+    </message>
+    <message>
+        <source>Your range</source>
+        <translation>Ваш диапазон</translation>
     </message>
 </context>
 <context>
