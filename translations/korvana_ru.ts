@@ -427,8 +427,8 @@ command line, without a window, use korvana-odds.</source>
         <translation>Руки, которые может держать каждый соперник</translation>
     </message>
     <message>
-        <source>Your range: </source>
-        <translation>Ваш диапазон: </translation>
+        <source>of your range</source>
+        <translation>вашего диапазона</translation>
     </message>
 </context>
 <context>

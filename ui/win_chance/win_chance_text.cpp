@@ -9,24 +9,22 @@ namespace korvana::ui {
 QString winChanceText(const WinChanceFigure& figure, const QString& decimalSeparator) {
     // Two texts rather than a plural form: English has no translation file
     // to pick one from, and with at most nine opponents Russian needs no more.
+    // Your range's figure says so where the opponents are named (their
+    // number is beside the figure): it is not of two cards on the table.
     const QString opponents =
-        figure.opponents == 1
+        figure.heroRange ? QCoreApplication::translate("WinChance", "of your range")
+        : figure.opponents == 1
             ? QCoreApplication::translate("WinChance", "vs 1 opponent")
             : QCoreApplication::translate("WinChance", "vs %1 opponents").arg(figure.opponents);
     const QString equity = numberText(figure.equityPercent, 1, decimalSeparator);
     const QString win = numberText(figure.winPercent, 1, decimalSeparator);
     const QString tie = numberText(figure.tiePercent, 1, decimalSeparator);
-    // Your range's figure says so first: it is not of two cards on the table.
-    const QString of =
-        figure.heroRange ? QCoreApplication::translate("WinChance", "Your range: ") : QString();
     if (figure.allBoards)
-        return of + QCoreApplication::translate("WinChance",
-                                                "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
-                        .arg(equity, win, tie, opponents);
-    return of +
-           QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
-               .arg(equity, numberText(figure.marginPercent, 1, decimalSeparator), win, tie,
-                    opponents);
+        return QCoreApplication::translate("WinChance",
+                                           "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
+            .arg(equity, win, tie, opponents);
+    return QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
+        .arg(equity, numberText(figure.marginPercent, 1, decimalSeparator), win, tie, opponents);
 }
 
 QString winChanceNoteText(WinChanceNote note) {
