@@ -30,6 +30,11 @@ constexpr size_t kMostJoinedWays = 1 << 16;
 
 // The search for the walk's start gives up after this many steps.
 constexpr std::uint64_t kSearchEffort = 20'000'000;
+// Ranges with at most this many deals have them all listed instead of
+// walked (at most a megabyte), as long as the listing takes at most so many
+// steps (a millisecond or two).
+constexpr size_t kMostListedDeals = 1 << 14;
+constexpr std::uint64_t kListingEffort = 1'000'000;
 
 // Spreads the bits of a number over the whole word, so that neighbouring
 // block numbers seed unrelated generators.
@@ -150,6 +155,17 @@ DealSampler::DealSampler(const DealPlan& plan)
         fitting += g == groups_.size() ? 1 : 0;
     }
     if (fitting >= kFewestFitting) return;
+    if (auto every = plan.everyRangedDeal(kMostListedDeals, kListingEffort)) {
+        anyDeal_ = !every->empty();
+        DrawGroup all{0, ranged_, std::move(*every), {}};
+        for (size_t way = 0; way < all.hands.size(); way += ranged_) {
+            CardMask cards = 0;
+            for (size_t i = way; i < way + ranged_; ++i) cards |= all.hands[i].mask();
+            all.cards.push_back(cards);
+        }
+        groups_ = {std::move(all)};
+        return;
+    }
     const auto start = plan.someRangedDeal(kSearchEffort);
     // A search that gave up leaves the draws, which find what deals there are.
     if (!start) return;
@@ -171,6 +187,30 @@ std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::u
 }
 
 }  // namespace
+
+void DealSampler::walkOn(Draw& draw, Held& held, Scratch& scratch) const {
+    redrawTwo(draw, held, scratch);
+    tryFreshDeal(draw, held);
+}
+
+void DealSampler::tryFreshDeal(Draw& draw, Held& held) const {
+    std::array<std::uint32_t, kMaxOpponents> ways{};
+    CardMask used = 0;
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        ways[g] = draw.below(static_cast<std::uint32_t>(groups_[g].cards.size()));
+        if ((groups_[g].cards[ways[g]] & used) != 0) return;
+        used |= groups_[g].cards[ways[g]];
+    }
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        const DrawGroup& group = groups_[g];
+        for (size_t k = 0; k < group.players; ++k) {
+            const PocketCards& hand = group.hands[ways[g] * group.players + k];
+            held.hands[group.first + k] = hand;
+            held.masks[group.first + k] = hand.mask();
+        }
+    }
+    held.used = used;
+}
 
 void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
     const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
@@ -237,12 +277,12 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             used |= walked.masks[i];
         }
         for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step)
-            redrawTwo(draw, walked, scratch);
+            walkOn(draw, walked, scratch);
     }
 
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
-            redrawTwo(draw, walked, scratch);
+            walkOn(draw, walked, scratch);
             if (n % kDealsPerBatch == 0) {
                 tally.addBatch(batch);
                 batch = {};
