@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace korvana {
 namespace {
 
@@ -10,11 +12,13 @@ TEST(PotOdds, NoCallNoPrice) {
     EXPECT_EQ(neededEquity({100, 0}), std::nullopt);
     EXPECT_EQ(neededEquity({-5, 10}), std::nullopt);
     EXPECT_EQ(neededEquity({0, 50}), 1.0);  // nothing to win but the call back
-    EXPECT_TRUE(callPays(0.25, 0.25));      // breaking even is no loss
+    const double nines = 9.99e307;          // each a number, their sum not
+    EXPECT_EQ(neededEquity({nines, nines}), 0.5);
+    EXPECT_TRUE(callPays(0.25, 0.25));  // breaking even is no loss
 }
 
 TEST(PotOdds, ChipsAsTyped) {
-    const std::pair<const char*, std::optional<double>> rows[] = {
+    const std::pair<std::string, std::optional<double>> rows[] = {
         {"150", 150},
         {" 2.5 ", 2.5},
         {"2,5", 2.5},
@@ -27,8 +31,15 @@ TEST(PotOdds, ChipsAsTyped) {
         {"inf", std::nullopt},
         {".", std::nullopt},
         {"12 000", std::nullopt},
+        {"1,000", std::nullopt},  // a thousand, or one?
+        {"1234,567", 1234.567},   // not thousands
+        {"1,5000", 1.5},
     };
     for (const auto& [text, value] : rows) EXPECT_EQ(readChips(text), value) << text;
+    const auto both = commaReadings(" 12,500 ");
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->thousands, "12500");
+    EXPECT_EQ(both->decimal, "12.500");
 }
 
 }  // namespace
