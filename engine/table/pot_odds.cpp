@@ -11,8 +11,8 @@ std::optional<double> neededEquity(const PotOdds& odds) {
     if (!(odds.call > 0) || !(odds.pot >= 0) || !std::isfinite(odds.pot) ||
         !std::isfinite(odds.call))
         return std::nullopt;
-    // Both amounts as shares of the larger, so that their sum stays a number
-    // however large each may be.
+    if (std::isfinite(odds.pot + odds.call)) return odds.call / (odds.pot + odds.call);
+    // Each amount a number, their sum not: both as shares of the larger.
     const double larger = std::max(odds.pot, odds.call);
     const double call = odds.call / larger;
     return call / (odds.pot / larger + call);
