@@ -164,6 +164,11 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
              QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
+    // The rows of those at the table look playing; the fourth does not.
+    for (const int opponent : {1, 3, 4}) {
+        const QByteArray share = "opponentShare" + QByteArray::number(opponent);
+        QCOMPARE(part<QLabel>(*window, share.constData())->isEnabled(), opponent <= 3);
+    }
 }
 
 void WinChanceTest::choicesAreStoredAndRestored() {
