@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "engine/equity/showdown.h"
+
 namespace korvana {
 namespace {
 
@@ -351,23 +353,11 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         PartialHand board = plan.board;
         for (int i = 0; i < plan.boardToCome; ++i) board = board.plus(next());
 
-        const HandRank hero = evaluator.rank(board + plan.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        const auto settle = [&](HandRank rank, int player) {
-            if (rank > best) {
-                best = rank;
-                sharing = PlayerSet::only(player);
-            } else if (rank == best) {
-                sharing = sharing.with(player);
-            }
-        };
-        for (const auto& known : plan.knownOpponents)
-            settle(evaluator.rank(board + known.cards), known.player);
+        Showdown showdown = Showdown::ofKnownHands(plan, board, evaluator);
         for (size_t i = 0; i < plan.opponents.size(); ++i)
-            settle(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
-                   plan.opponents[i].player);
-        (walk_ ? batch : tally).add(sharing, hero.category(), 1);
+            showdown.show(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
+                          plan.opponents[i].player);
+        (walk_ ? batch : tally).add(showdown.sharing, showdown.hero.category(), 1);
     }
     tally.addBatch(batch);
     return tally;
