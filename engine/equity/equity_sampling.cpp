@@ -30,12 +30,19 @@ constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are li
 constexpr size_t kMostJoined = 3;
 constexpr size_t kMostJoinedWays = 1 << 16;
 
+// The walk tries a whole new deal at every step, or, when the first draws
+// found almost none that fit (so that nearly every try is thrown away), at
+// every eighth, where the tries would cost more than they bring.
+constexpr int kFewestFittingFresh = kTrialDraws / 128;
+constexpr std::uint32_t kRareFreshDeals = 8;
+
 // The search for the walk's start gives up after this many steps.
 constexpr std::uint64_t kSearchEffort = 20'000'000;
 // Ranges with at most this many deals have them all listed instead of
-// walked (at most a megabyte), as long as the listing takes at most so many
-// steps (a millisecond or two).
-constexpr size_t kMostListedDeals = 1 << 14;
+// walked (a few hundred kilobytes), as long as the listing takes at most so
+// many steps (a millisecond); finding out that there are more costs a fraction
+// of that.
+constexpr size_t kMostListedDeals = 1 << 12;
 constexpr std::uint64_t kListingEffort = 1'000'000;
 
 // Spreads the bits of a number over the whole word, so that neighbouring
@@ -174,6 +181,7 @@ DealSampler::DealSampler(const DealPlan& plan)
     anyDeal_ = !start->empty();
     walk_ = anyDeal_;
     start_ = *start;
+    freshDealEvery_ = fitting >= kFewestFittingFresh ? 1 : kRareFreshDeals;
 }
 
 namespace {
@@ -192,6 +200,8 @@ std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::u
 
 void DealSampler::walkOn(Draw& draw, Held& held, Scratch& scratch) const {
     redrawTwo(draw, held, scratch);
+    if (--held.untilFreshDeal > 0) return;
+    held.untilFreshDeal = freshDealEvery_;
     tryFreshDeal(draw, held);
 }
 

@@ -28,14 +28,16 @@ inline constexpr std::uint64_t kDealsPerBlock = 4096;
 // - two players' hands redrawn together among those that fit the others'
 //   (two, not one: six players holding the only twelve cards of their
 //   ranges could not change a single hand);
-// - then a whole new deal drawn as above, kept when no two hands share a
-//   card, else the walk stays where it is.
+// - then, at every step (every eighth where hardly any draw fits), a whole
+//   new deal drawn as above, kept when no two hands share a card, else the
+//   walk stays where it is.
 // Either move is as likely to lead from one deal to another as back, so each
 // keeps every deal equally likely. Moving two hands cannot reach every deal:
 // ranges whose only deals differ in three hands at once (AhAd KhKd QhQd
 // against AdKh KdQh QdAh) never turn one into the other. The new deal can be
 // any deal, whatever the walk holds now, so from wherever it stands the walk
-// reaches every deal, and, run for a while, draws each equally often.
+// reaches every deal within a round of eight steps, and, run for a while,
+// draws each equally often.
 class DealSampler {
 public:
     explicit DealSampler(const DealPlan& plan);
@@ -58,6 +60,7 @@ private:
         std::array<PocketCards, kMaxOpponents> hands{};
         std::array<CardMask, kMaxOpponents> masks{};  // of the ranged hands
         CardMask used = 0;                            // every ranged hand's cards
+        std::uint32_t untilFreshDeal = 1;             // steps of the walk
     };
     // One step of the walk: the two moves below.
     void walkOn(Draw& draw, Held& held, Scratch& scratch) const;
@@ -81,6 +84,7 @@ private:
     size_t ranged_ = 0;
     std::vector<DrawGroup> groups_;
     bool walk_ = false;
+    std::uint32_t freshDealEvery_ = 1;  // steps of the walk
     bool anyDeal_ = true;
     std::vector<PocketCards> start_;  // where the walk starts from
     CardMask deckCards_ = 0;
