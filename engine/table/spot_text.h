@@ -5,25 +5,28 @@
 // korvana-odds:
 //
 //   Ah Kh Qd Jd Td - -
-//   --opponents 3 --vs QQ+,AKs --vs QQ+,AKs --vs QQ+,AKs
+//   --opponents 3 --vs QQ+,AKs --vs 15% --vs random
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/cards/hand.h"
 
 namespace korvana {
 
-// The range is written without blanks, so that the second line splits into
-// arguments as a shell splits it; an empty range (any two cards) names no --vs.
-std::string spotText(const Hand& hand, int opponents, std::string_view range);
+// ranges: each opponent's, "" for any two cards. Every opponent gets his own
+// --vs, written without blanks so that the line splits into arguments as a
+// shell splits it; when all hold any two cards, none is written.
+std::string spotText(const Hand& hand, const std::vector<std::string>& ranges);
 
 struct PastedSpot {
     Hand hand;
-    // Only when the text names them; the range as written, "" for any two cards.
+    // Only when the text names them: --opponents, else the number of --vs.
     std::optional<int> opponents;
-    std::optional<std::string> range;
+    // The first opponents' ranges in order, as written; "" for any two cards.
+    std::vector<std::string> ranges;
 };
 
 struct SpotTextError {
@@ -35,7 +38,7 @@ struct SpotTextError {
         UnknownOption,  // piece: the option
         MissingValue,   // piece: the option without its value
         BadOpponents,   // piece: the value of --opponents
-        MixedRanges,    // opponents holding different ranges (the window has one)
+        TooManyRanges,  // piece: the --vs beyond --opponents, or beyond nine
     };
     Problem problem = Problem::NoCards;
     std::string piece;

@@ -1,8 +1,9 @@
 #pragma once
 // Undo and redo for the card table: every change the player makes (a card on
-// or off, a fold, the round, auto-switch) is kept as a picture of what the
-// window shows afterwards, so going back restores the cards together with the
-// hands-played count and the best hand that went with them.
+// or off, a fold, the round, auto-switch, the opponents and their ranges) is
+// kept as a picture of what the window shows afterwards, so going back
+// restores the cards together with the hands-played count and the best hand
+// that went with them.
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "engine/cards/category.h"
 #include "engine/cards/hand.h"
 #include "engine/rows/analysis.h"
+#include "engine/table/opponent_seat.h"
 
 namespace korvana {
 
@@ -20,6 +22,7 @@ struct TableSnapshot {
     std::optional<Category> best;  // best hand completed so far
     Round round = Round::Flop;     // after auto-switch has settled
     bool autoSwitch = true;
+    Opponents opponents;
 };
 
 bool sameTable(const TableSnapshot& a, const TableSnapshot& b);

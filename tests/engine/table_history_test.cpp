@@ -80,9 +80,10 @@ TEST(TableHistory, KeepsTheNewestStepsUpToItsDepth) {
 
 // Every field of the table comes back, not only the cards.
 TEST(TableHistory, UndoRestoresTheWholeTable) {
-    TableSnapshot before{test::handOf("Ah Kd Qs Jc Tc"), 3, Category::Straight, Round::Turn, true};
-    TableSnapshot after{test::handOf(""), 4, Category::Straight, Round::Flop, true};
-    TableSnapshot later{test::handOf("2c"), 4, Category::HighCard, Round::River, false};
+    TableSnapshot before{
+        test::handOf("Ah Kd Qs Jc Tc"), 3, Category::Straight, Round::Turn, true, {}};
+    TableSnapshot after{test::handOf(""), 4, Category::Straight, Round::Flop, true, {}};
+    TableSnapshot later{test::handOf("2c"), 4, Category::HighCard, Round::River, false, {}};
     TableHistory history(before);
     history.record(after);
     history.record(later);

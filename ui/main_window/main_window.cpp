@@ -87,7 +87,7 @@ QString MainWindow::oddsRowTooltip(int row) const {
 // --- Analysis ---------------------------------------------------------------
 
 void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
-    winChance_->showTable(update.table.hand);
+    winChance_->showTable(update.table, update.unfinished);
     enableHistoryActions();
     showHandsPlayed();
     if (pictures == Pictures::First) showSlotPictures(update);
@@ -267,6 +267,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         // An empty slot shows what it is from the first paint on.
         guarded([&] { showBlankSlotPictures(); });
+        // Not the first box in the tab order: the keys are the table's.
+        if (!focusWidget()) focusTable();
         restoreStoredChoices();
         Q_EMIT shown();
     }
@@ -276,7 +278,7 @@ void MainWindow::restoreStoredChoices() {
     // An unreadable option is reported on its own; the language is still applied.
     guarded([&] { exactChances_->applyStoredOption(); });
     restoreSliderPositions();
-    guarded([&] { winChance_->applyStoredChoices(); });
+    restoreStoredOpponents();
     guarded([&] { potOdds_->applyStoredChoices(); });
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);

@@ -59,7 +59,9 @@ QString slotsShown(const MainWindow& window) {
 
 // Plays player moves on a window: a card code clicks the picker, #Ah types
 // a card, slotN clicks a slot, fold / flop / turn / river / auto click those
-// controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys.
+// controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys,
+// opponents:N sets the number of opponents, rangeN:TEXT types opponent N's
+// range and presses Return.
 void play(MainWindow& window, const QString& moves) {
     for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
         const QStringList rounds{"flop", "turn", "river"};
@@ -74,7 +76,16 @@ void play(MainWindow& window, const QString& moves) {
                               Qt::LeftButton);
         else if (move == "auto")
             QTest::mouseClick(part<QCheckBox>(window, "autoSwitchBox"), Qt::LeftButton);
-        else if (move == "undo" || move == "redo")
+        else if (move.startsWith("opponents:"))
+            part<QSpinBox>(window, "winChanceOpponents")->setValue(move.mid(10).toInt());
+        else if (move.startsWith("range")) {
+            part<QPushButton>(window, "winChanceRanges")->click();
+            auto* box = part<QLineEdit>(window, ("opponentRange" + move.mid(5, 1)).toLatin1());
+            box->selectAll();
+            QTest::keyClicks(box, move.mid(7));
+            QTest::keyClick(box, Qt::Key_Return);
+            window.activateWindow();
+        } else if (move == "undo" || move == "redo")
             trigger(window, move == "undo" ? "undoAction" : "redoAction");
         else if (move.startsWith('^'))
             QTest::keyClick(
@@ -356,38 +367,58 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
     QTest::addColumn<QString>("clipboard");  // before the moves
     QTest::addColumn<QString>("moves");
     QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("opposition");  // opponents, then the range box
+    QTest::addColumn<QString>("opposition");  // opponents, then the first four range boxes
     QTest::addColumn<QString>("message");     // its start
     QTest::addColumn<QString>("copied");      // the clipboard afterwards
     QTest::newRow("copied and pasted back") << ""
                                             << "Ah Kd ^c fold ^v"
                                             << "Ah Kd - - - - -"
-                                            << "1 "
+                                            << "1 |||"
                                             << ""
                                             << "Ah Kd - - - - -\n--opponents 1\n";
     QTest::newRow("a paste is one undo step") << ""
                                               << "Ah Kd ^c fold ^v ^z"
                                               << "- - - - - - -"
-                                              << "1 "
+                                              << "1 |||"
                                               << ""
                                               << "Ah Kd - - - - -\n--opponents 1\n";
-    QTest::newRow("opponents and range come along, and are copied")
-        << "Qs,-,2c\n--vs 'KK, QQ' --vs KK,QQ"
+    QTest::newRow("opponents and ranges come along, and are copied")
+        << "Qs,-,2c\n--vs 'KK, QQ' --vs 15% --vs random"
         << "^v ^c"
         << "Qs - 2c - - - -"
-        << "2 KK,QQ"
+        << "3 KK,QQ|15%||"
         << ""
-        << "Qs - 2c - - - -\n--opponents 2 --vs KK,QQ --vs KK,QQ\n";
+        << "Qs - 2c - - - -\n--opponents 3 --vs KK,QQ --vs 15% --vs random\n";
+    // The seats not named keep their ranges; undo brings them all back.
+    QTest::newRow("seats beyond the pasted ones stay") << "Ah --opponents 2 --vs AKs"
+                                                       << "range4:JJ range2:QQ ^v"
+                                                       << "Ah - - - - - -"
+                                                       << "2 AKs|||JJ"
+                                                       << ""
+                                                       << "Ah --opponents 2 --vs AKs";
+    QTest::newRow("a paste of ranges is one undo step") << "Ah --opponents 2 --vs AKs"
+                                                        << "range4:JJ range2:QQ opponents:3 ^v ^z"
+                                                        << "- - - - - - -"
+                                                        << "3 |QQ||JJ"
+                                                        << ""
+                                                        << "Ah --opponents 2 --vs AKs";
+    QTest::newRow("undo takes back a range and the opponents")
+        << ""
+        << "Ah opponents:3 range2:QQ ^z ^z ^c"
+        << "Ah - - - - - -"
+        << "1 |||"
+        << ""
+        << "Ah - - - - - -\n--opponents 1\n";
     QTest::newRow("not a card") << "hello"
                                 << "Ah ^v"
                                 << "Ah - - - - - -"
-                                << "1 "
+                                << "1 |||"
                                 << "Cannot paste: \"hello\" is not a card"
                                 << "hello";
     QTest::newRow("a range that does not read") << "Kh --vs KKs"
                                                 << "Ah ^v"
                                                 << "Ah - - - - - -"
-                                                << "1 "
+                                                << "1 |||"
                                                 << "Cannot paste: \"KKs\""
                                                 << "Kh --vs KKs";
 }
@@ -406,9 +437,12 @@ void KeyboardAndUndoTest::copyAndPaste() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     play(*window, moves);
     QCOMPARE(slotsShown(*window), table);
-    part<QPushButton>(*window, "winChanceRanges")->click();  // the first opponent's range
+    part<QPushButton>(*window, "winChanceRanges")->click();
+    QStringList ranges;
+    for (const char* box : {"opponentRange1", "opponentRange2", "opponentRange3", "opponentRange4"})
+        ranges << part<QLineEdit>(*window, box)->text();
     QCOMPARE(QString::number(part<QSpinBox>(*window, "winChanceOpponents")->value()) + ' ' +
-                 part<QLineEdit>(*window, "opponentRange1")->text(),
+                 ranges.join('|'),
              opposition);
     QVERIFY2(message.isEmpty() ? window->statusMessage().isEmpty()
                                : window->statusMessage().startsWith(message),

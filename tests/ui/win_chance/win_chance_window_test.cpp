@@ -163,7 +163,7 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // Hands are left, but not one for each of three opponents at once.
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
-             QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
+             QStringLiteral("Win chance: no way to deal opponents 1, 2, 3 a hand each at once"));
 }
 
 void WinChanceTest::choicesAreStoredAndRestored() {
