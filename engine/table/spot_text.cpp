@@ -83,7 +83,7 @@ std::string spotText(const Hand& hand, const std::vector<std::string>& ranges) {
         const std::optional<Card> card = hand.card(slot);
         (text += slot > 1 ? " " : "") += card ? cardCode(*card) : "-";
     }
-    text += "\n--opponents " + std::to_string(ranges.size());
+    text += " --opponents " + std::to_string(ranges.size());
     std::vector<std::string> written;
     for (const std::string& range : ranges) written.push_back(rangeOf(range));
     if (std::any_of(written.begin(), written.end(), [](const auto& w) { return !w.empty(); }))

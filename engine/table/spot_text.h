@@ -1,11 +1,10 @@
 #pragma once
 // A spot as text, for copying and pasting it: the seven slots in slot order
-// as korvana-odds writes them, and on a second line the opponents as its
-// options, so the same text goes back into the window or, as arguments, into
-// korvana-odds:
+// as korvana-odds writes them, then the opponents as its options, on one
+// line, so the same text goes back into the window or into korvana-odds, as
+// its arguments or as a line of --batch:
 //
-//   Ah Kh Qd Jd Td - -
-//   --opponents 3 --vs QQ+,AKs --vs 15% --vs random
+//   Ah Kh Qd Jd Td - - --opponents 3 --vs QQ+,AKs --vs 15% --vs random
 #include <optional>
 #include <string>
 #include <string_view>

@@ -78,6 +78,7 @@ enum class Phrase {
     UsageNeedsOpponents,  // %1 the option
     UsagePotWithCall,
     UsageBatchWithCards,
+    UsageNotOnABatchLine,  // %1 the option
     UsageUnknownRound,     // %1 the value given
     UsageUnknownLanguage,  // %1 the value given
     UsageIn,               // %1 the argument a piece came in

@@ -64,10 +64,10 @@ TEST(SpotText, WrittenAndReadBack) {
         std::vector<std::string> ranges;
         std::string written, readBack;
     } cases[] = {
-        {{""}, "Ah Kh Qd - Td - -\n--opponents 1\n", "Ah Kh Qd - Td - - | 1 | "},
-        {{"", " any "}, "Ah Kh Qd - Td - -\n--opponents 2\n", "Ah Kh Qd - Td - - | 2 | "},
+        {{""}, "Ah Kh Qd - Td - - --opponents 1\n", "Ah Kh Qd - Td - - | 1 | "},
+        {{"", " any "}, "Ah Kh Qd - Td - - --opponents 2\n", "Ah Kh Qd - Td - - | 2 | "},
         {{"QQ+, AKs", "15%", ""},
-         "Ah Kh Qd - Td - -\n--opponents 3 --vs QQ+,AKs --vs 15% --vs random\n",
+         "Ah Kh Qd - Td - - --opponents 3 --vs QQ+,AKs --vs 15% --vs random\n",
          "Ah Kh Qd - Td - - | 3 | QQ+,AKs / 15% / "},
     };
     for (const auto& c : cases) {

@@ -33,6 +33,9 @@ struct OddsOption {
                                        Language language);
     // Only means something with --vs or --opponents.
     bool needsOpponents = false;
+    // May be given on a batch line, for that line alone; else it shapes the
+    // whole run and belongs on the command line.
+    bool onABatchLine = true;
 };
 
 // Every option, in the order --help lists them within their group.

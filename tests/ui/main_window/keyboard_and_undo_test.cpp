@@ -375,20 +375,20 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
                                             << "Ah Kd - - - - -"
                                             << "1 |||"
                                             << ""
-                                            << "Ah Kd - - - - -\n--opponents 1\n";
+                                            << "Ah Kd - - - - - --opponents 1\n";
     QTest::newRow("a paste is one undo step") << ""
                                               << "Ah Kd ^c fold ^v ^z"
                                               << "- - - - - - -"
                                               << "1 |||"
                                               << ""
-                                              << "Ah Kd - - - - -\n--opponents 1\n";
+                                              << "Ah Kd - - - - - --opponents 1\n";
     QTest::newRow("opponents and ranges come along, and are copied")
         << "Qs,-,2c\n--vs 'KK, QQ' --vs 15% --vs random"
         << "^v ^c"
         << "Qs - 2c - - - -"
         << "3 KK,QQ|15%||"
         << ""
-        << "Qs - 2c - - - -\n--opponents 3 --vs KK,QQ --vs 15% --vs random\n";
+        << "Qs - 2c - - - - --opponents 3 --vs KK,QQ --vs 15% --vs random\n";
     // The seats not named keep their ranges; undo brings them all back.
     QTest::newRow("seats beyond the pasted ones stay") << "Ah --opponents 2 --vs AKs"
                                                        << "range4:JJ range2:QQ ^v"
@@ -408,7 +408,7 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
         << "Ah - - - - - -"
         << "1 |||"
         << ""
-        << "Ah - - - - - -\n--opponents 1\n";
+        << "Ah - - - - - - --opponents 1\n";
     QTest::newRow("not a card") << "hello"
                                 << "Ah ^v"
                                 << "Ah - - - - - -"
