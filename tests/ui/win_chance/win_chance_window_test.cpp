@@ -147,6 +147,14 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
     QTest::keyClick(range, Qt::Key_Backspace);
     QVERIFY(range->styleSheet().isEmpty());
+    // The share column keeps its width while the player types, and so does the box.
+    QCoreApplication::processEvents();
+    const int boxWidth = range->width();
+    typeRange(*window, QStringLiteral("random"));
+    QCoreApplication::processEvents();
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(),
+             QStringLiteral("100.0%, 1326 combos"));
+    QCOMPARE(range->width(), boxWidth);
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
