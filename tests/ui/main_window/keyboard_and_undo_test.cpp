@@ -1,6 +1,7 @@
 // The window's keyboard card entry and its undo history: typed keys to the
 // slots and the status message, undo and redo to the whole visible state.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -146,6 +147,8 @@ private Q_SLOTS:
     void readOnlyStore();
     void copyAndPaste_data();
     void copyAndPaste();
+    void keysGoBackToTheTable_data();
+    void keysGoBackToTheTable();
 };
 
 void KeyboardAndUndoTest::typedCards_data() {
@@ -447,6 +450,59 @@ void KeyboardAndUndoTest::copyAndPaste() {
     QVERIFY2(message.isEmpty() ? window->statusMessage().isEmpty()
                                : window->statusMessage().startsWith(message),
              qPrintable(window->statusMessage()));
+    QCOMPARE(fixture.clipboard, copied);
+}
+
+// Typed cards, Copy and Paste go to a text box only while it is being edited.
+void KeyboardAndUndoTest::keysGoBackToTheTable_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("leave");  // how the player leaves it: esc, return, click, arrow
+    QTest::addColumn<QString>("table");  // after typing "ah" and Ctrl+C
+    QTest::addColumn<QString>("copied");
+    const QString onTable = "Ah - - - - - -";
+    const QString copied = "Ah - - - - - - --opponents 1\n";
+    QTest::newRow("Escape") << "potAmount"
+                            << "esc" << onTable << copied;
+    QTest::newRow("Return") << "callAmount"
+                            << "return" << onTable << copied;
+    QTest::newRow("a click on the table") << "potAmount"
+                                          << "click" << onTable << copied;
+    QTest::newRow("still editing") << "potAmount"
+                                   << ""
+                                   << "- - - - - - -"
+                                   << "";
+    QTest::newRow("the spin box's arrows")
+        << "winChanceOpponents"
+        << "arrow" << onTable << "Ah - - - - - - --opponents 2\n";
+}
+
+void KeyboardAndUndoTest::keysGoBackToTheTable() {
+    QFETCH(QString, box);
+    QFETCH(QString, leave);
+    QFETCH(QString, table);
+    QFETCH(QString, copied);
+    WindowFixture fixture;
+    auto window = fixture.window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* target = part<QWidget>(*window, box.toLatin1().constData());
+    if (leave == "arrow") {
+        // The upper arrow, at the box's right end.
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() - 4, 4));
+    } else {
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+    }
+    const auto focused = [&] {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    };
+    if (leave == "esc" || leave == "return")
+        QTest::keyClick(focused(), leave == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (leave == "click")
+        QTest::mouseClick(part<QWidget>(*window, "client"), Qt::LeftButton, {}, QPoint(5, 5));
+    typeKeys(focused(), "ah");
+    QTest::keyClick(focused(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(slotsShown(*window), table);
     QCOMPARE(fixture.clipboard, copied);
 }
 
