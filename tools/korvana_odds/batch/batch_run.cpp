@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/batch_run.h"
+#include "tools/korvana_odds/batch/batch_run.h"
 
 #include <algorithm>
 #include <istream>
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tools/korvana_odds/argument_reading.h"
-#include "tools/korvana_odds/batch_json.h"
-#include "tools/korvana_odds/batch_lines.h"
+#include "tools/korvana_odds/batch/batch_json.h"
+#include "tools/korvana_odds/batch/batch_lines.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/terminal_text.h"
 
