@@ -155,10 +155,6 @@ command line, without a window, use korvana-odds.</source>
 <context>
     <name>Tooltips</name>
     <message>
-        <source>Click to put this card on the table; click again to take it off</source>
-        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её</translation>
-    </message>
-    <message>
         <source>Your pocket card. Click to take it off the table</source>
         <translation>Ваша карта на руках. Щелчок убирает её со стола</translation>
     </message>
@@ -354,6 +350,10 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Paste</source>
         <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Click to put this card on the table; click again to take it off. Right-click a card you saw folded: it is dead, held by no opponent in the win chance</source>
+        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её. Щелчок правой кнопкой по карте, которую вы видели сброшенной: она мёртвая, в шансе выигрыша её не держит ни один соперник</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,14 @@ TableUpdate TableSession::change(std::vector<int> touchedSlots) {
 TableUpdate TableSession::toggleCard(Card card) {
     const CardToggle toggle = table_.hand.toggleCard(card);
     if (toggle.outcome == CardToggle::Outcome::NoRoom) return change();
+    std::erase(table_.dead, card);
     return change({toggle.slot});
+}
+
+TableUpdate TableSession::toggleDead(Card card) {
+    if (table_.hand.contains(card)) return now();
+    if (std::erase(table_.dead, card) == 0) table_.dead.push_back(card);
+    return change();
 }
 
 TableUpdate TableSession::takeOff(int slot) {
@@ -53,6 +60,7 @@ TableUpdate TableSession::takeOff(int slot) {
 
 TableUpdate TableSession::fold() {
     if (table_.hand.clear() >= 2) ++table_.handsPlayed;
+    table_.dead.clear();
     return change(kEverySlot);
 }
 
@@ -115,6 +123,7 @@ std::variant<TableUpdate, RangeError> TableSession::placeSpot(const PastedSpot& 
         }
     }
     table_.hand = spot.hand;
+    table_.dead = spot.dead;
     table_.opponents = std::move(opponents);
     return change(kEverySlot);
 }

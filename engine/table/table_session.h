@@ -48,12 +48,16 @@ public:
 
     // --- What the player does; each change is one undo step -----------------
     // Takes the card off its slot, or puts it into the first empty slot; with
-    // all seven slots full nothing moves.
+    // all seven slots full nothing moves. A dead card put on the table is
+    // dead no longer.
     TableUpdate toggleCard(Card card);
+    // Marks a card the player saw folded as dead, or takes the mark off; a
+    // card on the table cannot be dead.
+    TableUpdate toggleDead(Card card);
     // Empties slot 1..7, whether or not it holds a card.
     TableUpdate takeOff(int slot);
-    // Empties every slot; only a hand that was really dealt (two cards or more)
-    // counts as played.
+    // Empties every slot and forgets the dead cards; only a hand that was
+    // really dealt (two cards or more) counts as played.
     TableUpdate fold();
     // The odds refer to this round from now on; auto-switch may move it at once.
     TableUpdate chooseRound(Round round);
@@ -71,8 +75,8 @@ public:
     TableUpdate chooseRange(int opponent, std::string_view text);
     // Opponent n's counted range to every other seat.
     TableUpdate copyRangeToOthers(int opponent);
-    // A pasted spot, one step and no hand played: its cards in place of those
-    // there, and when it names them the number of
+    // A pasted spot, one step and no hand played: its cards and dead cards in
+    // place of those there, and when it names them the number of
     // opponents and the ranges of the first seats; the other seats up to that
     // number hold any two cards (as korvana-odds reads the text), those beyond
     // keep theirs. A range that does not read changes nothing.

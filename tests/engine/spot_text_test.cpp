@@ -22,8 +22,11 @@ std::string read(const std::string& text) {
     std::string ranges;
     for (size_t i = 0; i < pasted.ranges.size(); ++i)
         ranges += (i > 0 ? " / " : "") + pasted.ranges[i];
+    std::string dead;
+    for (const Card& card : pasted.dead) dead += " " + cardCode(card);
     return slots(pasted.hand) + " | " +
-           (pasted.opponents ? std::to_string(*pasted.opponents) : "?") + " | " + ranges;
+           (pasted.opponents ? std::to_string(*pasted.opponents) : "?") + " | " + ranges +
+           (dead.empty() ? "" : " | dead" + dead);
 }
 
 // Every way of reading a spot, and what refuses.
@@ -43,6 +46,10 @@ TEST(SpotText, Reading) {
         {"Ah Kh --vs KK --vs random --vs 'T9s-65s, 22-66'",
          "Ah Kh - - - - - | 3 | KK /  / T9s-65s,22-66"},
         {"Ah Kh --opponents 4", "Ah Kh - - - - - | 4 | "},
+        {"Ah Kh --dead '7c, 2d' --vs KK", "Ah Kh - - - - - | 1 | KK | dead 7c 2d"},
+        {"Ah Kh --dead Ah", error(P::CardTwice, "Ah")},
+        {"Ah Kh --dead 7c7c", error(P::CardTwice, "7c")},
+        {"Ah Kh --dead 7c -", error(P::UnknownCard, "-")},
         {"", error(P::NoCards, "")},
         {"hello", error(P::UnknownCard, "hello")},
         {"Ah Ah", error(P::CardTwice, "Ah")},
@@ -63,15 +70,20 @@ TEST(SpotText, WrittenAndReadBack) {
     const struct {
         std::vector<std::string> ranges;
         std::string written, readBack;
+        std::vector<Card> dead = {};
     } cases[] = {
         {{""}, "Ah Kh Qd - Td - - --opponents 1\n", "Ah Kh Qd - Td - - | 1 | "},
         {{"", " any "}, "Ah Kh Qd - Td - - --opponents 2\n", "Ah Kh Qd - Td - - | 2 | "},
         {{"QQ+, AKs", "15%", ""},
          "Ah Kh Qd - Td - - --opponents 3 --vs QQ+,AKs --vs 15% --vs random\n",
          "Ah Kh Qd - Td - - | 3 | QQ+,AKs / 15% / "},
+        {{"KK"},
+         "Ah Kh Qd - Td - - --dead 7c2d --opponents 1 --vs KK\n",
+         "Ah Kh Qd - Td - - | 1 | KK | dead 7c 2d",
+         {{7, Suit::Clubs}, {2, Suit::Diamonds}}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(spotText(hand, c.ranges), c.written);
+        EXPECT_EQ(spotText(hand, c.ranges, c.dead), c.written);
         EXPECT_EQ(read(c.written), c.readBack);
     }
 }

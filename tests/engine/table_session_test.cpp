@@ -28,7 +28,8 @@ struct Table {
 
 // Plays player moves: a card code toggles the card, slotN takes slot N off,
 // fold, flop / turn / river, auto, undo, redo, paste:TEXT (a pasted spot,
-// "_" for a blank: "paste:Qs,-,2c_--vs_KK"); vs:N chooses N opponents,
+// "_" for a blank: "paste:Qs,-,2c_--vs_KK"); dead:CARD marks the card seen
+// folded, or takes the mark off; vs:N chooses N opponents,
 // type:N:TEXT types opponent N's range, done:N finishes it, grid:N:TEXT
 // chooses it whole, copy:N copies it to the others; stored-on / stored-off
 // restore the stored option; refuse / allow set the keeper's answer. Every update
@@ -62,7 +63,9 @@ void play(Table& table, const std::string& moves) {
             std::replace(text.begin(), text.end(), '_', ' ');
             auto placed = s.placeSpot(std::get<PastedSpot>(readSpotText(text)));
             if (auto* done = std::get_if<TableUpdate>(&placed)) update = *done;
-        } else if (move.starts_with("vs:"))
+        } else if (move.starts_with("dead:"))
+            update = s.toggleDead(parseCardCode(move.substr(5)).value());
+        else if (move.starts_with("vs:"))
             update = s.chooseOpponents(std::stoi(move.substr(3)));
         else if (move.starts_with("done:"))
             update = s.finishRange(std::stoi(move.substr(5)));
@@ -106,6 +109,8 @@ std::string shown(const TableSession& session) {
     }
     if (t.opponents.count != 1 || !seats.empty())
         text += " | " + std::to_string(t.opponents.count) + " vs " + seats;
+    if (!t.dead.empty()) text += " | dead";
+    for (const Card& card : t.dead) text += " " + cardCode(card);
     return text;
 }
 
@@ -252,6 +257,33 @@ TEST(TableSession, Opponents) {
     for (const auto& [moves, opponents] : cases) {
         const std::string shownTable = after(moves);
         EXPECT_EQ(shownTable.substr(shownTable.find("auto on | ") + 10), opponents) << moves;
+    }
+}
+
+// Cards seen folded: never on the table at once, gone with the hand, and
+// steps like the cards.
+TEST(TableSession, DeadCards) {
+    struct Case {
+        const char* moves;
+        const char* sameAs;  // the table without its dead cards
+        const char* dead;
+    };
+    const Case cases[] = {
+        {"Ah dead:7c dead:2d", "Ah", "7c 2d"},
+        {"dead:7c dead:2d dead:7c", "", "2d"},
+        {"Ah dead:Ah", "Ah", ""},  // on the table: not dead
+        {"dead:Ah Ah", "Ah", ""},  // put on the table: dead no longer
+        {"Ah Kd dead:7c fold", "Ah Kd fold", ""},
+        {"dead:7c undo", "", ""},
+        {"dead:7c undo redo", "", "7c"},
+        {"dead:7c paste:Kh_--dead_2d", "Kh", "2d"},
+        {"dead:7c paste:Kh", "Kh", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string shownTable = after(c.moves);
+        const size_t dead = shownTable.find(" | dead ");
+        EXPECT_EQ(shownTable.substr(0, dead), after(c.sameAs)) << c.moves;
+        EXPECT_EQ(dead == std::string::npos ? "" : shownTable.substr(dead + 8), c.dead) << c.moves;
     }
 }
 

@@ -90,20 +90,26 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
 // The window's Copy, run by korvana-odds as a shell splits it, counts what
 // the window counts: every opponent on his own range.
 TEST(OddsEquity, ACopiedSpotGivesTheWindowsFigure) {
-    const std::vector<std::string> rows[] = {
-        {"QQ+, AKs", "15%", "T9s-65s, 22-66"},
-        {"", "KK", ""},
-        {"AA", "KK", "QQ", "JJ"},
+    const struct {
+        std::vector<std::string> ranges;
+        std::string dead = "";  // seen folded
+    } rows[] = {
+        {{"QQ+, AKs", "15%", "T9s-65s, 22-66"}},
+        {{"", "KK", ""}},
+        {{"AA", "KK", "QQ", "JJ"}, "Qc 9h"},
     };
     const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kd 7c 8d 2s Js")).hand;
-    for (const auto& ranges : rows) {
+    for (const auto& [ranges, deadText] : rows) {
+        std::vector<Card> dead;
+        std::istringstream codes(deadText);
+        for (std::string code; codes >> code;) dead.push_back(*parseCardCode(code));
         Opponents opponents{static_cast<int>(ranges.size())};
         for (size_t i = 0; i < ranges.size(); ++i) opponents.seats[i] = seatHolding(ranges[i]);
-        const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges()),
+        const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges(), dead),
                                            winChancePasses(2).back());
         const double window = std::get<EquityResult>(counted).players.front().equity * 100;
 
-        std::istringstream words(spotText(hand, opponents.countedTexts()));
+        std::istringstream words(spotText(hand, opponents.countedTexts(), dead));
         std::vector<std::string> args;
         for (std::string word; words >> word;) args.push_back(word);
         const std::string out = run(args).out;

@@ -108,6 +108,7 @@ void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
     oddsList_->setRows(std::move(rows));
     exactChances_->show(analysis, language_, decimalSeparator_);
     cardPicker_->setCardsOnTable(update.table.hand);
+    cardPicker_->setDeadCards(update.table.dead);
     showBestHand();
     if (pictures == Pictures::Last) showSlotPictures(update);
 }

@@ -61,8 +61,8 @@ void MainWindow::enableHistoryActions() {
 }
 
 void MainWindow::copySpot() {
-    services_.clipboard.write(
-        QString::fromStdString(spotText(hand(), session_.table().opponents.countedTexts())));
+    services_.clipboard.write(QString::fromStdString(
+        spotText(hand(), session_.table().opponents.countedTexts(), session_.table().dead)));
 }
 
 // Text that does not read changes nothing: the cards, the opponents and the

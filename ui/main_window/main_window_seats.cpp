@@ -1,7 +1,8 @@
-// The opponents' seats of the main window: what the player does to them in
-// the win strip and the Opponents window goes to the table session, and the
-// table it leaves is shown like any other.
+// The opponents' seats of the main window and the cards seen folded: what the
+// player does to them in the win strip, the Opponents window and the picker
+// goes to the table session, and the table it leaves is shown like any other.
 #include "ui/main_window/main_window.h"
+#include "ui/table/card_picker.h"
 #include "ui/win_chance/win_chance_view.h"
 
 namespace korvana::ui {
@@ -26,6 +27,9 @@ void MainWindow::connectSeats() {
             }));
     connect(winChance_, &WinChanceView::rangeCopied, this,
             act([](TableSession& s, int opponent) { return s.copyRangeToOthers(opponent); }));
+    // A card seen folded is marked in the picker, and counted as dealt to nobody.
+    connect(cardPicker_, &CardPicker::itemMarked, this,
+            act([](TableSession& s, int item) { return s.toggleDead(pickerCard(item)); }));
 }
 
 void MainWindow::restoreStoredOpponents() {

@@ -38,13 +38,14 @@ void WinChanceView::place(const QRect& strip) {
 
 void WinChanceView::showTable(const TableSnapshot& table, bool unfinished) {
     hand_ = table.hand;
+    dead_ = table.dead;
     opponents_ = table.opponents;
     panel_->setOpponents(opponents_.count);
     if (ranges_) {
         ranges_->setOpponents(opponents_.count);
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
     }
-    CountedSpot spot{{}, opponents_.countedTexts()};
+    CountedSpot spot{{}, opponents_.countedTexts(), dead_};
     for (int slot = 1; slot <= kSlotCount; ++slot)
         spot.cards[static_cast<size_t>(slot - 1)] = hand_.card(slot);
     if (spot != counted_) {
@@ -138,6 +139,7 @@ void WinChanceView::openGrid(int opponent) {
     if (first && second) table.hero = std::array<Card, 2>{*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
+    table.dead = dead_;
     auto* grid =
         new RangeGridDialog(opponent, QString::fromStdString(opponents_.seat(opponent).rangeText),
                             table, language_, decimalSeparator_, threads_, ranges_);
@@ -156,7 +158,7 @@ void WinChanceView::showRangeRow(int opponent) {
 }
 
 void WinChanceView::recount() {
-    std::optional<EquitySpot> spot = winChanceSpot(hand_, opponents_.countedRanges());
+    std::optional<EquitySpot> spot = winChanceSpot(hand_, opponents_.countedRanges(), dead_);
     if (!spot) {
         job_->stop();
         panel_->setContent(WinChanceNote::ChooseCards);

@@ -83,11 +83,13 @@ private:
     WinChancePanel* panel_;
     WinChanceJob* job_;
     Hand hand_;
+    std::vector<Card> dead_;  // seen folded
     Opponents opponents_;
     // What the count on show was started for: the cards and the ranges.
     struct CountedSpot {
         std::array<std::optional<Card>, kSlotCount> cards;
         std::vector<std::string> ranges;
+        std::vector<Card> dead;
         friend bool operator==(const CountedSpot&, const CountedSpot&) = default;
     };
     std::optional<CountedSpot> counted_;

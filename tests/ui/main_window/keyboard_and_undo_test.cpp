@@ -62,7 +62,7 @@ QString slotsShown(const MainWindow& window) {
 // a card, slotN clicks a slot, fold / flop / turn / river / auto click those
 // controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys,
 // opponents:N sets the number of opponents, rangeN:TEXT types opponent N's
-// range and presses Return.
+// range and presses Return, dead:CARD right-clicks the card in the picker.
 void play(MainWindow& window, const QString& moves) {
     for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
         const QStringList rounds{"flop", "turn", "river"};
@@ -77,7 +77,11 @@ void play(MainWindow& window, const QString& moves) {
                               Qt::LeftButton);
         else if (move == "auto")
             QTest::mouseClick(part<QCheckBox>(window, "autoSwitchBox"), Qt::LeftButton);
-        else if (move.startsWith("opponents:"))
+        else if (move.startsWith("dead:")) {
+            auto* picker = part<CardPicker>(window, "cardPicker");
+            const int item = pickerItem(*parseCardCode(move.mid(5).toStdString()));
+            QTest::mouseClick(picker, Qt::RightButton, {}, picker->buttonRect(item).center());
+        } else if (move.startsWith("opponents:"))
             part<QSpinBox>(window, "winChanceOpponents")->setValue(move.mid(10).toInt());
         else if (move.startsWith("range")) {
             part<QPushButton>(window, "winChanceRanges")->click();
@@ -412,6 +416,19 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
         << "1 |||"
         << ""
         << "Ah - - - - - - --opponents 1\n";
+    // Cards seen folded are marked in the picker, copied, pasted and undone.
+    QTest::newRow("dead cards") << ""
+                                << "Ah Ad dead:Kc dead:7s ^c"
+                                << "Ah Ad - - - - -"
+                                << "1 |||"
+                                << ""
+                                << "Ah Ad - - - - - --dead Kc7s --opponents 1\n";
+    QTest::newRow("dead cards pasted, then undone") << "Qs --dead 7c2d"
+                                                    << "dead:Kc ^v ^c ^z ^z ^c"
+                                                    << "- - - - - - -"
+                                                    << "1 |||"
+                                                    << ""
+                                                    << "- - - - - - - --opponents 1\n";
     QTest::newRow("not a card") << "hello"
                                 << "Ah ^v"
                                 << "Ah - - - - - -"
@@ -451,6 +468,12 @@ void KeyboardAndUndoTest::copyAndPaste() {
                                : window->statusMessage().startsWith(message),
              qPrintable(window->statusMessage()));
     QCOMPARE(fixture.clipboard, copied);
+    // The picker shows what is dead.
+    const auto* picker = part<CardPicker>(*window, "cardPicker");
+    QStringList dead;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (picker->isDead(item)) dead << pickerCardCode(item);
+    QCOMPARE(dead.join(' '), copied.contains("--dead Kc7s") ? "Kc 7s" : "");
 }
 
 // Typed cards, Copy and Paste go to a text box only while it is being edited.

@@ -4,7 +4,8 @@
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
 //                             [--pot=P --call=C]
 //                             [--about [--check-failed] [--link-fails]] [--ranges]
-//                             [--grid] [CARD...]
+//                             [--grid] [--dead=CARD...] [CARD...]
+// --dead=CARD marks the card seen folded (a right click on it).
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
 // --opponents and --range set the win chance's opponents as if stored
@@ -101,9 +102,12 @@ int main(int argc, char* argv[]) {
     int pointedRow = -1;
     for (const QString& arg : args.mid(3)) {
         if (arg.startsWith(QLatin1String("--point="))) pointedRow = arg.mid(8).toInt();
-        for (int item = 0; item < kPickerItems; ++item)
+        for (int item = 0; item < kPickerItems; ++item) {
             if (pickerCardCode(item) == arg)
                 QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(item).center());
+            if (QStringLiteral("--dead=") + pickerCardCode(item) == arg)
+                QTest::mouseClick(picker, Qt::RightButton, {}, picker->buttonRect(item).center());
+        }
     }
     if (pointedRow >= 0) {
         const QPoint at = oddsList->rowRect(pointedRow).center();
