@@ -147,6 +147,14 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
     QTest::keyClick(range, Qt::Key_Backspace);
     QVERIFY(range->styleSheet().isEmpty());
+    // The share column keeps its width while the player types, and so does the box.
+    QCoreApplication::processEvents();
+    const int boxWidth = range->width();
+    typeRange(*window, QStringLiteral("random"));
+    QCoreApplication::processEvents();
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(),
+             QStringLiteral("100.0%, 1326 combos"));
+    QCOMPARE(range->width(), boxWidth);
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
@@ -163,7 +171,7 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // Hands are left, but not one for each of three opponents at once.
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
-             QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
+             QStringLiteral("Win chance: no way to deal opponents 1, 2, 3 a hand each at once"));
     // The rows of those at the table look playing; the fourth does not.
     for (const int opponent : {1, 3, 4}) {
         const QByteArray share = "opponentShare" + QByteArray::number(opponent);
