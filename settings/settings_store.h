@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -124,6 +125,9 @@ public:
     // each had his own), nullopt when neither was.
     std::optional<QString> opponentRange(int opponent) const;
     void setOpponentRange(int opponent, const QString& range) const;
+    // The number of opponents and any of their ranges (by opponent) at once,
+    // in one write: a choice that changes nine values saves the file once.
+    void setOpposition(std::optional<int> opponents, const std::map<int, QString>& ranges) const;
 
     // The hero's own range, counted while his pocket slots are empty; read
     // as an opponent's is, nullopt when never written.
@@ -157,6 +161,7 @@ private:
     std::optional<int> wholeNumber(Choice choice) const;
     std::optional<bool> onOff(Choice choice) const;
     void write(Choice choice, const QVariant& value) const;
+    void write(const std::map<Choice, QVariant>& values) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
         : kind_(kind),

@@ -16,26 +16,14 @@
 
 namespace korvana {
 
-// Who the hero plays against, as the player set it.
-struct Opposition {
-    int opponents = 1;  // 1..kMaxOpponents
-    // kMaxOpponents ranges, opponent n's at n - 1; those beyond 'opponents'
-    // are kept for when the player adds opponents again.
-    std::vector<HandRange> ranges = std::vector<HandRange>(kMaxOpponents, HandRange::anyTwoCards());
-    // The hero's range, counted while his pocket slots are both empty;
-    // nullopt for none (then his cards are waited for).
-    std::shared_ptr<const HandRange> heroRange{};
-};
-
 // The range as the player types it: blank text means any two cards.
 std::variant<HandRange, RangeError> opponentRange(std::string_view text);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
-// With both pocket slots empty and a range for the hero, the hero holds it.
-std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition);
-// The same for given opponents' ranges and cards seen folded (the command
-// line's): the window and the command line build their spots here alike.
+// opponents: their ranges; dead: cards seen folded. The window and the
+// command line build their spots here alike. With both pocket slots empty
+// and a range for the hero, the hero holds it.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead = {},
                                         std::shared_ptr<const HandRange> heroRange = nullptr);

@@ -144,6 +144,10 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"AQs[/50]", {Problem::UnknownText, "AQs[/50]"}},
         {"QQ, :0.5", {Problem::UnknownText, ":0.5"}},
         {"KK:0", {Problem::NoHands, "KK:0"}},
+        {"0." + std::string(400, '0') + "1%",
+         {Problem::ShareOutOfRange, "0." + std::string(400, '0') + "1%"}},
+        {"1" + std::string(400, '0') + "%",
+         {Problem::ShareOutOfRange, "1" + std::string(400, '0') + "%"}},
         {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
         {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };

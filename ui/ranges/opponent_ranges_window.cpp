@@ -1,10 +1,13 @@
 #include "ui/ranges/opponent_ranges_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "engine/equity/equity.h"
 #include "ui/ranges/range_texts.h"
@@ -134,6 +137,15 @@ void OpponentRangesWindow::changeEvent(QEvent* event) {
 
 void OpponentRangesWindow::retranslate() {
     setWindowTitle(tr("Opponents' ranges"));
+    // The share column is as wide as its widest text, so that it keeps its
+    // width, and the range box its own, while the player types.
+    const QFontMetrics metrics = rows_.front().share->fontMetrics();
+    int widest = 0;
+    // Weighted ranges add a decimal: "99.9%, 1325.5 combos".
+    for (double combinations = 0.5; combinations <= kPocketCardPairs; combinations += 0.5)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(rangeShareText(combinations, decimalSeparator_)));
+    for (Row& r : rows_) r.share->setMinimumWidth(widest);
     for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) {
         Row& r = row(opponent);
         r.caption->setText(opponent == 0 ? tr("&You:") : tr("Opponent &%1:").arg(opponent));
