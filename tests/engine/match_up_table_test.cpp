@@ -1,0 +1,116 @@
+// The written table of heads-up match-ups before the flop against a fresh
+// count of every board, and the counts read from it against dealing every
+// deal, so that the table, its index and the program that wrote it cannot
+// drift apart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+#include "engine/equity/equity.h"
+#include "engine/equity/match_ups.h"
+#include "tests/engine/hand_builder.h"
+
+namespace korvana {
+namespace {
+
+EquityResult counted(const char* hero, const char* opponent, bool fromTable) {
+    EquitySpot spot;
+    const auto cards = test::cardsOf(hero);
+    spot.hero = {cards[0], cards[1]};
+    spot.opponents = {std::get<HandRange>(parseHandRange(opponent))};
+    EquityOptions options;
+    options.method = EquityMethod::Enumerate;
+    options.threads = 2;
+    options.matchUpTable = fromTable;
+    const auto outcome = computeEquity(spot, options);
+    return std::get<EquityResult>(outcome);
+}
+
+// The same number for every match-up that renaming suits or swapping the
+// hands makes of another: the lowest of their numbers.
+std::uint32_t classNumber(PocketCards a, PocketCards b) {
+    std::array<int, 4> suits = {0, 1, 2, 3};
+    std::uint32_t lowest = ~0u;
+    do {
+        const auto rename = [&](PocketCards hand) {
+            const auto card = [&](int i) {
+                return suits[static_cast<size_t>(i / 13)] * 13 + i % 13;
+            };
+            return PocketCards::of(cardAt(card(hand.low)), cardAt(card(hand.high))).number();
+        };
+        const auto x = static_cast<std::uint32_t>(rename(a)),
+                   y = static_cast<std::uint32_t>(rename(b));
+        lowest = std::min({lowest, x * kPocketCardPairs + y, y * kPocketCardPairs + x});
+    } while (std::next_permutation(suits.begin(), suits.end()));
+    return lowest;
+}
+
+TEST(MatchUpTable, OneEntryForEveryClassOfMatchUps) {
+    std::set<std::uint32_t> everyClass;
+    std::vector<PocketCards> hands;
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low) hands.push_back({low, high});
+    for (size_t a = 0; a < hands.size(); ++a)
+        for (size_t b = a + 1; b < hands.size(); ++b)
+            if ((hands[a].mask() & hands[b].mask()) == 0)
+                everyClass.insert(classNumber(hands[a], hands[b]));
+    EXPECT_EQ(everyClass.size(), 47'008u);
+
+    const auto classes = matchUpClasses();
+    std::set<std::uint32_t> inTable;
+    for (const auto& [hero, opponent] : classes) inTable.insert(classNumber(hero, opponent));
+    EXPECT_EQ(inTable, everyClass);
+    EXPECT_EQ(matchUpTable().size(), classes.size());
+    EXPECT_EQ(matchUpTableStarts().back(), classes.size());
+}
+
+TEST(MatchUpTable, EntriesRecountedExactly) {
+    const auto classes = matchUpClasses();
+    for (size_t i = 0; i < classes.size(); i += 4'999) {
+        const auto& [hero, opponent] = classes[i];
+        SCOPED_TRACE(cardCode(cardAt(hero.low)) + cardCode(cardAt(hero.high)) + " against " +
+                     cardCode(cardAt(opponent.low)) + cardCode(cardAt(opponent.high)));
+        const std::string heroText = cardCode(cardAt(hero.low)) + " " + cardCode(cardAt(hero.high));
+        const std::string opponentText =
+            cardCode(cardAt(opponent.low)) + cardCode(cardAt(opponent.high));
+        const EquityResult dealt = counted(heroText.c_str(), opponentText.c_str(), false);
+        EXPECT_EQ(matchUpTable()[i],
+                  (MatchUpCount{static_cast<std::uint32_t>(dealt.players[0].wins),
+                                static_cast<std::uint32_t>(dealt.players[0].ties)}));
+    }
+}
+
+// Every figure of the count, the hero's final hands too, as dealing gives them:
+// hands seen from either side of the table, hands sharing the hero's cards.
+TEST(MatchUpTable, CountsAsDealingEveryDeal) {
+    const struct {
+        const char* hero;
+        const char* opponent;
+    } spots[] = {
+        {"Ah Kh", "QdQc"},
+        {"Qs Jd", "AA, AK, QJ, 72o"},
+        {"7c 2d", "22, T9s, 7h2h, KQo"},
+#ifndef KORVANA_SANITIZE
+        {"5s 5h", "random"},
+#endif
+    };
+    for (const auto& spot : spots) {
+        SCOPED_TRACE(std::string(spot.hero) + " against " + spot.opponent);
+        const EquityResult read = counted(spot.hero, spot.opponent, true);
+        const EquityResult dealt = counted(spot.hero, spot.opponent, false);
+        EXPECT_TRUE(read.enumerated && read.complete);
+        EXPECT_EQ(read.deals, dealt.deals);
+        EXPECT_EQ(read.allDeals, dealt.allDeals);
+        EXPECT_EQ(read.heroFinal, dealt.heroFinal);
+        for (size_t p = 0; p < 2; ++p) {
+            EXPECT_EQ(read.players[p].wins, dealt.players[p].wins);
+            EXPECT_EQ(read.players[p].ties, dealt.players[p].ties);
+            EXPECT_EQ(read.players[p].equity, dealt.players[p].equity);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korvana
