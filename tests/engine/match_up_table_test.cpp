@@ -9,6 +9,7 @@
 #include <set>
 
 #include "engine/equity/equity.h"
+#include "engine/equity/heads_up_preflop.h"
 #include "engine/equity/match_ups.h"
 #include "tests/engine/hand_builder.h"
 
@@ -110,6 +111,23 @@ TEST(MatchUpTable, CountsAsDealingEveryDeal) {
             EXPECT_EQ(read.players[p].equity, dealt.players[p].equity);
         }
     }
+}
+
+// A hand of weight w counts as w hands: what weighted ranges rest on.
+TEST(MatchUpTable, AHandCountsItsWeight) {
+    const auto cards = test::cardsOf("Qs Jd Qc Qh 9s 8s");
+    const PocketCards hero = PocketCards::of(cards[0], cards[1]);
+    const WeightedHand hands[] = {{PocketCards::of(cards[2], cards[3]), 3},
+                                  {PocketCards::of(cards[4], cards[5]), 1}};
+    const EquityTally tally = countHeadsUpPreflop(hero, hands);
+    const auto heroFinal = heroFinalCategories(hero, hands);
+    const EquityResult queens = counted("Qs Jd", "QcQh", false);
+    const EquityResult suited = counted("Qs Jd", "9s8s", false);
+    EXPECT_EQ(tally.deals, 3 * queens.deals + suited.deals);
+    EXPECT_EQ(tally.wins[0], 3 * queens.players[0].wins + suited.players[0].wins);
+    EXPECT_EQ(tally.ties[0], 3 * queens.players[0].ties + suited.players[0].ties);
+    for (size_t c = 0; c < heroFinal.size(); ++c)
+        EXPECT_EQ(heroFinal[c], 3 * queens.heroFinal[c] + suited.heroFinal[c]);
 }
 
 }  // namespace
