@@ -229,7 +229,6 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
     auto planned = planDeals(spot);
     if (auto* error = std::get_if<EquityError>(&planned)) return *error;
     const DealPlan& plan = std::get<DealPlan>(planned);
-    if (inMatchUpTable(spot, options)) return fromMatchUpTable(spot);
 
     // Beyond what Automatic enumerates, a sample needs no count.
     const auto count =
@@ -255,10 +254,12 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
             enumerated = true;
             break;
         case EquityMethod::Automatic:
-            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals);
+            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals) ||
+                         inMatchUpTable(spot, options);
             break;
         case EquityMethod::Sample: break;
     }
+    if (enumerated && inMatchUpTable(spot, options)) return fromMatchUpTable(spot);
     if (enumerated) return enumerate(plan, options, control, allDeals);
     const DealSampler sampler(plan);
     if (!sampler.anyDeal()) return noDeal(plan);
