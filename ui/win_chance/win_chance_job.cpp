@@ -105,7 +105,9 @@ bool WinChanceJob::countEveryDeal(const Order& order, const EquityResult& sample
                             exactPass_->timeBudget)) {
             givenUp = true;
             control->cancel();
+            return;
         }
+        deliver(order.number, false, [this, done] { Q_EMIT progressed(done); });
     };
     auto outcome = computeEquity(order.spot, *exactPass_, control.get());
     if (control->cancelled() && !givenUp) return false;
