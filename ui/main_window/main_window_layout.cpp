@@ -10,10 +10,10 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QSlider>
-#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
+#include "ui/common/counting_threads.h"
 #include "ui/common/window_texts.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/radio_group.h"
@@ -178,11 +178,9 @@ void MainWindow::createComponents() {
     elapsedTimer_->setSingleShot(true);
     elapsedTimer_->setTimerType(Qt::PreciseTimer);
 
-    // Above the card table. One core is left to the window, so a click is
-    // drawn at once while a count runs.
-    winChance_ =
-        new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
-                          std::max(1, QThread::idealThreadCount() - 1));
+    // Above the card table, counting on every core behind the window.
+    winChance_ = new WinChanceView(client_, services_.settings, reportError_,
+                                   services_.decimalSeparator, countingThreads());
     winChance_->place(plan.winChance);
     potOdds_ =
         new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);

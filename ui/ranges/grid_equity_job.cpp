@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include "ui/common/counting_threads.h"
+
 namespace korvana::ui {
 
 GridEquityJob::GridEquityJob(int threads, QObject* parent) : QObject(parent), threads_(threads) {}
@@ -35,6 +37,7 @@ void GridEquityJob::stop() {
 }
 
 void GridEquityJob::work() {
+    countBehindTheWindow();
     for (;;) {
         Order order;
         auto control = std::make_shared<EquityControl>();

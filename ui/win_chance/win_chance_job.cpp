@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "engine/equity/win_chance.h"
+#include "ui/common/counting_threads.h"
 
 namespace korvana::ui {
 
@@ -57,6 +58,7 @@ void WinChanceJob::deliver(std::uint64_t number, bool last, Deliver&& send) {
 }
 
 void WinChanceJob::work() {
+    countBehindTheWindow();
     for (;;) {
         Order order;
         auto control = std::make_shared<EquityControl>();
