@@ -28,26 +28,25 @@ struct EquityRequest {
     std::optional<int> threads;
     // --pot and --call: the price of a call, in chips; both or neither.
     std::optional<double> pot, call;
+    // --next-card and --distribution: the counts behind the figure.
+    bool nextCard = false, distribution = false;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };
 
-// What is wrong with the range text given with the option, as one line:
-// "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. ...)".
-std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text);
-
-// Whether the option belongs to the win chances; they all take a value.
-bool isEquityOption(std::string_view name);
-// Reads the value of such an option into the request; a problem comes back
-// as the one line to print.
-std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
-                                            EquityRequest& request);
+// What is wrong with the range text given with the option, as one line in
+// the language: "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. ...)".
+std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text,
+                         Language language = Language::English);
 
 struct EquityReport {
     EquityResult result;
     std::string hero;                        // "AhKh"
     std::vector<std::string> opponentHands;  // each opponent's hand or range as given
     bool boardsOnly = false;                 // every opponent's hand known: a deal is a board
+    // What was counted, and how: the counts behind the figure take the same.
+    EquitySpot spot;
+    EquityOptions options;
 };
 
 // Where a long run shows how far it has come, and how many threads it gets.
