@@ -198,13 +198,13 @@ bool inMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
            spot.board.empty() && spot.dead.empty();
 }
 
-EquityResult fromMatchUpTable(const EquitySpot& spot) {
+EquityResult fromMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
     const PocketCards hero = PocketCards::of(spot.hero[0], spot.hero[1]);
     std::vector<WeightedHand> opponent;
     for (const PocketCards& hand : spot.opponents.front().hands())
         if ((hand.mask() & hero.mask()) == 0) opponent.push_back({hand});
     EquityTally tally = countHeadsUpPreflop(hero, opponent);
-    tally.heroFinal = heroFinalCategories(hero, opponent);
+    if (options.countHeroFinal) tally.heroFinal = heroFinalCategories(hero, opponent);
     EquityResult result = tally.result(2);
     result.enumerated = true;
     result.complete = true;
@@ -259,7 +259,7 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
             break;
         case EquityMethod::Sample: break;
     }
-    if (enumerated && inMatchUpTable(spot, options)) return fromMatchUpTable(spot);
+    if (enumerated && inMatchUpTable(spot, options)) return fromMatchUpTable(spot, options);
     if (enumerated) return enumerate(plan, options, control, allDeals);
     const DealSampler sampler(plan);
     if (!sampler.anyDeal()) return noDeal(plan);

@@ -44,6 +44,11 @@ struct EquityOptions {
     // read every deal's count from the table of match-ups at once (see
     // match_ups.h); false deals them all, as the program that writes it does.
     bool matchUpTable = true;
+    // Whether to fill in heroFinal. Read from the table the rest of a count
+    // takes microseconds and the hero's final hands a walk of some
+    // milliseconds, which counts of many hands one by one may spare; other
+    // counts fill it in anyway.
+    bool countHeroFinal = true;
 };
 
 struct PlayerEquity {
