@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
+#include <chrono>
+#include <vector>
 
 #include "engine/equity/equity.h"
 #include "engine/equity/heads_up_preflop.h"
@@ -25,6 +26,7 @@ EquityResult counted(const char* hero, const char* opponent, bool fromTable) {
     options.method = EquityMethod::Enumerate;
     options.threads = 2;
     options.matchUpTable = fromTable;
+    options.timeBudget = std::chrono::hours(1);
     const auto outcome = computeEquity(spot, options);
     return std::get<EquityResult>(outcome);
 }
@@ -39,7 +41,8 @@ std::uint32_t classNumber(PocketCards a, PocketCards b) {
             const auto card = [&](int i) {
                 return suits[static_cast<size_t>(i / 13)] * 13 + i % 13;
             };
-            return PocketCards::of(cardAt(card(hand.low)), cardAt(card(hand.high))).number();
+            const int x = card(hand.low), y = card(hand.high);
+            return PocketCards{std::min(x, y), std::max(x, y)}.number();
         };
         const auto x = static_cast<std::uint32_t>(rename(a)),
                    y = static_cast<std::uint32_t>(rename(b));
@@ -49,19 +52,20 @@ std::uint32_t classNumber(PocketCards a, PocketCards b) {
 }
 
 TEST(MatchUpTable, OneEntryForEveryClassOfMatchUps) {
-    std::set<std::uint32_t> everyClass;
+    // By class number: a set would take seconds under the sanitizers.
+    std::vector<bool> everyClass(kPocketCardPairs * kPocketCardPairs);
     std::vector<PocketCards> hands;
     for (int high = 1; high < kDeckSize; ++high)
         for (int low = 0; low < high; ++low) hands.push_back({low, high});
     for (size_t a = 0; a < hands.size(); ++a)
         for (size_t b = a + 1; b < hands.size(); ++b)
             if ((hands[a].mask() & hands[b].mask()) == 0)
-                everyClass.insert(classNumber(hands[a], hands[b]));
-    EXPECT_EQ(everyClass.size(), 47'008u);
+                everyClass[classNumber(hands[a], hands[b])] = true;
+    EXPECT_EQ(std::count(everyClass.begin(), everyClass.end(), true), 47'008);
 
     const auto classes = matchUpClasses();
-    std::set<std::uint32_t> inTable;
-    for (const auto& [hero, opponent] : classes) inTable.insert(classNumber(hero, opponent));
+    std::vector<bool> inTable(everyClass.size());
+    for (const auto& [hero, opponent] : classes) inTable[classNumber(hero, opponent)] = true;
     EXPECT_EQ(inTable, everyClass);
     EXPECT_EQ(matchUpTable().size(), classes.size());
     EXPECT_EQ(matchUpTableStarts().back(), classes.size());
@@ -91,9 +95,10 @@ TEST(MatchUpTable, CountsAsDealingEveryDeal) {
         const char* opponent;
     } spots[] = {
         {"Ah Kh", "QdQc"},
+        {"Ah Kh", "AA, 7h2h"},
+#ifndef KORVANA_SANITIZE  // dealing these takes long under the sanitizers
         {"Qs Jd", "AA, AK, QJ, 72o"},
         {"7c 2d", "22, T9s, 7h2h, KQo"},
-#ifndef KORVANA_SANITIZE
         {"5s 5h", "random"},
 #endif
     };
@@ -101,7 +106,7 @@ TEST(MatchUpTable, CountsAsDealingEveryDeal) {
         SCOPED_TRACE(std::string(spot.hero) + " against " + spot.opponent);
         const EquityResult read = counted(spot.hero, spot.opponent, true);
         const EquityResult dealt = counted(spot.hero, spot.opponent, false);
-        EXPECT_TRUE(read.enumerated && read.complete);
+        EXPECT_TRUE(read.enumerated && read.complete && dealt.complete);
         EXPECT_EQ(read.deals, dealt.deals);
         EXPECT_EQ(read.allDeals, dealt.allDeals);
         EXPECT_EQ(read.heroFinal, dealt.heroFinal);
