@@ -2,8 +2,6 @@
 
 #include <QMetaObject>
 
-#include "ui/common/counting_threads.h"
-
 namespace korvana::ui {
 
 NewestWork::NewestWork(QObject* parent) : QObject(parent) {}
@@ -37,7 +35,6 @@ void NewestWork::stop() {
 }
 
 void NewestWork::work() {
-    countBehindTheWindow();
     for (;;) {
         Order order;
         auto control = std::make_shared<EquityControl>();
