@@ -62,21 +62,19 @@ bool sameCards(const std::vector<Card>& a, const std::vector<Card>& b) {
 bool isHandHeader(std::string_view line) {
     // The room's name, then "Hand #" or "Game #", the number and a colon; a
     // quote or a colon before it makes it a chat line or an action.
-    for (const std::string_view mark : {"Hand #", "Game #"}) {
-        const auto at = line.find(mark);
-        if (at == std::string_view::npos || at > 60) continue;
-        const std::string_view before = line.substr(0, at);
-        if (before.find_first_of("\":") != std::string_view::npos) continue;
-        const auto colon = line.find(':', at);
-        if (colon == std::string_view::npos || colon == at + mark.size()) continue;
-        const std::string_view number = line.substr(at + mark.size(), colon - at - mark.size());
-        if (number.find(' ') == std::string_view::npos) return true;
-    }
-    return false;
+    const auto hash = line.find('#');
+    if (hash == std::string_view::npos || hash < 5 || hash > 60) return false;
+    const std::string_view mark = line.substr(hash - 5, 5);
+    if (mark != "Hand " && mark != "Game ") return false;
+    if (line.substr(0, hash).find_first_of("\":") != std::string_view::npos) return false;
+    const auto colon = line.find(':', hash);
+    if (colon == std::string_view::npos || colon == hash + 1) return false;
+    return line.substr(hash + 1, colon - hash - 1).find(' ') == std::string_view::npos;
 }
 
 HandBuilder::HandBuilder(std::string_view header, int line) {
     cardOwner_.fill(kNobody);
+    hand_.actions.reserve(32);
     hand_.line = line;
     line_ = line;
     readHeader(header);
@@ -256,8 +254,10 @@ void HandBuilder::seatsDone() {
 int HandBuilder::playerNamed(std::string_view line, std::string_view after) const {
     for (const int index : namesByLength_) {
         const std::string& name = hand_.players[static_cast<std::size_t>(index)].name;
-        if (after.empty() ? line == name
-                          : startsWith(line, name) && startsWith(line.substr(name.size()), after))
+        if (after.empty()
+                ? line == name
+                : line.size() > name.size() + after.size() && line[name.size()] == after[0] &&
+                      startsWith(line, name) && startsWith(line.substr(name.size()), after))
             return index;
     }
     return -1;
@@ -270,7 +270,7 @@ int HandBuilder::playerAtSeat(int seat) const {
 }
 
 void HandBuilder::readPlayerLine(int player, std::string_view rest) {
-    const bool allInSaid = rest.find("and is all-in") != std::string_view::npos;
+    const bool allInSaid = rest.ends_with(" and is all-in");
     std::size_t used = 0;
     const auto amountAfter = [&](std::string_view prefix) -> std::optional<Amount> {
         if (!startsWith(rest, prefix)) return std::nullopt;
