@@ -683,17 +683,5 @@ command line, without a window, use korvana-odds.</source>
         <source>On this board, of %1 combos:</source>
         <translation>На этой доске, из %1 комб.:</translation>
     </message>
-    <message>
-        <source>Flush draw</source>
-        <translation>Флеш-дро</translation>
-    </message>
-    <message>
-        <source>Open-ended straight draw</source>
-        <translation>Двустороннее стрит-дро</translation>
-    </message>
-    <message>
-        <source>Gutshot</source>
-        <translation>Гатшот</translation>
-    </message>
 </context>
 </TS>

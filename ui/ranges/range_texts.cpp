@@ -4,13 +4,12 @@
 
 #include "engine/cards/pocket_cards.h"
 #include "engine/ranges/range_error_text.h"
-#include "engine/text/decimal_text.h"
+#include "ui/common/number_text.h"
 
 namespace korvana::ui {
 
 QString rangeShareText(int combinations, const QString& decimalSeparator) {
-    const QString share = QString::fromStdString(
-        decimalText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator.toStdString()));
+    const QString share = numberText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator);
     return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
 }
 
