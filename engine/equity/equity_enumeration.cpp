@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <span>
 
+#include "engine/equity/flush_boards.h"
 #include "engine/evaluator/sorted_hands.h"
 
 namespace korvana {
@@ -39,20 +41,7 @@ public:
         // per board: from his hands in order of rank rather than one by one.
         countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
         onBoard_.resize(listed_);
-        // A flush of a suit needs five of its cards among the board's and a
-        // player's two. flushReach_[n]: the most cards of each suit a player
-        // holds, and n more, which each of n ranks to come may bring.
-        std::array<int, 4> reach{};
-        for (const Suit suit : kSuits) {
-            int& most = reach[suitIndex(suit)];
-            most = plan.hero.cardsOfSuit(suit);
-            for (const auto& known : plan.knownOpponents)
-                most = std::max(most, known.cards.cardsOfSuit(suit));
-        }
-        for (auto& counts : flushReach_) {
-            counts = PartialHand::suitCounts(reach);
-            for (int& n : reach) ++n;
-        }
+        if (opponents.empty()) flushBoards_.emplace(plan);
         for (const int index : plan.deck)
             ofRank_[static_cast<size_t>(cardAt(index).rank - 2)].push_back(index);
         for (size_t rank = 0; rank < choices_.size(); ++rank)
@@ -73,7 +62,7 @@ public:
                 steps_.push_back(choices_[rank][task.toComeOfRank[rank]]);
         if (steps_.empty()) {
             if (plan_.opponents.empty())
-                knownHandsShowdown(plan_.board);
+                knownHandsShowdown(plan_.board, 1);
             else
                 showdowns(plan_.board, 0);
             return tally_;
@@ -136,13 +125,17 @@ private:
 
     // Known hands only: the one deal of each board of the task. The task's
     // boards share their ranks, so where nobody can make a flush every hand
-    // ranks the same on all of them: those count at once, and only boards
-    // with enough cards of one suit for someone's flush are shown down one
-    // by one.
+    // ranks the same on all of them: those count at once, and the others
+    // by groups of boards that deal the same hands (see flush_boards.h).
     void knownHandsOnEveryBoard() {
         std::uint64_t boards = 1;
         for (const auto& choices : steps_) boards *= choices.size();
-        const std::uint64_t maybeFlush = boardsWithFlushCards(0, plan_.board);
+        flushBoards_->find(task_->toComeOfRank, flushGroups_);
+        std::uint64_t maybeFlush = 0;
+        for (const FlushBoardGroup& group : flushGroups_) {
+            knownHandsShowdown(group.board, group.boards);
+            maybeFlush += group.boards;
+        }
         if (boards == maybeFlush) return;
         PartialHand someBoard = plan_.board;  // any board of the task: its ranks are what count
         for (const auto& choices : steps_) someBoard = someBoard + choices.front().cards;
@@ -155,34 +148,14 @@ private:
         tally_.add(sharing, hero.category(), boards - maybeFlush);
     }
 
-    // Shows down the boards from this step on that bring some suit the cards
-    // a flush needs, and returns how many there were.
-    std::uint64_t boardsWithFlushCards(size_t step, const PartialHand& board) {
-        const size_t left = steps_.size() - step;
-        if (!board.fiveOfASuitWith(flushReach_[left])) return 0;
-        std::uint64_t shown = 0;
-        if (left == 1) {
-            for (const Choice& choice : steps_[step]) {
-                const PartialHand full = board + choice.cards;
-                if (full.fiveOfASuitWith(flushReach_[0])) {
-                    knownHandsShowdown(full);
-                    ++shown;
-                }
-            }
-            return shown;
-        }
-        for (const Choice& choice : steps_[step])
-            shown += boardsWithFlushCards(step + 1, board + choice.cards);
-        return shown;
-    }
-
-    void knownHandsShowdown(const PartialHand& board) {
+    // The one deal of 'boards' boards that deal the same hands as 'board'.
+    void knownHandsShowdown(const PartialHand& board, std::uint64_t boards) {
         const HandRank hero = evaluator_.rank(board + plan_.hero);
         HandRank best = hero;
         PlayerSet sharing = PlayerSet::only(0);
         for (const auto& known : plan_.knownOpponents)
             settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
-        tally_.add(sharing, hero.category(), 1);
+        tally_.add(sharing, hero.category(), boards);
     }
 
     // Every deal of the opponents' hands on one complete board; boardCards
@@ -284,7 +257,8 @@ private:
     Category heroCategory_ = Category::HighCard;
     EquityTally tally_;
     bool stopped_ = false;
-    std::array<std::uint64_t, 6> flushReach_{};  // see the constructor
+    std::optional<FlushBoardGroups> flushBoards_;  // when every hand is known
+    std::vector<FlushBoardGroup> flushGroups_;
 };
 
 std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads) {

@@ -68,20 +68,6 @@ public:
         return static_cast<int>((counts_ >> (32 + 4 * suitIndex(suit))) & 0xf) - 3;
     }
 
-    // Whether some suit would hold five cards or more with 'extra' more cards
-    // of each suit (see suitCounts).
-    bool fiveOfASuitWith(std::uint64_t extra) const {
-        return ((counts_ + extra) & CardKey::kFiveOfASuit) != 0;
-    }
-    // A number of cards of each suit, by suitIndex, for fiveOfASuitWith: at
-    // most nine each, with at most three cards of a suit held.
-    static std::uint64_t suitCounts(const std::array<int, 4>& bySuit) {
-        std::uint64_t counts = 0;
-        for (size_t suit = 0; suit < bySuit.size(); ++suit)
-            counts += static_cast<std::uint64_t>(bySuit[suit]) << (32 + 4 * suit);
-        return counts;
-    }
-
     // Two partial hands with no card in common.
     friend PartialHand operator+(const PartialHand& a, const PartialHand& b) {
         return {a.counts_ + b.counts_ - CardKey::kNoCardCounts, a.suits_ | b.suits_};

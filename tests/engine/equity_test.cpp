@@ -125,6 +125,9 @@ const Spot kSpots[] = {
     {"turn, four of a suit", "As Ks", "Ah 7h 2h Kh", "", {"random"}},
     {"turn, paired board", "9s 8s", "9h 9c 5d 2s", "", {"random", "55, A2s+"}},
     {"flop, known hands", "Ah Kh", "Qh 7h 2c", "", {"QdQc"}},
+    {"flop, known hands, two suits drawing", "Ah Kh", "Qh 7h 2c", "3h", {"9h8h", "Jc Tc"}},
+    {"flop, a flush made, known hands", "Ah Kh", "Qh 7h 2h", "", {"Jh Th", "QdQc"}},
+    {"turn, four of a suit, a known hand", "As Ks", "Ah 7h 2h Kh", "", {"QhJc"}},
     {"flop, three-way ranges", "Ah Kh", "Qh 7h 2c", "3d", {"QQ", "AKs, 76s"}},
     {"flop, a random hand", "Jc Tc", "9c 8d 2h", "", {"random"}},
 };
