@@ -7,6 +7,7 @@
 #include <span>
 
 #include "engine/equity/flush_boards.h"
+#include "engine/evaluator/few_sorted_hands.h"
 #include "engine/evaluator/sorted_hands.h"
 
 namespace korvana {
@@ -40,6 +41,9 @@ public:
         // Behind other varying opponents, the last one is counted many times
         // per board: from his hands in order of rank rather than one by one.
         countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
+        // A short range (up to 64 hands) is put in order on each board at
+        // little cost; a longer one needs the lists of SortedHands.
+        fewLast_ = countLastInOrder_ && opponents.back().hands.size() <= FewSortedHands::kMostHands;
         onBoard_.resize(listed_);
         if (opponents.empty()) flushBoards_.emplace(plan);
         for (const int index : plan.deck)
@@ -168,7 +172,9 @@ private:
         for (const auto& known : plan_.knownOpponents)
             settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
         ranks_.setBoard(board, boardCards | plan_.boardCards);
-        for (size_t i = 0; i < listed_; ++i) {
+        // Hands ranked one by one (the last opponent's, when in order, below).
+        const size_t oneByOne = countLastInOrder_ ? listed_ - 1 : listed_;
+        for (size_t i = 0; i < oneByOne; ++i) {
             const auto& hands = plan_.opponents[i].hands;
             const size_t first = i == 0 ? task_->firstHand : 0;
             const size_t end = i == 0 ? task_->endHand : hands.size();
@@ -188,7 +194,10 @@ private:
                     lastHands_.push_back(hand);
                     lastRanks_.push_back(ranks_.of(hand));
                 }
-            sortedLast_.set(lastHands_, lastRanks_);
+            if (fewLast_)
+                fewSortedLast_.set(lastHands_, lastRanks_);
+            else
+                sortedLast_.set(lastHands_, lastRanks_);
         }
         available_ = deckCards_ & ~boardCards;
         deal(0, 0, best, sharing);
@@ -211,7 +220,7 @@ private:
             if (countLastByRanks_) {
                 split = splitAnyTwoCards(ranks_, available_ & ~used, best);
             } else if (countLastInOrder_) {
-                split = sortedLast_.split(used, best);
+                split = fewLast_ ? fewSortedLast_.split(used, best) : sortedLast_.split(used, best);
             } else {
                 const RankedHands& hands = onBoard_[level];
                 std::uint64_t below = 0, equal = 0, above = 0;
@@ -248,10 +257,11 @@ private:
     // Every choice of suits for each rank and number of its cards.
     std::array<std::array<std::vector<Choice>, 5>, 13> choices_;
     std::vector<std::span<const Choice>> steps_;  // the task's choices, rank by rank
-    bool countLastByRanks_ = false, countLastInOrder_ = false;
+    bool countLastByRanks_ = false, countLastInOrder_ = false, fewLast_ = false;
     std::vector<PocketCards> lastHands_;
     std::vector<HandRank> lastRanks_;
     SortedHands sortedLast_;
+    FewSortedHands fewSortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;

@@ -121,6 +121,7 @@ const Spot kSpots[] = {
     {"river, five of a suit", "As Ks", "Ah 7h 2h Kh 9h", "", {"random"}},
     {"river, known, random, range", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"QdQc", "random", "JJ+"}},
     {"river, overlapping ranges", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"QQ+, AK", "QQ+, AK", "TT+, AK"}},
+    {"river, a long last range", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"TT+, AK", "22+, A2s+, K9s+"}},
     {"turn, three of a suit", "As Ks", "Ah 7h 2h Kc", "", {"random"}},
     {"turn, four of a suit", "As Ks", "Ah 7h 2h Kh", "", {"random"}},
     {"turn, paired board", "9s 8s", "9h 9c 5d 2s", "", {"random", "55, A2s+"}},
