@@ -200,7 +200,10 @@ private:
                 sortedLast_.set(lastHands_, lastRanks_);
         }
         available_ = deckCards_ & ~boardCards;
+        lastAlone_ = lastBelow_ = 0;
         deal(0, 0, best, sharing);
+        tally_.add(PlayerSet::only(plan_.opponents.back().player), heroCategory_, lastAlone_);
+        tally_.add(lastBelowSharing_, heroCategory_, lastBelow_);
     }
 
     static void settle(HandRank rank, int player, HandRank& best, PlayerSet& sharing) {
@@ -213,38 +216,54 @@ private:
     }
 
     void deal(size_t level, CardMask used, HandRank best, PlayerSet sharing) {
+        const size_t last = plan_.opponents.size() - 1;
+        if (level == last) return dealLast(used, best, sharing);
         const int player = plan_.opponents[level].player;
-        const bool last = level + 1 == plan_.opponents.size();
-        if (last) {
-            RankSplit split;
-            if (countLastByRanks_) {
-                split = splitAnyTwoCards(ranks_, available_ & ~used, best);
-            } else if (countLastInOrder_) {
-                split = fewLast_ ? fewSortedLast_.split(used, best) : sortedLast_.split(used, best);
-            } else {
-                const RankedHands& hands = onBoard_[level];
-                std::uint64_t below = 0, equal = 0, above = 0;
-                for (size_t h = 0; h < hands.cards.size(); ++h) {
-                    const std::uint64_t free = (hands.cards[h] & used) == 0;
-                    below += free & (hands.ranks[h] < best.value);
-                    equal += free & (hands.ranks[h] == best.value);
-                    above += free & (hands.ranks[h] > best.value);
-                }
-                split = {below, equal, above};
-            }
-            tally_.add(sharing, heroCategory_, split.below);
-            tally_.add(sharing.with(player), heroCategory_, split.equal);
-            tally_.add(PlayerSet::only(player), heroCategory_, split.above);
-            return;
-        }
         const RankedHands& hands = onBoard_[level];
         for (size_t h = 0; h < hands.cards.size(); ++h) {
             if ((hands.cards[h] & used) != 0) continue;
             HandRank nextBest = best;
             PlayerSet nextSharing = sharing;
             settle(HandRank{hands.ranks[h]}, player, nextBest, nextSharing);
-            deal(level + 1, used | hands.cards[h], nextBest, nextSharing);
+            // The last opponent is counted here rather than by a call, as
+            // often as the others' deals: the call costs as much as the count.
+            if (level + 1 == last)
+                dealLast(used | hands.cards[h], nextBest, nextSharing);
+            else
+                deal(level + 1, used | hands.cards[h], nextBest, nextSharing);
         }
+    }
+
+    // The last opponent's hands, none holding a 'used' card, against the best
+    // of the others. Those that beat everyone go to lastAlone_, and those that
+    // lose to the same players as the deal before to lastBelow_: both reach
+    // the tally once per board or per change of the winners, as adding to
+    // it costs more than this count.
+    void dealLast(CardMask used, HandRank best, PlayerSet sharing) {
+        RankSplit split;
+        if (countLastByRanks_) {
+            split = splitAnyTwoCards(ranks_, available_ & ~used, best);
+        } else if (countLastInOrder_) {
+            split = fewLast_ ? fewSortedLast_.split(used, best) : sortedLast_.split(used, best);
+        } else {
+            const RankedHands& hands = onBoard_.back();
+            std::uint64_t below = 0, equal = 0, above = 0;
+            for (size_t h = 0; h < hands.cards.size(); ++h) {
+                const std::uint64_t free = (hands.cards[h] & used) == 0;
+                below += free & (hands.ranks[h] < best.value);
+                equal += free & (hands.ranks[h] == best.value);
+                above += free & (hands.ranks[h] > best.value);
+            }
+            split = {below, equal, above};
+        }
+        if (sharing != lastBelowSharing_) {
+            tally_.add(lastBelowSharing_, heroCategory_, lastBelow_);
+            lastBelowSharing_ = sharing;
+            lastBelow_ = 0;
+        }
+        lastBelow_ += split.below;
+        tally_.add(sharing.with(plan_.opponents.back().player), heroCategory_, split.equal);
+        lastAlone_ += split.above;
     }
 
     const DealPlan& plan_;
@@ -265,6 +284,10 @@ private:
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;
+    // Deals of the board not yet in the tally: the last opponent wins alone,
+    // or loses to lastBelowSharing_.
+    std::uint64_t lastAlone_ = 0, lastBelow_ = 0;
+    PlayerSet lastBelowSharing_ = PlayerSet::only(0);
     EquityTally tally_;
     bool stopped_ = false;
     std::optional<FlushBoardGroups> flushBoards_;  // when every hand is known
