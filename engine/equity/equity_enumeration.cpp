@@ -7,6 +7,7 @@
 #include <span>
 
 #include "engine/equity/flush_boards.h"
+#include "engine/equity/showdown.h"
 #include "engine/evaluator/few_sorted_hands.h"
 #include "engine/evaluator/sorted_hands.h"
 
@@ -143,34 +144,23 @@ private:
         if (boards == maybeFlush) return;
         PartialHand someBoard = plan_.board;  // any board of the task: its ranks are what count
         for (const auto& choices : steps_) someBoard = someBoard + choices.front().cards;
-        const HandRank hero = evaluator_.rankWithoutFlush(someBoard + plan_.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rankWithoutFlush(someBoard + known.cards), known.player, best,
-                   sharing);
-        tally_.add(sharing, hero.category(), boards - maybeFlush);
+        const Showdown showdown = Showdown::ofKnownHands(
+            plan_, someBoard,
+            [this](const PartialHand& seven) { return evaluator_.rankWithoutFlush(seven); });
+        tally_.add(showdown.sharing, showdown.hero.category(), boards - maybeFlush);
     }
 
     // The one deal of 'boards' boards that deal the same hands as 'board'.
     void knownHandsShowdown(const PartialHand& board, std::uint64_t boards) {
-        const HandRank hero = evaluator_.rank(board + plan_.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
-        tally_.add(sharing, hero.category(), boards);
+        const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
+        tally_.add(showdown.sharing, showdown.hero.category(), boards);
     }
 
     // Every deal of the opponents' hands on one complete board; boardCards
     // are the cards that came to it (the given ones are in no hand).
     void showdowns(const PartialHand& board, CardMask boardCards) {
-        const HandRank hero = evaluator_.rank(board + plan_.hero);
-        heroCategory_ = hero.category();
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
+        const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
+        heroCategory_ = showdown.hero.category();
         ranks_.setBoard(board, boardCards | plan_.boardCards);
         // Hands ranked one by one (the last opponent's, when in order, below).
         const size_t oneByOne = countLastInOrder_ ? listed_ - 1 : listed_;
@@ -201,36 +191,26 @@ private:
         }
         available_ = deckCards_ & ~boardCards;
         lastAlone_ = lastBelow_ = 0;
-        deal(0, 0, best, sharing);
+        deal(0, 0, showdown);
         tally_.add(PlayerSet::only(plan_.opponents.back().player), heroCategory_, lastAlone_);
         tally_.add(lastBelowSharing_, heroCategory_, lastBelow_);
     }
 
-    static void settle(HandRank rank, int player, HandRank& best, PlayerSet& sharing) {
-        if (rank > best) {
-            best = rank;
-            sharing = PlayerSet::only(player);
-        } else if (rank == best) {
-            sharing = sharing.with(player);
-        }
-    }
-
-    void deal(size_t level, CardMask used, HandRank best, PlayerSet sharing) {
+    void deal(size_t level, CardMask used, const Showdown& shown) {
         const size_t last = plan_.opponents.size() - 1;
-        if (level == last) return dealLast(used, best, sharing);
+        if (level == last) return dealLast(used, shown);
         const int player = plan_.opponents[level].player;
         const RankedHands& hands = onBoard_[level];
         for (size_t h = 0; h < hands.cards.size(); ++h) {
             if ((hands.cards[h] & used) != 0) continue;
-            HandRank nextBest = best;
-            PlayerSet nextSharing = sharing;
-            settle(HandRank{hands.ranks[h]}, player, nextBest, nextSharing);
+            Showdown next = shown;
+            next.show(HandRank{hands.ranks[h]}, player);
             // The last opponent is counted here rather than by a call, as
             // often as the others' deals: the call costs as much as the count.
             if (level + 1 == last)
-                dealLast(used | hands.cards[h], nextBest, nextSharing);
+                dealLast(used | hands.cards[h], next);
             else
-                deal(level + 1, used | hands.cards[h], nextBest, nextSharing);
+                deal(level + 1, used | hands.cards[h], next);
         }
     }
 
@@ -239,7 +219,9 @@ private:
     // lose to the same players as the deal before to lastBelow_: both reach
     // the tally once per board or per change of the winners, as adding to
     // it costs more than this count.
-    void dealLast(CardMask used, HandRank best, PlayerSet sharing) {
+    void dealLast(CardMask used, const Showdown& shown) {
+        const HandRank best = shown.best;
+        const PlayerSet sharing = shown.sharing;
         RankSplit split;
         if (countLastByRanks_) {
             split = splitAnyTwoCards(ranks_, available_ & ~used, best);
