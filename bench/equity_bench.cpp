@@ -5,6 +5,7 @@
 //   one hand against 1 and 3 random hands, sampled to 0.1 points (5 ms, 20 ms)
 //   a pair against 5 and 9 players on TT+, AQs+, sampled to 0.1 points (15 ms, 60 ms)
 //   four players with ranges of about 10%, flop known, every deal
+//   a pair against two short ranges, flop known, every deal
 // Run: build/bin/equity_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // The whole korvana-odds process of the first spot (target: 12 ms):
 //   hyperfine -N --warmup 3 'build/bin/korvana-odds Ah Kh --vs QdQc'
@@ -58,6 +59,12 @@ const Spot kSpots[] = {
      "Ah Kd",
      "Qs Jc 2h",
      {kTenPercent, kTenPercent, kTenPercent},
+     EquityMethod::Enumerate,
+     0},
+    {"a pair against two short ranges, flop, every deal",
+     "7c 7d",
+     "Ks 8h 3c",
+     {"QQ+, AK", "JJ, TT, AQs"},
      EquityMethod::Enumerate,
      0},
 };
