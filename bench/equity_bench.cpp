@@ -9,6 +9,7 @@
 //   four players with ranges of about 10%, flop known, every deal
 //   a three-way spot before the flop and a flop with three ranges, every deal,
 //   on one and two threads (OnThreads: two take at most 0.55 of one's time)
+//   a pair against two short ranges, flop known, every deal
 // Run: build/bin/equity_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // The whole korvana-odds process of the first spot (target: 12 ms):
 //   hyperfine -N --warmup 3 'build/bin/korvana-odds Ah Kh --vs QdQc'
@@ -68,6 +69,12 @@ const Spot kSpots[] = {
     {"table: against a random hand", "Ah As", "", {"random"}, EquityMethod::Enumerate, 0, true},
     {"table: against 15%", "Ah Kh", "", {"15%"}, EquityMethod::Enumerate, 0, true},
     {"table: against 40%", "Qs Jd", "", {"40%"}, EquityMethod::Enumerate, 0, true},
+    {"a pair against two short ranges, flop, every deal",
+     "7c 7d",
+     "Ks 8h 3c",
+     {"QQ+, AK", "JJ, TT, AQs"},
+     EquityMethod::Enumerate,
+     0},
 };
 
 std::vector<Card> cardsOf(const std::string& codes) {
