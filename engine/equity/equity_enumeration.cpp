@@ -4,9 +4,12 @@
 #include <cmath>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <span>
 
+#include "engine/equity/flush_boards.h"
 #include "engine/equity/showdown.h"
+#include "engine/evaluator/few_sorted_hands.h"
 #include "engine/evaluator/sorted_hands.h"
 
 namespace korvana {
@@ -49,25 +52,17 @@ public:
         // Behind other varying opponents, the last one is counted many times
         // per board: from his hands in order of rank rather than one by one.
         countLastInOrder_ = !countLastByRanks_ && opponents.size() >= 2;
+        // A short range (up to 64 hands) is put in order on each board at
+        // little cost; a longer one needs the lists of SortedHands.
+        // (Weighted, they need the lists' sums of weights.)
+        fewLast_ = countLastInOrder_ && opponents.back().weights.empty() &&
+                   opponents.back().hands.size() <= FewSortedHands::kMostHands;
         onBoard_.resize(listed_);
+        if (opponents.empty()) flushBoards_.emplace(plan);
         for (const auto& opponent : opponents) {
             auto& fixed = fixedWeights_.emplace_back();
             for (const double weight : opponent.weights)
                 fixed.push_back(static_cast<FixedWeight>(std::llround(weight * kWeightUnit)));
-        }
-        // A flush of a suit needs five of its cards among the board's and a
-        // player's two. flushReach_[n]: the most cards of each suit a player
-        // holds, and n more, which each of n ranks to come may bring.
-        std::array<int, 4> reach{};
-        for (const Suit suit : kSuits) {
-            int& most = reach[suitIndex(suit)];
-            most = plan.hero.cardsOfSuit(suit);
-            for (const auto& known : plan.knownOpponents)
-                most = std::max(most, known.cards.cardsOfSuit(suit));
-        }
-        for (auto& counts : flushReach_) {
-            counts = PartialHand::suitCounts(reach);
-            for (int& n : reach) ++n;
         }
         for (const int index : plan.deck)
             ofRank_[static_cast<size_t>(cardAt(index).rank - 2)].push_back(index);
@@ -89,7 +84,7 @@ public:
                 steps_.push_back(choices_[rank][task.toComeOfRank[rank]]);
         if (steps_.empty()) {
             if (plan_.opponents.empty())
-                knownHandsShowdown(plan_.board);
+                knownHandsShowdown(plan_.board, 1);
             else
                 showdowns(plan_.board, 0);
             return tally_;
@@ -152,13 +147,17 @@ private:
 
     // Known hands only: the one deal of each board of the task. The task's
     // boards share their ranks, so where nobody can make a flush every hand
-    // ranks the same on all of them: those count at once, and only boards
-    // with enough cards of one suit for someone's flush are shown down one
-    // by one.
+    // ranks the same on all of them: those count at once, and the others
+    // by groups of boards that deal the same hands (see flush_boards.h).
     void knownHandsOnEveryBoard() {
         std::uint64_t boards = 1;
         for (const auto& choices : steps_) boards *= choices.size();
-        const std::uint64_t maybeFlush = boardsWithFlushCards(0, plan_.board);
+        flushBoards_->find(task_->toComeOfRank, flushGroups_);
+        std::uint64_t maybeFlush = 0;
+        for (const FlushBoardGroup& group : flushGroups_) {
+            knownHandsShowdown(group.board, group.boards);
+            maybeFlush += group.boards;
+        }
         if (boards == maybeFlush) return;
         PartialHand someBoard = plan_.board;  // any board of the task: its ranks are what count
         for (const auto& choices : steps_) someBoard = someBoard + choices.front().cards;
@@ -168,30 +167,10 @@ private:
         tally_.add(showdown.sharing, showdown.hero.category(), boards - maybeFlush);
     }
 
-    // Shows down the boards from this step on that bring some suit the cards
-    // a flush needs, and returns how many there were.
-    std::uint64_t boardsWithFlushCards(size_t step, const PartialHand& board) {
-        const size_t left = steps_.size() - step;
-        if (!board.fiveOfASuitWith(flushReach_[left])) return 0;
-        std::uint64_t shown = 0;
-        if (left == 1) {
-            for (const Choice& choice : steps_[step]) {
-                const PartialHand full = board + choice.cards;
-                if (full.fiveOfASuitWith(flushReach_[0])) {
-                    knownHandsShowdown(full);
-                    ++shown;
-                }
-            }
-            return shown;
-        }
-        for (const Choice& choice : steps_[step])
-            shown += boardsWithFlushCards(step + 1, board + choice.cards);
-        return shown;
-    }
-
-    void knownHandsShowdown(const PartialHand& board) {
+    // The one deal of 'boards' boards that deal the same hands as 'board'.
+    void knownHandsShowdown(const PartialHand& board, std::uint64_t boards) {
         const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
-        tally_.add(showdown.sharing, showdown.hero.category(), 1);
+        tally_.add(showdown.sharing, showdown.hero.category(), boards);
     }
 
     // Every deal of the opponents' hands on one complete board; boardCards
@@ -200,7 +179,9 @@ private:
         const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
         heroCategory_ = showdown.hero.category();
         ranks_.setBoard(board, boardCards | plan_.boardCards);
-        for (size_t i = 0; i < listed_; ++i) {
+        // Hands ranked one by one (the last opponent's, when in order, below).
+        const size_t oneByOne = countLastInOrder_ ? listed_ - 1 : listed_;
+        for (size_t i = 0; i < oneByOne; ++i) {
             const auto& opponent = plan_.opponents[i];
             const auto& hands = opponent.hands;
             const size_t first = i == 0 ? task_->firstHand : 0;
@@ -244,61 +225,90 @@ private:
                     lastRanks_.push_back(ranks_.of(last.hands[h]));
                     if (!last.weights.empty()) lastWeights_.push_back(last.weights[h]);
                 }
-            sortedLast_.set(lastHands_, lastRanks_, lastWeights_);
+            if (fewLast_)
+                fewSortedLast_.set(lastHands_, lastRanks_);
+            else
+                sortedLast_.set(lastHands_, lastRanks_, lastWeights_);
         }
         available_ = deckCards_ & ~boardCards;
+        lastAlone_ = lastBelow_ = 0;
+        lastAloneWeight_ = lastBelowWeight_ = 0;
         deal(0, 0, showdown, 1.0);
+        tally_.add(PlayerSet::only(plan_.opponents.back().player), heroCategory_, lastAlone_,
+                   lastAloneWeight_);
+        tally_.add(lastBelowSharing_, heroCategory_, lastBelow_, lastBelowWeight_);
     }
 
     // 'weight': of the hands dealt so far, the product of their weights.
     void deal(size_t level, CardMask used, const Showdown& shown, double weight) {
-        const HandRank best = shown.best;
-        const PlayerSet sharing = shown.sharing;
+        const size_t last = plan_.opponents.size() - 1;
+        if (level == last) return dealLast(used, shown, weight);
         const int player = plan_.opponents[level].player;
-        const bool last = level + 1 == plan_.opponents.size();
         const bool weighed = !plan_.opponents[level].weights.empty();
-        if (last) {
-            WeighedSplit split;
-            if (countLastByRanks_) {
-                split.hands = splitAnyTwoCards(ranks_, available_ & ~used, best);
-            } else if (countLastInOrder_) {
-                if (weighed)
-                    split = sortedLast_.splitWeighed(used, best);
-                else
-                    split.hands = sortedLast_.split(used, best);
-            } else if (weighed) {
-                split = splitWeighed(onBoard_[level], used, best);
-            } else {
-                const RankedHands& hands = onBoard_[level];
-                std::uint64_t below = 0, equal = 0, above = 0;
-                for (size_t h = 0; h < hands.cards.size(); ++h) {
-                    const std::uint64_t free = (hands.cards[h] & used) == 0;
-                    below += free & (hands.ranks[h] < best.value);
-                    equal += free & (hands.ranks[h] == best.value);
-                    above += free & (hands.ranks[h] > best.value);
-                }
-                split.hands = {below, equal, above};
-            }
-            if (!weighed) {
-                split.below = static_cast<double>(split.hands.below);
-                split.equal = static_cast<double>(split.hands.equal);
-                split.above = static_cast<double>(split.hands.above);
-            }
-            tally_.add(sharing, heroCategory_, split.hands.below, weight * split.below);
-            tally_.add(sharing.with(player), heroCategory_, split.hands.equal,
-                       weight * split.equal);
-            tally_.add(PlayerSet::only(player), heroCategory_, split.hands.above,
-                       weight * split.above);
-            return;
-        }
         const RankedHands& hands = onBoard_[level];
         for (size_t h = 0; h < hands.cards.size(); ++h) {
             if ((hands.cards[h] & used) != 0) continue;
             Showdown next = shown;
             next.show(HandRank{hands.ranks[h]}, player);
-            deal(level + 1, used | hands.cards[h], next,
-                 weighed ? weight * (static_cast<double>(hands.weights[h]) / kWeightUnit) : weight);
+            const double held =
+                weighed ? weight * (static_cast<double>(hands.weights[h]) / kWeightUnit) : weight;
+            // The last opponent is counted here rather than by a call, as
+            // often as the others' deals: the call costs as much as the count.
+            if (level + 1 == last)
+                dealLast(used | hands.cards[h], next, held);
+            else
+                deal(level + 1, used | hands.cards[h], next, held);
         }
+    }
+
+    // The last opponent's hands, none holding a 'used' card, against the best
+    // of the others, each deal of 'weight' times his hand's. Those that beat
+    // everyone go to lastAlone_, and those that lose to the same players as
+    // the deal before to lastBelow_: both reach the tally once per board or
+    // per change of the winners, as adding to it costs more than this count.
+    void dealLast(CardMask used, const Showdown& shown, double weight) {
+        const HandRank best = shown.best;
+        const PlayerSet sharing = shown.sharing;
+        const bool weighed = !plan_.opponents.back().weights.empty();
+        WeighedSplit split;
+        if (countLastByRanks_) {
+            split.hands = splitAnyTwoCards(ranks_, available_ & ~used, best);
+        } else if (countLastInOrder_) {
+            if (weighed)
+                split = sortedLast_.splitWeighed(used, best);
+            else
+                split.hands =
+                    fewLast_ ? fewSortedLast_.split(used, best) : sortedLast_.split(used, best);
+        } else if (weighed) {
+            split = splitWeighed(onBoard_.back(), used, best);
+        } else {
+            const RankedHands& hands = onBoard_.back();
+            std::uint64_t below = 0, equal = 0, above = 0;
+            for (size_t h = 0; h < hands.cards.size(); ++h) {
+                const std::uint64_t free = (hands.cards[h] & used) == 0;
+                below += free & (hands.ranks[h] < best.value);
+                equal += free & (hands.ranks[h] == best.value);
+                above += free & (hands.ranks[h] > best.value);
+            }
+            split.hands = {below, equal, above};
+        }
+        if (!weighed) {
+            split.below = static_cast<double>(split.hands.below);
+            split.equal = static_cast<double>(split.hands.equal);
+            split.above = static_cast<double>(split.hands.above);
+        }
+        if (sharing != lastBelowSharing_) {
+            tally_.add(lastBelowSharing_, heroCategory_, lastBelow_, lastBelowWeight_);
+            lastBelowSharing_ = sharing;
+            lastBelow_ = 0;
+            lastBelowWeight_ = 0;
+        }
+        lastBelow_ += split.hands.below;
+        lastBelowWeight_ += weight * split.below;
+        tally_.add(sharing.with(plan_.opponents.back().player), heroCategory_, split.hands.equal,
+                   weight * split.equal);
+        lastAlone_ += split.hands.above;
+        lastAloneWeight_ += weight * split.above;
     }
 
     // The hands of a weighted range, one by one, with their weights: the
@@ -352,18 +362,25 @@ private:
     // Every choice of suits for each rank and number of its cards.
     std::array<std::array<std::vector<Choice>, 5>, 13> choices_;
     std::vector<std::span<const Choice>> steps_;  // the task's choices, rank by rank
-    bool countLastByRanks_ = false, countLastInOrder_ = false;
+    bool countLastByRanks_ = false, countLastInOrder_ = false, fewLast_ = false;
     std::vector<PocketCards> lastHands_;
     std::vector<HandRank> lastRanks_;
     std::vector<double> lastWeights_;
     std::vector<std::vector<FixedWeight>> fixedWeights_;  // of each opponent's hands
     SortedHands sortedLast_;
+    FewSortedHands fewSortedLast_;
     size_t listed_ = 0;
     std::vector<RankedHands> onBoard_;
     Category heroCategory_ = Category::HighCard;
+    // Deals of the board not yet in the tally: the last opponent wins alone,
+    // or loses to lastBelowSharing_.
+    std::uint64_t lastAlone_ = 0, lastBelow_ = 0;
+    double lastAloneWeight_ = 0, lastBelowWeight_ = 0;  // their deals' weights
+    PlayerSet lastBelowSharing_ = PlayerSet::only(0);
     EquityTally tally_;
     bool stopped_ = false;
-    std::array<std::uint64_t, 6> flushReach_{};  // see the constructor
+    std::optional<FlushBoardGroups> flushBoards_;  // when every hand is known
+    std::vector<FlushBoardGroup> flushGroups_;
 };
 
 std::vector<EnumerationTask> enumerationTasks(const DealPlan& plan, int threads) {

@@ -19,6 +19,7 @@ public:
     // The set and a player not in it yet.
     PlayerSet with(int player) const { return PlayerSet(bits_ | bit(player), size_ + 1); }
     int size() const { return size_; }
+    friend bool operator==(PlayerSet, PlayerSet) = default;
     template <typename Visit>
     void forEach(Visit visit) const {
         for (unsigned rest = bits_; rest != 0; rest &= rest - 1) visit(std::countr_zero(rest));

@@ -14,8 +14,8 @@ struct Buckets {
     std::uint32_t size(size_t b) const { return start[b + 1] - start[b]; }
 };
 
-Buckets bucketsOf(const std::vector<std::uint32_t>& allCounts, std::uint64_t multiplier,
-                  int bucketShift, int placeShift, std::uint32_t placeMask, size_t bucketCount) {
+Buckets bucketsOf(const std::vector<std::uint32_t>& allCounts, std::uint32_t multiplier,
+                  int bucketShift, std::uint32_t placeMask, size_t bucketCount) {
     Buckets buckets{std::vector<std::uint32_t>(bucketCount + 1),
                     std::vector<std::uint32_t>(allCounts.size())};
     for (const std::uint32_t counts : allCounts)
@@ -23,9 +23,8 @@ Buckets bucketsOf(const std::vector<std::uint32_t>& allCounts, std::uint64_t mul
     for (size_t b = 0; b < bucketCount; ++b) buckets.start[b + 1] += buckets.start[b];
     std::vector<std::uint32_t> next(buckets.start.begin(), buckets.start.end() - 1);
     for (const std::uint32_t counts : allCounts) {
-        const std::uint64_t hash = counts * multiplier;
-        buckets.places[next[hash >> bucketShift]++] =
-            static_cast<std::uint32_t>(hash >> placeShift) & placeMask;
+        const std::uint32_t hash = counts * multiplier;
+        buckets.places[next[hash >> bucketShift]++] = hash & placeMask;
     }
     return buckets;
 }
@@ -35,11 +34,12 @@ Buckets bucketsOf(const std::vector<std::uint32_t>& allCounts, std::uint64_t mul
 template <int BucketBits, int PlaceBits>
 RankCountTable<BucketBits, PlaceBits>::RankCountTable(const std::vector<std::uint32_t>& allCounts) {
     // Tries multipliers until one spreads the hands so that every bucket finds
-    // a displacement; the first one does, the others are there so that other
-    // table sizes cannot leave the evaluator without tables.
-    for (std::uint64_t multiplier = 0x9E3779B97F4A7C15ull;; multiplier += 0x6A09E667F3BCC908ull) {
-        const Buckets buckets = bucketsOf(allCounts, multiplier, kBucketShift, kPlaceShift,
-                                          kPlaces - 1, table_.displacement.size());
+    // a displacement: the sixth does for seven cards, the second for five or
+    // six. Odd multipliers only: an even one would lose the top bit of the
+    // counts.
+    for (std::uint32_t multiplier = 0x9E3779B9u;; multiplier += 0x6A09E668u) {
+        const Buckets buckets =
+            bucketsOf(allCounts, multiplier, kBucketShift, kPlaces - 1, table_.displacement.size());
         // Two hands at one place of a bucket: no displacement separates them.
         bool clash = false;
         for (size_t b = 0; b < table_.displacement.size() && !clash; ++b)

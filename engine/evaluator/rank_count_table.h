@@ -1,9 +1,10 @@
 #pragma once
 // Hand ranks looked up by the rank counts of a hand (how many cards of each
-// rank, as base-5 digits), through a perfect hash: a multiplicative hash picks
-// a bucket and a place, and each bucket's own displacement, found when the
-// table is built, moves its few hands to places no other hand takes. Two reads
-// and no comparison, and the table stays small enough for the caches.
+// rank, as base-5 digits), through a perfect hash: the counts times a
+// multiplier pick a bucket and a place, and each bucket's own displacement,
+// found when the table is built, is XORed into the place to move its few
+// hands to places no other hand takes. Two reads and no comparison, and the
+// table stays small enough for the caches.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace korvana {
 // The numbers that make up a table, as the build writes them out.
 template <int BucketBits, int PlaceBits>
 struct RankCountLayout {
-    std::uint64_t multiplier = 0;
+    std::uint32_t multiplier = 0;
     std::array<std::uint16_t, size_t{1} << BucketBits> displacement{};
     std::array<std::uint16_t, size_t{1} << PlaceBits> ranks{};  // HandRank values
 };
@@ -41,14 +42,18 @@ public:
     const Layout& layout() const { return table_; }
 
 private:
-    static constexpr int kBucketShift = 64 - BucketBits;
-    static constexpr int kPlaceShift = 64 - BucketBits - PlaceBits;
+    // The hash is a product of 32 bits: its top bits pick the bucket, its
+    // bottom bits the place. The bottom bits of a product only depend on
+    // those of the counts, but the bucket depends on all of them, and the
+    // build only keeps a multiplier that leaves no two hands at one place of
+    // a bucket.
+    static_assert(BucketBits + PlaceBits <= 32);
+    static constexpr int kBucketShift = 32 - BucketBits;
     static constexpr std::uint32_t kPlaces = 1u << PlaceBits;
 
     size_t placeOf(std::uint32_t counts) const {
-        const std::uint64_t hash = counts * table_.multiplier;
-        const auto place = static_cast<std::uint32_t>(hash >> kPlaceShift) & (kPlaces - 1);
-        return place ^ table_.displacement[static_cast<size_t>(hash >> kBucketShift)];
+        const std::uint32_t hash = counts * table_.multiplier;
+        return (hash & (kPlaces - 1)) ^ table_.displacement[hash >> kBucketShift];
     }
 
     Layout table_;

@@ -149,14 +149,20 @@ const Spot kSpots[] = {
     {"river, five of a suit", "As Ks", "Ah 7h 2h Kh 9h", "", {"random"}},
     {"river, known, random, range", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"QdQc", "random", "JJ+"}},
     {"river, overlapping ranges", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"QQ+, AK", "QQ+, AK", "TT+, AK"}},
+    {"river, a long last range", "Ah Kh", "Qh Jh 2c 7d 9s", "", {"TT+, AK", "22+, A2s+, K9s+"}},
     {"turn, three of a suit", "As Ks", "Ah 7h 2h Kc", "", {"random"}},
     {"turn, four of a suit", "As Ks", "Ah 7h 2h Kh", "", {"random"}},
     {"turn, paired board", "9s 8s", "9h 9c 5d 2s", "", {"random", "55, A2s+"}},
     {"flop, known hands", "Ah Kh", "Qh 7h 2c", "", {"QdQc"}},
+    {"flop, known hands, two suits drawing", "Ah Kh", "Qh 7h 2c", "3h", {"9h8h", "Jc Tc"}},
+    {"flop, a flush made, known hands", "Ah Kh", "Qh 7h 2h", "", {"Jh Th", "QdQc"}},
+    {"turn, four of a suit, a known hand", "As Ks", "Ah 7h 2h Kh", "", {"QhJc"}},
     {"flop, three-way ranges", "Ah Kh", "Qh 7h 2c", "3d", {"QQ", "AKs, 76s"}},
     {"flop, a random hand", "Jc Tc", "9c 8d 2h", "", {"random"}},
     // Weighted: one range hand by hand, then in order of rank behind another,
     // then behind a random hand counted by ranks.
+    {"turn, a weighted range before a short one", "Ah Kh", "Qh 7h 2c 9d", "",
+     {"QQ+:0.4, AK:0.7, 77", "JJ, TT, AQs"}},
     {"flop, a weighted range", "Ah Kh", "Qh 7h 2c", "", {"QQ:0.3, AK:0.55, 72o:0.1, 77"}},
     {"river, weighted ranges",
      "Ah Kh",
@@ -380,7 +386,7 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
     options.method = EquityMethod::Enumerate;
     options.threads = 2;
     const auto outcome =
-        computeEquity(spotOf({"", "Ah Kd", "", "", {"random"}}), options, &control);
+        computeEquity(spotOf({"", "Ah Kd", "", "2c", {"random"}}), options, &control);
     const auto& result = std::get<EquityResult>(outcome);
     EXPECT_GE(reports, 1);
     EXPECT_FALSE(result.complete);

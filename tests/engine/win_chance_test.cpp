@@ -46,9 +46,9 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
     for (const auto& row : rows) {
         const auto spot = winChanceSpot(handOf(row.table), opponents.countedRanges());
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
-        Opposition withRange = opposition;
-        withRange.heroRange = std::make_shared<const HandRange>(aces);
-        EXPECT_EQ(spotText(winChanceSpot(handOf(row.table), withRange)), row.withRange)
+        const auto range = std::make_shared<const HandRange>(kings);
+        EXPECT_EQ(spotText(winChanceSpot(handOf(row.table), opponents.countedRanges(), {}, range)),
+                  row.withRange)
             << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());
