@@ -161,7 +161,10 @@ const Spot kSpots[] = {
     {"flop, a random hand", "Jc Tc", "9c 8d 2h", "", {"random"}},
     // Weighted: one range hand by hand, then in order of rank behind another,
     // then behind a random hand counted by ranks.
-    {"turn, a weighted range before a short one", "Ah Kh", "Qh 7h 2c 9d", "",
+    {"turn, a weighted range before a short one",
+     "Ah Kh",
+     "Qh 7h 2c 9d",
+     "",
      {"QQ+:0.4, AK:0.7, 77", "JJ, TT, AQs"}},
     {"flop, a weighted range", "Ah Kh", "Qh 7h 2c", "", {"QQ:0.3, AK:0.55, 72o:0.1, 77"}},
     {"river, weighted ranges",
