@@ -113,10 +113,15 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
         dealWeight += hand.dealWeight;
         allKnown = allKnown && hand.allDeals.has_value();
     }
+    // Heads-up before the flop each of his hands is counted whole at once
+    // from the table of match-ups, however many deals that is.
+    const bool fromTable = options.matchUpTable && spot.opponents.size() == 1 &&
+                           spot.board.empty() && spot.dead.empty() &&
+                           spot.opponents.front().hasEvenWeights();
     bool enumerated = false;
     switch (options.method) {
         case EquityMethod::Enumerate:
-            if (deals > static_cast<double>(options.enumerationDealLimit))
+            if (!fromTable && deals > static_cast<double>(options.enumerationDealLimit))
                 return EquityError{
                     EquityError::Problem::TooManyDeals,
                     0,
@@ -126,7 +131,8 @@ std::variant<EquityResult, EquityError> computeRangeEquity(const EquitySpot& spo
             enumerated = true;
             break;
         case EquityMethod::Automatic:
-            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals);
+            enumerated =
+                fromTable || deals <= static_cast<double>(options.automaticEnumerationDeals);
             break;
         case EquityMethod::Sample: break;
     }
