@@ -133,11 +133,11 @@ void WinChanceTest::withoutThePocketCards() {
     QTest::keyClicks(hero, QStringLiteral("AA:0.5, 72o"));
     QCOMPARE(part<QLabel>(*window, "heroShare")->text(), QStringLiteral("1.1%, 15 combos"));
     const QString ranged = finalFigure(*window);
-    QVERIFY2(ranged.endsWith(QStringLiteral(" of your range")), qPrintable(ranged));
+    QVERIFY2(ranged.contains(QStringLiteral(" of your range")), qPrintable(ranged));
     QVERIFY2(winOf(ranged) > 20 && winOf(ranged) < 80, qPrintable(ranged));
     clickCards(*window, {"Ah", "Ad"});
     QVERIFY(!hero->isVisible());
-    QVERIFY(finalFigure(*window).endsWith(QStringLiteral("vs 1 opponent")));
+    QVERIFY(finalFigure(*window).contains(QStringLiteral("vs 1 opponent")));
 }
 
 void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
