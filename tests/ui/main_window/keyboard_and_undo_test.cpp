@@ -353,6 +353,11 @@ void KeyboardAndUndoTest::readOnlyStore() {
     play(window, "undo");  // back to Ah alone without a write
     QCOMPARE(fixture.errors.size(), 1);
     QCOMPARE(slotsShown(window), "Ah - - - - - -");
+    // A range given to the eight others is one write, refused once.
+    play(window, "range1:KK");
+    QCOMPARE(fixture.errors.size(), 2);
+    QTest::mouseClick(part<QWidget>(window, "opponentCopy1"), Qt::LeftButton);
+    QCOMPARE(fixture.errors.size(), 3);
 
     // A step back to another auto-switch that cannot be stored is not taken.
     WindowFixture writable;
