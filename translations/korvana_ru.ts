@@ -701,6 +701,14 @@ command line, without a window, use korvana-odds.</source>
         <source>A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run to pay: call / (pot + call). Your hand&apos;s equity is its share of the pot over all deals, ties split.</source>
         <translation>Колл %1 в банк %2 окупается в долгой игре, если рука забирает не меньше %3% банка: колл / (банк + колл). Доля банка вашей руки — её доля по всем раздачам, с делёжом банка при ничьей.</translation>
     </message>
+    <message>
+        <source>%1 or %2?</source>
+        <translation>%1 или %2?</translation>
+    </message>
+    <message>
+        <source>A comma before three digits may separate thousands or decimals: type %1 or %2</source>
+        <translation>Запятая перед тремя цифрами может отделять тысячи или дробную часть: введите %1 или %2</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridDialog</name>

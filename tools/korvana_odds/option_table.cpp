@@ -141,7 +141,16 @@ Problem readMaxDeals(const std::string& value, CommandRequest& request, Language
     return std::nullopt;
 }
 
+// "1,000": a thousand, or one? Both readings are named, neither is taken.
+Problem commaProblem(std::string_view option, const std::string& value, Language language) {
+    const auto readings = commaReadings(value);
+    if (!readings) return std::nullopt;
+    return fillIn(phrase(language, Phrase::UsageCommaReadings),
+                  {option, quoted(value), readings->thousands, readings->decimal});
+}
+
 Problem readPot(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--pot", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips) return badValue("--pot", Phrase::ValuePot, value, language);
     request.options.equity.pot = *chips;
@@ -149,6 +158,7 @@ Problem readPot(const std::string& value, CommandRequest& request, Language lang
 }
 
 Problem readCall(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--call", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips || !(*chips > 0)) return badValue("--call", Phrase::ValueCall, value, language);
     request.options.equity.call = *chips;
@@ -233,7 +243,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "hands",
      readOpponents},
     {"--dead", "", "CARDS", OptionGroup::Equity, "cards nobody holds (folded or seen): --dead 7c2d",
-     readDead, true},
+     readDead, true, true, true},
     {"--max-deals", "", "N", OptionGroup::Equity,
      "the most deals --exact may count (default 10000000000)", readMaxDeals, true},
     {"--samples", "", "N", OptionGroup::Equity,
