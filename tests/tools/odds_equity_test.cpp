@@ -93,17 +93,14 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
 TEST(OddsEquity, ACopiedSpotGivesTheWindowsFigure) {
     const struct {
         std::vector<std::string> ranges;
-        std::string dead = "";  // seen folded
+        std::vector<Card> dead = {};  // seen folded
     } rows[] = {
         {{"QQ+, AKs", "15%", "T9s-65s, 22-66"}},
         {{"", "KK", ""}},
-        {{"AA", "KK", "QQ", "JJ"}, "Qc 9h"},
+        {{"AA", "KK", "QQ", "JJ"}, {{12, Suit::Clubs}, {9, Suit::Hearts}}},
     };
     const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kd 7c 8d 2s Js")).hand;
-    for (const auto& [ranges, deadText] : rows) {
-        std::vector<Card> dead;
-        std::istringstream codes(deadText);
-        for (std::string code; codes >> code;) dead.push_back(*parseCardCode(code));
+    for (const auto& [ranges, dead] : rows) {
         Opponents opponents{static_cast<int>(ranges.size())};
         for (size_t i = 0; i < ranges.size(); ++i) opponents.seats[i] = seatHolding(ranges[i]);
         const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges(), dead),

@@ -115,6 +115,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     grid_->setKnownCards(known);
     language_ = language;
     board_ = table.board;
+    dead_ = table.dead;
     known_ = known;
     hits_->setVisible(table.board.size() >= 3);
     heroKnown_ = table.hero.has_value();
@@ -201,7 +202,8 @@ void RangeGridDialog::showHits() {
 void RangeGridDialog::showCharts() {
     if (!hero_) return;
     if (!chartsWindow_)
-        chartsWindow_ = new EquityChartsWindow(*hero_, board_, decimalSeparator_, threads_, this);
+        chartsWindow_ =
+            new EquityChartsWindow(*hero_, board_, dead_, decimalSeparator_, threads_, this);
     chartsWindow_->showRange(pickedRange());
     chartsWindow_->show();
     chartsWindow_->raise();

@@ -79,6 +79,7 @@ private:
     bool heroKnown_ = false;
     Language language_;
     std::vector<Card> board_;
+    std::vector<Card> dead_;  // seen folded
     std::optional<std::array<Card, 2>> hero_;
     int threads_;
     CardMask known_ = 0;
