@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "engine/cards/card_input.h"
-#include "engine/ranges/top_share.h"
 #include "engine/cards/utf8.h"
+#include "engine/ranges/top_share.h"
 
 namespace korvana {
 namespace {

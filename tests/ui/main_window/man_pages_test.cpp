@@ -61,7 +61,8 @@ void ManPagesTest::everyJsonMemberAndWord() {
     const QRegularExpression word(
         QStringLiteral("\"(?:light|category|best_category|state|method|round)\": \"(\\w+)\""));
     for (const auto& match : word.globalMatch(json)) named << match.captured(1);
-    for (const char* expected : {"line", "error", "pot_odds", "two_pairs", "yellow", "sampled", "out", "hand"})
+    for (const char* expected :
+         {"line", "error", "pot_odds", "two_pairs", "yellow", "sampled", "out", "hand"})
         QVERIFY2(named.contains(QLatin1String(expected)), expected);
     const QString page = manPage("korvana-odds.1.in");
     for (const QString& name : named)
