@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 
 namespace korvana {
 

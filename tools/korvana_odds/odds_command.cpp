@@ -12,10 +12,10 @@
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
-#include "tools/korvana_odds/history_report.h"
+#include "tools/korvana_odds/report/history_report.h"
 #include "tools/korvana_odds/option_table.h"
 #include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {

@@ -11,8 +11,8 @@
 #include "engine/table/pot_odds.h"
 #include "engine/text/string_table.h"
 #include "tools/korvana_odds/batch/batch_lines.h"
-#include "tools/korvana_odds/equity_report.h"
-#include "tools/korvana_odds/range_hits_report.h"
+#include "tools/korvana_odds/report/equity_report.h"
+#include "tools/korvana_odds/report/range_hits_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {

@@ -1,11 +1,11 @@
-#include "tools/korvana_odds/range_hits_report.h"
+#include "tools/korvana_odds/report/range_hits_report.h"
 
 #include <algorithm>
 #include <charconv>
 
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/report/equity_report.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/terminal_text.h"
 

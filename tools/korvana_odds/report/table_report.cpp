@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,9 +11,9 @@
 #include "engine/rows/odds_math.h"
 #include "engine/rows/row_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/equity_detail_report.h"
+#include "tools/korvana_odds/report/equity_detail_report.h"
 #include "tools/korvana_odds/json_text.h"
-#include "tools/korvana_odds/pot_odds_report.h"
+#include "tools/korvana_odds/report/pot_odds_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/history_report.h"
+#include "tools/korvana_odds/report/history_report.h"
 
 #include <istream>
 #include <ostream>
