@@ -125,6 +125,7 @@ private:
         options.threads = request_.threads;
         options.targetStandardError = 0.001;
         options.timeBudget = std::chrono::seconds(1);
+        options.countHeroFinal = false;
         return options;
     }
 
