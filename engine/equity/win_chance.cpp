@@ -13,6 +13,13 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
     return parseHandRange(text);
 }
 
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library) {
+    auto resolved = resolveNamedRanges(text, library);
+    if (auto* error = std::get_if<RangeError>(&resolved)) return std::move(*error);
+    return opponentRange(std::get<std::string>(resolved));
+}
+
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead) {
     const std::optional<Card> first = hand.card(1), second = hand.card(2);

@@ -12,6 +12,7 @@
 #include "engine/cards/hand.h"
 #include "engine/equity/equity.h"
 #include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_library.h"
 
 namespace korvana {
 
@@ -25,6 +26,9 @@ struct Opposition {
 
 // The range as the player types it: blank text means any two cards.
 std::variant<HandRange, RangeError> opponentRange(std::string_view text);
+// The same with each "@name" piece read from the library.
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.

@@ -80,6 +80,24 @@ enum class Phrase {
     RangePlusOnOneHand,
     RangeShareOutOfRange,
     RangeTooLong,  // %1 the most characters a range has
+    RangeUnknownName,
+    // The library of named ranges: a bad line of its file, what the file
+    // says of itself, and what each built-in range is.
+    RangeLibraryLine,  // %1 the file, %2 the line number, %3 what is wrong
+    RangeLibraryNoEquals,
+    RangeLibraryBadName,
+    RangeLibraryAbout,
+    RangeOpenUtg,
+    RangeOpenHj,
+    RangeOpenCo,
+    RangeOpenBtn,
+    RangeOpenSb,
+    RangeCallOpen,
+    RangeBbDefend,
+    RangeThreeBet,
+    RangeThreeBetValue,
+    RangeCallThreeBet,
+    RangeFourBet,
 };
 
 // The phrase in the given language; a value outside Language reads as English.
