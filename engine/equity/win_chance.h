@@ -73,8 +73,9 @@ struct WinChanceFigure {
     int opponents = 0;
 };
 
-// nullopt when the count holds no deal yet.
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result);
+// nullopt when the count holds no deal yet. player: 0 for the hero, n for
+// opponent n (whose figure is his own share of the pot).
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, size_t player = 0);
 
 // What "±" means wherever Korvana writes it, in the window and in korvana-odds:
 // half the width of the 95% interval of the players' equities (1.96 standard

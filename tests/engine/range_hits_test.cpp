@@ -111,6 +111,10 @@ TEST(RangeHits, NarrowedToChosenLines) {
     const auto narrowed = narrowRange(std::get<HandRange>(parseHandRange("QQ+, AhQh, 98s")), board,
                                       hero, pairsAndFlushDraws);
     EXPECT_EQ(shortestRangeText(handSetOf(*narrowed)), "AA, QQ, AhQh, 9c8c, 9d8d, 9s8s");
+    // Written as players do: the hands the board takes count as held.
+    EXPECT_EQ(
+        shortestRangeText(filledWithKnownCards(handSetOf(*narrowed), hero | cardBit(board[1]))),
+        "AA, QQ, 98s, AhQh");
     EXPECT_FALSE(narrowRange(range, test::cardsOf("Ah Kh"), 0, pairsAndFlushDraws));
 }
 

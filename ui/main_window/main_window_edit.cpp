@@ -78,7 +78,7 @@ void MainWindow::pasteSpot() {
     }
     const PastedSpot& spot = std::get<PastedSpot>(read);
     if (spot.range) {
-        const auto range = opponentRange(*spot.range);
+        const auto range = opponentRange(*spot.range, winChance_->rangeLibrary());
         if (const auto* error = std::get_if<RangeError>(&range)) {
             statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
                                         StatusMessage::Duration::Passing);

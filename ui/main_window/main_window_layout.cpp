@@ -182,7 +182,7 @@ void MainWindow::createComponents() {
     // drawn at once while a count runs.
     winChance_ =
         new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
-                          std::max(1, QThread::idealThreadCount() - 1));
+                          std::max(1, QThread::idealThreadCount() - 1), services_.rangeLibrary);
     winChance_->place(plan.winChance);
     potOdds_ =
         new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);

@@ -3,8 +3,10 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -20,6 +22,7 @@
 #include "ui/ranges/grid_equity_job.h"
 #include "ui/ranges/range_grid_widget.h"
 #include "ui/ranges/range_hits_table.h"
+#include "ui/ranges/range_library_box.h"
 #include "ui/ranges/range_texts.h"
 
 namespace korvana::ui {
@@ -31,17 +34,26 @@ constexpr int kSliderSteps = 1000;
 // Room for a range text of a few pieces, the legend and the notes.
 constexpr int kSideWidth = 280;
 
-HandSet handSetOf(const HandRange& range) {
+HandSet handSetOf(const std::vector<PocketCards>& hands) {
     HandSet set;
-    for (const PocketCards cards : range.hands()) set.set(static_cast<size_t>(cards.number()));
+    for (const PocketCards cards : hands) set.set(static_cast<size_t>(cards.number()));
     return set;
+}
+
+std::vector<PocketCards> handsOf(const HandSet& set) {
+    std::vector<PocketCards> hands;
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low)
+            if (const PocketCards cards{low, high}; set.test(static_cast<size_t>(cards.number())))
+                hands.push_back(cards);
+    return hands;
 }
 
 }  // namespace
 
 RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const GridTable& table,
                                  Language language, QString decimalSeparator, int threads,
-                                 QWidget* parent)
+                                 QWidget* parent, RangeLibraryFile library)
     : QDialog(parent),
       decimalSeparator_(std::move(decimalSeparator)),
       opponent_(opponent),
@@ -52,6 +64,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       combos_(new QLabel(this)),
       note_(new QLabel(this)),
       hits_(new RangeHitsTable(language, decimalSeparator_, this)),
+      libraryBox_(new RangeLibraryBox(language, this)),
+      libraryFile_(std::move(library)),
       legend_(new EquityLegend(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("rangeGridDialog"));
@@ -72,6 +86,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     text_->setFont(symbols);
 
     auto* side = new QVBoxLayout;
+    side->addWidget(libraryBox_);
     side->addWidget(text_);
     auto* shareRow = new QGridLayout;
     shareRow->addWidget(slider_, 0, 0);
@@ -99,6 +114,13 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     connect(slider_, &QSlider::valueChanged, this,
             [this](int step) { chooseShare(step * 100.0 / kSliderSteps); });
     connect(share_, &QDoubleSpinBox::valueChanged, this, &RangeGridDialog::chooseShare);
+    connect(hits_, &RangeHitsTable::keptChanged, this, &RangeGridDialog::narrow);
+    connect(libraryBox_, &RangeLibraryBox::picked, this, [this](const QString& name) {
+        const QString text = QLatin1Char('@') + name;
+        text_->setText(text);
+        typeText(text);
+    });
+    connect(libraryBox_, &RangeLibraryBox::saveRequested, this, &RangeGridDialog::askToSave);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -118,6 +140,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
                 [this](const GridEquities& equities, bool) { grid_->setEquities(equities); });
         job_->start(*table.hero, table.board);
     }
+    readLibrary();
     text_->setText(rangeText);
     typeText(rangeText);
     grid_->setFocus();
@@ -131,7 +154,7 @@ QString RangeGridDialog::rangeText() const {
 }
 
 void RangeGridDialog::typeText(const QString& text) {
-    const auto range = opponentRange(text.toStdString());
+    const auto range = opponentRange(text.toStdString(), library_);
     if (const auto* error = std::get_if<RangeError>(&range)) {
         text_->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
         text_->setToolTip(rangeProblemText(language_, *error));
@@ -140,15 +163,89 @@ void RangeGridDialog::typeText(const QString& text) {
     }
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
-    grid_->setHands(handSetOf(std::get<HandRange>(range)));
+    picked_ = handSetOf(std::get<HandRange>(range).hands());
+    pickedText_ = text;
+    grid_->setHands(picked_);
+    hits_->clearKept();
     showShare();
+    showHits();
 }
 
 void RangeGridDialog::pickOnGrid(const HandSet& hands) {
-    text_->setText(QString::fromStdString(shortestRangeText(hands)));
+    picked_ = hands;
+    pickedText_ = QString::fromStdString(shortestRangeText(hands));
+    text_->setText(pickedText_);
+    text_->setStyleSheet(QString());
+    text_->setToolTip(QString());
+    hits_->clearKept();
+    showShare();
+    showHits();
+}
+
+// The picked range keeps the combinations that make a ticked line, in the
+// grid and the text at once; the lines keep counting the range as picked,
+// so that another tick narrows it afresh.
+void RangeGridDialog::narrow(const HitLines& kept) {
+    if (kept.none()) {
+        grid_->setHands(picked_);
+        text_->setText(pickedText_);
+    } else {
+        const auto narrowed = narrowRange(HandRange(handsOf(picked_)), board_, known_, kept);
+        const HandSet hands = handSetOf(narrowed.value_or(std::vector<PocketCards>()));
+        // Written as players do: a king on the board leaves "KK" whole.
+        const HandSet filled = filledWithKnownCards(hands, known_);
+        grid_->setHands(filled);
+        text_->setText(QString::fromStdString(shortestRangeText(filled)));
+    }
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
     showShare();
+}
+
+void RangeGridDialog::readLibrary() {
+    const RangeLibraryFile::Read read = libraryFile_.read();
+    library_ = read.library;
+    libraryBox_->setLibrary(read, libraryFile_.shownName());
+}
+
+std::optional<QString> RangeGridDialog::saveRange(const QString& name) {
+    if (!isRangeName(name.toStdString()))
+        return QString::fromUtf8(phrase(language_, Phrase::RangeLibraryBadName));
+    const auto reads = opponentRange(text_->text().toStdString(), library_);
+    if (const auto* error = std::get_if<RangeError>(&reads))
+        return rangeProblemText(language_, *error);
+    if (grid_->hands().none())
+        return QString::fromUtf8(phrase(language_, Phrase::RangeHoldsNoHands));
+    // The range as it reads, every name in it written out: a library range
+    // names no other.
+    const auto resolved = resolveNamedRanges(text_->text().toStdString(), library_);
+    std::string range = std::holds_alternative<std::string>(resolved)
+                            ? std::get<std::string>(resolved)
+                            : std::string();
+    if (range.find_first_not_of(" \t,") == std::string::npos) range = "random";
+    QString error;
+    if (!libraryFile_.save(name, QString::fromStdString(range), language_, &error))
+        return tr("The range cannot be saved in %1: %2").arg(libraryFile_.shownName(), error);
+    readLibrary();
+    return std::nullopt;
+}
+
+void RangeGridDialog::askToSave() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, tr("Save the range"),
+                              tr("Name (letters, digits, -, _, ., /); in a range box, @name:"),
+                              QLineEdit::Normal, QString(), &ok)
+            .trimmed();
+    if (!ok || name.isEmpty()) return;
+    const NamedRange* same = library_.find(name.toStdString());
+    if (same && same->line > 0 &&
+        QMessageBox::question(this, tr("Save the range"),
+                              tr("Your library already holds @%1. Replace it?").arg(name)) !=
+            QMessageBox::Yes)
+        return;
+    if (const auto problem = saveRange(name))
+        QMessageBox::warning(this, tr("Save the range"), *problem);
 }
 
 void RangeGridDialog::chooseShare(double percent) {
@@ -163,7 +260,6 @@ void RangeGridDialog::showShare() {
     const int combinations = static_cast<int>(grid_->hands().count());
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
-    showHits();
     const double percent = 100.0 * combinations / kPocketCardPairs;
     const QSignalBlocker quietSlider(slider_);
     const QSignalBlocker quietField(share_);
@@ -174,13 +270,7 @@ void RangeGridDialog::showShare() {
 // What the picked combinations the known cards leave make now.
 void RangeGridDialog::showHits() {
     if (board_.size() < 3) return;
-    std::vector<PocketCards> picked;
-    const HandSet& hands = grid_->hands();
-    for (int high = 1; high < kDeckSize; ++high)
-        for (int low = 0; low < high; ++low)
-            if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
-                picked.push_back(cards);
-    if (const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_))
+    if (const auto hits = countRangeHits(HandRange(handsOf(picked_)), board_, known_))
         hits_->setHits(*hits, board_.size() < 5);
 }
 

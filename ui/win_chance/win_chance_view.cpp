@@ -13,14 +13,16 @@
 namespace korvana::ui {
 
 WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorReporter reportError,
-                             QString decimalSeparator, int threads)
+                             QString decimalSeparator, int threads, RangeLibraryFile library)
     : QObject(clientArea),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(decimalSeparator, clientArea)),
       job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
       decimalSeparator_(std::move(decimalSeparator)),
-      threads_(threads) {
+      threads_(threads),
+      libraryFile_(std::move(library)),
+      library_(libraryFile_.read().library) {
     for (int i = 0; i < kMaxOpponents; ++i) {
         typed_.append(QString());
         goodRange_.append(QString());
@@ -121,7 +123,9 @@ void WinChanceView::showRanges() {
         connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
         connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
         connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
+        showOpponentFigures();
     }
+    readLibrary();
     ranges_->show();
     ranges_->raise();
     ranges_->activateWindow();
@@ -180,9 +184,11 @@ void WinChanceView::openGrid(int opponent) {
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
     auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, language_,
-                                     decimalSeparator_, threads_, ranges_);
+                                     decimalSeparator_, threads_, ranges_, libraryFile_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
+    connect(grid, &QDialog::finished, this, [this, grid, opponent](int result) {
+        readLibrary();  // the player may have saved a range in it
+        if (result != QDialog::Accepted) return;
         editRange(opponent, grid->rangeText());
         keepRange(opponent);
     });
@@ -192,7 +198,7 @@ void WinChanceView::openGrid(int opponent) {
 bool WinChanceView::takeRange(int opponent, const QString& text) {
     const auto at = static_cast<size_t>(opponent - 1);
     typed_[opponent - 1] = text;
-    auto range = opponentRange(text.toStdString());
+    auto range = opponentRange(text.toStdString(), library_);
     if (const auto* error = std::get_if<RangeError>(&range)) {
         problem_[at] = *error;
         return false;
@@ -212,10 +218,27 @@ void WinChanceView::showRangeRow(int opponent) {
     ranges_->setCombinations(opponent, static_cast<int>(opposition_.ranges[at].hands().size()));
 }
 
+void WinChanceView::readLibrary() {
+    library_ = libraryFile_.read().library;
+    bool changed = false;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        const auto at = static_cast<size_t>(opponent - 1);
+        if (!typed_[opponent - 1].contains(QLatin1Char('@'))) continue;
+        const HandRange before = opposition_.ranges[at];
+        takeRange(opponent, typed_[opponent - 1]);
+        showRangeRow(opponent);
+        changed =
+            changed || (opponent <= opposition_.opponents && !(before == opposition_.ranges[at]));
+    }
+    if (changed) recount();
+}
+
 void WinChanceView::recount() {
     std::optional<EquitySpot> spot = winChanceSpot(hand_, opposition_);
     if (!spot) {
         job_->stop();
+        lastCount_.reset();
+        showOpponentFigures();
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
@@ -223,6 +246,7 @@ void WinChanceView::recount() {
         return;
     }
     job_->start(std::move(*spot));
+    if (ranges_) ranges_->setFiguresCurrent(false);
     panel_->setCurrent(false);
     panel_->setBusy(true);
 }
@@ -231,6 +255,8 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        lastCount_ = result;
+        showOpponentFigures();
         Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
@@ -241,11 +267,25 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     panel_->setBusy(!final);
 }
 
+// Each opponent's own share of the pot, beside his range.
+void WinChanceView::showOpponentFigures() {
+    if (!ranges_) return;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        std::optional<WinChanceFigure> figure;
+        if (lastCount_ && opponent <= opposition_.opponents)
+            figure = winChanceFigure(*lastCount_, static_cast<size_t>(opponent));
+        ranges_->setFigure(opponent, figure);
+    }
+    ranges_->setFiguresCurrent(true);
+}
+
 void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
     // leave enough cards, so only the ranges can leave no deal: one has no
     // hand left beside the known cards, or too few for every opponent at
     // once (three aces left cannot give three players a pair of aces each).
+    lastCount_.reset();
+    showOpponentFigures();
     panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
                                                                          : WinChanceNote::NoDeal);
     Q_EMIT equityShown(std::nullopt);

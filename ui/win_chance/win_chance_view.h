@@ -19,6 +19,7 @@
 #include "engine/text/language.h"
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
+#include "ui/ranges/range_library_file.h"
 
 class QWidget;
 
@@ -31,9 +32,11 @@ class WinChancePanel;
 class WinChanceView : public QObject {
     Q_OBJECT
 public:
-    // threads: how many threads one count may use.
+    // threads: how many threads one count may use. library: the named
+    // ranges a range may name as "@name".
     WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorReporter reportError,
-                  QString decimalSeparator, int threads);
+                  QString decimalSeparator, int threads,
+                  RangeLibraryFile library = RangeLibraryFile());
     ~WinChanceView() override;
 
     // Where the strip sits in the client area.
@@ -63,6 +66,8 @@ public:
     // set them (a pasted spot): shown, counted and stored. The range must
     // read (see opponentRange).
     void chooseOpposition(int opponents, const QString& range);
+    // The named ranges as last read.
+    const RangeLibrary& rangeLibrary() const { return library_; }
 
 Q_SIGNALS:
     // The hand's equity (0..1) of the figure on show; nullopt while none is.
@@ -77,6 +82,10 @@ private:
     // marked so).
     bool takeRange(int opponent, const QString& text);
     void showRangeRow(int opponent);
+    // Reads the library's file again (the player may have edited it) and
+    // the ranges that name one with it.
+    void readLibrary();
+    void showOpponentFigures();
     void openGrid(int opponent);
     void recount();
     void showCount(const EquityResult& result, bool final);
@@ -92,6 +101,9 @@ private:
     Language language_ = Language::English;
     OpponentRangesWindow* ranges_ = nullptr;
     Opposition opposition_;
+    RangeLibraryFile libraryFile_;
+    RangeLibrary library_;
+    std::optional<EquityResult> lastCount_;  // the figure on show
     // Per opponent, from 1 at 0: the text as typed, the text of his range in
     // opposition_, what is wrong with the typed one, and whether the player
     // changed it since it was last stored.
