@@ -745,13 +745,9 @@ command line, without a window, use korvana-odds.</source>
         <source>%1 cannot be read: %2</source>
         <translation>%1 не читается: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>and %n more lines that do not read</source>
-        <translation>
-            <numerusform>и ещё %n строка, которая не читается</numerusform>
-            <numerusform>и ещё %n строки, которые не читаются</numerusform>
-            <numerusform>и ещё %n строк, которые не читаются</numerusform>
-        </translation>
+    <message>
+        <source>More lines that do not read: %1</source>
+        <translation>Другие строки, которые не читаются: %1</translation>
     </message>
     <message>
         <source>Named ranges</source>

@@ -65,8 +65,8 @@ void RangeLibraryBox::setLibrary(const RangeLibraryFile::Read& read, const QStri
         problems << QString::fromStdString(
             libraryProblemText(language_, bad[at], fileName.toStdString()));
     if (bad.size() > static_cast<size_t>(kProblemsShown))
-        problems << tr("and %n more lines that do not read", nullptr,
-                       static_cast<int>(bad.size()) - kProblemsShown);
+        problems << tr("More lines that do not read: %1")
+                        .arg(static_cast<int>(bad.size()) - kProblemsShown);
     problems_->setText(problems.join(QLatin1Char('\n')));
     problems_->setVisible(!problems.isEmpty());
 }
