@@ -32,7 +32,7 @@ namespace {
 // The slider moves in tenths of a percent.
 constexpr int kSliderSteps = 1000;
 // Room for a range text of a few pieces, the legend and the notes.
-constexpr int kSideWidth = 280;
+constexpr int kSideWidth = 330;
 
 HandSet handSetOf(const std::vector<PocketCards>& hands) {
     HandSet set;
