@@ -723,18 +723,6 @@ command line, without a window, use korvana-odds.</source>
         <translation>На этой доске, из %1 комб.:</translation>
     </message>
     <message>
-        <source>Flush draw</source>
-        <translation>Флеш-дро</translation>
-    </message>
-    <message>
-        <source>Open-ended straight draw</source>
-        <translation>Двустороннее стрит-дро</translation>
-    </message>
-    <message>
-        <source>Gutshot</source>
-        <translation>Гатшот</translation>
-    </message>
-    <message>
         <source>Tick what the opponent may still hold: his range keeps only the combos that make a ticked line</source>
         <translation>Отметьте то, что у соперника ещё может быть: в его диапазоне останутся только комбинации, дающие отмеченные строки</translation>
     </message>

@@ -70,6 +70,32 @@ enum class Phrase {
     PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
     CallPays,
     CallDoesNotPay,
+    // korvana-odds' usage errors.
+    UsageUnknownOption,   // %1 the argument
+    UsageNeedsValue,      // %1 the option
+    UsageTakesNoValue,    // %1 the option
+    UsageBadValue,        // %1 the option, %2 what its value must be, %3 the value given
+    UsageNeedsOpponents,  // %1 the option
+    UsagePotWithCall,
+    UsageBatchWithCards,
+    UsageUnknownRound,     // %1 the value given
+    UsageUnknownLanguage,  // %1 the value given
+    UsageIn,               // %1 the argument a piece came in
+    UsageUnknownCard,      // %1 the card code, %2 UsageIn or nothing
+    UsageCardTwice,        // %1 the card, %2 UsageIn or nothing
+    UsageTooManySlots,     // %1 the slot, %2 UsageIn or nothing
+    UsageCardsOnly,        // %1 the option, %2 what was given
+    UsageSeeHelp,
+    // What an option's value must be, after UsageBadValue's "needs".
+    ValueOpponents,
+    ValueSampleDeals,
+    ValuePrecision,
+    ValueSeconds,
+    ValueWholeNumber,
+    ValueThreads,
+    ValueDealLimit,
+    ValuePot,
+    ValueCall,
     // What is wrong with a range; %1 stands for the faulty piece, quoted.
     QuotedPiece,  // %1 the piece as shown
     RangeHoldsNoHands,

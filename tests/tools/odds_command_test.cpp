@@ -6,6 +6,8 @@
 #include "korvana_version.h"
 #include "tests/tools/odds_run.h"
 #include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/option_table.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {
@@ -50,6 +52,31 @@ TEST(OddsCommand, BadInputNamesTheArgumentAndPrintsNothing) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(c.named), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find("korvana-odds: "), 0u);
+    }
+}
+
+TEST(OddsCommand, UsageErrorsAreToldInTheLanguageAskedForAnywhereOnTheLine) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--lang", "ru", "--colour"},
+         "korvana-odds: неизвестный параметр '--colour' (см. korvana-odds --help)\n"},
+        {{"--samples", "x", "--vs", "AA", "Ah", "Kd", "--lang=ru"},
+         "korvana-odds: --samples: нужно число раздач от 1 до 10^12, а не 'x' (см. korvana-odds "
+         "--help)\n"},
+        {{"--lang", "ru", "--seed", "1", "Ah", "Kd"},
+         "korvana-odds: параметр '--seed' действует только с --vs или --opponents (см. "
+         "korvana-odds --help)\n"},
+        {{"--lang", "ru", "--lang", "en", "--round"},
+         "korvana-odds: option '--round' needs a value (see korvana-odds --help)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.err);
+        const auto outcome = run(c.args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, c.err);
     }
 }
 
@@ -305,7 +332,12 @@ TEST(OddsCommand, HelpAndVersion) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.find("Usage: korvana-odds"), 0u);
-    EXPECT_NE(help.out.find("--exact"), std::string::npos);
+    // Every option is listed, and every line fits a terminal of 80 columns.
+    for (const OddsOption& option : oddsOptions())
+        EXPECT_NE(help.out.find("\n  " + std::string(option.name)), std::string::npos)
+            << option.name;
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(columns(line), 80u) << line;
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("korvana-odds ") + kProgramVersion + "\n");

@@ -27,14 +27,6 @@ constexpr double kDefaultTimeLimit = 10;
 // Progress shows once a run has taken this long.
 constexpr auto kQuietTime = std::chrono::seconds(1);
 
-template <typename Number>
-std::optional<Number> numberOf(const std::string& text) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // "1 712 304"
 std::string grouped(std::uint64_t number) {
     const std::string digits = std::to_string(number);
@@ -48,11 +40,11 @@ std::string grouped(std::uint64_t number) {
 
 }  // namespace
 
-std::string rangeProblem(std::string_view option, const RangeError& error,
-                         const std::string& text) {
+std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text,
+                         Language language) {
     constexpr size_t kShownPiece = 60;
     std::string sentence =
-        rangeErrorText(Language::English, error.problem, clipped(error.piece, kShownPiece));
+        rangeErrorText(language, error.problem, clipped(error.piece, kShownPiece));
     // The line goes on with a pointer to --help: a clause, not a sentence.
     if (sentence.ends_with('.')) sentence.pop_back();
     // A piece of a longer range is named with the option that gave it.
@@ -158,78 +150,6 @@ std::string problemText(const EquityError& error, const EquityReport& report,
 }
 
 }  // namespace
-
-bool isEquityOption(std::string_view name) {
-    return name == "--vs" || name == "--opponents" || name == "--dead" || name == "--samples" ||
-           name == "--precision" || name == "--seed" || name == "--threads" ||
-           name == "--max-deals" || name == "--time-limit" || name == "--pot" || name == "--call";
-}
-
-std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
-                                            EquityRequest& request) {
-    const std::string option(name);
-    const auto wholeNumber = [&](std::uint64_t lowest,
-                                 std::uint64_t highest) -> std::optional<std::uint64_t> {
-        const auto number = numberOf<std::uint64_t>(value);
-        if (!number || *number < lowest || *number > highest) return std::nullopt;
-        return number;
-    };
-    const auto notA = [&](const std::string& what) {
-        return option + " needs " + what + ", not " + quoted(value);
-    };
-    if (name == "--vs") {
-        auto range = parseHandRange(value);
-        if (const auto* error = std::get_if<RangeError>(&range))
-            return rangeProblem(name, *error, value);
-        request.vs.push_back(value);
-        request.ranges.push_back(std::get<HandRange>(std::move(range)));
-    } else if (name == "--opponents") {
-        const auto count = wholeNumber(1, kMaxOpponents);
-        if (!count) return notA("a number of opponents from 1 to 9");
-        request.opponents = static_cast<int>(*count);
-    } else if (name == "--dead") {
-        const TypedCards typed = parseCardsLeniently(value);
-        if (typed.unreadable)
-            return "unknown card code " + quoted(*typed.unreadable) + " in --dead " + quoted(value);
-        for (const TypedSlot& slot : typed.slots) {
-            if (!slot.card) return "--dead takes cards only, not " + quoted(slot.typed);
-            if (std::find(request.dead.begin(), request.dead.end(), *slot.card) !=
-                request.dead.end())
-                return "card " + quoted(slot.typed) + " is given twice";
-            request.dead.push_back(*slot.card);
-        }
-    } else if (name == "--samples") {
-        request.samples = wholeNumber(1, 1'000'000'000'000);
-        if (!request.samples) return notA("a number of deals from 1 to 10^12");
-    } else if (name == "--precision") {
-        const auto points = numberOf<double>(value);
-        if (!points || !(*points > 0.0) || *points > 50.0)
-            return notA("percentage points above 0, e.g. 0.1");
-        request.precision = *points;
-    } else if (name == "--time-limit") {
-        const auto seconds = numberOf<double>(value);
-        if (!seconds || !(*seconds > 0.0) || *seconds > 1e6)
-            return notA("seconds above 0, at most 1000000, e.g. 30");
-        request.timeLimit = *seconds;
-    } else if (name == "--seed") {
-        request.seed = numberOf<std::uint64_t>(value);
-        if (!request.seed) return notA("a whole number");
-    } else if (name == "--threads") {
-        const auto threads = wholeNumber(1, 256);
-        if (!threads) return notA("a number of threads from 1 to 256");
-        request.threads = static_cast<int>(*threads);
-    } else if (name == "--max-deals") {
-        request.maxDeals = wholeNumber(1, ~std::uint64_t{0});
-        if (!request.maxDeals) return notA("a number of deals");
-    } else if (name == "--pot" || name == "--call") {
-        const auto chips = readChips(value);
-        if (!chips || (name == "--call" && !(*chips > 0)))
-            return notA(name == "--pot" ? "an amount of chips, e.g. 150"
-                                        : "an amount of chips above 0, e.g. 20");
-        (name == "--pot" ? request.pot : request.call) = *chips;
-    }
-    return std::nullopt;
-}
 
 std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, const Hand& hand,
                                                   const EquityRunEnvironment& environment) {

@@ -32,16 +32,10 @@ struct EquityRequest {
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };
 
-// What is wrong with the range text given with the option, as one line:
-// "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. ...)".
-std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text);
-
-// Whether the option belongs to the win chances; they all take a value.
-bool isEquityOption(std::string_view name);
-// Reads the value of such an option into the request; a problem comes back
-// as the one line to print.
-std::optional<std::string> readEquityOption(std::string_view name, const std::string& value,
-                                            EquityRequest& request);
+// What is wrong with the range text given with the option, as one line in
+// the language: "--vs 'QQ, AKx': \"AKx\" is not a hand (e.g. ...)".
+std::string rangeProblem(std::string_view option, const RangeError& error, const std::string& text,
+                         Language language = Language::English);
 
 struct EquityReport {
     EquityResult result;

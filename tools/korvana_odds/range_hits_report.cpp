@@ -19,10 +19,11 @@ std::string share(int count, int of, std::string_view decimalSeparator) {
 
 }  // namespace
 
-std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value) {
+std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value,
+                                                          Language language) {
     auto range = parseHandRange(value);
     if (const auto* error = std::get_if<RangeError>(&range))
-        return rangeProblem("--range-hits", *error, value);
+        return rangeProblem("--range-hits", *error, value, language);
     return RangeHitsRequest{value, std::get<HandRange>(std::move(range))};
 }
 

@@ -20,7 +20,8 @@ struct RangeHitsRequest {
 };
 
 // The range of --range-hits, or the problem as the one line to print.
-std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value);
+std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value,
+                                                          Language language);
 
 // The counts on the hand's board (slots 3 to 7), leaving out the combinations
 // that hold the hero's cards, the board's or the dead ones; a problem before

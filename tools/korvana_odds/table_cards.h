@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/cards/hand.h"
+#include "engine/text/language.h"
 
 namespace korvana {
 
@@ -15,7 +16,8 @@ struct TableCards {
 
 // Puts the cards and empty slots of one piece of text ("Ah", "AhKd", "-,-,Ah")
 // into the next slots. A problem comes back as the one line to print, naming
-// the piece at fault; the table is then only partly filled.
-std::optional<std::string> readSlots(const std::string& piece, TableCards& cards);
+// the piece at fault, in the language; the table is then only partly filled.
+std::optional<std::string> readSlots(const std::string& piece, TableCards& cards,
+                                     Language language = Language::English);
 
 }  // namespace korvana

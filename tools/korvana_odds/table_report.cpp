@@ -13,6 +13,7 @@
 #include "engine/text/string_table.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/pot_odds_report.h"
+#include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
 namespace {
@@ -110,13 +111,6 @@ std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Characters on screen: UTF-8 continuation bytes take no column.
-size_t columns(std::string_view text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
 }
 
 std::string json(const Hand& hand, const TableFacts& facts, const OddsOptions& options) {

@@ -55,14 +55,6 @@ std::string shownCharacter(std::string_view text, size_t pos, size_t& length) {
     return std::string(text.substr(pos, character->length));
 }
 
-// Characters on screen: UTF-8 continuation bytes take no column.
-size_t columnsOf(std::string_view shown) {
-    size_t count = 0;
-    for (const char ch : shown)
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
-    return count;
-}
-
 }  // namespace
 
 std::string oneLine(std::string_view text) {
@@ -73,13 +65,13 @@ std::string oneLine(std::string_view text) {
     return line;
 }
 
-std::string clipped(std::string_view text, size_t columns) {
-    if (columnsOf(oneLine(text)) <= columns) return std::string(text);
+std::string clipped(std::string_view text, size_t most) {
+    if (columns(oneLine(text)) <= most) return std::string(text);
     size_t used = 0;
     size_t end = 0;
     for (size_t length = 0; end < text.size(); end += length) {
-        const size_t width = columnsOf(shownCharacter(text, end, length));
-        if (used + width + 1 > columns) break;  // one column stays for the ellipsis
+        const size_t width = columns(shownCharacter(text, end, length));
+        if (used + width + 1 > most) break;  // one column stays for the ellipsis
         used += width;
     }
     return std::string(text.substr(0, end)) + "\u2026";

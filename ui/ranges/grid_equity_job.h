@@ -6,15 +6,10 @@
 // delivered to the owner's thread through its event loop.
 #include <QObject>
 #include <array>
-#include <condition_variable>
-#include <cstdint>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
 #include <vector>
 
 #include "engine/equity/grid_equity.h"
+#include "ui/common/newest_work.h"
 
 namespace korvana::ui {
 
@@ -22,7 +17,6 @@ class GridEquityJob : public QObject {
     Q_OBJECT
 public:
     explicit GridEquityJob(int threads, QObject* parent = nullptr);
-    ~GridEquityJob() override;
 
     // Starts counting for the hero's cards on the board, dropping the count before.
     void start(const std::array<Card, 2>& hero, const std::vector<Card>& board);
@@ -34,21 +28,8 @@ Q_SIGNALS:
     void counted(const korvana::GridEquities& equities, bool final);
 
 private:
-    struct Order {
-        std::uint64_t number = 0;
-        std::array<Card, 2> hero;
-        std::vector<Card> board;
-    };
-    void work();
-
     const int threads_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Order> next_;               // under mutex_
-    std::shared_ptr<EquityControl> running_;  // under mutex_
-    bool quitting_ = false;                   // under mutex_
-    std::uint64_t latest_ = 0;                // owner's thread only
-    std::thread worker_;                      // owner's thread only: started by the first table
+    NewestWork work_;  // last: its thread, which calls back into the job, ends first
 };
 
 }  // namespace korvana::ui

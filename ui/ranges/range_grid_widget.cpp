@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/common/number_text.h"
 #include "ui/ranges/equity_colour.h"
 
 namespace korvana::ui {
@@ -195,8 +196,7 @@ QString RangeGridWidget::cellTooltip(int row, int column) const {
     if (equities_)
         if (const auto& equity = (*equities_)[cellIndex(place)])
             text += QLatin1Char('\n') + tr("Your equity against it: %1%")
-                                            .arg(QString::number(*equity * 100.0, 'f', 1)
-                                                     .replace(QLatin1Char('.'), decimalSeparator_));
+                                            .arg(numberText(*equity * 100.0, 1, decimalSeparator_));
     return text;
 }
 

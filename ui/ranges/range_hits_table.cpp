@@ -8,12 +8,21 @@
 
 #include "engine/cards/category.h"
 #include "engine/text/string_table.h"
+#include "ui/common/number_text.h"
 
 namespace korvana::ui {
 
 namespace {
 
 constexpr int kLines = kHitLines;  // ten categories and three draws
+
+// The hand and draw names come from the engine's catalogue, as korvana-odds
+// prints them, in the language of the odds list.
+std::string_view lineName(Language language, int line) {
+    constexpr Phrase kDraws[] = {Phrase::FlushDraw, Phrase::OpenEndedDraw, Phrase::Gutshot};
+    if (line < 10) return categoryName(language, kCategoriesInListOrder[static_cast<size_t>(line)]);
+    return phrase(language, kDraws[line - 10]);
+}
 
 }  // namespace
 
@@ -38,9 +47,8 @@ RangeHitsTable::RangeHitsTable(Language language, QString decimalSeparator, QWid
         share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         count->setFixedWidth(numberWidth);
         share->setFixedWidth(numberWidth);
-        if (line < 10)
-            name->setText(QString::fromUtf8(
-                categoryName(language, kCategoriesInListOrder[static_cast<size_t>(line)])));
+        name->setText(QString::fromUtf8(lineName(language, line).data(),
+                                        static_cast<qsizetype>(lineName(language, line).size())));
         grid->addWidget(name, line + 1, 0);
         grid->addWidget(count, line + 1, 1);
         grid->addWidget(share, line + 1, 2);
@@ -63,9 +71,7 @@ void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
         const auto at = static_cast<size_t>(line);
         const double percent = hits.combos > 0 ? 100.0 * counts[line] / hits.combos : 0.0;
         counts_[at]->setText(QString::number(counts[line]));
-        shares_[at]->setText(
-            QString::number(percent, 'f', 1).replace(QLatin1Char('.'), decimalSeparator_) +
-            QLatin1Char('%'));
+        shares_[at]->setText(percentText(percent, decimalSeparator_));
         const bool shown = line < 10 || draws;
         names_[at]->setVisible(shown);
         counts_[at]->setVisible(shown);
@@ -99,9 +105,6 @@ void RangeHitsTable::retranslate() {
         tr("Tick what the opponent may still hold: his range keeps only the "
            "combos that make a ticked line"));
     for (QCheckBox* name : names_) name->setToolTip(caption_->toolTip());
-    names_[10]->setText(tr("Flush draw"));
-    names_[11]->setText(tr("Open-ended straight draw"));
-    names_[12]->setText(tr("Gutshot"));
 }
 
 }  // namespace korvana::ui

@@ -4,13 +4,12 @@
 
 #include "engine/cards/pocket_cards.h"
 #include "engine/ranges/range_error_text.h"
-#include "engine/text/decimal_text.h"
+#include "ui/common/number_text.h"
 
 namespace korvana::ui {
 
 QString rangeShareText(int combinations, const QString& decimalSeparator) {
-    const QString share = QString::fromStdString(
-        decimalText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator.toStdString()));
+    const QString share = numberText(100.0 * combinations / kPocketCardPairs, 1, decimalSeparator);
     return QCoreApplication::translate("WinChance", "%1%, %2 combos").arg(share).arg(combinations);
 }
 
@@ -49,7 +48,7 @@ QString wholeRangeTooltip(const QString& text, const QString& about) {
 QString opponentFigureText(double equityPercent, double winPercent, double tiePercent,
                            const QString& decimalSeparator) {
     const auto percent = [&decimalSeparator](double value) {
-        return QString::fromStdString(decimalText(value, 1, decimalSeparator.toStdString()));
+        return numberText(value, 1, decimalSeparator);
     };
     return QCoreApplication::translate("WinChance", "equity %1%, win %2%, tie %3%")
         .arg(percent(equityPercent), percent(winPercent), percent(tiePercent));

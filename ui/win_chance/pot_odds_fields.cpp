@@ -10,6 +10,7 @@
 
 #include "engine/table/pot_odds.h"
 #include "services/failure.h"
+#include "ui/common/number_text.h"
 
 namespace korvana::ui {
 
@@ -105,8 +106,7 @@ void PotOddsFields::retranslate() {
 
 void PotOddsFields::showVerdict() {
     const auto percent = [this](double fraction) {
-        return QString::number(100.0 * fraction, 'f', 1)
-            .replace(QLatin1Char('.'), decimalSeparator_);
+        return numberText(100.0 * fraction, 1, decimalSeparator_);
     };
     const std::optional<double> pot = amountIn(pot_), call = amountIn(call_);
     // Colours by palette, not style sheet: a style sheet would give the

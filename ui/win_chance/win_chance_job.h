@@ -10,15 +10,11 @@
 // sample is delivered again as final. Destroying the job cancels what
 // runs and returns as soon as the count notices (a few milliseconds).
 #include <QObject>
-#include <condition_variable>
-#include <cstdint>
-#include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "engine/equity/equity.h"
+#include "ui/common/newest_work.h"
 
 namespace korvana::ui {
 
@@ -30,7 +26,6 @@ public:
     explicit WinChanceJob(std::vector<EquityOptions> passes,
                           std::optional<EquityOptions> exactPass = std::nullopt,
                           QObject* parent = nullptr);
-    ~WinChanceJob() override;
 
     // Starts counting the spot, dropping the spot before.
     void start(EquitySpot spot);
@@ -47,28 +42,18 @@ Q_SIGNALS:
     void failed(const korvana::EquityError& error);
 
 private:
-    struct Order {
-        std::uint64_t number = 0;
-        EquitySpot spot;
-    };
-    void work();
-    // Counts every deal after the sample; false when a newer spot came.
-    bool countEveryDeal(const Order& order, const EquityResult& sample);
-    // Posts a delivery to the owner's thread, dropped there when a newer
-    // spot came in the meantime.
-    template <class Deliver>
-    void deliver(std::uint64_t number, bool last, Deliver&& send);
+    void work(const EquitySpot& spot, EquityControl& control, const NewestWork::Post& post);
+    // Counts every deal after the sample, unless it would not end within the
+    // exact pass's budget.
+    void countEveryDeal(const EquitySpot& spot, const EquityResult& sample, EquityControl& control,
+                        const NewestWork::Post& post);
+    // Hands the result to the window; the last one of a spot ends the business.
+    void deliver(const NewestWork::Post& post, const EquityResult& result, bool final);
 
     const std::vector<EquityOptions> passes_;
     const std::optional<EquityOptions> exactPass_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Order> next_;               // under mutex_
-    std::shared_ptr<EquityControl> running_;  // under mutex_: the count under way
-    bool quitting_ = false;                   // under mutex_
-    std::uint64_t latest_ = 0;                // owner's thread only
-    bool busy_ = false;                       // owner's thread only
-    std::thread worker_;                      // owner's thread only: started by the first spot
+    bool busy_ = false;  // owner's thread only
+    NewestWork work_;    // last: its thread, which calls back into the job, ends first
 };
 
 }  // namespace korvana::ui

@@ -2,17 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "engine/text/decimal_text.h"
+#include "ui/common/number_text.h"
 
 namespace korvana::ui {
-
-namespace {
-
-QString percent(double value, const QString& decimalSeparator) {
-    return QString::fromStdString(decimalText(value, 1, decimalSeparator.toStdString()));
-}
-
-}  // namespace
 
 QString winChanceText(const WinChanceFigure& figure, const QString& decimalSeparator) {
     // Two texts rather than a plural form: English has no translation file
@@ -21,15 +13,15 @@ QString winChanceText(const WinChanceFigure& figure, const QString& decimalSepar
         figure.opponents == 1
             ? QCoreApplication::translate("WinChance", "vs 1 opponent")
             : QCoreApplication::translate("WinChance", "vs %1 opponents").arg(figure.opponents);
-    const QString equity = percent(figure.equityPercent, decimalSeparator);
-    const QString win = percent(figure.winPercent, decimalSeparator);
-    const QString tie = percent(figure.tiePercent, decimalSeparator);
+    const QString equity = numberText(figure.equityPercent, 1, decimalSeparator);
+    const QString win = numberText(figure.winPercent, 1, decimalSeparator);
+    const QString tie = numberText(figure.tiePercent, 1, decimalSeparator);
     if (figure.allBoards)
         return QCoreApplication::translate("WinChance",
                                            "Equity %1%  Win %2%  Tie %3%  %4 (all boards)")
             .arg(equity, win, tie, opponents);
     return QCoreApplication::translate("WinChance", "Equity %1% \u00b1%2%  Win %3%  Tie %4%  %5")
-        .arg(equity, percent(figure.marginPercent, decimalSeparator), win, tie, opponents);
+        .arg(equity, numberText(figure.marginPercent, 1, decimalSeparator), win, tie, opponents);
 }
 
 QString winChanceNoteText(WinChanceNote note) {
