@@ -226,6 +226,16 @@ constexpr Entry kEntries[] = {
       "about 2.9%.",
       "Ре-рейз на ре-рейз: дамы и старше, туз-король и туз-пятёрка одномастные как блеф, "
       "около 2,9%."}},
+    {Phrase::RangeNarrowed, {"Kept: %2 (%1 combinations)", "Оставлено: %2 (комбинаций: %1)"}},
+    {Phrase::UsageUnknownHitLine,
+     {"--narrow: %1 is no hand or draw of --range-hits (royal_flush, straight_flush, "
+      "four_of_a_kind, full_house, flush, straight, three_of_a_kind, two_pairs, pair, high_card, "
+      "flush_draw, open_ended, gutshot)",
+      "--narrow: %1 — не рука и не дро из --range-hits (royal_flush, straight_flush, "
+      "four_of_a_kind, full_house, flush, straight, three_of_a_kind, two_pairs, pair, high_card, "
+      "flush_draw, open_ended, gutshot)"}},
+    {Phrase::UsageNarrowNeedsRangeHits,
+     {"--narrow needs --range-hits", "параметр --narrow действует только с --range-hits"}},
 };
 
 // Looking a phrase up by its position needs every phrase in its place.
@@ -233,7 +243,7 @@ constexpr bool inPhraseOrder() {
     size_t position = 0;
     for (const Entry& entry : kEntries)
         if (static_cast<size_t>(entry.phrase) != position++) return false;
-    return position == static_cast<size_t>(Phrase::RangeFourBet) + 1;
+    return position == static_cast<size_t>(Phrase::UsageNarrowNeedsRangeHits) + 1;
 }
 static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
 

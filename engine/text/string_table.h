@@ -124,6 +124,10 @@ enum class Phrase {
     RangeThreeBetValue,
     RangeCallThreeBet,
     RangeFourBet,
+    // korvana-odds --narrow.
+    RangeNarrowed,        // %1 the combinations kept, %2 the range they read as
+    UsageUnknownHitLine,  // %1 the word given
+    UsageNarrowNeedsRangeHits,
 };
 
 // The phrase in the given language; a value outside Language reads as English.

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/ranges/range_hits.h"
+#include "engine/ranges/range_library.h"
 #include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/table_report.h"
 
@@ -24,6 +26,11 @@ struct CommandRequest {
     int slotArguments = 0;
     // The first option that only means something with opponents.
     std::optional<std::string> equityDetail;
+    // --narrow's lines, for --range-hits wherever it stands.
+    std::optional<HitLines> narrow;
+    // The named ranges "@name" reads: the built-in ones, and the library
+    // file's when a range names one.
+    RangeLibrary library;
 };
 
 }  // namespace korvana

@@ -1,5 +1,6 @@
 #include "tools/korvana_odds/odds_command.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
 #include "tools/korvana_odds/option_table.h"
+#include "tools/korvana_odds/range_library_reading.h"
 #include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/table_report.h"
 #include "tools/korvana_odds/terminal_text.h"
@@ -88,6 +90,10 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, CommandReq
     }
     if (request.equityDetail && !request.options.equity.asked())
         return say(Phrase::UsageNeedsOpponents, quoted(*request.equityDetail));
+    if (request.narrow) {
+        if (!request.options.rangeHits) return say(Phrase::UsageNarrowNeedsRangeHits, "");
+        request.options.rangeHits->narrow = request.narrow;
+    }
     if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
         return say(Phrase::UsagePotWithCall, "");
     // "-" alone is no table of one empty slot but the sign to read tables from
@@ -109,6 +115,11 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     CommandRequest request;
     const Language language = languageAsked(args);
+    // The file is read only for a range that names one, and its bad lines
+    // told then.
+    if (std::any_of(args.begin(), args.end(),
+                    [](const std::string& arg) { return arg.find('@') != std::string::npos; }))
+        request.library = readRangeLibrary(env.rangeLibraryPath, language, err);
     if (const auto error = parse(args, request, language)) {
         err << "korvana-odds: " << oneLine(error->message) << " "
             << phrase(language, Phrase::UsageSeeHelp) << "\n";

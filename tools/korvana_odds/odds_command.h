@@ -1,6 +1,7 @@
 #pragma once
 // The korvana-odds command without its process: arguments in, text out.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct OddsCommandEnvironment {
     std::ostream* progress = nullptr;
     std::istream* input = nullptr;  // nothing reads as no tables
     bool inputIsPipe = false;       // standard input is a pipe (not a terminal, file or /dev/null)
+    // The library of named ranges (see rangeLibraryPath); none: the built-in
+    // ranges alone.
+    std::optional<std::string> rangeLibraryPath = std::nullopt;
 };
 
 // Runs one analysis pass for the slots given on the command line and writes the
