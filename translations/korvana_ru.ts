@@ -564,6 +564,53 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>korvana::ui::EquityChartsWindow</name>
+    <message>
+        <source>Counting…</source>
+        <translation>Подсчёт…</translation>
+    </message>
+    <message>
+        <source>Your equity against the range</source>
+        <translation>Ваша доля банка против диапазона</translation>
+    </message>
+    <message>
+        <source>Your equity by the next card (now %1%); outs highlighted</source>
+        <translation>Ваша доля банка по следующей карте (сейчас %1%); ауты выделены</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Трефы</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Бубны</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Червы</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Пики</translation>
+    </message>
+    <message>
+        <source>Your equity against each hand of the range, best for you first</source>
+        <translation>Ваша доля банка против каждой руки диапазона, от лучшей для вас</translation>
+    </message>
+    <message>
+        <source>Share of the range</source>
+        <translation>Доля диапазона</translation>
+    </message>
+    <message>
+        <source>Your equity</source>
+        <translation>Ваша доля банка</translation>
+    </message>
+    <message>
+        <source>Hands of the range left beside your cards and the board: %1.</source>
+        <translation>Рук диапазона, оставшихся при ваших картах и борде: %1.</translation>
+    </message>
+</context>
+<context>
     <name>korvana::ui::EquityLegend</name>
     <message>
         <source>Your equity against the hand</source>
@@ -703,6 +750,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Your library already holds @%1. Replace it?</source>
         <translation>В вашей библиотеке уже есть @%1. Заменить?</translation>
+    </message>
+    <message>
+        <source>Charts…</source>
+        <translation>Графики…</translation>
+    </message>
+    <message>
+        <source>Your equity by the next card and against each hand of the range</source>
+        <translation>Ваша доля банка по следующей карте и против каждой руки диапазона</translation>
     </message>
 </context>
 <context>

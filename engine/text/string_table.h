@@ -70,6 +70,9 @@ enum class Phrase {
     PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
     CallPays,
     CallDoesNotPay,
+    // korvana-odds --next-card and --distribution.
+    NextCardHeading,      // %1 the equity now
+    DistributionHeading,  // %1 the number of hands
     // korvana-odds' usage errors.
     UsageUnknownOption,   // %1 the argument
     UsageNeedsValue,      // %1 the option

@@ -10,7 +10,7 @@
 #include "engine/ranges/hand_range.h"
 #include "engine/table/pot_odds.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/batch_lines.h"
+#include "tools/korvana_odds/batch/batch_lines.h"
 #include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/range_hits_report.h"
 #include "tools/korvana_odds/terminal_text.h"
@@ -189,6 +189,16 @@ Problem setNoAuto(const std::string&, CommandRequest& request, Language) {
     return std::nullopt;
 }
 
+Problem setNextCard(const std::string&, CommandRequest& request, Language) {
+    request.options.equity.nextCard = true;
+    return std::nullopt;
+}
+
+Problem setDistribution(const std::string&, CommandRequest& request, Language) {
+    request.options.equity.distribution = true;
+    return std::nullopt;
+}
+
 // The exact chance before each row, and every deal counted for the win chances.
 Problem setExact(const std::string&, CommandRequest& request, Language) {
     request.options.exact = request.options.equity.exact = true;
@@ -257,6 +267,15 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "yours is enough (in chips or any unit: --pot 100 --call 20)",
      readPot, true},
     {"--call", "", "C", OptionGroup::Equity, "the amount to call, with --pot", readCall, true},
+    {"--next-card", "", "", OptionGroup::Equity,
+     "on the flop or the turn, your equity for each card that can\n"
+     "come next (each the count with that card dealt); + marks the\n"
+     "cards that lift you above your equity now: your outs",
+     setNextCard, true},
+    {"--distribution", "", "", OptionGroup::Equity,
+     "your equity against each hand of opponent 1's range (the\n"
+     "others keep theirs), best for you first",
+     setDistribution, true},
     {"--range-hits", "", "RANGE", OptionGroup::RangeHits,
      "how many of the range's combinations make each hand now,\n"
      "and the flush draws, open-ended straight draws and gutshots;\n"

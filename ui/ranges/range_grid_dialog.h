@@ -2,10 +2,10 @@
 // The grid window of one opponent's range: the 13 x 13 grid, the range as
 // text (the two always agree), a top-N% slider and field, the share of hands
 // picked, once the hero's cards are known the hero's equity against each
-// hand with its legend, from the flop on what the range holds on the board
-// (each line can be ticked to narrow the range to what makes it), and the
-// library of named ranges to pick from and save into. Enter keeps the range,
-// Escape drops it.
+// hand with its legend and the charts behind it, from the flop on what the
+// range holds on the board (each line can be ticked to narrow the range to
+// what makes it), and the library of named ranges to pick from and save
+// into. Enter keeps the range, Escape drops it.
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -14,6 +14,7 @@
 
 #include "engine/cards/card.h"
 #include "engine/cards/card_index.h"
+#include "engine/ranges/hand_range.h"
 #include "engine/ranges/range_grid.h"
 #include "engine/ranges/range_hits.h"
 #include "engine/ranges/range_library.h"
@@ -25,9 +26,11 @@ class QLabel;
 class QLineEdit;
 class QSlider;
 class QDialogButtonBox;
+class QPushButton;
 
 namespace korvana::ui {
 
+class EquityChartsWindow;
 class EquityLegend;
 class GridEquityJob;
 class RangeGridWidget;
@@ -68,7 +71,10 @@ private:
     void narrow(const HitLines& kept);
     void askToSave();
     void readLibrary();
+    void showCharts();
     void retranslate();
+    // The hands picked on the grid that the known cards leave.
+    HandRange pickedRange() const;
 
     QString decimalSeparator_;
     int opponent_;
@@ -87,10 +93,14 @@ private:
     QString pickedText_;
     EquityLegend* legend_;
     QDialogButtonBox* buttons_;
+    QPushButton* charts_;
+    EquityChartsWindow* chartsWindow_ = nullptr;  // made on first use
     GridEquityJob* job_ = nullptr;
     bool heroKnown_ = false;
     Language language_;
     std::vector<Card> board_;
+    std::optional<std::array<Card, 2>> hero_;
+    int threads_;
     CardMask known_ = 0;
 };
 
