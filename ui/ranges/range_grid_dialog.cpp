@@ -83,6 +83,9 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
     note_->setWordWrap(true);
+    // The side column may hold more than the grid is tall: the window grows
+    // rather than squeeze the legend away.
+    legend_->setMinimumHeight(legend_->sizeHint().height());
     text_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
     QFont symbols = text_->font();
     symbols.setStyleStrategy(QFont::PreferDefault);
