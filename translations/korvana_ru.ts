@@ -759,6 +759,10 @@ command line, without a window, use korvana-odds.</source>
         <source>Your equity by the next card and against each hand of the range</source>
         <translation>Ваша доля банка по следующей карте и против каждой руки диапазона</translation>
     </message>
+    <message>
+        <source>no hand picked</source>
+        <translation>ни одной руки не выбрано</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridWidget</name>

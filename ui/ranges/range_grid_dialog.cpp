@@ -271,6 +271,8 @@ void RangeGridDialog::showShare() {
     const int combinations = static_cast<int>(grid_->hands().count());
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
+    // An empty box reads as any two cards: with no hand picked it says so.
+    text_->setPlaceholderText(combinations > 0 ? anyTwoCardsText() : tr("no hand picked"));
     if (chartsWindow_ && chartsWindow_->isVisible()) chartsWindow_->showRange(pickedRange());
     const double percent = 100.0 * combinations / kPocketCardPairs;
     const QSignalBlocker quietSlider(slider_);
@@ -303,7 +305,7 @@ void RangeGridDialog::showCharts() {
 
 void RangeGridDialog::retranslate() {
     setWindowTitle(tr("Range of opponent %1").arg(opponent_));
-    text_->setPlaceholderText(anyTwoCardsText());
+    text_->setPlaceholderText(grid_->hands().any() ? anyTwoCardsText() : tr("no hand picked"));
     slider_->setToolTip(tr("The strongest hands making up this share of all hands"));
     charts_->setText(tr("Charts\u2026"));
     charts_->setToolTip(tr("Your equity by the next card and against each hand of the range"));

@@ -216,6 +216,11 @@ void RangeGridTest::narrowedByWhatItHits() {
         step.box->click();
         QCOMPARE(text->text(), QString::fromLatin1(step.text));
     }
+    // No hand left is not any two cards.
+    line(Category::RoyalFlush)->click();
+    QCOMPARE(text->text(), QString());
+    QCOMPARE(text->placeholderText(), QStringLiteral("no hand picked"));
+    line(Category::RoyalFlush)->click();
     // The lines keep counting the range as picked; a new pick unticks them.
     line(Category::Pair)->click();
     const auto labels = hits->findChildren<QLabel*>();
