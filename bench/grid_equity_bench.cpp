@@ -29,7 +29,7 @@ void GridEquities(benchmark::State& state) {
     const auto board = flop ? cardsOf("Qs Jc 2h") : std::vector<Card>{};
     const EquityOptions options = gridEquityPasses(flop, 2).front();
     for (auto _ : state) {
-        const auto equities = countGridEquities({hero[0], hero[1]}, board, options);
+        const auto equities = countGridEquities({hero[0], hero[1]}, board, {}, options);
         benchmark::DoNotOptimize(equities);
     }
     state.SetLabel(flop ? "flop known, every deal" : "preflop, first sampled pass");

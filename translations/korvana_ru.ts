@@ -148,8 +148,8 @@ command line, without a window, use korvana-odds.</source>
         <translation>«%1» — не число соперников от 1 до 9</translation>
     </message>
     <message>
-        <source>the opponents hold different ranges; the window gives them all one</source>
-        <translation>у соперников разные диапазоны, а окно даёт всем соперникам один</translation>
+        <source>more ranges than opponents (at most nine), at &quot;%1&quot;</source>
+        <translation>диапазонов больше, чем соперников (их не больше девяти), у «%1»</translation>
     </message>
 </context>
 <context>
@@ -169,10 +169,6 @@ command line, without a window, use korvana-odds.</source>
 </context>
 <context>
     <name>Tooltips</name>
-    <message>
-        <source>Click to put this card on the table; click again to take it off</source>
-        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её</translation>
-    </message>
     <message>
         <source>Your pocket card. Click to take it off the table</source>
         <translation>Ваша карта на руках. Щелчок убирает её со стола</translation>
@@ -370,6 +366,10 @@ command line, without a window, use korvana-odds.</source>
         <source>Paste</source>
         <translation>Вставить</translation>
     </message>
+    <message>
+        <source>Click to put this card on the table; click again to take it off. Right-click a card you saw folded: it is dead, held by no opponent in the win chance</source>
+        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её. Щелчок правой кнопкой по карте, которую вы видели сброшенной: она мёртвая, в шансе выигрыша её не держит ни один соперник</translation>
+    </message>
 </context>
 <context>
     <name>WinChance</name>
@@ -444,6 +444,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>equity %1%, win %2%, tie %3%</source>
         <translation>доля банка %1%, выигрыш %2%, ничья %3%</translation>
+    </message>
+    <message>
+        <source>Win chance: no way to deal opponent %1 a hand</source>
+        <translation>Шанс выигрыша: сопернику %1 нельзя раздать руку</translation>
+    </message>
+    <message>
+        <source>Win chance: no way to deal opponents %1 a hand each at once</source>
+        <translation>Шанс выигрыша: соперникам %1 нельзя раздать руки все сразу</translation>
     </message>
 </context>
 <context>
@@ -715,6 +723,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run to pay: call / (pot + call). Your hand&apos;s equity is its share of the pot over all deals, ties split.</source>
         <translation>Колл %1 в банк %2 окупается в долгой игре, если рука забирает не меньше %3% банка: колл / (банк + колл). Доля банка вашей руки — её доля по всем раздачам, с делёжом банка при ничьей.</translation>
+    </message>
+    <message>
+        <source>%1 or %2?</source>
+        <translation>%1 или %2?</translation>
+    </message>
+    <message>
+        <source>A comma before three digits may separate thousands or decimals: type %1 or %2</source>
+        <translation>Запятая перед тремя цифрами может отделять тысячи или дробную часть: введите %1 или %2</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,9 @@ using Clock = std::chrono::steady_clock;
 // Counting the combinations of the ranges stops after this many steps (a few
 // milliseconds); beyond it the deals are judged by an upper bound.
 constexpr std::uint64_t kCountingEffort = 2'000'000;
+// Steps of the search for one deal of the ranged opponents before it gives up
+// (and the sample finds what deals there are).
+constexpr std::uint64_t kSearchEffort = 2'000'000;
 // A sample is not judged by its standard error before this many blocks: a
 // small sample of a lopsided spot can show no spread at all.
 constexpr std::uint64_t kFewestBlocks = 8;
@@ -213,8 +216,13 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
                                         : static_cast<double>(options.automaticEnumerationDeals));
     if (count && count->whole == 0u) return noDeal(plan);
     // Too many combinations to count them: a group of ranges short of cards
-    // shows at once that there is no deal.
+    // shows at once that there is no deal, and else a search for one deal
+    // answers in a moment for any table a player sets.
     if (!count && !plan.crowdedRanges().empty()) return noDeal(plan);
+    if (!count && plan.rangedCount() > 1) {
+        const auto some = plan.someRangedDeal(kSearchEffort);
+        if (some && some->empty()) return noDeal(plan);
+    }
     const std::optional<std::uint64_t> allDeals =
         count ? count->whole : std::optional<std::uint64_t>();
     const double deals = count ? count->about : plan.dealsAtMost();

@@ -19,9 +19,11 @@ using GridEquities = std::array<std::optional<double>, kStartingHands>;
 // where the board is known, or a finer sample before the flop.
 std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads);
 
-// Counts every cell with the options; stops early when 'control' is
-// cancelled, leaving the cells not reached empty.
+// Counts every cell with the options, the dead cards (seen folded) dealt to
+// nobody; stops early when 'control' is cancelled, leaving the cells not
+// reached empty.
 GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,
-                               const EquityOptions& options, EquityControl* control = nullptr);
+                               const std::vector<Card>& dead, const EquityOptions& options,
+                               EquityControl* control = nullptr);
 
 }  // namespace korvana

@@ -7,6 +7,7 @@
 #include "engine/equity/win_chance.h"
 #include "engine/ranges/built_in_ranges.h"
 #include "engine/ranges/range_library.h"
+#include "engine/table/table_session.h"
 
 namespace korvana {
 namespace {
@@ -84,6 +85,16 @@ TEST(RangeLibrary, WhereTheFileLies) {
               Path("/home/p/.config/korvana/ranges.txt"));
     EXPECT_EQ(rangeLibraryPath("conf", "/home/p"), Path("/home/p/.config/korvana/ranges.txt"));
     EXPECT_EQ(rangeLibraryPath("", std::nullopt), std::nullopt);
+}
+
+// A seat naming a range reads it again when the library changes.
+TEST(RangeLibrary, SeatsReadTheLibraryAgain) {
+    TableSession session;
+    session.typeRange(1, "@mine");
+    EXPECT_EQ(session.table().opponents.seat(1).problem->problem, Problem::UnknownName);
+    const TableUpdate update = session.useRangeLibrary(RangeLibrary("mine = KK"));
+    EXPECT_FALSE(update.table.opponents.seat(1).problem);
+    EXPECT_EQ(*update.table.opponents.seat(1).range, std::get<HandRange>(parseHandRange("KK")));
 }
 
 // Each built-in range reads, and holds the share its explanation gives.

@@ -6,6 +6,9 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/equity/win_chance.h"
+#include "engine/table/opponent_seat.h"
+#include "engine/table/spot_text.h"
 #include "tools/korvana_odds/odds_command.h"
 
 namespace korvana {
@@ -86,6 +89,38 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
 }
 
 // The same seed gives the same sample on any number of threads.
+// The window's Copy, run by korvana-odds as a shell splits it, counts what
+// the window counts: every opponent on his own range.
+TEST(OddsEquity, ACopiedSpotGivesTheWindowsFigure) {
+    const struct {
+        std::vector<std::string> ranges;
+        std::string dead = "";  // seen folded
+    } rows[] = {
+        {{"QQ+, AKs", "15%", "T9s-65s, 22-66"}},
+        {{"", "KK", ""}},
+        {{"AA", "KK", "QQ", "JJ"}, "Qc 9h"},
+    };
+    const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kd 7c 8d 2s Js")).hand;
+    for (const auto& [ranges, deadText] : rows) {
+        std::vector<Card> dead;
+        std::istringstream codes(deadText);
+        for (std::string code; codes >> code;) dead.push_back(*parseCardCode(code));
+        Opponents opponents{static_cast<int>(ranges.size())};
+        for (size_t i = 0; i < ranges.size(); ++i) opponents.seats[i] = seatHolding(ranges[i]);
+        const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges(), dead),
+                                           winChancePasses(2).back());
+        const double window = std::get<EquityResult>(counted).players.front().equity * 100;
+
+        std::istringstream words(spotText(hand, opponents.countedTexts(), dead));
+        std::vector<std::string> args;
+        for (std::string word; words >> word;) args.push_back(word);
+        const std::string out = run(args).out;
+        const size_t hero = out.find("equity", out.find("Win chances against"));
+        ASSERT_NE(hero, std::string::npos) << out;
+        EXPECT_NEAR(std::stod(out.substr(hero + 6)), window, 0.006) << out;
+    }
+}
+
 TEST(OddsEquity, SeedRepeatsTheSample) {
     const std::vector<std::string> args = {"Ah",        "Kh",    "--opponents", "3",
                                            "--samples", "50000", "--seed",      "9"};
@@ -141,6 +176,10 @@ TEST(OddsEquity, PotOddsFollowTheWinChances) {
          "",
          "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
          "окупается\n"},
+        // Each amount a number, their sum beyond one.
+        {{"--pot", std::string(308, '9'), "--call", std::string(308, '9'), "--json"},
+         "",
+         "\"needed_equity\": 0.5, "},
         {{"--json"},
          "",
          ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
@@ -188,11 +227,33 @@ TEST(OddsEquity, RangeHitsInJsonAndText) {
                       "{\"flush_draw\": 0, \"open_ended\": 4, \"gutshot\": 0}}"),
         std::string::npos)
         << json.out;
-    const auto text = run({"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
-    EXPECT_NE(text.out.find("Range QQ+, T9s on this board, 13 combinations:\n"), std::string::npos)
-        << text.out;
-    EXPECT_NE(text.out.find(" Open-ended straight draw     4   30.8%\n"), std::string::npos)
-        << text.out;
+    std::string longRange = "QQ+,\tT9s";
+    while (longRange.size() < 9'990) longRange += ", AK";
+    const struct {
+        std::vector<std::string> more;
+        std::string expected;
+        bool shares = true;  // rows of the range's shares follow
+    } rows[] = {
+        {{"QQ+, T9s"}, "\nRange QQ+, T9s on this board, 13 combinations:\n"},
+        {{"QQ+, T9s"}, " Open-ended straight draw     4   30.8%\n"},
+        {{"QQ+, T9s", "--dead", "Qh"}, "\nRange QQ+, T9s on this board, 11 combinations:\n"},
+        // The heading as short and as safe as an opponent's name.
+        {{longRange},
+         "\nRange QQ+,\\tT9s, AK, AK, AK, AK, AK, AK, AK, \u2026 on this board, 22 "
+         "combinations:\n"},
+        // Said once, with no rows of nothing.
+        {{"AhKh, QsQd"},
+         "\nRange AhKh, QsQd on this board: the known cards leave none of its combinations\n",
+         false},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits"};
+        args.insert(args.end(), row.more.begin(), row.more.end());
+        const auto text = run(args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_NE(text.out.find(row.expected), std::string::npos) << text.out;
+        EXPECT_EQ(text.out.find('%') != std::string::npos, row.shares) << text.out;
+    }
 }
 
 // Ranges named in the library's file, and a range narrowed to what it hits:
@@ -235,7 +296,10 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--opponents needs a number of opponents from 1 to 9, not '10'"},
         {{"Ah", "Kh", "--opponents", "1", "--vs", "QQ", "--vs", "JJ"},
          "--opponents 1 is fewer than the 2 opponents given with --vs"},
-        {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs or --opponents"},
+        {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs, --opponents or --range-hits"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "1,000", "--call", "500"},
+         "--pot '1,000': a comma before three digits may separate thousands or decimals; write "
+         "1000 or 1.000"},
         {{"Ah", "Kh", "--vs", "random", "--dead", "Kh"}, "card 'Kh' is given twice"},
         {{"Ah", "--vs", "random"}, "win chances need both pocket cards"},
         {{"Ah", "Kh", "--vs", "AhAs"},

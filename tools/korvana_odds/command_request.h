@@ -1,6 +1,7 @@
 #pragma once
 // What one korvana-odds command line asks for, as its options and slots are
 // read.
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,11 +27,13 @@ struct CommandRequest {
     int slotArguments = 0;
     // The first option that only means something with opponents.
     std::optional<std::string> equityDetail;
+    // The first that means something with opponents or range hits.
+    std::optional<std::string> knownCardsDetail;
     // --narrow's lines, for --range-hits wherever it stands.
     std::optional<HitLines> narrow;
     // The named ranges "@name" reads: the built-in ones, and the library
-    // file's when a range names one.
-    RangeLibrary library;
+    // file's once a range may name one. Shared by every batch line.
+    std::shared_ptr<const RangeLibrary> library = std::make_shared<const RangeLibrary>();
 };
 
 }  // namespace korvana

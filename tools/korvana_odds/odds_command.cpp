@@ -1,6 +1,7 @@
 #include "tools/korvana_odds/odds_command.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -8,6 +9,7 @@
 
 #include "engine/rows/analysis.h"
 #include "engine/text/string_table.h"
+#include "tools/korvana_odds/argument_reading.h"
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
@@ -19,18 +21,6 @@
 
 namespace korvana {
 namespace {
-
-struct UsageError {
-    std::string message;
-};
-
-// Options are long ("--round") or a dash and a letter ("-h"); any other
-// argument that starts with a dash is slots, such as "-,-,Ah".
-bool isOption(const std::string& arg) {
-    if (arg.size() < 2 || arg[0] != '-') return false;
-    const char next = arg[1];
-    return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
-}
 
 // The language errors are told in: the last --lang that names one, so that
 // a problem before it, or with another option, is told in that language too.
@@ -50,79 +40,23 @@ Language languageAsked(const std::vector<std::string>& args) {
     return language;
 }
 
-// Parses the arguments; a problem comes back as the one line to print.
-std::optional<UsageError> parse(const std::vector<std::string>& args, CommandRequest& request,
-                                Language language) {
-    const auto say = [language](Phrase pattern, std::string_view value) {
-        return UsageError{fillIn(phrase(language, pattern), {value})};
-    };
-    bool optionsEnded = false;
-    std::string firstSlotArgument;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!optionsEnded && isOption(arg)) {
-            if (arg == "--") {
-                optionsEnded = true;
-                continue;
-            }
-            std::string name = arg, value;
-            bool hasValue = false;
-            if (const auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
-                name = arg.substr(0, eq);
-                value = arg.substr(eq + 1);
-                hasValue = true;
-            }
-            const OddsOption* option = findOddsOption(name);
-            if (!option) return say(Phrase::UsageUnknownOption, quoted(arg));
-            if (option->value.empty() && hasValue)
-                return say(Phrase::UsageTakesNoValue, quoted(name));
-            if (!option->value.empty() && !hasValue) {
-                if (i + 1 >= args.size()) return say(Phrase::UsageNeedsValue, quoted(name));
-                value = args[++i];
-            }
-            if (auto problem = option->read(value, request, language)) return UsageError{*problem};
-            if (option->needsOpponents && !request.equityDetail) request.equityDetail = name;
-            continue;
-        }
-        // After "--" a "-" is always a slot: the way to ask for an empty table.
-        if (++request.slotArguments == 1 && !optionsEnded) firstSlotArgument = arg;
-        if (auto problem = readSlots(arg, request.cards, language)) return UsageError{*problem};
-    }
-    if (request.equityDetail && !request.options.equity.asked())
-        return say(Phrase::UsageNeedsOpponents, quoted(*request.equityDetail));
-    if (request.narrow) {
-        if (!request.options.rangeHits) return say(Phrase::UsageNarrowNeedsRangeHits, "");
-        request.options.rangeHits->narrow = request.narrow;
-    }
-    if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
-        return say(Phrase::UsagePotWithCall, "");
-    // "-" alone is no table of one empty slot but the sign to read tables from
-    // standard input; among other slots it stays an empty slot.
-    const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";
-    if (request.batch && request.slotArguments > 0 && !loneDash)
-        return say(Phrase::UsageBatchWithCards, "");
-    if (loneDash) {
-        request.batch = true;
-        request.cards = {};
-    }
-    request.options.autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
-    return std::nullopt;
-}
-
 }  // namespace
 
 int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnvironment& env,
                    std::ostream& out, std::ostream& err) {
     CommandRequest request;
     const Language language = languageAsked(args);
-    // The file is read only for a range that names one, and its bad lines
-    // told then.
-    if (std::any_of(args.begin(), args.end(),
-                    [](const std::string& arg) { return arg.find('@') != std::string::npos; }))
-        request.library = readRangeLibrary(env.rangeLibraryPath, language, err);
-    if (const auto error = parse(args, request, language)) {
-        err << "korvana-odds: " << oneLine(error->message) << " "
-            << phrase(language, Phrase::UsageSeeHelp) << "\n";
+    // The file is read only when a range may name one, and its bad lines
+    // told then: a range of the command line, or of a batch line.
+    const auto mayName = [](const std::string& arg) {
+        return arg.find('@') != std::string::npos || arg == "-" || arg == "--batch";
+    };
+    if (std::any_of(args.begin(), args.end(), mayName))
+        request.library = std::make_shared<const RangeLibrary>(
+            readRangeLibrary(env.rangeLibraryPath, language, err));
+    if (const auto error = readCommandLine(args, request, language)) {
+        err << "korvana-odds: " << oneLine(*error) << " " << phrase(language, Phrase::UsageSeeHelp)
+            << "\n";
         return 2;
     }
     if (request.help) return written(out, err, usageText());
@@ -134,7 +68,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                                                : TableLayout::Block;
     if (request.batch) {
         std::istringstream nothing;
-        return runBatch(env.input ? *env.input : nothing, request.options, layout, env, out, err);
+        return runBatch(env.input ? *env.input : nothing, request, layout, env, out, err);
     }
     if (request.slotArguments == 0 && env.inputIsPipe)
         err << "korvana-odds: note: no cards given, so the table is empty; give them as "

@@ -66,7 +66,7 @@ Problem readLanguage(const std::string& value, CommandRequest& request, Language
 }
 
 Problem readVs(const std::string& value, CommandRequest& request, Language language) {
-    const auto resolved = resolveNamedRanges(value, request.library);
+    const auto resolved = resolveNamedRanges(value, *request.library);
     if (const auto* error = std::get_if<RangeError>(&resolved))
         return rangeProblem("--vs", *error, value, language);
     auto range = parseHandRange(std::get<std::string>(resolved));
@@ -144,7 +144,16 @@ Problem readMaxDeals(const std::string& value, CommandRequest& request, Language
     return std::nullopt;
 }
 
+// "1,000": a thousand, or one? Both readings are named, neither is taken.
+Problem commaProblem(std::string_view option, const std::string& value, Language language) {
+    const auto readings = commaReadings(value);
+    if (!readings) return std::nullopt;
+    return fillIn(phrase(language, Phrase::UsageCommaReadings),
+                  {option, quoted(value), readings->thousands, readings->decimal});
+}
+
 Problem readPot(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--pot", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips) return badValue("--pot", Phrase::ValuePot, value, language);
     request.options.equity.pot = *chips;
@@ -152,6 +161,7 @@ Problem readPot(const std::string& value, CommandRequest& request, Language lang
 }
 
 Problem readCall(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--call", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips || !(*chips > 0)) return badValue("--call", Phrase::ValueCall, value, language);
     request.options.equity.call = *chips;
@@ -159,7 +169,7 @@ Problem readCall(const std::string& value, CommandRequest& request, Language lan
 }
 
 Problem readRangeHitsOption(const std::string& value, CommandRequest& request, Language language) {
-    auto hits = readRangeHits(value, request.library, language);
+    auto hits = readRangeHits(value, *request.library, language);
     if (auto* problem = std::get_if<std::string>(&hits)) return *problem;
     request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
     return std::nullopt;
@@ -217,7 +227,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
     {"--no-auto", "", "", OptionGroup::Rows, "keep the round fixed: flop, or the one --round names",
      setNoAuto},
     {"--lang", "", "LANG", OptionGroup::Rows,
-     "en (default) or ru: the rows, the win chances and errors", readLanguage},
+     "en (default) or ru: the rows, the win chances and errors", readLanguage, false, false},
     {"--exact", "", "", OptionGroup::Rows,
      "put the exact chance in percent before each row; with\n"
      "opponents, also count every deal (refused beyond --max-deals\n"
@@ -226,10 +236,10 @@ constexpr auto kOptions = std::to_array<OddsOption>({
     {"--json", "", "", OptionGroup::Rows,
      "print one JSON object instead of text, with the formula's odds,\n"
      "the exact chance (0..1) and the outs of every row",
-     setFlag<&CommandRequest::json>},
+     setFlag<&CommandRequest::json>, false, false},
     {"--batch", "", "", OptionGroup::Rows,
-     "read one table per line from standard input (also: - alone)",
-     setFlag<&CommandRequest::batch>},
+     "read one table per line from standard input (also: - alone)", setFlag<&CommandRequest::batch>,
+     false, false},
     {"--vs", "", "RANGE", OptionGroup::Equity,
      "one opponent, once per opponent: random (or any), a hand\n"
      "(KdKc), a range: QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, KTo+,\n"
@@ -244,7 +254,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "hands",
      readOpponents},
     {"--dead", "", "CARDS", OptionGroup::Equity, "cards nobody holds (folded or seen): --dead 7c2d",
-     readDead, true},
+     readDead, true, true, true},
     {"--max-deals", "", "N", OptionGroup::Equity,
      "the most deals --exact may count (default 10000000000)", readMaxDeals, true},
     {"--samples", "", "N", OptionGroup::Equity,
@@ -287,9 +297,9 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "(royal_flush ... high_card, flush_draw, open_ended, gutshot)",
      readNarrow},
     {"--help", "-h", "", OptionGroup::Program, "show this help and exit",
-     setFlag<&CommandRequest::help>},
+     setFlag<&CommandRequest::help>, false, false},
     {"--version", "", "", OptionGroup::Program, "show the version and exit",
-     setFlag<&CommandRequest::version>},
+     setFlag<&CommandRequest::version>, false, false},
 });
 
 // What --help says before the options of each group.
@@ -334,13 +344,15 @@ constexpr std::string_view kIntroduction =
     "three flop cards, turn, river. Several may be written together: AhKd, Ah,Kd.\n"
     "\n"
     "With - alone or --batch, the tables come from standard input, one per line of at\n"
-    "most 512 bytes, written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a\n"
+    "most 65 536 bytes, written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a\n"
     "comment, blank lines are skipped. Each table gives one line: its seven slots,\n"
     "then the lines of the usual text trimmed and joined by \" | \"; with --json one\n"
     "object per line (JSON Lines) with its input \"line\" number. A bad line is named\n"
     "on stderr with its line number (with --json also by {\"line\": N, \"error\":\n"
-    "\"...\"}), the other lines still run, and the exit status is 2. All other\n"
-    "options apply to every line.\n";
+    "\"...\"}), the other lines still run, and the exit status is 2. The options\n"
+    "apply to every line; a line may add its own after its slots, for itself alone\n"
+    "(Ah Kh Qd 7c 2s --vs QQ+ --vs 15%, as Copy in the window writes a spot), all\n"
+    "but --batch, --json, --lang, --help and --version.\n";
 
 // "  --round ROUND  " padded to the help's column, or on a line of its own
 // when longer.
@@ -368,7 +380,7 @@ std::string optionLines(const OddsOption& option) {
 }  // namespace
 
 std::span<const OddsOption> oddsOptions() {
-    static_assert(kMaxTableLineBytes == 512, "--help names the longest batch line");
+    static_assert(kMaxTableLineBytes == 65'536, "--help names the longest batch line");
     static_assert(kMaxRangeCharacters == 10'000, "--help names the longest range");
     return kOptions;
 }

@@ -31,8 +31,13 @@ struct OddsOption {
     // request; a problem comes back as the one line to print, in the language.
     std::optional<std::string> (*read)(const std::string& value, CommandRequest& request,
                                        Language language);
-    // Only means something with --vs or --opponents.
+    // Only means something with --vs or --opponents (see rangeHitsToo).
     bool needsOpponents = false;
+    // May be given on a batch line, for that line alone; else it shapes the
+    // whole run and belongs on the command line.
+    bool onABatchLine = true;
+    // Only means something with --vs, --opponents or --range-hits.
+    bool rangeHitsToo = false;
 };
 
 // Every option, in the order --help lists them within their group.

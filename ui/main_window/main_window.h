@@ -100,6 +100,8 @@ protected:
     void changeEvent(QEvent* event) override;
     // Cards typed on the keyboard, whichever control has the focus.
     void keyPressEvent(QKeyEvent* event) override;
+    // Escape and Return in the window's text boxes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createComponents();
@@ -164,12 +166,18 @@ private:
 
     // --- Keyboard entry and undo --------------------------------------------
     void createCardEntry();
+    void keepKeysOnTable();
+    // The table takes the keys: typed cards, Copy and Paste.
+    void focusTable();
     // Undo, Redo, Copy and Paste.
     void createEditMenu();
     void setCardEntryCaptions();
     // The table, the opponents and their range as text on the clipboard, and back.
     void copySpot();
     void pasteSpot();
+    // The win strip's and the Opponents window's actions to the session.
+    void connectSeats();
+    void restoreStoredOpponents();
     void clickCard(Card card);  // a picker click, whether by mouse or by keys
     void typeCard(Card card);
     void takeLastCardOff();

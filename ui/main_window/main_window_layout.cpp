@@ -285,6 +285,7 @@ void MainWindow::connectHandlers() {
     connect(tellAFriendAction_, &QAction::triggered, this, &MainWindow::tellAFriendRequested);
     connect(licenceAction_, &QAction::triggered, this, &MainWindow::licenceRequested);
     connect(highContrastAction_, &QAction::triggered, this, &MainWindow::chooseHighContrastLights);
+    connectSeats();
     // Each row in the fill of its state and the text of the font colour slider,
     // in the lights the player chose.
     oddsList_->setRowPainter([this](QPainter& painter, int index, const QRect& rect) {

@@ -102,6 +102,8 @@ void WinChancePanel::retranslate() {
 void WinChancePanel::showContent() {
     if (const auto* figure = std::get_if<WinChanceFigure>(&content_))
         figure_->setText(winChanceText(*figure, decimalSeparator_));
+    else if (const auto* noDeal = std::get_if<WinChanceNoDeal>(&content_))
+        figure_->setText(winChanceNoDealText(*noDeal));
     else
         figure_->setText(winChanceNoteText(std::get<WinChanceNote>(content_)));
 }

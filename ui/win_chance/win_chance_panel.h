@@ -23,7 +23,7 @@ class WinChancePanel : public QWidget {
 public:
     WinChancePanel(QString decimalSeparator, QWidget* parent = nullptr);
 
-    using Content = std::variant<WinChanceNote, WinChanceFigure>;
+    using Content = std::variant<WinChanceNote, WinChanceFigure, WinChanceNoDeal>;
     void setContent(const Content& content);
     // A figure of an older table or range is greyed until the new one comes.
     void setCurrent(bool current);
