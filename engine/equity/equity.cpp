@@ -12,6 +12,7 @@
 #include "engine/equity/equity_enumeration.h"
 #include "engine/equity/equity_sampling.h"
 #include "engine/equity/equity_tally.h"
+#include "engine/equity/heads_up_preflop.h"
 #include "engine/evaluator/board_ranks.h"
 
 namespace korvana {
@@ -192,6 +193,29 @@ EquityResult sample(const DealPlan& plan, const DealSampler& sampler, const Equi
     return result;
 }
 
+// Heads-up before the flop, nothing seen but the hero's cards: the table has
+// every deal's count. No time at all still counts nothing.
+bool inMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
+    return options.matchUpTable && options.method != EquityMethod::Sample &&
+           options.timeBudget > std::chrono::milliseconds::zero() && spot.opponents.size() == 1 &&
+           spot.board.empty() && spot.dead.empty();
+}
+
+EquityResult fromMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
+    const PocketCards hero = PocketCards::of(spot.hero[0], spot.hero[1]);
+    std::vector<WeightedHand> opponent;
+    for (const PocketCards& hand : spot.opponents.front().hands())
+        if ((hand.mask() & hero.mask()) == 0) opponent.push_back({hand});
+    EquityTally tally = countHeadsUpPreflop(hero, opponent);
+    if (options.countHeroFinal) tally.heroFinal = heroFinalCategories(hero, opponent);
+    EquityResult result = tally.result(2);
+    result.enumerated = true;
+    result.complete = true;
+    result.standardError = 0.0;
+    result.allDeals = result.deals;
+    return result;
+}
+
 EquityError noDeal(const DealPlan& plan) {
     std::vector<int> opponents = plan.crowdedRanges();
     if (opponents.empty())
@@ -238,10 +262,12 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
             enumerated = true;
             break;
         case EquityMethod::Automatic:
-            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals);
+            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals) ||
+                         inMatchUpTable(spot, options);
             break;
         case EquityMethod::Sample: break;
     }
+    if (enumerated && inMatchUpTable(spot, options)) return fromMatchUpTable(spot, options);
     if (enumerated) return enumerate(plan, options, control, allDeals);
     const DealSampler sampler(plan);
     if (!sampler.anyDeal()) return noDeal(plan);

@@ -8,16 +8,13 @@
 namespace korvana {
 
 std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads) {
-    EquityOptions quick;
-    quick.method = flopKnown ? EquityMethod::Enumerate : EquityMethod::Sample;
-    quick.threads = threads;
-    quick.targetStandardError = 0;
-    quick.sampleDeals = 3'000;
-    if (flopKnown) return {quick};
-    // About 0.2 points of standard error per cell.
-    EquityOptions fine = quick;
-    fine.sampleDeals = 60'000;
-    return {quick, fine};
+    // Every deal: on the flop they are few, before it the table of heads-up
+    // match-ups has them all (the grid shows equities only).
+    EquityOptions everyDeal;
+    everyDeal.method = EquityMethod::Enumerate;
+    everyDeal.threads = threads;
+    everyDeal.countHeroFinal = flopKnown;
+    return {everyDeal};
 }
 
 GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,

@@ -15,8 +15,8 @@ namespace korvana {
 // opponent none of the hand's combinations, or the count was stopped first.
 using GridEquities = std::array<std::optional<double>, kStartingHands>;
 
-// The options of each pass: a quick sample of every cell, then every deal
-// where the board is known, or a finer sample before the flop.
+// The options of each pass: one, which counts every deal of every cell (on
+// the flop they are few; before it they are read from a table).
 std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads);
 
 // Counts every cell with the options, the dead cards (seen folded) dealt to

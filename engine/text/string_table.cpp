@@ -193,6 +193,30 @@ constexpr Entry kEntries[] = {
       "%1: доля рук — больше 0% и не больше 100%."}},
     {Phrase::RangeTooLong,
      {"The range is longer than %1 characters.", "Диапазон длиннее %1 символов."}},
+    {Phrase::HistoryHand, {"Hand %1 (line %2), table %3", "Раздача %1 (строка %2), стол %3"}},
+    {Phrase::HistoryHero, {"Hero: %1", "Герой: %1"}},
+    {Phrase::HistoryNoHero, {"Hero: no cards dealt", "Герой: карт не получил"}},
+    {Phrase::HistoryBoard, {"Board: %1", "Борд: %1"}},
+    {Phrase::HistoryNet, {"Net: %1", "Итог: %1"}},
+    {Phrase::HistoryAllIn,
+     {"All-in EV (%1): equity %2, EV %3, won %4 (%5 against EV)",
+      "EV олл-ина (%1): эквити %2, EV %3, выиграно %4 (%5 к EV)"}},
+    {Phrase::HistoryEquity, {"Equity: %1", "Эквити: %1"}},
+    {Phrase::StreetPreflop, {"preflop", "префлоп"}},
+    {Phrase::StreetFlop, {"flop", "флоп"}},
+    {Phrase::StreetTurn, {"turn", "тёрн"}},
+    {Phrase::StreetRiver, {"river", "ривер"}},
+    {Phrase::HistoryHandsRead,
+     {"Hands read: %1, refused: %2", "Прочитано раздач: %1, отклонено: %2"}},
+    {Phrase::HistoryHeroNet, {"Hero's net: %1", "Итог героя: %1"}},
+    {Phrase::HistoryAdjustedNet,
+     {"All-in EV adjusted net: %1", "Итог с EV олл-инов вместо их исхода: %1"}},
+    {Phrase::HistoryRefused, {"hand %1, line %2: %3", "раздача %1, строка %2: %3"}},
+    {Phrase::UsageHistoryWithCards,
+     {"with --history the hands come from the file: give no cards as arguments",
+      "с --history раздачи берутся из файла: не указывайте карты в аргументах"}},
+    {Phrase::UsageNeedsHistory, {"option %1 needs --history", "параметру %1 нужен --history"}},
+    {Phrase::UsageCannotOpen, {"cannot open %1", "не удаётся открыть %1"}},
     {Phrase::RangeUnknownName,
      {"%1: the library holds no range of that name.",
       "%1: в библиотеке нет диапазона с таким именем."}},
@@ -263,7 +287,7 @@ constexpr bool inPhraseOrder() {
     size_t position = 0;
     for (const Entry& entry : kEntries)
         if (static_cast<size_t>(entry.phrase) != position++) return false;
-    return position == static_cast<size_t>(Phrase::UsageNarrowNeedsRangeHits) + 1;
+    return position == static_cast<size_t>(kLastPhrase) + 1;
 }
 static_assert(inPhraseOrder(), "kEntries lists every Phrase once, in order");
 

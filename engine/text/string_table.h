@@ -113,6 +113,25 @@ enum class Phrase {
     RangePlusOnOneHand,
     RangeShareOutOfRange,
     RangeTooLong,  // %1 the most characters a range has
+    // korvana-odds --history: a block per hand, the totals, refused hands.
+    HistoryHand,    // %1 the hand's number, %2 its line, %3 the table
+    HistoryHero,    // %1 the hero's cards
+    HistoryNoHero,  // no cards were dealt to the hero
+    HistoryBoard,   // %1 the board
+    HistoryNet,     // %1 the hero's net
+    HistoryAllIn,   // %1 the street, %2 the equity, %3 the EV, %4 the net, %5 the net less the EV
+    HistoryEquity,  // %1 the equity on each street
+    StreetPreflop,
+    StreetFlop,
+    StreetTurn,
+    StreetRiver,
+    HistoryHandsRead,    // %1 hands read, %2 refused
+    HistoryHeroNet,      // %1 the hero's net over the hands
+    HistoryAdjustedNet,  // %1 the same with all-in EV in place of all-in results
+    HistoryRefused,      // %1 the hand's number, %2 the line, %3 the reason
+    UsageHistoryWithCards,
+    UsageNeedsHistory,  // %1 the option
+    UsageCannotOpen,    // %1 the file
     RangeUnknownName,
     // The library of named ranges: a bad line of its file, what the file
     // says of itself, and what each built-in range is.
@@ -136,6 +155,8 @@ enum class Phrase {
     UsageUnknownHitLine,  // %1 the word given
     UsageNarrowNeedsRangeHits,
 };
+// The last phrase: the catalogue's length and the tests' bound.
+inline constexpr Phrase kLastPhrase = Phrase::UsageNarrowNeedsRangeHits;
 
 // The phrase in the given language; a value outside Language reads as English.
 std::string_view phrase(Language language, Phrase phrase);

@@ -323,7 +323,7 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
     options.method = EquityMethod::Enumerate;
     options.threads = 2;
     const auto outcome =
-        computeEquity(spotOf({"", "Ah Kd", "", "", {"random"}}), options, &control);
+        computeEquity(spotOf({"", "Ah Kd", "", "2c", {"random"}}), options, &control);
     const auto& result = std::get<EquityResult>(outcome);
     EXPECT_GE(reports, 1);
     EXPECT_FALSE(result.complete);

@@ -26,8 +26,7 @@ TEST(StringTable, FillIn) {
 }
 
 TEST(StringTable, EveryPhraseInEveryLanguage) {
-    for (auto p = static_cast<int>(Phrase::HighCard); p <= static_cast<int>(Phrase::RangeTooLong);
-         ++p)
+    for (auto p = static_cast<int>(Phrase::HighCard); p <= static_cast<int>(kLastPhrase); ++p)
         for (const Language language : {Language::English, Language::Russian})
             EXPECT_FALSE(phrase(language, static_cast<Phrase>(p)).empty()) << p;
 }

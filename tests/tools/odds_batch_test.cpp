@@ -59,10 +59,10 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
         {{"-"}, "", 0, {}, {}},
         // The longest line a table may take, and one byte more.
         {{"-"},
-         "Kh Ah" + std::string(507, ' ') + "\nKh Ah" + std::string(508, ' ') + "\n",
+         "Kh Ah" + std::string(65'531, ' ') + "\nKh Ah" + std::string(65'532, ' ') + "\n",
          2,
          {kKhAhLine},
-         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #"}},
+         {"korvana-odds: line 2: too long for a table: more than 65536 bytes before any #"}},
         {{"--batch", "Ah"}, "Kh\n", 2, {}, {"korvana-odds: with - or --batch the tables come"}},
         // A line may carry options for itself alone, on top of the command line's.
         {{"-", "--no-auto"},

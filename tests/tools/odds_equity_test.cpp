@@ -10,6 +10,7 @@
 #include "engine/table/opponent_seat.h"
 #include "engine/table/spot_text.h"
 #include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/progress_line.h"
 
 namespace korvana {
 namespace {
@@ -212,6 +213,25 @@ TEST(OddsEquity, TimeLimitIsNamedInTextAndJson) {
     std::vector<std::string> json = args;
     json.push_back("--json");
     EXPECT_NE(run(json).out.find("\"time_limit_reached\": true"), std::string::npos);
+}
+
+// A long count on a terminal: the share done, then the time left once its
+// pace shows.
+TEST(OddsEquity, ProgressTellsTheTimeLeft) {
+    using std::chrono::seconds;
+    const struct {
+        bool counting;
+        double done;
+        seconds elapsed;
+        const char* line;
+    } cases[] = {
+        {true, 0.01, seconds(2), "korvana-odds: counting deals, 1%"},
+        {true, 0.25, seconds(3), "korvana-odds: counting deals, 25%, about 9 s left"},
+        {false, 0.5, seconds(100), "korvana-odds: sampling deals, 50%, about 2 min left"},
+        {true, 0.1, seconds(3600), "korvana-odds: counting deals, 10%, about 9 h left"},
+        {true, 1.0, seconds(5), "korvana-odds: counting deals, 100%"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(progressLine(c.counting, c.done, c.elapsed), c.line);
 }
 
 // What a range holds on the board: the JSON object as scripts read it, the

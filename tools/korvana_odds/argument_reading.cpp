@@ -78,6 +78,10 @@ std::optional<std::string> read(const std::vector<std::string>& args, CommandReq
     if (arguments == Arguments::CommandLine && request.batch && request.slotArguments > 0 &&
         !loneDash)
         return say(Phrase::UsageBatchWithCards, "");
+    if (request.history && (request.slotArguments > 0 || request.batch))
+        return say(Phrase::UsageHistoryWithCards, "");
+    if (request.streetEquity && !request.history)
+        return say(Phrase::UsageNeedsHistory, quoted("--street-equity"));
     if (loneDash) {
         request.batch = true;
         request.cards = {};

@@ -24,6 +24,9 @@ struct CommandRequest {
     bool batch = false;
     bool help = false;
     bool version = false;
+    // --history: the hand-history file to read ("-" for standard input).
+    std::optional<std::string> history;
+    bool streetEquity = false;
     int slotArguments = 0;
     // The first option that only means something with opponents.
     std::optional<std::string> equityDetail;

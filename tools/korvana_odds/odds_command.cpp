@@ -1,6 +1,7 @@
 #include "tools/korvana_odds/odds_command.h"
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -13,6 +14,7 @@
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
+#include "tools/korvana_odds/history_report.h"
 #include "tools/korvana_odds/option_table.h"
 #include "tools/korvana_odds/range_library_reading.h"
 #include "tools/korvana_odds/table_cards.h"
@@ -40,6 +42,28 @@ Language languageAsked(const std::vector<std::string>& args) {
     return language;
 }
 
+// The hands of the file, or of standard input for "-".
+int runHistoryFile(const std::string& path, const CommandRequest& request,
+                   const OddsCommandEnvironment& env, std::ostream& out, std::ostream& err) {
+    HistoryRequest history;
+    history.json = request.json;
+    history.streetEquity = request.streetEquity;
+    history.language = request.options.language;
+    history.threads = request.options.equity.threads.value_or(env.threads);
+    history.decimalSeparator = env.decimalSeparator;
+    if (path == "-") {
+        std::istringstream nothing;
+        return runHistory(env.input ? *env.input : nothing, history, out, err);
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        err << "korvana-odds: "
+            << fillIn(phrase(history.language, Phrase::UsageCannotOpen), {quoted(path)}) << "\n";
+        return 2;
+    }
+    return runHistory(file, history, out, err);
+}
+
 }  // namespace
 
 int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnvironment& env,
@@ -62,6 +86,8 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
     if (request.help) return written(out, err, usageText());
     if (request.version)
         return written(out, err, "korvana-odds " + std::string(programVersion()) + "\n");
+
+    if (request.history) return runHistoryFile(*request.history, request, env, out, err);
 
     const TableLayout layout = request.json    ? TableLayout::Json
                                : request.batch ? TableLayout::Line

@@ -182,6 +182,11 @@ Problem readNarrow(const std::string& value, CommandRequest& request, Language l
     return std::nullopt;
 }
 
+Problem readHistory(const std::string& value, CommandRequest& request, Language) {
+    request.history = value;
+    return std::nullopt;
+}
+
 // Most options that take no value only set a flag.
 template <bool CommandRequest::*flag>
 Problem setFlag(const std::string&, CommandRequest& request, Language) {
@@ -296,6 +301,23 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "these, the JSON words with commas: pair,two_pairs,flush_draw\n"
      "(royal_flush ... high_card, flush_draw, open_ended, gutshot)",
      readNarrow},
+    {"--history", "", "FILE", OptionGroup::History,
+     "read the hands of a hand-history file (- for standard input):\n"
+     "one block per hand with its number, the hero's cards, the\n"
+     "board, his net and, when the money went in before the river\n"
+     "with every hand shown, his all-in EV; then the totals. With\n"
+     "--json one object per hand (JSON Lines). A hand that does not\n"
+     "add up is named on stderr (with --json also by {\"hand\",\n"
+     "\"line\", \"error\"}), the others are still read, and the exit\n"
+     "status is 2",
+     readHistory, false, false},
+    {"--street-equity", "", "", OptionGroup::History,
+     "with --history: the hero's equity on every street against\n"
+     "each opponent's shown cards, or else a range that follows his\n"
+     "preflop play (called or checked: any two; raised first: top\n"
+     "20%; called a raise: 22%; re-raised: 7%; called a re-raise:\n"
+     "10%)",
+     setFlag<&CommandRequest::streetEquity>, false, false},
     {"--help", "-h", "", OptionGroup::Program, "show this help and exit",
      setFlag<&CommandRequest::help>, false, false},
     {"--version", "", "", OptionGroup::Program, "show the version and exit",
@@ -321,6 +343,9 @@ std::string_view groupIntroduction(OptionGroup group) {
                    "call-3bet, 4bet (see korvana-odds(1)).\n";
         case OptionGroup::RangeHits:
             return "What an opponent's range holds on the board (from the flop on):\n";
+        case OptionGroup::History:
+            return "The hands you played, from a room's hand-history text files (Hold'em, cash\n"
+                   "games and tournaments, several hands per file):\n";
         case OptionGroup::Program: return "";
     }
     return "";
@@ -329,6 +354,7 @@ std::string_view groupIntroduction(OptionGroup group) {
 constexpr std::string_view kIntroduction =
     "Usage: korvana-odds [OPTION ...] [SLOT ...]\n"
     "       korvana-odds [OPTION ...] - | --batch\n"
+    "       korvana-odds [--json] [--street-equity] --history FILE\n"
     "Analyse a Texas Hold'em hand: for each of the ten hand categories, whether it is\n"
     "complete, impossible, or possible with the odds 1:x of completing it by the\n"
     "round.\n"
@@ -393,8 +419,8 @@ const OddsOption* findOddsOption(std::string_view name) {
 
 std::string usageText() {
     std::string text(kIntroduction);
-    for (const OptionGroup group :
-         {OptionGroup::Rows, OptionGroup::Equity, OptionGroup::RangeHits, OptionGroup::Program}) {
+    for (const OptionGroup group : {OptionGroup::Rows, OptionGroup::Equity, OptionGroup::RangeHits,
+                                    OptionGroup::History, OptionGroup::Program}) {
         const std::string_view introduction = groupIntroduction(group);
         if (group == OptionGroup::Rows || !introduction.empty()) text += "\n";
         text += introduction;

@@ -17,6 +17,7 @@ enum class OptionGroup {
     Rows,       // the odds rows and the program's output
     Equity,     // win chances against opponents
     RangeHits,  // what a range holds on the board
+    History,    // the hands of a hand-history file
     Program,    // help and version
 };
 

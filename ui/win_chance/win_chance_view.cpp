@@ -29,6 +29,7 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
     connect(panel_, &WinChancePanel::rangesRequested, this, &WinChanceView::showRanges);
     connect(job_, &WinChanceJob::counted, this, &WinChanceView::showCount);
     connect(job_, &WinChanceJob::failed, this, &WinChanceView::showFailure);
+    connect(job_, &WinChanceJob::progressed, panel_, &WinChancePanel::setProgress);
 }
 
 WinChanceView::~WinChanceView() = default;
