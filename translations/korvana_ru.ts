@@ -153,6 +153,21 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>RangeLibrary</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+    <message>
+        <source>there is no file to save into</source>
+        <translation>нет файла, в который можно сохранить</translation>
+    </message>
+    <message>
+        <source>cannot create the folder</source>
+        <translation>не удаётся создать папку</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Your pocket card. Click to take it off the table</source>
@@ -427,6 +442,10 @@ command line, without a window, use korvana-odds.</source>
         <translation>Руки, которые может держать каждый соперник</translation>
     </message>
     <message>
+        <source>equity %1%, win %2%, tie %3%</source>
+        <translation>доля банка %1%, выигрыш %2%, ничья %3%</translation>
+    </message>
+    <message>
         <source>Win chance: no way to deal opponent %1 a hand</source>
         <translation>Шанс выигрыша: сопернику %1 нельзя раздать руку</translation>
     </message>
@@ -662,6 +681,10 @@ command line, without a window, use korvana-odds.</source>
         <source>The share of all two-card combinations the range holds</source>
         <translation>Доля всех комбинаций двух карт, которую охватывает диапазон</translation>
     </message>
+    <message>
+        <source>This opponent&apos;s own share of the pot, the deals he wins alone and those he splits</source>
+        <translation>Собственная доля банка этого соперника, раздачи, которые он выигрывает один, и те, где он делит банк</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::PotOddsFields</name>
@@ -729,12 +752,32 @@ command line, without a window, use korvana-odds.</source>
         <translation>Выберите свои две карты, чтобы увидеть долю банка против каждой руки.</translation>
     </message>
     <message>
+        <source>The range cannot be saved in %1: %2</source>
+        <translation>Диапазон не удаётся сохранить в %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the range</source>
+        <translation>Сохранить диапазон</translation>
+    </message>
+    <message>
+        <source>Name (letters, digits, -, _, ., /); in a range box, @name:</source>
+        <translation>Имя (буквы, цифры, -, _, ., /); в поле диапазона — @имя:</translation>
+    </message>
+    <message>
+        <source>Your library already holds @%1. Replace it?</source>
+        <translation>В вашей библиотеке уже есть @%1. Заменить?</translation>
+    </message>
+    <message>
         <source>Charts…</source>
         <translation>Графики…</translation>
     </message>
     <message>
         <source>Your equity by the next card and against each hand of the range</source>
         <translation>Ваша доля банка по следующей карте и против каждой руки диапазона</translation>
+    </message>
+    <message>
+        <source>no hand picked</source>
+        <translation>ни одной руки не выбрано</translation>
     </message>
 </context>
 <context>
@@ -753,6 +796,37 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>On this board, of %1 combos:</source>
         <translation>На этой доске, из %1 комб.:</translation>
+    </message>
+    <message>
+        <source>Tick what the opponent may still hold: his range keeps only the combos that make a ticked line</source>
+        <translation>Отметьте то, что у соперника ещё может быть: в его диапазоне останутся только комбинации, дающие отмеченные строки</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeLibraryBox</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>More lines that do not read: %1</source>
+        <translation>Другие строки, которые не читаются: %1</translation>
+    </message>
+    <message>
+        <source>Named ranges</source>
+        <translation>Именованные диапазоны</translation>
+    </message>
+    <message>
+        <source>Pick a range from your library; the range box then reads @name</source>
+        <translation>Выберите диапазон из своей библиотеки; в поле диапазона появится @имя</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Save this range in your library under a name</source>
+        <translation>Сохранить этот диапазон в библиотеке под именем</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,13 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
     return parseHandRange(text);
 }
 
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library) {
+    auto resolved = resolveNamedRanges(text, library);
+    if (auto* error = std::get_if<RangeError>(&resolved)) return std::move(*error);
+    return opponentRange(std::get<std::string>(resolved));
+}
+
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead) {
     const std::optional<Card> first = hand.card(1), second = hand.card(2);
@@ -67,15 +74,15 @@ bool exactCountFits(double done, std::chrono::duration<double> elapsed,
     return done > 0 && elapsed / done <= whole;
 }
 
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result) {
-    if (result.deals == 0 || result.players.empty()) return std::nullopt;
-    const PlayerEquity& hero = result.players.front();
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, size_t player) {
+    if (result.deals == 0 || player >= result.players.size()) return std::nullopt;
+    const PlayerEquity& shown = result.players[player];
     const double deals = static_cast<double>(result.deals);
-    const double win = static_cast<double>(hero.wins) / deals;
+    const double win = static_cast<double>(shown.wins) / deals;
     WinChanceFigure figure;
     figure.winPercent = 100.0 * win;
-    figure.tiePercent = 100.0 * static_cast<double>(hero.ties) / deals;
-    figure.equityPercent = 100.0 * hero.equity;
+    figure.tiePercent = 100.0 * static_cast<double>(shown.ties) / deals;
+    figure.equityPercent = 100.0 * shown.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
     if (!figure.allBoards)

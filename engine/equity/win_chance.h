@@ -12,11 +12,15 @@
 #include "engine/cards/hand.h"
 #include "engine/equity/equity.h"
 #include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_library.h"
 
 namespace korvana {
 
 // The range as the player types it: blank text means any two cards.
 std::variant<HandRange, RangeError> opponentRange(std::string_view text);
+// The same with each "@name" piece read from the library.
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
@@ -60,8 +64,9 @@ struct WinChanceFigure {
     int opponents = 0;
 };
 
-// nullopt when the count holds no deal yet.
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result);
+// nullopt when the count holds no deal yet. player: 0 for the hero, n for
+// opponent n (whose figure is his own share of the pot).
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, size_t player = 0);
 
 // What "±" means wherever Korvana writes it, in the window and in korvana-odds:
 // half the width of the 95% interval of the players' equities (1.96 standard

@@ -21,6 +21,7 @@ struct RangeError {
         PlusOnOneHand,    // "AhKh+"
         TooLong,          // more than kMaxRangeCharacters characters; piece is empty
         ShareOutOfRange,  // "0%", "120%": a share is more than 0% and at most 100%
+        UnknownName,      // "@name" that the library of named ranges lacks
     };
     Problem problem = Problem::UnknownText;
     std::string piece;  // the piece of text at fault, as written

@@ -15,6 +15,7 @@ Phrase phraseOf(RangeError::Problem problem) {
         case Problem::PlusOnOneHand: return Phrase::RangePlusOnOneHand;
         case Problem::ShareOutOfRange: return Phrase::RangeShareOutOfRange;
         case Problem::TooLong: return Phrase::RangeTooLong;
+        case Problem::UnknownName: return Phrase::RangeUnknownName;
         case Problem::UnknownText: break;
     }
     return Phrase::RangeNotAHand;

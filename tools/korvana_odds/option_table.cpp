@@ -66,7 +66,10 @@ Problem readLanguage(const std::string& value, CommandRequest& request, Language
 }
 
 Problem readVs(const std::string& value, CommandRequest& request, Language language) {
-    auto range = parseHandRange(value);
+    const auto resolved = resolveNamedRanges(value, *request.library);
+    if (const auto* error = std::get_if<RangeError>(&resolved))
+        return rangeProblem("--vs", *error, value, language);
+    auto range = parseHandRange(std::get<std::string>(resolved));
     if (const auto* error = std::get_if<RangeError>(&range))
         return rangeProblem("--vs", *error, value, language);
     request.options.equity.vs.push_back(value);
@@ -166,9 +169,16 @@ Problem readCall(const std::string& value, CommandRequest& request, Language lan
 }
 
 Problem readRangeHitsOption(const std::string& value, CommandRequest& request, Language language) {
-    auto hits = readRangeHits(value, language);
+    auto hits = readRangeHits(value, *request.library, language);
     if (auto* problem = std::get_if<std::string>(&hits)) return *problem;
     request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
+    return std::nullopt;
+}
+
+Problem readNarrow(const std::string& value, CommandRequest& request, Language language) {
+    auto lines = readNarrowLines(value, language);
+    if (auto* problem = std::get_if<std::string>(&lines)) return *problem;
+    request.narrow = std::get<HitLines>(lines);
     return std::nullopt;
 }
 
@@ -241,7 +251,8 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "T9s-65s, or a share of the strongest hands: 15% (or top 15%)\n"
      "is the strongest starting hands making up 15% of the 1 326\n"
      "two-card combinations; several of these with commas:\n"
-     "--vs 'QQ+, AKs'; at most 10 000 characters",
+     "--vs 'QQ+, AKs'; at most 10 000 characters; @name is the\n"
+     "range of that name in the library of named ranges",
      readVs},
     {"--opponents", "", "N", OptionGroup::Equity,
      "N opponents (1 to 9); those not named with --vs hold random\n"
@@ -285,6 +296,11 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "and the flush draws, open-ended straight draws and gutshots;\n"
      "those holding a known card (--dead ones too) are left out",
      readRangeHitsOption},
+    {"--narrow", "", "LINES", OptionGroup::RangeHits,
+     "keep only the combinations of --range-hits that make one of\n"
+     "these, the JSON words with commas: pair,two_pairs,flush_draw\n"
+     "(royal_flush ... high_card, flush_draw, open_ended, gutshot)",
+     readNarrow},
     {"--history", "", "FILE", OptionGroup::History,
      "read the hands of a hand-history file (- for standard input):\n"
      "one block per hand with its number, the hero's cards, the\n"
@@ -319,7 +335,12 @@ std::string_view groupIntroduction(OptionGroup group) {
                    "With --vs or --opponents, a block follows the rows: for you and each opponent\n"
                    "the share of deals won alone, the share split, and the equity (wins plus each\n"
                    "split pot's share), then whether every deal was counted or a sample was "
-                   "taken.\n";
+                   "taken.\n"
+                   "A range may name ranges of the library, the window's too: @name reads the\n"
+                   "line \"name = range\" of $XDG_CONFIG_HOME/korvana/ranges.txt (or\n"
+                   "~/.config/korvana/ranges.txt), or a built-in range: open-utg, open-hj,\n"
+                   "open-co, open-btn, open-sb, call-open, bb-defend, 3bet, 3bet-value,\n"
+                   "call-3bet, 4bet (see korvana-odds(1)).\n";
         case OptionGroup::RangeHits:
             return "What an opponent's range holds on the board (from the flop on):\n";
         case OptionGroup::History:

@@ -1,8 +1,9 @@
 #pragma once
 // The small window of the opponents' ranges: a row per opponent with his
-// range as text (empty for any two cards), the share of hands it holds, a
-// button that opens the grid for the row and one that copies the row's range
-// to every other opponent. Rows beyond the number of opponents stay
+// range as text (empty for any two cards; a range longer than its box shows
+// whole as the box's tooltip), the share of hands it holds, his own equity,
+// win and tie, a button that opens the grid for the row and one that copies
+// the row's range to every other opponent. Rows beyond the number of opponents stay
 // editable but greyed. It only shows what it is given and says what the
 // player changed.
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/equity/win_chance.h"
 #include "engine/ranges/hand_range.h"
 #include "engine/text/language.h"
 
@@ -37,6 +39,10 @@ public:
     // Outlines the row's range in red with the problem as its tooltip;
     // nullopt clears the mark.
     void markRange(int opponent, const std::optional<RangeError>& problem);
+    // The opponent's own figures of the count on show; nullopt shows none.
+    void setFigure(int opponent, const std::optional<WinChanceFigure>& figure);
+    // Greys the figures while a newer count runs.
+    void setFiguresCurrent(bool current);
 
 Q_SIGNALS:
     void rangeEdited(int opponent, const QString& text);
@@ -47,21 +53,25 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Row {
         QLabel* caption;
         QLineEdit* range;
         QLabel* share;
+        QLabel* figure;
         QToolButton* grid;
         QToolButton* copy;
         std::optional<RangeError> problem;
         int combinations = 0;  // shown again in a new language
+        std::optional<WinChanceFigure> shown;
     };
     Row& row(int opponent) { return rows_[static_cast<size_t>(opponent - 1)]; }
     const Row& row(int opponent) const { return rows_[static_cast<size_t>(opponent - 1)]; }
     void retranslate();
     void showTooltip(int opponent);
+    void showFigure(int opponent);
 
     Language language_;
     QString decimalSeparator_;

@@ -3,8 +3,10 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -21,6 +23,7 @@
 #include "ui/ranges/grid_equity_job.h"
 #include "ui/ranges/range_grid_widget.h"
 #include "ui/ranges/range_hits_table.h"
+#include "ui/ranges/range_library_box.h"
 #include "ui/ranges/range_texts.h"
 
 namespace korvana::ui {
@@ -30,19 +33,28 @@ namespace {
 // The slider moves in tenths of a percent.
 constexpr int kSliderSteps = 1000;
 // Room for a range text of a few pieces, the legend and the notes.
-constexpr int kSideWidth = 280;
+constexpr int kSideWidth = 330;
 
-HandSet handSetOf(const HandRange& range) {
+HandSet handSetOf(const std::vector<PocketCards>& hands) {
     HandSet set;
-    for (const PocketCards cards : range.hands()) set.set(static_cast<size_t>(cards.number()));
+    for (const PocketCards cards : hands) set.set(static_cast<size_t>(cards.number()));
     return set;
+}
+
+std::vector<PocketCards> handsOf(const HandSet& set) {
+    std::vector<PocketCards> hands;
+    for (int high = 1; high < kDeckSize; ++high)
+        for (int low = 0; low < high; ++low)
+            if (const PocketCards cards{low, high}; set.test(static_cast<size_t>(cards.number())))
+                hands.push_back(cards);
+    return hands;
 }
 
 }  // namespace
 
 RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const GridTable& table,
                                  Language language, QString decimalSeparator, int threads,
-                                 QWidget* parent)
+                                 QWidget* parent, RangeLibraryFile library)
     : QDialog(parent),
       decimalSeparator_(std::move(decimalSeparator)),
       opponent_(opponent),
@@ -53,6 +65,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       combos_(new QLabel(this)),
       note_(new QLabel(this)),
       hits_(new RangeHitsTable(language, decimalSeparator_, this)),
+      libraryBox_(new RangeLibraryBox(language, this)),
+      libraryFile_(std::move(library)),
       legend_(new EquityLegend(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
       charts_(new QPushButton(this)),
@@ -69,12 +83,16 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     share_->setSuffix(QStringLiteral("%"));
     share_->setKeyboardTracking(false);
     note_->setWordWrap(true);
+    // The side column may hold more than the grid is tall: the window grows
+    // rather than squeeze the legend away.
+    legend_->setMinimumHeight(legend_->sizeHint().height());
     text_->setMaxLength(static_cast<int>(kMaxRangeCharacters));
     QFont symbols = text_->font();
     symbols.setStyleStrategy(QFont::PreferDefault);
     text_->setFont(symbols);
 
     auto* side = new QVBoxLayout;
+    side->addWidget(libraryBox_);
     side->addWidget(text_);
     auto* shareRow = new QGridLayout;
     shareRow->addWidget(slider_, 0, 0);
@@ -103,6 +121,13 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     connect(slider_, &QSlider::valueChanged, this,
             [this](int step) { chooseShare(step * 100.0 / kSliderSteps); });
     connect(share_, &QDoubleSpinBox::valueChanged, this, &RangeGridDialog::chooseShare);
+    connect(hits_, &RangeHitsTable::keptChanged, this, &RangeGridDialog::narrow);
+    connect(libraryBox_, &RangeLibraryBox::picked, this, [this](const QString& name) {
+        const QString text = QLatin1Char('@') + name;
+        text_->setText(text);
+        typeText(text);
+    });
+    connect(libraryBox_, &RangeLibraryBox::saveRequested, this, &RangeGridDialog::askToSave);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(charts_, &QPushButton::clicked, this, &RangeGridDialog::showCharts);
@@ -128,6 +153,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
                 [this](const GridEquities& equities, bool) { grid_->setEquities(equities); });
         job_->start(*table.hero, table.board, table.dead);
     }
+    readLibrary();
     text_->setText(rangeText);
     typeText(rangeText);
     grid_->setFocus();
@@ -141,7 +167,7 @@ QString RangeGridDialog::rangeText() const {
 }
 
 void RangeGridDialog::typeText(const QString& text) {
-    const auto range = opponentRange(text.toStdString());
+    const auto range = opponentRange(text.toStdString(), library_);
     if (const auto* error = std::get_if<RangeError>(&range)) {
         text_->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
         text_->setToolTip(rangeProblemText(language_, *error));
@@ -150,15 +176,89 @@ void RangeGridDialog::typeText(const QString& text) {
     }
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
-    grid_->setHands(handSetOf(std::get<HandRange>(range)));
+    picked_ = handSetOf(std::get<HandRange>(range).hands());
+    pickedText_ = text;
+    grid_->setHands(picked_);
+    hits_->clearKept();
     showShare();
+    showHits();
 }
 
 void RangeGridDialog::pickOnGrid(const HandSet& hands) {
-    text_->setText(QString::fromStdString(shortestRangeText(hands)));
+    picked_ = hands;
+    pickedText_ = QString::fromStdString(shortestRangeText(hands));
+    text_->setText(pickedText_);
+    text_->setStyleSheet(QString());
+    text_->setToolTip(QString());
+    hits_->clearKept();
+    showShare();
+    showHits();
+}
+
+// The picked range keeps the combinations that make a ticked line, in the
+// grid and the text at once; the lines keep counting the range as picked,
+// so that another tick narrows it afresh.
+void RangeGridDialog::narrow(const HitLines& kept) {
+    if (kept.none()) {
+        grid_->setHands(picked_);
+        text_->setText(pickedText_);
+    } else {
+        const auto narrowed = narrowRange(HandRange(handsOf(picked_)), board_, known_, kept);
+        const HandSet hands = handSetOf(narrowed.value_or(std::vector<PocketCards>()));
+        // Written as players do: a king on the board leaves "KK" whole.
+        const HandSet filled = filledWithKnownCards(hands, known_);
+        grid_->setHands(filled);
+        text_->setText(QString::fromStdString(shortestRangeText(filled)));
+    }
     text_->setStyleSheet(QString());
     text_->setToolTip(QString());
     showShare();
+}
+
+void RangeGridDialog::readLibrary() {
+    const RangeLibraryFile::Read read = libraryFile_.read();
+    library_ = read.library;
+    libraryBox_->setLibrary(read, libraryFile_.shownName());
+}
+
+std::optional<QString> RangeGridDialog::saveRange(const QString& name) {
+    if (!isRangeName(name.toStdString()))
+        return QString::fromUtf8(phrase(language_, Phrase::RangeLibraryBadName));
+    const auto reads = opponentRange(text_->text().toStdString(), library_);
+    if (const auto* error = std::get_if<RangeError>(&reads))
+        return rangeProblemText(language_, *error);
+    if (grid_->hands().none())
+        return QString::fromUtf8(phrase(language_, Phrase::RangeHoldsNoHands));
+    // The range as it reads, every name in it written out: a library range
+    // names no other.
+    const auto resolved = resolveNamedRanges(text_->text().toStdString(), library_);
+    std::string range = std::holds_alternative<std::string>(resolved)
+                            ? std::get<std::string>(resolved)
+                            : std::string();
+    if (range.find_first_not_of(" \t,") == std::string::npos) range = "random";
+    QString error;
+    if (!libraryFile_.save(name, QString::fromStdString(range), language_, &error))
+        return tr("The range cannot be saved in %1: %2").arg(libraryFile_.shownName(), error);
+    readLibrary();
+    return std::nullopt;
+}
+
+void RangeGridDialog::askToSave() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, tr("Save the range"),
+                              tr("Name (letters, digits, -, _, ., /); in a range box, @name:"),
+                              QLineEdit::Normal, QString(), &ok)
+            .trimmed();
+    if (!ok || name.isEmpty()) return;
+    const NamedRange* same = library_.find(name.toStdString());
+    if (same && same->line > 0 &&
+        QMessageBox::question(this, tr("Save the range"),
+                              tr("Your library already holds @%1. Replace it?").arg(name)) !=
+            QMessageBox::Yes)
+        return;
+    if (const auto problem = saveRange(name))
+        QMessageBox::warning(this, tr("Save the range"), *problem);
 }
 
 void RangeGridDialog::chooseShare(double percent) {
@@ -173,7 +273,8 @@ void RangeGridDialog::showShare() {
     const int combinations = static_cast<int>(grid_->hands().count());
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
-    showHits();
+    // An empty box reads as any two cards: with no hand picked it says so.
+    text_->setPlaceholderText(combinations > 0 ? anyTwoCardsText() : tr("no hand picked"));
     if (chartsWindow_ && chartsWindow_->isVisible()) chartsWindow_->showRange(pickedRange());
     const double percent = 100.0 * combinations / kPocketCardPairs;
     const QSignalBlocker quietSlider(slider_);
@@ -182,20 +283,16 @@ void RangeGridDialog::showShare() {
     share_->setValue(percent);
 }
 
+// The hands on the grid (narrowed, when lines are ticked).
 HandRange RangeGridDialog::pickedRange() const {
-    std::vector<PocketCards> picked;
-    const HandSet& hands = grid_->hands();
-    for (int high = 1; high < kDeckSize; ++high)
-        for (int low = 0; low < high; ++low)
-            if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
-                picked.push_back(cards);
-    return HandRange(std::move(picked));
+    return HandRange(handsOf(grid_->hands()));
 }
 
-// What the picked combinations the known cards leave make now.
+// What the picked combinations the known cards leave make now, before any
+// narrowing.
 void RangeGridDialog::showHits() {
     if (board_.size() < 3) return;
-    if (const auto hits = countRangeHits(pickedRange(), board_, known_))
+    if (const auto hits = countRangeHits(HandRange(handsOf(picked_)), board_, known_))
         hits_->setHits(*hits, board_.size() < 5);
 }
 
@@ -211,7 +308,7 @@ void RangeGridDialog::showCharts() {
 
 void RangeGridDialog::retranslate() {
     setWindowTitle(tr("Range of opponent %1").arg(opponent_));
-    text_->setPlaceholderText(anyTwoCardsText());
+    text_->setPlaceholderText(grid_->hands().any() ? anyTwoCardsText() : tr("no hand picked"));
     slider_->setToolTip(tr("The strongest hands making up this share of all hands"));
     charts_->setText(tr("Charts\u2026"));
     charts_->setToolTip(tr("Your equity by the next card and against each hand of the range"));

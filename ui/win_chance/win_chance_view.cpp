@@ -14,14 +14,15 @@
 namespace korvana::ui {
 
 WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorReporter reportError,
-                             QString decimalSeparator, int threads)
+                             QString decimalSeparator, int threads, RangeLibraryFile library)
     : QObject(clientArea),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(decimalSeparator, clientArea)),
       job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
       decimalSeparator_(std::move(decimalSeparator)),
-      threads_(threads) {
+      threads_(threads),
+      libraryFile_(std::move(library)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setOpponents(opponents_.count);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::opponentsChosen);
@@ -46,7 +47,7 @@ void WinChanceView::showTable(const TableSnapshot& table, bool unfinished) {
         ranges_->setOpponents(opponents_.count);
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
     }
-    CountedSpot spot{{}, opponents_.countedTexts(), dead_};
+    CountedSpot spot{{}, opponents_.countedRanges(), dead_};
     for (int slot = 1; slot <= kSlotCount; ++slot)
         spot.cards[static_cast<size_t>(slot - 1)] = hand_.card(slot);
     if (spot != counted_) {
@@ -67,6 +68,7 @@ Opponents WinChanceView::storedOpponents() {
             return fallback;
         }
     };
+    const RangeLibrary library = libraryFile_.read().library;
     Opponents opponents;
     opponents.count =
         std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
@@ -83,7 +85,7 @@ Opponents WinChanceView::storedOpponents() {
         }
         // A stored range that no longer reads is shown marked; the count goes
         // on against any two cards.
-        opponents.seat(opponent) = seatHolding(range.toStdString());
+        opponents.seat(opponent) = seatHolding(range.toStdString(), &library);
         storedRanges_[static_cast<size_t>(opponent - 1)] =
             QString::fromStdString(opponents.seat(opponent).rangeText);
     }
@@ -128,7 +130,9 @@ void WinChanceView::showRanges() {
         connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::rangeFinished);
         connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::rangeCopied);
         connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
+        showOpponentFigures();
     }
+    readLibrary();
     ranges_->show();
     ranges_->raise();
     ranges_->activateWindow();
@@ -143,10 +147,12 @@ void WinChanceView::openGrid(int opponent) {
     table.dead = dead_;
     auto* grid =
         new RangeGridDialog(opponent, QString::fromStdString(opponents_.seat(opponent).rangeText),
-                            table, language_, decimalSeparator_, threads_, ranges_);
+                            table, language_, decimalSeparator_, threads_, ranges_, libraryFile_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid, &QDialog::accepted, this,
-            [this, grid, opponent] { Q_EMIT rangeChosen(opponent, grid->rangeText()); });
+    connect(grid, &QDialog::finished, this, [this, grid, opponent](int result) {
+        readLibrary();  // the player may have saved a range in it
+        if (result == QDialog::Accepted) Q_EMIT rangeChosen(opponent, grid->rangeText());
+    });
     grid->open();
 }
 
@@ -158,10 +164,16 @@ void WinChanceView::showRangeRow(int opponent) {
     ranges_->setCombinations(opponent, static_cast<int>(seat.range->hands().size()));
 }
 
+void WinChanceView::readLibrary() {
+    Q_EMIT rangeLibraryRead(libraryFile_.read().library);
+}
+
 void WinChanceView::recount() {
     std::optional<EquitySpot> spot = winChanceSpot(hand_, opponents_.countedRanges(), dead_);
     if (!spot) {
         job_->stop();
+        lastCount_.reset();
+        showOpponentFigures();
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
@@ -169,6 +181,7 @@ void WinChanceView::recount() {
         return;
     }
     job_->start(std::move(*spot));
+    if (ranges_) ranges_->setFiguresCurrent(false);
     panel_->setCurrent(false);
     panel_->setBusy(true);
 }
@@ -177,6 +190,8 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     if (const auto figure = winChanceFigure(result)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        lastCount_ = result;
+        showOpponentFigures();
         Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
@@ -187,11 +202,25 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     panel_->setBusy(!final);
 }
 
+// Each opponent's own share of the pot, beside his range.
+void WinChanceView::showOpponentFigures() {
+    if (!ranges_) return;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        std::optional<WinChanceFigure> figure;
+        if (lastCount_ && opponent <= opponents_.count)
+            figure = winChanceFigure(*lastCount_, static_cast<size_t>(opponent));
+        ranges_->setFigure(opponent, figure);
+    }
+    ranges_->setFiguresCurrent(true);
+}
+
 void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
     // leave enough cards, so only the ranges can leave no deal: one has no
     // hand left beside the known cards, or too few for every opponent at
     // once (three aces left cannot give three players a pair of aces each).
+    lastCount_.reset();
+    showOpponentFigures();
     if (error.problem == EquityError::Problem::RangeEmpty)
         panel_->setContent(WinChanceNote::RangeEmpty);
     else

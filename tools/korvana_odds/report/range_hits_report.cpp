@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 
+#include "engine/ranges/range_grid.h"
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
 #include "tools/korvana_odds/report/equity_report.h"
@@ -23,15 +25,41 @@ std::string share(int count, int of, std::string_view decimalSeparator) {
 }  // namespace
 
 std::variant<RangeHitsRequest, std::string> readRangeHits(const std::string& value,
+                                                          const RangeLibrary& library,
                                                           Language language) {
-    auto range = parseHandRange(value);
+    const auto resolved = resolveNamedRanges(value, library);
+    if (const auto* error = std::get_if<RangeError>(&resolved))
+        return rangeProblem("--range-hits", *error, value, language);
+    auto range = parseHandRange(std::get<std::string>(resolved));
     if (const auto* error = std::get_if<RangeError>(&range))
         return rangeProblem("--range-hits", *error, value, language);
-    return RangeHitsRequest{value, std::get<HandRange>(std::move(range))};
+    return RangeHitsRequest{value, std::get<HandRange>(std::move(range)), std::nullopt};
 }
 
-std::variant<RangeHits, std::string> runRangeHits(const RangeHitsRequest& request, const Hand& hand,
-                                                  const std::vector<Card>& dead) {
+std::variant<HitLines, std::string> readNarrowLines(const std::string& value, Language language) {
+    HitLines lines;
+    size_t start = 0;
+    while (start <= value.size()) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        std::string word = value.substr(start, comma - start);
+        start = comma + 1;
+        word.erase(0, word.find_first_not_of(' '));
+        word.erase(word.find_last_not_of(' ') + 1);
+        std::optional<int> line;
+        for (const Category category : kCategoriesInListOrder)
+            if (word == categoryId(category)) line = hitLineOf(category);
+        if (word == "flush_draw") line = kFlushDrawLine;
+        if (word == "open_ended") line = kOpenEndedLine;
+        if (word == "gutshot") line = kGutshotLine;
+        if (!line) return fillIn(phrase(language, Phrase::UsageUnknownHitLine), {quoted(word)});
+        lines.set(static_cast<size_t>(*line));
+    }
+    return lines;
+}
+
+std::variant<RangeHitsOutcome, std::string> runRangeHits(const RangeHitsRequest& request,
+                                                         const Hand& hand,
+                                                         const std::vector<Card>& dead) {
     std::vector<Card> board;
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const auto card = hand.card(slot)) board.push_back(*card);
@@ -41,11 +69,23 @@ std::variant<RangeHits, std::string> runRangeHits(const RangeHitsRequest& reques
     for (const Card card : dead) known |= cardBit(card);
     const auto hits = countRangeHits(request.range, board, known);
     if (!hits) return std::string("--range-hits needs the flop: at least three board cards");
-    return *hits;
+    RangeHitsOutcome outcome{*hits, std::nullopt, {}};
+    if (request.narrow) {
+        outcome.narrowed = narrowRange(request.range, board, known, *request.narrow);
+        HandSet kept;
+        for (const PocketCards cards : *outcome.narrowed)
+            kept.set(static_cast<size_t>(cards.number()));
+        for (const Card card : board) known |= cardBit(card);
+        // As players write it: the hands a known card takes count as kept.
+        outcome.narrowedText = shortestRangeText(filledWithKnownCards(kept, known));
+        if (outcome.narrowedText.empty() && kept.any()) outcome.narrowedText = "random";
+    }
+    return outcome;
 }
 
-std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits, Language language,
-                          std::string_view decimalSeparator) {
+std::string rangeHitsText(const RangeHitsRequest& request, const RangeHitsOutcome& outcome,
+                          Language language, std::string_view decimalSeparator) {
+    const RangeHits& hits = outcome.hits;
     std::vector<std::pair<std::string_view, int>> lines;
     for (const Category category : kCategoriesInListOrder)
         lines.emplace_back(categoryName(language, category),
@@ -71,10 +111,16 @@ std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits
                 std::string(6 - std::min<size_t>(6, number.size()), ' ') + number +
                 std::string(8 - std::min<size_t>(8, percent.size()), ' ') + percent + "\n";
     }
+    if (outcome.narrowed)
+        text += fillIn(phrase(language, Phrase::RangeNarrowed),
+                       {std::to_string(outcome.narrowed->size()),
+                        outcome.narrowed->empty() ? std::string("-") : outcome.narrowedText}) +
+                "\n";
     return text;
 }
 
-std::string rangeHitsJson(const RangeHitsRequest& request, const RangeHits& hits) {
+std::string rangeHitsJson(const RangeHitsRequest& request, const RangeHitsOutcome& outcome) {
+    const RangeHits& hits = outcome.hits;
     std::string text = "\"range_hits\": {\"range\": " + jsonString(request.text) +
                        ", \"combos\": " + std::to_string(hits.combos) + ", \"categories\": {";
     bool first = true;
@@ -86,8 +132,29 @@ std::string rangeHitsJson(const RangeHitsRequest& request, const RangeHits& hits
     }
     text += "}, \"draws\": {\"flush_draw\": " + std::to_string(hits.flushDraws) +
             ", \"open_ended\": " + std::to_string(hits.openEnded) +
-            ", \"gutshot\": " + std::to_string(hits.gutshots) + "}}";
-    return text;
+            ", \"gutshot\": " + std::to_string(hits.gutshots) + "}";
+    if (outcome.narrowed) {
+        // Strongest ranks first, as the range text lists them.
+        std::vector<std::pair<Card, Card>> hands;
+        for (const PocketCards cards : *outcome.narrowed) {
+            Card first = cardAt(cards.high), second = cardAt(cards.low);
+            if (first.rank < second.rank) std::swap(first, second);
+            hands.emplace_back(first, second);
+        }
+        const auto order = [](const std::pair<Card, Card>& hand) {
+            return std::tuple(-hand.first.rank, -hand.second.rank, suitIndex(hand.first.suit),
+                              suitIndex(hand.second.suit));
+        };
+        std::sort(hands.begin(), hands.end(),
+                  [&order](const auto& a, const auto& b) { return order(a) < order(b); });
+        text +=
+            ", \"narrowed\": {\"range\": " + jsonString(outcome.narrowedText) + ", \"combos\": [";
+        for (size_t i = 0; i < hands.size(); ++i)
+            text +=
+                (i ? ", \"" : "\"") + cardCode(hands[i].first) + cardCode(hands[i].second) + "\"";
+        text += "]}";
+    }
+    return text + "}";
 }
 
 }  // namespace korvana

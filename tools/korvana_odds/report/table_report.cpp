@@ -27,7 +27,7 @@ struct TableFacts {
     ExactChances exact;
     std::optional<EquityReport> equity;
     std::optional<PotOdds> potOdds;  // asked with the win chances
-    std::optional<RangeHits> rangeHits;
+    std::optional<RangeHitsOutcome> rangeHits;
     std::optional<EquityDetail> equityDetail;  // --next-card, --distribution
     bool roundSwitched = false;
 };
@@ -235,7 +235,7 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         auto outcome = runRangeHits(*options.rangeHits, hand, options.equity.dead);
         if (auto* problem = std::get_if<std::string>(&outcome))
             return TableProblem{std::move(*problem)};
-        facts.rangeHits = std::get<RangeHits>(outcome);
+        facts.rangeHits = std::get<RangeHitsOutcome>(std::move(outcome));
     }
     switch (layout) {
         case TableLayout::Json: return json(hand, facts, options);
