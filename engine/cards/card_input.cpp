@@ -1,6 +1,6 @@
 #include "engine/cards/card_input.h"
 
-#include "engine/text/utf8.h"
+#include "engine/cards/utf8.h"
 
 namespace korvana {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "engine/cards/card_input.h"
 #include "engine/ranges/top_share.h"
-#include "engine/text/utf8.h"
+#include "engine/cards/utf8.h"
 
 namespace korvana {
 namespace {

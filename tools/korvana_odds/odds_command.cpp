@@ -8,7 +8,7 @@
 
 #include "engine/rows/analysis.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/batch_run.h"
+#include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
 #include "tools/korvana_odds/history_report.h"

@@ -4,21 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace korvana {
+#include "tools/korvana_odds/command_environment.h"
 
-// What the process supplies: whether rows are coloured by their light (see
-// colourWanted), the user's regional decimal separator, the cores the win
-// chances may use, where a long run shows its progress (stderr when it is a
-// terminal), and standard input: the tables of batch mode, and whether a
-// person types there.
-struct OddsCommandEnvironment {
-    bool colourOutput = false;
-    std::string decimalSeparator = ".";
-    int threads = 1;
-    std::ostream* progress = nullptr;
-    std::istream* input = nullptr;  // nothing reads as no tables
-    bool inputIsPipe = false;       // standard input is a pipe (not a terminal, file or /dev/null)
-};
+namespace korvana {
 
 // Runs one analysis pass for the slots given on the command line and writes the
 // ten rows and the best-hand text (or one JSON object) to out, and with

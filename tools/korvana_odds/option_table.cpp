@@ -10,7 +10,7 @@
 #include "engine/ranges/hand_range.h"
 #include "engine/table/pot_odds.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/batch_lines.h"
+#include "tools/korvana_odds/batch/batch_lines.h"
 #include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/range_hits_report.h"
 #include "tools/korvana_odds/terminal_text.h"

@@ -9,7 +9,7 @@
 #include "engine/rows/analysis.h"
 #include "engine/text/language.h"
 #include "tools/korvana_odds/equity_report.h"
-#include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/command_environment.h"
 #include "tools/korvana_odds/range_hits_report.h"
 
 namespace korvana {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/text/utf8.h"
+#include "engine/cards/utf8.h"
 
 namespace korvana {
 namespace {

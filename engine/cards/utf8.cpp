@@ -1,4 +1,4 @@
-#include "engine/text/utf8.h"
+#include "engine/cards/utf8.h"
 
 namespace korvana {
 

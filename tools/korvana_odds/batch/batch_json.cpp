@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/batch_json.h"
+#include "tools/korvana_odds/batch/batch_json.h"
 
 #include "tools/korvana_odds/json_text.h"
 

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/batch_run.h"
+#include "tools/korvana_odds/batch/batch_run.h"
 
 #include <algorithm>
 #include <istream>
@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
-#include "tools/korvana_odds/batch_json.h"
-#include "tools/korvana_odds/batch_lines.h"
+#include "tools/korvana_odds/batch/batch_json.h"
+#include "tools/korvana_odds/batch/batch_lines.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/terminal_text.h"

@@ -2,7 +2,7 @@
 // Batch mode: one table per input line, one result per output line.
 #include <iosfwd>
 
-#include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/command_environment.h"
 #include "tools/korvana_odds/table_report.h"
 
 namespace korvana {
