@@ -8,6 +8,7 @@
 #include "engine/table/spot_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/paste_text.h"
+#include "ui/main_window/hand_history_text.h"
 #include "ui/status/status_message.h"
 #include "ui/table/tooltip_texts.h"
 #include "ui/win_chance/win_chance_view.h"
@@ -68,13 +69,24 @@ void MainWindow::copySpot() {
 }
 
 // Text that does not read changes nothing: the cards, the opponents and the
-// range all read before any of them is taken.
+// range all read before any of them is taken. A copied hand history goes to
+// the replay instead.
 void MainWindow::pasteSpot() {
+    const QString text = services_.clipboard.read();
+    if (readsAsHandHistory(text.toStdString())) {
+        statusMessage_->clear();
+        Q_EMIT handHistoryPasted(text);
+        return;
+    }
+    placeSpotText(text.toStdString());
+}
+
+bool MainWindow::placeSpotText(const std::string& text) {
     statusMessage_->clear();
-    const auto read = readSpotText(services_.clipboard.read().toStdString());
+    const auto read = readSpotText(text);
     if (const auto* error = std::get_if<SpotTextError>(&read)) {
         statusMessage_->showMessage(pasteProblemText(*error), StatusMessage::Duration::Passing);
-        return;
+        return false;
     }
     const PastedSpot& spot = std::get<PastedSpot>(read);
     if (spot.range) {
@@ -82,13 +94,14 @@ void MainWindow::pasteSpot() {
         if (const auto* error = std::get_if<RangeError>(&range)) {
             statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
                                         StatusMessage::Duration::Passing);
-            return;
+            return false;
         }
         winChance_->chooseOpposition(spot.opponents.value_or(1),
                                      QString::fromStdString(*spot.range));
     }
     cardKeys_.clear();
     guarded([&] { showTable(session_.placeHand(spot.hand), Pictures::First); });
+    return true;
 }
 
 }  // namespace korvana::ui
