@@ -11,8 +11,9 @@ namespace korvana::history {
 
 using Amount = std::int64_t;
 inline constexpr Amount kAmountScale = 100;
-// Far beyond any stack, and small enough that ten of them still add up in an Amount.
-inline constexpr Amount kLargestAmount = Amount{1'000'000'000'000'000};
+// Far beyond any stack, and small enough that every amount of a hand (at most
+// 5 000 lines of them) adds up in an Amount.
+inline constexpr Amount kLargestAmount = Amount{100'000'000'000'000};
 
 // The currency signs a room writes before an amount: "$", "€", "£" (none for chips).
 // The sign at the start of text, or an empty view.

@@ -707,6 +707,7 @@ void HandBuilder::readSummary(std::string_view line) {
         const auto total = amountAt(afterPrefix(line, "Total pot "), used);
         if (!total) return refuse(HandProblem::UnreadableLine, line_);
         hand_.totalPot = *total;
+        hand_.rake = 0;
         // "| Rake $0.05", and any other fee the room writes after a bar.
         for (auto bar = line.find("| "); bar != std::string_view::npos;
              bar = line.find("| ", bar + 2)) {

@@ -251,7 +251,7 @@ private:
         }
         return json + "], \"hero_equity\": " + jsonNumber(ev->heroEquity) +
                ", \"hero_ev\": " + money(ev->heroEv) + ", \"method\": \"" +
-               (ev->exact ? "exact" : "sample") + "\"}}\n";
+               (ev->exact ? "enumerated" : "sampled") + "\"}}\n";
     }
 
     const HistoryRequest& request_;
