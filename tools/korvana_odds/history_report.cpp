@@ -4,9 +4,9 @@
 #include <ostream>
 #include <variant>
 
+#include "engine/cards/utf8.h"
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
-#include "engine/text/utf8.h"
 #include "history/all_in_ev.h"
 #include "history/history_reader.h"
 #include "history/street_equity.h"

@@ -6,9 +6,9 @@
 
 #include "engine/equity/win_chance.h"
 #include "engine/table/spot_text.h"
+#include "ui/main_window/hand_history_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/paste_text.h"
-#include "ui/main_window/hand_history_text.h"
 #include "ui/status/status_message.h"
 #include "ui/table/tooltip_texts.h"
 #include "ui/win_chance/win_chance_view.h"

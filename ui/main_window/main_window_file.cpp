@@ -33,9 +33,8 @@ void MainWindow::setFileMenuCaptions() {
 }
 
 void MainWindow::chooseHandHistory() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open hand history"), QString(),
-        tr("Hand histories (*.txt);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open hand history"), QString(),
+                                                      tr("Hand histories (*.txt);;All files (*)"));
     if (!path.isEmpty()) Q_EMIT handHistoryChosen(path);
 }
 

@@ -53,9 +53,8 @@ EquityChart::EquityChart(QWidget* parent)
 
 EquityChart::~EquityChart() = default;
 
-void EquityChart::show(const std::vector<EquityChartPoint>& points,
-                       std::optional<int> allInStreet, double allInEquity,
-                       const QString& caption) {
+void EquityChart::show(const std::vector<EquityChartPoint>& points, std::optional<int> allInStreet,
+                       double allInEquity, const QString& caption) {
     line_->clear();
     dots_->clear();
     allIn_->clear();

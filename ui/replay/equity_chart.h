@@ -17,7 +17,7 @@ class QValueAxis;
 namespace korvana::ui {
 
 struct EquityChartPoint {
-    QString street;                 // its name, along the bottom
+    QString street;                // its name, along the bottom
     std::optional<double> equity;  // 0..1; none while not counted or where he was out
 };
 

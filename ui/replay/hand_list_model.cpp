@@ -62,26 +62,21 @@ QVariant HandListModel::data(const QModelIndex& index, int role) const {
         return QBrush(hand->heroNet() > 0 ? QColor(0x00, 0x64, 0x00) : QColor(0xb0, 0, 0));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case NumberColumn:
-        return QString::fromStdString(hand->number);
-    case CardsColumn:
-        return hand->heroPlayer() && hand->heroPlayer()->cards
-                   ? cardsText(*hand->heroPlayer()->cards)
-                   : QString();
-    default:
-        return signedAmountText(*hand, hand->heroNet());
+        case NumberColumn: return QString::fromStdString(hand->number);
+        case CardsColumn:
+            return hand->heroPlayer() && hand->heroPlayer()->cards
+                       ? cardsText(*hand->heroPlayer()->cards)
+                       : QString();
+        default: return signedAmountText(*hand, hand->heroNet());
     }
 }
 
 QVariant HandListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-    case NumberColumn:
-        return tr("Hand");
-    case CardsColumn:
-        return tr("Cards");
-    default:
-        return tr("Net");
+        case NumberColumn: return tr("Hand");
+        case CardsColumn: return tr("Cards");
+        default: return tr("Net");
     }
 }
 

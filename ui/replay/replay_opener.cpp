@@ -33,8 +33,8 @@ ReplayWindow* ReplayOpener::shownReplay() {
             window->raise();
             window->activateWindow();
         };
-        replay_ = new ReplayWindow(analyse, [window] { return window->language(); },
-                                   window->decimalSeparator(), window);
+        replay_ = new ReplayWindow(
+            analyse, [window] { return window->language(); }, window->decimalSeparator(), window);
     }
     replay_->show();
     replay_->raise();

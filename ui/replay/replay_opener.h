@@ -5,7 +5,6 @@
 // as before, and the replay's "Analyse this spot" goes back into the main
 // window as a pasted spot.
 #include <QObject>
-#include <QPointer>
 
 namespace korvana::ui {
 
@@ -27,7 +26,7 @@ private:
     ReplayWindow* shownReplay();
 
     MainWindow* window_;
-    QPointer<ReplayWindow> replay_;
+    ReplayWindow* replay_ = nullptr;  // a child of the window
 };
 
 }  // namespace korvana::ui

@@ -15,7 +15,9 @@ std::vector<ReplayStep> replaySteps(const PlayedHand& hand) {
         const std::size_t end = street + 1 < hand.streets.size()
                                     ? hand.streets[street + 1].firstAction
                                     : hand.actions.size();
-        for (std::size_t action = hand.streets[street].firstAction; action < end; ++action)
+        // The preflop's record starts after the antes and blinds, which are steps too.
+        const std::size_t first = street == 0 ? 0 : hand.streets[street].firstAction;
+        for (std::size_t action = first; action < end; ++action)
             steps.push_back({StepKind::Action, street, action});
     }
     steps.push_back({StepKind::Payout, hand.streets.empty() ? 0 : hand.streets.size() - 1, 0});
@@ -44,31 +46,28 @@ void sweepBets(TableAtStep& table) {
 void take(const PlayedHand& hand, const history::HandAction& action, TableAtStep& table) {
     SeatAtStep& seat = table.seats[static_cast<std::size_t>(action.player)];
     switch (action.kind) {
-    case ActionKind::Ante:
-        seat.stack -= action.amount;
-        table.pot += action.amount;
-        break;
-    case ActionKind::DeadBlinds: {
-        // The small blind's part is dead: it goes to the middle at once.
-        const Amount live = std::min(action.amount, hand.bigBlind);
-        seat.stack -= action.amount;
-        seat.bet += live;
-        table.pot += action.amount - live;
-        break;
-    }
-    case ActionKind::Returned:
-        seat.stack += action.amount;
-        seat.bet -= action.amount;
-        break;
-    case ActionKind::Fold:
-        seat.folded = true;
-        break;
-    case ActionKind::Check:
-        break;
-    default:  // blinds, straddle, call, bet, raise
-        seat.stack -= action.amount;
-        seat.bet += action.amount;
-        break;
+        case ActionKind::Ante:
+            seat.stack -= action.amount;
+            table.pot += action.amount;
+            break;
+        case ActionKind::DeadBlinds: {
+            // The small blind's part is dead: it goes to the middle at once.
+            const Amount live = std::min(action.amount, hand.bigBlind);
+            seat.stack -= action.amount;
+            seat.bet += live;
+            table.pot += action.amount - live;
+            break;
+        }
+        case ActionKind::Returned:
+            seat.stack += action.amount;
+            seat.bet -= action.amount;
+            break;
+        case ActionKind::Fold: seat.folded = true; break;
+        case ActionKind::Check: break;
+        default:  // blinds, straddle, call, bet, raise
+            seat.stack -= action.amount;
+            seat.bet += action.amount;
+            break;
     }
 }
 
@@ -93,7 +92,9 @@ TableAtStep tableAt(const PlayedHand& hand, const std::vector<ReplayStep>& steps
             table.acting = action.player;
         }
         if (now.kind == StepKind::Payout) {
-            sweepBets(table);
+            // The pots go to their winners.
+            table.pot = 0;
+            for (SeatAtStep& seat : table.seats) seat.bet = 0;
             for (std::size_t p = 0; p < hand.players.size(); ++p) {
                 table.seats[p].won = hand.players[p].collected;
                 table.seats[p].stack += hand.players[p].collected;
@@ -106,8 +107,8 @@ TableAtStep tableAt(const PlayedHand& hand, const std::vector<ReplayStep>& steps
     if (current.kind == StepKind::Payout) table.board = hand.board;
     const bool reveal = step >= revealStep(hand, steps);
     for (std::size_t p = 0; p < hand.players.size(); ++p)
-        table.seats[p].cardsShown = hand.players[p].cards &&
-                                    (static_cast<int>(p) == hand.hero || reveal);
+        table.seats[p].cardsShown =
+            hand.players[p].cards && (static_cast<int>(p) == hand.hero || reveal);
     if (current.kind == StepKind::Action) {
         for (std::size_t d = 0; d < hand.decisions.size(); ++d)
             if (hand.decisions[d].action == current.action) table.decision = d;

@@ -35,7 +35,7 @@ struct SeatAtStep {
 struct TableAtStep {
     std::size_t street = 0;
     std::vector<Card> board;
-    history::Amount pot = 0;  // in the middle, the bets in front not included
+    history::Amount pot = 0;        // in the middle, the bets in front not included
     std::vector<SeatAtStep> seats;  // by player index
     int acting = -1;                // the player whose action the step is
     // The hero's decision facing a bet that this step is, as an index into

@@ -95,11 +95,11 @@ void ReplayTable::paintEvent(QPaintEvent*) {
         const history::SeatedPlayer& player = hand_->players[p];
         const SeatAtStep& seat = table_.seats[p];
         // The hero sits at the bottom, the others clockwise from him.
-        const double angle = std::numbers::pi / 2 + 2 * std::numbers::pi *
-                                                        double(int(p) - hero) / double(count);
+        const double angle =
+            std::numbers::pi / 2 + 2 * std::numbers::pi * double(int(p) - hero) / double(count);
         const QPointF at(centre.x() + rx * std::cos(angle), centre.y() + ry * std::sin(angle));
-        const QRectF box(at.x() - kSeat.width() / 2.0, at.y() - kSeat.height() / 2.0,
-                         kSeat.width(), kSeat.height());
+        const QRectF box(at.x() - kSeat.width() / 2.0, at.y() - kSeat.height() / 2.0, kSeat.width(),
+                         kSeat.height());
 
         // His cards above the box (below it for the top half of the table).
         if (player.dealtIn && !seat.folded) {
@@ -151,7 +151,9 @@ void ReplayTable::paintEvent(QPaintEvent*) {
             painter.drawText(label, Qt::AlignCenter, chips);
         }
         if (player.seat == hand_->buttonSeat) {
-            const QPointF button = at + (centre - at) * 0.25 + QPointF(34, 0);
+            // Beside his box, on the side towards the middle.
+            const double side = at.x() <= centre.x() + 1 ? 1 : -1;
+            const QPointF button(at.x() + side * (kSeat.width() / 2.0 + 14), box.top() + 10);
             painter.setPen(QPen(Qt::black, 1));
             painter.setBrush(Qt::white);
             painter.drawEllipse(button, 9, 9);

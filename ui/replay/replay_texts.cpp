@@ -38,14 +38,10 @@ QString signedAmountText(const history::PlayedHand& hand, history::Amount amount
 
 QString streetName(history::Street street) {
     switch (street) {
-    case history::Street::Preflop:
-        return QCoreApplication::translate("Replay", "Preflop");
-    case history::Street::Flop:
-        return QCoreApplication::translate("Replay", "Flop");
-    case history::Street::Turn:
-        return QCoreApplication::translate("Replay", "Turn");
-    default:
-        return QCoreApplication::translate("Replay", "River");
+        case history::Street::Preflop: return QCoreApplication::translate("Replay", "Preflop");
+        case history::Street::Flop: return QCoreApplication::translate("Replay", "Flop");
+        case history::Street::Turn: return QCoreApplication::translate("Replay", "Turn");
+        default: return QCoreApplication::translate("Replay", "River");
     }
 }
 
@@ -62,8 +58,9 @@ QString stepText(const history::PlayedHand& hand, const ReplayStep& step) {
             .arg(QString::fromStdString(hand.number))
             .arg(hand.players.size());
     if (step.kind == StepKind::Deal)
-        return QCoreApplication::translate("Replay", "%1: %2").arg(streetName(hand.streets[step.street].street),
-                                cardsText(hand.streets[step.street].board));
+        return QCoreApplication::translate("Replay", "%1: %2")
+            .arg(streetName(hand.streets[step.street].street),
+                 cardsText(hand.streets[step.street].board));
     if (step.kind == StepKind::Payout) {
         QStringList winners;
         for (const history::SeatedPlayer& player : hand.players)
@@ -71,46 +68,54 @@ QString stepText(const history::PlayedHand& hand, const ReplayStep& step) {
                 winners << QCoreApplication::translate("Replay", "%1 collects %2")
                                .arg(QString::fromStdString(player.name),
                                     amountText(hand, player.collected));
-        return winners.isEmpty() ? QCoreApplication::translate("Replay", "The hand ends") : winners.join(QStringLiteral("; "));
+        return winners.isEmpty() ? QCoreApplication::translate("Replay", "The hand ends")
+                                 : winners.join(QStringLiteral("; "));
     }
     const history::HandAction& action = hand.actions[step.action];
-    const QString name = QString::fromStdString(hand.players[static_cast<std::size_t>(action.player)].name);
+    const QString name =
+        QString::fromStdString(hand.players[static_cast<std::size_t>(action.player)].name);
     const QString amount = amountText(hand, action.amount);
     QString text;
     switch (action.kind) {
-    case ActionKind::Ante:
-        text = QCoreApplication::translate("Replay", "%1 posts an ante of %2").arg(name, amount);
-        break;
-    case ActionKind::SmallBlind:
-        text = QCoreApplication::translate("Replay", "%1 posts the small blind %2").arg(name, amount);
-        break;
-    case ActionKind::BigBlind:
-        text = QCoreApplication::translate("Replay", "%1 posts the big blind %2").arg(name, amount);
-        break;
-    case ActionKind::DeadBlinds:
-        text = QCoreApplication::translate("Replay", "%1 posts both blinds, %2").arg(name, amount);
-        break;
-    case ActionKind::Straddle:
-        text = QCoreApplication::translate("Replay", "%1 straddles %2").arg(name, amount);
-        break;
-    case ActionKind::Fold:
-        text = QCoreApplication::translate("Replay", "%1 folds").arg(name);
-        break;
-    case ActionKind::Check:
-        text = QCoreApplication::translate("Replay", "%1 checks").arg(name);
-        break;
-    case ActionKind::Call:
-        text = QCoreApplication::translate("Replay", "%1 calls %2").arg(name, amount);
-        break;
-    case ActionKind::Bet:
-        text = QCoreApplication::translate("Replay", "%1 bets %2").arg(name, amount);
-        break;
-    case ActionKind::Raise:
-        text = QCoreApplication::translate("Replay", "%1 raises %2 to %3").arg(name, amount, amountText(hand, action.raisedTo));
-        break;
-    case ActionKind::Returned:
-        text = QCoreApplication::translate("Replay", "%1 takes back %2, not called").arg(name, amount);
-        break;
+        case ActionKind::Ante:
+            text =
+                QCoreApplication::translate("Replay", "%1 posts an ante of %2").arg(name, amount);
+            break;
+        case ActionKind::SmallBlind:
+            text = QCoreApplication::translate("Replay", "%1 posts the small blind %2")
+                       .arg(name, amount);
+            break;
+        case ActionKind::BigBlind:
+            text = QCoreApplication::translate("Replay", "%1 posts the big blind %2")
+                       .arg(name, amount);
+            break;
+        case ActionKind::DeadBlinds:
+            text =
+                QCoreApplication::translate("Replay", "%1 posts both blinds, %2").arg(name, amount);
+            break;
+        case ActionKind::Straddle:
+            text = QCoreApplication::translate("Replay", "%1 straddles %2").arg(name, amount);
+            break;
+        case ActionKind::Fold:
+            text = QCoreApplication::translate("Replay", "%1 folds").arg(name);
+            break;
+        case ActionKind::Check:
+            text = QCoreApplication::translate("Replay", "%1 checks").arg(name);
+            break;
+        case ActionKind::Call:
+            text = QCoreApplication::translate("Replay", "%1 calls %2").arg(name, amount);
+            break;
+        case ActionKind::Bet:
+            text = QCoreApplication::translate("Replay", "%1 bets %2").arg(name, amount);
+            break;
+        case ActionKind::Raise:
+            text = QCoreApplication::translate("Replay", "%1 raises to %2")
+                       .arg(name, amountText(hand, action.raisedTo));
+            break;
+        case ActionKind::Returned:
+            text = QCoreApplication::translate("Replay", "%1 takes back %2, not called")
+                       .arg(name, amount);
+            break;
     }
     return action.allIn ? QCoreApplication::translate("Replay", "%1, all in").arg(text) : text;
 }
@@ -120,8 +125,9 @@ QString priceText(const history::PlayedHand& hand, const history::Decision& deci
     const auto percent = [&](double fraction) {
         return numberText(100.0 * fraction, 1, decimalSeparator);
     };
-    const QString price = QCoreApplication::translate("Replay", "to call %1 into %2")
-                              .arg(amountText(hand, decision.toCall), amountText(hand, decision.pot));
+    const QString price =
+        QCoreApplication::translate("Replay", "to call %1 into %2")
+            .arg(amountText(hand, decision.toCall), amountText(hand, decision.pot));
     // The verdict in the very words of the main window's pot odds.
     const auto potOdds = [](const char* text) {
         return QCoreApplication::translate("korvana::ui::PotOddsFields", text);

@@ -49,18 +49,17 @@ EquityOptions streetCountOptions() {
 
 }  // namespace
 
-ReplayWindow::ReplayWindow(AnalyseSpot analyse, CurrentLanguage language,
-                           QString decimalSeparator, QWidget* parent)
+ReplayWindow::ReplayWindow(AnalyseSpot analyse, CurrentLanguage language, QString decimalSeparator,
+                           QWidget* parent)
     : QMainWindow(parent),
       analyse_(std::move(analyse)),
       language_(std::move(language)),
       decimalSeparator_(std::move(decimalSeparator)),
       model_(new HandListModel(this)),
       filter_(new QSortFilterProxyModel(this)),
-      loading_(new HistoryLoading([this](auto hands) { takeHands(std::move(hands)); },
-                                  [this](const QString& failure,
-                                         bool cut) { readingEnded(failure, cut); },
-                                  this)),
+      loading_(new HistoryLoading(
+          [this](auto hands) { takeHands(std::move(hands)); },
+          [this](const QString& failure, bool cut) { readingEnded(failure, cut); }, this)),
       counting_(new NewestWork(this)) {
     setObjectName(QStringLiteral("replayWindow"));
     setWindowFlag(Qt::Window);
@@ -143,6 +142,7 @@ void ReplayWindow::createComponents() {
     actions_->setObjectName(QStringLiteral("actionList"));
     actions_->setFocusPolicy(Qt::ClickFocus);
     actions_->setMinimumWidth(230);
+    actions_->setWordWrap(true);
     connect(actions_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && static_cast<std::size_t>(row) != step_)
             goToStep(static_cast<std::size_t>(row));
@@ -168,12 +168,12 @@ void ReplayWindow::createKeys() {
         return action;
     };
     first_ = key("firstStep", Qt::Key_Home, [this] { goToStep(0); });
-    streetBack_ = key("streetBack", Qt::Key_Up,
-                      [this] { goToStep(previousStreetStep(steps_, step_)); });
+    streetBack_ =
+        key("streetBack", Qt::Key_Up, [this] { goToStep(previousStreetStep(steps_, step_)); });
     back_ = key("stepBack", Qt::Key_Left, [this] { goToStep(step_ > 0 ? step_ - 1 : 0); });
     forward_ = key("stepForward", Qt::Key_Right, [this] { goToStep(step_ + 1); });
-    streetForward_ = key("streetForward", Qt::Key_Down,
-                         [this] { goToStep(nextStreetStep(steps_, step_)); });
+    streetForward_ =
+        key("streetForward", Qt::Key_Down, [this] { goToStep(nextStreetStep(steps_, step_)); });
     last_ = key("lastStep", Qt::Key_End, [this] { goToStep(steps_.size()); });
     const auto nextHand = [this](int by) {
         const int rows = filter_->rowCount();
@@ -183,8 +183,8 @@ void ReplayWindow::createKeys() {
     };
     previousHand_ = key("previousHand", Qt::Key_PageUp, [nextHand] { nextHand(-1); });
     nextHand_ = key("nextHand", Qt::Key_PageDown, [nextHand] { nextHand(1); });
-    const std::array<QAction*, 6> order = {first_, streetBack_, back_, forward_, streetForward_,
-                                           last_};
+    const std::array<QAction*, 6> order = {first_,   streetBack_,    back_,
+                                           forward_, streetForward_, last_};
     for (std::size_t i = 0; i < order.size(); ++i) {
         buttons_[i].second = order[i];
         buttons_[i].first->setObjectName(order[i]->objectName() + QStringLiteral("Button"));
@@ -279,8 +279,7 @@ void ReplayWindow::readingEnded(const QString& failure, bool cut) {
     reading_ = false;
     readFailure_ = failure;
     cut_ = cut;
-    if (handRow_ < 0 && !model_->hands().empty())
-        list_->setCurrentIndex(filter_->index(0, 0));
+    if (handRow_ < 0 && !model_->hands().empty()) list_->setCurrentIndex(filter_->index(0, 0));
     showStatus();
     Q_EMIT loaded();
 }
@@ -289,15 +288,15 @@ void ReplayWindow::showStatus() {
     QString text;
     const int hands = static_cast<int>(model_->hands().size());
     if (reading_)
-        text = tr("Reading… %n hand(s)", nullptr, hands);
+        text = tr("Reading… hands so far: %1").arg(hands);
     else if (!readFailure_.isEmpty())
         text = tr("Cannot read %1: %2").arg(source_, readFailure_);
     else if (hands == 0)
         text = tr("No hand found");
     else {
-        text = tr("%n hand(s) read", nullptr, hands - model_->refused());
-        if (model_->refused() > 0)
-            text += QStringLiteral(", ") + tr("%n refused (shown in red)", nullptr, model_->refused());
+        text = tr("Hands read: %1, refused: %2 (in red)")
+                   .arg(hands - model_->refused())
+                   .arg(model_->refused());
         if (cut_) text += QStringLiteral("; ") + tr("only the first hands are listed");
     }
     statusBar()->showMessage(text);
@@ -369,8 +368,8 @@ void ReplayWindow::goToStep(std::size_t step) {
 }
 
 void ReplayWindow::showStep() {
-    const QString title = hand_ ? tr("Hand %1").arg(QString::fromStdString(hand_->number))
-                                : tr("Hand history");
+    const QString title =
+        hand_ ? tr("Hand %1").arg(QString::fromStdString(hand_->number)) : tr("Hand history");
     setWindowTitle(QStringLiteral("%1 – %2 – %3").arg(title, tr("Replay"), kApplicationTitle));
     for (auto& [button, action] : buttons_) button->setEnabled(hand_ != nullptr);
     if (!hand_) {
@@ -446,13 +445,13 @@ QString opponentsText(const history::PlayedHand& hand, std::size_t street,
         const history::SeatedPlayer& player = hand.players[static_cast<std::size_t>(p)];
         const QString name = QString::fromStdString(player.name);
         if (player.cards) {
-            against << QStringLiteral("%1 %2").arg(name, cardsText(*player.cards));
+            against << QStringLiteral("%1 (%2)").arg(name, cardsText(*player.cards));
             continue;
         }
         const double share =
             ranges.topPercent[static_cast<std::size_t>(history::preflopLine(hand, p))];
-        against << (share >= 100 ? ReplayWindow::tr("%1 any two cards").arg(name)
-                                 : ReplayWindow::tr("%1 top %2%").arg(name).arg(share));
+        against << (share >= 100 ? ReplayWindow::tr("%1 (any two cards)").arg(name)
+                                 : ReplayWindow::tr("%1 (top %2%)").arg(name).arg(share));
     }
     return against.join(QStringLiteral(", "));
 }
@@ -494,15 +493,16 @@ void ReplayWindow::showEquities() {
     }
     QString caption;
     if (allInEv_)
-        caption = tr("All in on the %1 with %2 equity: all-in EV %3, won %4 (%5 against the EV)")
-                      .arg(streetName(allInEv_->street).toLower(),
-                           percentText(100 * allInEv_->heroEquity, decimalSeparator_),
-                           signedAmountText(*hand_, static_cast<history::Amount>(
-                                                        std::llround(allInEv_->heroEv))),
-                           signedAmountText(*hand_, allInEv_->heroNet),
-                           signedAmountText(*hand_, allInEv_->heroNet -
-                                                        static_cast<history::Amount>(
-                                                            std::llround(allInEv_->heroEv))));
+        caption =
+            tr("All in on the %1 with %2 equity: all-in EV %3, won %4 (%5 against the EV)")
+                .arg(streetName(allInEv_->street).toLower(),
+                     percentText(100 * allInEv_->heroEquity, decimalSeparator_),
+                     signedAmountText(*hand_,
+                                      static_cast<history::Amount>(std::llround(allInEv_->heroEv))),
+                     signedAmountText(*hand_, allInEv_->heroNet),
+                     signedAmountText(
+                         *hand_, allInEv_->heroNet -
+                                     static_cast<history::Amount>(std::llround(allInEv_->heroEv))));
     chart_->show(points, allInStreet, allInEv_ ? allInEv_->heroEquity : 0, caption);
 }
 

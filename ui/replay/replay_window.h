@@ -118,12 +118,12 @@ private:
     QAction* previousHand_ = nullptr;
     QAction* nextHand_ = nullptr;
 
-    QString source_;         // the file's name, or empty for pasted text
+    QString source_;  // the file's name, or empty for pasted text
     bool reading_ = false;
     QString readFailure_;
     bool cut_ = false;
 
-    int handRow_ = -1;  // of the model
+    int handRow_ = -1;                                 // of the model
     std::shared_ptr<const history::PlayedHand> hand_;  // a copy, shared with the count
     std::vector<ReplayStep> steps_;
     std::size_t step_ = 0;
