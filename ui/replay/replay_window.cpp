@@ -324,10 +324,10 @@ void ReplayWindow::showListedHand(int row) {
 void ReplayWindow::showAllInOnly(bool on) {
     if (allInOnly_->isChecked() != on) allInOnly_->setChecked(on);
     filter_->setFilterFixedString(on ? QStringLiteral("1") : QString());
-    if (handRow_ >= 0) {
-        const QModelIndex shown = filter_->mapFromSource(model_->index(handRow_, 0));
-        if (shown.isValid()) list_->setCurrentIndex(shown);
-    }
+    // The hand on show stays if the filter keeps it; else the first one kept.
+    const QModelIndex shown =
+        handRow_ >= 0 ? filter_->mapFromSource(model_->index(handRow_, 0)) : QModelIndex();
+    list_->setCurrentIndex(shown.isValid() ? shown : filter_->index(0, 0));
 }
 
 void ReplayWindow::showHand(int modelRow) {
