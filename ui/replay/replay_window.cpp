@@ -40,7 +40,8 @@ namespace {
 // of a percent or so, and never long.
 EquityOptions streetCountOptions() {
     EquityOptions options;
-    options.threads = std::max(1, QThread::idealThreadCount());
+    // One core stays the window's, so that stepping never waits on the count.
+    options.threads = std::max(1, QThread::idealThreadCount() - 1);
     options.automaticEnumerationDeals = 5'000'000;
     options.targetStandardError = 0.001;
     options.timeBudget = std::chrono::milliseconds(3000);
@@ -352,8 +353,8 @@ void ReplayWindow::showHand(int modelRow) {
     actions_->clear();
     for (const ReplayStep& step : steps_) actions_->addItem(stepText(*hand_, step));
     actions_->blockSignals(false);
-    // Straight to the hero's first decision would hide the blinds; the start shows all.
     showStep();
+    showChart();
     countEquities();
 }
 
@@ -420,6 +421,7 @@ void ReplayWindow::countEquities() {
                 equities_[street] = equity;
                 counted_[street] = true;
                 showEquities();
+                showChart();
                 Q_EMIT equityCounted();
             });
         }
@@ -428,6 +430,7 @@ void ReplayWindow::countEquities() {
             post([this, ev] {
                 allInEv_ = ev;
                 showEquities();
+                showChart();
                 Q_EMIT equityCounted();
             });
         }
@@ -485,6 +488,11 @@ void ReplayWindow::showEquities() {
     else
         price_->clear();
 
+}
+
+// Only when the hand or a figure changes: the chart is slow to lay out anew.
+void ReplayWindow::showChart() {
+    if (!hand_) return;
     std::vector<EquityChartPoint> points;
     std::optional<int> allInStreet;
     for (std::size_t s = 0; s < hand_->streets.size(); ++s) {
@@ -494,8 +502,8 @@ void ReplayWindow::showEquities() {
     QString caption;
     if (allInEv_)
         caption =
-            tr("All in on the %1 with %2 equity: all-in EV %3, won %4 (%5 against the EV)")
-                .arg(streetName(allInEv_->street).toLower(),
+            tr("All in, %1: equity %2, all-in EV %3, won %4 (%5 against the EV)")
+                .arg(streetName(allInEv_->street),
                      percentText(100 * allInEv_->heroEquity, decimalSeparator_),
                      signedAmountText(*hand_,
                                       static_cast<history::Amount>(std::llround(allInEv_->heroEv))),

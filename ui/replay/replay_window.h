@@ -89,6 +89,7 @@ private:
     void showStep();
     void countEquities();
     void showEquities();
+    void showChart();
     void showStatus();
 
     AnalyseSpot analyse_;
