@@ -847,6 +847,14 @@ command line, without a window, use korvana-odds.</source>
         <source>won %1</source>
         <translation>выиграл %1</translation>
     </message>
+    <message>
+        <source>Main pot %1</source>
+        <translation>Основной банк %1</translation>
+    </message>
+    <message>
+        <source>Side pot %1: %2</source>
+        <translation>Побочный банк %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::ReplayWindow</name>

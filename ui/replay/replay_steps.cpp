@@ -106,6 +106,7 @@ TableAtStep tableAt(const PlayedHand& hand, const std::vector<ReplayStep>& steps
     if (current.street < hand.streets.size()) table.board = hand.streets[current.street].board;
     if (current.kind == StepKind::Payout) table.board = hand.board;
     const bool reveal = step >= revealStep(hand, steps);
+    table.splitPots = reveal && hand.pots.size() > 1 && current.kind != StepKind::Payout;
     for (std::size_t p = 0; p < hand.players.size(); ++p)
         table.seats[p].cardsShown =
             hand.players[p].cards && (static_cast<int>(p) == hand.hero || reveal);

@@ -38,6 +38,9 @@ struct TableAtStep {
     history::Amount pot = 0;        // in the middle, the bets in front not included
     std::vector<SeatAtStep> seats;  // by player index
     int acting = -1;                // the player whose action the step is
+    // Once nobody can act again and the money lies in a main pot and side
+    // pots: the pot is shown as those (PlayedHand::pots).
+    bool splitPots = false;
     // The hero's decision facing a bet that this step is, as an index into
     // PlayedHand::decisions.
     std::optional<std::size_t> decision;

@@ -85,8 +85,15 @@ void ReplayTable::paintEvent(QPaintEvent*) {
     }
     painter.setFont(baseFont);
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(centre.x() - 150, centre.y() + 10, 300, 22), Qt::AlignCenter,
-                     tr("Pot %1").arg(amountText(*hand_, table_.pot)));
+    QString pot = tr("Pot %1").arg(amountText(*hand_, table_.pot));
+    if (table_.splitPots) {
+        pot = tr("Main pot %1").arg(amountText(*hand_, hand_->pots.front().amount));
+        for (std::size_t i = 1; i < hand_->pots.size(); ++i)
+            pot += QStringLiteral("\n") +
+                   tr("Side pot %1: %2").arg(i).arg(amountText(*hand_, hand_->pots[i].amount));
+    }
+    painter.drawText(QRectF(centre.x() - 150, centre.y() + 10, 300, 60),
+                     Qt::AlignHCenter | Qt::AlignTop, pot);
 
     const std::size_t count = hand_->players.size();
     const int hero = hand_->hero >= 0 ? hand_->hero : 0;

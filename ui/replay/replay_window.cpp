@@ -487,7 +487,6 @@ void ReplayWindow::showEquities() {
                                   decimalSeparator_));
     else
         price_->clear();
-
 }
 
 // Only when the hand or a figure changes: the chart is slow to lay out anew.
