@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "history/history_reader.h"
+#include "history/table_at_step.h"
 #include "tests/history/hand_generator.h"
 #include "tests/history/played_hands.h"
 
@@ -62,6 +63,49 @@ TEST(HistoryReader, RandomHandsMatchTheirTruth) {
     }
 }
 
+// Hands with a line dropped, doubled, swapped or a digit changed: each is
+// read or refused, and every hand read still adds up.
+TEST(HistoryReader, DamagedHandsAreReadOrRefusedAndWhatIsReadAddsUp) {
+    std::mt19937_64 random(3535);
+    std::string file;
+    for (int number = 1; number <= 300; ++number) {
+        std::vector<std::string> lines;
+        std::istringstream text(test::generateHand(random, number).text);
+        for (std::string line; std::getline(text, line);) lines.push_back(line);
+        const std::size_t a = 1 + random() % (lines.size() - 1),
+                          b = 1 + random() % (lines.size() - 1);
+        switch (random() % 4) {
+            case 0: lines.erase(lines.begin() + static_cast<long>(a)); break;
+            case 1: lines.insert(lines.begin() + static_cast<long>(a), lines[a]); break;
+            case 2: std::swap(lines[a], lines[b]); break;
+            default:
+                for (char& c : lines[a])
+                    if (c >= '1' && c <= '8') {
+                        ++c;
+                        break;
+                    }
+        }
+        for (const std::string& line : lines) file += line + "\n";
+    }
+    const auto hands = readAll(file);
+    EXPECT_EQ(hands.size(), 300u);
+    int read = 0;
+    for (const ReadHand& hand : hands) {
+        const auto* played = std::get_if<PlayedHand>(&hand);
+        if (!played) continue;
+        ++read;
+        Amount put = 0, collected = 0, inPots = 0;
+        for (const SeatedPlayer& player : played->players)
+            put += player.put, collected += player.collected;
+        for (const Pot& pot : played->pots) inPots += pot.amount;
+        EXPECT_EQ(put, played->totalPot);
+        EXPECT_EQ(inPots, put);
+        EXPECT_EQ(collected + played->rake, put);
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_LT(read, 300);
+}
+
 TEST(HistoryReader, WorksOutTheSidePotHand) {
     const auto hands = readAll(test::kSidePotHand);
     ASSERT_EQ(hands.size(), 1u);
@@ -90,6 +134,21 @@ TEST(HistoryReader, WorksOutTheSidePotHand) {
     EXPECT_EQ(hand.decisions[1].pot, 1580);
     ASSERT_TRUE(hand.allIn);
     EXPECT_EQ(hand.allIn->street, history::Street::Flop);
+    // Steps: the blinds alone, then the flop's bet, call and raise.
+    struct Step {
+        std::size_t street, actions;
+        Amount middle;
+        std::vector<Amount> behind, inFront;
+    };
+    for (const Step& step : {Step{0, 2, 0, {995, 390, 2000}, {5, 10, 0}},
+                             Step{1, 3, 270, {710, 110, 1000}, {200, 200, 910}}}) {
+        const TableAtStep table = tableAt(hand, step.street, step.actions);
+        EXPECT_EQ(table.middle, step.middle);
+        for (std::size_t p = 0; p < 3; ++p) {
+            EXPECT_EQ(table.seats[p].behind, step.behind[p]) << step.street << " " << p;
+            EXPECT_EQ(table.seats[p].inFront, step.inFront[p]) << step.street << " " << p;
+        }
+    }
 }
 
 std::string changed(std::string text, std::string_view find, std::string_view to) {

@@ -61,5 +61,17 @@ TEST(OddsHistory, JsonGivesOneObjectPerHandAndRefusalsInPlace) {
         EXPECT_NE(hand.find(piece), std::string::npos) << piece;
 }
 
+// A name from the file reaches the terminal without the control characters
+// that would make it obey.
+TEST(OddsHistory, NamesAreShownWithoutTheirControlCharacters) {
+    std::string hand = kHand;
+    hand.replace(hand.find("Иван: calls $0.60"), std::string("Иван").size(), "Ivan\x1b[2J");
+    const Outcome outcome = run({"--history", "-", "--json"}, {}, hand);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(outcome.err.find("Ivan\xEF\xBF\xBD[2J has no seat"), std::string::npos)
+        << outcome.err;
+}
+
 }  // namespace
 }  // namespace korvana

@@ -91,7 +91,7 @@ public:
 
     void refused(const HandRefusal& refusal) {
         ++totals_.refused;
-        const std::string reason = refusalText(refusal, request_.language);
+        const std::string reason = printable(refusalText(refusal, request_.language));
         const std::string number = printable(refusal.hand);
         err_ << "korvana-odds: "
              << fillIn(phrase(request_.language, Phrase::HistoryRefused),
@@ -124,7 +124,7 @@ private:
         EquityOptions options;
         options.threads = request_.threads;
         options.targetStandardError = 0.001;
-        options.timeBudget = std::chrono::seconds(2);
+        options.timeBudget = std::chrono::seconds(1);
         return options;
     }
 
