@@ -644,6 +644,53 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>korvana::ui::EquityChartsWindow</name>
+    <message>
+        <source>Counting…</source>
+        <translation>Подсчёт…</translation>
+    </message>
+    <message>
+        <source>Your equity against the range</source>
+        <translation>Ваша доля банка против диапазона</translation>
+    </message>
+    <message>
+        <source>Your equity by the next card (now %1%); outs highlighted</source>
+        <translation>Ваша доля банка по следующей карте (сейчас %1%); ауты выделены</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Трефы</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Бубны</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Червы</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Пики</translation>
+    </message>
+    <message>
+        <source>Your equity against each hand of the range, best for you first</source>
+        <translation>Ваша доля банка против каждой руки диапазона, от лучшей для вас</translation>
+    </message>
+    <message>
+        <source>Share of the range</source>
+        <translation>Доля диапазона</translation>
+    </message>
+    <message>
+        <source>Your equity</source>
+        <translation>Ваша доля банка</translation>
+    </message>
+    <message>
+        <source>Hands of the range left beside your cards and the board: %1.</source>
+        <translation>Рук диапазона, оставшихся при ваших картах и борде: %1.</translation>
+    </message>
+</context>
+<context>
     <name>korvana::ui::EquityLegend</name>
     <message>
         <source>Your equity against the hand</source>
@@ -791,6 +838,14 @@ command line, without a window, use korvana-odds.</source>
         <source>A call of %1 into a pot of %2 must win back at least %3% of the pot in the long run to pay: call / (pot + call). Your hand&apos;s equity is its share of the pot over all deals, ties split.</source>
         <translation>Колл %1 в банк %2 окупается в долгой игре, если рука забирает не меньше %3% банка: колл / (банк + колл). Доля банка вашей руки — её доля по всем раздачам, с делёжом банка при ничьей.</translation>
     </message>
+    <message>
+        <source>%1 or %2?</source>
+        <translation>%1 или %2?</translation>
+    </message>
+    <message>
+        <source>A comma before three digits may separate thousands or decimals: type %1 or %2</source>
+        <translation>Запятая перед тремя цифрами может отделять тысячи или дробную часть: введите %1 или %2</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridDialog</name>
@@ -809,6 +864,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>Choose your two cards to see your equity against each hand.</source>
         <translation>Выберите свои две карты, чтобы увидеть долю банка против каждой руки.</translation>
+    </message>
+    <message>
+        <source>Charts…</source>
+        <translation>Графики…</translation>
+    </message>
+    <message>
+        <source>Your equity by the next card and against each hand of the range</source>
+        <translation>Ваша доля банка по следующей карте и против каждой руки диапазона</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,29 @@ std::optional<std::vector<PocketCards>> DealPlan::someRangedDeal(std::uint64_t e
     return held;
 }
 
+std::optional<std::vector<PocketCards>> DealPlan::everyRangedDeal(size_t most,
+                                                                  std::uint64_t effort) const {
+    const size_t ranged = rangedCount();
+    std::vector<PocketCards> every, held(ranged);
+    size_t deals = 0;
+    const auto add = [&](auto& self, size_t from, CardMask used) -> bool {
+        if (from == ranged) {
+            if (deals++ == most) return false;
+            every.insert(every.end(), held.begin(), held.end());
+            return true;
+        }
+        for (const PocketCards& hand : opponents[from].hands) {
+            if (effort-- == 0) return false;
+            if ((hand.mask() & used) != 0) continue;
+            held[from] = hand;
+            if (!self(self, from + 1, used | hand.mask())) return false;
+        }
+        return true;
+    };
+    if (!add(add, 0, 0)) return std::nullopt;
+    return every;
+}
+
 double DealPlan::dealsAtMost() const {
     double ways = static_cast<double>(chooseCards(static_cast<int>(deck.size()), boardToCome));
     for (const Opponent& opponent : opponents) ways *= static_cast<double>(opponent.hands.size());

@@ -59,6 +59,11 @@ struct DealPlan {
     // empty when there is none, nullopt when the search gave up after
     // 'effort' steps.
     std::optional<std::vector<PocketCards>> someRangedDeal(std::uint64_t effort) const;
+    // Every ranged deal, rangedCount() hands each, in the order of
+    // 'opponents', one deal after the other; nullopt when there are more than
+    // 'most' or the search gave up after 'effort' steps.
+    std::optional<std::vector<PocketCards>> everyRangedDeal(size_t most,
+                                                            std::uint64_t effort) const;
     // The opponents with a range narrower than any two cards come first in
     // 'opponents'; this many.
     size_t rangedCount() const;

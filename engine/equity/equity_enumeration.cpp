@@ -5,6 +5,7 @@
 #include <numeric>
 #include <span>
 
+#include "engine/equity/showdown.h"
 #include "engine/evaluator/sorted_hands.h"
 
 namespace korvana {
@@ -146,13 +147,10 @@ private:
         if (boards == maybeFlush) return;
         PartialHand someBoard = plan_.board;  // any board of the task: its ranks are what count
         for (const auto& choices : steps_) someBoard = someBoard + choices.front().cards;
-        const HandRank hero = evaluator_.rankWithoutFlush(someBoard + plan_.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rankWithoutFlush(someBoard + known.cards), known.player, best,
-                   sharing);
-        tally_.add(sharing, hero.category(), boards - maybeFlush);
+        const Showdown showdown = Showdown::ofKnownHands(
+            plan_, someBoard,
+            [this](const PartialHand& seven) { return evaluator_.rankWithoutFlush(seven); });
+        tally_.add(showdown.sharing, showdown.hero.category(), boards - maybeFlush);
     }
 
     // Shows down the boards from this step on that bring some suit the cards
@@ -177,23 +175,15 @@ private:
     }
 
     void knownHandsShowdown(const PartialHand& board) {
-        const HandRank hero = evaluator_.rank(board + plan_.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
-        tally_.add(sharing, hero.category(), 1);
+        const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
+        tally_.add(showdown.sharing, showdown.hero.category(), 1);
     }
 
     // Every deal of the opponents' hands on one complete board; boardCards
     // are the cards that came to it (the given ones are in no hand).
     void showdowns(const PartialHand& board, CardMask boardCards) {
-        const HandRank hero = evaluator_.rank(board + plan_.hero);
-        heroCategory_ = hero.category();
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        for (const auto& known : plan_.knownOpponents)
-            settle(evaluator_.rank(board + known.cards), known.player, best, sharing);
+        const Showdown showdown = Showdown::ofKnownHands(plan_, board, evaluator_);
+        heroCategory_ = showdown.hero.category();
         ranks_.setBoard(board, boardCards | plan_.boardCards);
         for (size_t i = 0; i < listed_; ++i) {
             const auto& hands = plan_.opponents[i].hands;
@@ -218,19 +208,12 @@ private:
             sortedLast_.set(lastHands_, lastRanks_);
         }
         available_ = deckCards_ & ~boardCards;
-        deal(0, 0, best, sharing);
+        deal(0, 0, showdown);
     }
 
-    static void settle(HandRank rank, int player, HandRank& best, PlayerSet& sharing) {
-        if (rank > best) {
-            best = rank;
-            sharing = PlayerSet::only(player);
-        } else if (rank == best) {
-            sharing = sharing.with(player);
-        }
-    }
-
-    void deal(size_t level, CardMask used, HandRank best, PlayerSet sharing) {
+    void deal(size_t level, CardMask used, const Showdown& shown) {
+        const HandRank best = shown.best;
+        const PlayerSet sharing = shown.sharing;
         const int player = plan_.opponents[level].player;
         const bool last = level + 1 == plan_.opponents.size();
         if (last) {
@@ -258,10 +241,9 @@ private:
         const RankedHands& hands = onBoard_[level];
         for (size_t h = 0; h < hands.cards.size(); ++h) {
             if ((hands.cards[h] & used) != 0) continue;
-            HandRank nextBest = best;
-            PlayerSet nextSharing = sharing;
-            settle(HandRank{hands.ranks[h]}, player, nextBest, nextSharing);
-            deal(level + 1, used | hands.cards[h], nextBest, nextSharing);
+            Showdown next = shown;
+            next.show(HandRank{hands.ranks[h]}, player);
+            deal(level + 1, used | hands.cards[h], next);
         }
     }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "engine/equity/showdown.h"
+
 namespace korvana {
 namespace {
 
@@ -28,8 +30,20 @@ constexpr size_t kListAtOnce = 128;  // ranges of at most this many hands are li
 constexpr size_t kMostJoined = 3;
 constexpr size_t kMostJoinedWays = 1 << 16;
 
+// The walk tries a whole new deal at every step, or, when the first draws
+// found almost none that fit (so that nearly every try is thrown away), at
+// every eighth, where the tries would cost more than they bring.
+constexpr int kFewestFittingFresh = kTrialDraws / 128;
+constexpr std::uint32_t kRareFreshDeals = 8;
+
 // The search for the walk's start gives up after this many steps.
 constexpr std::uint64_t kSearchEffort = 20'000'000;
+// Ranges with at most this many deals have them all listed instead of
+// walked (a few hundred kilobytes), as long as the listing takes at most so
+// many steps (a millisecond); finding out that there are more costs a fraction
+// of that.
+constexpr size_t kMostListedDeals = 1 << 12;
+constexpr std::uint64_t kListingEffort = 1'000'000;
 
 // Spreads the bits of a number over the whole word, so that neighbouring
 // block numbers seed unrelated generators.
@@ -150,12 +164,24 @@ DealSampler::DealSampler(const DealPlan& plan)
         fitting += g == groups_.size() ? 1 : 0;
     }
     if (fitting >= kFewestFitting) return;
+    if (auto every = plan.everyRangedDeal(kMostListedDeals, kListingEffort)) {
+        anyDeal_ = !every->empty();
+        DrawGroup all{0, ranged_, std::move(*every), {}};
+        for (size_t way = 0; way < all.hands.size(); way += ranged_) {
+            CardMask cards = 0;
+            for (size_t i = way; i < way + ranged_; ++i) cards |= all.hands[i].mask();
+            all.cards.push_back(cards);
+        }
+        groups_ = {std::move(all)};
+        return;
+    }
     const auto start = plan.someRangedDeal(kSearchEffort);
     // A search that gave up leaves the draws, which find what deals there are.
     if (!start) return;
     anyDeal_ = !start->empty();
     walk_ = anyDeal_;
     start_ = *start;
+    freshDealEvery_ = fitting >= kFewestFittingFresh ? 1 : kRareFreshDeals;
 }
 
 namespace {
@@ -171,6 +197,32 @@ std::uint32_t fitting(const std::vector<CardMask>& hands, CardMask cards, std::u
 }
 
 }  // namespace
+
+void DealSampler::walkOn(Draw& draw, Held& held, Scratch& scratch) const {
+    redrawTwo(draw, held, scratch);
+    if (--held.untilFreshDeal > 0) return;
+    held.untilFreshDeal = freshDealEvery_;
+    tryFreshDeal(draw, held);
+}
+
+void DealSampler::tryFreshDeal(Draw& draw, Held& held) const {
+    std::array<std::uint32_t, kMaxOpponents> ways{};
+    CardMask used = 0;
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        ways[g] = draw.below(static_cast<std::uint32_t>(groups_[g].cards.size()));
+        if ((groups_[g].cards[ways[g]] & used) != 0) return;
+        used |= groups_[g].cards[ways[g]];
+    }
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        const DrawGroup& group = groups_[g];
+        for (size_t k = 0; k < group.players; ++k) {
+            const PocketCards& hand = group.hands[ways[g] * group.players + k];
+            held.hands[group.first + k] = hand;
+            held.masks[group.first + k] = hand.mask();
+        }
+    }
+    held.used = used;
+}
 
 void DealSampler::redrawTwo(Draw& draw, Held& held, Scratch& scratch) const {
     const auto i = draw.below(static_cast<std::uint32_t>(ranged_));
@@ -237,12 +289,12 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
             used |= walked.masks[i];
         }
         for (size_t step = 0; step < kStepsBeforeFirstDeal * ranged; ++step)
-            redrawTwo(draw, walked, scratch);
+            walkOn(draw, walked, scratch);
     }
 
     for (std::uint64_t n = 0; n < deals; ++n) {
         if (walk_) {
-            redrawTwo(draw, walked, scratch);
+            walkOn(draw, walked, scratch);
             if (n % kDealsPerBatch == 0) {
                 tally.addBatch(batch);
                 batch = {};
@@ -311,23 +363,11 @@ EquityTally DealSampler::block(std::uint64_t seed, std::uint64_t block, std::uin
         PartialHand board = plan.board;
         for (int i = 0; i < plan.boardToCome; ++i) board = board.plus(next());
 
-        const HandRank hero = evaluator.rank(board + plan.hero);
-        HandRank best = hero;
-        PlayerSet sharing = PlayerSet::only(0);
-        const auto settle = [&](HandRank rank, int player) {
-            if (rank > best) {
-                best = rank;
-                sharing = PlayerSet::only(player);
-            } else if (rank == best) {
-                sharing = sharing.with(player);
-            }
-        };
-        for (const auto& known : plan.knownOpponents)
-            settle(evaluator.rank(board + known.cards), known.player);
+        Showdown showdown = Showdown::ofKnownHands(plan, board, evaluator);
         for (size_t i = 0; i < plan.opponents.size(); ++i)
-            settle(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
-                   plan.opponents[i].player);
-        (walk_ ? batch : tally).add(sharing, hero.category(), 1);
+            showdown.show(evaluator.rank(board.plus(held[i].low).plus(held[i].high)),
+                          plan.opponents[i].player);
+        (walk_ ? batch : tally).add(showdown.sharing, showdown.hero.category(), 1);
     }
     tally.addBatch(batch);
     return tally;

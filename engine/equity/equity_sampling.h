@@ -19,14 +19,25 @@ inline constexpr std::uint64_t kDealsPerBlock = 4096;
 // Opponents on ranges get their hands drawn together, drawn again when two
 // share a card, as long as that mostly works. Up to three at a time are drawn
 // from every way to give them hands that share no card, which throws far
-// fewer draws away when ranges overlap. Narrow ranges that overlap
-// (nine players on the same few hands) would still throw nearly every draw away:
-// their hands then walk from one deal to the next, two players' hands
-// redrawn together among those that fit the others' (two, not one: six
-// players holding the only twelve cards of their ranges could not change
-// a single hand). Each step leaves every deal of the ranges equally likely,
-// so the walk, started from one deal and run for a while, draws them all
-// equally often.
+// fewer draws away when ranges overlap.
+//
+// Narrow ranges that overlap (nine players on the same few hands) would
+// still throw nearly every draw away. When their deals are few, they are all
+// listed, and each deal is drawn from the list, independent of the last.
+// Otherwise the hands walk from one deal to the next, each step two moves:
+// - two players' hands redrawn together among those that fit the others'
+//   (two, not one: six players holding the only twelve cards of their
+//   ranges could not change a single hand);
+// - then, at every step (every eighth where hardly any draw fits), a whole
+//   new deal drawn as above, kept when no two hands share a card, else the
+//   walk stays where it is.
+// Either move is as likely to lead from one deal to another as back, so each
+// keeps every deal equally likely. Moving two hands cannot reach every deal:
+// ranges whose only deals differ in three hands at once (AhAd KhKd QhQd
+// against AdKh KdQh QdAh) never turn one into the other. The new deal can be
+// any deal, whatever the walk holds now, so from wherever it stands the walk
+// reaches every deal within a round of eight steps, and, run for a while,
+// draws each equally often.
 class DealSampler {
 public:
     explicit DealSampler(const DealPlan& plan);
@@ -49,16 +60,21 @@ private:
         std::array<PocketCards, kMaxOpponents> hands{};
         std::array<CardMask, kMaxOpponents> masks{};  // of the ranged hands
         CardMask used = 0;                            // every ranged hand's cards
+        std::uint32_t untilFreshDeal = 1;             // steps of the walk
     };
+    // One step of the walk: the two moves below.
+    void walkOn(Draw& draw, Held& held, Scratch& scratch) const;
     // Redraws two ranged opponents' hands together among the hands that fit
     // the others' cards.
     void redrawTwo(Draw& draw, Held& held, Scratch& scratch) const;
+    // Draws every ranged hand anew, and keeps the deal if it is one.
+    void tryFreshDeal(Draw& draw, Held& held) const;
 
     // Ranged opponents next to each other whose hands are drawn at once,
     // from every way to give them hands that share no card.
     struct DrawGroup {
         size_t first = 0;                // the first one's place among the opponents
-        size_t players = 1;              // 1 to 3
+        size_t players = 1;              // 1 to 3, or every ranged one when all deals are listed
         std::vector<PocketCards> hands;  // 'players' hands per way, in order
         std::vector<CardMask> cards;     // of each way
     };
@@ -68,6 +84,7 @@ private:
     size_t ranged_ = 0;
     std::vector<DrawGroup> groups_;
     bool walk_ = false;
+    std::uint32_t freshDealEvery_ = 1;  // steps of the walk
     bool anyDeal_ = true;
     std::vector<PocketCards> start_;  // where the walk starts from
     CardMask deckCards_ = 0;

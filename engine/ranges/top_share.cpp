@@ -37,7 +37,10 @@ std::optional<std::variant<std::vector<PocketCards>, RangeError::Problem>> readT
     double percent = 0;
     const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), percent,
                                               std::chars_format::fixed);
-    if (error != std::errc() || end != piece.data() + piece.size()) return std::nullopt;
+    if (end != piece.data() + piece.size()) return std::nullopt;
+    // Written as a share, only too small or too large for a number.
+    if (error == std::errc::result_out_of_range) return RangeError::Problem::ShareOutOfRange;
+    if (error != std::errc()) return std::nullopt;
     if (!(percent > 0.0 && percent <= 100.0)) return RangeError::Problem::ShareOutOfRange;
     std::vector<PocketCards> hands;
     for (const StartingHand& hand : topStartingHands(percent)) {

@@ -3,6 +3,7 @@
 // pot of P risks C to win P + C, so it pays in the long run when the hand's
 // equity (its share of the pot over all deals) is at least C / (P + C).
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvana {
@@ -21,7 +22,18 @@ bool callPays(double equity, double needed);
 
 // An amount as a player types it: digits with one decimal point or comma
 // ("150", "2.5", "2,5"), blanks around it allowed. nullopt for anything else,
-// a negative amount included.
+// a negative amount included, and for a comma that may separate thousands
+// as well as decimals (see commaReadings).
 std::optional<double> readChips(std::string_view text);
+
+// "1,000" is a thousand where a comma separates thousands, and one where it
+// separates decimals: a comma after one to three digits and before exactly
+// three has both readings, and the player must choose. The two ways to
+// write the amount plainly, nullopt when the text has no such comma.
+struct CommaReadings {
+    std::string thousands;  // "1000"
+    std::string decimal;    // "1.000"
+};
+std::optional<CommaReadings> commaReadings(std::string_view text);
 
 }  // namespace korvana

@@ -46,6 +46,7 @@ enum class Phrase {
     Outs,  // %1 the number of outs
     // What a range holds on the board (korvana-odds --range-hits).
     RangeHitsHeading,  // %1 the range as given, %2 its combinations left
+    RangeHitsNone,     // %1 the range as given
     FlushDraw,
     OpenEndedDraw,
     Gutshot,
@@ -70,12 +71,17 @@ enum class Phrase {
     PotOdds,  // %1 the call, %2 the pot, %3 the equity needed, %4 the hand's, %5 the verdict
     CallPays,
     CallDoesNotPay,
+    // korvana-odds --next-card and --distribution.
+    NextCardHeading,      // %1 the equity now
+    DistributionHeading,  // %1 the number of hands
     // korvana-odds' usage errors.
-    UsageUnknownOption,   // %1 the argument
-    UsageNeedsValue,      // %1 the option
-    UsageTakesNoValue,    // %1 the option
-    UsageBadValue,        // %1 the option, %2 what its value must be, %3 the value given
-    UsageNeedsOpponents,  // %1 the option
+    UsageUnknownOption,         // %1 the argument
+    UsageNeedsValue,            // %1 the option
+    UsageTakesNoValue,          // %1 the option
+    UsageBadValue,              // %1 the option, %2 what its value must be, %3 the value given
+    UsageNeedsOpponents,        // %1 the option
+    UsageNeedsOpponentsOrHits,  // %1 the option
+    UsageCommaReadings,         // %1 the option, %2 the value, %3 read as thousands, %4 as decimals
     UsagePotWithCall,
     UsageBatchWithCards,
     UsageUnknownRound,     // %1 the value given

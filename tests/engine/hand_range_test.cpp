@@ -91,6 +91,10 @@ TEST(HandRange, ErrorsNameTheBadPiece) {
         {"0%", {Problem::ShareOutOfRange, "0%"}},
         {"QQ, top 100.5%", {Problem::ShareOutOfRange, "top 100.5%"}},
         {"top x%", {Problem::UnknownText, "top x%"}},
+        {"0." + std::string(400, '0') + "1%",
+         {Problem::ShareOutOfRange, "0." + std::string(400, '0') + "1%"}},
+        {"1" + std::string(400, '0') + "%",
+         {Problem::ShareOutOfRange, "1" + std::string(400, '0') + "%"}},
         {afterBlanks(kMaxRangeCharacters - 3, "AK\xff"), {Problem::UnknownText, "AK\xff"}},
         {afterBlanks(kMaxRangeCharacters - 2, "AK\xff"), {Problem::TooLong, ""}},
     };

@@ -27,6 +27,9 @@ TEST(PotOdds, ChipsAsTyped) {
         {"inf", std::nullopt},
         {".", std::nullopt},
         {"12 000", std::nullopt},
+        {"1,000", std::nullopt},  // a thousand, or one?
+        {"1234,567", 1234.567},   // not thousands
+        {"1,5000", 1.5},
     };
     for (const auto& [text, value] : rows) EXPECT_EQ(readChips(text), value) << text;
 }

@@ -57,6 +57,12 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
          {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #",
           "korvana-odds: line 4: unknown card code '\\u200b' in 'Ah\\u200b'"}},
         {{"-"}, "", 0, {}, {}},
+        // The longest line a table may take, and one byte more.
+        {{"-"},
+         "Kh Ah" + std::string(507, ' ') + "\nKh Ah" + std::string(508, ' ') + "\n",
+         2,
+         {kKhAhLine},
+         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #"}},
         {{"--batch", "Ah"}, "Kh\n", 2, {}, {"korvana-odds: with - or --batch the tables come"}},
     };
     for (const auto& c : cases) {
@@ -95,6 +101,12 @@ TEST(OddsBatch, JsonLinesAreTheSingleTableObjectsOnePerTable) {
             numbered(4, run({"--json", "--round", "river", "Th", "Jh", "Qh", "Kh", "2c"}).out) +
             "{\"line\": 5, \"error\": \"too many slots at '9c': a hand has at most seven\"}\n");
     EXPECT_EQ(linesOf(batch.err).size(), 2u);
+    // What a refused line quotes stays one valid JSON string.
+    EXPECT_EQ(run({"--json", "-"}, {}, "Ah \x7f\nKh\\\n").out,
+              "{\"line\": 1, \"error\": \"unknown card code '\\u007f' (rank 23456789TJQKA or 10, "
+              "then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)\"}\n"
+              "{\"line\": 2, \"error\": \"unknown card code '\\\\' in 'Kh\\\\' (rank "
+              "23456789TJQKA or 10, then suit cdhs or \u2663\u2666\u2665\u2660, e.g. Ah)\"}\n");
 }
 
 TEST(OddsBatch, BrokenOutputStopsTheBatch) {

@@ -139,6 +139,10 @@ TEST(OddsEquity, PotOddsFollowTheWinChances) {
          "",
          "Шансы банка: колл 20 в банк 100 требует доли банка 16.67%; у вас 46.21%: колл "
          "окупается\n"},
+        // Each amount a number, their sum beyond one.
+        {{"--pot", std::string(308, '9'), "--call", std::string(308, '9'), "--json"},
+         "",
+         "\"needed_equity\": 0.5, "},
         {{"--json"},
          "",
          ", \"pot_odds\": {\"pot\": 100, \"call\": 20, \"needed_equity\": 0.16666666666666666, "
@@ -186,13 +190,34 @@ TEST(OddsEquity, RangeHitsInJsonAndText) {
                       "{\"flush_draw\": 0, \"open_ended\": 4, \"gutshot\": 0}}"),
         std::string::npos)
         << json.out;
-    const auto text = run({"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits", "QQ+, T9s"});
-    EXPECT_NE(text.out.find("Range QQ+, T9s on this board, 13 combinations:\n"), std::string::npos)
-        << text.out;
-    EXPECT_NE(text.out.find(" Open-ended straight draw     4   30.8%\n"), std::string::npos)
-        << text.out;
+    std::string longRange = "QQ+,\tT9s";
+    while (longRange.size() < 9'990) longRange += ", AK";
+    const struct {
+        std::vector<std::string> more;
+        std::string expected;
+        bool shares = true;  // rows of the range's shares follow
+    } rows[] = {
+        {{"QQ+, T9s"}, "\nRange QQ+, T9s on this board, 13 combinations:\n"},
+        {{"QQ+, T9s"}, " Open-ended straight draw     4   30.8%\n"},
+        {{"QQ+, T9s", "--dead", "Qh"}, "\nRange QQ+, T9s on this board, 11 combinations:\n"},
+        // The heading as short and as safe as an opponent's name.
+        {{longRange},
+         "\nRange QQ+,\\tT9s, AK, AK, AK, AK, AK, AK, AK, \u2026 on this board, 22 "
+         "combinations:\n"},
+        // Said once, with no rows of nothing.
+        {{"AhKh, QsQd"},
+         "\nRange AhKh, QsQd on this board: the known cards leave none of its combinations\n",
+         false},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"Ah", "Kd", "Qs", "Jc", "2h", "--range-hits"};
+        args.insert(args.end(), row.more.begin(), row.more.end());
+        const auto text = run(args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_NE(text.out.find(row.expected), std::string::npos) << text.out;
+        EXPECT_EQ(text.out.find('%') != std::string::npos, row.shares) << text.out;
+    }
 }
-
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
     struct Case {
         std::vector<std::string> args;
@@ -207,7 +232,10 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
          "--opponents needs a number of opponents from 1 to 9, not '10'"},
         {{"Ah", "Kh", "--opponents", "1", "--vs", "QQ", "--vs", "JJ"},
          "--opponents 1 is fewer than the 2 opponents given with --vs"},
-        {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs or --opponents"},
+        {{"Ah", "Kh", "--dead", "Qs"}, "option '--dead' needs --vs, --opponents or --range-hits"},
+        {{"Ah", "Kh", "--vs", "QdQc", "--pot", "1,000", "--call", "500"},
+         "--pot '1,000': a comma before three digits may separate thousands or decimals; write "
+         "1000 or 1.000"},
         {{"Ah", "Kh", "--vs", "random", "--dead", "Kh"}, "card 'Kh' is given twice"},
         {{"Ah", "--vs", "random"}, "win chances need both pocket cards"},
         {{"Ah", "Kh", "--vs", "AhAs"},

@@ -27,6 +27,8 @@ struct CommandRequest {
     int slotArguments = 0;
     // The first option that only means something with opponents.
     std::optional<std::string> equityDetail;
+    // The first that means something with opponents or range hits.
+    std::optional<std::string> knownCardsDetail;
 };
 
 }  // namespace korvana

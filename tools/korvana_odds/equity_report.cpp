@@ -203,6 +203,8 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
     if (const auto* error = std::get_if<EquityError>(&outcome))
         return problemText(*error, report, options.enumerationDealLimit);
     report.result = std::get<EquityResult>(std::move(outcome));
+    report.spot = std::move(spot);
+    report.options = options;
     if (report.result.deals == 0)
         return report.result.timeLimitReached
                    ? std::string(

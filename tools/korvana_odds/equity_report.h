@@ -28,6 +28,8 @@ struct EquityRequest {
     std::optional<int> threads;
     // --pot and --call: the price of a call, in chips; both or neither.
     std::optional<double> pot, call;
+    // --next-card and --distribution: the counts behind the figure.
+    bool nextCard = false, distribution = false;
 
     bool asked() const { return !vs.empty() || opponents.has_value(); }
 };
@@ -42,6 +44,9 @@ struct EquityReport {
     std::string hero;                        // "AhKh"
     std::vector<std::string> opponentHands;  // each opponent's hand or range as given
     bool boardsOnly = false;                 // every opponent's hand known: a deal is a board
+    // What was counted, and how: the counts behind the figure take the same.
+    EquitySpot spot;
+    EquityOptions options;
 };
 
 // Where a long run shows how far it has come, and how many threads it gets.

@@ -12,7 +12,7 @@ std::string jsonString(std::string_view text) {
         if (ch == '"' || ch == '\\') {
             quoted += '\\';
             quoted += ch;
-        } else if (byte < 0x20) {
+        } else if (byte < 0x20 || byte == 0x7f) {  // DEL too: it may steer a terminal
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", byte);
             quoted += escape;

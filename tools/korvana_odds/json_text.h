@@ -7,7 +7,8 @@
 
 namespace korvana {
 
-// A JSON string: quotes, backslashes and control characters escaped, UTF-8 as it is.
+// A JSON string: quotes, backslashes and control characters (DEL too) escaped,
+// UTF-8 as it is.
 std::string jsonString(std::string_view text);
 
 // A JSON number in the shortest form that reads back as the same double

@@ -81,7 +81,8 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, CommandReq
                 value = args[++i];
             }
             if (auto problem = option->read(value, request, language)) return UsageError{*problem};
-            if (option->needsOpponents && !request.equityDetail) request.equityDetail = name;
+            auto& detail = option->rangeHitsToo ? request.knownCardsDetail : request.equityDetail;
+            if (option->needsOpponents && !detail) detail = name;
             continue;
         }
         // After "--" a "-" is always a slot: the way to ask for an empty table.
@@ -90,6 +91,9 @@ std::optional<UsageError> parse(const std::vector<std::string>& args, CommandReq
     }
     if (request.equityDetail && !request.options.equity.asked())
         return say(Phrase::UsageNeedsOpponents, quoted(*request.equityDetail));
+    // Range hits leave dead cards out too.
+    if (request.knownCardsDetail && !request.options.equity.asked() && !request.options.rangeHits)
+        return say(Phrase::UsageNeedsOpponentsOrHits, quoted(*request.knownCardsDetail));
     if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
         return say(Phrase::UsagePotWithCall, "");
     // "-" alone is no table of one empty slot but the sign to read tables from

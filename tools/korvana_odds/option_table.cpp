@@ -141,7 +141,16 @@ Problem readMaxDeals(const std::string& value, CommandRequest& request, Language
     return std::nullopt;
 }
 
+// "1,000": a thousand, or one? Both readings are named, neither is taken.
+Problem commaProblem(std::string_view option, const std::string& value, Language language) {
+    const auto readings = commaReadings(value);
+    if (!readings) return std::nullopt;
+    return fillIn(phrase(language, Phrase::UsageCommaReadings),
+                  {option, quoted(value), readings->thousands, readings->decimal});
+}
+
 Problem readPot(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--pot", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips) return badValue("--pot", Phrase::ValuePot, value, language);
     request.options.equity.pot = *chips;
@@ -149,6 +158,7 @@ Problem readPot(const std::string& value, CommandRequest& request, Language lang
 }
 
 Problem readCall(const std::string& value, CommandRequest& request, Language language) {
+    if (auto problem = commaProblem("--call", value, language)) return problem;
     const auto chips = readChips(value);
     if (!chips || !(*chips > 0)) return badValue("--call", Phrase::ValueCall, value, language);
     request.options.equity.call = *chips;
@@ -181,6 +191,16 @@ Problem setAuto(const std::string&, CommandRequest& request, Language) {
 
 Problem setNoAuto(const std::string&, CommandRequest& request, Language) {
     request.autoSwitch = false;
+    return std::nullopt;
+}
+
+Problem setNextCard(const std::string&, CommandRequest& request, Language) {
+    request.options.equity.nextCard = true;
+    return std::nullopt;
+}
+
+Problem setDistribution(const std::string&, CommandRequest& request, Language) {
+    request.options.equity.distribution = true;
     return std::nullopt;
 }
 
@@ -228,7 +248,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "hands",
      readOpponents},
     {"--dead", "", "CARDS", OptionGroup::Equity, "cards nobody holds (folded or seen): --dead 7c2d",
-     readDead, true},
+     readDead, true, true},
     {"--max-deals", "", "N", OptionGroup::Equity,
      "the most deals --exact may count (default 10000000000)", readMaxDeals, true},
     {"--samples", "", "N", OptionGroup::Equity,
@@ -251,6 +271,15 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "yours is enough (in chips or any unit: --pot 100 --call 20)",
      readPot, true},
     {"--call", "", "C", OptionGroup::Equity, "the amount to call, with --pot", readCall, true},
+    {"--next-card", "", "", OptionGroup::Equity,
+     "on the flop or the turn, your equity for each card that can\n"
+     "come next (each the count with that card dealt); + marks the\n"
+     "cards that lift you above your equity now: your outs",
+     setNextCard, true},
+    {"--distribution", "", "", OptionGroup::Equity,
+     "your equity against each hand of opponent 1's range (the\n"
+     "others keep theirs), best for you first",
+     setDistribution, true},
     {"--range-hits", "", "RANGE", OptionGroup::RangeHits,
      "how many of the range's combinations make each hand now,\n"
      "and the flush draws, open-ended straight draws and gutshots;\n"

@@ -32,8 +32,10 @@ struct OddsOption {
     // request; a problem comes back as the one line to print, in the language.
     std::optional<std::string> (*read)(const std::string& value, CommandRequest& request,
                                        Language language);
-    // Only means something with --vs or --opponents.
+    // Only means something with --vs or --opponents,
     bool needsOpponents = false;
+    // or with those or --range-hits.
+    bool rangeHitsToo = false;
 };
 
 // Every option, in the order --help lists them within their group.

@@ -12,6 +12,9 @@
 namespace korvana {
 namespace {
 
+// As wide as an opponent's range in the win chances.
+constexpr size_t kShownRangeColumns = 40;
+
 // "12.5%" with the language's decimal separator; "0.0%" for an empty range.
 std::string share(int count, int of, std::string_view decimalSeparator) {
     return decimalText(of > 0 ? 100.0 * count / of : 0.0, 1, decimalSeparator) + "%";
@@ -53,10 +56,14 @@ std::string rangeHitsText(const RangeHitsRequest& request, const RangeHits& hits
     size_t width = 0;
     for (const auto& [name, count] : lines) width = std::max(width, columns(name));
 
-    std::string text = "\n" +
-                       fillIn(phrase(language, Phrase::RangeHitsHeading),
-                              {request.text, std::to_string(hits.combos)}) +
-                       "\n";
+    // The range as given may be long, and may hold anything a shell lets through.
+    const std::string range = oneLine(clipped(request.text, kShownRangeColumns));
+    if (hits.combos == 0)
+        return "\n" + fillIn(phrase(language, Phrase::RangeHitsNone), {range}) + "\n";
+    std::string text =
+        "\n" +
+        fillIn(phrase(language, Phrase::RangeHitsHeading), {range, std::to_string(hits.combos)}) +
+        "\n";
     for (const auto& [name, count] : lines) {
         const std::string number = std::to_string(count);
         const std::string percent = share(count, hits.combos, decimalSeparator);

@@ -11,6 +11,7 @@
 #include "engine/rows/odds_math.h"
 #include "engine/rows/row_text.h"
 #include "engine/text/string_table.h"
+#include "tools/korvana_odds/equity_detail_report.h"
 #include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/pot_odds_report.h"
 #include "tools/korvana_odds/terminal_text.h"
@@ -27,6 +28,7 @@ struct TableFacts {
     std::optional<EquityReport> equity;
     std::optional<PotOdds> potOdds;  // asked with the win chances
     std::optional<RangeHits> rangeHits;
+    std::optional<EquityDetail> equityDetail;  // --next-card, --distribution
     bool roundSwitched = false;
 };
 
@@ -132,6 +134,9 @@ std::string json(const Hand& hand, const TableFacts& facts, const OddsOptions& o
     text << "], \"best_hand\": " << jsonString(facts.best)
          << ", \"best_category\": " << (best ? jsonString(categoryId(*best)) : std::string("null"));
     if (facts.equity) text << ", " << equityJson(*facts.equity);
+    if (facts.equityDetail)
+        if (const std::string detail = equityDetailJson(*facts.equityDetail); !detail.empty())
+            text << ", " << detail;
     if (facts.potOdds) text << ", " << potOddsJson(*facts.potOdds, heroEquity(facts));
     if (facts.rangeHits) text << ", " << rangeHitsJson(*options.rangeHits, *facts.rangeHits);
     text << ", \"cards\": " << jsonSlots(hand) << "}\n";
@@ -162,6 +167,8 @@ std::string block(const TableFacts& facts, const OddsOptions& options,
     if (facts.roundSwitched) text += roundLine(options.language, facts.analysis.round) + "\n";
     text += facts.best + "\n";
     if (facts.equity) text += equityText(*facts.equity, options.language, env.decimalSeparator);
+    if (facts.equityDetail)
+        text += equityDetailText(*facts.equityDetail, options.language, env.decimalSeparator);
     if (facts.potOdds)
         text +=
             potOddsText(*facts.potOdds, heroEquity(facts), options.language, env.decimalSeparator) +
@@ -215,6 +222,12 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         if (auto* problem = std::get_if<std::string>(&outcome))
             return TableProblem{std::move(*problem)};
         facts.equity = std::get<EquityReport>(std::move(outcome));
+        if (options.equity.nextCard || options.equity.distribution) {
+            auto detail = runEquityDetail(options.equity, *facts.equity);
+            if (auto* problem = std::get_if<std::string>(&detail))
+                return TableProblem{std::move(*problem)};
+            facts.equityDetail = std::get<EquityDetail>(std::move(detail));
+        }
         if (options.equity.pot && options.equity.call)
             facts.potOdds = PotOdds{*options.equity.pot, *options.equity.call};
     }

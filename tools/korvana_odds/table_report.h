@@ -8,8 +8,8 @@
 #include "engine/cards/hand.h"
 #include "engine/rows/analysis.h"
 #include "engine/text/language.h"
-#include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/command_environment.h"
+#include "tools/korvana_odds/equity_report.h"
 #include "tools/korvana_odds/range_hits_report.h"
 
 namespace korvana {

@@ -16,6 +16,7 @@
 #include "engine/ranges/range_hits.h"
 #include "engine/ranges/top_share.h"
 #include "engine/text/string_table.h"
+#include "ui/ranges/equity_charts_window.h"
 #include "ui/ranges/equity_colour.h"
 #include "ui/ranges/grid_equity_job.h"
 #include "ui/ranges/range_grid_widget.h"
@@ -53,7 +54,9 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
       note_(new QLabel(this)),
       hits_(new RangeHitsTable(language, decimalSeparator_, this)),
       legend_(new EquityLegend(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
+      charts_(new QPushButton(this)),
+      threads_(threads) {
     setObjectName(QStringLiteral("rangeGridDialog"));
     text_->setObjectName(QStringLiteral("rangeGridText"));
     slider_->setObjectName(QStringLiteral("rangeGridSlider"));
@@ -81,6 +84,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     side->addSpacing(8);
     side->addWidget(legend_);
     side->addWidget(note_);
+    side->addWidget(charts_, 0, Qt::AlignLeft);
     side->addSpacing(8);
     side->addWidget(hits_);
     side->addStretch(1);
@@ -101,6 +105,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     connect(share_, &QDoubleSpinBox::valueChanged, this, &RangeGridDialog::chooseShare);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(charts_, &QPushButton::clicked, this, &RangeGridDialog::showCharts);
+    charts_->setObjectName(QStringLiteral("rangeGridCharts"));
 
     CardMask known = 0;
     for (const Card card : table.board) known |= cardBit(card);
@@ -111,7 +117,9 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     known_ = known;
     hits_->setVisible(table.board.size() >= 3);
     heroKnown_ = table.hero.has_value();
+    hero_ = table.hero;
     legend_->setVisible(heroKnown_);
+    charts_->setVisible(heroKnown_);
     if (table.hero) {
         job_ = new GridEquityJob(threads, this);
         connect(job_, &GridEquityJob::counted, this,
@@ -164,6 +172,7 @@ void RangeGridDialog::showShare() {
     combos_->setText(rangeShareText(combinations, decimalSeparator_));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(combinations > 0);
     showHits();
+    if (chartsWindow_ && chartsWindow_->isVisible()) chartsWindow_->showRange(pickedRange());
     const double percent = 100.0 * combinations / kPocketCardPairs;
     const QSignalBlocker quietSlider(slider_);
     const QSignalBlocker quietField(share_);
@@ -171,23 +180,38 @@ void RangeGridDialog::showShare() {
     share_->setValue(percent);
 }
 
-// What the picked combinations the known cards leave make now.
-void RangeGridDialog::showHits() {
-    if (board_.size() < 3) return;
+HandRange RangeGridDialog::pickedRange() const {
     std::vector<PocketCards> picked;
     const HandSet& hands = grid_->hands();
     for (int high = 1; high < kDeckSize; ++high)
         for (int low = 0; low < high; ++low)
             if (const PocketCards cards{low, high}; hands.test(static_cast<size_t>(cards.number())))
                 picked.push_back(cards);
-    if (const auto hits = countRangeHits(HandRange(std::move(picked)), board_, known_))
+    return HandRange(std::move(picked));
+}
+
+// What the picked combinations the known cards leave make now.
+void RangeGridDialog::showHits() {
+    if (board_.size() < 3) return;
+    if (const auto hits = countRangeHits(pickedRange(), board_, known_))
         hits_->setHits(*hits, board_.size() < 5);
+}
+
+void RangeGridDialog::showCharts() {
+    if (!hero_) return;
+    if (!chartsWindow_)
+        chartsWindow_ = new EquityChartsWindow(*hero_, board_, decimalSeparator_, threads_, this);
+    chartsWindow_->showRange(pickedRange());
+    chartsWindow_->show();
+    chartsWindow_->raise();
 }
 
 void RangeGridDialog::retranslate() {
     setWindowTitle(tr("Range of opponent %1").arg(opponent_));
     text_->setPlaceholderText(anyTwoCardsText());
     slider_->setToolTip(tr("The strongest hands making up this share of all hands"));
+    charts_->setText(tr("Charts\u2026"));
+    charts_->setToolTip(tr("Your equity by the next card and against each hand of the range"));
     share_->setToolTip(slider_->toolTip());
     note_->setText(heroKnown_ ? tr("Each picked hand is coloured by your equity against it on this "
                                    "board; point at a hand for the figure.")

@@ -2,8 +2,8 @@
 // The grid window of one opponent's range: the 13 x 13 grid, the range as
 // text (the two always agree), a top-N% slider and field, the share of hands
 // picked, once the hero's cards are known the hero's equity against each
-// hand with its legend, and from the flop on what the range holds on the
-// board. Enter keeps the range, Escape drops it.
+// hand with its legend and the charts behind it, and from the flop on what
+// the range holds on the board. Enter keeps the range, Escape drops it.
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -12,6 +12,7 @@
 
 #include "engine/cards/card.h"
 #include "engine/cards/card_index.h"
+#include "engine/ranges/hand_range.h"
 #include "engine/ranges/range_grid.h"
 #include "engine/text/language.h"
 
@@ -20,9 +21,11 @@ class QLabel;
 class QLineEdit;
 class QSlider;
 class QDialogButtonBox;
+class QPushButton;
 
 namespace korvana::ui {
 
+class EquityChartsWindow;
 class EquityLegend;
 class GridEquityJob;
 class RangeGridWidget;
@@ -53,7 +56,10 @@ private:
     void chooseShare(double percent);
     void showShare();
     void showHits();
+    void showCharts();
     void retranslate();
+    // The hands picked on the grid that the known cards leave.
+    HandRange pickedRange() const;
 
     QString decimalSeparator_;
     int opponent_;
@@ -66,10 +72,14 @@ private:
     RangeHitsTable* hits_;
     EquityLegend* legend_;
     QDialogButtonBox* buttons_;
+    QPushButton* charts_;
+    EquityChartsWindow* chartsWindow_ = nullptr;  // made on first use
     GridEquityJob* job_ = nullptr;
     bool heroKnown_ = false;
     Language language_;
     std::vector<Card> board_;
+    std::optional<std::array<Card, 2>> hero_;
+    int threads_;
     CardMask known_ = 0;
 };
 

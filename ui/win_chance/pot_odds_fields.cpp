@@ -126,6 +126,21 @@ void PotOddsFields::showVerdict() {
         colours.setColor(QPalette::Text, bad ? QColor(Qt::red) : palette().color(QPalette::Text));
         box->setPalette(colours);
     }
+    // A comma that may separate thousands as well as decimals is the player's
+    // to settle: both readings are named, neither is taken.
+    for (const QLineEdit* box : {pot_, call_}) {
+        const auto readings = commaReadings(box->text().toStdString());
+        if (!readings) continue;
+        const QString thousands = QString::fromStdString(readings->thousands);
+        const QString decimal = QString::fromStdString(readings->decimal);
+        verdict_->setText(tr("%1 or %2?").arg(thousands, decimal));
+        verdict_->setPalette(palette());
+        verdict_->setToolTip(tr("A comma before three digits may separate thousands or "
+                                "decimals: type %1 or %2")
+                                 .arg(thousands, decimal));
+        setToolTip(QString());
+        return;
+    }
     const std::optional<double> needed = pot && call ? neededEquity({*pot, *call}) : std::nullopt;
     if (!needed) {
         verdict_->clear();

@@ -378,6 +378,18 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
         << "2 KK,QQ"
         << ""
         << "Qs - 2c - - - -\n--opponents 2 --vs KK,QQ --vs KK,QQ\n";
+    QTest::newRow("three opponents, no range") << "Ah Kd --opponents 3"
+                                               << "^v"
+                                               << "Ah Kd - - - - -"
+                                               << "3 "
+                                               << ""
+                                               << "Ah Kd --opponents 3";
+    QTest::newRow("nine opponents, the most") << "Ah Kd --opponents 9"
+                                              << "^v"
+                                              << "Ah Kd - - - - -"
+                                              << "9 "
+                                              << ""
+                                              << "Ah Kd --opponents 9";
     QTest::newRow("not a card") << "hello"
                                 << "Ah ^v"
                                 << "Ah - - - - - -"

@@ -52,6 +52,8 @@ void ManPagesTest::everyJsonMemberAndWord() {
         oddsOutput({"--json", "Ah", "Ad", "2c", "7d", "9h", "--vs", "random", "--pot", "100",
                     "--call", "20"}) +
         oddsOutput({"--json", "Ah", "Kh", "--opponents", "2", "--samples", "1000"}) +
+        oddsOutput({"--json", "Ah", "Kh", "Qd", "7c", "2s", "--vs", "QQ", "--next-card",
+                    "--distribution"}) +
         oddsOutput({"--json", "-"}, "Ah Kh\nAh Ah\n");
     QSet<QString> named;
     const QRegularExpression member(QStringLiteral("\"(\\w+)\": "));
@@ -59,7 +61,7 @@ void ManPagesTest::everyJsonMemberAndWord() {
     const QRegularExpression word(
         QStringLiteral("\"(?:light|category|best_category|state|method|round)\": \"(\\w+)\""));
     for (const auto& match : word.globalMatch(json)) named << match.captured(1);
-    for (const char* expected : {"line", "error", "pot_odds", "two_pairs", "yellow", "sampled"})
+    for (const char* expected : {"line", "error", "pot_odds", "two_pairs", "yellow", "sampled", "out", "hand"})
         QVERIFY2(named.contains(QLatin1String(expected)), expected);
     const QString page = manPage("korvana-odds.1.in");
     for (const QString& name : named)

@@ -164,6 +164,11 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
              QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
+    // The rows of those at the table look playing; the fourth does not.
+    for (const int opponent : {1, 3, 4}) {
+        const QByteArray share = "opponentShare" + QByteArray::number(opponent);
+        QCOMPARE(part<QLabel>(*window, share.constData())->isEnabled(), opponent <= 3);
+    }
 }
 
 void WinChanceTest::choicesAreStoredAndRestored() {
@@ -333,6 +338,7 @@ void WinChanceTest::potOddsBesideTheEquity() {
         auto* edit = part<QLineEdit>(window, box);
         edit->setFocus();
         edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
     };
@@ -351,13 +357,23 @@ void WinChanceTest::potOddsBesideTheEquity() {
         QCOMPARE(verdict(*window), QStringLiteral("needs 98.0%, has 95.5%: does not pay"));
         type(*window, "potAmount", QStringLiteral("1e3"));  // not an amount: not kept
         QCOMPARE(verdict(*window), QString());
+        type(*window, "potAmount", QStringLiteral("1,000"));  // a thousand, or one?
+        QCOMPARE(verdict(*window), QStringLiteral("1000 or 1.000?"));
+        const QString nines(308, QLatin1Char('9'));  // each an amount, their sum beyond
+        type(*window, "potAmount", nines);
+        type(*window, "callAmount", nines);
+        QCOMPARE(verdict(*window), QStringLiteral("needs 50.0%, has 95.5%: pays"));
+        type(*window, "potAmount", QStringLiteral("100"));
+        type(*window, "callAmount", QString());  // cleared: kept as empty
+        QCOMPARE(verdict(*window), QString());
         QCOMPARE(fixture.errors, QStringList());
     }
     const QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("pot")).toString(), QStringLiteral("100"));
-    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QStringLiteral("5000"));
+    QCOMPARE(stored.value(QStringLiteral("call")).toString(), QString());
     auto window = fixture.window();
-    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QStringLiteral("5000"));
+    QCOMPARE(part<QLineEdit>(*window, "potAmount")->text(), QStringLiteral("100"));
+    QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QString());
 }
 
 QTEST_MAIN(WinChanceTest)

@@ -1,0 +1,40 @@
+#include "engine/equity/equity_distribution.h"
+
+#include <algorithm>
+
+#include "engine/cards/card_index.h"
+#include "engine/equity/equity.h"
+
+namespace korvana {
+
+std::variant<std::vector<HandEquity>, EquityError> countEquityDistribution(
+    const EquitySpot& spot, const EquityOptions& options, EquityControl* control) {
+    if (spot.opponents.empty()) return EquityError{EquityError::Problem::OpponentCount};
+    CardMask known = cardBit(spot.hero[0]) | cardBit(spot.hero[1]);
+    for (const Card card : spot.board) known |= cardBit(card);
+    for (const Card card : spot.dead) known |= cardBit(card);
+
+    std::vector<HandEquity> spread;
+    EquitySpot against = spot;
+    for (const PocketCards& hand : spot.opponents.front().hands()) {
+        if (hand.mask() & known) continue;
+        if (control && control->cancelled()) break;
+        against.opponents.front() = HandRange({hand});
+        auto outcome = computeEquity(against, options, control);
+        if (auto* error = std::get_if<EquityError>(&outcome)) {
+            // The other opponents' ranges may leave no deal beside this hand.
+            if (error->problem == EquityError::Problem::RangeEmpty ||
+                error->problem == EquityError::Problem::NoDeal)
+                continue;
+            return *error;
+        }
+        const EquityResult& result = std::get<EquityResult>(outcome);
+        spread.push_back({hand, result.players.front().equity, result.complete});
+    }
+    if (spread.empty()) return EquityError{EquityError::Problem::RangeEmpty, 1};
+    std::stable_sort(spread.begin(), spread.end(),
+                     [](const HandEquity& a, const HandEquity& b) { return a.equity > b.equity; });
+    return spread;
+}
+
+}  // namespace korvana
