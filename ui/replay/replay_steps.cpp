@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "history/table_at_step.h"
+
 namespace korvana::ui {
 
-using history::ActionKind;
-using history::Amount;
 using history::PlayedHand;
 
 std::vector<ReplayStep> replaySteps(const PlayedHand& hand) {
@@ -36,72 +36,37 @@ std::size_t revealStep(const PlayedHand& hand, const std::vector<ReplayStep>& st
     return last + 1;
 }
 
-void sweepBets(TableAtStep& table) {
-    for (SeatAtStep& seat : table.seats) {
-        table.pot += seat.bet;
-        seat.bet = 0;
-    }
-}
-
-void take(const PlayedHand& hand, const history::HandAction& action, TableAtStep& table) {
-    SeatAtStep& seat = table.seats[static_cast<std::size_t>(action.player)];
-    switch (action.kind) {
-        case ActionKind::Ante:
-            seat.stack -= action.amount;
-            table.pot += action.amount;
-            break;
-        case ActionKind::DeadBlinds: {
-            // The small blind's part is dead: it goes to the middle at once.
-            const Amount live = std::min(action.amount, hand.bigBlind);
-            seat.stack -= action.amount;
-            seat.bet += live;
-            table.pot += action.amount - live;
-            break;
-        }
-        case ActionKind::Returned:
-            seat.stack += action.amount;
-            seat.bet -= action.amount;
-            break;
-        case ActionKind::Fold: seat.folded = true; break;
-        case ActionKind::Check: break;
-        default:  // blinds, straddle, call, bet, raise
-            seat.stack -= action.amount;
-            seat.bet += action.amount;
-            break;
-    }
-}
-
 }  // namespace
 
 TableAtStep tableAt(const PlayedHand& hand, const std::vector<ReplayStep>& steps,
                     std::size_t step) {
-    TableAtStep table;
-    table.seats.resize(hand.players.size());
-    for (std::size_t i = 0; i < hand.players.size(); ++i) {
-        table.seats[i].stack = hand.players[i].stack;
-        table.seats[i].folded = !hand.players[i].dealtIn;
-    }
     step = std::min(step, steps.size() - 1);
-    for (std::size_t i = 1; i <= step; ++i) {
-        const ReplayStep& now = steps[i];
-        table.acting = -1;
-        if (now.kind == StepKind::Deal) sweepBets(table);
-        if (now.kind == StepKind::Action) {
-            const history::HandAction& action = hand.actions[now.action];
-            take(hand, action, table);
-            table.acting = action.player;
-        }
-        if (now.kind == StepKind::Payout) {
+    const ReplayStep& current = steps[step];
+    // The chips as the library counts them at that point of the street.
+    std::size_t actionsDone = 0;
+    if (current.kind == StepKind::Action)
+        actionsDone = current.action + 1 -
+                      (current.street == 0 ? 0 : hand.streets[current.street].firstAction);
+    if (current.kind == StepKind::Payout) actionsDone = hand.actions.size();
+    const history::TableAtStep counted = history::tableAt(hand, current.street, actionsDone);
+
+    TableAtStep table;
+    table.pot = counted.middle;
+    table.seats.resize(hand.players.size());
+    for (std::size_t p = 0; p < hand.players.size(); ++p) {
+        SeatAtStep& seat = table.seats[p];
+        seat.stack = counted.seats[p].behind;
+        seat.bet = counted.seats[p].inFront;
+        seat.folded = counted.seats[p].folded || !hand.players[p].dealtIn;
+        if (current.kind == StepKind::Payout) {
             // The pots go to their winners.
-            table.pot = 0;
-            for (SeatAtStep& seat : table.seats) seat.bet = 0;
-            for (std::size_t p = 0; p < hand.players.size(); ++p) {
-                table.seats[p].won = hand.players[p].collected;
-                table.seats[p].stack += hand.players[p].collected;
-            }
+            seat.bet = 0;
+            seat.won = hand.players[p].collected;
+            seat.stack += seat.won;
         }
     }
-    const ReplayStep& current = steps[step];
+    if (current.kind == StepKind::Payout) table.pot = 0;
+    if (current.kind == StepKind::Action) table.acting = hand.actions[current.action].player;
     table.street = current.street;
     if (current.street < hand.streets.size()) table.board = hand.streets[current.street].board;
     if (current.kind == StepKind::Payout) table.board = hand.board;

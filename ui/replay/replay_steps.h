@@ -2,8 +2,10 @@
 // A played hand as the steps of its replay, and the table at each: the hand
 // before anything is posted, every action in turn, each street as it is
 // dealt, and the pots paid out at the end. Plain C++, so that it is quick to
-// step and easy to check: the table at a step is worked out afresh from the
-// actions before it, which takes microseconds for any hand.
+// step and easy to check: the chips at a step come from the library's table
+// at that point of the street (history/table_at_step.h), worked out afresh,
+// which takes microseconds for any hand; the steps add the cards on show,
+// the payout and the decision the step is.
 #include <cstddef>
 #include <optional>
 #include <vector>

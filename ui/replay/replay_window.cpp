@@ -397,7 +397,7 @@ void ReplayWindow::showStep() {
 // Counts the streets not yet counted, the one on show first; a new hand or
 // another street cancels the count under way.
 void ReplayWindow::countEquities() {
-    if (!hand_ || hand_->hero < 0) return;
+    if (!hand_ || hand_->hero < 0 || hand_->streets.empty()) return;
     std::vector<std::size_t> order;
     const std::size_t shown = steps_[step_].street;
     if (!counted_[shown]) order.push_back(shown);
@@ -462,7 +462,7 @@ QString opponentsText(const history::PlayedHand& hand, std::size_t street,
 }  // namespace
 
 void ReplayWindow::showEquities() {
-    if (!hand_ || steps_.empty()) return;
+    if (!hand_ || hand_->streets.empty()) return;
     const std::size_t street = steps_[step_].street;
     const QString streetWord = streetName(hand_->streets[street].street);
     const history::SeatedPlayer* hero = hand_->heroPlayer();
