@@ -1,6 +1,8 @@
 // The replay of hand histories: the table at each step, the hand list and its
 // refusals, the keys, the price of a decision, and a spot sent back to the
 // main window as one undo step.
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <sstream>
@@ -122,15 +124,26 @@ private Q_SLOTS:
         QVERIFY(replay->priceLine().isEmpty());
     }
 
-    // A file that is not there is said so, and lists nothing.
-    void missingFile() {
-        ReplayWindow replay(
-            {}, [] { return Language::English; }, QStringLiteral("."));
-        QSignalSpy loaded(&replay, &ReplayWindow::loaded);
-        replay.openFile(QStringLiteral("no such folder/hands.txt"));
+    // A file dropped on the main window opens in the replay; one that is not
+    // there is said so, and lists nothing.
+    void droppedFileNotThere() {
+        testing::WindowFixture fixture;
+        auto window = fixture.window();
+        auto* opener = new ReplayOpener(window.get());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(fixture.folder() + QStringLiteral("/gone/hands.txt"))});
+        // A drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+        QVERIFY(opener->replay());
+        QSignalSpy loaded(opener->replay(), &ReplayWindow::loaded);
         QVERIFY(loaded.wait(5000));
-        QCOMPARE(replay.listedHands(), 0);
-        QCOMPARE(replay.statusLine(),
+        QCOMPARE(opener->replay()->listedHands(), 0);
+        QCOMPARE(opener->replay()->statusLine(),
                  QStringLiteral("Cannot read hands.txt: the file cannot be opened"));
     }
 };
