@@ -722,6 +722,10 @@ command line, without a window, use korvana-odds.</source>
         <source>Net</source>
         <translation>Итог</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::HistoryLoading</name>

@@ -50,8 +50,11 @@ QVariant HandListModel::data(const QModelIndex& index, int role) const {
     if (!hand) {
         const auto& refusal = std::get<history::HandRefusal>(read);
         if (role == Qt::ForegroundRole) return QBrush(QColor(0xb0, 0, 0));
-        if (role == Qt::ToolTipRole || (role == Qt::DisplayRole && index.column() == CardsColumn))
-            return refusalLine(refusal, language_);
+        if (role == Qt::ToolTipRole) return refusalLine(refusal, language_);
+        if (role == Qt::DisplayRole && index.column() == CardsColumn)
+            return tr("line %1: %2")
+                .arg(refusal.line)
+                .arg(QString::fromStdString(history::refusalText(refusal, language_)));
         if (role == Qt::DisplayRole && index.column() == NumberColumn)
             return QString::fromStdString(refusal.hand);
         return {};
