@@ -56,6 +56,13 @@ QString whyNotWritten(const QString& folder, qint64 size, const QString& systemR
 
 bool saveSettingsValue(const QString& path, const QString& key, const QVariant& value,
                        QString* error) {
+    return saveSettingsValues(path, {{key, value}}, error);
+}
+
+bool saveSettingsValues(const QString& path, const QVariantMap& values, QString* error) {
+    qint64 newBytes = 64;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        newBytes += it.key().size() + it.value().toString().size() + 4;
     const auto fail = [error](const QString& why) {
         if (error) *error = why;
         return false;
@@ -79,11 +86,13 @@ bool saveSettingsValue(const QString& path, const QString& key, const QVariant& 
             expected[name] = before.value(name);
             after.setValue(name, expected[name]);
         }
-        expected[key] = value;
-        after.setValue(key, value);
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            expected[it.key()] = it.value();
+            after.setValue(it.key(), it.value());
+        }
         after.sync();
         if (after.status() != QSettings::NoError)
-            return fail(whyNotWritten(folder, oldSize + key.size() + 64, {}));
+            return fail(whyNotWritten(folder, oldSize + newBytes, {}));
     }
     // On a full disk QSettings can report success for a file it left empty or
     // cut short, and it answers a second reader of the same name from memory:
@@ -102,7 +111,7 @@ bool saveSettingsValue(const QString& path, const QString& key, const QVariant& 
         }
         if (!whole) {
             QFile::remove(next.fileName());
-            return fail(whyNotWritten(folder, oldSize + key.size() + 64, {}));
+            return fail(whyNotWritten(folder, oldSize + newBytes, {}));
         }
     }
     // QSettings in this process takes a file of the same size and time (to the

@@ -27,5 +27,7 @@ SettingsFileCheck checkSettingsFile(const QString& path);
 // otherwise ("no space left on the disk", or the system's own words).
 bool saveSettingsValue(const QString& path, const QString& key, const QVariant& value,
                        QString* error);
+// The same for several values at once, in one new file.
+bool saveSettingsValues(const QString& path, const QVariantMap& values, QString* error);
 
 }  // namespace korvana

@@ -121,30 +121,43 @@ std::unique_ptr<QSettings> SettingsStore::openStore() const {
 }
 
 void SettingsStore::write(Choice choice, const QVariant& value) const {
-    const QString key = keyOf(choice);
+    write(std::map<Choice, QVariant>{{choice, value}});
+}
+
+void SettingsStore::write(const std::map<Choice, QVariant>& values) const {
+    if (values.empty()) return;
     const auto store = openStore();
     if (!store) return;  // refused: the defaults are not saved anywhere
-    const auto fail = [&](const QString& why) {
-        const QString message =
-            QStringLiteral("Cannot save the setting \"%1\" in \"%2\"").arg(key, location());
-        return Failure(why.isEmpty() ? message + '.' : message + QStringLiteral(": ") + why + '.');
-    };
     // The same value again is already saved: nothing to write, so nothing can
     // fail, even in a store the player may only read.
-    const QVariant stored = store->value(key);
-    if (stored.isValid() && stored.toString() == value.toString() &&
-        (stored.typeId() == value.typeId() || !kStoreKeepsTypes))
-        return;
+    QVariantMap changed;
+    for (const auto& [choice, value] : values) {
+        const QString key = keyOf(choice);
+        const QVariant stored = store->value(key);
+        if (stored.isValid() && stored.toString() == value.toString() &&
+            (stored.typeId() == value.typeId() || !kStoreKeepsTypes))
+            continue;
+        changed[key] = value;
+    }
+    if (changed.isEmpty()) return;
+    const auto fail = [&](const QString& why) {
+        const QString message =
+            (changed.size() == 1 ? QStringLiteral("Cannot save the setting \"%1\" in \"%2\"")
+                                 : QStringLiteral("Cannot save the settings \"%1\" in \"%2\""))
+                .arg(changed.keys().join(QStringLiteral("\", \"")), location());
+        return Failure(why.isEmpty() ? message + '.' : message + QStringLiteral(": ") + why + '.');
+    };
     if (access_ != Access::ReadWrite) throw fail({});
     if (kind_ == Kind::Registry) {
         if (!store->isWritable()) throw fail({});
-        store->setValue(key, value);
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            store->setValue(it.key(), it.value());
         store->sync();
         if (store->status() != QSettings::NoError) throw fail({});
         return;
     }
     QString why;
-    if (!saveSettingsValue(path_, key, value, &why)) throw fail(why);
+    if (!saveSettingsValues(path_, changed, &why)) throw fail(why);
 }
 
 std::optional<QVariant> SettingsStore::read(Choice choice) const {
@@ -277,6 +290,14 @@ std::optional<QString> SettingsStore::opponentRange(int opponent) const {
 
 void SettingsStore::setOpponentRange(int opponent, const QString& range) const {
     write(opponentRangeChoice(opponent), range);
+}
+
+void SettingsStore::setOpposition(std::optional<int> opponents,
+                                  const std::map<int, QString>& ranges) const {
+    std::map<Choice, QVariant> values;
+    if (opponents) values[Choice::Opponents] = *opponents;
+    for (const auto& [opponent, range] : ranges) values[opponentRangeChoice(opponent)] = range;
+    write(values);
 }
 
 std::optional<QString> SettingsStore::potAmount() const {

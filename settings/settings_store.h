@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -123,6 +124,9 @@ public:
     // each had his own), nullopt when neither was.
     std::optional<QString> opponentRange(int opponent) const;
     void setOpponentRange(int opponent, const QString& range) const;
+    // The number of opponents and any of their ranges (by opponent) at once,
+    // in one write: a choice that changes nine values saves the file once.
+    void setOpposition(std::optional<int> opponents, const std::map<int, QString>& ranges) const;
 
     // The pot odds' amounts as the player typed them ("150", "2,5"); nullopt
     // when never written. Throws when the value is not text.
@@ -151,6 +155,7 @@ private:
     std::optional<int> wholeNumber(Choice choice) const;
     std::optional<bool> onOff(Choice choice) const;
     void write(Choice choice, const QVariant& value) const;
+    void write(const std::map<Choice, QVariant>& values) const;
 
     SettingsStore(Kind kind, QString path, Access access = Access::ReadWrite)
         : kind_(kind),

@@ -156,8 +156,8 @@ command line, without a window, use korvana-odds.</source>
         <translation>«%1» — не число соперников от 1 до 9</translation>
     </message>
     <message>
-        <source>the opponents hold different ranges; the window gives them all one</source>
-        <translation>у соперников разные диапазоны, а окно даёт всем соперникам один</translation>
+        <source>more ranges than opponents (at most nine), at &quot;%1&quot;</source>
+        <translation>диапазонов больше, чем соперников (их не больше девяти), у «%1»</translation>
     </message>
 </context>
 <context>
@@ -253,10 +253,6 @@ command line, without a window, use korvana-odds.</source>
 </context>
 <context>
     <name>Tooltips</name>
-    <message>
-        <source>Click to put this card on the table; click again to take it off</source>
-        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её</translation>
-    </message>
     <message>
         <source>Your pocket card. Click to take it off the table</source>
         <translation>Ваша карта на руках. Щелчок убирает её со стола</translation>
@@ -454,6 +450,10 @@ command line, without a window, use korvana-odds.</source>
         <source>Paste</source>
         <translation>Вставить</translation>
     </message>
+    <message>
+        <source>Click to put this card on the table; click again to take it off. Right-click a card you saw folded: it is dead, held by no opponent in the win chance</source>
+        <translation>Щелчок кладёт карту на стол, повторный щелчок убирает её. Щелчок правой кнопкой по карте, которую вы видели сброшенной: она мёртвая, в шансе выигрыша её не держит ни один соперник</translation>
+    </message>
 </context>
 <context>
     <name>WinChance</name>
@@ -524,6 +524,14 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>The hands each opponent may hold</source>
         <translation>Руки, которые может держать каждый соперник</translation>
+    </message>
+    <message>
+        <source>Win chance: no way to deal opponent %1 a hand</source>
+        <translation>Шанс выигрыша: сопернику %1 нельзя раздать руку</translation>
+    </message>
+    <message>
+        <source>Win chance: no way to deal opponents %1 a hand each at once</source>
+        <translation>Шанс выигрыша: соперникам %1 нельзя раздать руки все сразу</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <functional>
+#include <unordered_set>
 
 namespace korvana {
 namespace {
@@ -21,23 +23,81 @@ bool countRanged(const std::vector<DealPlan::Opponent>& ranged, size_t from, Car
     return true;
 }
 
-// One hand per ranged opponent from 'from' onwards, none touching 'used' or
-// another: the narrowest ranges are tried first, so that a dead end shows early.
-bool findRanged(const std::vector<const DealPlan::Opponent*>& ranged, size_t from, CardMask used,
-                std::vector<PocketCards>& held, std::uint64_t& effort, bool& gaveUp) {
-    if (from == ranged.size()) return true;
-    for (const PocketCards& hand : ranged[from]->hands) {
-        if (effort-- == 0) {
-            gaveUp = true;
-            return false;
+// One hand per ranged opponent, none sharing a card, narrowest ranges first
+// so that a dead end shows early. Opponents holding the same hands take them
+// in rising order (any deal of theirs is one of those with the seats
+// swapped), and cards left that once led nowhere are not tried again: so a
+// table no deal fits (eight opponents on the same few pairs) is answered at
+// once, not after every order of the same hands.
+class RangedSearch {
+public:
+    RangedSearch(std::vector<const DealPlan::Opponent*> ranged, std::uint64_t effort)
+        : ranged_(std::move(ranged)),
+          cardsFrom_(ranged_.size() + 1, 0),
+          sameAsBefore_(ranged_.size(), false),
+          held_(ranged_.size()),
+          effort_(effort) {
+        for (size_t i = ranged_.size(); i-- > 0;) {
+            CardMask cards = 0;
+            for (const PocketCards& hand : ranged_[i]->hands) cards |= hand.mask();
+            cardsFrom_[i] = cardsFrom_[i + 1] | cards;
+            sameAsBefore_[i] = i > 0 && ranged_[i]->hands == ranged_[i - 1]->hands;
         }
-        if ((hand.mask() & used) != 0) continue;
-        held[from] = hand;
-        if (findRanged(ranged, from + 1, used | hand.mask(), held, effort, gaveUp)) return true;
-        if (gaveUp) return false;
     }
-    return false;
-}
+
+    // The hands found, in the order given; empty when there is none, nullopt
+    // when the search gave up.
+    std::optional<std::vector<PocketCards>> run() {
+        if (find(0, 0, 0)) return held_;
+        return gaveUp_ ? std::nullopt : std::optional(std::vector<PocketCards>{});
+    }
+
+private:
+    struct Tried {
+        size_t from;
+        CardMask used;
+        size_t firstHand;
+        friend bool operator==(const Tried&, const Tried&) = default;
+    };
+    struct TriedHash {
+        size_t operator()(const Tried& t) const {
+            return std::hash<CardMask>()(t.used * 0x9E3779B97F4A7C15ull ^ (t.from << 56) ^
+                                         (t.firstHand << 40));
+        }
+    };
+    // Enough to remember the dead ends of any table players set, in a few megabytes.
+    static constexpr size_t kMostRemembered = 1u << 17;
+
+    bool find(size_t from, CardMask used, size_t firstHand) {
+        if (from == ranged_.size()) return true;
+        const CardMask left = cardsFrom_[from] & ~used;
+        if (std::popcount(left) < 2 * static_cast<int>(ranged_.size() - from)) return false;
+        const Tried tried{from, used & cardsFrom_[from], sameAsBefore_[from] ? firstHand : 0};
+        if (deadEnds_.contains(tried)) return false;
+        const auto& hands = ranged_[from]->hands;
+        for (size_t h = tried.firstHand; h < hands.size(); ++h) {
+            if (effort_-- == 0) {
+                gaveUp_ = true;
+                return false;
+            }
+            if ((hands[h].mask() & used) != 0) continue;
+            held_[from] = hands[h];
+            const bool nextSame = from + 1 < ranged_.size() && sameAsBefore_[from + 1];
+            if (find(from + 1, used | hands[h].mask(), nextSame ? h + 1 : 0)) return true;
+            if (gaveUp_) return false;
+        }
+        if (deadEnds_.size() < kMostRemembered) deadEnds_.insert(tried);
+        return false;
+    }
+
+    std::vector<const DealPlan::Opponent*> ranged_;
+    std::vector<CardMask> cardsFrom_;  // held in the ranges from i on
+    std::vector<bool> sameAsBefore_;   // the same hands as the opponent before
+    std::vector<PocketCards> held_;
+    std::uint64_t effort_;
+    bool gaveUp_ = false;
+    std::unordered_set<Tried, TriedHash> deadEnds_;
+};
 
 }  // namespace
 
@@ -105,17 +165,18 @@ std::optional<std::vector<PocketCards>> DealPlan::someRangedDeal(std::uint64_t e
     const size_t ranged = rangedCount();
     std::vector<size_t> order(ranged);
     for (size_t i = 0; i < ranged; ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return opponents[a].hands.size() < opponents[b].hands.size();
+    // Narrowest first, and the same ranges side by side.
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const auto& x = opponents[a].hands;
+        const auto& y = opponents[b].hands;
+        return x.size() != y.size() ? x.size() < y.size() : x < y;
     });
     std::vector<const Opponent*> narrowFirst;
     for (const size_t i : order) narrowFirst.push_back(&opponents[i]);
-    std::vector<PocketCards> found(ranged);
-    bool gaveUp = false;
-    if (!findRanged(narrowFirst, 0, 0, found, effort, gaveUp))
-        return gaveUp ? std::nullopt : std::optional(std::vector<PocketCards>{});
+    const auto found = RangedSearch(std::move(narrowFirst), effort).run();
+    if (!found || found->empty()) return found;
     std::vector<PocketCards> held(ranged);
-    for (size_t k = 0; k < ranged; ++k) held[order[k]] = found[k];
+    for (size_t k = 0; k < ranged; ++k) held[order[k]] = (*found)[k];
     return held;
 }
 

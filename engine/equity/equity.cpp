@@ -12,6 +12,7 @@
 #include "engine/equity/equity_enumeration.h"
 #include "engine/equity/equity_sampling.h"
 #include "engine/equity/equity_tally.h"
+#include "engine/equity/heads_up_preflop.h"
 #include "engine/evaluator/board_ranks.h"
 
 namespace korvana {
@@ -22,6 +23,9 @@ using Clock = std::chrono::steady_clock;
 // Counting the combinations of the ranges stops after this many steps (a few
 // milliseconds); beyond it the deals are judged by an upper bound.
 constexpr std::uint64_t kCountingEffort = 2'000'000;
+// Steps of the search for one deal of the ranged opponents before it gives up
+// (and the sample finds what deals there are).
+constexpr std::uint64_t kSearchEffort = 2'000'000;
 // A sample is not judged by its standard error before this many blocks: a
 // small sample of a lopsided spot can show no spread at all.
 constexpr std::uint64_t kFewestBlocks = 8;
@@ -189,6 +193,29 @@ EquityResult sample(const DealPlan& plan, const DealSampler& sampler, const Equi
     return result;
 }
 
+// Heads-up before the flop, nothing seen but the hero's cards: the table has
+// every deal's count. No time at all still counts nothing.
+bool inMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
+    return options.matchUpTable && options.method != EquityMethod::Sample &&
+           options.timeBudget > std::chrono::milliseconds::zero() && spot.opponents.size() == 1 &&
+           spot.board.empty() && spot.dead.empty();
+}
+
+EquityResult fromMatchUpTable(const EquitySpot& spot, const EquityOptions& options) {
+    const PocketCards hero = PocketCards::of(spot.hero[0], spot.hero[1]);
+    std::vector<WeightedHand> opponent;
+    for (const PocketCards& hand : spot.opponents.front().hands())
+        if ((hand.mask() & hero.mask()) == 0) opponent.push_back({hand});
+    EquityTally tally = countHeadsUpPreflop(hero, opponent);
+    if (options.countHeroFinal) tally.heroFinal = heroFinalCategories(hero, opponent);
+    EquityResult result = tally.result(2);
+    result.enumerated = true;
+    result.complete = true;
+    result.standardError = 0.0;
+    result.allDeals = result.deals;
+    return result;
+}
+
 EquityError noDeal(const DealPlan& plan) {
     std::vector<int> opponents = plan.crowdedRanges();
     if (opponents.empty())
@@ -213,8 +240,13 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
                                         : static_cast<double>(options.automaticEnumerationDeals));
     if (count && count->whole == 0u) return noDeal(plan);
     // Too many combinations to count them: a group of ranges short of cards
-    // shows at once that there is no deal.
+    // shows at once that there is no deal, and else a search for one deal
+    // answers in a moment for any table a player sets.
     if (!count && !plan.crowdedRanges().empty()) return noDeal(plan);
+    if (!count && plan.rangedCount() > 1) {
+        const auto some = plan.someRangedDeal(kSearchEffort);
+        if (some && some->empty()) return noDeal(plan);
+    }
     const std::optional<std::uint64_t> allDeals =
         count ? count->whole : std::optional<std::uint64_t>();
     const double deals = count ? count->about : plan.dealsAtMost();
@@ -230,10 +262,12 @@ std::variant<EquityResult, EquityError> computeEquity(const EquitySpot& spot,
             enumerated = true;
             break;
         case EquityMethod::Automatic:
-            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals);
+            enumerated = deals <= static_cast<double>(options.automaticEnumerationDeals) ||
+                         inMatchUpTable(spot, options);
             break;
         case EquityMethod::Sample: break;
     }
+    if (enumerated && inMatchUpTable(spot, options)) return fromMatchUpTable(spot, options);
     if (enumerated) return enumerate(plan, options, control, allDeals);
     const DealSampler sampler(plan);
     if (!sampler.anyDeal()) return noDeal(plan);

@@ -40,6 +40,15 @@ struct EquityOptions {
     std::uint64_t sampleDeals = 0;
     std::chrono::milliseconds timeBudget{10'000};
     std::uint64_t seed = 1;  // the same seed and options give the same sample
+    // Heads-up before the flop with no dead card, Automatic and Enumerate
+    // read every deal's count from the table of match-ups at once (see
+    // match_ups.h); false deals them all, as the program that writes it does.
+    bool matchUpTable = true;
+    // Whether to fill in heroFinal. Read from the table the rest of a count
+    // takes microseconds and the hero's final hands a walk of some
+    // milliseconds, which counts of many hands one by one may spare; other
+    // counts fill it in anyway.
+    bool countHeroFinal = true;
 };
 
 struct PlayerEquity {

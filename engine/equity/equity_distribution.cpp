@@ -16,11 +16,14 @@ std::variant<std::vector<HandEquity>, EquityError> countEquityDistribution(
 
     std::vector<HandEquity> spread;
     EquitySpot against = spot;
+    // Only the equities show.
+    EquityOptions perHand = options;
+    perHand.countHeroFinal = false;
     for (const PocketCards& hand : spot.opponents.front().hands()) {
         if (hand.mask() & known) continue;
         if (control && control->cancelled()) break;
         against.opponents.front() = HandRange({hand});
-        auto outcome = computeEquity(against, options, control);
+        auto outcome = computeEquity(against, perHand, control);
         if (auto* error = std::get_if<EquityError>(&outcome)) {
             // The other opponents' ranges may leave no deal beside this hand.
             if (error->problem == EquityError::Problem::RangeEmpty ||

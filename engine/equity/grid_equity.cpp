@@ -8,22 +8,21 @@
 namespace korvana {
 
 std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads) {
-    EquityOptions quick;
-    quick.method = flopKnown ? EquityMethod::Enumerate : EquityMethod::Sample;
-    quick.threads = threads;
-    quick.targetStandardError = 0;
-    quick.sampleDeals = 3'000;
-    if (flopKnown) return {quick};
-    // About 0.2 points of standard error per cell.
-    EquityOptions fine = quick;
-    fine.sampleDeals = 60'000;
-    return {quick, fine};
+    // Every deal: on the flop they are few, before it the table of heads-up
+    // match-ups has them all (the grid shows equities only).
+    EquityOptions everyDeal;
+    everyDeal.method = EquityMethod::Enumerate;
+    everyDeal.threads = threads;
+    everyDeal.countHeroFinal = flopKnown;
+    return {everyDeal};
 }
 
 GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,
-                               const EquityOptions& options, EquityControl* control) {
+                               const std::vector<Card>& dead, const EquityOptions& options,
+                               EquityControl* control) {
     CardMask known = cardBit(hero[0]) | cardBit(hero[1]);
     for (const Card card : board) known |= cardBit(card);
+    for (const Card card : dead) known |= cardBit(card);
     GridEquities equities;
     for (int row = 0; row < kGridSide; ++row)
         for (int column = 0; column < kGridSide; ++column) {
@@ -32,7 +31,7 @@ GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vecto
             for (const PocketCards cards : startingHandAt(row, column).hands())
                 if ((cards.mask() & known) == 0) left.push_back(cards);
             if (left.empty()) continue;
-            const EquitySpot spot{hero, board, {}, {HandRange(std::move(left))}};
+            const EquitySpot spot{hero, board, dead, {HandRange(std::move(left))}};
             const auto result = computeEquity(spot, options, control);
             if (const auto* counted = std::get_if<EquityResult>(&result);
                 counted && counted->complete && counted->deals > 0)

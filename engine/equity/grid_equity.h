@@ -15,13 +15,15 @@ namespace korvana {
 // opponent none of the hand's combinations, or the count was stopped first.
 using GridEquities = std::array<std::optional<double>, kStartingHands>;
 
-// The options of each pass: a quick sample of every cell, then every deal
-// where the board is known, or a finer sample before the flop.
+// The options of each pass: one, which counts every deal of every cell (on
+// the flop they are few; before it they are read from a table).
 std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads);
 
-// Counts every cell with the options; stops early when 'control' is
-// cancelled, leaving the cells not reached empty.
+// Counts every cell with the options, the dead cards (seen folded) dealt to
+// nobody; stops early when 'control' is cancelled, leaving the cells not
+// reached empty.
 GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,
-                               const EquityOptions& options, EquityControl* control = nullptr);
+                               const std::vector<Card>& dead, const EquityOptions& options,
+                               EquityControl* control = nullptr);
 
 }  // namespace korvana

@@ -26,13 +26,6 @@ std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange>
     return spot;
 }
 
-std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition) {
-    const int opponents =
-        std::clamp(opposition.opponents, 0, static_cast<int>(opposition.ranges.size()));
-    return winChanceSpot(hand, std::vector<HandRange>(opposition.ranges.begin(),
-                                                      opposition.ranges.begin() + opponents));
-}
-
 std::vector<EquityOptions> winChancePasses(int threads) {
     // Small spots (a known board and one or two opponents) are counted whole
     // at once; the rest get a sample good to about a percent, cut short so it

@@ -15,22 +15,13 @@
 
 namespace korvana {
 
-// Who the hero plays against, as the player set it.
-struct Opposition {
-    int opponents = 1;  // 1..kMaxOpponents
-    // kMaxOpponents ranges, opponent n's at n - 1; those beyond 'opponents'
-    // are kept for when the player adds opponents again.
-    std::vector<HandRange> ranges = std::vector<HandRange>(kMaxOpponents, HandRange::anyTwoCards());
-};
-
 // The range as the player types it: blank text means any two cards.
 std::variant<HandRange, RangeError> opponentRange(std::string_view text);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
-std::optional<EquitySpot> winChanceSpot(const Hand& hand, const Opposition& opposition);
-// The same for given opponents' ranges and cards seen folded (the command
-// line's): the window and the command line build their spots here alike.
+// opponents: their ranges; dead: cards seen folded. The window and the
+// command line build their spots here alike.
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead = {});
 

@@ -77,16 +77,21 @@ std::string rangeOf(std::string value) {
 
 }  // namespace
 
-std::string spotText(const Hand& hand, int opponents, std::string_view range) {
+std::string spotText(const Hand& hand, const std::vector<std::string>& ranges,
+                     const std::vector<Card>& dead) {
     std::string text;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const std::optional<Card> card = hand.card(slot);
         (text += slot > 1 ? " " : "") += card ? cardCode(*card) : "-";
     }
-    text += "\n--opponents " + std::to_string(opponents);
-    const std::string written = withoutBlanks(range);
-    if (!written.empty())
-        for (int opponent = 0; opponent < opponents; ++opponent) text += " --vs " + written;
+    if (!dead.empty()) text += " --dead ";
+    for (const Card& card : dead) text += cardCode(card);
+    text += " --opponents " + std::to_string(ranges.size());
+    std::vector<std::string> written;
+    for (const std::string& range : ranges) written.push_back(rangeOf(range));
+    if (std::any_of(written.begin(), written.end(), [](const auto& w) { return !w.empty(); }))
+        for (const std::string& range : written)
+            text += " --vs " + (range.empty() ? "random" : range);
     return text + "\n";
 }
 
@@ -99,7 +104,7 @@ std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
     auto hand = handOf(text.substr(0, cardsEnd));
     if (const auto* error = std::get_if<SpotTextError>(&hand)) return *error;
 
-    PastedSpot spot{std::get<Hand>(hand), std::nullopt, std::nullopt};
+    PastedSpot spot{std::get<Hand>(hand), std::nullopt, {}, {}};
     std::optional<int> opponents;
     std::vector<std::string> ranges;
     for (auto word = firstOption; word != words.end();) {
@@ -111,7 +116,7 @@ std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
             name = name.substr(0, eq);
             hasValue = true;
         }
-        if (name != "--opponents" && name != "--vs")
+        if (name != "--opponents" && name != "--vs" && name != "--dead")
             return problem(SpotTextError::Problem::UnknownOption, name);
         for (++word; word != words.end() && !isOption(*word); ++word) {
             (value += value.empty() ? "" : " ") += *word;
@@ -119,7 +124,25 @@ std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
         }
         value = unquoted(value);
         if (!hasValue || value.empty()) return problem(SpotTextError::Problem::MissingValue, name);
+        if (name == "--dead") {
+            const TypedCards typed = parseCardsLeniently(value);
+            if (typed.unreadable)
+                return problem(SpotTextError::Problem::UnknownCard, *typed.unreadable);
+            for (const TypedSlot& slot : typed.slots) {
+                const bool twice = slot.card && (spot.hand.contains(*slot.card) ||
+                                                 std::find(spot.dead.begin(), spot.dead.end(),
+                                                           *slot.card) != spot.dead.end());
+                if (!slot.card || twice)
+                    return problem(slot.card ? SpotTextError::Problem::CardTwice
+                                             : SpotTextError::Problem::UnknownCard,
+                                   slot.typed);
+                spot.dead.push_back(*slot.card);
+            }
+            continue;
+        }
         if (name == "--vs") {
+            if (ranges.size() == static_cast<size_t>(kMaxOpponents))
+                return problem(SpotTextError::Problem::TooManyRanges, value);
             ranges.push_back(rangeOf(value));
             continue;
         }
@@ -130,19 +153,13 @@ std::variant<PastedSpot, SpotTextError> readSpotText(std::string_view text) {
             return problem(SpotTextError::Problem::BadOpponents, value);
         opponents = count;
     }
-    if (!ranges.empty()) {
-        // The window gives every opponent the one range.
-        const bool oneRange = std::all_of(ranges.begin(), ranges.end(), [&](const std::string& r) {
-            return r == ranges.front();
-        });
-        const bool everyOpponent = !opponents || *opponents == static_cast<int>(ranges.size());
-        if (!oneRange || !everyOpponent) return problem(SpotTextError::Problem::MixedRanges);
-        spot.opponents = static_cast<int>(ranges.size());
-        spot.range = ranges.front();
-    } else if (opponents) {
-        spot.opponents = opponents;
-        spot.range = std::string();
-    }
+    // As korvana-odds reads them: opponents beyond the ranges hold any two cards.
+    if (opponents && *opponents < static_cast<int>(ranges.size()))
+        return problem(SpotTextError::Problem::TooManyRanges,
+                       ranges[static_cast<size_t>(*opponents)]);
+    if (opponents || !ranges.empty())
+        spot.opponents = opponents.value_or(static_cast<int>(ranges.size()));
+    spot.ranges = std::move(ranges);
     return spot;
 }
 

@@ -8,7 +8,8 @@ bool sameTable(const TableSnapshot& a, const TableSnapshot& b) {
     for (int slot = 1; slot <= kSlotCount; ++slot)
         if (a.hand.card(slot) != b.hand.card(slot)) return false;
     return a.handsPlayed == b.handsPlayed && a.best == b.best && a.round == b.round &&
-           a.autoSwitch == b.autoSwitch;
+           a.autoSwitch == b.autoSwitch && sameOpponents(a.opponents, b.opponents) &&
+           a.dead == b.dead;
 }
 
 TableHistory::TableHistory(TableSnapshot start, std::size_t steps)

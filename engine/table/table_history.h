@@ -1,15 +1,19 @@
 #pragma once
 // Undo and redo for the card table: every change the player makes (a card on
-// or off, a fold, the round, auto-switch) is kept as a picture of what the
-// window shows afterwards, so going back restores the cards together with the
-// hands-played count and the best hand that went with them.
+// or off, a card marked dead, a fold, the round, auto-switch, the opponents
+// and their ranges) is
+// kept as a picture of what the window shows afterwards, so going back
+// restores the cards together with the hands-played count and the best hand
+// that went with them.
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "engine/cards/category.h"
 #include "engine/cards/hand.h"
 #include "engine/rows/analysis.h"
+#include "engine/table/opponent_seat.h"
 
 namespace korvana {
 
@@ -20,6 +24,10 @@ struct TableSnapshot {
     std::optional<Category> best;  // best hand completed so far
     Round round = Round::Flop;     // after auto-switch has settled
     bool autoSwitch = true;
+    Opponents opponents;
+    // Cards the player saw folded, in the order marked: dealt to nobody in
+    // the counts, and never on the table at the same time.
+    std::vector<Card> dead;
 };
 
 bool sameTable(const TableSnapshot& a, const TableSnapshot& b);

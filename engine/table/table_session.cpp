@@ -1,5 +1,6 @@
 #include "engine/table/table_session.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korvana {
@@ -33,6 +34,7 @@ void TableSession::analyse() {
 }
 
 TableUpdate TableSession::change(std::vector<int> touchedSlots) {
+    typing_ = 0;
     analyse();
     history_.record(table_);
     return {table_, analysis_, std::move(touchedSlots)};
@@ -41,7 +43,14 @@ TableUpdate TableSession::change(std::vector<int> touchedSlots) {
 TableUpdate TableSession::toggleCard(Card card) {
     const CardToggle toggle = table_.hand.toggleCard(card);
     if (toggle.outcome == CardToggle::Outcome::NoRoom) return change();
+    std::erase(table_.dead, card);
     return change({toggle.slot});
+}
+
+TableUpdate TableSession::toggleDead(Card card) {
+    if (table_.hand.contains(card)) return now();
+    if (std::erase(table_.dead, card) == 0) table_.dead.push_back(card);
+    return change();
 }
 
 TableUpdate TableSession::takeOff(int slot) {
@@ -49,13 +58,9 @@ TableUpdate TableSession::takeOff(int slot) {
     return change({slot});
 }
 
-TableUpdate TableSession::placeHand(const Hand& hand) {
-    table_.hand = hand;
-    return change(kEverySlot);
-}
-
 TableUpdate TableSession::fold() {
     if (table_.hand.clear() >= 2) ++table_.handsPlayed;
+    table_.dead.clear();
     return change(kEverySlot);
 }
 
@@ -71,6 +76,58 @@ TableUpdate TableSession::switchAutoSwitch() {
     return change();
 }
 
+TableUpdate TableSession::chooseOpponents(int count) {
+    table_.opponents.count = std::clamp(count, 1, kMaxOpponents);
+    return change();
+}
+
+TableUpdate TableSession::typeRange(int opponent, std::string_view text) {
+    OpponentSeat& seat = table_.opponents.seat(opponent);
+    seat = seatTyped(seat, text);
+    // The keys typed into one box in a row make one step.
+    if (typing_ == opponent)
+        history_.replaceCurrent(table_);
+    else
+        history_.record(table_);
+    typing_ = opponent;
+    return {table_, analysis_, {}, true};
+}
+
+TableUpdate TableSession::finishRange(int opponent) {
+    if (typing_ == opponent) typing_ = 0;
+    return now();
+}
+
+TableUpdate TableSession::chooseRange(int opponent, std::string_view text) {
+    OpponentSeat& seat = table_.opponents.seat(opponent);
+    seat = seatTyped(seat, text);
+    return change();
+}
+
+TableUpdate TableSession::copyRangeToOthers(int opponent) {
+    const OpponentSeat from = table_.opponents.seat(opponent);
+    for (OpponentSeat& seat : table_.opponents.seats) seat = seatHolding(from.rangeText);
+    table_.opponents.seat(opponent) = from;
+    return change();
+}
+
+std::variant<TableUpdate, RangeError> TableSession::placeSpot(const PastedSpot& spot) {
+    Opponents opponents = table_.opponents;
+    if (spot.opponents) {
+        opponents.count = *spot.opponents;
+        for (int opponent = 1; opponent <= opponents.count; ++opponent) {
+            const auto at = static_cast<size_t>(opponent - 1);
+            OpponentSeat seat = seatHolding(at < spot.ranges.size() ? spot.ranges[at] : "");
+            if (seat.problem) return *seat.problem;
+            opponents.seat(opponent) = std::move(seat);
+        }
+    }
+    table_.hand = spot.hand;
+    table_.dead = spot.dead;
+    table_.opponents = std::move(opponents);
+    return change(kEverySlot);
+}
+
 TableUpdate TableSession::undo() {
     return step(Step::Back);
 }
@@ -80,6 +137,7 @@ TableUpdate TableSession::redo() {
 }
 
 TableUpdate TableSession::step(Step step) {
+    typing_ = 0;
     const bool back = step == Step::Back;
     const std::optional<TableSnapshot> target = back ? history_.undo() : history_.redo();
     if (!target) return now();
@@ -97,6 +155,12 @@ TableUpdate TableSession::step(Step step) {
 TableUpdate TableSession::restoreAutoSwitch(bool on) {
     table_.autoSwitch = on;
     analyse();
+    history_.replaceCurrent(table_);
+    return now();
+}
+
+TableUpdate TableSession::restoreOpponents(const Opponents& opponents) {
+    table_.opponents = opponents;
     history_.replaceCurrent(table_);
     return now();
 }

@@ -1,14 +1,17 @@
 #pragma once
 // The table as the player plays it: the cards in the seven slots, the hands
-// played, the best hand so far, the round the odds refer to, auto-switch and
-// the undo history. There is one method per thing the player does; each
-// returns the table it leaves together with its analysis, so whoever shows the
-// table only has to show what it gets back.
+// played, the best hand so far, the round the odds refer to, auto-switch, the
+// opponents and their ranges, and the undo history. There is one method per thing the player does;
+// each returns the table it leaves together with its analysis, so whoever shows the table only has
+// to show what it gets back.
 #include <cstddef>
 #include <functional>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "engine/rows/analysis.h"
+#include "engine/table/spot_text.h"
 #include "engine/table/table_history.h"
 
 namespace korvana {
@@ -20,6 +23,9 @@ struct TableUpdate {
     // The slots (1..7, ascending) whose card the action set: their pictures
     // are shown afresh. Taking the card off an empty slot touches it too.
     std::vector<int> touchedSlots;
+    // A range still being typed: counted already, but not stored until the
+    // player is done with it.
+    bool unfinished = false;
 };
 
 class TableSession {
@@ -42,23 +48,43 @@ public:
 
     // --- What the player does; each change is one undo step -----------------
     // Takes the card off its slot, or puts it into the first empty slot; with
-    // all seven slots full nothing moves.
+    // all seven slots full nothing moves. A dead card put on the table is
+    // dead no longer.
     TableUpdate toggleCard(Card card);
+    // Marks a card the player saw folded as dead, or takes the mark off; a
+    // card on the table cannot be dead.
+    TableUpdate toggleDead(Card card);
     // Empties slot 1..7, whether or not it holds a card.
     TableUpdate takeOff(int slot);
-    // Puts these cards on the table in place of those there (a pasted spot):
-    // one step, and no hand played.
-    TableUpdate placeHand(const Hand& hand);
-    // Empties every slot; only a hand that was really dealt (two cards or more)
-    // counts as played.
+    // Empties every slot and forgets the dead cards; only a hand that was
+    // really dealt (two cards or more) counts as played.
     TableUpdate fold();
     // The odds refer to this round from now on; auto-switch may move it at once.
     TableUpdate chooseRound(Round round);
     // Turns auto-switch on or off (the keeper is asked first).
     TableUpdate switchAutoSwitch();
+    // --- The opponents ----------------------------------------------------------
+    // How many opponents the hero plays against (1..kMaxOpponents).
+    TableUpdate chooseOpponents(int count);
+    // Opponent n's range as typed so far: counted at once when it reads. The
+    // keys typed until the player is done with it (finishRange) or does
+    // anything else make one step.
+    TableUpdate typeRange(int opponent, std::string_view text);
+    TableUpdate finishRange(int opponent);
+    // Opponent n's range chosen whole (on the grid).
+    TableUpdate chooseRange(int opponent, std::string_view text);
+    // Opponent n's counted range to every other seat.
+    TableUpdate copyRangeToOthers(int opponent);
+    // A pasted spot, one step and no hand played: its cards and dead cards in
+    // place of those there, and when it names them the number of
+    // opponents and the ranges of the first seats; the other seats up to that
+    // number hold any two cards (as korvana-odds reads the text), those beyond
+    // keep theirs. A range that does not read changes nothing.
+    std::variant<TableUpdate, RangeError> placeSpot(const PastedSpot& spot);
+
     // Back to the table before the last change, or forward again: the cards
-    // together with the hands played, the best hand, the round and auto-switch
-    // of that moment. A step that changes auto-switch asks the keeper first; a
+    // together with the hands played, the best hand, the round, auto-switch
+    // and the opponents of that moment. A step that changes auto-switch asks the keeper first; a
     // refused step is not taken. Without a step the table stays as it is.
     TableUpdate undo();
     TableUpdate redo();
@@ -67,6 +93,8 @@ public:
     // shown (and at every later showing): the keeper is not asked, since the
     // value comes from the store, and it is no undo step of its own.
     TableUpdate restoreAutoSwitch(bool on);
+    // The opponents as stored, taken the same way.
+    TableUpdate restoreOpponents(const Opponents& opponents);
 
 private:
     enum class Step { Back, Forward };
@@ -81,6 +109,7 @@ private:
     TableSnapshot table_;
     Analysis analysis_;
     TableHistory history_;
+    int typing_ = 0;  // the opponent whose range is being typed, or 0
 };
 
 }  // namespace korvana

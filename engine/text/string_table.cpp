@@ -135,6 +135,10 @@ constexpr Entry kEntries[] = {
       "arguments",
       "с - или --batch столы читаются со стандартного ввода, по одному в строке: не указывайте "
       "карты в аргументах"}},
+    {Phrase::UsageNotOnABatchLine,
+     {"option %1 shapes the whole run: give it on the command line, not on a table's line",
+      "параметр %1 действует на весь запуск: укажите его в командной строке, а не в строке "
+      "стола"}},
     {Phrase::UsageUnknownRound,
      {"unknown round %1 (use flop, turn or river)",
       "неизвестный раунд %1 (укажите flop, turn или river)"}},

@@ -84,6 +84,7 @@ enum class Phrase {
     UsageCommaReadings,         // %1 the option, %2 the value, %3 read as thousands, %4 as decimals
     UsagePotWithCall,
     UsageBatchWithCards,
+    UsageNotOnABatchLine,  // %1 the option
     UsageUnknownRound,     // %1 the value given
     UsageUnknownLanguage,  // %1 the value given
     UsageIn,               // %1 the argument a piece came in

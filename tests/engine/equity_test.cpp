@@ -323,7 +323,7 @@ TEST(Equity, ACancelledRunGivesWhatItCounted) {
     options.method = EquityMethod::Enumerate;
     options.threads = 2;
     const auto outcome =
-        computeEquity(spotOf({"", "Ah Kd", "", "", {"random"}}), options, &control);
+        computeEquity(spotOf({"", "Ah Kd", "", "2c", {"random"}}), options, &control);
     const auto& result = std::get<EquityResult>(outcome);
     EXPECT_GE(reports, 1);
     EXPECT_FALSE(result.complete);
@@ -371,6 +371,15 @@ TEST(Equity, ProblemsComeBackAsErrors) {
     EXPECT_EQ(empty.opponent, 2);
     EXPECT_EQ(problemOf({"no deal", "Ah Kh", "", "", {"QQ", "QQ", "QQ"}}).problem, Problem::NoDeal);
     EXPECT_EQ(problemOf({"no deal", "Ah Kh", "", "", {"QsJs", "QsTs"}}).problem, Problem::NoDeal);
+    // Cards enough between them, but at most seven can be dealt at once: told
+    // at once, every way of counting, with the opponents named.
+    for (const EquityMethod method : {EquityMethod::Automatic, EquityMethod::Enumerate}) {
+        const EquityError crowded = problemOf(
+            {"pairs", "7h 7d", "", "As Ah Ad", std::vector<const char*>(8, "JJ+,AKs,ATs-A5s")},
+            method);
+        EXPECT_EQ(crowded.problem, Problem::NoDeal);
+        EXPECT_EQ(crowded.opponents, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    }
     const EquityError tooMany =
         problemOf({"preflop", "Ah Kh", "", "", {"random"}}, EquityMethod::Enumerate);
     EXPECT_EQ(tooMany.problem, Problem::TooManyDeals);

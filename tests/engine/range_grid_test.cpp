@@ -63,7 +63,7 @@ TEST(GridEquities, AgainstEachCellOnTheRiver) {
     const auto hero = test::cardsOf("Ah Ad");
     const auto board = test::cardsOf("As Kd 7c 2h 3s");
     const auto equities =
-        countGridEquities({hero[0], hero[1]}, board, gridEquityPasses(true, 1).back());
+        countGridEquities({hero[0], hero[1]}, board, {}, gridEquityPasses(true, 1).back());
     const struct {
         const char* hand;
         std::optional<double> equity;

@@ -12,31 +12,44 @@ std::string slots(const Hand& hand) {
     return text;
 }
 
-// What reading gives, as "slots | opponents | range" ("?" for not named), or
-// "error <problem> <piece>".
+// What reading gives, as "slots | opponents | ranges" ("?" for not named, the
+// ranges joined by " / "), or "error <problem> <piece>".
 std::string read(const std::string& text) {
     const auto spot = readSpotText(text);
     if (const auto* error = std::get_if<SpotTextError>(&spot))
         return "error " + std::to_string(static_cast<int>(error->problem)) + " " + error->piece;
     const auto& pasted = std::get<PastedSpot>(spot);
+    std::string ranges;
+    for (size_t i = 0; i < pasted.ranges.size(); ++i)
+        ranges += (i > 0 ? " / " : "") + pasted.ranges[i];
+    std::string dead;
+    for (const Card& card : pasted.dead) dead += " " + cardCode(card);
     return slots(pasted.hand) + " | " +
-           (pasted.opponents ? std::to_string(*pasted.opponents) : "?") + " | " +
-           pasted.range.value_or("?");
+           (pasted.opponents ? std::to_string(*pasted.opponents) : "?") + " | " + ranges +
+           (dead.empty() ? "" : " | dead" + dead);
 }
 
-// What Copy writes is pinned with the window's Edit menu; here every way of
-// reading it, and what refuses.
+// Every way of reading a spot, and what refuses.
 TEST(SpotText, Reading) {
     using P = SpotTextError::Problem;
     const auto error = [](P problem, const std::string& piece) {
         return "error " + std::to_string(static_cast<int>(problem)) + " " + piece;
     };
     const std::pair<std::string, std::string> cases[] = {
-        {"AhKh", "Ah Kh - - - - - | ? | ?"},
-        {"  ah, kh\t-\r\nT\u2665  ", "Ah Kh - Th - - - | ? | ?"},
+        {"AhKh", "Ah Kh - - - - - | ? | "},
+        {"  ah, kh\t-\r\nT\u2665  ", "Ah Kh - Th - - - | ? | "},
         {"Ah Kh --vs 'QQ+, AKs'", "Ah Kh - - - - - | 1 | QQ+,AKs"},
-        {"Ah Kh --vs=random --vs any", "Ah Kh - - - - - | 2 | "},
-        {"Ah Kh --opponents 2 --vs KK --vs KK", "Ah Kh - - - - - | 2 | KK"},
+        {"Ah Kh --vs=random --vs any", "Ah Kh - - - - - | 2 |  / "},
+        {"Ah Kh --opponents 2 --vs KK --vs KK", "Ah Kh - - - - - | 2 | KK / KK"},
+        // Each opponent his own range; those not named hold any two cards.
+        {"Ah Kh\n--opponents 3 --vs QQ+,AKs --vs 15%", "Ah Kh - - - - - | 3 | QQ+,AKs / 15%"},
+        {"Ah Kh --vs KK --vs random --vs 'T9s-65s, 22-66'",
+         "Ah Kh - - - - - | 3 | KK /  / T9s-65s,22-66"},
+        {"Ah Kh --opponents 4", "Ah Kh - - - - - | 4 | "},
+        {"Ah Kh --dead '7c, 2d' --vs KK", "Ah Kh - - - - - | 1 | KK | dead 7c 2d"},
+        {"Ah Kh --dead Ah", error(P::CardTwice, "Ah")},
+        {"Ah Kh --dead 7c7c", error(P::CardTwice, "7c")},
+        {"Ah Kh --dead 7c -", error(P::UnknownCard, "-")},
         {"", error(P::NoCards, "")},
         {"hello", error(P::UnknownCard, "hello")},
         {"Ah Ah", error(P::CardTwice, "Ah")},
@@ -44,10 +57,35 @@ TEST(SpotText, Reading) {
         {"Ah Kh --round river", error(P::UnknownOption, "--round")},
         {"Ah Kh --vs", error(P::MissingValue, "--vs")},
         {"Ah Kh --opponents 10", error(P::BadOpponents, "10")},
-        {"Ah Kh --vs KK --vs QQ", error(P::MixedRanges, "")},
-        {"Ah Kh --opponents 3 --vs KK", error(P::MixedRanges, "")},
+        {"Ah Kh --opponents 1 --vs KK --vs QQ", error(P::TooManyRanges, "QQ")},
+        {"Ah --vs 1 --vs 2 --vs 3 --vs 4 --vs 5 --vs 6 --vs 7 --vs 8 --vs 9 --vs 10",
+         error(P::TooManyRanges, "10")},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(read(text), expected) << text;
+}
+
+// What Copy writes, and that it reads back as the same opponents.
+TEST(SpotText, WrittenAndReadBack) {
+    const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kh Qd - Td")).hand;
+    const struct {
+        std::vector<std::string> ranges;
+        std::string written, readBack;
+        std::vector<Card> dead = {};
+    } cases[] = {
+        {{""}, "Ah Kh Qd - Td - - --opponents 1\n", "Ah Kh Qd - Td - - | 1 | "},
+        {{"", " any "}, "Ah Kh Qd - Td - - --opponents 2\n", "Ah Kh Qd - Td - - | 2 | "},
+        {{"QQ+, AKs", "15%", ""},
+         "Ah Kh Qd - Td - - --opponents 3 --vs QQ+,AKs --vs 15% --vs random\n",
+         "Ah Kh Qd - Td - - | 3 | QQ+,AKs / 15% / "},
+        {{"KK"},
+         "Ah Kh Qd - Td - - --dead 7c2d --opponents 1 --vs KK\n",
+         "Ah Kh Qd - Td - - | 1 | KK | dead 7c 2d",
+         {{7, Suit::Clubs}, {2, Suit::Diamonds}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(spotText(hand, c.ranges, c.dead), c.written);
+        EXPECT_EQ(read(c.written), c.readBack);
+    }
 }
 
 }  // namespace

@@ -80,9 +80,11 @@ TEST(TableHistory, KeepsTheNewestStepsUpToItsDepth) {
 
 // Every field of the table comes back, not only the cards.
 TEST(TableHistory, UndoRestoresTheWholeTable) {
-    TableSnapshot before{test::handOf("Ah Kd Qs Jc Tc"), 3, Category::Straight, Round::Turn, true};
-    TableSnapshot after{test::handOf(""), 4, Category::Straight, Round::Flop, true};
-    TableSnapshot later{test::handOf("2c"), 4, Category::HighCard, Round::River, false};
+    TableSnapshot before{
+        test::handOf("Ah Kd Qs Jc Tc"), 3, Category::Straight, Round::Turn, true, {},
+        test::cardsOf("7c 2d")};
+    TableSnapshot after{test::handOf(""), 4, Category::Straight, Round::Flop, true, {}, {}};
+    TableSnapshot later{test::handOf("2c"), 4, Category::HighCard, Round::River, false, {}, {}};
     TableHistory history(before);
     history.record(after);
     history.record(later);
@@ -91,6 +93,7 @@ TEST(TableHistory, UndoRestoresTheWholeTable) {
     ASSERT_TRUE(first);
     EXPECT_TRUE(sameTable(*first, before));
     EXPECT_EQ(first->hand.card(5), parseCardCode("Tc"));
+    EXPECT_EQ(first->dead, test::cardsOf("7c 2d"));
     EXPECT_TRUE(sameTable(*history.redo(), after));
     EXPECT_TRUE(sameTable(*history.redo(), later));
     for (int field = 0; field < 5; ++field) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -26,9 +27,12 @@ struct Table {
 };
 
 // Plays player moves: a card code toggles the card, slotN takes slot N off,
-// fold, flop / turn / river, auto, undo, redo, paste:CARDS (a pasted table,
-// "paste:Qs,-,2c"); stored-on / stored-off restore
-// the stored option; refuse / allow set the keeper's answer. Every update
+// fold, flop / turn / river, auto, undo, redo, paste:TEXT (a pasted spot,
+// "_" for a blank: "paste:Qs,-,2c_--vs_KK"); dead:CARD marks the card seen
+// folded, or takes the mark off; vs:N chooses N opponents,
+// type:N:TEXT types opponent N's range, done:N finishes it, grid:N:TEXT
+// chooses it whole, copy:N copies it to the others; stored-on / stored-off
+// restore the stored option; refuse / allow set the keeper's answer. Every update
 // must be the session's table with its own analysis.
 void play(Table& table, const std::string& moves) {
     std::istringstream words(moves);
@@ -54,9 +58,24 @@ void play(Table& table, const std::string& moves) {
             update = s.restoreAutoSwitch(move == "stored-on");
         else if (move == "refuse" || move == "allow")
             table.refuse = move == "refuse";
-        else if (move.starts_with("paste:"))
-            update = s.placeHand(std::get<PastedSpot>(readSpotText(move.substr(6))).hand);
-        else if (move.starts_with("slot"))
+        else if (move.starts_with("paste:")) {
+            std::string text = move.substr(6);
+            std::replace(text.begin(), text.end(), '_', ' ');
+            auto placed = s.placeSpot(std::get<PastedSpot>(readSpotText(text)));
+            if (auto* done = std::get_if<TableUpdate>(&placed)) update = *done;
+        } else if (move.starts_with("dead:"))
+            update = s.toggleDead(parseCardCode(move.substr(5)).value());
+        else if (move.starts_with("vs:"))
+            update = s.chooseOpponents(std::stoi(move.substr(3)));
+        else if (move.starts_with("done:"))
+            update = s.finishRange(std::stoi(move.substr(5)));
+        else if (move.starts_with("copy:"))
+            update = s.copyRangeToOthers(std::stoi(move.substr(5)));
+        else if (move.starts_with("type:") || move.starts_with("grid:")) {
+            const int opponent = move[5] - '0';
+            const std::string text = move.substr(7);
+            update = move[0] == 't' ? s.typeRange(opponent, text) : s.chooseRange(opponent, text);
+        } else if (move.starts_with("slot"))
             update = s.takeOff(std::stoi(move.substr(4)));
         else
             update = s.toggleCard(parseCardCode(move).value());
@@ -77,7 +96,22 @@ std::string shown(const TableSession& session) {
     text += t.best ? categoryName(Language::English, *t.best) : "-";
     text += " | " + std::string(roundName(t.round)) + " counts " +
             std::to_string(session.analysis().countedCards.size());
-    return text + " | auto " + (t.autoSwitch ? "on" : "off");
+    text += " | auto " + std::string(t.autoSwitch ? "on" : "off");
+    // The opponents when not one holding any two cards: each seat's typed
+    // text, "!" when it does not read, and the text counted when it differs.
+    std::string seats;
+    for (int opponent = kMaxOpponents; opponent >= 1; --opponent) {
+        const OpponentSeat& seat = t.opponents.seat(opponent);
+        std::string shownSeat = seat.typed + (seat.problem ? "!" : "");
+        if (seat.rangeText != seat.typed) shownSeat += "(" + seat.rangeText + ")";
+        if (!seats.empty() || !shownSeat.empty())
+            seats = shownSeat + (seats.empty() ? "" : ";") + seats;
+    }
+    if (t.opponents.count != 1 || !seats.empty())
+        text += " | " + std::to_string(t.opponents.count) + " vs " + seats;
+    if (!t.dead.empty()) text += " | dead";
+    for (const Card& card : t.dead) text += " " + cardCode(card);
+    return text;
 }
 
 std::string after(const std::string& moves, bool autoSwitch = true) {
@@ -187,6 +221,15 @@ TEST(TableSession, UndoRedo) {
         // A pasted table is one step, and no hand played.
         {"Ah Kd paste:Qs,-,2c", "Qs Jd 2c slot2", true, false},
         {"Ah Kd paste:Qs,-,2c undo", "Ah Kd", true, true},
+        {"vs:3 paste:Ah_--vs_KK_--vs_QQ undo", "vs:3", true, true},
+        // The opponents are steps like the cards; a range typed key by key
+        // is one, taken when the player is done with it or does anything else.
+        {"vs:3 undo", "", false, true},
+        {"type:2:Q type:2:QQ done:2 undo", "", false, true},
+        {"type:2:Q type:2:QQ done:2 undo redo", "grid:2:QQ", true, false},
+        {"type:2:Q type:2:QQ undo", "", false, true},
+        {"type:2:QQ Ah undo", "grid:2:QQ", true, true},
+        {"grid:1:KK copy:1 undo", "grid:1:KK", true, true},
     };
     for (const auto& c : cases) {
         Table table(true);
@@ -194,6 +237,53 @@ TEST(TableSession, UndoRedo) {
         EXPECT_EQ(shown(table.session), after(c.sameAs)) << c.moves;
         EXPECT_EQ(table.session.canUndo(), c.canUndo) << c.moves;
         EXPECT_EQ(table.session.canRedo(), c.canRedo) << c.moves;
+    }
+}
+
+// Each opponent has his own seat; a paste sets the seats it names.
+TEST(TableSession, Opponents) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"vs:3", "3 vs "},
+        {"type:2:QQ+ type:4:15%", "1 vs ;QQ+;;15%"},
+        // A range that does not read is marked, and the last good one counts.
+        {"type:1:KK type:1:KKs", "1 vs KKs!(KK)"},
+        {"grid:1:KK copy:1", "1 vs KK;KK;KK;KK;KK;KK;KK;KK;KK"},
+        {"type:1:KK type:1:KKs copy:1", "1 vs KKs!(KK);KK;KK;KK;KK;KK;KK;KK;KK"},
+        {"vs:4 grid:4:JJ paste:-_--vs_KK_--vs_random", "2 vs KK;;;JJ"},
+        {"vs:4 grid:4:JJ grid:2:QQ paste:-_--opponents_3_--vs_KK", "3 vs KK;;;JJ"},
+        {"grid:2:QQ paste:-_--vs_KK_--vs_AKs_--vs_KKs", "1 vs ;QQ"},
+        {"vs:5 grid:2:QQ paste:Ah", "5 vs ;QQ"},
+    };
+    for (const auto& [moves, opponents] : cases) {
+        const std::string shownTable = after(moves);
+        EXPECT_EQ(shownTable.substr(shownTable.find("auto on | ") + 10), opponents) << moves;
+    }
+}
+
+// Cards seen folded: never on the table at once, gone with the hand, and
+// steps like the cards.
+TEST(TableSession, DeadCards) {
+    struct Case {
+        const char* moves;
+        const char* sameAs;  // the table without its dead cards
+        const char* dead;
+    };
+    const Case cases[] = {
+        {"Ah dead:7c dead:2d", "Ah", "7c 2d"},
+        {"dead:7c dead:2d dead:7c", "", "2d"},
+        {"Ah dead:Ah", "Ah", ""},  // on the table: not dead
+        {"dead:Ah Ah", "Ah", ""},  // put on the table: dead no longer
+        {"Ah Kd dead:7c fold", "Ah Kd fold", ""},
+        {"dead:7c undo", "", ""},
+        {"dead:7c undo redo", "", "7c"},
+        {"dead:7c paste:Kh_--dead_2d", "Kh", "2d"},
+        {"dead:7c paste:Kh", "Kh", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string shownTable = after(c.moves);
+        const size_t dead = shownTable.find(" | dead ");
+        EXPECT_EQ(shownTable.substr(0, dead), after(c.sameAs)) << c.moves;
+        EXPECT_EQ(dead == std::string::npos ? "" : shownTable.substr(dead + 8), c.dead) << c.moves;
     }
 }
 

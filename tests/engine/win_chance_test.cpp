@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/table/opponent_seat.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {
@@ -35,12 +36,11 @@ TEST(WinChanceSpot, HeroFromThePocketSlotsAndEveryPlacedBoardCard) {
     };
     // Each opponent holds his own range; those beyond the number chosen are left out.
     const HandRange kings = std::get<HandRange>(parseHandRange("KK"));
-    const HandRange aces = std::get<HandRange>(parseHandRange("AA"));
-    Opposition opposition{3};
-    opposition.ranges[1] = kings;
-    opposition.ranges[3] = aces;
+    Opponents opponents{3};
+    opponents.seat(2) = seatHolding("KK");
+    opponents.seat(4) = seatHolding("AA");
     for (const auto& row : rows) {
-        const auto spot = winChanceSpot(handOf(row.table), opposition);
+        const auto spot = winChanceSpot(handOf(row.table), opponents.countedRanges());
         EXPECT_EQ(spotText(spot), row.spot) << row.table;
         if (spot) {
             EXPECT_TRUE(spot->dead.empty());

@@ -43,27 +43,34 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
          "As Kd Qc Ts 9h\n2c 3c 4c 5c 6c 7c 8c 9c\n",
          2,
          {"As Kd Qc Ts 9h - - | 0% Роял Флеш невозможен |"},
-         {"korvana-odds: line 2: too many slots at '9c'"}},
+         {"korvana-odds: line 2: лишняя ячейка '9c'"}},
         {{"-", "--vs", "QdQc"},
          "Ah Kh\nAh\n",
          2,
          {"Ah Kh - - - - - | K A - Royal Flash odds - 1:19600 |"},
          {"korvana-odds: line 2: win chances need both pocket cards"}},
         {{"-"},
-         "\xEF\xBB\xBFKh Ah\n" + std::string(600, 'A') + "\nKh Ah # " + std::string(9'000, 'x') +
+         "\xEF\xBB\xBFKh Ah\n" + std::string(70'000, 'A') + "\nKh Ah # " + std::string(9'000, 'x') +
              "\nKh Ah\u200b\n",
          2,
          {kKhAhLine, kKhAhLine},
-         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #",
+         {"korvana-odds: line 2: too long for a table: more than 65536 bytes before any #",
           "korvana-odds: line 4: unknown card code '\\u200b' in 'Ah\\u200b'"}},
         {{"-"}, "", 0, {}, {}},
         // The longest line a table may take, and one byte more.
         {{"-"},
-         "Kh Ah" + std::string(507, ' ') + "\nKh Ah" + std::string(508, ' ') + "\n",
+         "Kh Ah" + std::string(65'531, ' ') + "\nKh Ah" + std::string(65'532, ' ') + "\n",
          2,
          {kKhAhLine},
-         {"korvana-odds: line 2: too long for a table: more than 512 bytes before any #"}},
+         {"korvana-odds: line 2: too long for a table: more than 65536 bytes before any #"}},
         {{"--batch", "Ah"}, "Kh\n", 2, {}, {"korvana-odds: with - or --batch the tables come"}},
+        // A line may carry options for itself alone, on top of the command line's.
+        {{"-", "--no-auto"},
+         "Ah Kh Qd 7c 2s --vs QQ+ --vs 15%\nAh Kh Qd 7c 2s\nAh Kh --json\nAh Kh --samples 10\n",
+         2,
+         {"Ah Kh Qd 7c 2s - - | ", "Ah Kh Qd 7c 2s - - | "},
+         {"korvana-odds: line 3: option '--json' shapes the whole run",
+          "korvana-odds: line 4: option '--samples' needs --vs or --opponents"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
@@ -77,6 +84,11 @@ TEST(OddsBatch, EachLineIsOneTableAndBadLinesAreNamed) {
     }
     // After "--" a lone "-" is the empty slot it always was.
     EXPECT_EQ(run({"--", "-"}, {}, "Ah\n").out, run({}).out);
+    // A line's ranges, quoted or as Copy writes them, add to the command line's.
+    const std::string twoOpponents = run({"-", "--vs", "QQ+"}, {}, "Ah Kh --vs 'AKs, 15%'\n").out;
+    EXPECT_EQ(twoOpponents, run({"-"}, {}, "Ah Kh --opponents 2 --vs QQ+ --vs \"AKs, 15%\"\n").out);
+    EXPECT_NE(twoOpponents.find("Win chances against 2 opponents"), std::string::npos);
+    EXPECT_EQ(run({"-"}, {}, "Ah Kh - 7c\n").out.find("Win chances"), std::string::npos);
     // The win chances follow the rows on the same line.
     EXPECT_NE(run({"-", "--vs", "QdQc"}, {}, "Ah Kh\n")
                   .out.find(" | Best hand: High card | Win chances against 1 opponent: | "

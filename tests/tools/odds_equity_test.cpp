@@ -4,7 +4,11 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/equity/win_chance.h"
+#include "engine/table/opponent_seat.h"
+#include "engine/table/spot_text.h"
 #include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/progress_line.h"
 
 namespace korvana {
 namespace {
@@ -84,6 +88,38 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
 }
 
 // The same seed gives the same sample on any number of threads.
+// The window's Copy, run by korvana-odds as a shell splits it, counts what
+// the window counts: every opponent on his own range.
+TEST(OddsEquity, ACopiedSpotGivesTheWindowsFigure) {
+    const struct {
+        std::vector<std::string> ranges;
+        std::string dead = "";  // seen folded
+    } rows[] = {
+        {{"QQ+, AKs", "15%", "T9s-65s, 22-66"}},
+        {{"", "KK", ""}},
+        {{"AA", "KK", "QQ", "JJ"}, "Qc 9h"},
+    };
+    const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kd 7c 8d 2s Js")).hand;
+    for (const auto& [ranges, deadText] : rows) {
+        std::vector<Card> dead;
+        std::istringstream codes(deadText);
+        for (std::string code; codes >> code;) dead.push_back(*parseCardCode(code));
+        Opponents opponents{static_cast<int>(ranges.size())};
+        for (size_t i = 0; i < ranges.size(); ++i) opponents.seats[i] = seatHolding(ranges[i]);
+        const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges(), dead),
+                                           winChancePasses(2).back());
+        const double window = std::get<EquityResult>(counted).players.front().equity * 100;
+
+        std::istringstream words(spotText(hand, opponents.countedTexts(), dead));
+        std::vector<std::string> args;
+        for (std::string word; words >> word;) args.push_back(word);
+        const std::string out = run(args).out;
+        const size_t hero = out.find("equity", out.find("Win chances against"));
+        ASSERT_NE(hero, std::string::npos) << out;
+        EXPECT_NEAR(std::stod(out.substr(hero + 6)), window, 0.006) << out;
+    }
+}
+
 TEST(OddsEquity, SeedRepeatsTheSample) {
     const std::vector<std::string> args = {"Ah",        "Kh",    "--opponents", "3",
                                            "--samples", "50000", "--seed",      "9"};
@@ -175,6 +211,25 @@ TEST(OddsEquity, TimeLimitIsNamedInTextAndJson) {
     std::vector<std::string> json = args;
     json.push_back("--json");
     EXPECT_NE(run(json).out.find("\"time_limit_reached\": true"), std::string::npos);
+}
+
+// A long count on a terminal: the share done, then the time left once its
+// pace shows.
+TEST(OddsEquity, ProgressTellsTheTimeLeft) {
+    using std::chrono::seconds;
+    const struct {
+        bool counting;
+        double done;
+        seconds elapsed;
+        const char* line;
+    } cases[] = {
+        {true, 0.01, seconds(2), "korvana-odds: counting deals, 1%"},
+        {true, 0.25, seconds(3), "korvana-odds: counting deals, 25%, about 9 s left"},
+        {false, 0.5, seconds(100), "korvana-odds: sampling deals, 50%, about 2 min left"},
+        {true, 0.1, seconds(3600), "korvana-odds: counting deals, 10%, about 9 h left"},
+        {true, 1.0, seconds(5), "korvana-odds: counting deals, 100%"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(progressLine(c.counting, c.done, c.elapsed), c.line);
 }
 
 // What a range holds on the board: the JSON object as scripts read it, the

@@ -12,6 +12,7 @@
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
 #include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/progress_line.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
@@ -194,9 +195,10 @@ std::variant<EquityReport, std::string> runEquity(const EquityRequest& request, 
         control.onProgress = [&](const EquityResult& soFar, double done) {
             if (std::chrono::steady_clock::now() - start < kQuietTime) return;
             shown = true;
-            *environment.progress << "\rkorvana-odds: "
-                                  << (soFar.enumerated ? "counting" : "sampling") << " deals, "
-                                  << static_cast<int>(done * 100) << "% " << std::flush;
+            *environment.progress << '\r'
+                                  << progressLine(soFar.enumerated, done,
+                                                  std::chrono::steady_clock::now() - start)
+                                  << "\x1b[K" << std::flush;
         };
     auto outcome = computeEquity(spot, options, &control);
     if (shown) *environment.progress << "\r\x1b[K" << std::flush;

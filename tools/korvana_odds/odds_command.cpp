@@ -8,6 +8,7 @@
 
 #include "engine/rows/analysis.h"
 #include "engine/text/string_table.h"
+#include "tools/korvana_odds/argument_reading.h"
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
@@ -19,18 +20,6 @@
 
 namespace korvana {
 namespace {
-
-struct UsageError {
-    std::string message;
-};
-
-// Options are long ("--round") or a dash and a letter ("-h"); any other
-// argument that starts with a dash is slots, such as "-,-,Ah".
-bool isOption(const std::string& arg) {
-    if (arg.size() < 2 || arg[0] != '-') return false;
-    const char next = arg[1];
-    return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
-}
 
 // The language errors are told in: the last --lang that names one, so that
 // a problem before it, or with another option, is told in that language too.
@@ -48,69 +37,6 @@ Language languageAsked(const std::vector<std::string>& args) {
             language = Language::English;
     }
     return language;
-}
-
-// Parses the arguments; a problem comes back as the one line to print.
-std::optional<UsageError> parse(const std::vector<std::string>& args, CommandRequest& request,
-                                Language language) {
-    const auto say = [language](Phrase pattern, std::string_view value) {
-        return UsageError{fillIn(phrase(language, pattern), {value})};
-    };
-    bool optionsEnded = false;
-    std::string firstSlotArgument;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!optionsEnded && isOption(arg)) {
-            if (arg == "--") {
-                optionsEnded = true;
-                continue;
-            }
-            std::string name = arg, value;
-            bool hasValue = false;
-            if (const auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) == 0) {
-                name = arg.substr(0, eq);
-                value = arg.substr(eq + 1);
-                hasValue = true;
-            }
-            const OddsOption* option = findOddsOption(name);
-            if (!option) return say(Phrase::UsageUnknownOption, quoted(arg));
-            if (option->value.empty() && hasValue)
-                return say(Phrase::UsageTakesNoValue, quoted(name));
-            if (!option->value.empty() && !hasValue) {
-                if (i + 1 >= args.size()) return say(Phrase::UsageNeedsValue, quoted(name));
-                value = args[++i];
-            }
-            if (auto problem = option->read(value, request, language)) return UsageError{*problem};
-            auto& detail = option->rangeHitsToo ? request.knownCardsDetail : request.equityDetail;
-            if (option->needsOpponents && !detail) detail = name;
-            continue;
-        }
-        // After "--" a "-" is always a slot: the way to ask for an empty table.
-        if (++request.slotArguments == 1 && !optionsEnded) firstSlotArgument = arg;
-        if (auto problem = readSlots(arg, request.cards, language)) return UsageError{*problem};
-    }
-    if (request.equityDetail && !request.options.equity.asked())
-        return say(Phrase::UsageNeedsOpponents, quoted(*request.equityDetail));
-    // Range hits leave dead cards out too.
-    if (request.knownCardsDetail && !request.options.equity.asked() && !request.options.rangeHits)
-        return say(Phrase::UsageNeedsOpponentsOrHits, quoted(*request.knownCardsDetail));
-    if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
-        return say(Phrase::UsagePotWithCall, "");
-    // "-" alone is no table of one empty slot but the sign to read tables from
-    // standard input; among other slots it stays an empty slot.
-    const bool loneDash = request.slotArguments == 1 && firstSlotArgument == "-";
-    if (request.batch && request.slotArguments > 0 && !loneDash)
-        return say(Phrase::UsageBatchWithCards, "");
-    if (request.history && (request.slotArguments > 0 || request.batch))
-        return say(Phrase::UsageHistoryWithCards, "");
-    if (request.streetEquity && !request.history)
-        return say(Phrase::UsageNeedsHistory, quoted("--street-equity"));
-    if (loneDash) {
-        request.batch = true;
-        request.cards = {};
-    }
-    request.options.autoSwitch = request.autoSwitch.value_or(!request.roundGiven);
-    return std::nullopt;
 }
 
 // The hands of the file, or of standard input for "-".
@@ -141,9 +67,9 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     CommandRequest request;
     const Language language = languageAsked(args);
-    if (const auto error = parse(args, request, language)) {
-        err << "korvana-odds: " << oneLine(error->message) << " "
-            << phrase(language, Phrase::UsageSeeHelp) << "\n";
+    if (const auto error = readCommandLine(args, request, language)) {
+        err << "korvana-odds: " << oneLine(*error) << " " << phrase(language, Phrase::UsageSeeHelp)
+            << "\n";
         return 2;
     }
     if (request.help) return written(out, err, usageText());
@@ -157,7 +83,7 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                                                : TableLayout::Block;
     if (request.batch) {
         std::istringstream nothing;
-        return runBatch(env.input ? *env.input : nothing, request.options, layout, env, out, err);
+        return runBatch(env.input ? *env.input : nothing, request, layout, env, out, err);
     }
     if (request.slotArguments == 0 && env.inputIsPipe)
         err << "korvana-odds: note: no cards given, so the table is empty; give them as "

@@ -222,7 +222,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
     {"--no-auto", "", "", OptionGroup::Rows, "keep the round fixed: flop, or the one --round names",
      setNoAuto},
     {"--lang", "", "LANG", OptionGroup::Rows,
-     "en (default) or ru: the rows, the win chances and errors", readLanguage},
+     "en (default) or ru: the rows, the win chances and errors", readLanguage, false, false},
     {"--exact", "", "", OptionGroup::Rows,
      "put the exact chance in percent before each row; with\n"
      "opponents, also count every deal (refused beyond --max-deals\n"
@@ -231,10 +231,10 @@ constexpr auto kOptions = std::to_array<OddsOption>({
     {"--json", "", "", OptionGroup::Rows,
      "print one JSON object instead of text, with the formula's odds,\n"
      "the exact chance (0..1) and the outs of every row",
-     setFlag<&CommandRequest::json>},
+     setFlag<&CommandRequest::json>, false, false},
     {"--batch", "", "", OptionGroup::Rows,
-     "read one table per line from standard input (also: - alone)",
-     setFlag<&CommandRequest::batch>},
+     "read one table per line from standard input (also: - alone)", setFlag<&CommandRequest::batch>,
+     false, false},
     {"--vs", "", "RANGE", OptionGroup::Equity,
      "one opponent, once per opponent: random (or any), a hand\n"
      "(KdKc), a range: QQ, QQ+, 22-66, AKs, AKo, AK, A2s+, KTo+,\n"
@@ -248,7 +248,7 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "hands",
      readOpponents},
     {"--dead", "", "CARDS", OptionGroup::Equity, "cards nobody holds (folded or seen): --dead 7c2d",
-     readDead, true, true},
+     readDead, true, true, true},
     {"--max-deals", "", "N", OptionGroup::Equity,
      "the most deals --exact may count (default 10000000000)", readMaxDeals, true},
     {"--samples", "", "N", OptionGroup::Equity,
@@ -294,18 +294,18 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "add up is named on stderr (with --json also by {\"hand\",\n"
      "\"line\", \"error\"}), the others are still read, and the exit\n"
      "status is 2",
-     readHistory},
+     readHistory, false, false},
     {"--street-equity", "", "", OptionGroup::History,
      "with --history: the hero's equity on every street against\n"
      "each opponent's shown cards, or else a range that follows his\n"
      "preflop play (called or checked: any two; raised first: top\n"
      "20%; called a raise: 22%; re-raised: 7%; called a re-raise:\n"
      "10%)",
-     setFlag<&CommandRequest::streetEquity>},
+     setFlag<&CommandRequest::streetEquity>, false, false},
     {"--help", "-h", "", OptionGroup::Program, "show this help and exit",
-     setFlag<&CommandRequest::help>},
+     setFlag<&CommandRequest::help>, false, false},
     {"--version", "", "", OptionGroup::Program, "show the version and exit",
-     setFlag<&CommandRequest::version>},
+     setFlag<&CommandRequest::version>, false, false},
 });
 
 // What --help says before the options of each group.
@@ -349,13 +349,15 @@ constexpr std::string_view kIntroduction =
     "three flop cards, turn, river. Several may be written together: AhKd, Ah,Kd.\n"
     "\n"
     "With - alone or --batch, the tables come from standard input, one per line of at\n"
-    "most 512 bytes, written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a\n"
+    "most 65 536 bytes, written like the SLOT arguments (Ah Kh Qh - - 2c); # starts a\n"
     "comment, blank lines are skipped. Each table gives one line: its seven slots,\n"
     "then the lines of the usual text trimmed and joined by \" | \"; with --json one\n"
     "object per line (JSON Lines) with its input \"line\" number. A bad line is named\n"
     "on stderr with its line number (with --json also by {\"line\": N, \"error\":\n"
-    "\"...\"}), the other lines still run, and the exit status is 2. All other\n"
-    "options apply to every line.\n";
+    "\"...\"}), the other lines still run, and the exit status is 2. The options\n"
+    "apply to every line; a line may add its own after its slots, for itself alone\n"
+    "(Ah Kh Qd 7c 2s --vs QQ+ --vs 15%, as Copy in the window writes a spot), all\n"
+    "but --batch, --json, --lang, --help and --version.\n";
 
 // "  --round ROUND  " padded to the help's column, or on a line of its own
 // when longer.
@@ -383,7 +385,7 @@ std::string optionLines(const OddsOption& option) {
 }  // namespace
 
 std::span<const OddsOption> oddsOptions() {
-    static_assert(kMaxTableLineBytes == 512, "--help names the longest batch line");
+    static_assert(kMaxTableLineBytes == 65'536, "--help names the longest batch line");
     static_assert(kMaxRangeCharacters == 10'000, "--help names the longest range");
     return kOptions;
 }

@@ -32,9 +32,12 @@ struct OddsOption {
     // request; a problem comes back as the one line to print, in the language.
     std::optional<std::string> (*read)(const std::string& value, CommandRequest& request,
                                        Language language);
-    // Only means something with --vs or --opponents,
+    // Only means something with --vs or --opponents (see rangeHitsToo).
     bool needsOpponents = false;
-    // or with those or --range-hits.
+    // May be given on a batch line, for that line alone; else it shapes the
+    // whole run and belongs on the command line.
+    bool onABatchLine = true;
+    // Only means something with --vs, --opponents or --range-hits.
     bool rangeHitsToo = false;
 };
 

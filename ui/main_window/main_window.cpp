@@ -87,7 +87,7 @@ QString MainWindow::oddsRowTooltip(int row) const {
 // --- Analysis ---------------------------------------------------------------
 
 void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
-    winChance_->showTable(update.table.hand);
+    winChance_->showTable(update.table, update.unfinished);
     enableHistoryActions();
     showHandsPlayed();
     if (pictures == Pictures::First) showSlotPictures(update);
@@ -108,6 +108,7 @@ void MainWindow::showTable(const TableUpdate& update, Pictures pictures) {
     oddsList_->setRows(std::move(rows));
     exactChances_->show(analysis, language_, decimalSeparator_);
     cardPicker_->setCardsOnTable(update.table.hand);
+    cardPicker_->setDeadCards(update.table.dead);
     showBestHand();
     if (pictures == Pictures::Last) showSlotPictures(update);
 }
@@ -267,6 +268,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         // An empty slot shows what it is from the first paint on.
         guarded([&] { showBlankSlotPictures(); });
+        // Not the first box in the tab order: the keys are the table's.
+        if (!focusWidget()) focusTable();
         restoreStoredChoices();
         Q_EMIT shown();
     }
@@ -276,7 +279,7 @@ void MainWindow::restoreStoredChoices() {
     // An unreadable option is reported on its own; the language is still applied.
     guarded([&] { exactChances_->applyStoredOption(); });
     restoreSliderPositions();
-    guarded([&] { winChance_->applyStoredChoices(); });
+    restoreStoredOpponents();
     guarded([&] { potOdds_->applyStoredChoices(); });
     guarded([&] {
         const bool highContrast = services_.settings.highContrastLights().value_or(false);

@@ -116,6 +116,8 @@ protected:
     // A file dropped on the window opens as a hand history.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Escape and Return in the window's text boxes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createComponents();
@@ -180,6 +182,9 @@ private:
 
     // --- Keyboard entry and undo --------------------------------------------
     void createCardEntry();
+    void keepKeysOnTable();
+    // The table takes the keys: typed cards, Copy and Paste.
+    void focusTable();
     // Undo, Redo, Copy and Paste.
     void createEditMenu();
     void setCardEntryCaptions();
@@ -191,6 +196,9 @@ private:
     void createFileMenu();
     void setFileMenuCaptions();
     void chooseHandHistory();
+    // The win strip's and the Opponents window's actions to the session.
+    void connectSeats();
+    void restoreStoredOpponents();
     void clickCard(Card card);  // a picker click, whether by mouse or by keys
     void typeCard(Card card);
     void takeLastCardOff();

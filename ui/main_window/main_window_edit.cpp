@@ -4,14 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "engine/equity/win_chance.h"
 #include "engine/table/spot_text.h"
 #include "ui/main_window/hand_history_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/paste_text.h"
 #include "ui/status/status_message.h"
 #include "ui/table/tooltip_texts.h"
-#include "ui/win_chance/win_chance_view.h"
 
 namespace korvana::ui {
 
@@ -65,11 +63,11 @@ void MainWindow::enableHistoryActions() {
 
 void MainWindow::copySpot() {
     services_.clipboard.write(QString::fromStdString(
-        spotText(hand(), winChance_->opponents(), winChance_->rangeText().toStdString())));
+        spotText(hand(), session_.table().opponents.countedTexts(), session_.table().dead)));
 }
 
 // Text that does not read changes nothing: the cards, the opponents and the
-// range all read before any of them is taken. A copied hand history goes to
+// ranges all read before any of them is taken. A copied hand history goes to
 // the replay instead.
 void MainWindow::pasteSpot() {
     const QString text = services_.clipboard.read();
@@ -88,19 +86,14 @@ bool MainWindow::placeSpotText(const std::string& text) {
         statusMessage_->showMessage(pasteProblemText(*error), StatusMessage::Duration::Passing);
         return false;
     }
-    const PastedSpot& spot = std::get<PastedSpot>(read);
-    if (spot.range) {
-        const auto range = opponentRange(*spot.range);
-        if (const auto* error = std::get_if<RangeError>(&range)) {
-            statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
-                                        StatusMessage::Duration::Passing);
-            return false;
-        }
-        winChance_->chooseOpposition(spot.opponents.value_or(1),
-                                     QString::fromStdString(*spot.range));
+    const auto placed = session_.placeSpot(std::get<PastedSpot>(read));
+    if (const auto* error = std::get_if<RangeError>(&placed)) {
+        statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
+                                    StatusMessage::Duration::Passing);
+        return false;
     }
     cardKeys_.clear();
-    guarded([&] { showTable(session_.placeHand(spot.hand), Pictures::First); });
+    guarded([&] { showTable(std::get<TableUpdate>(placed), Pictures::First); });
     return true;
 }
 

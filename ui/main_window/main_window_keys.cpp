@@ -1,6 +1,8 @@
 // Keyboard card entry of the main window.
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "ui/main_window/main_window.h"
 #include "ui/status/status_message.h"
@@ -19,6 +21,35 @@ void MainWindow::createCardEntry() {
     const QRect bestHand = statusPanels_->panelRect(StatusPanel::BestHand);
     statusMessage_->setGeometry(statusPanels_->x(), statusPanels_->y(), bestHand.right() + 1,
                                 statusPanels_->height());
+    keepKeysOnTable();
+}
+
+// Typed cards, Copy and Paste belong to the table unless a text box is being
+// edited: a click on the table or an empty part of the window takes the focus
+// there, and so do Escape and Return in a box, and a click on the spin box's
+// arrows (which the box would otherwise keep, its number selected).
+void MainWindow::keepKeysOnTable() {
+    client_->setFocusPolicy(Qt::ClickFocus);
+    for (QAbstractSpinBox* box : findChildren<QAbstractSpinBox*>())
+        box->setFocusPolicy(Qt::TabFocus);
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+}
+
+void MainWindow::focusTable() {
+    client_->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            focusTable();
+            return true;
+        }
+        // The box takes its Return first (the amount is kept), then the table the keys.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) focusTable();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QString MainWindow::statusMessage() const {

@@ -42,10 +42,11 @@ QString pasteProblemText(const SpotTextError& error) {
             return withLead(QCoreApplication::translate(
                                 "Paste", "\"%1\" is not a number of opponents from 1 to 9")
                                 .arg(piece));
-        case Problem::MixedRanges: break;
+        case Problem::TooManyRanges: break;
     }
-    return withLead(QCoreApplication::translate(
-        "Paste", "the opponents hold different ranges; the window gives them all one"));
+    return withLead(
+        QCoreApplication::translate("Paste", "more ranges than opponents (at most nine), at \"%1\"")
+            .arg(piece));
 }
 
 QString pastedRangeProblemText(Language language, const RangeError& error) {

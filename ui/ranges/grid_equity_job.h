@@ -18,8 +18,10 @@ class GridEquityJob : public QObject {
 public:
     explicit GridEquityJob(int threads, QObject* parent = nullptr);
 
-    // Starts counting for the hero's cards on the board, dropping the count before.
-    void start(const std::array<Card, 2>& hero, const std::vector<Card>& board);
+    // Starts counting for the hero's cards on the board, the dead cards dealt
+    // to nobody, dropping the count before.
+    void start(const std::array<Card, 2>& hero, const std::vector<Card>& board,
+               const std::vector<Card>& dead);
     // Drops the count under way, if any; nothing more is delivered.
     void stop();
 

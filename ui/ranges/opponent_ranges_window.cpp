@@ -1,10 +1,13 @@
 #include "ui/ranges/opponent_ranges_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "engine/equity/equity.h"
 #include "ui/ranges/range_texts.h"
@@ -116,6 +119,14 @@ void OpponentRangesWindow::changeEvent(QEvent* event) {
 
 void OpponentRangesWindow::retranslate() {
     setWindowTitle(tr("Opponents' ranges"));
+    // The share column is as wide as its widest text, so that it keeps its
+    // width, and the range box its own, while the player types.
+    const QFontMetrics metrics = rows_.front().share->fontMetrics();
+    int widest = 0;
+    for (int combinations = 1; combinations <= kPocketCardPairs; ++combinations)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(rangeShareText(combinations, decimalSeparator_)));
+    for (Row& r : rows_) r.share->setMinimumWidth(widest);
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
         Row& r = row(opponent);
         r.caption->setText(tr("Opponent &%1:").arg(opponent));

@@ -110,6 +110,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
 
     CardMask known = 0;
     for (const Card card : table.board) known |= cardBit(card);
+    for (const Card card : table.dead) known |= cardBit(card);
     if (table.hero) known |= cardBit((*table.hero)[0]) | cardBit((*table.hero)[1]);
     grid_->setKnownCards(known);
     language_ = language;
@@ -124,7 +125,7 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
         job_ = new GridEquityJob(threads, this);
         connect(job_, &GridEquityJob::counted, this,
                 [this](const GridEquities& equities, bool) { grid_->setEquities(equities); });
-        job_->start(*table.hero, table.board);
+        job_->start(*table.hero, table.board, table.dead);
     }
     text_->setText(rangeText);
     typeText(rangeText);

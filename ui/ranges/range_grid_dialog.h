@@ -34,6 +34,7 @@ class RangeHitsTable;
 struct GridTable {
     std::optional<std::array<Card, 2>> hero;  // nullopt while a pocket card is missing
     std::vector<Card> board;
+    std::vector<Card> dead;  // seen folded: in no hand of the range
 };
 
 class RangeGridDialog : public QDialog {

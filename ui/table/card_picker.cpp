@@ -22,6 +22,8 @@ const QColor kOutlineColour(0, 102, 204);
 // A card on the table lets most of its button show through: still readable,
 // plainly set apart from the cards that can still be dealt.
 constexpr qreal kOnTableOpacity = 0.35;
+// A dead card's cross: dark grey, apart from the red suits and the outline's blue.
+const QColor kDeadColour(64, 64, 64);
 }  // namespace
 
 std::vector<QImage> loadCardFaces(qreal devicePixelRatio) {
@@ -73,7 +75,7 @@ void CardPicker::paintEvent(QPaintEvent* event) {
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
         const QImage& face = faces_[static_cast<size_t>(item)];
-        painter.setOpacity(isOnTable(item) ? kOnTableOpacity : 1.0);
+        painter.setOpacity(isOnTable(item) || isDead(item) ? kOnTableOpacity : 1.0);
         if (!face.isNull()) {
             const QSize size = face.deviceIndependentSize().toSize();
             painter.drawImage(QPoint(rect.x() + (rect.width() - size.width()) / 2,
@@ -84,7 +86,15 @@ void CardPicker::paintEvent(QPaintEvent* event) {
             painter.drawText(rect, Qt::AlignCenter, pickerCardCode(item));
         }
         painter.setOpacity(1.0);
-        if (outlined_.contains(item)) {
+        if (isDead(item)) {
+            // Struck through, corner to corner: out of play, not merely on the table.
+            painter.setPen(QPen(kDeadColour, 3));
+            const QRectF card = QRectF(rect).adjusted(7, 7, -7, -7);
+            painter.drawLine(card.topLeft(), card.bottomRight());
+            painter.drawLine(card.topRight(), card.bottomLeft());
+        }
+        // A dead card is no out: it will not come.
+        if (outlined_.contains(item) && !isDead(item)) {
             painter.setPen(QPen(kOutlineColour, 2));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
@@ -113,7 +123,25 @@ bool CardPicker::isOnTable(int item) const {
     return item >= 0 && item < kPickerItems && onTable_.test(static_cast<size_t>(item));
 }
 
+void CardPicker::setDeadCards(const std::vector<Card>& dead) {
+    std::bitset<52> marked;
+    for (const Card& card : dead) marked.set(static_cast<size_t>(pickerItem(card)));
+    const std::bitset<52> changed = marked ^ dead_;
+    dead_ = marked;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (changed.test(static_cast<size_t>(item))) update(buttonRect(item));
+}
+
+bool CardPicker::isDead(int item) const {
+    return item >= 0 && item < kPickerItems && dead_.test(static_cast<size_t>(item));
+}
+
 void CardPicker::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        if (const int item = itemAt(event->position().toPoint()); item >= 0)
+            Q_EMIT itemMarked(item);
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     pressed_ = itemAt(event->position().toPoint());
     if (pressed_ >= 0) update(buttonRect(pressed_));

@@ -2,12 +2,15 @@
 // The card picker: 52 picture buttons, one row per suit (clubs, diamonds,
 // hearts, spades) and ranks 2..A from left to right. Cards on the table are
 // drawn dimmed but click like the others; the table decides what a click means
-// (for a card on the table: take it back off).
+// (for a card on the table: take it back off). Dead cards (seen folded) are
+// dimmed and struck through; a right click marks a card dead or takes the mark off.
 #include <QImage>
 #include <QList>
 #include <QWidget>
 #include <bitset>
 #include <vector>
+
+#include "engine/cards/card.h"
 
 namespace korvana {
 class Hand;
@@ -44,6 +47,9 @@ public:
     // every change of the table.
     void setCardsOnTable(const Hand& hand);
     bool isOnTable(int item) const;
+    // The cards seen folded, drawn struck through from now on.
+    void setDeadCards(const std::vector<Card>& dead);
+    bool isDead(int item) const;
 
     // Tooltips of the 52 buttons by picker item, shown for the button under
     // the pointer; a list of another length shows none.
@@ -52,6 +58,8 @@ public:
 
 Q_SIGNALS:
     void itemClicked(int item);
+    // A right click: the card is to be marked dead, or no longer.
+    void itemMarked(int item);
 
 protected:
     bool event(QEvent* event) override;
@@ -69,6 +77,7 @@ private:
     int hovered_ = -1;
     QList<int> outlined_;
     std::bitset<52> onTable_;  // by picker item
+    std::bitset<52> dead_;     // by picker item
     QList<QString> itemToolTips_;
 };
 

@@ -8,7 +8,9 @@ QString tooltipText(TooltipControl control) {
     switch (control) {
         case TooltipControl::PickerCard:
             return QCoreApplication::translate(
-                "Tooltips", "Click to put this card on the table; click again to take it off");
+                "Tooltips",
+                "Click to put this card on the table; click again to take it off. Right-click "
+                "a card you saw folded: it is dead, held by no opponent in the win chance");
         case TooltipControl::PocketCardSlot:
             return QCoreApplication::translate("Tooltips",
                                                "Your pocket card. Click to take it off the table");

@@ -63,7 +63,9 @@ void WinChanceJob::countEveryDeal(const EquitySpot& spot, const EquityResult& sa
                             exactPass_->timeBudget)) {
             givenUp = true;
             control.cancel();
+            return;
         }
+        post([this, done] { Q_EMIT progressed(done); });
     };
     auto outcome = computeEquity(spot, *exactPass_, &control);
     control.onProgress = nullptr;

@@ -37,6 +37,9 @@ public:
 Q_SIGNALS:
     // A count of the latest spot; final when no better one follows.
     void counted(const korvana::EquityResult& result, bool final);
+    // How far the count of every deal of the latest spot has come (0..1),
+    // now and then while it runs.
+    void progressed(double done);
     // The latest spot has no deal at all (its range lost every hand to the
     // cards on the table, say).
     void failed(const korvana::EquityError& error);

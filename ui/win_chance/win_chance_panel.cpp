@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <cmath>
 
 namespace korvana::ui {
 
@@ -33,7 +35,8 @@ WinChancePanel::WinChancePanel(QString decimalSeparator, QWidget* parent)
     busy_->setObjectName(QStringLiteral("winChanceBusy"));
     busy_->setRange(0, 0);  // a bar that only moves: no share of the work is known
     busy_->setTextVisible(false);
-    busy_->setFixedSize(16, 8);
+    // Wide enough to read how far a long count has come (setProgress).
+    busy_->setFixedSize(32, 8);
     QSizePolicy keepPlace = busy_->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     busy_->setSizePolicy(keepPlace);
@@ -74,7 +77,15 @@ void WinChancePanel::setCurrent(bool current) {
 }
 
 void WinChancePanel::setBusy(bool busy) {
+    busy_->setRange(0, 0);
     busy_->setVisible(busy);
+}
+
+void WinChancePanel::setProgress(double done) {
+    constexpr int kSteps = 100;
+    busy_->setRange(0, kSteps);
+    busy_->setValue(static_cast<int>(std::lround(std::clamp(done, 0.0, 1.0) * kSteps)));
+    busy_->setVisible(true);
 }
 
 void WinChancePanel::setOpponents(int opponents) {
@@ -102,6 +113,8 @@ void WinChancePanel::retranslate() {
 void WinChancePanel::showContent() {
     if (const auto* figure = std::get_if<WinChanceFigure>(&content_))
         figure_->setText(winChanceText(*figure, decimalSeparator_));
+    else if (const auto* noDeal = std::get_if<WinChanceNoDeal>(&content_))
+        figure_->setText(winChanceNoDealText(*noDeal));
     else
         figure_->setText(winChanceNoteText(std::get<WinChanceNote>(content_)));
 }

@@ -23,11 +23,15 @@ class WinChancePanel : public QWidget {
 public:
     WinChancePanel(QString decimalSeparator, QWidget* parent = nullptr);
 
-    using Content = std::variant<WinChanceNote, WinChanceFigure>;
+    using Content = std::variant<WinChanceNote, WinChanceFigure, WinChanceNoDeal>;
     void setContent(const Content& content);
     // A figure of an older table or range is greyed until the new one comes.
     void setCurrent(bool current);
+    // Shows or hides the busy mark, a bar that only moves.
     void setBusy(bool busy);
+    // The busy mark fills to 'done' (0..1): a count of every deal that takes
+    // a while says how far it has come. The next setBusy moves it again.
+    void setProgress(double done);
 
     // The player's choice as stored; it does not signal a change.
     void setOpponents(int opponents);

@@ -1,6 +1,7 @@
 #include "ui/win_chance/win_chance_text.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "ui/common/number_text.h"
 
@@ -36,6 +37,19 @@ QString winChanceNoteText(WinChanceNote note) {
                 "WinChance", "Win chance: the range leaves no way to deal every opponent a hand");
     }
     return {};
+}
+
+QString winChanceNoDealText(const WinChanceNoDeal& noDeal) {
+    if (noDeal.opponents.empty()) return winChanceNoteText(WinChanceNote::NoDeal);
+    if (noDeal.opponents.size() == 1)
+        return QCoreApplication::translate("WinChance",
+                                           "Win chance: no way to deal opponent %1 a hand")
+            .arg(noDeal.opponents.front());
+    QStringList numbers;
+    for (const int opponent : noDeal.opponents) numbers << QString::number(opponent);
+    return QCoreApplication::translate(
+               "WinChance", "Win chance: no way to deal opponents %1 a hand each at once")
+        .arg(numbers.join(QStringLiteral(", ")));
 }
 
 QString winChanceCaption(WinChanceControl control) {

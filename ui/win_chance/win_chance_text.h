@@ -3,6 +3,7 @@
 // translation: the figure, what stands in for it, the explanations of the
 // controls and what is wrong with a range.
 #include <QString>
+#include <vector>
 
 #include "engine/equity/win_chance.h"
 #include "engine/text/language.h"
@@ -20,6 +21,12 @@ enum class WinChanceNote {
     NoDeal,       // the range leaves no way to deal every opponent a hand at once
 };
 QString winChanceNoteText(WinChanceNote note);
+// No deal gives every opponent a hand from his range: those named (1-based)
+// cannot be dealt together; none named when the count found no deal in its time.
+struct WinChanceNoDeal {
+    std::vector<int> opponents;
+};
+QString winChanceNoDealText(const WinChanceNoDeal& noDeal);
 
 enum class WinChanceControl { Figure, Opponents, Ranges, Busy };
 // The opponents' caption and the Opponents… button's text; empty for the

@@ -1,6 +1,7 @@
 #include "ui/win_chance/win_chance_view.h"
 
 #include <algorithm>
+#include <map>
 
 #include "services/failure.h"
 #include "ui/ranges/opponent_ranges_window.h"
@@ -21,18 +22,13 @@ WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorR
       job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
       decimalSeparator_(std::move(decimalSeparator)),
       threads_(threads) {
-    for (int i = 0; i < kMaxOpponents; ++i) {
-        typed_.append(QString());
-        goodRange_.append(QString());
-    }
-    problem_.resize(kMaxOpponents);
-    rangeToKeep_.resize(kMaxOpponents);
     panel_->setObjectName(QStringLiteral("winChancePanel"));
-    panel_->setOpponents(opposition_.opponents);
-    connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::chooseOpponents);
+    panel_->setOpponents(opponents_.count);
+    connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::opponentsChosen);
     connect(panel_, &WinChancePanel::rangesRequested, this, &WinChanceView::showRanges);
     connect(job_, &WinChanceJob::counted, this, &WinChanceView::showCount);
     connect(job_, &WinChanceJob::failed, this, &WinChanceView::showFailure);
+    connect(job_, &WinChanceJob::progressed, panel_, &WinChancePanel::setProgress);
 }
 
 WinChanceView::~WinChanceView() = default;
@@ -41,12 +37,26 @@ void WinChanceView::place(const QRect& strip) {
     panel_->setGeometry(strip);
 }
 
-void WinChanceView::showTable(const Hand& hand) {
-    hand_ = hand;
-    recount();
+void WinChanceView::showTable(const TableSnapshot& table, bool unfinished) {
+    hand_ = table.hand;
+    dead_ = table.dead;
+    opponents_ = table.opponents;
+    panel_->setOpponents(opponents_.count);
+    if (ranges_) {
+        ranges_->setOpponents(opponents_.count);
+        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
+    }
+    CountedSpot spot{{}, opponents_.countedTexts(), dead_};
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        spot.cards[static_cast<size_t>(slot - 1)] = hand_.card(slot);
+    if (spot != counted_) {
+        counted_ = std::move(spot);
+        recount();
+    }
+    if (!unfinished) keepChoices();
 }
 
-void WinChanceView::applyStoredChoices() {
+Opponents WinChanceView::storedOpponents() {
     // Each value falls back to its default on its own: a bad number of
     // opponents keeps the stored ranges, and the other way round.
     const auto stored = [this](auto read, auto fallback) {
@@ -57,11 +67,10 @@ void WinChanceView::applyStoredChoices() {
             return fallback;
         }
     };
-    const int opponents =
+    Opponents opponents;
+    opponents.count =
         std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
-    opposition_.opponents = opponents;
-    panel_->setOpponents(opponents);
-    if (ranges_) ranges_->setOpponents(opponents);
+    storedCount_ = opponents.count;
     bool tooLong = false;
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
         QString range =
@@ -74,34 +83,32 @@ void WinChanceView::applyStoredChoices() {
         }
         // A stored range that no longer reads is shown marked; the count goes
         // on against any two cards.
-        if (!takeRange(opponent, range)) {
-            opposition_.ranges[static_cast<size_t>(opponent - 1)] = HandRange::anyTwoCards();
-            goodRange_[opponent - 1].clear();
-        }
-        showRangeRow(opponent);
+        opponents.seat(opponent) = seatHolding(range.toStdString());
+        storedRanges_[static_cast<size_t>(opponent - 1)] =
+            QString::fromStdString(opponents.seat(opponent).rangeText);
     }
     // Said once the stored language is in place, which the window applies after this.
     if (tooLong)
         QMetaObject::invokeMethod(
             this, [this] { reportError_(storedRangeTooLongText(settings_.location())); },
             Qt::QueuedConnection);
-    recount();
+    return opponents;
 }
 
-void WinChanceView::chooseOpposition(int opponents, const QString& range) {
-    opposition_.opponents = opponents;
-    panel_->setOpponents(opponents);
-    if (ranges_) ranges_->setOpponents(opponents);
+// What changed since the store was last written goes in one write; a store
+// that cannot be written complains once for each choice.
+void WinChanceView::keepChoices() {
+    std::optional<int> count;
+    if (opponents_.count != storedCount_) count = storedCount_ = opponents_.count;
+    std::map<int, QString> ranges;
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
-        takeRange(opponent, range);
-        showRangeRow(opponent);
-        rangeToKeep_[static_cast<size_t>(opponent - 1)] = false;
+        QString& stored = storedRanges_[static_cast<size_t>(opponent - 1)];
+        const QString range = QString::fromStdString(opponents_.seat(opponent).rangeText);
+        if (range != stored) ranges[opponent] = stored = range;
     }
-    recount();
+    if (!count && ranges.empty()) return;
     try {
-        settings_.setOpponents(opponents);
-        for (int opponent = 1; opponent <= kMaxOpponents; ++opponent)
-            settings_.setOpponentRange(opponent, range);
+        settings_.setOpposition(count, ranges);
     } catch (const Failure& failure) {
         reportError_(failure.message());
     }
@@ -115,62 +122,16 @@ void WinChanceView::setLanguage(Language language) {
 void WinChanceView::showRanges() {
     if (!ranges_) {
         ranges_ = new OpponentRangesWindow(language_, decimalSeparator_, panel_->window());
-        ranges_->setOpponents(opposition_.opponents);
+        ranges_->setOpponents(opponents_.count);
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
-        connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::editRange);
-        connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::keepRange);
-        connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::copyRange);
+        connect(ranges_, &OpponentRangesWindow::rangeEdited, this, &WinChanceView::rangeTyped);
+        connect(ranges_, &OpponentRangesWindow::rangeDone, this, &WinChanceView::rangeFinished);
+        connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::rangeCopied);
         connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
     }
     ranges_->show();
     ranges_->raise();
     ranges_->activateWindow();
-}
-
-void WinChanceView::chooseOpponents(int opponents) {
-    opposition_.opponents = opponents;
-    if (ranges_) ranges_->setOpponents(opponents);
-    recount();
-    try {
-        settings_.setOpponents(opponents);
-    } catch (const Failure& failure) {
-        reportError_(failure.message());
-    }
-}
-
-void WinChanceView::editRange(int opponent, const QString& text) {
-    const bool good = takeRange(opponent, text);
-    showRangeRow(opponent);
-    if (!good) return;
-    rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
-    if (opponent <= opposition_.opponents) recount();
-}
-
-// A range is stored once the player is done with it, not at every key:
-// a store that cannot be written then complains once.
-void WinChanceView::keepRange(int opponent) {
-    const auto at = static_cast<size_t>(opponent - 1);
-    if (!rangeToKeep_[at]) return;
-    rangeToKeep_[at] = false;
-    try {
-        settings_.setOpponentRange(opponent, goodRange_[opponent - 1]);
-    } catch (const Failure& failure) {
-        reportError_(failure.message());
-    }
-}
-
-// The row's last good range goes to every other row, and is stored at once.
-void WinChanceView::copyRange(int from) {
-    const QString text = goodRange_[from - 1];
-    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
-        if (opponent == from) continue;
-        takeRange(opponent, text);
-        showRangeRow(opponent);
-        rangeToKeep_[static_cast<size_t>(opponent - 1)] = true;
-    }
-    rangeToKeep_[static_cast<size_t>(from - 1)] = true;
-    recount();
-    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) keepRange(opponent);
 }
 
 void WinChanceView::openGrid(int opponent) {
@@ -179,41 +140,26 @@ void WinChanceView::openGrid(int opponent) {
     if (first && second) table.hero = std::array<Card, 2>{*first, *second};
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const std::optional<Card> card = hand_.card(slot)) table.board.push_back(*card);
-    auto* grid = new RangeGridDialog(opponent, goodRange_[opponent - 1], table, language_,
-                                     decimalSeparator_, threads_, ranges_);
+    table.dead = dead_;
+    auto* grid =
+        new RangeGridDialog(opponent, QString::fromStdString(opponents_.seat(opponent).rangeText),
+                            table, language_, decimalSeparator_, threads_, ranges_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
-        editRange(opponent, grid->rangeText());
-        keepRange(opponent);
-    });
+    connect(grid, &QDialog::accepted, this,
+            [this, grid, opponent] { Q_EMIT rangeChosen(opponent, grid->rangeText()); });
     grid->open();
 }
 
-bool WinChanceView::takeRange(int opponent, const QString& text) {
-    const auto at = static_cast<size_t>(opponent - 1);
-    typed_[opponent - 1] = text;
-    auto range = opponentRange(text.toStdString());
-    if (const auto* error = std::get_if<RangeError>(&range)) {
-        problem_[at] = *error;
-        return false;
-    }
-    problem_[at].reset();
-    opposition_.ranges[at] = std::move(std::get<HandRange>(range));
-    goodRange_[opponent - 1] = text;
-    return true;
-}
-
 void WinChanceView::showRangeRow(int opponent) {
-    if (!ranges_) return;
-    const auto at = static_cast<size_t>(opponent - 1);
-    if (ranges_->rangeText(opponent) != typed_[opponent - 1])
-        ranges_->setRangeText(opponent, typed_[opponent - 1]);
-    ranges_->markRange(opponent, problem_[at]);
-    ranges_->setCombinations(opponent, static_cast<int>(opposition_.ranges[at].hands().size()));
+    const OpponentSeat& seat = opponents_.seat(opponent);
+    const QString typed = QString::fromStdString(seat.typed);
+    if (ranges_->rangeText(opponent) != typed) ranges_->setRangeText(opponent, typed);
+    ranges_->markRange(opponent, seat.problem);
+    ranges_->setCombinations(opponent, static_cast<int>(seat.range->hands().size()));
 }
 
 void WinChanceView::recount() {
-    std::optional<EquitySpot> spot = winChanceSpot(hand_, opposition_);
+    std::optional<EquitySpot> spot = winChanceSpot(hand_, opponents_.countedRanges(), dead_);
     if (!spot) {
         job_->stop();
         panel_->setContent(WinChanceNote::ChooseCards);
@@ -234,7 +180,7 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
         Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
-        panel_->setContent(WinChanceNote::NoDeal);
+        panel_->setContent(WinChanceNoDeal{});
         panel_->setCurrent(true);
         Q_EMIT equityShown(std::nullopt);
     }
@@ -246,8 +192,10 @@ void WinChanceView::showFailure(const EquityError& error) {
     // leave enough cards, so only the ranges can leave no deal: one has no
     // hand left beside the known cards, or too few for every opponent at
     // once (three aces left cannot give three players a pair of aces each).
-    panel_->setContent(error.problem == EquityError::Problem::RangeEmpty ? WinChanceNote::RangeEmpty
-                                                                         : WinChanceNote::NoDeal);
+    if (error.problem == EquityError::Problem::RangeEmpty)
+        panel_->setContent(WinChanceNote::RangeEmpty);
+    else
+        panel_->setContent(WinChanceNoDeal{error.opponents});
     Q_EMIT equityShown(std::nullopt);
     panel_->setCurrent(true);
     panel_->setBusy(false);

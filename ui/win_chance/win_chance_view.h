@@ -1,7 +1,8 @@
 #pragma once
 // The win chance beside the table: the panel above the card table, the count
-// behind it, the window of the opponents' ranges and the player's choices of
-// opponents and their ranges, which the settings keep.
+// behind it and the window of the opponents' ranges. The opponents' seats are
+// the table session's: this shows them, says what the player does to them,
+// and keeps them in the settings.
 //
 // After every table change the count starts again for the new table and the
 // figure on show is greyed until the first figure of the new table comes
@@ -11,11 +12,13 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
 #include "engine/cards/hand.h"
 #include "engine/equity/win_chance.h"
+#include "engine/table/table_history.h"
 #include "engine/text/language.h"
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
@@ -39,12 +42,14 @@ public:
     // Where the strip sits in the client area.
     void place(const QRect& strip);
 
-    // After every table change.
-    void showTable(const Hand& hand);
-    // The opponents and ranges as stored (1 opponent holding any two cards when
-    // never chosen); nothing is written. Throws Failure when a stored value
-    // cannot be read.
-    void applyStoredChoices();
+    // After every table change: counts the hero's cards against the seats
+    // playing (again only when either changed), shows the seats, and stores
+    // them unless a range is still being typed.
+    void showTable(const TableSnapshot& table, bool unfinished = false);
+    // The opponents as stored (1 opponent holding any two cards when never
+    // chosen); nothing is written. A value that cannot be read is reported
+    // and falls back alone.
+    Opponents storedOpponents();
 
     WinChancePanel* panel() const { return panel_; }
     // The language of the engine's texts (the hand names of the grid window,
@@ -55,29 +60,20 @@ public:
     // Null until first opened.
     OpponentRangesWindow* rangesWindow() const { return ranges_; }
 
-    // The opposition counted against: the number of opponents and the text
-    // of the first one's range ("" for any two cards), as a spot is copied.
-    int opponents() const { return opposition_.opponents; }
-    QString rangeText() const { return goodRange_.front(); }
-    // Both at once, every opponent holding the range, as if the player had
-    // set them (a pasted spot): shown, counted and stored. The range must
-    // read (see opponentRange).
-    void chooseOpposition(int opponents, const QString& range);
-
 Q_SIGNALS:
     // The hand's equity (0..1) of the figure on show; nullopt while none is.
     void equityShown(std::optional<double> equity);
+    // What the player does to the seats, for the table session.
+    void opponentsChosen(int count);
+    void rangeTyped(int opponent, const QString& text);
+    void rangeFinished(int opponent);
+    void rangeChosen(int opponent, const QString& text);  // on the grid
+    void rangeCopied(int opponent);                       // to every other seat
 
 private:
-    void chooseOpponents(int opponents);
-    void editRange(int opponent, const QString& text);
-    void keepRange(int opponent);
-    void copyRange(int opponent);
-    // Applies opponent n's range text; false when it does not read (and is
-    // marked so).
-    bool takeRange(int opponent, const QString& text);
     void showRangeRow(int opponent);
     void openGrid(int opponent);
+    void keepChoices();
     void recount();
     void showCount(const EquityResult& result, bool final);
     void showFailure(const EquityError& error);
@@ -87,18 +83,23 @@ private:
     WinChancePanel* panel_;
     WinChanceJob* job_;
     Hand hand_;
+    std::vector<Card> dead_;  // seen folded
+    Opponents opponents_;
+    // What the count on show was started for: the cards and the ranges.
+    struct CountedSpot {
+        std::array<std::optional<Card>, kSlotCount> cards;
+        std::vector<std::string> ranges;
+        std::vector<Card> dead;
+        friend bool operator==(const CountedSpot&, const CountedSpot&) = default;
+    };
+    std::optional<CountedSpot> counted_;
+    // What the store holds.
+    int storedCount_ = 1;
+    std::array<QString, kMaxOpponents> storedRanges_{};
     QString decimalSeparator_;
     int threads_;
     Language language_ = Language::English;
     OpponentRangesWindow* ranges_ = nullptr;
-    Opposition opposition_;
-    // Per opponent, from 1 at 0: the text as typed, the text of his range in
-    // opposition_, what is wrong with the typed one, and whether the player
-    // changed it since it was last stored.
-    QStringList typed_;
-    QStringList goodRange_;
-    std::vector<std::optional<RangeError>> problem_;
-    std::vector<bool> rangeToKeep_;
 };
 
 }  // namespace korvana::ui

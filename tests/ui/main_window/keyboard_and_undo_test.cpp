@@ -1,6 +1,7 @@
 // The window's keyboard card entry and its undo history: typed keys to the
 // slots and the status message, undo and redo to the whole visible state.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -59,7 +60,9 @@ QString slotsShown(const MainWindow& window) {
 
 // Plays player moves on a window: a card code clicks the picker, #Ah types
 // a card, slotN clicks a slot, fold / flop / turn / river / auto click those
-// controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys.
+// controls, undo / redo trigger the menu entries, ^z ^Z ^y press the keys,
+// opponents:N sets the number of opponents, rangeN:TEXT types opponent N's
+// range and presses Return, dead:CARD right-clicks the card in the picker.
 void play(MainWindow& window, const QString& moves) {
     for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
         const QStringList rounds{"flop", "turn", "river"};
@@ -74,7 +77,20 @@ void play(MainWindow& window, const QString& moves) {
                               Qt::LeftButton);
         else if (move == "auto")
             QTest::mouseClick(part<QCheckBox>(window, "autoSwitchBox"), Qt::LeftButton);
-        else if (move == "undo" || move == "redo")
+        else if (move.startsWith("dead:")) {
+            auto* picker = part<CardPicker>(window, "cardPicker");
+            const int item = pickerItem(*parseCardCode(move.mid(5).toStdString()));
+            QTest::mouseClick(picker, Qt::RightButton, {}, picker->buttonRect(item).center());
+        } else if (move.startsWith("opponents:"))
+            part<QSpinBox>(window, "winChanceOpponents")->setValue(move.mid(10).toInt());
+        else if (move.startsWith("range")) {
+            part<QPushButton>(window, "winChanceRanges")->click();
+            auto* box = part<QLineEdit>(window, ("opponentRange" + move.mid(5, 1)).toLatin1());
+            box->selectAll();
+            QTest::keyClicks(box, move.mid(7));
+            QTest::keyClick(box, Qt::Key_Return);
+            window.activateWindow();
+        } else if (move == "undo" || move == "redo")
             trigger(window, move == "undo" ? "undoAction" : "redoAction");
         else if (move.startsWith('^'))
             QTest::keyClick(
@@ -135,6 +151,8 @@ private Q_SLOTS:
     void readOnlyStore();
     void copyAndPaste_data();
     void copyAndPaste();
+    void keysGoBackToTheTable_data();
+    void keysGoBackToTheTable();
 };
 
 void KeyboardAndUndoTest::typedCards_data() {
@@ -356,50 +374,83 @@ void KeyboardAndUndoTest::copyAndPaste_data() {
     QTest::addColumn<QString>("clipboard");  // before the moves
     QTest::addColumn<QString>("moves");
     QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("opposition");  // opponents, then the range box
+    QTest::addColumn<QString>("opposition");  // opponents, then the first four range boxes
     QTest::addColumn<QString>("message");     // its start
     QTest::addColumn<QString>("copied");      // the clipboard afterwards
     QTest::newRow("copied and pasted back") << ""
                                             << "Ah Kd ^c fold ^v"
                                             << "Ah Kd - - - - -"
-                                            << "1 "
+                                            << "1 |||"
                                             << ""
-                                            << "Ah Kd - - - - -\n--opponents 1\n";
+                                            << "Ah Kd - - - - - --opponents 1\n";
     QTest::newRow("a paste is one undo step") << ""
                                               << "Ah Kd ^c fold ^v ^z"
                                               << "- - - - - - -"
-                                              << "1 "
+                                              << "1 |||"
                                               << ""
-                                              << "Ah Kd - - - - -\n--opponents 1\n";
-    QTest::newRow("opponents and range come along, and are copied")
-        << "Qs,-,2c\n--vs 'KK, QQ' --vs KK,QQ"
+                                              << "Ah Kd - - - - - --opponents 1\n";
+    QTest::newRow("opponents and ranges come along, and are copied")
+        << "Qs,-,2c\n--vs 'KK, QQ' --vs 15% --vs random"
         << "^v ^c"
         << "Qs - 2c - - - -"
-        << "2 KK,QQ"
+        << "3 KK,QQ|15%||"
         << ""
-        << "Qs - 2c - - - -\n--opponents 2 --vs KK,QQ --vs KK,QQ\n";
+        << "Qs - 2c - - - - --opponents 3 --vs KK,QQ --vs 15% --vs random\n";
+    // The seats not named keep their ranges; undo brings them all back.
+    QTest::newRow("seats beyond the pasted ones stay") << "Ah --opponents 2 --vs AKs"
+                                                       << "range4:JJ range2:QQ ^v"
+                                                       << "Ah - - - - - -"
+                                                       << "2 AKs|||JJ"
+                                                       << ""
+                                                       << "Ah --opponents 2 --vs AKs";
+    QTest::newRow("a paste of ranges is one undo step") << "Ah --opponents 2 --vs AKs"
+                                                        << "range4:JJ range2:QQ opponents:3 ^v ^z"
+                                                        << "- - - - - - -"
+                                                        << "3 |QQ||JJ"
+                                                        << ""
+                                                        << "Ah --opponents 2 --vs AKs";
+    QTest::newRow("undo takes back a range and the opponents")
+        << ""
+        << "Ah opponents:3 range2:QQ ^z ^z ^c"
+        << "Ah - - - - - -"
+        << "1 |||"
+        << ""
+        << "Ah - - - - - - --opponents 1\n";
+    // Cards seen folded are marked in the picker, copied, pasted and undone.
+    QTest::newRow("dead cards") << ""
+                                << "Ah Ad dead:Kc dead:7s ^c"
+                                << "Ah Ad - - - - -"
+                                << "1 |||"
+                                << ""
+                                << "Ah Ad - - - - - --dead Kc7s --opponents 1\n";
+    QTest::newRow("dead cards pasted, then undone") << "Qs --dead 7c2d"
+                                                    << "dead:Kc ^v ^c ^z ^z ^c"
+                                                    << "- - - - - - -"
+                                                    << "1 |||"
+                                                    << ""
+                                                    << "- - - - - - - --opponents 1\n";
     QTest::newRow("three opponents, no range") << "Ah Kd --opponents 3"
                                                << "^v"
                                                << "Ah Kd - - - - -"
-                                               << "3 "
+                                               << "3 |||"
                                                << ""
                                                << "Ah Kd --opponents 3";
     QTest::newRow("nine opponents, the most") << "Ah Kd --opponents 9"
                                               << "^v"
                                               << "Ah Kd - - - - -"
-                                              << "9 "
+                                              << "9 |||"
                                               << ""
                                               << "Ah Kd --opponents 9";
     QTest::newRow("not a card") << "hello"
                                 << "Ah ^v"
                                 << "Ah - - - - - -"
-                                << "1 "
+                                << "1 |||"
                                 << "Cannot paste: \"hello\" is not a card"
                                 << "hello";
     QTest::newRow("a range that does not read") << "Kh --vs KKs"
                                                 << "Ah ^v"
                                                 << "Ah - - - - - -"
-                                                << "1 "
+                                                << "1 |||"
                                                 << "Cannot paste: \"KKs\""
                                                 << "Kh --vs KKs";
 }
@@ -418,13 +469,75 @@ void KeyboardAndUndoTest::copyAndPaste() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     play(*window, moves);
     QCOMPARE(slotsShown(*window), table);
-    part<QPushButton>(*window, "winChanceRanges")->click();  // the first opponent's range
+    part<QPushButton>(*window, "winChanceRanges")->click();
+    QStringList ranges;
+    for (const char* box : {"opponentRange1", "opponentRange2", "opponentRange3", "opponentRange4"})
+        ranges << part<QLineEdit>(*window, box)->text();
     QCOMPARE(QString::number(part<QSpinBox>(*window, "winChanceOpponents")->value()) + ' ' +
-                 part<QLineEdit>(*window, "opponentRange1")->text(),
+                 ranges.join('|'),
              opposition);
     QVERIFY2(message.isEmpty() ? window->statusMessage().isEmpty()
                                : window->statusMessage().startsWith(message),
              qPrintable(window->statusMessage()));
+    QCOMPARE(fixture.clipboard, copied);
+    // The picker shows what is dead.
+    const auto* picker = part<CardPicker>(*window, "cardPicker");
+    QStringList dead;
+    for (int item = 0; item < kPickerItems; ++item)
+        if (picker->isDead(item)) dead << pickerCardCode(item);
+    QCOMPARE(dead.join(' '), copied.contains("--dead Kc7s") ? "Kc 7s" : "");
+}
+
+// Typed cards, Copy and Paste go to a text box only while it is being edited.
+void KeyboardAndUndoTest::keysGoBackToTheTable_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("leave");  // how the player leaves it: esc, return, click, arrow
+    QTest::addColumn<QString>("table");  // after typing "ah" and Ctrl+C
+    QTest::addColumn<QString>("copied");
+    const QString onTable = "Ah - - - - - -";
+    const QString copied = "Ah - - - - - - --opponents 1\n";
+    QTest::newRow("Escape") << "potAmount"
+                            << "esc" << onTable << copied;
+    QTest::newRow("Return") << "callAmount"
+                            << "return" << onTable << copied;
+    QTest::newRow("a click on the table") << "potAmount"
+                                          << "click" << onTable << copied;
+    QTest::newRow("still editing") << "potAmount"
+                                   << ""
+                                   << "- - - - - - -"
+                                   << "";
+    QTest::newRow("the spin box's arrows")
+        << "winChanceOpponents"
+        << "arrow" << onTable << "Ah - - - - - - --opponents 2\n";
+}
+
+void KeyboardAndUndoTest::keysGoBackToTheTable() {
+    QFETCH(QString, box);
+    QFETCH(QString, leave);
+    QFETCH(QString, table);
+    QFETCH(QString, copied);
+    WindowFixture fixture;
+    auto window = fixture.window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* target = part<QWidget>(*window, box.toLatin1().constData());
+    if (leave == "arrow") {
+        // The upper arrow, at the box's right end.
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() - 4, 4));
+    } else {
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+    }
+    const auto focused = [&] {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    };
+    if (leave == "esc" || leave == "return")
+        QTest::keyClick(focused(), leave == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+    if (leave == "click")
+        QTest::mouseClick(part<QWidget>(*window, "client"), Qt::LeftButton, {}, QPoint(5, 5));
+    typeKeys(focused(), "ah");
+    QTest::keyClick(focused(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(slotsShown(*window), table);
     QCOMPARE(fixture.clipboard, copied);
 }
 

@@ -4,10 +4,12 @@
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
 //                             [--pot=P --call=C]
 //                             [--about [--check-failed] [--link-fails]] [--ranges]
-//                             [--grid] [CARD...]
+//                             [--grid] [--dead=CARD...] [CARD...]
+// --dead=CARD marks the card seen folded (a right click on it).
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
-// --opponents and --range set the win chance's opponents as if stored, --pot
+// --opponents and --range set the win chance's opponents as if stored
+// (--range2=TEXT opponent 2's own range), --pot
 // and --call the pot odds. The photograph waits for the win chance's final
 // figure (up to a minute).
 // --ranges photographs the window of the opponents' ranges, opened with its button;
@@ -84,6 +86,10 @@ int main(int argc, char* argv[]) {
             services.settings.setOpponents(arg.mid(12).toInt());
         if (arg.startsWith(QLatin1String("--range=")))
             services.settings.setOpponentRange(arg.mid(8));
+        // --range2=15%: one opponent's own range.
+        if (arg.startsWith(QLatin1String("--range")) && arg.size() > 9 && arg[7].isDigit() &&
+            arg[8] == '=')
+            services.settings.setOpponentRange(arg[7].digitValue(), arg.mid(9));
         if (arg.startsWith(QLatin1String("--pot="))) services.settings.setPotAmount(arg.mid(6));
         if (arg.startsWith(QLatin1String("--call="))) services.settings.setCallAmount(arg.mid(7));
     }
@@ -96,9 +102,12 @@ int main(int argc, char* argv[]) {
     int pointedRow = -1;
     for (const QString& arg : args.mid(3)) {
         if (arg.startsWith(QLatin1String("--point="))) pointedRow = arg.mid(8).toInt();
-        for (int item = 0; item < kPickerItems; ++item)
+        for (int item = 0; item < kPickerItems; ++item) {
             if (pickerCardCode(item) == arg)
                 QTest::mouseClick(picker, Qt::LeftButton, {}, picker->buttonRect(item).center());
+            if (QStringLiteral("--dead=") + pickerCardCode(item) == arg)
+                QTest::mouseClick(picker, Qt::RightButton, {}, picker->buttonRect(item).center());
+        }
     }
     if (pointedRow >= 0) {
         const QPoint at = oddsList->rowRect(pointedRow).center();

@@ -75,6 +75,7 @@ private Q_SLOTS:
     void newerTableReplacesTheCount();
     void newerSpotCancelsTheCountAndClosingIsQuick();
     void everyDealAfterTheSampleWhenItFits();
+    void everyDealCountTellsHowFarItHasCome();
     void potOddsBesideTheEquity();
 };
 
@@ -147,6 +148,14 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     QVERIFY(part<QLabel>(*window, "winChanceFigure")->isEnabled());
     QTest::keyClick(range, Qt::Key_Backspace);
     QVERIFY(range->styleSheet().isEmpty());
+    // The share column keeps its width while the player types, and so does the box.
+    QCoreApplication::processEvents();
+    const int boxWidth = range->width();
+    typeRange(*window, QStringLiteral("random"));
+    QCoreApplication::processEvents();
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(),
+             QStringLiteral("100.0%, 1326 combos"));
+    QCOMPARE(range->width(), boxWidth);
     // A range that leaves no hand beside the known cards is said so.
     typeRange(*window, QStringLiteral("AhAd"));
     QCOMPARE(finalFigure(*window), QStringLiteral("Win chance: no hands left in the range"));
@@ -163,7 +172,7 @@ void WinChanceTest::badRangeIsMarkedAndKeepsTheFigure() {
     // Hands are left, but not one for each of three opponents at once.
     part<QSpinBox>(*window, "winChanceOpponents")->setValue(3);
     QCOMPARE(finalFigure(*window),
-             QStringLiteral("Win chance: the range leaves no way to deal every opponent a hand"));
+             QStringLiteral("Win chance: no way to deal opponents 1, 2, 3 a hand each at once"));
     // The rows of those at the table look playing; the fourth does not.
     for (const int opponent : {1, 3, 4}) {
         const QByteArray share = "opponentShare" + QByteArray::number(opponent);
@@ -275,9 +284,13 @@ void WinChanceTest::newerSpotCancelsTheCountAndClosingIsQuick() {
     endless.targetStandardError = 0;
     endless.timeBudget = std::chrono::minutes(1);
     const auto card = [](const char* code) { return *parseCardCode(code); };
-    const EquitySpot preflop{{card("Ah"), card("Ad")}, {}, {}, {HandRange::anyTwoCards()}};
-    EquitySpot river = preflop;
-    river.board = {card("2c"), card("7d"), card("9h"), card("Js"), card("Kc")};
+    // (A card seen keeps the count from the table of heads-up match-ups.)
+    const EquitySpot preflop{
+        {card("Ah"), card("Ad")}, {}, {card("3s")}, {HandRange::anyTwoCards()}};
+    const EquitySpot river{{card("Ah"), card("Ad")},
+                           {card("2c"), card("7d"), card("9h"), card("Js"), card("Kc")},
+                           {},
+                           {HandRange::anyTwoCards()}};
 
     QElapsedTimer timer;
     {
@@ -325,6 +338,38 @@ void WinChanceTest::everyDealAfterTheSampleWhenItFits() {
         QCOMPARE(last.enumerated, budget.count() > 0);
         QCOMPARE(last.deals, budget.count() > 0 ? 1'712'304u : 10'000u);
         QVERIFY(!job.busy());
+    }
+}
+
+// A count of every deal that takes a while says how far it has come, each
+// time further, before its final figure.
+void WinChanceTest::everyDealCountTellsHowFarItHasCome() {
+    const auto cards = [](const char* codes) {
+        std::vector<Card> parsed;
+        for (const QString& code : QString::fromLatin1(codes).split(QLatin1Char(' ')))
+            parsed.push_back(*parseCardCode(code.toStdString()));
+        return parsed;
+    };
+    const auto range = std::get<HandRange>(parseHandRange("77+, A9s+, KTs+, QTs+, JTs, AJo+, KQo"));
+    EquitySpot flop{{cards("Ah Kd")[0], cards("Ah Kd")[1]}, cards("Qs Jc 2h"), {}, {range, range}};
+    EquityOptions sample;
+    sample.method = EquityMethod::Sample;
+    sample.sampleDeals = 1'000;
+    EquityOptions everyDeal;
+    everyDeal.method = EquityMethod::Enumerate;
+    everyDeal.timeBudget = std::chrono::minutes(1);
+    WinChanceJob job({sample}, everyDeal);
+    QSignalSpy counted(&job, &WinChanceJob::counted);
+    QSignalSpy progressed(&job, &WinChanceJob::progressed);
+    job.start(flop);
+    QVERIFY(QTest::qWaitFor([&] { return counted.size() == 2; }, 60'000));
+    QVERIFY(counted.back().front().value<EquityResult>().enumerated);
+    QVERIFY(!progressed.isEmpty());
+    double before = 0;
+    for (const auto& signal : progressed) {
+        const double done = signal.front().toDouble();
+        QVERIFY2(done >= before && done <= 1, qPrintable(QString::number(done)));
+        before = done;
     }
 }
 

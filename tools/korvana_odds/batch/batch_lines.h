@@ -8,8 +8,9 @@
 
 namespace korvana {
 
-// Far more than seven cards and their blanks need, even spelt "10♥".
-inline constexpr size_t kMaxTableLineBytes = 512;
+// Room for seven cards and the options of a line: nine ranges of a few
+// thousand characters each.
+inline constexpr size_t kMaxTableLineBytes = 65'536;
 
 struct BatchLine {
     long number = 0;    // from 1

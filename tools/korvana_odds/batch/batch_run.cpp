@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
+#include "tools/korvana_odds/argument_reading.h"
 #include "tools/korvana_odds/batch/batch_json.h"
 #include "tools/korvana_odds/batch/batch_lines.h"
 #include "tools/korvana_odds/command_output.h"
-#include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
@@ -21,17 +22,27 @@ namespace {
 // read the same.
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
-// The table of one line, or the problem with it.
-std::variant<TableCards, std::string> tableOf(std::string_view line) {
-    line = line.substr(0, line.find('#'));
-    TableCards cards;
-    for (size_t start = line.find_first_not_of(kBlanks); start != std::string_view::npos;) {
-        const size_t end = std::min(line.find_first_of(kBlanks, start), line.size());
-        if (auto problem = readSlots(std::string(line.substr(start, end - start)), cards))
-            return *problem;
-        start = line.find_first_not_of(kBlanks, end);
+// The words of a line as a shell splits them: quotes keep blanks in a word
+// (--vs 'QQ+, AKs') and are dropped.
+std::vector<std::string> wordsOf(std::string_view line) {
+    std::vector<std::string> words;
+    std::optional<std::string> word;
+    char quote = 0;
+    for (const char c : line) {
+        if (quote != 0 && c == quote) {
+            quote = 0;
+        } else if (quote == 0 && (c == '\'' || c == '"')) {
+            quote = c;
+            word = word.value_or("");
+        } else if (quote == 0 && kBlanks.find(c) != std::string_view::npos) {
+            if (word) words.push_back(std::move(*word));
+            word.reset();
+        } else {
+            word = word.value_or("") + c;
+        }
     }
-    return cards;
+    if (word) words.push_back(std::move(*word));
+    return words;
 }
 
 bool isBlank(std::string_view line) {
@@ -41,7 +52,7 @@ bool isBlank(std::string_view line) {
 
 }  // namespace
 
-int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout,
+int runBatch(std::istream& input, const CommandRequest& request, TableLayout layout,
              const OddsCommandEnvironment& env, std::ostream& out, std::ostream& err) {
     bool refused = false;
     const bool json = layout == TableLayout::Json;
@@ -61,12 +72,13 @@ int runBatch(std::istream& input, const OddsOptions& options, TableLayout layout
             continue;
         }
         if (isBlank(line->table)) continue;
-        auto table = tableOf(line->table);
-        if (const auto* problem = std::get_if<std::string>(&table)) {
+        CommandRequest table = request;
+        const std::string text = line->table.substr(0, line->table.find('#'));
+        if (const auto problem = readBatchLine(wordsOf(text), table, request.options.language)) {
             if (refuse(number, *problem) != 0) return 1;
             continue;
         }
-        auto output = tableOutput(std::get<TableCards>(table).hand, options, layout, env);
+        auto output = tableOutput(table.cards.hand, table.options, layout, env);
         if (const auto* problem = std::get_if<TableProblem>(&output)) {
             if (refuse(number, problem->message) != 0) return 1;
             continue;
