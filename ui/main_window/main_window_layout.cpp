@@ -198,6 +198,7 @@ void MainWindow::createMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
+    createFileMenu();
     helpMenu_ = menuBar()->addMenu(QString());
     helpMenu_->setObjectName(QStringLiteral("helpMenu"));
     helpAction_ = addAction(helpMenu_, "helpAction");
@@ -251,6 +252,7 @@ void MainWindow::showLayoutCaptions() {
     foldButton_->setText(windowText(WindowText::Fold));
     highContrastAction_->setText(menuEntryText(MenuEntry::HighContrastLights));
     setCardEntryCaptions();
+    setFileMenuCaptions();
     setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();
