@@ -30,6 +30,7 @@ WindowServices installedServices() {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("images")) +
         QLatin1Char('/');
     services.decimalSeparator = QLocale::system().decimalPoint();
+    services.rangeLibrary = RangeLibraryFile(RangeLibraryFile::perUserPath());
     return services;
 }
 

@@ -26,6 +26,11 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
+        QStringLiteral("history"),
+        QCoreApplication::translate("CommandLine",
+                                    "Open the hands of a hand-history file in the replay window."),
+        QCoreApplication::translate("CommandLine", "file")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("verbose"),
         QCoreApplication::translate(
             "CommandLine", "Log every online request and its outcome on standard error.")));
@@ -192,6 +197,14 @@ QString badArgumentsLine(const QStringList& arguments) {
         return printable(kCommand + QStringLiteral(": Unexpected argument '%1'.")
                                         .arg(parser.positionalArguments().first()));
     return {};
+}
+
+QString historyFileArgument(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describeOptions(parser);
+    acceptWindowSystemOptions(parser);
+    parser.parse(arguments);
+    return parser.value(QStringLiteral("history"));
 }
 
 WindowStart startFromCommandLine(int& argc, char** argv) {

@@ -1,7 +1,8 @@
 #pragma once
 // Everything `korvana` does before its window exists. The window takes no
-// options of its own beyond the usual -h/--help, --help-all and -v/--version
-// and --verbose (every online request logged on stderr), plus Qt's own (-platform, -style, ...)
+// options of its own beyond the usual -h/--help, --help-all and -v/--version,
+// --history FILE (the hands of a hand-history file opened in the replay) and
+// --verbose (every online request logged on stderr), plus Qt's own (-platform, -style, ...)
 // that the window system reads. Help and version must work where no display is, and a missing
 // display must give one clear line instead of an abort, so both are settled before the window
 // system starts.
@@ -38,5 +39,8 @@ QString missingDisplayLine(const QStringList& arguments, const QProcessEnvironme
 // of the window system's own options ("korvana: Unknown option 'x'."); empty
 // when there is none. Needs no display, so it is settled before one is looked for.
 QString badArgumentsLine(const QStringList& arguments);
+
+// The file --history names; empty when none.
+QString historyFileArgument(const QStringList& arguments);
 
 }  // namespace korvana::ui

@@ -5,6 +5,7 @@
 #include "app/quit_on_signal.h"
 #include "ui/main_window/window_plan.h"
 #include "ui/online/online_services.h"
+#include "ui/replay/replay_opener.h"
 
 int main(int argc, char* argv[]) {
     auto start = korvana::ui::startFromCommandLine(argc, argv);
@@ -34,7 +35,13 @@ int main(int argc, char* argv[]) {
     QObject::connect(mainWindow, &MainWindow::licenceRequested, online,
                      &OnlineServices::openLicence);
 
+    // Hand histories from the File menu, a drop, a paste or --history.
+    auto* replay = new korvana::ui::ReplayOpener(mainWindow);
+
     window->show();  // error boxes about the stored choices come up here
     if (stop->stopRequested()) return 0;
+    if (const QString history = korvana::ui::historyFileArgument(QCoreApplication::arguments());
+        !history.isEmpty())
+        replay->openFile(history);
     return app.exec();
 }

@@ -2,7 +2,8 @@
 // the flop, every deal (targets: 300 ms each):
 //   the hero's equity for each card that can come next
 //   the hero's equity against each hand of the range
-// Run: build/bin/equity_detail_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// Run: build/bin/equity_detail_bench --benchmark_repetitions=5
+// --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <variant>

@@ -32,6 +32,7 @@ std::optional<AllInEv> allInEv(const PlayedHand& hand, int threads) {
     EquityOptions options;
     options.method = EquityMethod::Enumerate;
     options.threads = std::max(1, threads);
+    options.countHeroFinal = false;  // only the equity is wanted
     options.timeBudget = std::chrono::hours(1);  // no limit: the count is small
     double inPots = 0, weighted = 0;
     for (const Pot& pot : hand.pots) {

@@ -226,9 +226,10 @@ void HandBuilder::readSeat(std::string_view line) {
     if (!stack || open + 2 + amountUsed != chips) return refuse(HandProblem::UnreadableLine, line_);
     player.stack = *stack;
     const std::string_view after = rest.substr(chips);
-    // Tournament players sitting out are dealt in and fold in turn; cash game ones are not.
-    player.dealtIn = tournament_ || (after.find("sitting out") == std::string_view::npos &&
-                                     after.find("out of hand") == std::string_view::npos);
+    // Tournament players sitting out are dealt in and fold in turn; cash game
+    // ones are not, nor a player moved in "out of hand".
+    player.dealtIn = after.find("out of hand") == std::string_view::npos &&
+                     (tournament_ || after.find("sitting out") == std::string_view::npos);
     for (const SeatedPlayer& other : hand_.players)
         if (other.seat == player.seat || other.name == player.name)
             return refuse(HandProblem::TooManyPlayers, line_);

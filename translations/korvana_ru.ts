@@ -46,6 +46,14 @@ command line, without a window, use korvana-odds.</source>
         <source>Log every online request and its outcome on standard error.</source>
         <translation>Записывать каждый запрос к сайту и его исход в стандартный поток ошибок.</translation>
     </message>
+    <message>
+        <source>Open the hands of a hand-history file in the replay window.</source>
+        <translation>Открыть раздачи из файла истории рук в окне повтора.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>файл</translation>
+    </message>
 </context>
 <context>
     <name>LastCheck</name>
@@ -150,6 +158,112 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>more ranges than opponents (at most nine), at &quot;%1&quot;</source>
         <translation>диапазонов больше, чем соперников (их не больше девяти), у «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>RangeLibrary</name>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+    <message>
+        <source>there is no file to save into</source>
+        <translation>нет файла, в который можно сохранить</translation>
+    </message>
+    <message>
+        <source>cannot create the folder</source>
+        <translation>не удаётся создать папку</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Hand %1, line %2: %3</source>
+        <translation>Раздача %1, строка %2: %3</translation>
+    </message>
+    <message>
+        <source>Hand %1 starts: %2 players</source>
+        <translation>Раздача %1: игроков за столом %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 collects %2</source>
+        <translation>%1 забирает %2</translation>
+    </message>
+    <message>
+        <source>The hand ends</source>
+        <translation>Раздача окончена</translation>
+    </message>
+    <message>
+        <source>%1 posts an ante of %2</source>
+        <translation>%1 ставит анте %2</translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2</source>
+        <translation>%1 ставит малый блайнд %2</translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2</source>
+        <translation>%1 ставит большой блайнд %2</translation>
+    </message>
+    <message>
+        <source>%1 posts both blinds, %2</source>
+        <translation>%1 ставит оба блайнда, %2</translation>
+    </message>
+    <message>
+        <source>%1 straddles %2</source>
+        <translation>%1 ставит стрэддл %2</translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation>%1 сбрасывает</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 чекает</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation>%1 коллирует %2</translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation>%1 ставит %2</translation>
+    </message>
+    <message>
+        <source>%1 raises to %2</source>
+        <translation>%1 повышает до %2</translation>
+    </message>
+    <message>
+        <source>%1 takes back %2, not called</source>
+        <translation>%1 получает назад %2, ставку не уравняли</translation>
+    </message>
+    <message>
+        <source>%1, all in</source>
+        <translation>%1, олл-ин</translation>
+    </message>
+    <message>
+        <source>to call %1 into %2</source>
+        <translation>колл %1 в банк %2</translation>
     </message>
 </context>
 <context>
@@ -431,6 +545,10 @@ command line, without a window, use korvana-odds.</source>
         <translation>вашего диапазона</translation>
     </message>
     <message>
+        <source>equity %1%, win %2%, tie %3%</source>
+        <translation>доля банка %1%, выигрыш %2%, ничья %3%</translation>
+    </message>
+    <message>
         <source>Win chance: no way to deal opponent %1 a hand</source>
         <translation>Шанс выигрыша: сопернику %1 нельзя раздать руку</translation>
     </message>
@@ -622,6 +740,36 @@ command line, without a window, use korvana-odds.</source>
     </message>
 </context>
 <context>
+    <name>korvana::ui::HandListModel</name>
+    <message>
+        <source>Hand</source>
+        <translation>Раздача</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::HistoryLoading</name>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>файл не открывается</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>файл не удалось прочитать до конца</translation>
+    </message>
+</context>
+<context>
     <name>korvana::ui::MainWindow</name>
     <message>
         <source>&amp;Help</source>
@@ -634,6 +782,26 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>&amp;Fold</source>
         <translation>&amp;Сброс</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Open hand history…</source>
+        <translation>Открыть историю рук…</translation>
+    </message>
+    <message>
+        <source>Replays the hands of a hand-history file, with your equity on every street</source>
+        <translation>Повтор раздач из файла истории рук с вашей долей банка на каждой улице</translation>
+    </message>
+    <message>
+        <source>Open hand history</source>
+        <translation>Открыть историю рук</translation>
+    </message>
+    <message>
+        <source>Hand histories (*.txt);;All files (*)</source>
+        <translation>Истории рук (*.txt);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -677,6 +845,10 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>none: your two cards count</source>
         <translation>нет: считаются ваши две карты</translation>
+    </message>
+    <message>
+        <source>This opponent&apos;s own share of the pot, the deals he wins alone and those he splits</source>
+        <translation>Собственная доля банка этого соперника, раздачи, которые он выигрывает один, и те, где он делит банк</translation>
     </message>
 </context>
 <context>
@@ -745,6 +917,22 @@ command line, without a window, use korvana-odds.</source>
         <translation>Выберите свои две карты, чтобы увидеть долю банка против каждой руки.</translation>
     </message>
     <message>
+        <source>The range cannot be saved in %1: %2</source>
+        <translation>Диапазон не удаётся сохранить в %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the range</source>
+        <translation>Сохранить диапазон</translation>
+    </message>
+    <message>
+        <source>Name (letters, digits, -, _, ., /); in a range box, @name:</source>
+        <translation>Имя (буквы, цифры, -, _, ., /); в поле диапазона — @имя:</translation>
+    </message>
+    <message>
+        <source>Your library already holds @%1. Replace it?</source>
+        <translation>В вашей библиотеке уже есть @%1. Заменить?</translation>
+    </message>
+    <message>
         <source>Charts…</source>
         <translation>Графики…</translation>
     </message>
@@ -764,6 +952,10 @@ command line, without a window, use korvana-odds.</source>
         <source>Your range</source>
         <translation>Ваш диапазон</translation>
     </message>
+    <message>
+        <source>no hand picked</source>
+        <translation>ни одной руки не выбрано</translation>
+    </message>
 </context>
 <context>
     <name>korvana::ui::RangeGridWidget</name>
@@ -781,6 +973,191 @@ command line, without a window, use korvana-odds.</source>
     <message>
         <source>On this board, of %1 combos:</source>
         <translation>На этой доске, из %1 комб.:</translation>
+    </message>
+    <message>
+        <source>Tick what the opponent may still hold: his range keeps only the combos that make a ticked line</source>
+        <translation>Отметьте то, что у соперника ещё может быть: в его диапазоне останутся только комбинации, дающие отмеченные строки</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::RangeLibraryBox</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>More lines that do not read: %1</source>
+        <translation>Другие строки, которые не читаются: %1</translation>
+    </message>
+    <message>
+        <source>Named ranges</source>
+        <translation>Именованные диапазоны</translation>
+    </message>
+    <message>
+        <source>Pick a range from your library; the range box then reads @name</source>
+        <translation>Выберите диапазон из своей библиотеки; в поле диапазона появится @имя</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Save this range in your library under a name</source>
+        <translation>Сохранить этот диапазон в библиотеке под именем</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::ReplayTable</name>
+    <message>
+        <source>Pot %1</source>
+        <translation>Банк %1</translation>
+    </message>
+    <message>
+        <source>sitting out</source>
+        <translation>не играет</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>олл-ин</translation>
+    </message>
+    <message>
+        <source>won %1</source>
+        <translation>выиграл %1</translation>
+    </message>
+    <message>
+        <source>Main pot %1</source>
+        <translation>Основной банк %1</translation>
+    </message>
+    <message>
+        <source>Side pot %1: %2</source>
+        <translation>Побочный банк %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvana::ui::ReplayWindow</name>
+    <message>
+        <source>All-in hands only</source>
+        <translation>Только раздачи с олл-ином</translation>
+    </message>
+    <message>
+        <source>Analyse this spot</source>
+        <translation>Разобрать эту ситуацию</translation>
+    </message>
+    <message>
+        <source>Puts the spot of this step into the main window: your cards, the board, the opponents still in with their shown cards or ranges, the pot and the call</source>
+        <translation>Переносит ситуацию этого шага в главное окно: ваши карты, борд, оставшихся соперников с их открытыми картами или диапазонами, банк и колл</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>The start of the hand (Home)</source>
+        <translation>Начало раздачи (Home)</translation>
+    </message>
+    <message>
+        <source>◀◀ Street</source>
+        <translation>◀◀ Улица</translation>
+    </message>
+    <message>
+        <source>Back one street (Up)</source>
+        <translation>На улицу назад (стрелка вверх)</translation>
+    </message>
+    <message>
+        <source>◀ Action</source>
+        <translation>◀ Ход</translation>
+    </message>
+    <message>
+        <source>Back one action (Left)</source>
+        <translation>На ход назад (стрелка влево)</translation>
+    </message>
+    <message>
+        <source>Action ▶</source>
+        <translation>Ход ▶</translation>
+    </message>
+    <message>
+        <source>Forward one action (Right)</source>
+        <translation>На ход вперёд (стрелка вправо)</translation>
+    </message>
+    <message>
+        <source>Street ▶▶</source>
+        <translation>Улица ▶▶</translation>
+    </message>
+    <message>
+        <source>Forward one street (Down)</source>
+        <translation>На улицу вперёд (стрелка вниз)</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>The end of the hand (End)</source>
+        <translation>Конец раздачи (End)</translation>
+    </message>
+    <message>
+        <source>Reading… hands so far: %1</source>
+        <translation>Чтение… прочитано раздач: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>No hand found</source>
+        <translation>Раздач не найдено</translation>
+    </message>
+    <message>
+        <source>Hands read: %1, refused: %2 (in red)</source>
+        <translation>Прочитано раздач: %1, отклонено: %2 (красным)</translation>
+    </message>
+    <message>
+        <source>only the first hands are listed</source>
+        <translation>показаны только первые раздачи</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Раздача %1</translation>
+    </message>
+    <message>
+        <source>Hand history</source>
+        <translation>История рук</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>%1 (any two cards)</source>
+        <translation>%1 (любые две карты)</translation>
+    </message>
+    <message>
+        <source>%1 (top %2%)</source>
+        <translation>%1 (лучшие %2%)</translation>
+    </message>
+    <message>
+        <source>No cards were dealt to the hero in this hand.</source>
+        <translation>В этой раздаче герою карты не сдавались.</translation>
+    </message>
+    <message>
+        <source>%1: the hero is no longer in.</source>
+        <translation>%1: герой уже вышел из раздачи.</translation>
+    </message>
+    <message>
+        <source>%1: counting the hero&apos;s equity against %2…</source>
+        <translation>%1: считается доля банка героя против: %2…</translation>
+    </message>
+    <message>
+        <source>%1: no equity for this spot.</source>
+        <translation>%1: для этой ситуации доля банка не считается.</translation>
+    </message>
+    <message>
+        <source>%1: the hero&apos;s equity %2 against %3</source>
+        <translation>%1: доля банка героя %2 против: %3</translation>
+    </message>
+    <message>
+        <source>All in, %1: equity %2, all-in EV %3, won %4 (%5 against the EV)</source>
+        <translation>Олл-ин, %1: доля банка %2, EV олл-ина %3, выигрыш %4 (%5 против EV)</translation>
     </message>
 </context>
 </TS>

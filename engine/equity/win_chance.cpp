@@ -13,6 +13,13 @@ std::variant<HandRange, RangeError> opponentRange(std::string_view text) {
     return parseHandRange(text);
 }
 
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library) {
+    auto resolved = resolveNamedRanges(text, library);
+    if (auto* error = std::get_if<RangeError>(&resolved)) return std::move(*error);
+    return opponentRange(std::get<std::string>(resolved));
+}
+
 std::optional<EquitySpot> winChanceSpot(const Hand& hand, std::vector<HandRange> opponents,
                                         std::vector<Card> dead,
                                         std::shared_ptr<const HandRange> heroRange) {
@@ -72,13 +79,15 @@ bool exactCountFits(double done, std::chrono::duration<double> elapsed,
     return done > 0 && elapsed / done <= whole;
 }
 
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, bool heroRange) {
-    if (result.deals == 0 || result.weight <= 0 || result.players.empty()) return std::nullopt;
-    const PlayerEquity& hero = result.players.front();
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, size_t player,
+                                               bool heroRange) {
+    if (result.deals == 0 || result.weight <= 0 || player >= result.players.size())
+        return std::nullopt;
+    const PlayerEquity& shown = result.players[player];
     WinChanceFigure figure;
-    figure.winPercent = 100.0 * hero.wins / result.weight;
-    figure.tiePercent = 100.0 * hero.ties / result.weight;
-    figure.equityPercent = 100.0 * hero.equity;
+    figure.winPercent = 100.0 * shown.wins / result.weight;
+    figure.tiePercent = 100.0 * shown.ties / result.weight;
+    figure.equityPercent = 100.0 * shown.equity;
     figure.allBoards = result.enumerated && result.complete;
     figure.opponents = static_cast<int>(result.players.size()) - 1;
     figure.heroRange = heroRange;

@@ -13,11 +13,15 @@
 #include "engine/cards/hand.h"
 #include "engine/equity/equity.h"
 #include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_library.h"
 
 namespace korvana {
 
 // The range as the player types it: blank text means any two cards.
 std::variant<HandRange, RangeError> opponentRange(std::string_view text);
+// The same with each "@name" piece read from the library.
+std::variant<HandRange, RangeError> opponentRange(std::string_view text,
+                                                  const RangeLibrary& library);
 
 // The spot of the cards on the table, or nullopt while a pocket card is
 // missing. The board is every board card placed, whatever slots are empty.
@@ -64,9 +68,11 @@ struct WinChanceFigure {
     bool heroRange = false;  // counted for the hero's range, not two cards
 };
 
-// nullopt when the count holds no deal yet. heroRange: the count was of the
-// hero's range.
-std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, bool heroRange = false);
+// nullopt when the count holds no deal yet. player: 0 for the hero, n for
+// opponent n (whose figure is his own share of the pot). heroRange: the
+// count was of the hero's range.
+std::optional<WinChanceFigure> winChanceFigure(const EquityResult& result, size_t player = 0,
+                                               bool heroRange = false);
 
 // What "±" means wherever Korvana writes it, in the window and in korvana-odds:
 // half the width of the 95% interval of the players' equities (1.96 standard

@@ -24,6 +24,7 @@ struct RangeError {
         WeightOutOfRange,  // "AA:1.5", "AA:-0.5", "[150]AA": a weight is 0..1 (0..100 in brackets)
         WeightNotANumber,  // "AA:x", "AA:", "[x]AA"
         UnclosedBracket,   // "[50]AQs, AJs" with no "[/50]" after it, or a second "[" inside
+        UnknownName,       // "@name" that the library of named ranges lacks
     };
     Problem problem = Problem::UnknownText;
     std::string piece;  // the piece of text at fault, as written

@@ -18,6 +18,7 @@ Phrase phraseOf(RangeError::Problem problem) {
         case Problem::WeightNotANumber: return Phrase::RangeWeightNotANumber;
         case Problem::UnclosedBracket: return Phrase::RangeUnclosedBracket;
         case Problem::TooLong: return Phrase::RangeTooLong;
+        case Problem::UnknownName: return Phrase::RangeUnknownName;
         case Problem::UnknownText: break;
     }
     return Phrase::RangeNotAHand;

@@ -195,4 +195,20 @@ std::string weightText(double weight) {
     return std::string(buffer.data(), end);
 }
 
+HandSet filledWithKnownCards(HandSet hands, CardMask known) {
+    for (int row = 0; row < kGridSide; ++row)
+        for (int column = 0; column < kGridSide; ++column) {
+            const std::vector<PocketCards> cards = startingHandAt(row, column).hands();
+            const auto heldOrDead = [&](PocketCards c) {
+                return (c.mask() & known) != 0 || hands.test(static_cast<size_t>(c.number()));
+            };
+            const bool anyHeld = std::any_of(cards.begin(), cards.end(), [&](PocketCards c) {
+                return hands.test(static_cast<size_t>(c.number()));
+            });
+            if (anyHeld && std::all_of(cards.begin(), cards.end(), heldOrDead))
+                for (const PocketCards c : cards) hands.set(static_cast<size_t>(c.number()));
+        }
+    return hands;
+}
+
 }  // namespace korvana

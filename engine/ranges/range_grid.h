@@ -7,6 +7,7 @@
 #include <bitset>
 #include <string>
 
+#include "engine/cards/card_index.h"
 #include "engine/ranges/hand_range.h"
 #include "engine/ranges/starting_hand.h"
 
@@ -28,6 +29,10 @@ using HandSet = std::bitset<kPocketCardPairs>;
 // starting hands in runs (QQ+, 22-66, A2s+, KTo+, A5s-A2s), the rest as
 // single hands ("AhKh"); empty for every hand (any two cards) or none.
 std::string shortestRangeText(const HandSet& hands);
+// The hands with the combinations that hold a known card added wherever
+// they complete a starting hand, so that the range of a table reads as
+// players write it: "KK" with a king on the board, not the three hands left.
+HandSet filledWithKnownCards(HandSet hands, CardMask known);
 
 // Each combination's weight by PocketCards::number(), 0 for one not held.
 using HandWeights = std::array<double, kPocketCardPairs>;

@@ -34,52 +34,96 @@ unsigned straightMakers(unsigned bits) {
     return makers;
 }
 
-}  // namespace
+// The lines each combination counts in, on one board.
+class BoardHits {
+public:
+    explicit BoardHits(const std::vector<Card>& board)
+        : board_(board),
+          cardsToCome_(board.size() < 5),
+          boardMakers_(hasStraight(rankBits(board)) ? 0 : straightMakers(rankBits(board))) {
+        for (const Card card : board) ++boardSuits_[suitIndex(card.suit)];
+        cards_ = board;
+    }
 
-std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vector<Card>& board,
-                                        CardMask known) {
-    if (board.size() < 3) return std::nullopt;
-    for (const Card card : board) known |= cardBit(card);
-    const bool cardsToCome = board.size() < 5;
-    const unsigned boardRanks = rankBits(board);
-    const unsigned boardMakers = hasStraight(boardRanks) ? 0 : straightMakers(boardRanks);
-    std::array<int, 4> boardSuits{};
-    for (const Card card : board) ++boardSuits[suitIndex(card.suit)];
-
-    RangeHits hits;
-    std::vector<Card> cards = board;
-    for (size_t h = 0; h < range.hands().size(); ++h) {
-        const PocketCards pocket = range.hands()[h];
-        if ((pocket.mask() & known) != 0) continue;
-        const double weight = range.weightAt(h);
-        hits.combos += weight;
+    HitLines of(PocketCards pocket) {
+        HitLines lines;
         const Card first = cardAt(pocket.low), second = cardAt(pocket.high);
-        cards.resize(board.size());
-        cards.push_back(first);
-        cards.push_back(second);
-        const Category category = handEvaluator().rank(PartialHand(cards)).category();
-        hits.categories[static_cast<size_t>(listIndex(category))] += weight;
-        if (!cardsToCome) continue;
+        cards_.resize(board_.size());
+        cards_.push_back(first);
+        cards_.push_back(second);
+        const Category category = handEvaluator().rank(PartialHand(cards_)).category();
+        lines.set(static_cast<size_t>(hitLineOf(category)));
+        if (!cardsToCome_) return lines;
 
-        std::array<int, 4> suits = boardSuits;
+        std::array<int, 4> suits = boardSuits_;
         ++suits[suitIndex(first.suit)];
         ++suits[suitIndex(second.suit)];
         const bool flush = category == Category::Flush || category == Category::StraightFlush ||
                            category == Category::RoyalFlush;
         const bool flushDraw =
             (suits[suitIndex(first.suit)] == 4) || (suits[suitIndex(second.suit)] == 4);
-        if (!flush && flushDraw) hits.flushDraws += weight;
+        if (!flush && flushDraw) lines.set(kFlushDrawLine);
 
-        const unsigned ranks = rankBits(cards);
-        if (hasStraight(ranks)) continue;
+        const unsigned ranks = rankBits(cards_);
+        if (hasStraight(ranks)) return lines;
         // Ranks that make a straight only with the pocket cards' help.
-        const int makers = std::popcount(straightMakers(ranks) & ~boardMakers);
+        const int makers = std::popcount(straightMakers(ranks) & ~boardMakers_);
         if (makers >= 2)
-            hits.openEnded += weight;
+            lines.set(kOpenEndedLine);
         else if (makers == 1)
-            hits.gutshots += weight;
+            lines.set(kGutshotLine);
+        return lines;
+    }
+
+private:
+    const std::vector<Card>& board_;
+    bool cardsToCome_;
+    unsigned boardMakers_;
+    std::array<int, 4> boardSuits_{};
+    std::vector<Card> cards_;
+};
+
+CardMask withBoard(CardMask known, const std::vector<Card>& board) {
+    for (const Card card : board) known |= cardBit(card);
+    return known;
+}
+
+}  // namespace
+
+std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vector<Card>& board,
+                                        CardMask known) {
+    if (board.size() < 3) return std::nullopt;
+    known = withBoard(known, board);
+    BoardHits boardHits(board);
+    RangeHits hits;
+    for (size_t h = 0; h < range.hands().size(); ++h) {
+        const PocketCards pocket = range.hands()[h];
+        if ((pocket.mask() & known) != 0) continue;
+        // Each combination counts with its weight.
+        const double weight = range.weightAt(h);
+        hits.combos += weight;
+        const HitLines lines = boardHits.of(pocket);
+        for (int line = 0; line < 10; ++line)
+            if (lines.test(static_cast<size_t>(line)))
+                hits.categories[static_cast<size_t>(line)] += weight;
+        if (lines.test(kFlushDrawLine)) hits.flushDraws += weight;
+        if (lines.test(kOpenEndedLine)) hits.openEnded += weight;
+        if (lines.test(kGutshotLine)) hits.gutshots += weight;
     }
     return hits;
+}
+
+std::optional<std::vector<PocketCards>> narrowRange(const HandRange& range,
+                                                    const std::vector<Card>& board, CardMask known,
+                                                    HitLines kept) {
+    if (board.size() < 3) return std::nullopt;
+    known = withBoard(known, board);
+    BoardHits boardHits(board);
+    std::vector<PocketCards> narrowed;
+    for (const PocketCards pocket : range.hands())
+        if ((pocket.mask() & known) == 0 && (boardHits.of(pocket) & kept).any())
+            narrowed.push_back(pocket);
+    return narrowed;
 }
 
 }  // namespace korvana

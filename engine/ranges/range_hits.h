@@ -1,13 +1,16 @@
 #pragma once
 // What an opponent's range holds on the board: how many of its combinations
-// make each hand category now, and how many hold the usual draws. The
-// combinations that share a card with a known card (the hero's, the
-// board's, dead ones) are left out.
+// make each hand category now, and how many hold the usual draws; and the
+// range narrowed to the combinations that make chosen ones ("he called the
+// flop: keep his pairs and draws"). The combinations that share a card with
+// a known card (the hero's, the board's, dead ones) are left out.
 #include <array>
+#include <bitset>
 #include <optional>
 #include <vector>
 
 #include "engine/cards/card_index.h"
+#include "engine/cards/category.h"
 #include "engine/ranges/hand_range.h"
 
 namespace korvana {
@@ -23,9 +26,26 @@ struct RangeHits {
     double gutshots = 0;    // exactly one rank would
 };
 
+// The lines a combination counts in: the ten categories in list order (its
+// own category), then the three draws.
+inline constexpr int kHitLines = 13;
+inline constexpr int kFlushDrawLine = 10;
+inline constexpr int kOpenEndedLine = 11;
+inline constexpr int kGutshotLine = 12;
+using HitLines = std::bitset<kHitLines>;
+inline constexpr int hitLineOf(Category category) {
+    return listIndex(category);
+}
+
 // Nullopt before the flop (fewer than three board cards). 'known' holds the
 // board and every other card no opponent can hold.
 std::optional<RangeHits> countRangeHits(const HandRange& range, const std::vector<Card>& board,
                                         CardMask known);
+
+// The combinations of the range the known cards leave that count in at
+// least one of the lines kept; nullopt before the flop.
+std::optional<std::vector<PocketCards>> narrowRange(const HandRange& range,
+                                                    const std::vector<Card>& board, CardMask known,
+                                                    HitLines kept);
 
 }  // namespace korvana

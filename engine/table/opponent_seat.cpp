@@ -12,10 +12,11 @@ std::shared_ptr<const HandRange> OpponentSeat::anyTwoCardsRange() {
     return any;
 }
 
-OpponentSeat seatTyped(const OpponentSeat& seat, std::string_view text) {
+OpponentSeat seatTyped(const OpponentSeat& seat, std::string_view text,
+                       const RangeLibrary* library) {
     OpponentSeat typed = seat;
     typed.typed = std::string(text);
-    auto range = opponentRange(text);
+    auto range = library ? opponentRange(text, *library) : opponentRange(text, RangeLibrary());
     if (auto* error = std::get_if<RangeError>(&range)) {
         typed.problem = std::move(*error);
         return typed;
@@ -28,8 +29,14 @@ OpponentSeat seatTyped(const OpponentSeat& seat, std::string_view text) {
     return typed;
 }
 
-OpponentSeat seatHolding(std::string_view text) {
-    return seatTyped(OpponentSeat{}, text);
+OpponentSeat seatHolding(std::string_view text, const RangeLibrary* library) {
+    return seatTyped(OpponentSeat{}, text, library);
+}
+
+OpponentSeat seatReadAgain(const OpponentSeat& seat, const RangeLibrary& library) {
+    // The counted text first, so that a typed text that no longer reads
+    // keeps the last good one.
+    return seatTyped(seatHolding(seat.rangeText, &library), seat.typed, &library);
 }
 
 bool sameSeat(const OpponentSeat& a, const OpponentSeat& b) {

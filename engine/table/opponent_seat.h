@@ -13,6 +13,7 @@
 
 #include "engine/equity/equity_count.h"
 #include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_library.h"
 
 namespace korvana {
 
@@ -29,10 +30,14 @@ struct OpponentSeat {
 };
 
 // The seat with this text typed: the range follows when the text reads.
-OpponentSeat seatTyped(const OpponentSeat& seat, std::string_view text);
+// "@name" reads from the library; without one only the built-in names do.
+OpponentSeat seatTyped(const OpponentSeat& seat, std::string_view text,
+                       const RangeLibrary* library = nullptr);
 // The seat holding this text as typed and counted; a text that does not read
 // leaves the seat on any two cards, marked with its problem.
-OpponentSeat seatHolding(std::string_view text);
+OpponentSeat seatHolding(std::string_view text, const RangeLibrary* library = nullptr);
+// The seat with its texts read again from the library (which changed).
+OpponentSeat seatReadAgain(const OpponentSeat& seat, const RangeLibrary& library);
 
 bool sameSeat(const OpponentSeat& a, const OpponentSeat& b);
 

@@ -83,7 +83,7 @@ TableUpdate TableSession::chooseOpponents(int count) {
 
 TableUpdate TableSession::typeRange(int opponent, std::string_view text) {
     OpponentSeat& seat = table_.opponents.seat(opponent);
-    seat = seatTyped(seat, text);
+    seat = seatTyped(seat, text, &library_);
     // The keys typed into one box in a row make one step.
     if (typing_ == opponent)
         history_.replaceCurrent(table_);
@@ -100,13 +100,13 @@ TableUpdate TableSession::finishRange(int opponent) {
 
 TableUpdate TableSession::chooseRange(int opponent, std::string_view text) {
     OpponentSeat& seat = table_.opponents.seat(opponent);
-    seat = seatTyped(seat, text);
+    seat = seatTyped(seat, text, &library_);
     return change();
 }
 
 TableUpdate TableSession::copyRangeToOthers(int opponent) {
     const OpponentSeat from = table_.opponents.seat(opponent);
-    for (OpponentSeat& seat : table_.opponents.seats) seat = seatHolding(from.rangeText);
+    for (OpponentSeat& seat : table_.opponents.seats) seat = seatHolding(from.rangeText, &library_);
     table_.opponents.seat(opponent) = from;
     return change();
 }
@@ -117,7 +117,8 @@ std::variant<TableUpdate, RangeError> TableSession::placeSpot(const PastedSpot& 
         opponents.count = *spot.opponents;
         for (int opponent = 1; opponent <= opponents.count; ++opponent) {
             const auto at = static_cast<size_t>(opponent - 1);
-            OpponentSeat seat = seatHolding(at < spot.ranges.size() ? spot.ranges[at] : "");
+            OpponentSeat seat =
+                seatHolding(at < spot.ranges.size() ? spot.ranges[at] : "", &library_);
             if (seat.problem) return *seat.problem;
             opponents.seat(opponent) = std::move(seat);
         }
@@ -161,6 +162,16 @@ TableUpdate TableSession::restoreAutoSwitch(bool on) {
 
 TableUpdate TableSession::restoreOpponents(const Opponents& opponents) {
     table_.opponents = opponents;
+    history_.replaceCurrent(table_);
+    return now();
+}
+
+TableUpdate TableSession::useRangeLibrary(RangeLibrary library) {
+    library_ = std::move(library);
+    for (OpponentSeat& seat : table_.opponents.seats)
+        if (seat.typed.find('@') != std::string::npos ||
+            seat.rangeText.find('@') != std::string::npos)
+            seat = seatReadAgain(seat, library_);
     history_.replaceCurrent(table_);
     return now();
 }

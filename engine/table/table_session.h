@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/ranges/range_library.h"
 #include "engine/rows/analysis.h"
 #include "engine/table/spot_text.h"
 #include "engine/table/table_history.h"
@@ -95,6 +96,9 @@ public:
     TableUpdate restoreAutoSwitch(bool on);
     // The opponents as stored, taken the same way.
     TableUpdate restoreOpponents(const Opponents& opponents);
+    // The library of named ranges ("@name" in a range) as read now: the
+    // seats that name one read it again, and it is no undo step of its own.
+    TableUpdate useRangeLibrary(RangeLibrary library);
 
 private:
     enum class Step { Back, Forward };
@@ -110,6 +114,7 @@ private:
     Analysis analysis_;
     TableHistory history_;
     int typing_ = 0;  // the opponent whose range is being typed, or 0
+    RangeLibrary library_;
 };
 
 }  // namespace korvana

@@ -226,6 +226,69 @@ constexpr Entry kEntries[] = {
       "с --history раздачи берутся из файла: не указывайте карты в аргументах"}},
     {Phrase::UsageNeedsHistory, {"option %1 needs --history", "параметру %1 нужен --history"}},
     {Phrase::UsageCannotOpen, {"cannot open %1", "не удаётся открыть %1"}},
+    {Phrase::RangeUnknownName,
+     {"%1: the library holds no range of that name.",
+      "%1: в библиотеке нет диапазона с таким именем."}},
+    {Phrase::RangeLibraryLine, {"%1, line %2: %3", "%1, строка %2: %3"}},
+    {Phrase::RangeLibraryNoEquals,
+     {"write a name, \"=\" and a range, e.g. btn = 40%.",
+      "нужны имя, «=» и диапазон, например btn = 40%."}},
+    {Phrase::RangeLibraryBadName,
+     {"a name is letters, digits, \"-\", \"_\", \".\" and \"/\".",
+      "имя состоит из букв, цифр и знаков «-», «_», «.», «/»."}},
+    {Phrase::RangeLibraryAbout,
+     {"Named ranges for Korvana: one \"name = range\" a line, used as @name in any range.\n"
+      "A \"#\" starts a comment. A name of your own takes the place of a built-in one.",
+      "Именованные диапазоны Korvana: по одному «имя = диапазон» в строке, в любом диапазоне — "
+      "@имя.\nЗнак «#» начинает комментарий. Своё имя заменяет встроенное."}},
+    {Phrase::RangeOpenUtg,
+     {"First in from under the gun, six seated: about 17% of hands.",
+      "Первым с первой позиции за столом на шестерых: около 17% рук."}},
+    {Phrase::RangeOpenHj,
+     {"First in from the hijack, four to act behind: about 22%.",
+      "Первым с хайджека, позади четверо: около 22%."}},
+    {Phrase::RangeOpenCo,
+     {"First in from the cutoff, three to act behind: about 28%.",
+      "Первым с катоффа, позади трое: около 28%."}},
+    {Phrase::RangeOpenBtn,
+     {"First in from the button, only the blinds behind: about 44%.",
+      "Первым с баттона, позади только блайнды: около 44%."}},
+    {Phrase::RangeOpenSb,
+     {"First in from the small blind against the big blind alone: about 37%.",
+      "Первым с малого блайнда против одного большого: около 37%."}},
+    {Phrase::RangeCallOpen,
+     {"Calling a raise in position: pairs and suited hands that play well after the flop, "
+      "about 10%.",
+      "Колл рейза в позиции: пары и одномастные руки, удобные после флопа, около 10%."}},
+    {Phrase::RangeBbDefend,
+     {"The big blind calling a raise from the button, the re-raises left out: about 45%.",
+      "Большой блайнд коллирует рейз с баттона, без ре-рейзов: около 45%."}},
+    {Phrase::RangeThreeBet,
+     {"Re-raising a late raise: strong hands and a few suited hands that block or connect, "
+      "about 6.5%.",
+      "Ре-рейз против позднего рейза: сильные руки и немного одномастных блокеров и связок, "
+      "около 6,5%."}},
+    {Phrase::RangeThreeBetValue,
+     {"Re-raising a raise from early position with the strongest hands alone: about 2.6%.",
+      "Ре-рейз против раннего рейза только сильнейшими руками: около 2,6%."}},
+    {Phrase::RangeCallThreeBet,
+     {"The raiser calling a re-raise in position: about 5.6%.",
+      "Открывший коллирует ре-рейз в позиции: около 5,6%."}},
+    {Phrase::RangeFourBet,
+     {"Re-raising a re-raise: queens or better, ace-king and ace-five suited as a bluff, "
+      "about 2.9%.",
+      "Ре-рейз на ре-рейз: дамы и старше, туз-король и туз-пятёрка одномастные как блеф, "
+      "около 2,9%."}},
+    {Phrase::RangeNarrowed, {"Kept: %2 (%1 combinations)", "Оставлено: %2 (комбинаций: %1)"}},
+    {Phrase::UsageUnknownHitLine,
+     {"--narrow: %1 is no hand or draw of --range-hits (royal_flush, straight_flush, "
+      "four_of_a_kind, full_house, flush, straight, three_of_a_kind, two_pairs, pair, high_card, "
+      "flush_draw, open_ended, gutshot)",
+      "--narrow: %1 — не рука и не дро из --range-hits (royal_flush, straight_flush, "
+      "four_of_a_kind, full_house, flush, straight, three_of_a_kind, two_pairs, pair, high_card, "
+      "flush_draw, open_ended, gutshot)"}},
+    {Phrase::UsageNarrowNeedsRangeHits,
+     {"--narrow needs --range-hits", "параметр --narrow действует только с --range-hits"}},
 };
 
 // Looking a phrase up by its position needs every phrase in its place.

@@ -135,9 +135,31 @@ enum class Phrase {
     UsageHistoryWithCards,
     UsageNeedsHistory,  // %1 the option
     UsageCannotOpen,    // %1 the file
+    RangeUnknownName,
+    // The library of named ranges: a bad line of its file, what the file
+    // says of itself, and what each built-in range is.
+    RangeLibraryLine,  // %1 the file, %2 the line number, %3 what is wrong
+    RangeLibraryNoEquals,
+    RangeLibraryBadName,
+    RangeLibraryAbout,
+    RangeOpenUtg,
+    RangeOpenHj,
+    RangeOpenCo,
+    RangeOpenBtn,
+    RangeOpenSb,
+    RangeCallOpen,
+    RangeBbDefend,
+    RangeThreeBet,
+    RangeThreeBetValue,
+    RangeCallThreeBet,
+    RangeFourBet,
+    // korvana-odds --narrow.
+    RangeNarrowed,        // %1 the combinations kept, %2 the range they read as
+    UsageUnknownHitLine,  // %1 the word given
+    UsageNarrowNeedsRangeHits,
 };
 // The last phrase: the catalogue's length and the tests' bound.
-inline constexpr Phrase kLastPhrase = Phrase::UsageCannotOpen;
+inline constexpr Phrase kLastPhrase = Phrase::UsageNarrowNeedsRangeHits;
 
 // The phrase in the given language; a value outside Language reads as English.
 std::string_view phrase(Language language, Phrase phrase);

@@ -26,7 +26,7 @@ no_display="korvana: cannot open the window: no display (DISPLAY and WAYLAND_DIS
 
 check "version" 0 "korvana $version" "" "$korvana" --version
 check "short version" 0 "korvana $version" "" "$korvana" -v
-check "help" 0 "Usage: *korvana*korvana-odds*--version*--verbose*" "" "$korvana" --help
+check "help" 0 "Usage: *korvana*korvana-odds*--version*--history <file>*--verbose*" "" "$korvana" --help
 check "short help" 0 "Usage: *korvana*--help*" "" "$korvana" -h
 check "help with Qt's options" 0 "Usage: *-platform*" "*" "$korvana" --help-all
 # Help speaks the language last chosen in the window, Qt's own lines too.
@@ -40,6 +40,8 @@ check "display that does not answer" 1 "" \
     "korvana: cannot open the window: the window system did not start (QT_QPA_PLATFORM=xcb, DISPLAY=:9999)" \
     QT_QPA_PLATFORM=xcb DISPLAY=:9999 "$korvana"
 check "unknown option" 1 "" "korvana: Unknown option 'bogus'." QT_QPA_PLATFORM=offscreen "$korvana" --bogus
+check "hand history without its file" 1 "" "korvana: Missing value after '--history'." \
+    QT_QPA_PLATFORM=offscreen "$korvana" --history
 check "stray argument" 1 "" "korvana: Unexpected argument 'cards'." QT_QPA_PLATFORM=offscreen "$korvana" cards
 check "argument holding a newline" 1 "" "korvana: Unexpected argument 'a?b'." \
     QT_QPA_PLATFORM=offscreen "$korvana" "a${nl}b"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "engine/equity/equity.h"
-#include "engine/equity/heads_up_preflop.h"
-#include "engine/equity/match_ups.h"
+#include "engine/equity/preflop/heads_up_preflop.h"
+#include "engine/equity/preflop/match_ups.h"
 #include "tests/engine/hand_builder.h"
 
 namespace korvana {

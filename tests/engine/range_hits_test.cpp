@@ -6,12 +6,19 @@
 #include <variant>
 
 #include "engine/ranges/hand_range.h"
+#include "engine/ranges/range_grid.h"
 #include "engine/ranges/range_hits.h"
 #include "tests/engine/hand_builder.h"
 #include "tests/engine/poker_reference.h"
 
 namespace korvana {
 namespace {
+
+HandSet handSetOf(const std::vector<PocketCards>& hands) {
+    HandSet set;
+    for (const PocketCards cards : hands) set.set(static_cast<size_t>(cards.number()));
+    return set;
+}
 
 RangeHits plainCount(const HandRange& range, const std::vector<Card>& board, CardMask known) {
     RangeHits hits;
@@ -83,6 +90,37 @@ TEST(RangeHits, AgainstAPlainCount) {
     }
     // Before the flop there is nothing to hit.
     EXPECT_FALSE(countRangeHits(HandRange::anyTwoCards(), test::cardsOf("Ah Kh"), 0));
+}
+
+// Narrowing keeps exactly the combinations a line counts, and any of several.
+TEST(RangeHits, NarrowedToChosenLines) {
+    const auto range = std::get<HandRange>(parseHandRange("QQ+, AhQh, 98s, 15%"));
+    const auto board = test::cardsOf("Kh 8h 3c");
+    const CardMask hero = cardBit(test::cardsOf("2c")[0]);
+    const auto hits = countRangeHits(range, board, hero);
+    const int counts[kHitLines] = {hits->categories[0], hits->categories[1], hits->categories[2],
+                                   hits->categories[3], hits->categories[4], hits->categories[5],
+                                   hits->categories[6], hits->categories[7], hits->categories[8],
+                                   hits->categories[9], hits->flushDraws,    hits->openEnded,
+                                   hits->gutshots};
+    for (int line = 0; line < kHitLines; ++line)
+        EXPECT_EQ(
+            narrowRange(range, board, hero, HitLines().set(static_cast<size_t>(line)))->size(),
+            static_cast<size_t>(counts[line]))
+            << line;
+    EXPECT_EQ(narrowRange(range, board, hero, HitLines().set())->size(),
+              static_cast<size_t>(hits->combos));
+
+    HitLines pairsAndFlushDraws;
+    pairsAndFlushDraws.set(static_cast<size_t>(hitLineOf(Category::Pair))).set(kFlushDrawLine);
+    const auto narrowed = narrowRange(std::get<HandRange>(parseHandRange("QQ+, AhQh, 98s")), board,
+                                      hero, pairsAndFlushDraws);
+    EXPECT_EQ(shortestRangeText(handSetOf(*narrowed)), "AA, QQ, AhQh, 9c8c, 9d8d, 9s8s");
+    // Written as players do: the hands the board takes count as held.
+    EXPECT_EQ(
+        shortestRangeText(filledWithKnownCards(handSetOf(*narrowed), hero | cardBit(board[1]))),
+        "AA, QQ, 98s, AhQh");
+    EXPECT_FALSE(narrowRange(range, test::cardsOf("Ah Kh"), 0, pairsAndFlushDraws));
 }
 
 }  // namespace

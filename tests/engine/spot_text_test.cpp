@@ -29,7 +29,8 @@ std::string read(const std::string& text) {
            (dead.empty() ? "" : " | dead" + dead);
 }
 
-// Every way of reading a spot, and what refuses.
+// What Copy writes is pinned with the window's Edit menu; here every way of
+// reading it, and what refuses.
 TEST(SpotText, Reading) {
     using P = SpotTextError::Problem;
     const auto error = [](P problem, const std::string& piece) {
@@ -62,30 +63,6 @@ TEST(SpotText, Reading) {
          error(P::TooManyRanges, "10")},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(read(text), expected) << text;
-}
-
-// What Copy writes, and that it reads back as the same opponents.
-TEST(SpotText, WrittenAndReadBack) {
-    const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kh Qd - Td")).hand;
-    const struct {
-        std::vector<std::string> ranges;
-        std::string written, readBack;
-        std::vector<Card> dead = {};
-    } cases[] = {
-        {{""}, "Ah Kh Qd - Td - - --opponents 1\n", "Ah Kh Qd - Td - - | 1 | "},
-        {{"", " any "}, "Ah Kh Qd - Td - - --opponents 2\n", "Ah Kh Qd - Td - - | 2 | "},
-        {{"QQ+, AKs", "15%", ""},
-         "Ah Kh Qd - Td - - --opponents 3 --vs QQ+,AKs --vs 15% --vs random\n",
-         "Ah Kh Qd - Td - - | 3 | QQ+,AKs / 15% / "},
-        {{"KK"},
-         "Ah Kh Qd - Td - - --dead 7c2d --opponents 1 --vs KK\n",
-         "Ah Kh Qd - Td - - | 1 | KK | dead 7c 2d",
-         {{7, Suit::Clubs}, {2, Suit::Diamonds}}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(spotText(hand, c.ranges, c.dead), c.written);
-        EXPECT_EQ(read(c.written), c.readBack);
-    }
 }
 
 }  // namespace

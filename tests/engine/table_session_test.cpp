@@ -230,6 +230,8 @@ TEST(TableSession, UndoRedo) {
         {"type:2:Q type:2:QQ undo", "", false, true},
         {"type:2:QQ Ah undo", "grid:2:QQ", true, true},
         {"grid:1:KK copy:1 undo", "grid:1:KK", true, true},
+        {"Ah dead:7c undo", "Ah", true, true},
+        {"Ah dead:7c undo redo", "Ah dead:7c", true, false},
     };
     for (const auto& c : cases) {
         Table table(true);
@@ -263,27 +265,19 @@ TEST(TableSession, Opponents) {
 // Cards seen folded: never on the table at once, gone with the hand, and
 // steps like the cards.
 TEST(TableSession, DeadCards) {
-    struct Case {
-        const char* moves;
-        const char* sameAs;  // the table without its dead cards
-        const char* dead;
+    const std::pair<const char*, const char*> cases[] = {
+        {"Ah dead:7c dead:2d", "7c 2d"},
+        {"dead:7c dead:2d dead:7c", "2d"},
+        {"Ah dead:Ah", ""},  // on the table: not dead
+        {"dead:Ah Ah", ""},  // put on the table: dead no longer
+        {"Ah Kd dead:7c fold", ""},
+        {"dead:7c paste:Kh_--dead_2d", "2d"},
+        {"dead:7c paste:Kh", ""},
     };
-    const Case cases[] = {
-        {"Ah dead:7c dead:2d", "Ah", "7c 2d"},
-        {"dead:7c dead:2d dead:7c", "", "2d"},
-        {"Ah dead:Ah", "Ah", ""},  // on the table: not dead
-        {"dead:Ah Ah", "Ah", ""},  // put on the table: dead no longer
-        {"Ah Kd dead:7c fold", "Ah Kd fold", ""},
-        {"dead:7c undo", "", ""},
-        {"dead:7c undo redo", "", "7c"},
-        {"dead:7c paste:Kh_--dead_2d", "Kh", "2d"},
-        {"dead:7c paste:Kh", "Kh", ""},
-    };
-    for (const auto& c : cases) {
-        const std::string shownTable = after(c.moves);
-        const size_t dead = shownTable.find(" | dead ");
-        EXPECT_EQ(shownTable.substr(0, dead), after(c.sameAs)) << c.moves;
-        EXPECT_EQ(dead == std::string::npos ? "" : shownTable.substr(dead + 8), c.dead) << c.moves;
+    for (const auto& [moves, dead] : cases) {
+        const std::string shownTable = after(moves);
+        const size_t at = shownTable.find(" | dead ");
+        EXPECT_EQ(at == std::string::npos ? "" : shownTable.substr(at + 8), dead) << moves;
     }
 }
 

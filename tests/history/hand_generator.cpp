@@ -237,11 +237,12 @@ GeneratedHand generateHand(std::mt19937_64& random, int number) {
             else if (rank == best)
                 winners.push_back(p);
         }
-        const Amount share = (pot.amount - raked[k]) / static_cast<Amount>(winners.size());
+        // A split pot is shared in whole cents or chips; the first winner takes what is left.
+        const Amount unit = tournament ? kAmountScale : 1,
+                     split = static_cast<Amount>(winners.size());
+        const Amount share = (pot.amount - raked[k]) / unit / split * unit;
         for (std::size_t w = 0; w < winners.size(); ++w) {
-            const Amount won =
-                share +
-                (w == 0 ? (pot.amount - raked[k]) % static_cast<Amount>(winners.size()) : 0);
+            const Amount won = share + (w == 0 ? pot.amount - raked[k] - share * split : 0);
             t.collected[winners[w]] += won;
             const std::string from = truth.pots.size() == 1 ? "pot"
                                      : k == 0               ? "main pot"

@@ -45,6 +45,22 @@ check "piped cards need -" 0 "korvana-odds: note: no cards given, so the table i
 them as arguments (korvana-odds Ah Kh) or use - to read one table per line" \
     sh -c "echo Ah | '$odds' 2>&1 >/dev/null"
 check "no note for /dev/null, as under cron" 0 "" sh -c "'$odds' </dev/null 2>&1 >/dev/null"
+# The library of named ranges in the configuration folder: $XDG_CONFIG_HOME, else
+# ~/.config; a pipe in its place is told, not waited on.
+mkdir -p ./odds_config/korvana ./odds_home/.config/korvana
+echo 'mine = AKs' >./odds_config/korvana/ranges.txt
+echo 'mine = QQ' >./odds_home/.config/korvana/ranges.txt
+named="'$odds' --json Ah Kd Qs Jc 2h --range-hits @mine | grep -o '\"combos\": [0-9]*' | head -n 1"
+check "named range from XDG_CONFIG_HOME" 0 '"combos": 2' \
+    sh -c "HOME='$PWD/odds_home' XDG_CONFIG_HOME='$PWD/odds_config' $named"
+check "named range from HOME" 0 '"combos": 3' \
+    sh -c "HOME='$PWD/odds_home' XDG_CONFIG_HOME= $named"
+rm -f ./odds_config/korvana/ranges.txt
+if mkfifo ./odds_config/korvana/ranges.txt 2>/dev/null; then
+    check "a pipe as the library" 2 "" \
+        sh -c "XDG_CONFIG_HOME='$PWD/odds_config' '$odds' Ah Kd --vs @mine 2>/dev/null"
+fi
+rm -rf ./odds_config ./odds_home
 # A terminal gets colours unless TERM=dumb or NO_COLOR says otherwise.
 if script -qec true /dev/null >/dev/null 2>&1 </dev/null; then
     check "terminal has colour" 0 "10" \

@@ -1,6 +1,8 @@
 // korvana-odds with opponents: the win-chance block, its JSON and its complaints.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <sstream>
 #include <vector>
 
@@ -100,17 +102,14 @@ TEST(OddsEquity, TextBlockFollowsTheRows) {
 TEST(OddsEquity, ACopiedSpotGivesTheWindowsFigure) {
     const struct {
         std::vector<std::string> ranges;
-        std::string dead = "";  // seen folded
+        std::vector<Card> dead = {};  // seen folded
     } rows[] = {
         {{"QQ+, AKs", "15%", "T9s-65s, 22-66"}},
         {{"", "KK", ""}},
-        {{"AA", "KK", "QQ", "JJ"}, "Qc 9h"},
+        {{"AA", "KK", "QQ", "JJ"}, {{12, Suit::Clubs}, {9, Suit::Hearts}}},
     };
     const Hand hand = std::get<PastedSpot>(readSpotText("Ah Kd 7c 8d 2s Js")).hand;
-    for (const auto& [ranges, deadText] : rows) {
-        std::vector<Card> dead;
-        std::istringstream codes(deadText);
-        for (std::string code; codes >> code;) dead.push_back(*parseCardCode(code));
+    for (const auto& [ranges, dead] : rows) {
         Opponents opponents{static_cast<int>(ranges.size())};
         for (size_t i = 0; i < ranges.size(); ++i) opponents.seats[i] = seatHolding(ranges[i]);
         const auto counted = computeEquity(*winChanceSpot(hand, opponents.countedRanges(), dead),
@@ -288,6 +287,33 @@ TEST(OddsEquity, RangeHitsInJsonAndText) {
         EXPECT_EQ(text.out.find('%') != std::string::npos, row.shares) << text.out;
     }
 }
+
+// Ranges named in the library's file, and a range narrowed to what it hits:
+// the JSON as scripts read it, the text block's line, the bad line told.
+TEST(OddsEquity, NamedRangesAndNarrowing) {
+    std::ofstream("odds_equity_ranges.txt") << "mine = QQ+\nbroken\n";
+    OddsCommandEnvironment env;
+    env.rangeLibraryPath = "odds_equity_ranges.txt";
+    const std::vector<std::string> args = {"Ah",         "Kd",       "Qs",
+                                           "Jc",         "2h",       "--range-hits",
+                                           "@mine, T9s", "--narrow", "three_of_a_kind, open_ended"};
+    auto json = args;
+    json.push_back("--json");
+    const auto narrowed = run(json, env);
+    EXPECT_NE(narrowed.out.find("\"gutshot\": 0}, \"narrowed\": {\"range\": \"QQ, T9s\", "
+                                "\"combos\": [\"QdQc\", \"QhQc\", \"QhQd\", \"Tc9c\", "
+                                "\"Td9d\", \"Th9h\", \"Ts9s\"]}}"),
+              std::string::npos)
+        << narrowed.out;
+    EXPECT_EQ(narrowed.err,
+              "korvana-odds: odds_equity_ranges.txt, line 2: write a name, \"=\" and a range, "
+              "e.g. btn = 40%.\n");
+    EXPECT_NE(run(args, env).out.find("\nKept: QQ, T9s (7 combinations)\n"), std::string::npos);
+    const auto vs = run({"Ah", "Kd", "--vs", "@MINE", "--vs", "@4bet", "--samples", "1000"}, env);
+    EXPECT_NE(vs.out.find("\n @MINE "), std::string::npos) << vs.out;
+    EXPECT_EQ(run({"Ah", "Kd", "--vs", "@mine"}).status, 2);  // no library, no name of its own
+}
+
 TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
     struct Case {
         std::vector<std::string> args;
@@ -339,6 +365,11 @@ TEST(OddsEquity, ProblemsAreOneLineAndNothingOnStdout) {
         {{"Ah", "Kh", "--range-hits", "0%"},
          "\"0%\": a share of hands is more than 0% and at most 100% (see"},
         {{"Ah", "Kh", "Qs", "--range-hits", "QQ+"}, "--range-hits needs the flop"},
+        {{"Ah", "Kh", "--vs", "AK, @nothing"},
+         "--vs 'AK, @nothing': \"@nothing\": the library holds no range of that name (see"},
+        {{"Ah", "Kh", "Qs", "Jc", "2h", "--narrow", "pair"}, "--narrow needs --range-hits"},
+        {{"Ah", "Kh", "Qs", "Jc", "2h", "--range-hits", "QQ+", "--narrow", "pair,paer"},
+         "--narrow: 'paer' is no hand or draw of --range-hits ("},
         {{"Ah", "Kh", "--vs", std::string(10'001, ',')},
          "': The range is longer than 10000 characters (see"},
         {{"Ah", "Kh", "--vs", "QdQc", "--pot", "100"}, "--pot and --call go together"},

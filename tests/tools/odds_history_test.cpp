@@ -25,6 +25,12 @@ TEST(OddsHistory, TextGivesEachHandThenTheTotals) {
     EXPECT_NE(outcome.out.find("Hands read: 2, refused: 0\nHero's net: +$3.00\n"
                                "All-in EV adjusted net: +$2.41\n"),
               std::string::npos);
+    // Dollars and chips are never added together.
+    std::string chips = kHand;
+    for (auto at = chips.find('$'); at != std::string::npos; at = chips.find('$'))
+        chips.erase(at, 1);
+    EXPECT_NE(run({"--history", "-"}, {}, kHand + chips).out.find("Hero's net: +$1.50, +1.50\n"),
+              std::string::npos);
 }
 
 TEST(OddsHistory, JsonGivesOneObjectPerHandAndRefusalsInPlace) {

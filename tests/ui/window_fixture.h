@@ -39,6 +39,7 @@ public:
     QString settingsPath() const { return dir_.filePath(QStringLiteral("Korvana.conf")); }
     SettingsStore store() const { return SettingsStore::inFile(settingsPath()); }
     QString pictureFolder() const { return pictureFolder_; }
+    QString rangeLibraryPath() const { return dir_.filePath(QStringLiteral("ranges.txt")); }
     QString folder() const { return dir_.path(); }
 
     QDateTime now = QDateTime(QDate(2024, 3, 1), QTime(12, 0));
@@ -50,6 +51,7 @@ public:
                                 [this](const QString& message) { errors << message; }};
         services.clipboard = {[this] { return clipboard; },
                               [this](const QString& text) { clipboard = text; }};
+        services.rangeLibrary = RangeLibraryFile(rangeLibraryPath());
         return services;
     }
     // The same over a settings file the program may read but not write.

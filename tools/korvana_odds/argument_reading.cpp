@@ -66,6 +66,10 @@ std::optional<std::string> read(const std::vector<std::string>& args, CommandReq
         return say(Phrase::UsageNeedsOpponentsOrHits, quoted(*request.knownCardsDetail));
     if (request.options.equity.pot.has_value() != request.options.equity.call.has_value())
         return say(Phrase::UsagePotWithCall, "");
+    if (request.narrow) {
+        if (!request.options.rangeHits) return say(Phrase::UsageNarrowNeedsRangeHits, "");
+        request.options.rangeHits->narrow = request.narrow;
+    }
     // "-" alone is no table of one empty slot but the sign to read tables from
     // standard input; among other slots, and on a batch line, it stays an
     // empty slot.

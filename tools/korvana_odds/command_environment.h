@@ -2,6 +2,7 @@
 // What the process hands korvana-odds: its own header, so that the parts of
 // the command can take it without including the command.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace korvana {
@@ -18,6 +19,9 @@ struct OddsCommandEnvironment {
     std::ostream* progress = nullptr;
     std::istream* input = nullptr;  // nothing reads as no tables
     bool inputIsPipe = false;       // standard input is a pipe (not a terminal, file or /dev/null)
+    // The library of named ranges (see rangeLibraryPath); none: the built-in
+    // ranges alone.
+    std::optional<std::string> rangeLibraryPath = std::nullopt;
 };
 
 }  // namespace korvana

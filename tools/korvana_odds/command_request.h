@@ -1,11 +1,14 @@
 #pragma once
 // What one korvana-odds command line asks for, as its options and slots are
 // read.
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "engine/ranges/range_hits.h"
+#include "engine/ranges/range_library.h"
 #include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 
 namespace korvana {
 
@@ -29,6 +32,11 @@ struct CommandRequest {
     std::optional<std::string> equityDetail;
     // The first that means something with opponents or range hits.
     std::optional<std::string> knownCardsDetail;
+    // --narrow's lines, for --range-hits wherever it stands.
+    std::optional<HitLines> narrow;
+    // The named ranges "@name" reads: the built-in ones, and the library
+    // file's once a range may name one. Shared by every batch line.
+    std::shared_ptr<const RangeLibrary> library = std::make_shared<const RangeLibrary>();
 };
 
 }  // namespace korvana

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #ifdef _WIN32
 #include <io.h>
@@ -19,6 +21,7 @@
 #include <unistd.h>
 #endif
 
+#include "engine/ranges/range_library.h"
 #include "tools/korvana_odds/colour_choice.h"
 #include "tools/korvana_odds/odds_command.h"
 
@@ -71,6 +74,12 @@ int main(int argc, char* argv[]) {
     if (isatty(STDERR_FILENO)) env.progress = &std::cerr;
     env.input = &std::cin;
     env.inputIsPipe = standardInputIsPipe();
+    const auto variable = [](const char* name) -> std::optional<std::string_view> {
+        const char* value = std::getenv(name);
+        if (!value) return std::nullopt;
+        return std::string_view(value);
+    };
+    env.rangeLibraryPath = korvana::rangeLibraryPath(variable("XDG_CONFIG_HOME"), variable("HOME"));
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = korvana::runOddsCommand(args, env, std::cout, std::cerr);
     // std::cin reads a failed read as the end of input; the tables were then

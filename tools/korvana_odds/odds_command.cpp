@@ -1,6 +1,8 @@
 #include "tools/korvana_odds/odds_command.h"
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -12,10 +14,11 @@
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
-#include "tools/korvana_odds/history_report.h"
+#include "tools/korvana_odds/report/history_report.h"
 #include "tools/korvana_odds/option_table.h"
+#include "tools/korvana_odds/range_library_reading.h"
 #include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
@@ -67,6 +70,14 @@ int runOddsCommand(const std::vector<std::string>& args, const OddsCommandEnviro
                    std::ostream& out, std::ostream& err) {
     CommandRequest request;
     const Language language = languageAsked(args);
+    // The file is read only when a range may name one, and its bad lines
+    // told then: a range of the command line, or of a batch line.
+    const auto mayName = [](const std::string& arg) {
+        return arg.find('@') != std::string::npos || arg == "-" || arg == "--batch";
+    };
+    if (std::any_of(args.begin(), args.end(), mayName))
+        request.library = std::make_shared<const RangeLibrary>(
+            readRangeLibrary(env.rangeLibraryPath, language, err));
     if (const auto error = readCommandLine(args, request, language)) {
         err << "korvana-odds: " << oneLine(*error) << " " << phrase(language, Phrase::UsageSeeHelp)
             << "\n";

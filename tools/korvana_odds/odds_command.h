@@ -1,6 +1,7 @@
 #pragma once
 // The korvana-odds command without its process: arguments in, text out.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -11,8 +11,8 @@
 #include "engine/table/pot_odds.h"
 #include "engine/text/string_table.h"
 #include "tools/korvana_odds/batch/batch_lines.h"
-#include "tools/korvana_odds/equity_report.h"
-#include "tools/korvana_odds/range_hits_report.h"
+#include "tools/korvana_odds/report/equity_report.h"
+#include "tools/korvana_odds/report/range_hits_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
@@ -66,7 +66,10 @@ Problem readLanguage(const std::string& value, CommandRequest& request, Language
 }
 
 Problem readVs(const std::string& value, CommandRequest& request, Language language) {
-    auto range = parseHandRange(value);
+    const auto resolved = resolveNamedRanges(value, *request.library);
+    if (const auto* error = std::get_if<RangeError>(&resolved))
+        return rangeProblem("--vs", *error, value, language);
+    auto range = parseHandRange(std::get<std::string>(resolved));
     if (const auto* error = std::get_if<RangeError>(&range))
         return rangeProblem("--vs", *error, value, language);
     request.options.equity.vs.push_back(value);
@@ -75,7 +78,10 @@ Problem readVs(const std::string& value, CommandRequest& request, Language langu
 }
 
 Problem readHero(const std::string& value, CommandRequest& request, Language language) {
-    auto range = parseHandRange(value);
+    const auto resolved = resolveNamedRanges(value, *request.library);
+    if (const auto* error = std::get_if<RangeError>(&resolved))
+        return rangeProblem("--hero", *error, value, language);
+    auto range = parseHandRange(std::get<std::string>(resolved));
     if (const auto* error = std::get_if<RangeError>(&range))
         return rangeProblem("--hero", *error, value, language);
     request.options.equity.heroText = value;
@@ -175,9 +181,16 @@ Problem readCall(const std::string& value, CommandRequest& request, Language lan
 }
 
 Problem readRangeHitsOption(const std::string& value, CommandRequest& request, Language language) {
-    auto hits = readRangeHits(value, language);
+    auto hits = readRangeHits(value, *request.library, language);
     if (auto* problem = std::get_if<std::string>(&hits)) return *problem;
     request.options.rangeHits = std::get<RangeHitsRequest>(std::move(hits));
+    return std::nullopt;
+}
+
+Problem readNarrow(const std::string& value, CommandRequest& request, Language language) {
+    auto lines = readNarrowLines(value, language);
+    if (auto* problem = std::get_if<std::string>(&lines)) return *problem;
+    request.narrow = std::get<HitLines>(lines);
     return std::nullopt;
 }
 
@@ -250,10 +263,12 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "T9s-65s, or a share of the strongest hands: 15% (or top 15%)\n"
      "is the strongest starting hands making up 15% of the 1 326\n"
      "two-card combinations; several of these with commas:\n"
-     "--vs 'QQ+, AKs'; at most 10 000 characters. A piece may\n"
-     "carry a weight from 0 to 1, the share of its hands played\n"
-     "so: 'AA, AQo:0.35', or in percent in brackets: '[50]AQs,\n"
-     "AJs[/50]'; the later piece's weight holds where they overlap",
+     "--vs 'QQ+, AKs'; at most 10 000 characters; @name is the\n"
+     "range of that name in the library of named ranges. A piece\n"
+     "may carry a weight from 0 to 1, the share of its hands\n"
+     "played so: 'AA, AQo:0.35', or in percent in brackets:\n"
+     "'[50]AQs, AJs[/50]'; the later piece's weight holds where\n"
+     "they overlap",
      readVs},
     {"--hero", "", "RANGE", OptionGroup::Equity,
      "give yourself a range instead of two cards, written as for\n"
@@ -303,6 +318,11 @@ constexpr auto kOptions = std::to_array<OddsOption>({
      "and the flush draws, open-ended straight draws and gutshots;\n"
      "those holding a known card (--dead ones too) are left out",
      readRangeHitsOption},
+    {"--narrow", "", "LINES", OptionGroup::RangeHits,
+     "keep only the combinations of --range-hits that make one of\n"
+     "these, the JSON words with commas: pair,two_pairs,flush_draw\n"
+     "(royal_flush ... high_card, flush_draw, open_ended, gutshot)",
+     readNarrow},
     {"--history", "", "FILE", OptionGroup::History,
      "read the hands of a hand-history file (- for standard input):\n"
      "one block per hand with its number, the hero's cards, the\n"
@@ -337,7 +357,12 @@ std::string_view groupIntroduction(OptionGroup group) {
                    "With --vs or --opponents, a block follows the rows: for you and each opponent\n"
                    "the share of deals won alone, the share split, and the equity (wins plus each\n"
                    "split pot's share), then whether every deal was counted or a sample was "
-                   "taken.\n";
+                   "taken.\n"
+                   "A range may name ranges of the library, the window's too: @name reads the\n"
+                   "line \"name = range\" of $XDG_CONFIG_HOME/korvana/ranges.txt (or\n"
+                   "~/.config/korvana/ranges.txt), or a built-in range: open-utg, open-hj,\n"
+                   "open-co, open-btn, open-sb, call-open, bb-defend, 3bet, 3bet-value,\n"
+                   "call-3bet, 4bet (see korvana-odds(1)).\n";
         case OptionGroup::RangeHits:
             return "What an opponent's range holds on the board (from the flop on):\n";
         case OptionGroup::History:

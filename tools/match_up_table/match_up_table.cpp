@@ -1,8 +1,8 @@
-// Writes engine/equity/match_up_table.cpp: the counts of every class of
+// Writes engine/equity/preflop/match_up_table.cpp: the counts of every class of
 // heads-up match-ups before the flop over their 1 712 304 boards, each
 // counted by the engine dealing every board. Run from the source folder:
-//   build/bin/match_up_table > engine/equity/match_up_table.cpp &&
-//   clang-format -i engine/equity/match_up_table.cpp
+//   build/bin/match_up_table > engine/equity/preflop/match_up_table.cpp &&
+//   clang-format -i engine/equity/preflop/match_up_table.cpp
 // (about 2.5 minutes of processor time, some 3 ms a class; progress on
 // stderr). A match-up and the same one seen from the other hand are counted
 // once.
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "engine/equity/equity.h"
-#include "engine/equity/match_ups.h"
+#include "engine/equity/preflop/match_ups.h"
 #include "engine/ranges/range_grid.h"
 
 namespace {
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
                  "// matchUpClasses() in match_ups.h. An entry is {wins, ties} of the first\n"
                  "// hand over the 1 712 304 boards; it loses the rest. kStarts: where each\n"
                  "// starting hand's entries begin, by startingHandNumber, the end last.\n"
-                 "#include \"engine/equity/match_ups.h\"\n\n"
+                 "#include \"engine/equity/preflop/match_ups.h\"\n\n"
                  "namespace korvana {\n"
                  "namespace {\n\n"
                  "constexpr std::array<std::uint32_t, 170> kStarts = {\n";

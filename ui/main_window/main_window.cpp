@@ -342,6 +342,7 @@ void MainWindow::retranslate() {
     highContrastAction_->setText(menuEntryText(MenuEntry::HighContrastLights));
     setControlTooltips();
     setCardEntryCaptions();
+    setFileMenuCaptions();
     setWindowTitle(windowCaption());
     setControlCaptions();
     showElapsedTime();

@@ -74,6 +74,9 @@ public:
     // The short message of keyboard card entry over the left status panels;
     // empty while the panels show.
     QString statusMessage() const;
+    QString decimalSeparator() const { return QString::fromStdString(decimalSeparator_); }
+    // The pot odds boxes as they are (see PotOddsFields).
+    QString potOddsVerdict() const;
 
     // --- What the player does ---------------------------------------------------
     // A choice in the Languages menu: stored, then every text follows it.
@@ -81,6 +84,11 @@ public:
     // The language and the auto-switch option as last chosen (done at every
     // showing of the window).
     void restoreStoredChoices();
+    // A spot from elsewhere (the replay of a hand history), in the words of
+    // Copy and Paste, taken as Paste takes it: one undo step, nothing changed
+    // when it does not read. The pot and the call go into the pot odds boxes
+    // (an empty call clears its box).
+    void placeSpot(const QString& spotText, const QString& pot, const QString& call);
 
 Q_SIGNALS:
     // Hooks for the online services; the window only raises them.
@@ -88,6 +96,11 @@ Q_SIGNALS:
     void aboutRequested();
     void tellAFriendRequested();
     void licenceRequested();
+    // A hand-history file to replay: chosen with File > Open hand history or
+    // dropped on the window.
+    void handHistoryChosen(const QString& path);
+    // Pasted text that reads as a hand history rather than a spot.
+    void handHistoryPasted(const QString& text);
     // At every showing (restored from the task bar is not one), and every
     // time the window's texts take a language, the stored one at showing
     // included.
@@ -100,6 +113,9 @@ protected:
     void changeEvent(QEvent* event) override;
     // Cards typed on the keyboard, whichever control has the focus.
     void keyPressEvent(QKeyEvent* event) override;
+    // A file dropped on the window opens as a hand history.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Escape and Return in the window's text boxes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -175,6 +191,11 @@ private:
     // The table, the opponents and their range as text on the clipboard, and back.
     void copySpot();
     void pasteSpot();
+    // The paste path: false when the text does not read (and the player was told).
+    bool placeSpotText(const std::string& text);
+    void createFileMenu();
+    void setFileMenuCaptions();
+    void chooseHandHistory();
     // The win strip's and the Opponents window's actions to the session.
     void connectSeats();
     void restoreStoredOpponents();
@@ -214,6 +235,8 @@ private:
     ExactChancesView* exactChances_ = nullptr;  // under the odds list, with its own menu
     QAction* highContrastAction_ = nullptr;     // in the View menu
     StatusMessage* statusMessage_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* openHistoryAction_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "engine/table/spot_text.h"
+#include "ui/main_window/hand_history_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/paste_text.h"
 #include "ui/status/status_message.h"
@@ -66,22 +67,34 @@ void MainWindow::copySpot() {
 }
 
 // Text that does not read changes nothing: the cards, the opponents and the
-// ranges all read before any of them is taken.
+// ranges all read before any of them is taken. A copied hand history goes to
+// the replay instead.
 void MainWindow::pasteSpot() {
+    const QString text = services_.clipboard.read();
+    if (readsAsHandHistory(text.toStdString())) {
+        statusMessage_->clear();
+        Q_EMIT handHistoryPasted(text);
+        return;
+    }
+    placeSpotText(text.toStdString());
+}
+
+bool MainWindow::placeSpotText(const std::string& text) {
     statusMessage_->clear();
-    const auto read = readSpotText(services_.clipboard.read().toStdString());
+    const auto read = readSpotText(text);
     if (const auto* error = std::get_if<SpotTextError>(&read)) {
         statusMessage_->showMessage(pasteProblemText(*error), StatusMessage::Duration::Passing);
-        return;
+        return false;
     }
     const auto placed = session_.placeSpot(std::get<PastedSpot>(read));
     if (const auto* error = std::get_if<RangeError>(&placed)) {
         statusMessage_->showMessage(pastedRangeProblemText(language_, *error),
                                     StatusMessage::Duration::Passing);
-        return;
+        return false;
     }
     cardKeys_.clear();
     guarded([&] { showTable(std::get<TableUpdate>(placed), Pictures::First); });
+    return true;
 }
 
 }  // namespace korvana::ui

@@ -181,8 +181,9 @@ void MainWindow::createComponents() {
     // Above the card table, counting on every core: the window's thread
     // sleeps between clicks, so the system wakes it ahead of the counting
     // threads and a click is still drawn at once (bench_ui_card_click).
-    winChance_ = new WinChanceView(client_, services_.settings, reportError_,
-                                   services_.decimalSeparator, QThread::idealThreadCount());
+    winChance_ =
+        new WinChanceView(client_, services_.settings, reportError_, services_.decimalSeparator,
+                          QThread::idealThreadCount(), services_.rangeLibrary);
     winChance_->place(plan.winChance);
     potOdds_ =
         new PotOddsFields(services_.settings, reportError_, services_.decimalSeparator, client_);
@@ -197,6 +198,7 @@ void MainWindow::createMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
+    createFileMenu();
     helpMenu_ = menuBar()->addMenu(QString());
     helpMenu_->setObjectName(QStringLiteral("helpMenu"));
     helpAction_ = addAction(helpMenu_, "helpAction");
@@ -250,6 +252,7 @@ void MainWindow::showLayoutCaptions() {
     foldButton_->setText(windowText(WindowText::Fold));
     highContrastAction_->setText(menuEntryText(MenuEntry::HighContrastLights));
     setCardEntryCaptions();
+    setFileMenuCaptions();
     setWindowTitle(windowCaption());
     setControlCaptions();
     setControlTooltips();

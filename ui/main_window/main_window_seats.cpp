@@ -27,12 +27,17 @@ void MainWindow::connectSeats() {
             }));
     connect(winChance_, &WinChanceView::rangeCopied, this,
             act([](TableSession& s, int opponent) { return s.copyRangeToOthers(opponent); }));
+    connect(winChance_, &WinChanceView::rangeLibraryRead, this,
+            act([](TableSession& s, const RangeLibrary& library) {
+                return s.useRangeLibrary(library);
+            }));
     // A card seen folded is marked in the picker, and counted as dealt to nobody.
     connect(cardPicker_, &CardPicker::itemMarked, this,
             act([](TableSession& s, int item) { return s.toggleDead(pickerCard(item)); }));
 }
 
 void MainWindow::restoreStoredOpponents() {
+    session_.useRangeLibrary(services_.rangeLibrary.read().library);
     guarded([&] { showTable(session_.restoreOpponents(winChance_->storedOpponents())); });
 }
 

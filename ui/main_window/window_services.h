@@ -8,6 +8,7 @@
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
 #include "ui/main_window/text_clipboard.h"
+#include "ui/ranges/range_library_file.h"
 #include "ui/status/clock.h"
 
 namespace korvana::ui {
@@ -23,6 +24,8 @@ struct WindowServices {
     QString decimalSeparator = QStringLiteral(".");
     // Where Copy and Paste put and take their text.
     TextClipboard clipboard = systemClipboard();
+    // The named ranges; none but the built-in ones without a file.
+    RangeLibraryFile rangeLibrary = RangeLibraryFile();
 };
 
 }  // namespace korvana::ui

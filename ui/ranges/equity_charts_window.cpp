@@ -38,10 +38,12 @@ QChartView* chartView(QWidget* parent) {
 }  // namespace
 
 EquityChartsWindow::EquityChartsWindow(const std::array<Card, 2>& hero, std::vector<Card> board,
-                                       QString decimalSeparator, int threads, QWidget* parent)
+                                       std::vector<Card> dead, QString decimalSeparator,
+                                       int threads, QWidget* parent)
     : QWidget(parent, Qt::Window),
       hero_(hero),
       board_(std::move(board)),
+      dead_(std::move(dead)),
       decimalSeparator_(std::move(decimalSeparator)),
       threads_(threads),
       nextCardChart_(chartView(this)),
@@ -66,6 +68,7 @@ void EquityChartsWindow::showRange(const HandRange& range) {
     EquitySpot spot;
     spot.hero = hero_;
     spot.board = board_;
+    spot.dead = dead_;
     spot.opponents = {range};
     EquityOptions options;
     options.threads = threads_;

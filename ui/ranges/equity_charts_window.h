@@ -24,8 +24,10 @@ class NewestWork;
 class EquityChartsWindow : public QWidget {
     Q_OBJECT
 public:
+    // dead: cards seen folded, dealt to nobody.
     EquityChartsWindow(const std::array<Card, 2>& hero, std::vector<Card> board,
-                       QString decimalSeparator, int threads, QWidget* parent = nullptr);
+                       std::vector<Card> dead, QString decimalSeparator, int threads,
+                       QWidget* parent = nullptr);
     ~EquityChartsWindow() override;
 
     // Counts the pictures against this range, dropping the count before.
@@ -44,6 +46,7 @@ private:
 
     const std::array<Card, 2> hero_;
     const std::vector<Card> board_;
+    const std::vector<Card> dead_;
     const QString decimalSeparator_;
     const int threads_;
     Counted counted_;

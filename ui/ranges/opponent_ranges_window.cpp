@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QToolButton>
 
 #include <algorithm>
@@ -30,8 +31,9 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
     grid->setVerticalSpacing(4);
     for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) {
         const QString number = opponent == 0 ? QStringLiteral("You") : QString::number(opponent);
-        Row row{new QLabel(this),      new QLineEdit(this),   new QLabel(this),
-                new QToolButton(this), new QToolButton(this), std::nullopt};
+        Row row{new QLabel(this),      new QLineEdit(this),   new QLabel(this), new QLabel(this),
+                new QToolButton(this), new QToolButton(this), std::nullopt,     0,
+                std::nullopt};
         row.range->setObjectName(opponent == 0 ? QStringLiteral("heroRange")
                                                : QStringLiteral("opponentRange") + number);
         row.range->setMinimumWidth(kRangeWidth);
@@ -44,6 +46,8 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
         row.caption->setBuddy(row.range);
         row.share->setObjectName(opponent == 0 ? QStringLiteral("heroShare")
                                                : QStringLiteral("opponentShare") + number);
+        row.figure->setObjectName(opponent == 0 ? QStringLiteral("heroFigure")
+                                                : QStringLiteral("opponentFigure") + number);
         row.grid->setObjectName(opponent == 0 ? QStringLiteral("heroGrid")
                                               : QStringLiteral("opponentGrid") + number);
         row.copy->setObjectName(QStringLiteral("opponentCopy") + number);
@@ -51,10 +55,13 @@ OpponentRangesWindow::OpponentRangesWindow(Language language, QString decimalSep
         grid->addWidget(row.caption, line, 0);
         grid->addWidget(row.range, line, 1);
         grid->addWidget(row.share, line, 2);
-        grid->addWidget(row.grid, line, 3);
-        grid->addWidget(row.copy, line, 4);
+        grid->addWidget(row.figure, line, 3);
+        grid->addWidget(row.grid, line, 4);
+        grid->addWidget(row.copy, line, 5);
         connect(row.range, &QLineEdit::textEdited, this,
                 [this, opponent](const QString& text) { Q_EMIT rangeEdited(opponent, text); });
+        connect(row.range, &QLineEdit::textChanged, this,
+                [this, opponent] { showTooltip(opponent); });
         connect(row.range, &QLineEdit::editingFinished, this,
                 [this, opponent] { Q_EMIT rangeDone(opponent); });
         connect(row.grid, &QToolButton::clicked, this,
@@ -92,7 +99,8 @@ void OpponentRangesWindow::setOpponents(int opponents) {
     for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
         const bool playing = opponent <= opponents;
         Row& r = row(opponent);
-        for (QWidget* part : {static_cast<QWidget*>(r.caption), static_cast<QWidget*>(r.share)})
+        for (QWidget* part : {static_cast<QWidget*>(r.caption), static_cast<QWidget*>(r.share),
+                              static_cast<QWidget*>(r.figure)})
             part->setEnabled(playing);
     }
 }
@@ -121,13 +129,51 @@ void OpponentRangesWindow::markRange(int opponent, const std::optional<RangeErro
     showTooltip(opponent);
 }
 
+void OpponentRangesWindow::setFigure(int opponent, const std::optional<WinChanceFigure>& figure) {
+    row(opponent).shown = figure;
+    showFigure(opponent);
+}
+
+void OpponentRangesWindow::setFiguresCurrent(bool current) {
+    for (Row& r : rows_) {
+        QPalette palette = r.figure->palette();
+        palette.setColor(QPalette::WindowText,
+                         r.share->palette().color(current ? QPalette::Active : QPalette::Disabled,
+                                                  QPalette::WindowText));
+        r.figure->setPalette(palette);
+    }
+}
+
+void OpponentRangesWindow::showFigure(int opponent) {
+    Row& r = row(opponent);
+    if (!r.shown) {
+        r.figure->clear();
+        return;
+    }
+    r.figure->setText(opponentFigureText(r.shown->equityPercent, r.shown->winPercent,
+                                         r.shown->tiePercent, decimalSeparator_));
+}
+
 void OpponentRangesWindow::showTooltip(int opponent) {
     Row& r = row(opponent);
-    r.range->setToolTip(r.problem       ? rangeProblemText(language_, *r.problem)
-                        : opponent == 0 ? tr("Your own range while your two cards are not "
-                                             "chosen: the win chance counts each of its hands "
-                                             "against the opponents, e.g. QQ+, AKs:0.5")
-                                        : rangeBoxTooltip());
+    if (r.problem) {
+        r.range->setToolTip(rangeProblemText(language_, *r.problem));
+        return;
+    }
+    const QString box = opponent == 0 ? tr("Your own range while your two cards are not "
+                                           "chosen: the win chance counts each of its hands "
+                                           "against the opponents, e.g. QQ+, AKs:0.5")
+                                      : rangeBoxTooltip();
+    // What the box cannot show is read in its tooltip.
+    const QString text = r.range->text();
+    const int room = r.range->contentsRect().width() - 8;
+    const bool fits = r.range->fontMetrics().horizontalAdvance(text) <= room;
+    r.range->setToolTip(fits ? box : wholeRangeTooltip(text, box));
+}
+
+void OpponentRangesWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    for (int opponent = 0; opponent <= kMaxOpponents; ++opponent) showTooltip(opponent);
 }
 
 void OpponentRangesWindow::changeEvent(QEvent* event) {
@@ -159,6 +205,10 @@ void OpponentRangesWindow::retranslate() {
                              ? QString()
                              : rangeShareText(r.combinations, decimalSeparator_));
         r.share->setToolTip(tr("The share of all two-card combinations the range holds"));
+        r.figure->setToolTip(
+            tr("This opponent's own share of the pot, the deals he wins "
+               "alone and those he splits"));
+        showFigure(opponent);
         showTooltip(opponent);
     }
 }

@@ -1,8 +1,10 @@
 #include "ui/ranges/range_hits_table.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include "engine/cards/category.h"
 #include "engine/text/decimal_text.h"
@@ -13,7 +15,7 @@ namespace korvana::ui {
 
 namespace {
 
-constexpr int kLines = 13;  // ten categories and three draws
+constexpr int kLines = kHitLines;  // ten categories and three draws
 
 // The hand and draw names come from the engine's catalogue, as korvana-odds
 // prints them, in the language of the odds list.
@@ -37,7 +39,9 @@ RangeHitsTable::RangeHitsTable(Language language, QString decimalSeparator, QWid
     grid->addWidget(caption_, 0, 0, 1, 3);
     const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("100.0%")) + 6;
     for (int line = 0; line < kLines; ++line) {
-        auto* name = new QLabel(this);
+        auto* name = new QCheckBox(this);
+        name->setObjectName(QStringLiteral("rangeHitsLine%1").arg(line));
+        connect(name, &QCheckBox::toggled, this, [this] { Q_EMIT keptChanged(kept()); });
         auto* count = new QLabel(this);
         auto* share = new QLabel(this);
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -81,6 +85,20 @@ void RangeHitsTable::setHits(const RangeHits& hits, bool draws) {
     retranslate();
 }
 
+HitLines RangeHitsTable::kept() const {
+    HitLines lines;
+    for (int line = 0; line < kLines; ++line)
+        lines.set(static_cast<size_t>(line), names_[static_cast<size_t>(line)]->isChecked());
+    return lines;
+}
+
+void RangeHitsTable::clearKept() {
+    for (QCheckBox* name : names_) {
+        const QSignalBlocker quiet(name);
+        name->setChecked(false);
+    }
+}
+
 void RangeHitsTable::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QWidget::changeEvent(event);
@@ -88,6 +106,10 @@ void RangeHitsTable::changeEvent(QEvent* event) {
 
 void RangeHitsTable::retranslate() {
     caption_->setText(tr("On this board, of %1 combos:").arg(comboCount(hits_.combos)));
+    caption_->setToolTip(
+        tr("Tick what the opponent may still hold: his range keeps only the "
+           "combos that make a ticked line"));
+    for (QCheckBox* name : names_) name->setToolTip(caption_->toolTip());
 }
 
 }  // namespace korvana::ui

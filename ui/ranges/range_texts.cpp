@@ -40,6 +40,23 @@ QString rangeBoxTooltip() {
         "any two cards");
 }
 
+QString wholeRangeTooltip(const QString& text, const QString& about) {
+    // A tooltip taller than the screen would hide its own end.
+    constexpr qsizetype kShown = 1500;
+    QString whole = text.size() > kShown ? text.left(kShown) + QChar(0x2026) : text;
+    // Rich text, so that the tooltip wraps the range at its commas.
+    return QStringLiteral("<p>%1</p><p>%2</p>").arg(whole.toHtmlEscaped(), about.toHtmlEscaped());
+}
+
+QString opponentFigureText(double equityPercent, double winPercent, double tiePercent,
+                           const QString& decimalSeparator) {
+    const auto percent = [&decimalSeparator](double value) {
+        return numberText(value, 1, decimalSeparator);
+    };
+    return QCoreApplication::translate("WinChance", "equity %1%, win %2%, tie %3%")
+        .arg(percent(equityPercent), percent(winPercent), percent(tiePercent));
+}
+
 QString anyTwoCardsText() {
     return QCoreApplication::translate("WinChance", "any two cards");
 }

@@ -20,6 +20,14 @@ QString storedRangeTooLongText(const QString& location);
 
 // What the range box is for.
 QString rangeBoxTooltip();
+// The tooltip of a range box whose text is longer than the box shows: the
+// whole text, cut at a length a screen holds, then what the box is for.
+QString wholeRangeTooltip(const QString& text, const QString& about);
+
+// An opponent's own figure: "equity 31.2%, win 29.0%, tie 2.2%".
+QString opponentFigureText(double equityPercent, double winPercent, double tiePercent,
+                           const QString& decimalSeparator);
+
 // Shown in the empty range box.
 QString anyTwoCardsText();
 

@@ -71,6 +71,15 @@ void PotOddsFields::applyStoredChoices() {
     showVerdict();
 }
 
+void PotOddsFields::placeAmounts(const QString& pot, const QString& call) {
+    for (auto [box, text] : {std::pair{pot_, pot}, std::pair{call_, call}}) {
+        box->setText(text);
+        box->setModified(true);
+        keepAmount(box);
+    }
+    showVerdict();
+}
+
 void PotOddsFields::showEquity(std::optional<double> equity) {
     equity_ = equity;
     showVerdict();

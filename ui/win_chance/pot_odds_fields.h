@@ -26,6 +26,9 @@ public:
     // The amounts as stored; nothing is written. Throws Failure when a stored
     // value cannot be read.
     void applyStoredChoices();
+    // Both amounts at once, as if the player had typed them (a spot from the
+    // replay): shown and stored; an empty text empties its box.
+    void placeAmounts(const QString& pot, const QString& call);
     // The hand's equity (0..1) of the figure on show; nullopt while there is none.
     void showEquity(std::optional<double> equity);
 

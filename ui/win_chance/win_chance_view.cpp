@@ -14,14 +14,15 @@
 namespace korvana::ui {
 
 WinChanceView::WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorReporter reportError,
-                             QString decimalSeparator, int threads)
+                             QString decimalSeparator, int threads, RangeLibraryFile library)
     : QObject(clientArea),
       settings_(std::move(settings)),
       reportError_(std::move(reportError)),
       panel_(new WinChancePanel(decimalSeparator, clientArea)),
       job_(new WinChanceJob(winChancePasses(threads), winChanceExactPass(threads), this)),
       decimalSeparator_(std::move(decimalSeparator)),
-      threads_(threads) {
+      threads_(threads),
+      libraryFile_(std::move(library)) {
     panel_->setObjectName(QStringLiteral("winChancePanel"));
     panel_->setOpponents(opponents_.count);
     connect(panel_, &WinChancePanel::opponentsChanged, this, &WinChanceView::opponentsChosen);
@@ -47,7 +48,7 @@ void WinChanceView::showTable(const TableSnapshot& table, bool unfinished) {
         for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) showRangeRow(opponent);
         ranges_->showHeroRow(!hand_.card(1) && !hand_.card(2));
     }
-    CountedSpot spot{{}, opponents_.countedTexts(), dead_, heroText_.toStdString()};
+    CountedSpot spot{{}, opponents_.countedRanges(), dead_, heroText_.toStdString()};
     for (int slot = 1; slot <= kSlotCount; ++slot)
         spot.cards[static_cast<size_t>(slot - 1)] = hand_.card(slot);
     if (spot != counted_) {
@@ -68,6 +69,7 @@ Opponents WinChanceView::storedOpponents() {
             return fallback;
         }
     };
+    const RangeLibrary library = libraryFile_.read().library;
     Opponents opponents;
     opponents.count =
         std::clamp(stored([this] { return settings_.opponents(); }, 1), 1, kMaxOpponents);
@@ -84,7 +86,7 @@ Opponents WinChanceView::storedOpponents() {
         }
         // A stored range that no longer reads is shown marked; the count goes
         // on against any two cards.
-        opponents.seat(opponent) = seatHolding(range.toStdString());
+        opponents.seat(opponent) = seatHolding(range.toStdString(), &library);
         storedRanges_[static_cast<size_t>(opponent - 1)] =
             QString::fromStdString(opponents.seat(opponent).rangeText);
     }
@@ -143,7 +145,9 @@ void WinChanceView::showRanges() {
         });
         connect(ranges_, &OpponentRangesWindow::copyToOthers, this, &WinChanceView::rangeCopied);
         connect(ranges_, &OpponentRangesWindow::gridRequested, this, &WinChanceView::openGrid);
+        showOpponentFigures();
     }
+    readLibrary();
     ranges_->show();
     ranges_->raise();
     ranges_->activateWindow();
@@ -160,9 +164,12 @@ void WinChanceView::openGrid(int opponent) {
     const QString text =
         opponent == 0 ? heroText_ : QString::fromStdString(opponents_.seat(opponent).rangeText);
     auto* grid =
-        new RangeGridDialog(opponent, text, table, language_, decimalSeparator_, threads_, ranges_);
+        new RangeGridDialog(opponent, text, table, language_, decimalSeparator_, threads_, ranges_,
+                            libraryFile_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid, &QDialog::accepted, this, [this, grid, opponent] {
+    connect(grid, &QDialog::finished, this, [this, grid, opponent](int result) {
+        readLibrary();  // the player may have saved a range in it
+        if (result != QDialog::Accepted) return;
         if (opponent > 0) return Q_EMIT rangeChosen(opponent, grid->rangeText());
         typeHeroRange(grid->rangeText());
         keepHeroRange();
@@ -214,11 +221,17 @@ void WinChanceView::showHeroRow() {
     ranges_->setCombinations(0, heroRange_ ? heroRange_->weighedCombos() : 0);
 }
 
+void WinChanceView::readLibrary() {
+    Q_EMIT rangeLibraryRead(libraryFile_.read().library);
+}
+
 void WinChanceView::recount() {
     std::optional<EquitySpot> spot =
         winChanceSpot(hand_, opponents_.countedRanges(), dead_, heroRange_);
     if (!spot) {
         job_->stop();
+        lastCount_.reset();
+        showOpponentFigures();
         panel_->setContent(WinChanceNote::ChooseCards);
         panel_->setCurrent(true);
         panel_->setBusy(false);
@@ -227,14 +240,17 @@ void WinChanceView::recount() {
     }
     countingHeroRange_ = spot->heroRange != nullptr;
     job_->start(std::move(*spot));
+    if (ranges_) ranges_->setFiguresCurrent(false);
     panel_->setCurrent(false);
     panel_->setBusy(true);
 }
 
 void WinChanceView::showCount(const EquityResult& result, bool final) {
-    if (const auto figure = winChanceFigure(result, countingHeroRange_)) {
+    if (const auto figure = winChanceFigure(result, 0, countingHeroRange_)) {
         panel_->setContent(*figure);
         panel_->setCurrent(true);
+        lastCount_ = result;
+        showOpponentFigures();
         Q_EMIT equityShown(result.players.front().equity);
     } else if (final) {
         // Ranges that fit together almost never: not one deal in the time.
@@ -245,11 +261,25 @@ void WinChanceView::showCount(const EquityResult& result, bool final) {
     panel_->setBusy(!final);
 }
 
+// Each opponent's own share of the pot, beside his range.
+void WinChanceView::showOpponentFigures() {
+    if (!ranges_) return;
+    for (int opponent = 1; opponent <= kMaxOpponents; ++opponent) {
+        std::optional<WinChanceFigure> figure;
+        if (lastCount_ && opponent <= opponents_.count)
+            figure = winChanceFigure(*lastCount_, static_cast<size_t>(opponent));
+        ranges_->setFigure(opponent, figure);
+    }
+    ranges_->setFiguresCurrent(true);
+}
+
 void WinChanceView::showFailure(const EquityError& error) {
     // The cards on the table are all different and at most nine opponents
     // leave enough cards, so only the ranges can leave no deal: one has no
     // hand left beside the known cards, or too few for every opponent at
     // once (three aces left cannot give three players a pair of aces each).
+    lastCount_.reset();
+    showOpponentFigures();
     if (error.problem == EquityError::Problem::RangeEmpty)
         panel_->setContent(WinChanceNote::RangeEmpty);
     else

@@ -24,6 +24,7 @@
 #include "engine/text/language.h"
 #include "settings/settings_store.h"
 #include "ui/common/error_reporter.h"
+#include "ui/ranges/range_library_file.h"
 
 class QWidget;
 
@@ -36,9 +37,11 @@ class WinChancePanel;
 class WinChanceView : public QObject {
     Q_OBJECT
 public:
-    // threads: how many threads one count may use.
+    // threads: how many threads one count may use. library: the named
+    // ranges a range may name as "@name".
     WinChanceView(QWidget* clientArea, SettingsStore settings, ErrorReporter reportError,
-                  QString decimalSeparator, int threads);
+                  QString decimalSeparator, int threads,
+                  RangeLibraryFile library = RangeLibraryFile());
     ~WinChanceView() override;
 
     // Where the strip sits in the client area.
@@ -71,6 +74,9 @@ Q_SIGNALS:
     void rangeFinished(int opponent);
     void rangeChosen(int opponent, const QString& text);  // on the grid
     void rangeCopied(int opponent);                       // to every other seat
+    // The library of named ranges read again (the player may have edited or
+    // saved into it), for the seats that name one.
+    void rangeLibraryRead(const korvana::RangeLibrary& library);
 
 private:
     void showRangeRow(int opponent);
@@ -79,6 +85,10 @@ private:
     void typeHeroRange(const QString& text);
     void keepHeroRange();
     void showHeroRow();
+    // Reads the library's file again (the player may have edited it) and
+    // the ranges that name one with it.
+    void readLibrary();
+    void showOpponentFigures();
     void openGrid(int opponent);
     void keepChoices();
     void recount();
@@ -95,7 +105,8 @@ private:
     // What the count on show was started for: the cards and the ranges.
     struct CountedSpot {
         std::array<std::optional<Card>, kSlotCount> cards;
-        std::vector<std::string> ranges;
+        // The ranges themselves: "@name" reads anew when the library changes.
+        std::vector<HandRange> ranges;
         std::vector<Card> dead;
         std::string heroRange;
         friend bool operator==(const CountedSpot&, const CountedSpot&) = default;
@@ -115,6 +126,8 @@ private:
     std::shared_ptr<const HandRange> heroRange_;
     std::optional<RangeError> heroProblem_;
     bool countingHeroRange_ = false;
+    RangeLibraryFile libraryFile_;
+    std::optional<EquityResult> lastCount_;  // the figure on show
 };
 
 }  // namespace korvana::ui

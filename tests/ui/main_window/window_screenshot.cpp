@@ -4,7 +4,7 @@
 //                             [--high-contrast] [--opponents=N] [--range=TEXT]
 //                             [--pot=P --call=C]
 //                             [--about [--check-failed] [--link-fails]] [--ranges]
-//                             [--grid] [--dead=CARD...] [CARD...]
+//                             [--grid [--tick=LINE]...] [--dead=CARD...] [CARD...]
 // --dead=CARD marks the card seen folded (a right click on it).
 // --point=ROW puts the pointer on odds list row 0..9, so that its outs are
 // outlined on the card picker. --high-contrast shows the high-contrast lights.
@@ -13,7 +13,8 @@
 // and --call the pot odds. The photograph waits for the win chance's final
 // figure (up to a minute).
 // --ranges photographs the window of the opponents' ranges, opened with its button;
-// --grid the grid window of the first opponent's range, once its equities are in.
+// --grid the grid window of the first opponent's range, once its equities are in;
+// --tick=LINE ticks line 0..12 of its range hits, narrowing the range.
 // --about photographs the About window, opened over the main window, instead;
 // --check-failed shows it after a failed version check; --link-fails clicks its
 // site address on a desktop that opens nothing, and photographs the message.
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
             << "usage: korvana_window_screenshot OUTPUT.png english|russian "
                "[--point=ROW] [--high-contrast] [--opponents=N] [--range=TEXT] "
                "[--pot=P --call=C] [--about [--check-failed] [--link-fails]] [--ranges] "
-               "[--grid] [CARD...]\n";
+               "[--grid [--tick=LINE]...] [--dead=CARD...] [CARD...]\n";
         return 2;
     }
     prepareApplication(app);
@@ -138,6 +139,12 @@ int main(int argc, char* argv[]) {
             if (auto* button =
                     shownWindow->findChild<QAbstractButton*>(QStringLiteral("opponentGrid1")))
                 button->click();
+    for (const QString& arg : args.mid(3))
+        if (arg.startsWith(QLatin1String("--tick=")))
+            for (QWidget* shownWindow : QApplication::topLevelWidgets())
+                if (auto* line = shownWindow->findChild<QAbstractButton*>(
+                        QStringLiteral("rangeHitsLine") + arg.mid(7)))
+                    line->click();
     QTimer::singleShot(grid ? 3000 : 300, &app, [&] {
         QWidget* linkMessage = nullptr;
         for (QWidget* shownWindow : QApplication::topLevelWidgets())

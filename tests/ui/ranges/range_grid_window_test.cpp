@@ -1,7 +1,11 @@
 // The grid window of an opponent's range, opened from his row: text and grid
 // agreeing both ways, the top-N% field, the keyboard, the hero's equity per
-// cell, and Enter keeping the range where Escape drops it.
+// cell, Enter keeping the range where Escape drops it, the library of named
+// ranges, and narrowing the range by what it hits.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +16,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/ranges/range_grid_dialog.h"
 #include "ui/ranges/range_grid_widget.h"
+#include "ui/ranges/range_hits_table.h"
 
 using namespace korvana;
 using namespace korvana::ui;
@@ -40,6 +45,8 @@ private Q_SLOTS:
     void textAndGridAgree();
     void enterKeepsEscapeDrops();
     void equityOfEachCell();
+    void namedRangesPickedAndSaved();
+    void narrowedByWhatItHits();
 };
 
 void RangeGridTest::textAndGridAgree() {
@@ -143,6 +150,95 @@ void RangeGridTest::equityOfEachCell() {
     // The last two kings make four of a kind.
     QCOMPARE(grid->cellTooltip(1, 1),
              QStringLiteral("KK: 1 of 1 combos picked\nYour equity against it: 0.0%"));
+}
+
+void RangeGridTest::namedRangesPickedAndSaved() {
+    WindowFixture fixture;
+    QFile file(fixture.rangeLibraryPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# mine\nmine = QQ+\nbroken QQ\n");
+    file.close();
+    auto window = fixture.window();
+    RangeGridDialog* dialog = openGrid(*window, 1);
+    auto* text = part<QLineEdit>(*dialog, "rangeGridText");
+    auto* list = part<QComboBox>(*dialog, "rangeLibraryList");
+    QVERIFY(part<QLabel>(*dialog, "rangeLibraryProblems")
+                ->text()
+                .endsWith(QStringLiteral(
+                    "ranges.txt, line 3: write a name, \"=\" and a range, e.g. btn = 40%.")));
+    // The player's own first, then the built-in ones.
+    QCOMPARE(list->itemText(1), QStringLiteral("@mine"));
+    QCOMPARE(list->itemText(2), QStringLiteral("@open-utg"));
+    list->activated(1);
+    QCOMPARE(text->text(), QStringLiteral("@mine"));
+    QCOMPARE(part<QLabel>(*dialog, "rangeGridCombos")->text(), QStringLiteral("1.4%, 18 combos"));
+
+    // Saved with the names written out, every other line kept.
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("@mine, 22"));
+    QCOMPARE(dialog->saveRange(QStringLiteral("bad name")),
+             std::optional<QString>(
+                 QStringLiteral("a name is letters, digits, \"-\", \"_\", \".\" and \"/\".")));
+    QCOMPARE(dialog->saveRange(QStringLiteral("wide")), std::nullopt);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("# mine\nmine = QQ+\nbroken QQ\nwide = QQ+, 22\n"));
+    QCOMPARE(list->itemText(1), QStringLiteral("@mine"));
+    QCOMPARE(list->itemText(2), QStringLiteral("@wide"));
+
+    // A name the library lacks is a range that does not read.
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("@nothing"));
+    QCOMPARE(text->toolTip(),
+             QStringLiteral("\"@nothing\": the library holds no range of that name."));
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("@wide"));
+    QTest::keyClick(dialog->grid(), Qt::Key_Return);
+    QCOMPARE(part<QLabel>(*window, "opponentShare1")->text(), QStringLiteral("1.8%, 24 combos"));
+}
+
+void RangeGridTest::narrowedByWhatItHits() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    clickCards(*window, {"2c", "2d", "Kh", "8h", "3c"});
+    RangeGridDialog* dialog = openGrid(*window, 1);
+    auto* text = part<QLineEdit>(*dialog, "rangeGridText");
+    auto* hits = dialog->hits();
+    const auto line = [hits](Category category) {
+        const QByteArray name = "rangeHitsLine" + QByteArray::number(hitLineOf(category));
+        return part<QCheckBox>(*hits, name.constData());
+    };
+    auto* flushDraw = part<QCheckBox>(*hits, "rangeHitsLine10");
+    QTest::keyClicks(text, QStringLiteral("QQ+, AhQh, 98s"));
+    // Each row: the line ticked or unticked, then the range it leaves.
+    const struct {
+        QCheckBox* box;
+        const char* text;
+    } steps[] = {
+        {line(Category::Pair), "AA, QQ, 98s"},
+        {flushDraw, "AA, QQ, 98s, AhQh"},
+        {line(Category::Pair), "AhQh"},
+        {line(Category::ThreeOfAKind), "KK, AhQh"},
+        {flushDraw, "KK"},
+        {line(Category::ThreeOfAKind), "QQ+, AhQh, 98s"},
+    };
+    for (const auto& step : steps) {
+        step.box->click();
+        QCOMPARE(text->text(), QString::fromLatin1(step.text));
+    }
+    // No hand left is not any two cards.
+    line(Category::RoyalFlush)->click();
+    QCOMPARE(text->text(), QString());
+    QCOMPARE(text->placeholderText(), QStringLiteral("no hand picked"));
+    line(Category::RoyalFlush)->click();
+    // The lines keep counting the range as picked; a new pick unticks them.
+    line(Category::Pair)->click();
+    const auto labels = hits->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text() == QStringLiteral("On this board, of 19 combos:");
+    }));
+    QTest::mouseClick(dialog->grid(), Qt::LeftButton, {}, centreOf(dialog->grid(), 1, 1));
+    QVERIFY(hits->kept().none());
+    QCOMPARE(text->text(), QStringLiteral("QQ+, 98s"));
 }
 
 QTEST_MAIN(RangeGridTest)

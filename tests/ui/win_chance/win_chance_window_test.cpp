@@ -77,6 +77,7 @@ private Q_SLOTS:
     void everyDealAfterTheSampleWhenItFits();
     void everyDealCountTellsHowFarItHasCome();
     void potOddsBesideTheEquity();
+    void eachOpponentsOwnFigureAndWholeRange();
 };
 
 void WinChanceTest::figureOfAKnownSpot() {
@@ -436,6 +437,34 @@ void WinChanceTest::potOddsBesideTheEquity() {
     auto window = fixture.window();
     QCOMPARE(part<QLineEdit>(*window, "potAmount")->text(), QStringLiteral("100"));
     QCOMPARE(part<QLineEdit>(*window, "callAmount")->text(), QString());
+}
+
+void WinChanceTest::eachOpponentsOwnFigureAndWholeRange() {
+    WindowFixture fixture;
+    auto window = fixture.window();
+    clickCards(*window, {"Ah", "Ad", "Kc", "7d", "2s"});
+    typeRange(*window, QStringLiteral("KK"));
+    part<QSpinBox>(*window, "winChanceOpponents")->setValue(2);
+    typeRange(*window, QStringLiteral("77, 22"), 2);
+    const QString hero = finalFigure(*window);
+    // The pot's shares add up to one; a split pot is split by all who share it.
+    double shares = figureOf(hero, QStringLiteral("Equity"));
+    for (const int opponent : {1, 2}) {
+        const QByteArray name = "opponentFigure" + QByteArray::number(opponent);
+        const QString own = part<QLabel>(*window, name.constData())->text();
+        QVERIFY2(figureOf(own, QStringLiteral("win")) >= 0, qPrintable(own));
+        shares += figureOf(own, QStringLiteral("equity"));
+    }
+    QVERIFY2(qAbs(shares - 100.0) <= 0.15, qPrintable(hero));
+    QCOMPARE(part<QLabel>(*window, "opponentFigure3")->text(), QString());
+
+    // A range longer than its box reads whole in the box's tooltip.
+    const QString wide =
+        QStringLiteral("22+, A2s+, K2s+, Q2s+, J2s+, T2s+, 92s+, 82s+, 72s+, 62s+, 52s+, 42s+");
+    typeRange(*window, wide);
+    QVERIFY2(rangeBox(*window, 1)->toolTip().contains(wide), qPrintable(wide));
+    typeRange(*window, QStringLiteral("KK"));
+    QVERIFY(!rangeBox(*window, 1)->toolTip().contains(QStringLiteral("KK")));
 }
 
 QTEST_MAIN(WinChanceTest)

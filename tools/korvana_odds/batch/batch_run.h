@@ -4,7 +4,7 @@
 
 #include "tools/korvana_odds/command_environment.h"
 #include "tools/korvana_odds/command_request.h"
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 
 namespace korvana {
 

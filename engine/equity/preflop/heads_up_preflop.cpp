@@ -1,9 +1,9 @@
-#include "engine/equity/heads_up_preflop.h"
+#include "engine/equity/preflop/heads_up_preflop.h"
 
 #include <vector>
 
 #include "engine/cards/hand_rank.h"
-#include "engine/equity/match_ups.h"
+#include "engine/equity/preflop/match_ups.h"
 #include "engine/evaluator/hand_evaluator.h"
 
 namespace korvana {

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/report/equity_report.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,7 +5,7 @@
 // matchUpClasses() in match_ups.h. An entry is {wins, ties} of the first
 // hand over the 1 712 304 boards; it loses the rest. kStarts: where each
 // starting hand's entries begin, by startingHandNumber, the end last.
-#include "engine/equity/match_ups.h"
+#include "engine/equity/preflop/match_ups.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/table_report.h"
+#include "tools/korvana_odds/report/table_report.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,9 +11,9 @@
 #include "engine/rows/odds_math.h"
 #include "engine/rows/row_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/equity_detail_report.h"
+#include "tools/korvana_odds/report/equity_detail_report.h"
 #include "tools/korvana_odds/json_text.h"
-#include "tools/korvana_odds/pot_odds_report.h"
+#include "tools/korvana_odds/report/pot_odds_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {
@@ -27,7 +27,7 @@ struct TableFacts {
     ExactChances exact;
     std::optional<EquityReport> equity;
     std::optional<PotOdds> potOdds;  // asked with the win chances
-    std::optional<RangeHits> rangeHits;
+    std::optional<RangeHitsOutcome> rangeHits;
     std::optional<EquityDetail> equityDetail;  // --next-card, --distribution
     bool roundSwitched = false;
 };
@@ -235,7 +235,7 @@ std::variant<std::string, TableProblem> tableOutput(const Hand& hand, const Odds
         auto outcome = runRangeHits(*options.rangeHits, hand, options.equity.dead);
         if (auto* problem = std::get_if<std::string>(&outcome))
             return TableProblem{std::move(*problem)};
-        facts.rangeHits = std::get<RangeHits>(outcome);
+        facts.rangeHits = std::get<RangeHitsOutcome>(std::move(outcome));
     }
     switch (layout) {
         case TableLayout::Json: return json(hand, facts, options);

@@ -1,4 +1,4 @@
-#include "engine/equity/match_ups.h"
+#include "engine/equity/preflop/match_ups.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/pot_odds_report.h"
+#include "tools/korvana_odds/report/pot_odds_report.h"
 
 #include <charconv>
 

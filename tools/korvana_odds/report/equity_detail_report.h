@@ -11,7 +11,7 @@
 #include "engine/equity/equity_distribution.h"
 #include "engine/equity/next_card.h"
 #include "engine/text/language.h"
-#include "tools/korvana_odds/equity_report.h"
+#include "tools/korvana_odds/report/equity_report.h"
 
 namespace korvana {
 

@@ -1,5 +1,6 @@
-#include "tools/korvana_odds/history_report.h"
+#include "tools/korvana_odds/report/history_report.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <variant>
@@ -64,12 +65,18 @@ std::string money(double hundredths) {
         static_cast<double>(kAmountScale));
 }
 
-struct Totals {
-    int read = 0, refused = 0;
+// The hero's results in one unit: money of one currency, or tournament chips.
+// Units are never added together.
+struct UnitTotal {
+    std::string currency;
     Amount net = 0;
     double adjustedNet = 0;  // hundredths
-    std::string currency;
     bool decimals = false;
+};
+
+struct Totals {
+    int read = 0, refused = 0;
+    std::vector<UnitTotal> units;  // in the order they first came
 };
 
 class Report {
@@ -82,10 +89,14 @@ public:
         std::vector<std::optional<double>> equities;
         if (request_.streetEquity)
             equities = streetEquities(hand, PreflopRangeTable{}, equityOptions());
-        if (totals_.read++ == 0) totals_.currency = hand.currency;
-        totals_.decimals = totals_.decimals || hand.decimals;
-        totals_.net += hand.heroNet();
-        totals_.adjustedNet += ev ? ev->heroEv : static_cast<double>(hand.heroNet());
+        ++totals_.read;
+        auto unit = std::find_if(totals_.units.begin(), totals_.units.end(),
+                                 [&](const UnitTotal& u) { return u.currency == hand.currency; });
+        if (unit == totals_.units.end())
+            unit = totals_.units.insert(totals_.units.end(), UnitTotal{hand.currency});
+        unit->decimals = unit->decimals || hand.decimals;
+        unit->net += hand.heroNet();
+        unit->adjustedNet += ev ? ev->heroEv : static_cast<double>(hand.heroNet());
         out_ << (request_.json ? json(hand, ev, equities) : text(hand, ev, equities));
     }
 
@@ -109,22 +120,32 @@ public:
                       {std::to_string(totals_.read), std::to_string(totals_.refused)}) +
                "\n" +
                fillIn(phrase(language, Phrase::HistoryHeroNet),
-                      {signedAmount(static_cast<double>(totals_.net), totals_.currency,
-                                    totals_.decimals)}) +
+                      {perUnit([](const UnitTotal& u) { return static_cast<double>(u.net); })}) +
                "\n" +
                fillIn(phrase(language, Phrase::HistoryAdjustedNet),
-                      {signedAmount(totals_.adjustedNet, totals_.currency, totals_.decimals)}) +
+                      {perUnit([](const UnitTotal& u) { return u.adjustedNet; })}) +
                "\n";
     }
 
     int refusedCount() const { return totals_.refused; }
 
 private:
+    // "+$12.30, -€4.00, +1500": one figure per unit.
+    template <typename Figure>
+    std::string perUnit(Figure figure) const {
+        std::string text;
+        for (const UnitTotal& unit : totals_.units)
+            text += (text.empty() ? "" : ", ") +
+                    signedAmount(figure(unit), unit.currency, unit.decimals);
+        return text.empty() ? "0" : text;
+    }
+
     EquityOptions equityOptions() const {
         EquityOptions options;
         options.threads = request_.threads;
         options.targetStandardError = 0.001;
         options.timeBudget = std::chrono::seconds(1);
+        options.countHeroFinal = false;
         return options;
     }
 

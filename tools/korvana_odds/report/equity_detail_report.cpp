@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/equity_detail_report.h"
+#include "tools/korvana_odds/report/equity_detail_report.h"
 
 #include <algorithm>
 
