@@ -98,11 +98,11 @@ TEST(RangeHits, NarrowedToChosenLines) {
     const auto board = test::cardsOf("Kh 8h 3c");
     const CardMask hero = cardBit(test::cardsOf("2c")[0]);
     const auto hits = countRangeHits(range, board, hero);
-    const int counts[kHitLines] = {hits->categories[0], hits->categories[1], hits->categories[2],
-                                   hits->categories[3], hits->categories[4], hits->categories[5],
-                                   hits->categories[6], hits->categories[7], hits->categories[8],
-                                   hits->categories[9], hits->flushDraws,    hits->openEnded,
-                                   hits->gutshots};
+    const double counts[kHitLines] = {hits->categories[0], hits->categories[1], hits->categories[2],
+                                      hits->categories[3], hits->categories[4], hits->categories[5],
+                                      hits->categories[6], hits->categories[7], hits->categories[8],
+                                      hits->categories[9], hits->flushDraws,    hits->openEnded,
+                                      hits->gutshots};
     for (int line = 0; line < kHitLines; ++line)
         EXPECT_EQ(
             narrowRange(range, board, hero, HitLines().set(static_cast<size_t>(line)))->size(),

@@ -14,11 +14,11 @@
 #include "tools/korvana_odds/batch/batch_run.h"
 #include "tools/korvana_odds/command_output.h"
 #include "tools/korvana_odds/command_request.h"
-#include "tools/korvana_odds/report/history_report.h"
 #include "tools/korvana_odds/option_table.h"
 #include "tools/korvana_odds/range_library_reading.h"
-#include "tools/korvana_odds/table_cards.h"
+#include "tools/korvana_odds/report/history_report.h"
 #include "tools/korvana_odds/report/table_report.h"
+#include "tools/korvana_odds/table_cards.h"
 #include "tools/korvana_odds/terminal_text.h"
 
 namespace korvana {

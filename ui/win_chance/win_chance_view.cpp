@@ -163,9 +163,8 @@ void WinChanceView::openGrid(int opponent) {
     table.dead = dead_;
     const QString text =
         opponent == 0 ? heroText_ : QString::fromStdString(opponents_.seat(opponent).rangeText);
-    auto* grid =
-        new RangeGridDialog(opponent, text, table, language_, decimalSeparator_, threads_, ranges_,
-                            libraryFile_);
+    auto* grid = new RangeGridDialog(opponent, text, table, language_, decimalSeparator_, threads_,
+                                     ranges_, libraryFile_);
     grid->setAttribute(Qt::WA_DeleteOnClose);
     connect(grid, &QDialog::finished, this, [this, grid, opponent](int result) {
         readLibrary();  // the player may have saved a range in it

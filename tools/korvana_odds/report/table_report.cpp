@@ -11,8 +11,8 @@
 #include "engine/rows/odds_math.h"
 #include "engine/rows/row_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/report/equity_detail_report.h"
 #include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/report/equity_detail_report.h"
 #include "tools/korvana_odds/report/pot_odds_report.h"
 #include "tools/korvana_odds/terminal_text.h"
 
