@@ -111,14 +111,19 @@ std::vector<Card> cardsOf(const std::string& codes) {
     return cards;
 }
 
-void WinChances(benchmark::State& state) {
-    const Spot& s = kSpots[state.range(0)];
+EquitySpot spotOf(const Spot& s) {
     EquitySpot spot;
     const auto hero = cardsOf(s.hero);
     spot.hero = {hero[0], hero[1]};
     spot.board = cardsOf(s.board);
     for (const char* range : s.opponents)
         spot.opponents.push_back(std::get<HandRange>(parseHandRange(range)));
+    return spot;
+}
+
+void WinChances(benchmark::State& state) {
+    const Spot& s = kSpots[state.range(0)];
+    const EquitySpot spot = spotOf(s);
     EquityOptions options;
     options.method = s.method;
     options.targetStandardError = s.standardError;
@@ -148,12 +153,7 @@ const Spot kLongSpots[] = {
 
 void OnThreads(benchmark::State& state) {
     const Spot& s = kLongSpots[state.range(0)];
-    EquitySpot spot;
-    const auto hero = cardsOf(s.hero);
-    spot.hero = {hero[0], hero[1]};
-    spot.board = cardsOf(s.board);
-    for (const char* range : s.opponents)
-        spot.opponents.push_back(std::get<HandRange>(parseHandRange(range)));
+    const EquitySpot spot = spotOf(s);
     EquityOptions options;
     options.method = s.method;
     options.threads = static_cast<int>(state.range(1));

@@ -107,6 +107,14 @@ struct EquityError {
     std::vector<int> opponents{};
 };
 
+// Whether the error only says the spot has no deal (a range emptied by the
+// known cards, or ranges that cannot be dealt together), as a card or hand
+// tried in turn may leave; the counts that try them skip such a one.
+inline bool leavesNoDeal(const EquityError& error) {
+    return error.problem == EquityError::Problem::RangeEmpty ||
+           error.problem == EquityError::Problem::NoDeal;
+}
+
 // Lets another thread follow and stop a computation.
 class EquityControl {
 public:

@@ -26,9 +26,7 @@ std::variant<std::vector<HandEquity>, EquityError> countEquityDistribution(
         auto outcome = computeEquity(against, perHand, control);
         if (auto* error = std::get_if<EquityError>(&outcome)) {
             // The other opponents' ranges may leave no deal beside this hand.
-            if (error->problem == EquityError::Problem::RangeEmpty ||
-                error->problem == EquityError::Problem::NoDeal)
-                continue;
+            if (leavesNoDeal(*error)) continue;
             return *error;
         }
         const EquityResult& result = std::get<EquityResult>(outcome);

@@ -25,9 +25,7 @@ std::variant<NextCardTable, EquityError, NextCardProblem> countNextCards(
         auto outcome = computeEquity(next, options, control);
         if (auto* error = std::get_if<EquityError>(&outcome)) {
             // The card may take the last hand of a range: with it, nothing is dealt.
-            if (error->problem == EquityError::Problem::RangeEmpty ||
-                error->problem == EquityError::Problem::NoDeal)
-                continue;
+            if (leavesNoDeal(*error)) continue;
             return *error;
         }
         const EquityResult& result = std::get<EquityResult>(outcome);
