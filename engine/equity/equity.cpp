@@ -12,7 +12,7 @@
 #include "engine/equity/equity_enumeration.h"
 #include "engine/equity/equity_sampling.h"
 #include "engine/equity/equity_tally.h"
-#include "engine/equity/preflop/heads_up_preflop.h"
+#include "engine/equity/heads_up_preflop.h"
 #include "engine/equity/range_equity.h"
 #include "engine/evaluator/board_ranks.h"
 

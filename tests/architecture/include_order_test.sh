@@ -1,7 +1,8 @@
 #!/bin/sh
-# The include graph stays a ladder: no unit (a .h with its .cpp) reaches
-# itself through its includes, and a room of the engine includes only the
-# rooms below it, so a newcomer can read the engine from the bottom up.
+# The include graph stays a ladder: no unit (a .h with its .cpp) and no
+# folder reaches itself through its includes, and a room of the engine
+# includes only the rooms below it, so a newcomer can read each part from the
+# bottom up.
 #   include_order_test.sh SOURCE_ROOT
 set -eu
 cd "$1"
@@ -19,6 +20,17 @@ done)
 loops=$(echo "$edges" | tsort 2>&1 >/dev/null || true)
 if [ -n "$loops" ]; then
     echo "Include circle between units:"
+    echo "$loops" | grep -v "input contains a loop" | sed 's/^tsort: /  /'
+    status=1
+fi
+
+folders=$(echo "$edges" | while read -r from to; do
+    a=${from%/*} b=${to%/*}
+    [ "$a" = "$b" ] || echo "$a $b"
+done | sort -u)
+loops=$(echo "$folders" | tsort 2>&1 >/dev/null || true)
+if [ -n "$loops" ]; then
+    echo "Include circle between folders:"
     echo "$loops" | grep -v "input contains a loop" | sed 's/^tsort: /  /'
     status=1
 fi

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/equity/equity.h"
-#include "engine/equity/preflop/heads_up_preflop.h"
+#include "engine/equity/heads_up_preflop.h"
 #include "engine/equity/preflop/match_ups.h"
 #include "tests/engine/hand_builder.h"
 

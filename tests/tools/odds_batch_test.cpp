@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/tools/odds_run.h"
-#include "tools/korvana_odds/colour_choice.h"
+#include "tools/korvana_odds/text/colour_choice.h"
 
 namespace korvana {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "korvana_version.h"
 #include "tests/tools/odds_run.h"
+#include "tools/korvana_odds/arguments/option_table.h"
 #include "tools/korvana_odds/odds_command.h"
-#include "tools/korvana_odds/option_table.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

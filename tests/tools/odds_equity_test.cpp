@@ -10,7 +10,7 @@
 #include "engine/table/opponent_seat.h"
 #include "engine/table/spot_text.h"
 #include "tools/korvana_odds/odds_command.h"
-#include "tools/korvana_odds/progress_line.h"
+#include "tools/korvana_odds/text/progress_line.h"
 
 namespace korvana {
 namespace {
@@ -156,7 +156,7 @@ TEST(OddsEquity, JsonAddsTheEquityObject) {
             "null]}\n"),
         std::string::npos)
         << enumerated.out;
-    // The hero's range is his spec; weighted deals add up to their weight.
+    // The hero's range is what the JSON names him by; weighted deals add up to their weight.
     const auto ranged = run({"--json", "-", "-", "Kc", "8d", "3s", "2h", "7c", "--hero",
                              "QQ+:0.5, AK", "--vs", "KK, 88, 73s"});
     EXPECT_NE(ranged.out.find("\"deals\": 183, \"weight\": 127.5, \"std_error\": null, "

@@ -22,8 +22,8 @@
 #endif
 
 #include "engine/ranges/range_library.h"
-#include "tools/korvana_odds/colour_choice.h"
 #include "tools/korvana_odds/odds_command.h"
+#include "tools/korvana_odds/text/colour_choice.h"
 
 namespace {
 

@@ -10,16 +10,16 @@
 
 #include "engine/rows/analysis.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/argument_reading.h"
+#include "tools/korvana_odds/arguments/argument_reading.h"
+#include "tools/korvana_odds/arguments/command_request.h"
+#include "tools/korvana_odds/arguments/option_table.h"
+#include "tools/korvana_odds/arguments/range_library_reading.h"
+#include "tools/korvana_odds/arguments/table_cards.h"
 #include "tools/korvana_odds/batch/batch_run.h"
-#include "tools/korvana_odds/command_output.h"
-#include "tools/korvana_odds/command_request.h"
-#include "tools/korvana_odds/option_table.h"
-#include "tools/korvana_odds/range_library_reading.h"
 #include "tools/korvana_odds/report/history_report.h"
 #include "tools/korvana_odds/report/table_report.h"
-#include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/command_output.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

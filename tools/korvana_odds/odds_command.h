@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/korvana_odds/command_environment.h"
+#include "tools/korvana_odds/text/command_environment.h"
 
 namespace korvana {
 

@@ -1,6 +1,6 @@
 #include "tools/korvana_odds/batch/batch_json.h"
 
-#include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/text/json_text.h"
 
 namespace korvana {
 

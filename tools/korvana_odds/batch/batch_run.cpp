@@ -9,11 +9,11 @@
 #include <variant>
 #include <vector>
 
-#include "tools/korvana_odds/argument_reading.h"
+#include "tools/korvana_odds/arguments/argument_reading.h"
+#include "tools/korvana_odds/arguments/batch_lines.h"
 #include "tools/korvana_odds/batch/batch_json.h"
-#include "tools/korvana_odds/batch/batch_lines.h"
-#include "tools/korvana_odds/command_output.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/command_output.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -2,9 +2,9 @@
 // Batch mode: one table per input line, one result per output line.
 #include <iosfwd>
 
-#include "tools/korvana_odds/command_environment.h"
-#include "tools/korvana_odds/command_request.h"
+#include "tools/korvana_odds/arguments/command_request.h"
 #include "tools/korvana_odds/report/table_report.h"
+#include "tools/korvana_odds/text/command_environment.h"
 
 namespace korvana {
 

@@ -11,9 +11,9 @@
 #include "engine/table/pot_odds.h"
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/json_text.h"
-#include "tools/korvana_odds/progress_line.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/json_text.h"
+#include "tools/korvana_odds/text/progress_line.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -11,8 +11,8 @@
 #include "history/all_in_ev.h"
 #include "history/history_reader.h"
 #include "history/street_equity.h"
-#include "tools/korvana_odds/command_output.h"
-#include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/text/command_output.h"
+#include "tools/korvana_odds/text/json_text.h"
 
 namespace korvana {
 namespace {

@@ -5,7 +5,7 @@
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
 
-#include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/text/json_text.h"
 
 namespace korvana {
 namespace {

@@ -7,9 +7,9 @@
 #include "engine/ranges/range_grid.h"
 #include "engine/text/decimal_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/report/equity_report.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/json_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

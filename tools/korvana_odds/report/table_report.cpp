@@ -11,10 +11,10 @@
 #include "engine/rows/odds_math.h"
 #include "engine/rows/row_text.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/json_text.h"
 #include "tools/korvana_odds/report/equity_detail_report.h"
 #include "tools/korvana_odds/report/pot_odds_report.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/json_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -8,9 +8,9 @@
 #include "engine/cards/hand.h"
 #include "engine/rows/analysis.h"
 #include "engine/text/language.h"
-#include "tools/korvana_odds/command_environment.h"
 #include "tools/korvana_odds/report/equity_report.h"
 #include "tools/korvana_odds/report/range_hits_report.h"
+#include "tools/korvana_odds/text/command_environment.h"
 
 namespace korvana {
 

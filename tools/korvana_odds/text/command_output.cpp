@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/command_output.h"
+#include "tools/korvana_odds/text/command_output.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/range_library_reading.h"
+#include "tools/korvana_odds/arguments/range_library_reading.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,7 +6,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/equity/preflop/heads_up_preflop.h"
+#include "engine/equity/heads_up_preflop.h"
 
 #include <vector>
 

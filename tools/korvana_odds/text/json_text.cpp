@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/json_text.h"
+#include "tools/korvana_odds/text/json_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/batch/batch_lines.h"
+#include "tools/korvana_odds/arguments/batch_lines.h"
 
 #include <istream>
 #include <limits>

@@ -7,7 +7,7 @@
 
 #include "engine/ranges/range_hits.h"
 #include "engine/ranges/range_library.h"
-#include "tools/korvana_odds/table_cards.h"
+#include "tools/korvana_odds/arguments/table_cards.h"
 #include "tools/korvana_odds/report/table_report.h"
 
 namespace korvana {

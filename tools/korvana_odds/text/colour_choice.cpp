@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/colour_choice.h"
+#include "tools/korvana_odds/text/colour_choice.h"
 
 #include <string_view>
 

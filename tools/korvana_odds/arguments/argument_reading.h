@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/text/language.h"
-#include "tools/korvana_odds/command_request.h"
+#include "tools/korvana_odds/arguments/command_request.h"
 
 namespace korvana {
 

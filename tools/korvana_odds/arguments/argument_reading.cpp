@@ -1,9 +1,9 @@
-#include "tools/korvana_odds/argument_reading.h"
+#include "tools/korvana_odds/arguments/argument_reading.h"
 
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/option_table.h"
-#include "tools/korvana_odds/table_cards.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/arguments/option_table.h"
+#include "tools/korvana_odds/arguments/table_cards.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/option_table.h"
+#include "tools/korvana_odds/arguments/option_table.h"
 
 #include <algorithm>
 #include <array>
@@ -10,10 +10,10 @@
 #include "engine/ranges/hand_range.h"
 #include "engine/table/pot_odds.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/batch/batch_lines.h"
+#include "tools/korvana_odds/arguments/batch_lines.h"
 #include "tools/korvana_odds/report/equity_report.h"
 #include "tools/korvana_odds/report/range_hits_report.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 namespace {

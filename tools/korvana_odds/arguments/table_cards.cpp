@@ -1,8 +1,8 @@
-#include "tools/korvana_odds/table_cards.h"
+#include "tools/korvana_odds/arguments/table_cards.h"
 
 #include "engine/cards/card_input.h"
 #include "engine/text/string_table.h"
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 namespace korvana {
 

@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/terminal_text.h"
+#include "tools/korvana_odds/text/terminal_text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/text/language.h"
-#include "tools/korvana_odds/command_request.h"
+#include "tools/korvana_odds/arguments/command_request.h"
 
 namespace korvana {
 

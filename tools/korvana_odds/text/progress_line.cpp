@@ -1,4 +1,4 @@
-#include "tools/korvana_odds/progress_line.h"
+#include "tools/korvana_odds/text/progress_line.h"
 
 #include <algorithm>
 #include <cmath>
