@@ -2,6 +2,7 @@
 // A set of cards as 52 bits, for tables and for dealing; bit n is the card
 // with cardIndex n.
 #include <cstdint>
+#include <span>
 
 #include "engine/cards/card.h"
 
@@ -16,6 +17,13 @@ inline constexpr CardMask cardBit(int index) {
 }
 inline constexpr CardMask cardBit(Card card) {
     return cardBit(cardIndex(card));
+}
+// The set of the cards: the one way the hero's, the board's and the dead
+// cards become the cards no hand can hold.
+inline constexpr CardMask maskOf(std::span<const Card> cards) {
+    CardMask mask = 0;
+    for (const Card card : cards) mask |= cardBit(card);
+    return mask;
 }
 
 }  // namespace korvana

@@ -29,6 +29,12 @@ struct EquitySpot {
     std::shared_ptr<const HandRange> heroRange{};
 };
 
+// The cards no hand of the spot can hold: the hero's (when known), the
+// board's and the dead ones.
+inline CardMask knownCards(const EquitySpot& spot) {
+    return (spot.heroRange ? 0 : maskOf(spot.hero)) | maskOf(spot.board) | maskOf(spot.dead);
+}
+
 enum class EquityMethod { Automatic, Enumerate, Sample };
 
 struct EquityOptions {

@@ -10,10 +10,7 @@ namespace korvana {
 std::variant<std::vector<HandEquity>, EquityError> countEquityDistribution(
     const EquitySpot& spot, const EquityOptions& options, EquityControl* control) {
     if (spot.opponents.empty()) return EquityError{EquityError::Problem::OpponentCount};
-    CardMask known = cardBit(spot.hero[0]) | cardBit(spot.hero[1]);
-    for (const Card card : spot.board) known |= cardBit(card);
-    for (const Card card : spot.dead) known |= cardBit(card);
-
+    const CardMask known = knownCards(spot);
     std::vector<HandEquity> spread;
     EquitySpot against = spot;
     // Only the equities show.

@@ -20,9 +20,7 @@ std::vector<EquityOptions> gridEquityPasses(bool flopKnown, int threads) {
 GridEquities countGridEquities(const std::array<Card, 2>& hero, const std::vector<Card>& board,
                                const std::vector<Card>& dead, const EquityOptions& options,
                                EquityControl* control) {
-    CardMask known = cardBit(hero[0]) | cardBit(hero[1]);
-    for (const Card card : board) known |= cardBit(card);
-    for (const Card card : dead) known |= cardBit(card);
+    const CardMask known = maskOf(hero) | maskOf(board) | maskOf(dead);
     GridEquities equities;
     for (int row = 0; row < kGridSide; ++row)
         for (int column = 0; column < kGridSide; ++column) {

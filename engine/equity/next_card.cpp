@@ -13,9 +13,7 @@ std::variant<NextCardTable, EquityError, NextCardProblem> countNextCards(
     if (auto* error = std::get_if<EquityError>(&now)) return *error;
     table.equityNow = std::get<EquityResult>(now).players.front().equity;
 
-    CardMask known = cardBit(spot.hero[0]) | cardBit(spot.hero[1]);
-    for (const Card card : spot.board) known |= cardBit(card);
-    for (const Card card : spot.dead) known |= cardBit(card);
+    const CardMask known = knownCards(spot);
     EquitySpot next = spot;
     next.board.push_back(spot.board.front());
     for (int index = 0; index < kDeckSize; ++index) {

@@ -84,8 +84,7 @@ private:
 };
 
 CardMask withBoard(CardMask known, const std::vector<Card>& board) {
-    for (const Card card : board) known |= cardBit(card);
-    return known;
+    return known | maskOf(board);
 }
 
 }  // namespace

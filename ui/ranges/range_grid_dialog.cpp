@@ -150,10 +150,8 @@ RangeGridDialog::RangeGridDialog(int opponent, const QString& rangeText, const G
     connect(charts_, &QPushButton::clicked, this, &RangeGridDialog::showCharts);
     charts_->setObjectName(QStringLiteral("rangeGridCharts"));
 
-    CardMask known = 0;
-    for (const Card card : table.board) known |= cardBit(card);
-    for (const Card card : table.dead) known |= cardBit(card);
-    if (table.hero) known |= cardBit((*table.hero)[0]) | cardBit((*table.hero)[1]);
+    const CardMask known =
+        maskOf(table.board) | maskOf(table.dead) | (table.hero ? maskOf(*table.hero) : CardMask{0});
     grid_->setKnownCards(known);
     language_ = language;
     board_ = table.board;

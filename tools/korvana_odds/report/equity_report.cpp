@@ -100,9 +100,7 @@ std::string shownName(const std::string& name) {
 // narrowed to one by the cards of the table and of the others' hands): a
 // deal is then only a board.
 bool onlyBoardsToDeal(const EquitySpot& spot) {
-    CardMask known = cardBit(spot.hero[0]) | cardBit(spot.hero[1]);
-    for (const Card card : spot.board) known |= cardBit(card);
-    for (const Card card : spot.dead) known |= cardBit(card);
+    CardMask known = knownCards(spot);
     std::vector<bool> settled(spot.opponents.size(), false);
     for (bool found = true; found;) {
         found = false;

@@ -63,10 +63,10 @@ std::variant<RangeHitsOutcome, std::string> runRangeHits(const RangeHitsRequest&
     std::vector<Card> board;
     for (int slot = 3; slot <= kSlotCount; ++slot)
         if (const auto card = hand.card(slot)) board.push_back(*card);
-    CardMask known = 0;
+    std::vector<Card> pocket;
     for (int slot = 1; slot <= 2; ++slot)
-        if (const auto card = hand.card(slot)) known |= cardBit(*card);
-    for (const Card card : dead) known |= cardBit(card);
+        if (const auto card = hand.card(slot)) pocket.push_back(*card);
+    const CardMask known = maskOf(pocket) | maskOf(dead);
     const auto hits = countRangeHits(request.range, board, known);
     if (!hits) return std::string("--range-hits needs the flop: at least three board cards");
     RangeHitsOutcome outcome{*hits, std::nullopt, {}};
@@ -75,9 +75,8 @@ std::variant<RangeHitsOutcome, std::string> runRangeHits(const RangeHitsRequest&
         HandSet kept;
         for (const PocketCards cards : *outcome.narrowed)
             kept.set(static_cast<size_t>(cards.number()));
-        for (const Card card : board) known |= cardBit(card);
         // As players write it: the hands a known card takes count as kept.
-        outcome.narrowedText = shortestRangeText(filledWithKnownCards(kept, known));
+        outcome.narrowedText = shortestRangeText(filledWithKnownCards(kept, known | maskOf(board)));
         if (outcome.narrowedText.empty() && kept.any()) outcome.narrowedText = "random";
     }
     return outcome;
